@@ -1,0 +1,28 @@
+# Two entry points: `make run` builds and starts the program, `make test` builds everything
+# (sanitizer build) and runs every test. Both install missing Debian packages first.
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build/release
+CHECK_DIR := build/check
+
+.PHONY: deps release run test bench clean
+
+deps:
+	./scripts/install-deps.sh
+
+release: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+run: release
+	./scripts/run.sh $(RELEASE_DIR)/brisat
+
+test: deps
+	cmake -S . -B $(CHECK_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRISAT_SANITIZE=ON -DBRISAT_WERROR=ON
+	cmake --build $(CHECK_DIR) -j $(JOBS)
+	cd $(CHECK_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: release
+	for b in $(RELEASE_DIR)/bench/bench_*; do $$b; done
+
+clean:
+	rm -rf build

@@ -1,0 +1,275 @@
+// Drawing state, clipping, pixel access, block and stretch copies, and rectangle fills.
+#include "framework/device_context.h"
+
+#include <cstring>
+
+namespace brisat {
+
+TDeviceContext::TDeviceContext(TSurface* surface) : m_surface(surface) {}
+
+void TDeviceContext::SelectSurface(TSurface* surface) {
+    m_surface = surface;
+    m_state.clip.reset();
+}
+
+int TDeviceContext::SaveDC() {
+    m_saved.push_back(m_state);
+    return int(m_saved.size());
+}
+
+bool TDeviceContext::RestoreDC(int level) {
+    int depth = int(m_saved.size());
+    int target = level < 0 ? depth + level + 1 : level;
+    if (target < 1 || target > depth) return false;
+    m_state = std::move(m_saved[size_t(target - 1)]);
+    m_saved.resize(size_t(target - 1));
+    return true;
+}
+
+void TDeviceContext::OffsetViewportOrg(int32_t dx, int32_t dy) {
+    m_state.viewportOrg.X += dx;
+    m_state.viewportOrg.Y += dy;
+}
+
+TPoint TDeviceContext::LogicalToDevice(TPoint p) const {
+    return {p.X - m_state.windowOrg.X + m_state.viewportOrg.X,
+            p.Y - m_state.windowOrg.Y + m_state.viewportOrg.Y};
+}
+
+TRect TDeviceContext::LogicalToDevice(const TRect& r) const {
+    TPoint shift = LogicalToDevice(TPoint{0, 0});
+    return OffsetRect(r, shift.X, shift.Y);
+}
+
+void TDeviceContext::SelectClipRgn(const TRegion* region) {
+    if (region)
+        m_state.clip = *region;
+    else
+        m_state.clip.reset();
+}
+
+void TDeviceContext::IntersectClipRect(const TRect& rect) {
+    TRect device = LogicalToDevice(rect);
+    if (!m_state.clip) m_state.clip = TRegion(m_surface ? m_surface->BoundsRect() : TRect{});
+    m_state.clip->Intersect(device);
+}
+
+void TDeviceContext::ExcludeClipRect(const TRect& rect) {
+    if (!m_state.clip) m_state.clip = TRegion(m_surface ? m_surface->BoundsRect() : TRect{});
+    m_state.clip->Subtract(LogicalToDevice(rect));
+}
+
+TRegion TDeviceContext::VisibleRegion() const {
+    if (!m_surface || m_surface->Empty()) return {};
+    TRegion visible = m_state.clip ? *m_state.clip : TRegion(m_surface->BoundsRect());
+    visible.Intersect(m_surface->BoundsRect());
+    return visible;
+}
+
+void TDeviceContext::VisibleRects(std::vector<TRect>& out) const {
+    out.clear();
+    if (!m_surface || m_surface->Empty()) return;
+    TRect bounds = m_surface->BoundsRect();
+    if (!m_state.clip) {
+        out.push_back(bounds);
+        return;
+    }
+    for (const TRect& r : m_state.clip->Rects()) {
+        TRect cut = IntersectRect(r, bounds);
+        if (!IsRectEmpty(cut)) out.push_back(cut);
+    }
+}
+
+TRect TDeviceContext::ClipBox() const {
+    TRect box = VisibleRegion().Bounds();
+    if (IsRectEmpty(box)) return {};
+    TPoint shift = LogicalToDevice(TPoint{0, 0});
+    return OffsetRect(box, -shift.X, -shift.Y);
+}
+
+bool TDeviceContext::PtVisible(int32_t x, int32_t y) const {
+    if (!m_surface) return false;
+    TPoint d = LogicalToDevice(TPoint{x, y});
+    if (!PtInRect(m_surface->BoundsRect(), d)) return false;
+    return !m_state.clip || m_state.clip->Contains(d);
+}
+
+std::optional<uint32_t> TDeviceContext::GetPixel(int32_t x, int32_t y) const {
+    if (!PtVisible(x, y)) return std::nullopt;
+    TPoint d = LogicalToDevice(TPoint{x, y});
+    uint32_t p = m_surface->Row(d.Y)[d.X];
+    return RGB(uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p));
+}
+
+void TDeviceContext::SetPixel(int32_t x, int32_t y, TColor color) {
+    TPoint d = LogicalToDevice(TPoint{x, y});
+    FillSpan(d.Y, d.X, d.X + 1, RGBToOpaquePixel(ColorToRGB(color)));
+}
+
+// --- Spans ----------------------------------------------------------------------------------
+
+void TDeviceContext::FillSpan(int32_t y, int32_t x0, int32_t x1, uint32_t pixel) {
+    FillDeviceRect({x0, y, x1, y + 1}, pixel);
+}
+
+void TDeviceContext::FillDeviceRect(const TRect& deviceRect, uint32_t pixel) {
+    if (!m_surface || IsRectEmpty(deviceRect)) return;
+    auto fill = [&](const TRect& r) {
+        for (int32_t y = r.Top; y < r.Bottom; ++y) {
+            uint32_t* row = m_surface->Row(y);
+            std::fill(row + r.Left, row + r.Right, pixel);
+        }
+    };
+    if (!m_state.clip) {
+        fill(IntersectRect(deviceRect, m_surface->BoundsRect()));
+        return;
+    }
+    TRect bounded = IntersectRect(deviceRect, m_surface->BoundsRect());
+    if (IsRectEmpty(bounded)) return;
+    for (const TRect& r : m_state.clip->Rects()) fill(IntersectRect(bounded, r));
+}
+
+void TDeviceContext::BlendSpan(int32_t y, int32_t x0, int32_t x1, uint32_t pixel,
+                               uint8_t coverage) {
+    if (coverage == 0) return;
+    if (coverage == 255) {
+        FillSpan(y, x0, x1, pixel);
+        return;
+    }
+    if (!m_surface) return;
+    TRect span = IntersectRect({x0, y, x1, y + 1}, m_surface->BoundsRect());
+    if (IsRectEmpty(span)) return;
+    const uint32_t k = coverage;
+    auto blend = [&](const TRect& r) {
+        uint32_t* row = m_surface->Row(y);
+        for (int32_t x = r.Left; x < r.Right; ++x) {
+            // Every byte, alpha included, moves toward the opaque pen pixel by the coverage.
+            uint32_t d = row[x];
+            uint32_t rb = (d & 0x00FF00FF) * (255 - k) + (pixel & 0x00FF00FF) * k + 0x00800080;
+            uint32_t ag =
+                ((d >> 8) & 0x00FF00FF) * (255 - k) + ((pixel >> 8) & 0x00FF00FF) * k + 0x00800080;
+            row[x] = ((rb >> 8) & 0x00FF00FF) | (ag & 0xFF00FF00);
+        }
+    };
+    if (!m_state.clip) {
+        blend(span);
+        return;
+    }
+    for (const TRect& r : m_state.clip->Rects()) {
+        TRect cut = IntersectRect(span, r);
+        if (!IsRectEmpty(cut)) blend(cut);
+    }
+}
+
+void TDeviceContext::InvertSpan(int32_t y, int32_t x0, int32_t x1) {
+    if (!m_surface) return;
+    std::vector<TRect> rects;
+    VisibleRects(rects);
+    for (const TRect& r : rects) {
+        TRect cut = IntersectRect({x0, y, x1, y + 1}, r);
+        if (IsRectEmpty(cut)) continue;
+        uint32_t* row = m_surface->Row(y);
+        for (int32_t x = cut.Left; x < cut.Right; ++x) row[x] ^= 0x00FFFFFF;
+    }
+}
+
+// --- Copies ---------------------------------------------------------------------------------
+
+void TDeviceContext::BitBlt(int32_t x, int32_t y, int32_t width, int32_t height,
+                            const TDeviceContext& source, int32_t sx, int32_t sy) {
+    if (!m_surface || !source.m_surface || width <= 0 || height <= 0) return;
+    TPoint dst = LogicalToDevice(TPoint{x, y});
+    TPoint src = source.LogicalToDevice(TPoint{sx, sy});
+    // Destination area limited by the source surface.
+    TRect srcArea = IntersectRect(Bounds(src.X, src.Y, width, height),
+                                  source.m_surface->BoundsRect());
+    if (IsRectEmpty(srcArea)) return;
+    int32_t dx = dst.X - src.X, dy = dst.Y - src.Y;
+    TRect dstArea = OffsetRect(srcArea, dx, dy);
+    std::vector<TRect> rects;
+    VisibleRects(rects);
+    const bool sameSurface = source.m_surface == m_surface;
+    for (const TRect& clip : rects) {
+        TRect r = IntersectRect(dstArea, clip);
+        if (IsRectEmpty(r)) continue;
+        size_t bytes = size_t(r.Width()) * 4;
+        auto copyRow = [&](int32_t row) {
+            const uint32_t* from = source.m_surface->Row(row - dy) + (r.Left - dx);
+            std::memmove(m_surface->Row(row) + r.Left, from, bytes);
+        };
+        // Rows in the order that keeps an overlapping copy on one surface correct.
+        if (sameSurface && dy > 0)
+            for (int32_t row = r.Bottom - 1; row >= r.Top; --row) copyRow(row);
+        else
+            for (int32_t row = r.Top; row < r.Bottom; ++row) copyRow(row);
+    }
+}
+
+void TDeviceContext::StretchBlt(int32_t x, int32_t y, int32_t width, int32_t height,
+                                const TDeviceContext& source, int32_t sx, int32_t sy,
+                                int32_t sourceWidth, int32_t sourceHeight) {
+    if (!m_surface || !source.m_surface || width == 0 || height == 0 || sourceWidth == 0 ||
+        sourceHeight == 0)
+        return;
+    if (width == sourceWidth && height == sourceHeight && width > 0 && height > 0) {
+        BitBlt(x, y, width, height, source, sx, sy);
+        return;
+    }
+    // A negative size on one side only mirrors that axis.
+    bool mirrorX = (width < 0) != (sourceWidth < 0);
+    bool mirrorY = (height < 0) != (sourceHeight < 0);
+    if (width < 0) x += width, width = -width;
+    if (height < 0) y += height, height = -height;
+    if (sourceWidth < 0) sx += sourceWidth, sourceWidth = -sourceWidth;
+    if (sourceHeight < 0) sy += sourceHeight, sourceHeight = -sourceHeight;
+
+    TPoint dst = LogicalToDevice(TPoint{x, y});
+    TPoint src = source.LogicalToDevice(TPoint{sx, sy});
+    const TRect dstRect = Bounds(dst.X, dst.Y, width, height);
+    const TSurface& from = *source.m_surface;
+    std::vector<TRect> rects;
+    VisibleRects(rects);
+    // Destination pixel i samples source pixel floor((2i + 1) × sw / 2dw): its centre.
+    auto sample = [](int64_t i, int64_t dstSize, int64_t srcSize) {
+        return int32_t(((2 * i + 1) * srcSize) / (2 * dstSize));
+    };
+    for (const TRect& clip : rects) {
+        TRect r = IntersectRect(dstRect, clip);
+        if (IsRectEmpty(r)) continue;
+        for (int32_t row = r.Top; row < r.Bottom; ++row) {
+            int32_t i = row - dstRect.Top;
+            int32_t srcRow = src.Y + sample(mirrorY ? height - 1 - i : i, height, sourceHeight);
+            if (srcRow < 0 || srcRow >= from.Height()) continue;
+            const uint32_t* srcPixels = from.Row(srcRow);
+            uint32_t* out = m_surface->Row(row);
+            for (int32_t col = r.Left; col < r.Right; ++col) {
+                int32_t j = col - dstRect.Left;
+                int32_t srcCol = src.X + sample(mirrorX ? width - 1 - j : j, width, sourceWidth);
+                if (srcCol >= 0 && srcCol < from.Width()) out[col] = srcPixels[srcCol];
+            }
+        }
+    }
+}
+
+// --- Areas ----------------------------------------------------------------------------------
+
+void TDeviceContext::FillRect(const TRect& rect, TColor color) {
+    FillDeviceRect(LogicalToDevice(rect), RGBToOpaquePixel(ColorToRGB(color)));
+}
+
+void TDeviceContext::FillRegion(const TRegion& region, TColor color) {
+    uint32_t pixel = RGBToOpaquePixel(ColorToRGB(color));
+    for (const TRect& r : region.Rects()) FillDeviceRect(LogicalToDevice(r), pixel);
+}
+
+void TDeviceContext::FrameRect(const TRect& rect, TColor color) {
+    if (IsRectEmpty(rect)) return;
+    uint32_t pixel = RGBToOpaquePixel(ColorToRGB(color));
+    TRect d = LogicalToDevice(rect);
+    FillDeviceRect({d.Left, d.Top, d.Right, d.Top + 1}, pixel);
+    FillDeviceRect({d.Left, d.Bottom - 1, d.Right, d.Bottom}, pixel);
+    FillDeviceRect({d.Left, d.Top + 1, d.Left + 1, d.Bottom - 1}, pixel);
+    FillDeviceRect({d.Right - 1, d.Top + 1, d.Right, d.Bottom - 1}, pixel);
+}
+
+} // namespace brisat
