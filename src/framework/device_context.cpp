@@ -126,7 +126,8 @@ void TDeviceContext::FillDeviceRect(const TRect& deviceRect, uint32_t pixel) {
     }
     TRect bounded = IntersectRect(deviceRect, m_surface->BoundsRect());
     if (IsRectEmpty(bounded)) return;
-    for (const TRect& r : m_state.clip->Rects()) fill(IntersectRect(bounded, r));
+    for (const TRect& r : m_state.clip->Rects())
+        fill(IntersectRect(bounded, r));
 }
 
 void TDeviceContext::BlendSpan(int32_t y, int32_t x0, int32_t x1, uint32_t pixel,
@@ -163,14 +164,19 @@ void TDeviceContext::BlendSpan(int32_t y, int32_t x0, int32_t x1, uint32_t pixel
 
 void TDeviceContext::InvertSpan(int32_t y, int32_t x0, int32_t x1) {
     if (!m_surface) return;
-    std::vector<TRect> rects;
-    VisibleRects(rects);
-    for (const TRect& r : rects) {
-        TRect cut = IntersectRect({x0, y, x1, y + 1}, r);
-        if (IsRectEmpty(cut)) continue;
-        uint32_t* row = m_surface->Row(y);
-        for (int32_t x = cut.Left; x < cut.Right; ++x) row[x] ^= 0x00FFFFFF;
+    const TRect span = IntersectRect({x0, y, x1, y + 1}, m_surface->BoundsRect());
+    if (IsRectEmpty(span)) return;
+    uint32_t* row = m_surface->Row(y);
+    auto invert = [&](const TRect& cut) {
+        for (int32_t x = cut.Left; x < cut.Right; ++x)
+            row[x] ^= 0x00FFFFFF;
+    };
+    if (!m_state.clip) {
+        invert(span);
+        return;
     }
+    for (const TRect& r : m_state.clip->Rects())
+        invert(IntersectRect(span, r));
 }
 
 // --- Copies ---------------------------------------------------------------------------------
@@ -180,28 +186,40 @@ void TDeviceContext::BitBlt(int32_t x, int32_t y, int32_t width, int32_t height,
     if (!m_surface || !source.m_surface || width <= 0 || height <= 0) return;
     TPoint dst = LogicalToDevice(TPoint{x, y});
     TPoint src = source.LogicalToDevice(TPoint{sx, sy});
-    // Destination area limited by the source surface.
-    TRect srcArea = IntersectRect(Bounds(src.X, src.Y, width, height),
-                                  source.m_surface->BoundsRect());
+    // Destination area limited by the source surface and by what is visible here.
+    TRect srcArea =
+        IntersectRect(Bounds(src.X, src.Y, width, height), source.m_surface->BoundsRect());
     if (IsRectEmpty(srcArea)) return;
     int32_t dx = dst.X - src.X, dy = dst.Y - src.Y;
-    TRect dstArea = OffsetRect(srcArea, dx, dy);
     std::vector<TRect> rects;
     VisibleRects(rects);
-    const bool sameSurface = source.m_surface == m_surface;
+    TRect visible{};
+    for (const TRect& r : rects)
+        visible = UnionRect(visible, r);
+    TRect dstArea = IntersectRect(OffsetRect(srcArea, dx, dy), visible);
+    if (IsRectEmpty(dstArea)) return;
+    srcArea = OffsetRect(dstArea, -dx, -dy);
+
+    // Within one surface an overlapping copy first sets the source block aside: the clip can cut
+    // the copy into pieces, and no order of pieces is safe for every region.
+    const TSurface* from = source.m_surface;
+    TPoint fromOrigin{0, 0};
+    TSurface scratch;
+    if (from == m_surface && !IsRectEmpty(IntersectRect(srcArea, dstArea))) {
+        scratch = TSurface(srcArea.Width(), srcArea.Height());
+        for (int32_t row = srcArea.Top; row < srcArea.Bottom; ++row)
+            std::memcpy(scratch.Row(row - srcArea.Top), from->Row(row) + srcArea.Left,
+                        size_t(srcArea.Width()) * 4);
+        from = &scratch;
+        fromOrigin = srcArea.TopLeft();
+    }
     for (const TRect& clip : rects) {
         TRect r = IntersectRect(dstArea, clip);
         if (IsRectEmpty(r)) continue;
-        size_t bytes = size_t(r.Width()) * 4;
-        auto copyRow = [&](int32_t row) {
-            const uint32_t* from = source.m_surface->Row(row - dy) + (r.Left - dx);
-            std::memmove(m_surface->Row(row) + r.Left, from, bytes);
-        };
-        // Rows in the order that keeps an overlapping copy on one surface correct.
-        if (sameSurface && dy > 0)
-            for (int32_t row = r.Bottom - 1; row >= r.Top; --row) copyRow(row);
-        else
-            for (int32_t row = r.Top; row < r.Bottom; ++row) copyRow(row);
+        for (int32_t row = r.Top; row < r.Bottom; ++row)
+            std::memcpy(m_surface->Row(row) + r.Left,
+                        from->Row(row - dy - fromOrigin.Y) + (r.Left - dx - fromOrigin.X),
+                        size_t(r.Width()) * 4);
     }
 }
 
@@ -259,7 +277,8 @@ void TDeviceContext::FillRect(const TRect& rect, TColor color) {
 
 void TDeviceContext::FillRegion(const TRegion& region, TColor color) {
     uint32_t pixel = RGBToOpaquePixel(ColorToRGB(color));
-    for (const TRect& r : region.Rects()) FillDeviceRect(LogicalToDevice(r), pixel);
+    for (const TRect& r : region.Rects())
+        FillDeviceRect(LogicalToDevice(r), pixel);
 }
 
 void TDeviceContext::FrameRect(const TRect& rect, TColor color) {
