@@ -68,9 +68,10 @@ void TKsBitmap::DrawRect(TKsBitmap& dest, int32_t x, int32_t y, const TRect& src
 }
 
 void TKsBitmap::StretchDraw(TKsBitmap& dest, const TRect& dstRect, const TRect& srcRect) const {
-    const int32_t sw = RectWidth(srcRect), sh = RectHeight(srcRect);
-    const int32_t dw = RectWidth(dstRect), dh = RectHeight(dstRect);
     if (!m_alphaBlend) {
+        // Negative sizes mirror here, as the platform stretch does.
+        const int32_t sw = RectWidth(srcRect), sh = RectHeight(srcRect);
+        const int32_t dw = RectWidth(dstRect), dh = RectHeight(dstRect);
         if (sw == dw && sh == dh && dw > 0 && dh > 0)
             DrawRectToDC(dest.DC(), dstRect.Left, dstRect.Top, srcRect);
         else if (!Empty())
@@ -78,9 +79,11 @@ void TKsBitmap::StretchDraw(TKsBitmap& dest, const TRect& dstRect, const TRect& 
                                  sw, sh);
         return;
     }
-    if (IsRectEmpty(IntersectRect(srcRect, BoundsRect())) || dw <= 0 || dh <= 0) return;
+    if (IsRectEmpty(IntersectRect(srcRect, BoundsRect())) || IsRectEmpty(dstRect)) return;
     const TRect v = IntersectRect(dstRect, dest.BoundsRect());
     if (IsRectEmpty(v)) return;
+    const int32_t sw = RectWidth(srcRect), sh = RectHeight(srcRect);
+    const int32_t dw = RectWidth(dstRect), dh = RectHeight(dstRect);
     if (sw == dw && sh == dh) {
         DrawRect(dest, dstRect.Left, dstRect.Top, srcRect);
         return;
@@ -107,9 +110,9 @@ void TKsBitmap::StretchDraw(TKsBitmap& dest, const TRect& dstRect, const TRect& 
 }
 
 void TKsBitmap::TileDraw(TKsBitmap& dest, const TRect& dstRect, const TRect& srcRect) const {
+    if (IsRectEmpty(srcRect) || IsRectEmpty(dstRect)) return;
     const int32_t sw = RectWidth(srcRect), sh = RectHeight(srcRect);
     const int32_t dw = RectWidth(dstRect), dh = RectHeight(dstRect);
-    if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
     // Only tiles that can reach a visible pixel are drawn; the others would draw nothing, and
     // skipping them keeps a huge DstRect from costing more than the destination's size.
     const TRect visible =

@@ -69,9 +69,10 @@ TEST(KsBitmapStretch, NothingHappensForEmptyOrDisjointRectangles) {
     const struct {
         TRect src, dst;
     } cases[] = {
-        {Rect(5, 0, 9, 1), Rect(0, 0, 4, 1)},   // SrcRect outside the source
-        {Rect(0, 0, 2, 1), Rect(4, 0, 0, 1)},   // DstRect of negative width
-        {Rect(0, 0, 2, 1), Rect(10, 0, 14, 1)}, // DstRect outside the destination
+        {Rect(5, 0, 9, 1), Rect(0, 0, 4, 1)},             // SrcRect outside the source
+        {Rect(0, 0, 2, 1), Rect(4, 0, 0, 1)},             // DstRect of negative width
+        {Rect(0, 0, 2, 1), Rect(10, 0, 14, 1)},           // DstRect outside the destination
+        {Rect(0, 0, 2, 1), Rect(INT_MAX, 0, INT_MIN, 1)}, // empty, its width beyond 32 bits
     };
     for (const auto& c : cases)
         EXPECT_EQ(StretchedColumns(2, c.src, c.dst, 4), std::vector<int32_t>(4, -1));
@@ -107,6 +108,7 @@ TEST(KsBitmapTile, EmptyTilesDrawNothingAndHugeAreasCostOnlyTheVisiblePart) {
     auto dest = MakeBitmap(4, 4, kDest);
     source->TileDraw(*dest, dest->BoundsRect(), Rect(1, 1, 1, 2));
     source->TileDraw(*dest, dest->BoundsRect(), Rect(1, 1, 0, 2));
+    source->TileDraw(*dest, Rect(INT_MAX, 0, INT_MIN, 1), Rect(0, 0, 1, 1));
     EXPECT_EQ(PixelsOf(*dest), std::vector<TKsPixel>(16, kDest));
 
     // A billion × billion one-pixel tiles: only the sixteen that reach the destination run.
