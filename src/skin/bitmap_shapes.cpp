@@ -63,7 +63,8 @@ void TKsBitmap::FillHalftonePolygon(std::span<const TPoint> points, TKsPixel pix
     // Minimum .. maximum − 1 on both axes, and only where the bitmap has pixels.
     box = IntersectRect(box, BoundsRect());
     if (IsRectEmpty(box)) return;
-    for (const TRect& run : TRegion::FromPolygon(points).Rects()) {
+    const TRegion inside = TRegion::FromPolygon(points);
+    for (const TRect& run : inside.Rects()) {
         const TRect r = IntersectRect(run, box);
         for (int32_t y = r.Top; y < r.Bottom; ++y) {
             TKsPixel* row = Row(y);
