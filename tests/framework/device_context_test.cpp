@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace brisat;
-using namespace brisat::testing;
+using namespace brisat::pictures;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace brisat::testing {
+namespace brisat::pictures {
 
 // Legend entries map an exact pixel value to its character; other pixels show as '?'.
 using TLegend = std::vector<std::pair<uint32_t, char>>;
@@ -46,4 +46,4 @@ inline void Fill(TSurface& surface, uint32_t pixel) {
             surface.Row(y)[x] = pixel;
 }
 
-} // namespace brisat::testing
+} // namespace brisat::pictures
