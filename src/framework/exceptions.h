@@ -28,6 +28,10 @@ BRISAT_EXCEPTION(EReadError, EStreamError)
 BRISAT_EXCEPTION(EWriteError, EStreamError)
 BRISAT_EXCEPTION(EFOpenError, EStreamError)
 BRISAT_EXCEPTION(EFCreateError, EStreamError)
+// Object text: a syntax error, and a class name the registry does not know.
+BRISAT_EXCEPTION(EParserError, EReadError)
+BRISAT_EXCEPTION(EClassNotFound, EReadError)
+BRISAT_EXCEPTION(EComponentError, Exception)
 
 #undef BRISAT_EXCEPTION
 
