@@ -51,7 +51,7 @@ TKsPixel HueShift(TKsPixel pixel, int32_t delta) {
         h /= 6;
         if (h < 0) h += 1;
     }
-    int32_t n = Nearest(h * 255) + delta;
+    int64_t n = int64_t(Nearest(h * 255)) + delta; // no overflow for any Delta
     if (n > 255) n -= 255;
     if (n < 0) n += 255;
     double shifted = double(n) / 255;

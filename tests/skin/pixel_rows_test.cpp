@@ -1,0 +1,156 @@
+// Every vector path of the row kernels against the scalar reference, which is itself checked on a
+// few known values.
+#include "skin/pixel_row_paths.h"
+#include "skin/pixel_rows.h"
+
+#include <climits>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+namespace brisat {
+namespace {
+
+const TPixelRowKernels& Scalar() {
+    return *PixelRowKernels(TPixelRowPath::Scalar);
+}
+
+struct TNamedPath {
+    const char* name;
+    const TPixelRowKernels* kernels;
+};
+
+// The vector paths this processor runs.
+std::vector<TNamedPath> VectorPaths() {
+    std::vector<TNamedPath> paths;
+    for (auto [name, path] :
+         {std::pair{"SSE2", TPixelRowPath::Sse2}, {"AVX2", TPixelRowPath::Avx2}})
+        if (const TPixelRowKernels* kernels = PixelRowKernels(path))
+            paths.push_back({name, kernels});
+    return paths;
+}
+
+TEST(PixelRowsTest, KnownValuesOnEveryPath) {
+    // Nine pixels, so the vector paths also run their tails. Alpha 0 keeps dst, 255 copies src,
+    // and alpha is scaled like the colour channels.
+    const std::vector<TKsPixel> src = {0x80FF0000, 0x00123456, 0xFF123456, 0x01FFFFFF, 0xFEFFFFFF,
+                                       0x80FF0000, 0x00123456, 0xFF123456, 0x80FF0000};
+    const std::vector<TKsPixel> dst = {0xFF0000FF, 0xFFABCDEF, 0x00ABCDEF, 0x00000000, 0x00000000,
+                                       0xFF0000FF, 0xFFABCDEF, 0x00ABCDEF, 0xFF0000FF};
+    const std::vector<TKsPixel> blended = {0xBF80007F, 0xFFABCDEF, 0xFF123456,
+                                           0x00010101, 0xFCFDFDFD, 0xBF80007F,
+                                           0xFFABCDEF, 0xFF123456, 0xBF80007F};
+    // Red by 85 steps is green; grey keeps its value; alpha 0 is left alone; the rest turn opaque.
+    const std::vector<TKsPixel> hues = {0xFFFF0000, 0x80FF0000, 0x00FF0000, 0x40808080, 0xFF00FF00,
+                                        0xFF0000FF, 0xFFFF0000, 0x01FF0000, 0xFF000000};
+    const std::vector<TKsPixel> shifted = {0xFF00FF00, 0xFF00FF00, 0x00FF0000,
+                                           0xFF808080, 0xFF0000FF, 0xFFFF0000,
+                                           0xFF00FF00, 0xFF00FF00, 0xFF000000};
+    std::vector<TNamedPath> paths = VectorPaths();
+    paths.push_back({"scalar", &Scalar()});
+    for (const TNamedPath& path : paths) {
+        SCOPED_TRACE(path.name);
+        std::vector<TKsPixel> row = dst;
+        path.kernels->BlendRow(row.data(), src.data(), row.size());
+        EXPECT_EQ(row, blended);
+        row = hues;
+        path.kernels->ChangeHueRow(row.data(), row.size(), 85);
+        EXPECT_EQ(row, shifted);
+    }
+    std::vector<TKsPixel> row = dst;
+    BlendRow(row.data(), src.data(), row.size());
+    EXPECT_EQ(row, blended);
+}
+
+// Pixels with the alphas that take the special ways through the kernels (0, 1, 254, 255) in runs,
+// so that whole vectors of opaque and of clear pixels occur, mixed with random ones.
+std::vector<TKsPixel> RandomPixels(std::mt19937& random, size_t count) {
+    static constexpr uint32_t kAlphas[] = {0, 1, 254, 255};
+    std::vector<TKsPixel> pixels(count);
+    for (size_t i = 0; i < count;) {
+        size_t run = 1 + random() % 12;
+        uint32_t kind = random() % 6;
+        for (; run && i < count; --run, ++i) {
+            uint32_t alpha = kind < 4 ? kAlphas[kind] : random() & 0xFF;
+            pixels[i] = alpha << 24 | (random() & 0x00FFFFFF);
+        }
+    }
+    return pixels;
+}
+
+// Applies Op to a random row through the scalar kernels and through every vector path, for many
+// lengths and unaligned starts, and compares whole buffers so that writes past the row show too.
+template <class Op> void ExpectPathsMatchScalar(Op op) {
+    std::mt19937 random(1234);
+    static constexpr size_t kLengths[] = {0, 1, 2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 31, 33, 250, 1001};
+    static constexpr size_t kGuard = 9;
+    for (const TNamedPath& path : VectorPaths())
+        for (size_t length : kLengths)
+            for (size_t start = 0; start < 4; ++start) {
+                SCOPED_TRACE(testing::Message()
+                             << path.name << " length " << length << " start " << start);
+                const std::vector<TKsPixel> src = RandomPixels(random, start + length + kGuard);
+                const std::vector<TKsPixel> dst = RandomPixels(random, start + length + kGuard);
+                std::vector<TKsPixel> expected = dst, actual = dst;
+                op(Scalar(), expected.data() + start, src.data() + start, length);
+                op(*path.kernels, actual.data() + start, src.data() + start, length);
+                ASSERT_EQ(actual, expected);
+            }
+}
+
+TEST(PixelRowsTest, BlendRowMatchesScalar) {
+    ExpectPathsMatchScalar([](const TPixelRowKernels& k, TKsPixel* dst, const TKsPixel* src,
+                              size_t n) { k.BlendRow(dst, src, n); });
+}
+
+TEST(PixelRowsTest, BlendFillRowMatchesScalar) {
+    for (TKsPixel pixel : {0x00FFFFFFu, 0x01FFFFFFu, 0x80FF8000u, 0xFE123456u, 0xFF123456u,
+                           0x7F7F007Fu, 0xC0000000u}) {
+        SCOPED_TRACE(pixel);
+        ExpectPathsMatchScalar([pixel](const TPixelRowKernels& k, TKsPixel* dst, const TKsPixel*,
+                                       size_t n) { k.BlendFillRow(dst, pixel, n); });
+    }
+}
+
+TEST(PixelRowsTest, OtherRowKernelsMatchScalar) {
+    // The key colour is taken from the row itself so that matches occur.
+    ExpectPathsMatchScalar([](const TPixelRowKernels& k, TKsPixel* dst, const TKsPixel*, size_t n) {
+        k.MakeTransparentRow(dst, n, n > 2 ? dst[2] ^ 0xFF000000 : 0);
+    });
+    for (uint8_t alpha : {0, 1, 127, 255})
+        ExpectPathsMatchScalar([alpha](const TPixelRowKernels& k, TKsPixel* dst, const TKsPixel*,
+                                       size_t n) { k.SetAlphaRow(dst, n, alpha); });
+    for (int32_t delta : {0, 7, -300, INT32_MAX, INT32_MIN})
+        ExpectPathsMatchScalar([delta](const TPixelRowKernels& k, TKsPixel* dst, const TKsPixel*,
+                                       size_t n) { k.ChangeHueRow(dst, n, delta); });
+}
+
+TEST(PixelRowsTest, ChangeHueMatchesScalarOverEveryColour) {
+    const std::vector<TNamedPath> paths = VectorPaths();
+    if (paths.empty()) GTEST_SKIP() << "no vector path on this processor";
+    // Chunks of 2^16 colours; alpha varies, 0 included, which must leave the pixel alone.
+    constexpr uint32_t kChunk = 1 << 16;
+    std::vector<TKsPixel> input(kChunk), expected(kChunk), actual(kChunk);
+    for (int32_t delta : {0, 1, 85, 128, 250, -5, 300}) {
+        for (uint32_t first = 0; first < 1u << 24; first += kChunk) {
+            for (uint32_t i = 0; i < kChunk; ++i)
+                input[i] = ((i * 37) & 0xFF) << 24 | (first + i);
+            expected = input;
+            Scalar().ChangeHueRow(expected.data(), kChunk, delta);
+            for (const TNamedPath& path : paths) {
+                actual = input;
+                path.kernels->ChangeHueRow(actual.data(), kChunk, delta);
+                if (actual == expected) continue;
+                uint32_t i = 0;
+                while (actual[i] == expected[i])
+                    ++i;
+                FAIL() << path.name << " delta " << delta << " pixel " << std::hex << input[i]
+                       << ": " << actual[i] << " instead of " << expected[i];
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace brisat
