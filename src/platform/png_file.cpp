@@ -1,9 +1,8 @@
 #include "platform/png_file.h"
 
-#include <png.h>
-
 #include <cstdio>
 #include <memory>
+#include <png.h>
 #include <stdexcept>
 #include <vector>
 
@@ -35,6 +34,26 @@ void WritePngFile(const std::string& fileName, const uint32_t* pixels, int32_t w
     }
     if (!png_image_write_to_stdio(&image, file.get(), 0, source, rowBytes, nullptr))
         throw std::runtime_error("Cannot write \"" + fileName + "\": " + image.message);
+}
+
+TPngImage ReadPngFile(const std::string& fileName) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, fileName.c_str()))
+        throw std::runtime_error("Cannot read \"" + fileName + "\": " + image.message);
+    // Screenshots are small; refuse absurd headers rather than allocate for them.
+    if (uint64_t(image.width) * image.height > (1u << 28)) {
+        png_image_free(&image);
+        throw std::runtime_error("\"" + fileName + "\" is too large");
+    }
+    image.format = PNG_FORMAT_BGRA;
+    TPngImage result;
+    result.Width = int32_t(image.width);
+    result.Height = int32_t(image.height);
+    result.Pixels.resize(size_t(image.width) * image.height);
+    if (!png_image_finish_read(&image, nullptr, result.Pixels.data(), 0, nullptr))
+        throw std::runtime_error("Cannot decode \"" + fileName + "\": " + image.message);
+    return result;
 }
 
 } // namespace brisat

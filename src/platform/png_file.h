@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace brisat {
 
@@ -11,5 +12,17 @@ namespace brisat {
 enum class TPngAlpha { Keep, Drop };
 void WritePngFile(const std::string& fileName, const uint32_t* pixels, int32_t width,
                   int32_t height, int32_t stride, TPngAlpha alpha);
+
+// Reads a PNG into 0xAARRGGBB pixels (rows of Width). Raises std::runtime_error naming the file
+// when it cannot be read or is not a PNG.
+struct TPngImage {
+    int32_t Width = 0;
+    int32_t Height = 0;
+    std::vector<uint32_t> Pixels;
+    uint32_t At(int32_t x, int32_t y) const {
+        return Pixels[size_t(y) * size_t(Width) + size_t(x)];
+    }
+};
+TPngImage ReadPngFile(const std::string& fileName);
 
 } // namespace brisat
