@@ -176,8 +176,9 @@ void TDeviceContext::Rectangle(const TRect& rect) {
     if (!outline) return;
     const uint32_t pixel = PixelOf(m_state.pen.Color);
     const TPenStyle style = m_state.pen.Style;
-    if (d.Height() == 1 || d.Width() == 1) {
-        const TPoint end = d.Height() == 1 ? TPoint{d.Right, d.Top} : TPoint{d.Left, d.Bottom};
+    if (d.Top + 1 == d.Bottom || d.Left + 1 == d.Right) {
+        const TPoint end =
+            d.Top + 1 == d.Bottom ? TPoint{d.Right, d.Top} : TPoint{d.Left, d.Bottom};
         DrawLineDevice(d.TopLeft(), end, pixel, style);
         return;
     }

@@ -31,12 +31,14 @@ void DrawWindowMark(TDeviceContext& dc, const TRect& r, int32_t t, TColor color)
 } // namespace
 
 int32_t GlyphSize(const TRect& box) {
-    return std::clamp(std::min(box.Width(), box.Height()), 0, kMaxGlyphSize);
+    const int64_t side = std::min(int64_t(box.Right) - box.Left, int64_t(box.Bottom) - box.Top);
+    return int32_t(std::clamp<int64_t>(side, 0, kMaxGlyphSize));
 }
 
 TRect CenteredRect(const TRect& box, int32_t width, int32_t height) {
-    const int32_t left = box.Left + (box.Width() - width) / 2;
-    const int32_t top = box.Top + (box.Height() - height) / 2;
+    // 64-bit: a wild box's width does not fit 32 bits; the result lies inside it.
+    const auto left = int32_t(box.Left + (int64_t(box.Right) - box.Left - width) / 2);
+    const auto top = int32_t(box.Top + (int64_t(box.Bottom) - box.Top - height) / 2);
     return {left, top, left + width, top + height};
 }
 

@@ -201,3 +201,22 @@ TEST(FrameControls, CheckBoxAndRadioButton) {
                                                                              {5, 7},
                                                                              {6, 7}}));
 }
+
+TEST(FrameControls, WildRectanglesStayCheap) {
+    TSurface s(8, 8);
+    TDeviceContext dc(&s);
+    const TRect wild = Rect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+    TRect edge = wild;
+    dc.DrawEdge(edge, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
+    EXPECT_EQ(edge, InflateRect(wild, -2, -2));
+    EXPECT_EQ(s.Row(4)[4], Opaque(clBtnFace));
+    const std::pair<uint32_t, uint32_t> controls[] = {{DFC_CAPTION, DFCS_CAPTIONRESTORE},
+                                                      {DFC_CAPTION, DFCS_CAPTIONHELP},
+                                                      {DFC_SCROLL, DFCS_SCROLLSIZEGRIP},
+                                                      {DFC_SCROLL, DFCS_SCROLLUP},
+                                                      {DFC_BUTTON, DFCS_BUTTONRADIO | DFCS_CHECKED},
+                                                      {DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED},
+                                                      {DFC_MENU, DFCS_MENUBULLET}};
+    for (auto [type, state] : controls)
+        dc.DrawFrameControl(wild, type, state);
+}

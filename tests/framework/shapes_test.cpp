@@ -371,6 +371,7 @@ TEST(Shapes, WildCoordinatesStayCheapAndSafe) {
     canvas.dc.SetPen({clBlack, TPenStyle::psDot, 1});
     canvas.dc.Ellipse(Rect(-1000000000, -1000000000, 1000000000, 1000000000));
     canvas.dc.DrawFocusRect(Rect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
+    canvas.dc.Rectangle(Rect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX));
     // The huge ellipse's interior covers the surface.
     EXPECT_EQ(canvas.surface.Row(4)[4], Opaque(clRed));
 }
