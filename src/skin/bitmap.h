@@ -161,6 +161,8 @@ protected:
 private:
     void Reallocate(int32_t width, int32_t height);
     void CopyPixelsFrom(const TKsBitmap& source);
+    // Dot at every X in Left..Right − 1 of row Y (inside the bitmap) where X + Y is even.
+    void HalftoneRow(int32_t y, int32_t left, int32_t right, TKsPixel dot);
 
     TSurface m_surface;
     TDeviceContext m_dc;

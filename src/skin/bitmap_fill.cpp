@@ -56,12 +56,15 @@ void TKsBitmap::BevelRect(const TRect& rect, TKsPixel topLeft, TKsPixel bottomRi
 void TKsBitmap::FillHalftoneRect(const TRect& rect, TKsPixel pixel, TKsPixel dotPixel) {
     FillRect(rect, pixel);
     const TRect r = IntersectRect(rect, BoundsRect());
-    for (int32_t y = r.Top; y < r.Bottom; ++y) {
-        TKsPixel* row = Row(y);
-        // Dots where X and Y are both even or both odd.
-        for (int32_t x = r.Left + ((r.Left + y) & 1); x < r.Right; x += 2)
-            row[x] = dotPixel;
-    }
+    for (int32_t y = r.Top; y < r.Bottom; ++y)
+        HalftoneRow(y, r.Left, r.Right, dotPixel);
+}
+
+void TKsBitmap::HalftoneRow(int32_t y, int32_t left, int32_t right, TKsPixel dot) {
+    TKsPixel* row = Row(y);
+    // X and Y both even or both odd.
+    for (int32_t x = left + ((left + y) & 1); x < right; x += 2)
+        row[x] = dot;
 }
 
 void TKsBitmap::FillGradient(const TRect& rect, TKsPixel startPixel, bool vertical,

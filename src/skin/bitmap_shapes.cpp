@@ -66,11 +66,8 @@ void TKsBitmap::FillHalftonePolygon(std::span<const TPoint> points, TKsPixel pix
     const TRegion inside = TRegion::FromPolygon(points);
     for (const TRect& run : inside.Rects()) {
         const TRect r = IntersectRect(run, box);
-        for (int32_t y = r.Top; y < r.Bottom; ++y) {
-            TKsPixel* row = Row(y);
-            for (int32_t x = r.Left + ((r.Left + y) & 1); x < r.Right; x += 2)
-                row[x] = dotPixel;
-        }
+        for (int32_t y = r.Top; y < r.Bottom; ++y)
+            HalftoneRow(y, r.Left, r.Right, dotPixel);
     }
 }
 
