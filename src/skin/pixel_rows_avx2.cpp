@@ -25,6 +25,19 @@ BRISAT_AVX2_INLINE void Store(TKsPixel* p, __m256i v) {
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v);
 }
 
+// The first Count (0..7) lanes set: row tails are loaded and stored under this mask, so short
+// rows cost one vector step; masked-off lanes are never touched in memory.
+BRISAT_AVX2_INLINE __m256i TailMask(size_t count) {
+    return _mm256_cmpgt_epi32(_mm256_set1_epi32(int32_t(count)),
+                              _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+}
+BRISAT_AVX2_INLINE __m256i LoadTail(const TKsPixel* p, __m256i mask) {
+    return _mm256_maskload_epi32(reinterpret_cast<const int*>(p), mask);
+}
+BRISAT_AVX2_INLINE void StoreTail(TKsPixel* p, __m256i mask, __m256i v) {
+    _mm256_maskstore_epi32(reinterpret_cast<int*>(p), mask, v);
+}
+
 // ---- Blending, eight pixels at a time; the in-lane unpack and pack keep pixel order.
 
 BRISAT_AVX2_INLINE __m256i Scale16(__m256i v, __m256i k) {
@@ -55,6 +68,14 @@ BRISAT_AVX2_INLINE __m256i Blend8(__m256i src, __m256i dst) {
     __m256i clear = _mm256_cmpeq_epi32(alpha, _mm256_setzero_si256());
     __m256i mixed = _mm256_blendv_epi8(Mix(src, dst), dst, clear);
     return _mm256_blendv_epi8(mixed, src, opaque);
+}
+
+// ScalePixel(pixel, a) + ScalePixel(dst, k) with k = 255 − a, the first term given.
+BRISAT_AVX2_INLINE __m256i MixFill(__m256i dst, __m256i k, __m256i scaledPixel) {
+    const __m256i zero = _mm256_setzero_si256();
+    dst = _mm256_packus_epi16(Scale16(_mm256_unpacklo_epi8(dst, zero), k),
+                              Scale16(_mm256_unpackhi_epi8(dst, zero), k));
+    return _mm256_add_epi32(dst, scaledPixel);
 }
 
 // Bit 4i + 3 set when the alpha byte of pixel i equals that of Value.
@@ -205,52 +226,66 @@ BRISAT_AVX2 void Avx2BlendRow(TKsPixel* dst, const TKsPixel* src, size_t count) 
         else if (AlphaMatches(s, zero) != 0x88888888u)
             Store(dst + i, Blend8(s, Load(dst + i)));
     }
-    Sse2BlendRow(dst + i, src + i, count - i);
+    if (i == count) return;
+    const __m256i mask = TailMask(count - i);
+    StoreTail(dst + i, mask, Blend8(LoadTail(src + i, mask), LoadTail(dst + i, mask)));
 }
 
 BRISAT_AVX2 void Avx2BlendFillRow(TKsPixel* dst, TKsPixel pixel, size_t count) {
     const uint32_t a = pixel >> 24;
-    if (a == 0 || a == 255) {
-        // Nothing to mix: a plain fill or no change at all.
-        Sse2BlendFillRow(dst, pixel, count);
+    if (a == 0) return;
+    if (a == 255) {
+        const __m256i fill = _mm256_set1_epi32(int32_t(pixel));
+        size_t i = 0;
+        for (; i + 8 <= count; i += 8)
+            Store(dst + i, fill);
+        if (i < count) StoreTail(dst + i, TailMask(count - i), fill);
         return;
     }
     const __m256i scaledPixel = _mm256_set1_epi32(int32_t(ScalePixel(pixel, a)));
-    const __m256i k = _mm256_set1_epi16(int16_t(255 - a)), zero = _mm256_setzero_si256();
+    const __m256i k = _mm256_set1_epi16(int16_t(255 - a));
     size_t i = 0;
-    for (; i + 8 <= count; i += 8) {
-        __m256i d = Load(dst + i);
-        d = _mm256_packus_epi16(Scale16(_mm256_unpacklo_epi8(d, zero), k),
-                                Scale16(_mm256_unpackhi_epi8(d, zero), k));
-        Store(dst + i, _mm256_add_epi32(d, scaledPixel));
-    }
-    Sse2BlendFillRow(dst + i, pixel, count - i);
+    for (; i + 8 <= count; i += 8)
+        Store(dst + i, MixFill(Load(dst + i), k, scaledPixel));
+    if (i == count) return;
+    const __m256i mask = TailMask(count - i);
+    StoreTail(dst + i, mask, MixFill(LoadTail(dst + i, mask), k, scaledPixel));
 }
 
 BRISAT_AVX2 void Avx2ChangeHueRow(TKsPixel* pixels, size_t count, int32_t delta) {
     ChangeHueLanesRow(pixels, count, delta);
 }
 
+// Pixels whose R, G, B equal those of Rgb become the key pixel.
+BRISAT_AVX2_INLINE __m256i Keyed(__m256i pixels, __m256i rgb) {
+    __m256i match =
+        _mm256_cmpeq_epi32(_mm256_and_si256(pixels, _mm256_set1_epi32(0x00FFFFFF)), rgb);
+    return _mm256_blendv_epi8(pixels, _mm256_set1_epi32(int32_t(ksKeyPixel)), match);
+}
+
 BRISAT_AVX2 void Avx2MakeTransparentRow(TKsPixel* pixels, size_t count, TKsPixel pixel) {
-    const __m256i rgbMask = _mm256_set1_epi32(0x00FFFFFF);
     const __m256i rgb = _mm256_set1_epi32(int32_t(pixel & 0x00FFFFFF));
-    const __m256i key = _mm256_set1_epi32(int32_t(ksKeyPixel));
     size_t i = 0;
-    for (; i + 8 <= count; i += 8) {
-        __m256i p = Load(pixels + i);
-        __m256i match = _mm256_cmpeq_epi32(_mm256_and_si256(p, rgbMask), rgb);
-        Store(pixels + i, _mm256_blendv_epi8(p, key, match));
-    }
-    Sse2MakeTransparentRow(pixels + i, count - i, pixel);
+    for (; i + 8 <= count; i += 8)
+        Store(pixels + i, Keyed(Load(pixels + i), rgb));
+    if (i == count) return;
+    const __m256i mask = TailMask(count - i);
+    StoreTail(pixels + i, mask, Keyed(LoadTail(pixels + i, mask), rgb));
+}
+
+// The alpha byte of every pixel replaced by that of Alpha.
+BRISAT_AVX2_INLINE __m256i WithAlpha(__m256i pixels, __m256i alpha) {
+    return _mm256_or_si256(_mm256_and_si256(pixels, _mm256_set1_epi32(0x00FFFFFF)), alpha);
 }
 
 BRISAT_AVX2 void Avx2SetAlphaRow(TKsPixel* pixels, size_t count, uint8_t alpha) {
-    const __m256i rgbMask = _mm256_set1_epi32(0x00FFFFFF);
     const __m256i a = _mm256_set1_epi32(int32_t(uint32_t(alpha) << 24));
     size_t i = 0;
     for (; i + 8 <= count; i += 8)
-        Store(pixels + i, _mm256_or_si256(_mm256_and_si256(Load(pixels + i), rgbMask), a));
-    Sse2SetAlphaRow(pixels + i, count - i, alpha);
+        Store(pixels + i, WithAlpha(Load(pixels + i), a));
+    if (i == count) return;
+    const __m256i mask = TailMask(count - i);
+    StoreTail(pixels + i, mask, WithAlpha(LoadTail(pixels + i, mask), a));
 }
 
 } // namespace
