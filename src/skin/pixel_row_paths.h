@@ -25,20 +25,14 @@ enum class TPixelRowPath { Scalar, Sse2, Avx2 };
 // The kernels of Path, or nullptr when this build or this processor cannot run it.
 const TPixelRowKernels* PixelRowKernels(TPixelRowPath path);
 
-// The scalar reference kernels; the vector paths finish short rows and tails with them.
+// The scalar reference kernels; the SSE2 path finishes row tails with them.
 void ScalarBlendRow(TKsPixel* dst, const TKsPixel* src, size_t count);
 void ScalarBlendFillRow(TKsPixel* dst, TKsPixel pixel, size_t count);
 void ScalarChangeHueRow(TKsPixel* pixels, size_t count, int32_t delta);
 void ScalarMakeTransparentRow(TKsPixel* pixels, size_t count, TKsPixel pixel);
 void ScalarSetAlphaRow(TKsPixel* pixels, size_t count, uint8_t alpha);
 
-// The SSE2 kernels (x86-64 only; SSE2 is part of its baseline).
-void Sse2BlendRow(TKsPixel* dst, const TKsPixel* src, size_t count);
-void Sse2BlendFillRow(TKsPixel* dst, TKsPixel pixel, size_t count);
-void Sse2ChangeHueRow(TKsPixel* pixels, size_t count, int32_t delta);
-void Sse2MakeTransparentRow(TKsPixel* pixels, size_t count, TKsPixel pixel);
-void Sse2SetAlphaRow(TKsPixel* pixels, size_t count, uint8_t alpha);
-
+// x86-64 only: SSE2 belongs to its baseline.
 extern const TPixelRowKernels ksSse2RowKernels;
 // Runs only where the processor reports AVX2; PixelRowKernels checks that.
 extern const TPixelRowKernels ksAvx2RowKernels;

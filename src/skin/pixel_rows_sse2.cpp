@@ -76,8 +76,6 @@ BRISAT_SSE2_INLINE __m128i StepGroup(const __m128i* steps, int group) {
 #undef BRISAT_EPI
 #undef BRISAT_PD
 
-} // namespace
-
 void Sse2BlendRow(TKsPixel* dst, const TKsPixel* src, size_t count) {
     const __m128i ones = _mm_set1_epi32(-1), zero = _mm_setzero_si128();
     size_t i = 0;
@@ -133,6 +131,8 @@ void Sse2SetAlphaRow(TKsPixel* pixels, size_t count, uint8_t alpha) {
         Store(pixels + i, _mm_or_si128(_mm_and_si128(Load(pixels + i), rgbMask), a));
     ScalarSetAlphaRow(pixels + i, count - i, alpha);
 }
+
+} // namespace
 
 const TPixelRowKernels ksSse2RowKernels = {Sse2BlendRow, Sse2BlendFillRow, Sse2ChangeHueRow,
                                            Sse2MakeTransparentRow, Sse2SetAlphaRow};

@@ -3,8 +3,7 @@
 #include "skin/pixel_row_paths.h"
 #include "skin/pixel_rows.h"
 
-#include <climits>
-#include <cstring>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
 #include <vector>
