@@ -95,6 +95,10 @@ void TKsBitmap::StretchDraw(TKsBitmap& dest, const TRect& dstRect, const TRect& 
     const int64_t startY = MulDiv(CheckedMul(sh, v.Top - dstRect.Top), 65535, dh);
     // Samples that fall outside this bitmap (SrcRect may reach past it) are skipped.
     const uint32_t width = uint32_t(Width()), height = uint32_t(Height());
+    // Each row is sampled into a small buffer and blended by the row kernel; a sample outside
+    // the bitmap becomes a fully transparent pixel, which the alpha rule leaves alone.
+    constexpr int32_t kChunk = 256;
+    TKsPixel samples[kChunk];
     int64_t fy = startY;
     for (int32_t y = v.Top; y < v.Bottom; ++y, fy += stepY) {
         const int64_t sy = srcRect.Top + (fy >> 16);
@@ -102,9 +106,13 @@ void TKsBitmap::StretchDraw(TKsBitmap& dest, const TRect& dstRect, const TRect& 
         const TKsPixel* src = Row(int32_t(sy));
         TKsPixel* out = dest.Row(y);
         int64_t fx = startX;
-        for (int32_t x = v.Left; x < v.Right; ++x, fx += stepX) {
-            const int64_t sx = srcRect.Left + (fx >> 16);
-            if (uint64_t(sx) < width) out[x] = Blend(src[sx], out[x]);
+        for (int32_t x = v.Left; x < v.Right; x += kChunk) {
+            const int32_t count = std::min(kChunk, v.Right - x);
+            for (int32_t i = 0; i < count; ++i, fx += stepX) {
+                const int64_t sx = srcRect.Left + (fx >> 16);
+                samples[i] = uint64_t(sx) < width ? src[sx] : 0;
+            }
+            BlendRow(out + x, samples, size_t(count));
         }
     }
 }
