@@ -1,0 +1,144 @@
+#include "framework/device_context.h"
+#include "framework/window_handle.h"
+#include "framework/window_record.h"
+
+namespace brisat {
+namespace {
+
+TRegion ClientRegionInTop(const TWindowRecord& r, const TRegion& clientArea) {
+    const TRect w = WindowRectInTop(r);
+    TRegion area = clientArea;
+    area.Offset(w.Left + r.Client.Left, w.Top + r.Client.Top);
+    area.Intersect(OffsetRect(r.Client, w.Left, w.Top));
+    area.Intersect(VisibleRectInTop(r));
+    return area;
+}
+
+void AddDirty(TWindowRecord& r, const TRegion& areaInTop) {
+    if (areaInTop.Empty() || r.MessageOnly) return;
+    if (TWindowRecord* top = FindWindowRecord(GetTopLevelWindow(r.Handle)))
+        top->Dirty.Union(areaInTop);
+}
+
+// Paints R and its children into the top-level back buffer through Dc; Clip is the part of the
+// top-level window to paint, in its coordinates.
+void PaintWindow(HWND hwnd, TDeviceContext& dc, const TRegion& clip) {
+    TWindowRecord* r = FindWindowRecord(hwnd);
+    if (!r || !r->Visible()) return;
+    const TRect w = WindowRectInTop(*r);
+    TRegion area = clip;
+    area.Intersect(w);
+    if (r->Shape) {
+        TRegion shape = *r->Shape;
+        shape.Offset(w.Left, w.Top);
+        area.Intersect(shape);
+    }
+    if (area.Empty()) return;
+    const TRect client = OffsetRect(r->Client, w.Left, w.Top);
+
+    TRegion frame = area;
+    frame.Subtract(client);
+    if (!frame.Empty()) {
+        dc.SaveDC();
+        dc.SetViewportOrg(w.Left, w.Top);
+        dc.SelectClipRgn(&frame);
+        SendMessage(hwnd, WM_NCPAINT, DCToWParam(&dc), 0);
+        dc.RestoreDC();
+    }
+    TRegion inside = area;
+    inside.Intersect(client);
+    if (inside.Empty()) return;
+
+    dc.SaveDC();
+    dc.SetViewportOrg(client.Left, client.Top);
+    dc.SelectClipRgn(&inside);
+    if ((r = FindWindowRecord(hwnd))) {
+        r->PaintDC = &dc;
+        r->PaintRect = OffsetRect(inside.Bounds(), -client.Left, -client.Top);
+        SendMessage(hwnd, WM_ERASEBKGND, DCToWParam(&dc), 0);
+        SendMessage(hwnd, WM_PAINT, DCToWParam(&dc), 0);
+        if ((r = FindWindowRecord(hwnd))) r->PaintDC = nullptr;
+    }
+    dc.RestoreDC();
+    if (!(r = FindWindowRecord(hwnd))) return;
+    const std::vector<HWND> children = r->Children;
+    for (HWND child : children)
+        PaintWindow(child, dc, inside);
+}
+
+} // namespace
+
+bool InvalidateRgn(HWND hwnd, const TRegion& region, bool) {
+    TWindowRecord* r = FindWindowRecord(hwnd);
+    if (!r) return false;
+    AddDirty(*r, ClientRegionInTop(*r, region));
+    return true;
+}
+
+bool InvalidateRect(HWND hwnd, const TRect* rect, bool erase) {
+    const TRect all = GetClientRect(hwnd);
+    return InvalidateRgn(hwnd, TRegion(rect ? IntersectRect(*rect, all) : all), erase);
+}
+
+bool RedrawWindow(HWND hwnd, const TRect* rect, uint32_t flags) {
+    TWindowRecord* r = FindWindowRecord(hwnd);
+    if (!r) return false;
+    if (flags & RDW_INVALIDATE) {
+        if (flags & RDW_FRAME) {
+            const TRect w = WindowRectInTop(*r);
+            const TRect local = rect ? *rect : TRect{0, 0, w.Width(), w.Height()};
+            AddDirty(
+                *r, TRegion(IntersectRect(OffsetRect(local, w.Left, w.Top), VisibleRectInTop(*r))));
+        } else {
+            InvalidateRect(hwnd, rect, flags & RDW_ERASE);
+        }
+    }
+    if (flags & RDW_UPDATENOW) UpdateWindow(hwnd);
+    return true;
+}
+
+bool HasUpdateRegion(HWND hwnd) {
+    const TWindowRecord* top = FindWindowRecord(GetTopLevelWindow(hwnd));
+    return top && !top->Dirty.Empty() && top->Visible();
+}
+
+bool UpdateWindow(HWND hwnd) {
+    const HWND topHandle = GetTopLevelWindow(hwnd);
+    TWindowRecord* top = FindWindowRecord(topHandle);
+    if (!top || top->MessageOnly) return false;
+    if (!top->Visible() || top->Dirty.Empty()) return true;
+    const int32_t width = top->Rect.Width(), height = top->Rect.Height();
+    if (top->BackBuffer.Width() != width || top->BackBuffer.Height() != height) {
+        top->BackBuffer = TSurface(width, height);
+        top->Dirty = TRegion(TRect{0, 0, width, height});
+    }
+    // Painting may invalidate again; that waits for the next pass.
+    TRegion dirty = std::move(top->Dirty);
+    top->Dirty = TRegion();
+    dirty.Intersect(TRect{0, 0, width, height});
+    {
+        TDeviceContext dc(&top->BackBuffer);
+        PaintWindow(topHandle, dc, dirty);
+    }
+    if (!(top = FindWindowRecord(topHandle)) || !top->Native) return true;
+    std::vector<TScreenRect> rects;
+    rects.reserve(dirty.Rects().size());
+    for (const TRect& rc : dirty.Rects())
+        rects.push_back({rc.Left, rc.Top, rc.Right, rc.Bottom});
+    if (!rects.empty() && !top->BackBuffer.Empty())
+        top->Native->Present(top->BackBuffer.Bits(), width, height, width, rects);
+    return true;
+}
+
+HDC BeginPaint(HWND hwnd, TPaintStruct& ps) {
+    const TWindowRecord* r = FindWindowRecord(hwnd);
+    ps = {};
+    if (!r || !r->PaintDC) return nullptr;
+    ps.hdc = r->PaintDC;
+    ps.rcPaint = r->PaintRect;
+    return ps.hdc;
+}
+
+void EndPaint(HWND, const TPaintStruct&) {}
+
+} // namespace brisat

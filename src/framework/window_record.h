@@ -1,0 +1,69 @@
+// The framework's record of one window, shared by the handle, painting and queue modules. Not
+// part of the public interface.
+#pragma once
+
+#include "framework/surface.h"
+#include "framework/window_handle.h"
+#include "platform/platform.h"
+
+#include <memory>
+
+namespace brisat {
+
+struct TSubclassEntry {
+    uintptr_t Id = 0;
+    TSubclassProc Proc;
+};
+
+struct TWindowRecord {
+    HWND Handle = 0;
+    HWND Parent = 0;
+    std::vector<HWND> Children; // bottom first
+    TRect Rect;                 // parent's client coordinates, or the screen
+    TRect Client;               // window coordinates
+    uint32_t Style = 0;
+    uint32_t ExStyle = 0;
+    std::string Text;
+    TWndProc Proc;
+    std::vector<TSubclassEntry> Subclasses;
+    bool MessageOnly = false;
+    bool Destroying = false;
+    std::optional<TRegion> Shape;
+
+    // Top-level windows.
+    std::unique_ptr<IPlatformWindow> Native;
+    TSurface BackBuffer;
+    TRegion Dirty; // window coordinates
+
+    // During this window's WM_PAINT.
+    HDC PaintDC = nullptr;
+    TRect PaintRect;
+
+    bool Visible() const { return Style & WS_VISIBLE; }
+    bool TopLevel() const { return Parent == 0; }
+};
+
+// The record of a live window, or nullptr.
+TWindowRecord* FindWindowRecord(HWND hwnd);
+// The top-level window's origin-relative rectangle of Hwnd's window (top-level window
+// coordinates) and the part of it its ancestors leave visible.
+TRect WindowRectInTop(const TWindowRecord& record);
+TRect VisibleRectInTop(const TWindowRecord& record);
+// Drops a window's timers (message_queue.cpp) and its input state when it goes.
+void ForgetWindowTimers(HWND hwnd);
+void ForgetWindowInput(HWND hwnd);
+// The default non-client behaviour (window_frame.cpp).
+LRESULT DefFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
+
+} // namespace brisat
+
+namespace brisat {
+
+// Moving and sizing a top-level window by its frame (window_frame.cpp): started by the default
+// handling of a left-button press on the caption or a sizing border; while it runs, the queue
+// hands it the pointer instead of making mouse messages.
+void BeginMoveSize(HWND hwnd, LRESULT hit, TPoint screen);
+bool MoveSizeTracking();
+void MoveSizeMouse(TPoint screen, bool buttonUp);
+
+} // namespace brisat

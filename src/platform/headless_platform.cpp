@@ -1,0 +1,177 @@
+#include "platform/headless_platform.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace brisat {
+
+// A headless window that tells its platform when it goes, so Window(id) never dangles.
+class THeadlessWindowEntry : public THeadlessWindow {
+public:
+    THeadlessWindowEntry(THeadlessPlatform& platform, uint32_t id)
+        : m_platform(platform), m_id(id) {}
+    ~THeadlessWindowEntry() override { m_platform.Forget(m_id); }
+
+private:
+    THeadlessPlatform& m_platform;
+    uint32_t m_id;
+};
+
+void THeadlessWindow::Show(bool visible, bool activate) {
+    m_visible = visible;
+    m_activated = visible && activate;
+}
+
+void THeadlessWindow::Present(const uint32_t* pixels, int32_t width, int32_t height, int32_t stride,
+                              const std::vector<TScreenRect>& dirty) {
+    if (width != m_width || height != m_height) {
+        m_pixels.assign(size_t(std::max(width, 0)) * size_t(std::max(height, 0)), 0);
+        m_width = std::max(width, 0);
+        m_height = std::max(height, 0);
+    }
+    for (const TScreenRect& r : dirty) {
+        const int32_t left = std::max(r.Left, 0), right = std::min(r.Right, m_width);
+        for (int32_t y = std::max(r.Top, 0); y < std::min(r.Bottom, m_height); ++y)
+            if (left < right)
+                std::copy(pixels + size_t(y) * size_t(stride) + left,
+                          pixels + size_t(y) * size_t(stride) + right,
+                          m_pixels.begin() + ptrdiff_t(size_t(y) * size_t(m_width) + left));
+    }
+    m_lastDirty = dirty;
+    ++m_presents;
+}
+
+uint32_t THeadlessWindow::Pixel(int32_t x, int32_t y) const {
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
+    return m_pixels[size_t(y) * size_t(m_width) + size_t(x)];
+}
+
+THeadlessPlatform::THeadlessPlatform() {
+    m_monitors.push_back({{0, 0, 1024, 768}, {0, 0, 1024, 736}, true});
+}
+
+std::unique_ptr<IPlatformWindow>
+THeadlessPlatform::CreateWindow(uint32_t id, const TPlatformWindowParams& params) {
+    auto window = std::make_unique<THeadlessWindowEntry>(*this, id);
+    window->SetBounds(params.Bounds);
+    window->SetTitle(params.Title);
+    window->SetTopMost(params.TopMost);
+    m_windows[id] = window.get();
+    return window;
+}
+
+THeadlessWindow* THeadlessPlatform::Window(uint32_t id) const {
+    auto it = m_windows.find(id);
+    return it == m_windows.end() ? nullptr : it->second;
+}
+
+bool THeadlessPlatform::WaitEvent(TPlatformEvent& event, int32_t timeoutMs) {
+    {
+        std::lock_guard lock(m_wakeMutex);
+        if (m_woken && m_events.empty()) {
+            m_woken = false;
+            return false;
+        }
+    }
+    if (m_events.empty() && timeoutMs == 0) return false;
+    if (m_events.empty()) {
+        ++m_idleWaits;
+        if (OnIdleWait) OnIdleWait(timeoutMs);
+    }
+    if (!m_events.empty()) {
+        event = std::move(m_events.front());
+        m_events.pop_front();
+        return true;
+    }
+    std::lock_guard lock(m_wakeMutex);
+    if (m_woken) {
+        m_woken = false;
+        return false;
+    }
+    if (timeoutMs < 0) throw std::runtime_error("headless: waiting forever with no event to come");
+    m_now += uint32_t(timeoutMs);
+    return false;
+}
+
+void THeadlessPlatform::Wake() {
+    std::lock_guard lock(m_wakeMutex);
+    m_woken = true;
+}
+
+void THeadlessPlatform::Inject(TPlatformEvent event) {
+    m_events.push_back(std::move(event));
+}
+
+void THeadlessPlatform::MouseEvent(TPlatformEventKind kind, uint32_t window, int32_t x, int32_t y,
+                                   TPlatformButton button, uint32_t modifiers) {
+    if (const THeadlessWindow* w = Window(window)) {
+        m_cursorX = w->Bounds().Left + x;
+        m_cursorY = w->Bounds().Top + y;
+    }
+    TPlatformEvent e;
+    e.Kind = kind;
+    e.Window = window;
+    e.X = x;
+    e.Y = y;
+    e.Button = button;
+    e.Modifiers = modifiers;
+    Inject(std::move(e));
+}
+
+void THeadlessPlatform::MouseMove(uint32_t window, int32_t x, int32_t y, uint32_t modifiers) {
+    MouseEvent(TPlatformEventKind::MouseMove, window, x, y, TPlatformButton::Left, modifiers);
+}
+
+void THeadlessPlatform::MouseDown(uint32_t window, int32_t x, int32_t y, TPlatformButton button,
+                                  uint32_t modifiers) {
+    MouseEvent(TPlatformEventKind::ButtonDown, window, x, y, button, modifiers);
+}
+
+void THeadlessPlatform::MouseUp(uint32_t window, int32_t x, int32_t y, TPlatformButton button,
+                                uint32_t modifiers) {
+    MouseEvent(TPlatformEventKind::ButtonUp, window, x, y, button, modifiers);
+}
+
+void THeadlessPlatform::Click(uint32_t window, int32_t x, int32_t y, TPlatformButton button) {
+    MouseDown(window, x, y, button);
+    MouseUp(window, x, y, button);
+}
+
+void THeadlessPlatform::KeyDown(uint32_t window, uint32_t key, uint32_t modifiers) {
+    TPlatformEvent e;
+    e.Kind = TPlatformEventKind::KeyDown;
+    e.Window = window;
+    e.Key = key;
+    e.Modifiers = modifiers;
+    Inject(std::move(e));
+}
+
+void THeadlessPlatform::KeyUp(uint32_t window, uint32_t key, uint32_t modifiers) {
+    TPlatformEvent e;
+    e.Kind = TPlatformEventKind::KeyUp;
+    e.Window = window;
+    e.Key = key;
+    e.Modifiers = modifiers;
+    Inject(std::move(e));
+}
+
+void THeadlessPlatform::TypeKey(uint32_t window, uint32_t key, const std::string& text) {
+    KeyDown(window, key);
+    if (!text.empty()) {
+        TPlatformEvent e;
+        e.Kind = TPlatformEventKind::Text;
+        e.Window = window;
+        e.Text = text;
+        Inject(std::move(e));
+    }
+    KeyUp(window, key);
+}
+
+void THeadlessPlatform::CloseRequest(uint32_t window) {
+    TPlatformEvent e;
+    e.Kind = TPlatformEventKind::CloseRequest;
+    e.Window = window;
+    Inject(std::move(e));
+}
+
+} // namespace brisat

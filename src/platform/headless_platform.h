@@ -1,0 +1,126 @@
+// The headless platform: the framework with no display. Windows keep their presented pixels in
+// memory for tests to read; input is injected; the clock is fake and moves only when a test
+// advances it or the event source waits (a wait with a time limit jumps the clock to its end, so
+// timers fire at once and deterministically). Monitors are configurable. GUI thread only, except
+// Wake.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+
+namespace brisat {
+
+class THeadlessWindow : public IPlatformWindow {
+public:
+    void SetBounds(const TScreenRect& bounds) override { m_bounds = bounds; }
+    void Show(bool visible, bool activate) override;
+    void SetTitle(const std::string& title) override { m_title = title; }
+    void SetTopMost(bool topMost) override { m_topMost = topMost; }
+    void SetShape(const std::vector<TScreenRect>& rects) override { m_shape = rects; }
+    void Present(const uint32_t* pixels, int32_t width, int32_t height, int32_t stride,
+                 const std::vector<TScreenRect>& dirty) override;
+
+    const TScreenRect& Bounds() const { return m_bounds; }
+    bool Visible() const { return m_visible; }
+    bool Activated() const { return m_activated; }
+    const std::string& Title() const { return m_title; }
+    bool TopMost() const { return m_topMost; }
+    const std::vector<TScreenRect>& Shape() const { return m_shape; }
+    // The pixels presented so far (0xAARRGGBB), Width × Height of the last present; 0 outside.
+    uint32_t Pixel(int32_t x, int32_t y) const;
+    int32_t PresentCount() const { return m_presents; }
+    // The dirty rectangles of the last present.
+    const std::vector<TScreenRect>& LastDirty() const { return m_lastDirty; }
+
+private:
+    TScreenRect m_bounds;
+    bool m_visible = false;
+    bool m_activated = false;
+    std::string m_title;
+    bool m_topMost = false;
+    std::vector<TScreenRect> m_shape;
+    std::vector<uint32_t> m_pixels;
+    int32_t m_width = 0;
+    int32_t m_height = 0;
+    int32_t m_presents = 0;
+    std::vector<TScreenRect> m_lastDirty;
+};
+
+class THeadlessPlatform : public IPlatform {
+public:
+    // One 1024 × 768 monitor whose work area leaves a 32-pixel panel at the bottom.
+    THeadlessPlatform();
+
+    std::unique_ptr<IPlatformWindow> CreateWindow(uint32_t id,
+                                                  const TPlatformWindowParams& params) override;
+    // Takes the next injected event. With none, a zero wait returns false at once; otherwise it
+    // runs OnIdleWait once (it may inject events or advance the clock); then a limited wait moves
+    // the clock to its end and returns false, and an unlimited one raises std::runtime_error, since
+    // nothing could ever end it.
+    bool WaitEvent(TPlatformEvent& event, int32_t timeoutMs) override;
+    void Wake() override;
+    uint32_t TickCount() override { return m_now; }
+
+    std::vector<TMonitorInfo> Monitors() override { return m_monitors; }
+    int32_t CursorX() override { return m_cursorX; }
+    int32_t CursorY() override { return m_cursorY; }
+    void SetCapture(uint32_t window) override { m_capture = window; }
+    void SetCursor(int32_t cursor) override { m_cursor = cursor; }
+    std::string ClipboardText() override { return m_clipboard; }
+    void SetClipboardText(const std::string& text) override { m_clipboard = text; }
+
+    // --- Test controls ------------------------------------------------------------------------
+    void Advance(uint32_t ms) { m_now += ms; }
+    void SetMonitors(std::vector<TMonitorInfo> monitors) { m_monitors = std::move(monitors); }
+    // The window created with Id; nullptr once destroyed.
+    THeadlessWindow* Window(uint32_t id) const;
+    uint32_t Capture() const { return m_capture; }
+    int32_t Cursor() const { return m_cursor; }
+    size_t PendingEvents() const { return m_events.size(); }
+    // How many waits found no event (the loop slept instead of spinning).
+    int32_t IdleWaits() const { return m_idleWaits; }
+
+    void Inject(TPlatformEvent event);
+    // Mouse events at window coordinates; they also move the cursor.
+    void MouseMove(uint32_t window, int32_t x, int32_t y, uint32_t modifiers = 0);
+    void MouseDown(uint32_t window, int32_t x, int32_t y,
+                   TPlatformButton button = TPlatformButton::Left, uint32_t modifiers = 0);
+    void MouseUp(uint32_t window, int32_t x, int32_t y,
+                 TPlatformButton button = TPlatformButton::Left, uint32_t modifiers = 0);
+    // Down then up at the same point.
+    void Click(uint32_t window, int32_t x, int32_t y,
+               TPlatformButton button = TPlatformButton::Left);
+    void KeyDown(uint32_t window, uint32_t key, uint32_t modifiers = 0);
+    void KeyUp(uint32_t window, uint32_t key, uint32_t modifiers = 0);
+    // Key down, the typed text (when any), key up.
+    void TypeKey(uint32_t window, uint32_t key, const std::string& text = {});
+    void CloseRequest(uint32_t window);
+
+    // Runs when a wait finds no event, before the clock moves; tests script input with it.
+    std::function<void(int32_t timeoutMs)> OnIdleWait;
+
+private:
+    friend class THeadlessWindowEntry;
+    void Forget(uint32_t id) { m_windows.erase(id); }
+    void MouseEvent(TPlatformEventKind kind, uint32_t window, int32_t x, int32_t y,
+                    TPlatformButton button, uint32_t modifiers);
+
+    uint32_t m_now = 1000;
+    std::vector<TMonitorInfo> m_monitors;
+    std::map<uint32_t, THeadlessWindow*> m_windows;
+    std::deque<TPlatformEvent> m_events;
+    std::mutex m_wakeMutex;
+    bool m_woken = false;
+    int32_t m_cursorX = 0;
+    int32_t m_cursorY = 0;
+    uint32_t m_capture = 0;
+    int32_t m_cursor = 0;
+    std::string m_clipboard;
+    int32_t m_idleWaits = 0;
+};
+
+} // namespace brisat

@@ -1,0 +1,122 @@
+// The narrow platform interface under the window framework: top-level native windows that show
+// a 32-bit back buffer, one event source with a timed wait, the tick clock, monitors, pointer
+// capture and cursor, and clipboard text. The framework never sees the toolkit behind it; the
+// desktop implementation sits on SDL2 + X11, the headless one (headless_platform.h) keeps
+// everything in memory for tests.
+//
+// Coordinates are screen pixels unless said otherwise; rectangles are half-open. GUI thread only,
+// except Wake, which any thread may call.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace brisat {
+
+struct TScreenRect {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Right = 0;
+    int32_t Bottom = 0;
+    friend bool operator==(const TScreenRect&, const TScreenRect&) = default;
+};
+
+struct TMonitorInfo {
+    TScreenRect Bounds;
+    TScreenRect WorkArea; // bounds less panels and docks
+    bool Primary = false;
+};
+
+enum class TPlatformEventKind : uint8_t {
+    MouseMove,
+    ButtonDown,
+    ButtonUp,
+    Wheel,
+    KeyDown,
+    KeyUp,
+    Text,         // typed text, UTF-8
+    CloseRequest, // the user asked the window manager to close the window
+    Activated,
+    Deactivated,
+    Exposed, // the window's pixels were lost and must be presented again
+};
+
+enum class TPlatformButton : uint8_t { Left, Right, Middle };
+
+// Modifier bits of TPlatformEvent::Modifiers.
+inline constexpr uint32_t PlatformShift = 1, PlatformCtrl = 2, PlatformAlt = 4;
+
+struct TPlatformEvent {
+    TPlatformEventKind Kind = TPlatformEventKind::MouseMove;
+    uint32_t Window = 0; // the id given to CreateWindow
+    // Mouse events: the pointer relative to the window's top-left corner.
+    int32_t X = 0;
+    int32_t Y = 0;
+    TPlatformButton Button = TPlatformButton::Left;
+    int32_t WheelDelta = 0; // multiples of 120, positive away from the user
+    uint32_t Key = 0;       // virtual-key code (the classic VK_ numbering)
+    uint32_t Modifiers = 0; // Platform* bits held during the event
+    std::string Text;       // Text events
+};
+
+struct TPlatformWindowParams {
+    TScreenRect Bounds;
+    std::string Title;
+    bool TopMost = false;
+    // A popup (menu, hint, drop-down): no task-bar entry and not activated when shown.
+    bool Popup = false;
+};
+
+// A borderless top-level window. The framework draws every pixel, frame included.
+class IPlatformWindow {
+public:
+    virtual ~IPlatformWindow() = default;
+
+    virtual void SetBounds(const TScreenRect& bounds) = 0;
+    virtual void Show(bool visible, bool activate) = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+    virtual void SetTopMost(bool topMost) = 0;
+    // The window's shape in window coordinates; an empty list restores the full rectangle.
+    virtual void SetShape(const std::vector<TScreenRect>& rects) = 0;
+    // Copies the Dirty rectangles (window coordinates) of a Width × Height back buffer with rows
+    // of Stride pixels (0xAARRGGBB) to the screen.
+    virtual void Present(const uint32_t* pixels, int32_t width, int32_t height, int32_t stride,
+                         const std::vector<TScreenRect>& dirty) = 0;
+};
+
+class IPlatform {
+public:
+    virtual ~IPlatform() = default;
+
+    // Id is the framework's name for the window; events carry it back.
+    virtual std::unique_ptr<IPlatformWindow> CreateWindow(uint32_t id,
+                                                          const TPlatformWindowParams& params) = 0;
+    // Waits at most TimeoutMs (negative: without limit) for the next event. False when the time
+    // ran out or Wake was called first.
+    virtual bool WaitEvent(TPlatformEvent& event, int32_t timeoutMs) = 0;
+    // Ends a WaitEvent in progress (or the next one). Thread-safe.
+    virtual void Wake() = 0;
+    // Milliseconds since an arbitrary start; wraps after 49 days.
+    virtual uint32_t TickCount() = 0;
+
+    virtual std::vector<TMonitorInfo> Monitors() = 0;
+    virtual int32_t CursorX() = 0;
+    virtual int32_t CursorY() = 0;
+    // Keeps pointer events going to Window while a button is held outside it; 0 releases.
+    virtual void SetCapture(uint32_t window) = 0;
+    // A cursor of the framework's TCursor numbering (0 default, -2 cross, ...).
+    virtual void SetCursor(int32_t cursor) = 0;
+    virtual std::string ClipboardText() = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
+};
+
+// The platform the framework runs on. Raises std::logic_error when none is installed.
+IPlatform& Platform();
+bool HasPlatform();
+// Installs Platform (nullptr removes it) and returns the previous one. Windows of the previous
+// platform must be gone first.
+std::unique_ptr<IPlatform> SetPlatform(std::unique_ptr<IPlatform> platform);
+
+} // namespace brisat
