@@ -1,7 +1,9 @@
 #include "framework/control_classes.h"
 
 #include "framework/class_registry.h"
+#include "framework/exceptions.h"
 #include "framework/form.h"
+#include "framework/timer.h"
 
 namespace brisat {
 
@@ -109,11 +111,26 @@ void RegisterForm(TClassRegistry& registry) {
     TClassDeclaration<TForm>("TForm", "TCustomForm").Register(registry);
 }
 
+void RegisterTimer(TClassRegistry& registry) {
+    TClassDeclaration<TTimer>("TTimer", "TComponent")
+        .Boolean("Enabled", &TTimer::Enabled, &TTimer::SetEnabled,
+                 [](const TTimer& t) { return !t.Enabled(); })
+        .Integer(
+            "Interval", [](const TTimer& t) { return int32_t(t.Interval()); },
+            [](TTimer& t, int32_t v) {
+                if (v < 0) throw EConvertError("Interval must not be negative");
+                t.SetInterval(uint32_t(v));
+            },
+            [](const TTimer& t) { return t.Interval() != 1000; })
+        .Register(registry);
+}
+
 } // namespace
 
 void RegisterControlClasses(TClassRegistry& registry) {
     RegisterControl(registry);
     RegisterForm(registry);
+    RegisterTimer(registry);
 }
 
 void RegisterControlClasses() {

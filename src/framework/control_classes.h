@@ -1,5 +1,5 @@
 // The persistent classes of the control framework (TControl, TGraphicControl, TWinControl,
-// TCustomControl, TCustomForm, TForm) and the enumerations their layouts use.
+// TCustomControl, TCustomForm, TForm, TTimer) and the enumerations their layouts use.
 #pragma once
 
 #include "framework/property.h"

@@ -100,8 +100,7 @@ bool InputAllowed(HWND hwnd) {
 }
 
 void TranslateMouse(const TPlatformEvent& e) {
-    const TRect top = GetWindowRect(e.Window);
-    const TPoint screen{top.Left + e.X, top.Top + e.Y};
+    const TPoint screen{e.ScreenX, e.ScreenY};
     const bool down = e.Kind == TPlatformEventKind::ButtonDown;
     const bool up = e.Kind == TPlatformEventKind::ButtonUp;
     if (down) g_buttons |= ButtonBit(e.Button);
@@ -192,10 +191,13 @@ void Translate(const TPlatformEvent& e) {
     }
 }
 
-void PumpPlatformEvents() {
+// Input becomes messages one event at a time, when nothing posted is waiting, so each event
+// meets the state the messages before it left (a press that starts a drag, a capture).
+bool PumpPlatformEvent() {
     TPlatformEvent e;
-    while (Platform().WaitEvent(e, 0))
-        Translate(e);
+    if (!Platform().WaitEvent(e, 0)) return false;
+    Translate(e);
+    return true;
 }
 
 bool TakePosted(TMsg& msg, HWND hwnd, UINT min, UINT max, bool remove) {
@@ -269,9 +271,10 @@ void PostQuitMessage(int exitCode) {
 }
 
 bool PeekMessage(TMsg& msg, HWND hwnd, UINT min, UINT max, uint32_t remove) {
-    PumpPlatformEvents();
     const bool take = remove & PM_REMOVE;
-    if (TakePosted(msg, hwnd, min, max, take)) return true;
+    do {
+        if (TakePosted(msg, hwnd, min, max, take)) return true;
+    } while (PumpPlatformEvent());
     {
         TPosted& p = Posted();
         std::lock_guard lock(p.Mutex);

@@ -556,4 +556,20 @@ HWND WindowFromPoint(TPoint screen) {
     return 0;
 }
 
+HWND AllocateHWnd(std::function<void(TMessage&)> method) {
+    TCreateWindowParams p;
+    p.MessageOnly = true;
+    p.WndProc = [method = std::move(method)](HWND h, UINT msg, WPARAM w, LPARAM l) {
+        if (msg == WM_NCCREATE || msg == WM_NCCALCSIZE) return DefWindowProc(h, msg, w, l);
+        TMessage m{msg, w, l, 0};
+        method(m);
+        return m.Result;
+    };
+    return CreateWindowEx(p);
+}
+
+void DeallocateHWnd(HWND hwnd) {
+    DestroyWindow(hwnd);
+}
+
 } // namespace brisat

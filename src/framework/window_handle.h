@@ -153,6 +153,11 @@ HWND WindowFromPoint(TPoint screen);
 // point is outside Hwnd.
 HWND DescendantFromPoint(HWND hwnd, TPoint screen);
 
+// A hidden message-only window whose messages go to Method (unhandled ones to DefWindowProc
+// when Method leaves Result 0 and does nothing); for components that need a window of their own.
+HWND AllocateHWnd(std::function<void(TMessage&)> method);
+void DeallocateHWnd(HWND hwnd);
+
 // --- Painting ------------------------------------------------------------------------------
 // Marks a client rectangle (all of the client area for nullptr) for repainting; the window
 // procedures see WM_ERASEBKGND and WM_PAINT at the next paint.

@@ -113,6 +113,8 @@ void THeadlessPlatform::MouseEvent(TPlatformEventKind kind, uint32_t window, int
     e.Window = window;
     e.X = x;
     e.Y = y;
+    e.ScreenX = m_cursorX;
+    e.ScreenY = m_cursorY;
     e.Button = button;
     e.Modifiers = modifiers;
     Inject(std::move(e));

@@ -85,7 +85,7 @@ public:
     int32_t IdleWaits() const { return m_idleWaits; }
 
     void Inject(TPlatformEvent event);
-    // Mouse events at window coordinates; they also move the cursor.
+    // Mouse events at coordinates of the window where it is now; they also move the cursor.
     void MouseMove(uint32_t window, int32_t x, int32_t y, uint32_t modifiers = 0);
     void MouseDown(uint32_t window, int32_t x, int32_t y,
                    TPlatformButton button = TPlatformButton::Left, uint32_t modifiers = 0);

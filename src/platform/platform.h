@@ -51,9 +51,12 @@ inline constexpr uint32_t PlatformShift = 1, PlatformCtrl = 2, PlatformAlt = 4;
 struct TPlatformEvent {
     TPlatformEventKind Kind = TPlatformEventKind::MouseMove;
     uint32_t Window = 0; // the id given to CreateWindow
-    // Mouse events: the pointer relative to the window's top-left corner.
+    // Mouse events: the pointer relative to the window's top-left corner, and on the screen
+    // (the window may move between the event and its handling).
     int32_t X = 0;
     int32_t Y = 0;
+    int32_t ScreenX = 0;
+    int32_t ScreenY = 0;
     TPlatformButton Button = TPlatformButton::Left;
     int32_t WheelDelta = 0; // multiples of 120, positive away from the user
     uint32_t Key = 0;       // virtual-key code (the classic VK_ numbering)

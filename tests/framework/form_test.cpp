@@ -1,0 +1,214 @@
+#include "framework/exceptions.h"
+#include "framework/form.h"
+#include "framework/screen.h"
+#include "framework/timer.h"
+#include "headless_fixture.h"
+#include "test_controls.h"
+
+using namespace brisat;
+
+namespace {
+
+class FormTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        form = &App->CreateForm<TForm>();
+        form->SetBounds(100, 100, 300, 200);
+        form->Show();
+        Pump();
+    }
+
+    TForm* form = nullptr;
+};
+
+// The default frame: dragging the caption moves the window, dragging a border sizes it, never
+// below the minimum tracking size; the window manager's close button closes the form.
+TEST_F(FormTest, CaptionDragMovesAndBorderDragSizesTheWindow) {
+    const HWND h = form->Handle();
+    const TRect client = GetClientRectInWindow(h);
+    EXPECT_EQ(client, Rect(4, 4 + 19, 296, 196));
+    EXPECT_EQ(SendMessage(h, WM_NCHITTEST, 0, PointToLParam({150, 110})), HTCAPTION);
+    EXPECT_EQ(SendMessage(h, WM_NCHITTEST, 0, PointToLParam({150, 150})), HTCLIENT);
+
+    Host->MouseDown(h, 50, 10);
+    Host->MouseMove(h, 80, 30);
+    Host->MouseMove(h, 90, 50);
+    Host->MouseUp(h, 90, 50);
+    Pump();
+    EXPECT_EQ(form->BoundsRect(), Bounds(140, 140, 300, 200));
+    EXPECT_EQ(Native(h).Bounds(), (TScreenRect{140, 140, 440, 340}));
+    EXPECT_EQ(Host->Capture(), 0u);
+
+    struct Case {
+        TPoint grab;
+        TPoint to;
+        TRect after;
+    };
+    const Case cases[] = {
+        {{299, 100}, {349, 100}, Bounds(140, 140, 350, 200)}, // right edge
+        {{349, 199}, {359, 219}, Bounds(140, 140, 360, 220)}, // bottom-right corner
+        {{0, 100}, {320, 100}, Bounds(388, 140, 112, 220)},   // left edge, held at the minimum
+    };
+    for (const Case& c : cases) {
+        Host->MouseDown(h, c.grab.X, c.grab.Y);
+        Host->MouseMove(h, c.to.X, c.to.Y);
+        Host->MouseUp(h, c.to.X, c.to.Y);
+        Pump();
+        EXPECT_EQ(form->BoundsRect(), c.after);
+    }
+}
+
+TEST_F(FormTest, CloseButtonRunsCloseQueryAndTheCloseAction) {
+    auto& other = App->CreateForm<TForm>();
+    other.SetBounds(0, 0, 200, 100);
+    other.Show();
+    Pump();
+    bool allow = false;
+    TCloseAction chosen = TCloseAction::caHide;
+    other.OnCloseQuery = [&allow](TComponent&, bool& can) { can = allow; };
+    other.OnClose = [&chosen](TComponent&, TCloseAction& a) { a = chosen; };
+    const HWND h = other.Handle();
+    const TRect close = Bounds(200 - 4 - 2 - 16, 4 + 2, 16, 14);
+    const auto clickClose = [&] {
+        Host->Advance(1000); // not a double click
+        Host->Click(h, close.Left + 4, close.Top + 4);
+        Pump();
+    };
+    clickClose();
+    EXPECT_TRUE(other.Visible()) << "the close query refused";
+    allow = true;
+    chosen = TCloseAction::caNone;
+    clickClose();
+    EXPECT_TRUE(other.Visible());
+    chosen = TCloseAction::caHide;
+    clickClose();
+    EXPECT_FALSE(other.Visible());
+    other.Show();
+    chosen = TCloseAction::caFree;
+    bool freed = false;
+    other.OnDestroy = [&freed](TComponent&) { freed = true; };
+    clickClose();
+    EXPECT_TRUE(freed);
+    EXPECT_FALSE(IsWindow(h));
+
+    // Closing the main form ends the application.
+    form->Close();
+    Pump();
+    EXPECT_TRUE(App->Terminated());
+}
+
+// A timer's handler opens a modal form; a second timer closes it from inside the nested loop.
+// The first timer comes due again meanwhile but does not enter its handler a second time.
+TEST_F(FormTest, ModalLoopRunsInsideATimerCallback) {
+    auto& dialog = App->CreateForm<TForm>();
+    auto& outer = CreateOwned<TTimer>(*form);
+    outer.SetInterval(100);
+    auto& closer = CreateOwned<TTimer>(*form);
+    closer.SetEnabled(false);
+    closer.SetInterval(350);
+    int opened = 0, nested = 0;
+    TModalResult result = mrNone;
+    bool formDisabledInside = false;
+    outer.OnTimer = [&](TComponent&) {
+        ++opened;
+        closer.SetEnabled(true);
+        result = dialog.ShowModal();
+        outer.SetEnabled(false);
+    };
+    closer.OnTimer = [&](TComponent&) {
+        ++nested;
+        closer.SetEnabled(false);
+        formDisabledInside = !IsWindowEnabled(form->Handle());
+        dialog.SetModalResult(mrOk);
+    };
+    const uint32_t start = Host->TickCount();
+    while (result == mrNone)
+        App->HandleMessage();
+    EXPECT_EQ(Host->TickCount() - start, 450u);
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(nested, 1);
+    EXPECT_TRUE(formDisabledInside);
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_EQ(GetActiveWindow(), form->Handle());
+    outer.OnTimer = nullptr;
+    closer.OnTimer = nullptr;
+    dialog.Show();
+    EXPECT_THROW(dialog.ShowModal(), EInvalidOperation);
+}
+
+TEST_F(FormTest, TerminatingEndsEveryModalLoopWithCancel) {
+    auto& dialog = App->CreateForm<TForm>();
+    PostMessage(form->Handle(), WM_USER);
+    SetTimer(0, 0, 50, [this](HWND, UINT) { App->Terminate(); });
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_TRUE(App->Terminated());
+}
+
+// An exception that leaves a handler is shown in a message box and the loop goes on.
+TEST_F(FormTest, AnExceptionInAHandlerIsShownAndTheLoopGoesOn) {
+    auto& panel = CreateOwned<TTestPanel>(*form);
+    panel.SetBounds(10, 10, 50, 50);
+    panel.SetParent(form);
+    int clicks = 0;
+    panel.OnClick = [&clicks](TComponent&) {
+        if (++clicks == 1) throw EConvertError("'x' is not a valid integer value");
+    };
+    std::string shown;
+    Host->OnIdleWait = [&](int32_t) {
+        // The message box is up: read it and press Enter.
+        for (HWND top : GetTopLevelWindows())
+            if (top != form->Handle() && IsWindowVisible(top) && shown.empty()) {
+                shown = GetWindowText(top) + "|" + std::to_string(IsWindowEnabled(form->Handle()));
+                Host->TypeKey(top, VK_RETURN);
+            }
+    };
+    const TPoint at = ScreenToClient(form->Handle(), panel.ClientToScreen({5, 5}));
+    const TRect client = GetClientRectInWindow(form->Handle());
+    Host->Click(form->Handle(), at.X + client.Left, at.Y + client.Top);
+    Pump();
+    Host->OnIdleWait = nullptr;
+    EXPECT_EQ(shown, App->Title() + "|0");
+    Host->Click(form->Handle(), at.X + client.Left, at.Y + client.Top);
+    Pump();
+    EXPECT_EQ(clicks, 2);
+
+    std::string handled;
+    App->OnException = [&handled](TComponent&, const std::exception& e) { handled = e.what(); };
+    clicks = 0;
+    panel.Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 5));
+    SendMessage(panel.Handle(), WM_LBUTTONUP, 0, MakeLParam(5, 5));
+    EXPECT_EQ(handled, "'x' is not a valid integer value");
+    panel.OnClick = nullptr;
+}
+
+TEST_F(FormTest, PositionStateAndStayOnTopUseTheScreen) {
+    Host->SetMonitors({{{0, 0, 800, 600}, {0, 0, 800, 570}, true},
+                       {{800, 0, 1824, 768}, {800, 30, 1824, 768}, false}});
+    auto& centred = App->CreateForm<TForm>();
+    centred.SetBounds(0, 0, 200, 100);
+    centred.SetPosition(TPosition::poScreenCenter);
+    centred.Show();
+    EXPECT_EQ(centred.BoundsRect(), Bounds(300, 250, 200, 100));
+
+    EXPECT_EQ(Screen().MonitorCount(), 2);
+    EXPECT_EQ(Screen().MonitorFromPoint({2000, 100}).MonitorNum(), 1);
+    EXPECT_EQ(Screen().MonitorFromRect(Bounds(700, 10, 300, 50)).MonitorNum(), 1);
+    EXPECT_EQ(Screen().DesktopRect(), Rect(0, 0, 1824, 768));
+
+    centred.SetBounds(900, 100, 200, 100);
+    centred.SetWindowState(TWindowState::wsMaximized);
+    EXPECT_EQ(centred.BoundsRect(), Rect(800, 30, 1824, 768));
+    centred.SetWindowState(TWindowState::wsNormal);
+    EXPECT_EQ(centred.BoundsRect(), Bounds(900, 100, 200, 100));
+
+    centred.SetFormStyle(TFormStyle::fsStayOnTop);
+    form->Show();
+    EXPECT_TRUE(Native(centred.Handle()).TopMost());
+    EXPECT_EQ(GetTopLevelWindows().front(), centred.Handle());
+    EXPECT_EQ(&Screen().Forms(0), &centred);
+}
+
+} // namespace
