@@ -1,6 +1,8 @@
 // Drawing state, clipping, pixel access, block and stretch copies, and rectangle fills.
 #include "framework/device_context.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace brisat {
@@ -31,14 +33,52 @@ void TDeviceContext::OffsetViewportOrg(int32_t dx, int32_t dy) {
     m_state.viewportOrg.Y += dy;
 }
 
+namespace {
+
+// Shifts a coordinate in 64 bits and saturates: a point pushed past the 32-bit range by the
+// origin lies far outside any surface either way, and saturating keeps rectangles ordered.
+int32_t ShiftSaturated(int32_t value, int64_t shift) {
+    return int32_t(std::clamp<int64_t>(value + shift, INT32_MIN, INT32_MAX));
+}
+
+// Destination pixel i of a stretch samples source pixel floor((2i + 1) × srcSize / 2dstSize),
+// the one under its centre. Steps to the next or previous i without dividing again; 128-bit
+// start so sizes from damaged files cannot overflow.
+struct TCentreSampler {
+    TCentreSampler(int64_t i, int64_t dstSize, int64_t srcSize)
+        : m_den(2 * dstSize), m_stepQ((2 * srcSize) / m_den), m_stepR((2 * srcSize) % m_den) {
+        __int128 numerator = __int128(2 * i + 1) * srcSize;
+        Index = int64_t(numerator / m_den);
+        m_rem = int64_t(numerator % m_den);
+    }
+    void Next() {
+        Index += m_stepQ;
+        m_rem += m_stepR;
+        if (m_rem >= m_den) m_rem -= m_den, ++Index;
+    }
+    void Back() {
+        Index -= m_stepQ;
+        m_rem -= m_stepR;
+        if (m_rem < 0) m_rem += m_den, --Index;
+    }
+    int64_t Index;
+
+private:
+    int64_t m_den, m_stepQ, m_stepR, m_rem;
+};
+
+} // namespace
+
 TPoint TDeviceContext::LogicalToDevice(TPoint p) const {
-    return {p.X - m_state.windowOrg.X + m_state.viewportOrg.X,
-            p.Y - m_state.windowOrg.Y + m_state.viewportOrg.Y};
+    const int64_t dx = int64_t(m_state.viewportOrg.X) - m_state.windowOrg.X;
+    const int64_t dy = int64_t(m_state.viewportOrg.Y) - m_state.windowOrg.Y;
+    return {ShiftSaturated(p.X, dx), ShiftSaturated(p.Y, dy)};
 }
 
 TRect TDeviceContext::LogicalToDevice(const TRect& r) const {
-    TPoint shift = LogicalToDevice(TPoint{0, 0});
-    return OffsetRect(r, shift.X, shift.Y);
+    TPoint topLeft = LogicalToDevice(r.TopLeft());
+    TPoint bottomRight = LogicalToDevice(r.BottomRight());
+    return {topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y};
 }
 
 void TDeviceContext::SelectClipRgn(const TRegion* region) {
@@ -83,8 +123,10 @@ void TDeviceContext::VisibleRects(std::vector<TRect>& out) const {
 TRect TDeviceContext::ClipBox() const {
     TRect box = VisibleRegion().Bounds();
     if (IsRectEmpty(box)) return {};
-    TPoint shift = LogicalToDevice(TPoint{0, 0});
-    return OffsetRect(box, -shift.X, -shift.Y);
+    const int64_t dx = int64_t(m_state.windowOrg.X) - m_state.viewportOrg.X;
+    const int64_t dy = int64_t(m_state.windowOrg.Y) - m_state.viewportOrg.Y;
+    return {ShiftSaturated(box.Left, dx), ShiftSaturated(box.Top, dy),
+            ShiftSaturated(box.Right, dx), ShiftSaturated(box.Bottom, dy)};
 }
 
 bool TDeviceContext::PtVisible(int32_t x, int32_t y) const {
@@ -187,18 +229,25 @@ void TDeviceContext::BitBlt(int32_t x, int32_t y, int32_t width, int32_t height,
     TPoint dst = LogicalToDevice(TPoint{x, y});
     TPoint src = source.LogicalToDevice(TPoint{sx, sy});
     // Destination area limited by the source surface and by what is visible here.
-    TRect srcArea =
-        IntersectRect(Bounds(src.X, src.Y, width, height), source.m_surface->BoundsRect());
-    if (IsRectEmpty(srcArea)) return;
-    int32_t dx = dst.X - src.X, dy = dst.Y - src.Y;
+    // 64-bit arithmetic until the areas are cut to the surfaces, so no coordinate can overflow.
+    const TRect srcBounds = source.m_surface->BoundsRect();
+    const int64_t left = std::max<int64_t>(src.X, 0), top = std::max<int64_t>(src.Y, 0);
+    const int64_t right = std::min<int64_t>(int64_t(src.X) + width, srcBounds.Right);
+    const int64_t bottom = std::min<int64_t>(int64_t(src.Y) + height, srcBounds.Bottom);
+    if (left >= right || top >= bottom) return;
+    const int64_t dx = int64_t(dst.X) - src.X, dy = int64_t(dst.Y) - src.Y;
     std::vector<TRect> rects;
     VisibleRects(rects);
     TRect visible{};
     for (const TRect& r : rects)
         visible = UnionRect(visible, r);
-    TRect dstArea = IntersectRect(OffsetRect(srcArea, dx, dy), visible);
+    const TRect dstArea{int32_t(std::clamp<int64_t>(left + dx, visible.Left, visible.Right)),
+                        int32_t(std::clamp<int64_t>(top + dy, visible.Top, visible.Bottom)),
+                        int32_t(std::clamp<int64_t>(right + dx, visible.Left, visible.Right)),
+                        int32_t(std::clamp<int64_t>(bottom + dy, visible.Top, visible.Bottom))};
     if (IsRectEmpty(dstArea)) return;
-    srcArea = OffsetRect(dstArea, -dx, -dy);
+    TRect srcArea{int32_t(dstArea.Left - dx), int32_t(dstArea.Top - dy),
+                  int32_t(dstArea.Right - dx), int32_t(dstArea.Bottom - dy)};
 
     // Within one surface an overlapping copy first sets the source block aside: the clip can cut
     // the copy into pieces, and no order of pieces is safe for every region.
@@ -233,36 +282,43 @@ void TDeviceContext::StretchBlt(int32_t x, int32_t y, int32_t width, int32_t hei
         BitBlt(x, y, width, height, source, sx, sy);
         return;
     }
-    // A negative size on one side only mirrors that axis.
-    bool mirrorX = (width < 0) != (sourceWidth < 0);
-    bool mirrorY = (height < 0) != (sourceHeight < 0);
-    if (width < 0) x += width, width = -width;
-    if (height < 0) y += height, height = -height;
-    if (sourceWidth < 0) sx += sourceWidth, sourceWidth = -sourceWidth;
-    if (sourceHeight < 0) sy += sourceHeight, sourceHeight = -sourceHeight;
+    // 64-bit throughout: sizes and positions may come from damaged files. A negative size on
+    // one side only mirrors that axis.
+    const bool mirrorX = (width < 0) != (sourceWidth < 0);
+    const bool mirrorY = (height < 0) != (sourceHeight < 0);
+    int64_t dstX = x, dstY = y, dw = width, dh = height;
+    int64_t srcX = sx, srcY = sy, sw = sourceWidth, sh = sourceHeight;
+    if (dw < 0) dstX += dw, dw = -dw;
+    if (dh < 0) dstY += dh, dh = -dh;
+    if (sw < 0) srcX += sw, sw = -sw;
+    if (sh < 0) srcY += sh, sh = -sh;
+    dstX += int64_t(m_state.viewportOrg.X) - m_state.windowOrg.X;
+    dstY += int64_t(m_state.viewportOrg.Y) - m_state.windowOrg.Y;
+    srcX += int64_t(source.m_state.viewportOrg.X) - source.m_state.windowOrg.X;
+    srcY += int64_t(source.m_state.viewportOrg.Y) - source.m_state.windowOrg.Y;
 
-    TPoint dst = LogicalToDevice(TPoint{x, y});
-    TPoint src = source.LogicalToDevice(TPoint{sx, sy});
-    const TRect dstRect = Bounds(dst.X, dst.Y, width, height);
     const TSurface& from = *source.m_surface;
     std::vector<TRect> rects;
     VisibleRects(rects);
-    // Destination pixel i samples source pixel floor((2i + 1) × sw / 2dw): its centre.
-    auto sample = [](int64_t i, int64_t dstSize, int64_t srcSize) {
-        return int32_t(((2 * i + 1) * srcSize) / (2 * dstSize));
-    };
     for (const TRect& clip : rects) {
-        TRect r = IntersectRect(dstRect, clip);
-        if (IsRectEmpty(r)) continue;
-        for (int32_t row = r.Top; row < r.Bottom; ++row) {
-            int32_t i = row - dstRect.Top;
-            int32_t srcRow = src.Y + sample(mirrorY ? height - 1 - i : i, height, sourceHeight);
+        // Clip rectangles lie inside the surface, so the cut area fits 32 bits.
+        const int64_t left64 = std::max<int64_t>(clip.Left, dstX);
+        const int64_t right64 = std::min<int64_t>(clip.Right, dstX + dw);
+        const int64_t top64 = std::max<int64_t>(clip.Top, dstY);
+        const int64_t bottom64 = std::min<int64_t>(clip.Bottom, dstY + dh);
+        if (left64 >= right64 || top64 >= bottom64) continue;
+        const int32_t left = int32_t(left64), right = int32_t(right64);
+        const int32_t top = int32_t(top64), bottom = int32_t(bottom64);
+        for (int32_t row = top; row < bottom; ++row) {
+            const int64_t i = row - dstY;
+            const int64_t srcRow = srcY + TCentreSampler(mirrorY ? dh - 1 - i : i, dh, sh).Index;
             if (srcRow < 0 || srcRow >= from.Height()) continue;
-            const uint32_t* srcPixels = from.Row(srcRow);
+            const uint32_t* srcPixels = from.Row(int32_t(srcRow));
             uint32_t* out = m_surface->Row(row);
-            for (int32_t col = r.Left; col < r.Right; ++col) {
-                int32_t j = col - dstRect.Left;
-                int32_t srcCol = src.X + sample(mirrorX ? width - 1 - j : j, width, sourceWidth);
+            const int64_t j = left - dstX;
+            TCentreSampler column(mirrorX ? dw - 1 - j : j, dw, sw);
+            for (int32_t col = left; col < right; ++col, mirrorX ? column.Back() : column.Next()) {
+                const int64_t srcCol = srcX + column.Index;
                 if (srcCol >= 0 && srcCol < from.Width()) out[col] = srcPixels[srcCol];
             }
         }

@@ -162,3 +162,34 @@ TEST(DeviceContext, StretchBltScalesAndMirrorsByNearestCentre) {
         EXPECT_EQ(Picture(out, legend), k.picture) << k.x << "," << k.w << "," << k.sh;
     }
 }
+
+// Coordinates from damaged files can sit at the ends of the 32-bit range; nothing may overflow
+// (the sanitizer build traps on it) and nothing may be drawn outside what overlaps the surface.
+TEST(DeviceContext, ExtremeCoordinatesNeitherOverflowNorStray) {
+    TSurface source(2, 2);
+    Number(source);
+    TDeviceContext sourceDC(&source);
+    constexpr int32_t kMax = INT32_MAX, kMin = INT32_MIN;
+    struct Case {
+        int32_t originX, x, w, sx, sw;
+    } cases[] = {
+        {kMax, kMax, kMax, 0, 2},  {kMin, kMin, kMax, kMin, kMax}, {0, kMax - 1, kMax, 0, 2},
+        {0, kMin, -2, kMax, kMin}, {kMax, 0, 2, kMax, -kMax},      {0, -1, kMax, 0, 1},
+    };
+    for (const Case& k : cases) {
+        TSurface out(3, 3);
+        TDeviceContext dc(&out);
+        dc.SetViewportOrg(k.originX, 0);
+        dc.BitBlt(k.x, 0, k.w, 3, sourceDC, k.sx, 0);
+        dc.StretchBlt(k.x, 0, k.w, 3, sourceDC, k.sx, 0, k.sw, 2);
+        dc.FillRect({k.x, 0, kMax, 1}, clRed);
+        EXPECT_FALSE(dc.PtVisible(kMax, kMax));
+        (void)dc.ClipBox();
+    }
+    // A huge stretch whose visible part starts deep inside still samples the right source pixel:
+    // destination column i of a 2-pixel source stretched over 2^31 − 1 columns maps to i ≥ 2^30.
+    TSurface out(2, 1);
+    TDeviceContext dc(&out);
+    dc.StretchBlt(-(kMax / 2) - 1, 0, kMax, 1, sourceDC, 0, 0, 2, 1);
+    EXPECT_EQ(out.Row(0)[0], source.Row(0)[1]);
+}
