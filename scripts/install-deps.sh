@@ -10,6 +10,9 @@ packages=(
   zlib1g-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
+  gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-tools ffmpeg
 )
 
 missing=()

@@ -1,0 +1,156 @@
+#include "media/platform/bus_events.h"
+
+#include "media/platform/event_codes.h"
+#include "media/platform/gst_ref.h"
+#include "media/platform/result_codes.h"
+#include "media/platform/video_renderer.h"
+
+#include <array>
+#include <memory>
+
+namespace brisat {
+
+namespace {
+
+using Translator = EventPosting (*)(GstMessage*, const BusContext&, MediaEvent&);
+
+EventPosting Simple(MediaEvent& event, long code, std::intptr_t param1 = 0) {
+    event.Code = code;
+    event.Param1 = param1;
+    return EventPosting::Post;
+}
+
+std::string ErrorDetail(const GError* error) {
+    return error && error->message ? error->message : "";
+}
+
+// EC_COMPLETE: Param1 the completion status; Param2 (the renderer) is 0 because the pipeline
+// reports one end of stream for all its sinks together.
+EventPosting FromEos(GstMessage*, const BusContext&, MediaEvent& event) {
+    return Simple(event, EC_COMPLETE, S_OK);
+}
+
+// A source element that stops with a bare flow error (an http source whose server cannot be
+// reached does) could not read its address at all.
+bool SourceCouldNotRead(GstMessage* message, const GError* error) {
+    GstObject* source = GST_MESSAGE_SRC(message);
+    return source && GST_IS_URI_HANDLER(source) && GST_IS_ELEMENT(source) &&
+           gst_element_get_factory(GST_ELEMENT(source)) && error &&
+           g_error_matches(error, GST_STREAM_ERROR, GST_STREAM_ERROR_FAILED) &&
+           gst_uri_handler_get_uri_type(GST_URI_HANDLER(source)) == GST_URI_SRC;
+}
+
+EventPosting FromError(GstMessage* message, const BusContext&, MediaEvent& event) {
+    GError* raw = nullptr;
+    gst_message_parse_error(message, &raw, nullptr);
+    std::unique_ptr<GError, GErrorDeleter> error(raw);
+    if (SourceCouldNotRead(message, error.get())) {
+        std::unique_ptr<gchar, GFreeDeleter> uri(
+            gst_uri_handler_get_uri(GST_URI_HANDLER(GST_MESSAGE_SRC(message))));
+        event.Detail = std::string("Cannot read ") + (uri ? uri.get() : "the address") +
+                       ": it cannot be reached or sent no data.";
+        return Simple(event, EC_ERRORABORT, VFW_E_CANNOT_LOAD_SOURCE_FILTER);
+    }
+    event.Detail = ErrorDetail(error.get());
+    return Simple(event, EC_ERRORABORT, ResultFromGstError(error.get()));
+}
+
+EventPosting FromWarning(GstMessage* message, const BusContext&, MediaEvent& event) {
+    GError* raw = nullptr;
+    gst_message_parse_warning(message, &raw, nullptr);
+    std::unique_ptr<GError, GErrorDeleter> error(raw);
+    event.Detail = ErrorDetail(error.get());
+    return Simple(event, EC_ERROR_STILLPLAYING, ResultFromGstError(error.get()));
+}
+
+EventPosting FromNewClock(GstMessage*, const BusContext&, MediaEvent& event) {
+    return Simple(event, EC_CLOCK_CHANGED);
+}
+
+EventPosting FromClockLost(GstMessage*, const BusContext&, MediaEvent& event) {
+    return Simple(event, EC_CLOCK_UNSET);
+}
+
+// EC_BUFFERING_DATA: Param1 1 when buffering starts, 0 when it ends; sent on changes only.
+EventPosting FromBuffering(GstMessage* message, const BusContext& context, MediaEvent& event) {
+    gint percent = 100;
+    gst_message_parse_buffering(message, &percent);
+    int buffering = percent < 100 ? 1 : 0;
+    if (context.Buffering) {
+        if (*context.Buffering == buffering || (*context.Buffering < 0 && !buffering))
+            return EventPosting::None;
+        *context.Buffering = buffering;
+    }
+    return Simple(event, EC_BUFFERING_DATA, buffering);
+}
+
+// EC_PAUSED: a requested pause has completed (the pipeline itself reached PAUSED).
+EventPosting FromStateChanged(GstMessage* message, const BusContext& context, MediaEvent& event) {
+    if (GST_MESSAGE_SRC(message) != GST_OBJECT(context.Pipeline) || !context.PauseRequested)
+        return EventPosting::None;
+    GstState now = GST_STATE_NULL, pending = GST_STATE_NULL;
+    gst_message_parse_state_changed(message, nullptr, &now, &pending);
+    if (now != GST_STATE_PAUSED || pending != GST_STATE_VOID_PENDING) return EventPosting::None;
+    return Simple(event, EC_PAUSED, S_OK);
+}
+
+EventPosting FromStepDone(GstMessage*, const BusContext&, MediaEvent& event) {
+    return Simple(event, EC_STEP_COMPLETE);
+}
+
+// EC_DEVICE_LOST: Param2 0 = the device was removed.
+EventPosting FromDeviceRemoved(GstMessage*, const BusContext&, MediaEvent& event) {
+    return Simple(event, EC_DEVICE_LOST);
+}
+
+EventPosting FromSegmentDone(GstMessage*, const BusContext&, MediaEvent& event) {
+    return Simple(event, EC_END_OF_SEGMENT);
+}
+
+// EC_QUALITY_CHANGE: a sink dropped or is late with frames; one waiting event is enough.
+EventPosting FromQos(GstMessage*, const BusContext&, MediaEvent& event) {
+    Simple(event, EC_QUALITY_CHANGE);
+    return EventPosting::Coalesce;
+}
+
+// EC_VIDEO_SIZE_CHANGED: Param1 = width in the low 16 bits, height in the high 16 bits.
+EventPosting FromElement(GstMessage* message, const BusContext&, MediaEvent& event) {
+    const GstStructure* s = gst_message_get_structure(message);
+    if (!s || !gst_structure_has_name(s, kVideoSizeMessage)) return EventPosting::None;
+    gint width = 0, height = 0;
+    gst_structure_get_int(s, "width", &width);
+    gst_structure_get_int(s, "height", &height);
+    return Simple(event, EC_VIDEO_SIZE_CHANGED,
+                  std::intptr_t(width & 0xFFFF) | (std::intptr_t(height & 0xFFFF) << 16));
+}
+
+struct Row {
+    GstMessageType Type;
+    Translator Translate;
+};
+
+constexpr std::array kTable{
+    Row{GST_MESSAGE_EOS, FromEos},
+    Row{GST_MESSAGE_ERROR, FromError},
+    Row{GST_MESSAGE_WARNING, FromWarning},
+    Row{GST_MESSAGE_NEW_CLOCK, FromNewClock},
+    Row{GST_MESSAGE_CLOCK_LOST, FromClockLost},
+    Row{GST_MESSAGE_BUFFERING, FromBuffering},
+    Row{GST_MESSAGE_STATE_CHANGED, FromStateChanged},
+    Row{GST_MESSAGE_STEP_DONE, FromStepDone},
+    Row{GST_MESSAGE_DEVICE_REMOVED, FromDeviceRemoved},
+    Row{GST_MESSAGE_SEGMENT_DONE, FromSegmentDone},
+    Row{GST_MESSAGE_QOS, FromQos},
+    Row{GST_MESSAGE_ELEMENT, FromElement},
+};
+
+} // namespace
+
+EventPosting TranslateBusMessage(GstMessage* message, const BusContext& context,
+                                 MediaEvent& event) {
+    for (const Row& row : kTable)
+        if (GST_MESSAGE_TYPE(message) == row.Type) return row.Translate(message, context, event);
+    return EventPosting::None;
+}
+
+} // namespace brisat

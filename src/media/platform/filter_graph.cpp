@@ -1,0 +1,336 @@
+#include "media/platform/filter_graph.h"
+
+#include "media/platform/bus_events.h"
+#include "media/platform/debug_log.h"
+#include "media/platform/event_codes.h"
+#include "media/platform/media_setup.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <gst/base/gstbasesink.h>
+#include <gst/pbutils/missing-plugins.h>
+
+namespace brisat {
+
+namespace {
+
+constexpr long kSilence = -10000;
+constexpr std::size_t kMaxMissing = 16;
+
+double LinearFromAttenuation(long attenuation) {
+    return attenuation <= kSilence ? 0.0 : std::pow(10.0, attenuation / 2000.0);
+}
+
+long AttenuationFromLinear(double linear) {
+    if (linear <= 0.0) return kSilence;
+    double attenuation = std::round(2000.0 * std::log10(linear));
+    return static_cast<long>(std::clamp(attenuation, double(kSilence), 0.0));
+}
+
+GstState CurrentState(GstElement* element) {
+    GstState state = GST_STATE_NULL;
+    gst_element_get_state(element, &state, nullptr, 0);
+    return state;
+}
+
+bool HasChild(GstElement* pipeline, GstElement* element) {
+    return GST_OBJECT_PARENT(element) == GST_OBJECT(pipeline);
+}
+
+} // namespace
+
+FilterGraph::FilterGraph() {
+    EnsureMediaElements();
+    GstElement* pipeline = gst_pipeline_new("FilterGraph");
+    m_pipeline = GstRef<GstElement>::Adopt(GST_ELEMENT(gst_object_ref_sink(pipeline)));
+    GstRef<GstBus> bus = GstRef<GstBus>::Adopt(gst_element_get_bus(pipeline));
+    gst_bus_set_sync_handler(bus.get(), OnBusMessage, this, nullptr);
+}
+
+FilterGraph::~FilterGraph() {
+    // NULL joins every streaming thread, so nothing calls back into this object afterwards.
+    gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
+    GstRef<GstBus> bus = GstRef<GstBus>::Adopt(gst_element_get_bus(m_pipeline.get()));
+    gst_bus_set_sync_handler(bus.get(), nullptr, nullptr, nullptr);
+}
+
+// --- filters ---------------------------------------------------------------------------------
+
+HRESULT FilterGraph::AddFilter(const Filter& filter, const std::string& name) {
+    GstElement* element = filter.Element();
+    if (!element) return E_POINTER;
+    if (GST_OBJECT_PARENT(element)) return E_INVALIDARG; // already in a graph
+    HRESULT result = S_OK;
+    if (!name.empty()) {
+        std::string unique = name;
+        Filter taken;
+        for (int n = 1; Succeeded(FindFilterByName(unique, taken)); ++n) {
+            char suffix[16];
+            std::snprintf(suffix, sizeof suffix, " %04d", n);
+            unique = name + suffix;
+            result = VFW_S_DUPLICATE_NAME;
+        }
+        gst_object_set_name(GST_OBJECT(element), unique.c_str());
+    }
+    if (!gst_bin_add(GST_BIN(m_pipeline.get()), element)) return E_FAIL;
+    return result;
+}
+
+HRESULT FilterGraph::RemoveFilter(const Filter& filter) {
+    GstElement* element = filter.Element();
+    if (!element) return E_POINTER;
+    if (!HasChild(m_pipeline.get(), element)) return VFW_E_NOT_FOUND;
+    {
+        std::lock_guard lock(m_buildLock);
+        for (auto* list : {&m_built, &m_audioHeads, &m_volumes})
+            list->erase(std::remove(list->begin(), list->end(), element), list->end());
+    }
+    if (G_TYPE_CHECK_INSTANCE_TYPE(element, GST_TYPE_BASE_SINK))
+        GST_OBJECT_FLAG_SET(element, GST_ELEMENT_FLAG_SINK); // undo an idle renderer's state
+    gst_element_set_locked_state(element, FALSE);
+    gst_element_set_state(element, GST_STATE_NULL);
+    return gst_bin_remove(GST_BIN(m_pipeline.get()), element) ? S_OK : E_FAIL;
+}
+
+std::vector<Filter> FilterGraph::EnumFilters() const {
+    std::vector<Filter> filters;
+    GstBin* bin = GST_BIN(m_pipeline.get());
+    GST_OBJECT_LOCK(bin);
+    for (GList* child = bin->children; child; child = child->next)
+        filters.push_back(Filter::Share(GST_ELEMENT(child->data)));
+    GST_OBJECT_UNLOCK(bin);
+    std::reverse(filters.begin(), filters.end()); // the bin keeps the newest first
+    return filters;
+}
+
+HRESULT FilterGraph::FindFilterByName(const std::string& name, Filter& filter) const {
+    for (Filter& candidate : EnumFilters()) {
+        if (candidate.Name() == name) {
+            filter = candidate;
+            return S_OK;
+        }
+    }
+    return VFW_E_NOT_FOUND;
+}
+
+// --- events ------------------------------------------------------------------------------------
+
+GstBusSyncReply FilterGraph::OnBusMessage(GstBus*, GstMessage* message, gpointer self) {
+    static_cast<FilterGraph*>(self)->HandleBusMessage(message);
+    return GST_BUS_DROP; // nobody pops the bus: the event queue is the only consumer
+}
+
+void FilterGraph::RecordFailure(HRESULT result, std::string detail) {
+    std::lock_guard lock(m_statusLock);
+    if (Failed(m_failure)) return; // the first error is the cause, later ones its echoes
+    m_failure = result;
+    m_failureDetail = std::move(detail);
+}
+
+void FilterGraph::HandleBusMessage(GstMessage* message) {
+    if (gst_is_missing_plugin_message(message)) {
+        std::unique_ptr<gchar, GFreeDeleter> what(
+            gst_missing_plugin_message_get_description(message));
+        std::lock_guard lock(m_statusLock);
+        if (what && m_missing.size() < kMaxMissing) m_missing.emplace_back(what.get());
+        return;
+    }
+    MediaEvent event;
+    EventPosting posting;
+    bool rendering;
+    {
+        std::lock_guard lock(m_statusLock);
+        BusContext context{m_pipeline.get(), m_pauseRequested.load(), &m_buffering};
+        posting = TranslateBusMessage(message, context, event);
+        rendering = m_rendering;
+    }
+    if (event.Code == EC_PAUSED && !m_pauseRequested.exchange(false)) return;
+    if (event.Code == EC_ERRORABORT) {
+        RecordFailure(static_cast<HRESULT>(event.Param1), event.Detail);
+        if (rendering) return; // RenderFile answers with the failure instead
+        event.Detail = LastErrorDetail();
+    }
+    if (posting != EventPosting::None)
+        m_events.Post(std::move(event), posting == EventPosting::Coalesce);
+}
+
+std::string FilterGraph::LastErrorDetail() const {
+    std::lock_guard lock(m_statusLock);
+    std::string detail = m_failureDetail;
+    if (!m_missing.empty()) {
+        detail += detail.empty() ? "Missing: " : " Missing: ";
+        for (std::size_t i = 0; i < m_missing.size(); ++i)
+            detail += (i ? ", " : "") + m_missing[i];
+        detail += ".";
+    }
+    return detail;
+}
+
+HRESULT FilterGraph::SetLogFile(int fd) {
+    m_log.reset();
+    if (fd < 0) return S_OK;
+    auto log = std::make_unique<DebugLogFile>(fd);
+    if (!log->Valid()) return E_INVALIDARG;
+    m_log = std::move(log);
+    return S_OK;
+}
+
+// --- media control -----------------------------------------------------------------------------
+
+HRESULT FilterGraph::ChangeState(GstState state) {
+    {
+        std::lock_guard lock(m_statusLock);
+        m_failure = S_OK;
+        m_failureDetail.clear();
+    }
+    switch (gst_element_set_state(m_pipeline.get(), state)) {
+    case GST_STATE_CHANGE_SUCCESS:
+    case GST_STATE_CHANGE_NO_PREROLL:
+        return S_OK;
+    case GST_STATE_CHANGE_ASYNC:
+        return S_FALSE;
+    default: {
+        std::lock_guard lock(m_statusLock);
+        return Failed(m_failure) ? m_failure : E_FAIL;
+    }
+    }
+}
+
+HRESULT FilterGraph::Run() {
+    HRESULT cued = ApplyPendingSeek();
+    if (Failed(cued)) return cued;
+    return ChangeState(GST_STATE_PLAYING);
+}
+
+HRESULT FilterGraph::Pause() {
+    HRESULT cued = ApplyPendingSeek();
+    if (Failed(cued)) return cued;
+    m_pauseRequested = true;
+    HRESULT result = ChangeState(GST_STATE_PAUSED);
+    // Already paused: no state message comes, so the completion is reported here.
+    if (result == S_OK && m_pauseRequested.exchange(false))
+        m_events.Post(MediaEvent{EC_PAUSED, S_OK, 0, ""});
+    if (Failed(result)) m_pauseRequested = false;
+    return result;
+}
+
+// Stopping releases the streaming threads and devices; the next Run or Pause starts from the
+// beginning unless a position was set in between.
+HRESULT FilterGraph::Stop() {
+    m_pauseRequested = false;
+    m_pendingSeek = -1;
+    return ChangeState(GST_STATE_READY);
+}
+
+// A position set while stopped: cue the graph (bounded wait), then seek there.
+HRESULT FilterGraph::ApplyPendingSeek() {
+    if (m_pendingSeek < 0) return S_OK;
+    std::int64_t position = m_pendingSeek;
+    m_pendingSeek = -1;
+    HRESULT result = ChangeState(GST_STATE_PAUSED);
+    if (Failed(result)) return result;
+    GstState state = GST_STATE_NULL;
+    if (gst_element_get_state(m_pipeline.get(), &state, nullptr,
+                              GstClockTime(m_renderTimeoutMs) * GST_MSECOND) ==
+        GST_STATE_CHANGE_FAILURE)
+        return E_FAIL;
+    return SetPositions(&position, AM_SEEKING_AbsolutePositioning, nullptr,
+                        AM_SEEKING_NoPositioning);
+}
+
+// --- seeking -------------------------------------------------------------------------------------
+
+HRESULT FilterGraph::GetDuration(std::int64_t& duration) const {
+    gint64 nanoseconds = 0;
+    if (gst_element_query_duration(m_pipeline.get(), GST_FORMAT_TIME, &nanoseconds) &&
+        nanoseconds >= 0)
+        m_knownDuration = nanoseconds / 100;
+    if (m_knownDuration < 0) return E_FAIL;
+    duration = m_knownDuration;
+    return S_OK;
+}
+
+HRESULT FilterGraph::GetCurrentPosition(std::int64_t& position) const {
+    gint64 nanoseconds = 0;
+    GstState state = CurrentState(m_pipeline.get());
+    if (state >= GST_STATE_PAUSED &&
+        gst_element_query_position(m_pipeline.get(), GST_FORMAT_TIME, &nanoseconds) &&
+        nanoseconds >= 0) {
+        position = nanoseconds / 100;
+        return S_OK;
+    }
+    position = m_pendingSeek >= 0 ? m_pendingSeek : 0;
+    return S_OK;
+}
+
+HRESULT FilterGraph::GetStopPosition(std::int64_t& position) const {
+    if (m_stop >= 0) {
+        position = m_stop;
+        return S_OK;
+    }
+    return GetDuration(position);
+}
+
+HRESULT FilterGraph::SetPositions(std::int64_t* current, std::uint32_t currentFlags,
+                                  std::int64_t* stop, std::uint32_t stopFlags) {
+    std::uint32_t currentMode = currentFlags & 3, stopMode = stopFlags & 3;
+    if ((currentMode != AM_SEEKING_NoPositioning && !current) ||
+        (stopMode != AM_SEEKING_NoPositioning && !stop))
+        return E_POINTER;
+    if (currentMode > AM_SEEKING_RelativePositioning || stopMode > AM_SEEKING_AbsolutePositioning)
+        return E_INVALIDARG;
+    std::int64_t now = 0;
+    GetCurrentPosition(now);
+    std::int64_t target = -1;
+    if (currentMode == AM_SEEKING_AbsolutePositioning) target = *current;
+    if (currentMode == AM_SEEKING_RelativePositioning) target = now + *current;
+    std::int64_t newStop = stopMode == AM_SEEKING_AbsolutePositioning ? *stop : m_stop;
+    if ((currentMode && target < 0) || (stopMode && newStop < 0)) return E_INVALIDARG;
+    std::int64_t duration = 0;
+    if (target >= 0 && Succeeded(GetDuration(duration))) target = std::min(target, duration);
+    m_stop = newStop;
+    if (CurrentState(m_pipeline.get()) < GST_STATE_PAUSED) {
+        if (target >= 0) m_pendingSeek = target;
+        return S_OK;
+    }
+    bool moved = gst_element_seek(m_pipeline.get(), 1.0, GST_FORMAT_TIME,
+                                  GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
+                                  GST_SEEK_TYPE_SET, (target >= 0 ? target : now) * 100,
+                                  m_stop >= 0 ? GST_SEEK_TYPE_SET : GST_SEEK_TYPE_END,
+                                  m_stop >= 0 ? m_stop * 100 : 0);
+    return moved ? S_OK : E_FAIL;
+}
+
+// --- audio
+// -----------------------------------------------------------------------------------------
+
+HRESULT FilterGraph::get_Volume(long& attenuation) const {
+    std::lock_guard lock(m_buildLock);
+    if (m_volumes.empty()) return E_NOINTERFACE;
+    gdouble linear = 1.0;
+    g_object_get(m_volumes.front(), "volume", &linear, nullptr);
+    attenuation = AttenuationFromLinear(linear);
+    return S_OK;
+}
+
+HRESULT FilterGraph::put_Volume(long attenuation) {
+    if (attenuation > 0 || attenuation < kSilence) return E_INVALIDARG;
+    std::lock_guard lock(m_buildLock);
+    if (m_volumes.empty()) return E_NOINTERFACE;
+    for (GstElement* volume : m_volumes)
+        g_object_set(volume, "volume", LinearFromAttenuation(attenuation), nullptr);
+    return S_OK;
+}
+
+HRESULT FilterGraph::DumpGraph(const std::string& path) const {
+    std::unique_ptr<gchar, GFreeDeleter> dot(
+        gst_debug_bin_to_dot_data(GST_BIN(m_pipeline.get()), GST_DEBUG_GRAPH_SHOW_ALL));
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out || !dot) return E_FAIL;
+    out << dot.get();
+    return out.good() ? S_OK : E_FAIL;
+}
+
+} // namespace brisat

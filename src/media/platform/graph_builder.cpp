@@ -1,0 +1,240 @@
+// The graph builder: RenderFile and Connect of FilterGraph.
+#include "media/platform/filter_graph.h"
+#include "media/platform/video_renderer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+namespace brisat {
+
+namespace {
+
+bool IsLinked(GstElement* element, const char* padName) {
+    GstPad* pad = gst_element_get_static_pad(element, padName);
+    if (!pad) return false;
+    bool linked = gst_pad_is_linked(pad);
+    gst_object_unref(pad);
+    return linked;
+}
+
+std::string MediaKind(GstPad* pad) {
+    GstCaps* caps = gst_pad_get_current_caps(pad);
+    if (!caps) caps = gst_pad_query_caps(pad, nullptr);
+    std::string kind;
+    if (caps && gst_caps_get_size(caps) > 0)
+        kind = gst_structure_get_name(gst_caps_get_structure(caps, 0));
+    if (caps) gst_caps_unref(caps);
+    return kind.substr(0, kind.find('/'));
+}
+
+std::string ToUri(const std::string& fileOrAddress) {
+    if (gst_uri_is_valid(fileOrAddress.c_str())) return fileOrAddress;
+    std::unique_ptr<gchar, GFreeDeleter> uri(gst_filename_to_uri(fileOrAddress.c_str(), nullptr));
+    return uri ? uri.get() : "";
+}
+
+// An idle renderer (no video stream reached it) stays out of the graph's state changes and is
+// not counted as a sink, so the graph can cue and complete without it.
+void SetRendererIdle(GstElement* renderer, bool idle) {
+    if (idle) {
+        GST_OBJECT_FLAG_UNSET(renderer, GST_ELEMENT_FLAG_SINK);
+        gst_element_set_locked_state(renderer, TRUE);
+        gst_element_set_state(renderer, GST_STATE_READY);
+    } else {
+        GST_OBJECT_FLAG_SET(renderer, GST_ELEMENT_FLAG_SINK);
+        gst_element_set_locked_state(renderer, FALSE);
+    }
+}
+
+} // namespace
+
+GstElement* FilterGraph::FindRenderer() const {
+    for (const Filter& filter : EnumFilters())
+        if (G_TYPE_CHECK_INSTANCE_TYPE(filter.Element(), VideoRendererGetType()))
+            return filter.Element(); // the pipeline keeps it alive
+    return nullptr;
+}
+
+HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
+    std::string uri = ToUri(fileOrAddress);
+    if (fileOrAddress.empty() || uri.empty()) return E_INVALIDARG;
+    GstElement* source = gst_element_factory_make("uridecodebin", nullptr);
+    if (!source) return VFW_E_CANNOT_LOAD_SOURCE_FILTER;
+    {
+        std::lock_guard lock(m_statusLock);
+        m_rendering = true;
+        m_failure = S_OK;
+        m_failureDetail.clear();
+        m_missing.clear();
+    }
+    {
+        std::lock_guard lock(m_buildLock);
+        m_linkedStreams = 0;
+        m_built.push_back(source);
+    }
+    if (GstElement* renderer = FindRenderer(); renderer && !IsLinked(renderer, "sink"))
+        SetRendererIdle(renderer, true);
+    g_object_set(source, "uri", uri.c_str(), nullptr);
+    g_signal_connect(source, "pad-added", G_CALLBACK(OnPadAdded), this);
+    gst_bin_add(GST_BIN(m_pipeline.get()), source);
+
+    HRESULT result =
+        gst_element_set_state(m_pipeline.get(), GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE
+            ? E_FAIL
+            : WaitForCue();
+    int linked = 0;
+    {
+        std::lock_guard lock(m_buildLock);
+        linked = m_linkedStreams;
+    }
+    bool failed = Failed(result) || linked == 0;
+    {
+        std::lock_guard lock(m_statusLock);
+        failed = failed || Failed(m_failure);
+    }
+    // Still rendering while undoing: errors posted as the source shuts down are no events.
+    if (failed) UndoBuild();
+    std::lock_guard lock(m_statusLock);
+    m_rendering = false;
+    if (Failed(m_failure)) result = m_failure;
+    if (Succeeded(result) && linked == 0) result = VFW_E_CANNOT_RENDER;
+    if (result == S_OK && !m_missing.empty()) result = VFW_S_PARTIAL_RENDER;
+    if (Failed(result) && Succeeded(m_failure)) m_failure = result;
+    return result;
+}
+
+// Waits until the pipeline has cued, an error arrived, or the render time-out passed.
+HRESULT FilterGraph::WaitForCue() {
+    using Clock = std::chrono::steady_clock;
+    auto deadline = Clock::now() + std::chrono::milliseconds(m_renderTimeoutMs);
+    for (;;) {
+        GstState state = GST_STATE_NULL;
+        GstStateChangeReturn change =
+            gst_element_get_state(m_pipeline.get(), &state, nullptr, 20 * GST_MSECOND);
+        {
+            std::lock_guard lock(m_statusLock);
+            if (Failed(m_failure)) return m_failure;
+        }
+        if (change == GST_STATE_CHANGE_FAILURE) return E_FAIL;
+        if (change != GST_STATE_CHANGE_ASYNC) return S_OK;
+        if (Clock::now() >= deadline) return VFW_E_TIMEOUT;
+    }
+}
+
+// Takes out everything the builder added and stops the graph; the caller's filters stay.
+void FilterGraph::UndoBuild() {
+    gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
+    std::vector<GstElement*> built;
+    {
+        std::lock_guard lock(m_buildLock);
+        built.swap(m_built);
+        m_audioHeads.clear();
+        m_volumes.clear();
+    }
+    for (GstElement* element : built) {
+        gst_element_set_state(element, GST_STATE_NULL);
+        gst_bin_remove(GST_BIN(m_pipeline.get()), element);
+    }
+    if (GstElement* renderer = FindRenderer()) SetRendererIdle(renderer, false);
+}
+
+void FilterGraph::OnPadAdded(GstElement*, GstPad* pad, gpointer self) {
+    static_cast<FilterGraph*>(self)->LinkDecodedPad(pad);
+}
+
+void FilterGraph::LinkDecodedPad(GstPad* pad) {
+    std::string kind = MediaKind(pad);
+    std::lock_guard lock(m_buildLock);
+    if (kind == "video") LinkVideo(pad);
+    if (kind == "audio") LinkAudio(pad);
+}
+
+// Called under m_buildLock. The new element is added to the pipeline but not yet in its state.
+GstElement* FilterGraph::AddBuilt(const char* factory) {
+    GstElement* element = gst_element_factory_make(factory, nullptr);
+    if (!element) return nullptr;
+    gst_bin_add(GST_BIN(m_pipeline.get()), element);
+    m_built.push_back(element);
+    return element;
+}
+
+// Brings `head` (and everything linked after it, already in state) into the pipeline's state,
+// then links the decoder pad to it: a sink must be running before data reaches it.
+void FilterGraph::LinkIntoChain(GstPad* pad, GstElement* head) {
+    gst_element_sync_state_with_parent(head);
+    GstPad* input = gst_element_get_static_pad(head, "sink");
+    if (input && gst_pad_link(pad, input) == GST_PAD_LINK_OK) ++m_linkedStreams;
+    if (input) gst_object_unref(input);
+}
+
+// The first video stream goes to our renderer when it is in the graph and free; in the decoder's
+// own format when the renderer takes it, else through a converter. Other video streams go to a
+// sink of the video renderer factory.
+void FilterGraph::LinkVideo(GstPad* pad) {
+    GstElement* renderer = FindRenderer();
+    GstElement* sink = nullptr;
+    if (renderer && !IsLinked(renderer, "sink")) {
+        SetRendererIdle(renderer, false);
+        sink = renderer;
+    } else {
+        sink = AddBuilt(m_videoSinkFactory.c_str());
+        if (!sink) sink = AddBuilt("fakesink");
+        if (!sink) return;
+    }
+    gst_element_sync_state_with_parent(sink);
+    GstPad* input = gst_element_get_static_pad(sink, "sink");
+    bool linked = input && gst_pad_link(pad, input) == GST_PAD_LINK_OK;
+    if (input) gst_object_unref(input);
+    if (!linked) {
+        GstElement* convert = AddBuilt("videoconvert");
+        if (!convert || !gst_element_link(convert, sink)) return;
+        LinkIntoChain(pad, convert);
+        return;
+    }
+    ++m_linkedStreams;
+}
+
+// Each audio stream: audioconvert ! audioresample ! volume ! audio sink. A chain left free by a
+// restart (the decoder re-creates its pads) is used again.
+void FilterGraph::LinkAudio(GstPad* pad) {
+    auto free = std::find_if(m_audioHeads.begin(), m_audioHeads.end(),
+                             [](GstElement* head) { return !IsLinked(head, "sink"); });
+    if (free != m_audioHeads.end()) {
+        LinkIntoChain(pad, *free);
+        return;
+    }
+    GstElement* convert = AddBuilt("audioconvert");
+    GstElement* resample = AddBuilt("audioresample");
+    GstElement* volume = AddBuilt("volume");
+    GstElement* sink = AddBuilt(m_audioSinkFactory.c_str());
+    if (!convert || !resample || !volume || !sink ||
+        !gst_element_link_many(convert, resample, volume, sink, nullptr))
+        return;
+    for (GstElement* element : {sink, volume, resample})
+        gst_element_sync_state_with_parent(element);
+    m_audioHeads.push_back(convert);
+    m_volumes.push_back(volume);
+    LinkIntoChain(pad, convert);
+}
+
+HRESULT FilterGraph::Connect(const Pin& output, const Pin& input) {
+    if (!output || !input) return E_POINTER;
+    PIN_DIRECTION out = PINDIR_INPUT, in = PINDIR_OUTPUT;
+    output.QueryDirection(out);
+    input.QueryDirection(in);
+    if (out != PINDIR_OUTPUT || in != PINDIR_INPUT) return E_INVALIDARG;
+    // In a cued or running graph a filter joins the graph's state before data can reach it,
+    // downstream first.
+    for (const Pin* pin : {&input, &output}) {
+        PinInfo info;
+        pin->QueryPinInfo(info);
+        GstElement* element = info.pFilter.Element();
+        if (element && GST_OBJECT_PARENT(element) == GST_OBJECT(m_pipeline.get()) &&
+            !gst_element_is_locked_state(element))
+            gst_element_sync_state_with_parent(element);
+    }
+    return ResultFromPadLink(gst_pad_link(output.Pad(), input.Pad()));
+}
+
+} // namespace brisat

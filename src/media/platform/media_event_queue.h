@@ -1,0 +1,62 @@
+// The graph's event queue. Threads: GStreamer's streaming and bus threads call Post (locked) and,
+// through it, the notify callback; GetEvent and the setters run on the GUI thread.
+#pragma once
+
+#include "media/platform/result_codes.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+
+namespace brisat {
+
+struct MediaEvent {
+    long Code = 0;
+    std::intptr_t Param1 = 0;
+    std::intptr_t Param2 = 0;
+    // GStreamer's own words for errors and warnings ("" otherwise), for a message a user can act
+    // on.
+    std::string Detail;
+};
+
+constexpr long AM_MEDIAEVENT_NONOTIFY = 1;
+
+class MediaEventQueue {
+public:
+    // Called after every queued event, on whichever thread queued it. It must only hand the news
+    // to the GUI thread (PostMessage) and return.
+    using NotifyCallback = std::function<void()>;
+
+    // Bounds the queue so a flood of warnings from a damaged file cannot grow it without limit;
+    // events beyond it are dropped and counted.
+    static constexpr std::size_t kCapacity = 1024;
+
+    void SetNotifyCallback(NotifyCallback callback);
+    // 0 = queue and notify; AM_MEDIAEVENT_NONOTIFY = discard queued and new events.
+    HRESULT SetNotifyFlags(long flags);
+    long GetNotifyFlags() const;
+
+    // Queues one event unless notifications are off or the queue is full. With coalesce, the event
+    // is dropped when one of the same code is still waiting (for frequent, state-like events).
+    void Post(MediaEvent event, bool coalesce = false);
+
+    // S_OK with the oldest event, or E_ABORT when the queue is empty (GUI thread, never waits).
+    HRESULT GetEvent(MediaEvent& event);
+    HRESULT GetEvent(long& code, std::intptr_t& param1, std::intptr_t& param2, long timeoutMs);
+    // Parameters are plain values owned by the caller's copy; nothing to free.
+    HRESULT FreeEventParams(long code, std::intptr_t param1, std::intptr_t param2);
+
+    std::size_t Dropped() const;
+
+private:
+    mutable std::mutex m_lock;
+    std::deque<MediaEvent> m_events;
+    NotifyCallback m_notify;
+    long m_flags = 0;
+    std::size_t m_dropped = 0;
+};
+
+} // namespace brisat

@@ -1,0 +1,207 @@
+#include "media/platform/overlay_mixer.h"
+
+#include "media/platform/media_setup.h"
+
+#include <algorithm>
+#include <gst/video/video.h>
+#include <mutex>
+#include <new>
+#include <numeric>
+
+namespace brisat {
+
+namespace {
+
+struct MixerState {
+    std::mutex Lock;
+    COLORREF ColorKey = kDefaultColorKey;
+    AM_ASPECT_RATIO_MODE AspectMode = AM_ARMODE_LETTER_BOX;
+    DDCOLORCONTROL Controls;
+    GstElement* Balance = nullptr; // owned by the bin
+};
+
+struct Mixer {
+    GstBin Parent;
+    MixerState State;
+};
+
+struct MixerClass {
+    GstBinClass Parent;
+};
+
+GstBinClass* g_parentClass = nullptr;
+
+Mixer* AsMixer(gpointer object) {
+    return static_cast<Mixer*>(object);
+}
+
+void Finalize(GObject* object) {
+    AsMixer(object)->State.~MixerState();
+    G_OBJECT_CLASS(g_parentClass)->finalize(object);
+}
+
+void AddGhost(GstBin* bin, GstElement* inner, const char* innerPad, const char* name) {
+    GstPad* target = gst_element_get_static_pad(inner, innerPad);
+    gst_element_add_pad(GST_ELEMENT(bin), gst_ghost_pad_new(name, target));
+    gst_object_unref(target);
+}
+
+void InstanceInit(GTypeInstance* instance, gpointer) {
+    MixerState* state = new (&AsMixer(instance)->State) MixerState();
+    state->Controls.dwFlags = kSupportedColorControls;
+    GstBin* bin = GST_BIN(instance);
+    state->Balance = gst_element_factory_make("videobalance", "balance");
+    if (!state->Balance) return; // no pins: every connection to the mixer then fails cleanly
+    gst_bin_add(bin, state->Balance);
+    AddGhost(bin, state->Balance, "sink", "Input0");
+    AddGhost(bin, state->Balance, "src", "Output");
+}
+
+void ClassInit(gpointer klass, gpointer) {
+    g_parentClass = GST_BIN_CLASS(g_type_class_peek_parent(klass));
+    G_OBJECT_CLASS(klass)->finalize = Finalize;
+    gst_element_class_set_static_metadata(GST_ELEMENT_CLASS(klass), "Brisat overlay mixer",
+                                          "Filter/Effect/Video",
+                                          "Colour key, aspect mode and colour controls", "Brisat");
+}
+
+MixerState* StateOf(const Filter& filter) {
+    GstElement* element = filter.Element();
+    if (!element || !G_TYPE_CHECK_INSTANCE_TYPE(element, OverlayMixerGetType())) return nullptr;
+    return &AsMixer(element)->State;
+}
+
+bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
+    return value >= low && value <= high;
+}
+
+bool ValidControls(const DDCOLORCONTROL& c) {
+    auto named = [&](std::uint32_t flag) { return (c.dwFlags & flag) != 0; };
+    return c.dwSize == sizeof(DDCOLORCONTROL) &&
+           (!named(DDCOLOR_BRIGHTNESS) || InRange(c.lBrightness, 0, 10000)) &&
+           (!named(DDCOLOR_CONTRAST) || InRange(c.lContrast, 0, 20000)) &&
+           (!named(DDCOLOR_HUE) || InRange(c.lHue, -180, 180)) &&
+           (!named(DDCOLOR_SATURATION) || InRange(c.lSaturation, 0, 20000)) &&
+           (!named(DDCOLOR_SHARPNESS) || InRange(c.lSharpness, 0, 10)) &&
+           (!named(DDCOLOR_GAMMA) || InRange(c.lGamma, 1, 500));
+}
+
+} // namespace
+
+// The controls are DirectDraw's overlay colour controls; videobalance works on 8-bit YUV:
+// - brightness is a black level in hundredths of IRE with 7.5 IRE (750) as the neutral setup, so
+//   the luma offset is (b - 750) / 10000 of full scale;
+// - contrast and saturation are gains times 10000, videobalance's gains are plain factors 0..2;
+// - hue is in degrees, videobalance's rotation is -1..1 for -180..180 degrees;
+// - colour off is saturation 0.
+BalanceValues BalanceFromColorControls(const DDCOLORCONTROL& c) {
+    BalanceValues v;
+    v.Brightness = std::clamp((c.lBrightness - 750) / 10000.0, -1.0, 1.0);
+    v.Contrast = std::clamp(c.lContrast / 10000.0, 0.0, 2.0);
+    v.Hue = std::clamp(c.lHue / 180.0, -1.0, 1.0);
+    v.Saturation = c.lColorEnable ? std::clamp(c.lSaturation / 10000.0, 0.0, 2.0) : 0.0;
+    return v;
+}
+
+GType OverlayMixerGetType() {
+    static const GType type =
+        g_type_register_static_simple(GST_TYPE_BIN, "BrisatOverlayMixer", sizeof(MixerClass),
+                                      ClassInit, sizeof(Mixer), InstanceInit, GTypeFlags(0));
+    return type;
+}
+
+Filter CreateOverlayMixer() {
+    EnsureMediaElements();
+    GstElement* element = gst_element_factory_make(kOverlayMixerFactory, nullptr);
+    return Filter(GstRef<GstElement>::Adopt(GST_ELEMENT(gst_object_ref_sink(element))));
+}
+
+HRESULT MixerPinConfig::GetColorKey(COLORKEY& key, COLORREF& colour) const {
+    MixerState* state = StateOf(m_mixer);
+    if (!state) return E_NOINTERFACE;
+    std::lock_guard lock(state->Lock);
+    key = COLORKEY{CK_RGB, 0, state->ColorKey, state->ColorKey};
+    colour = state->ColorKey;
+    return S_OK;
+}
+
+HRESULT MixerPinConfig::SetColorKey(const COLORKEY& key) {
+    MixerState* state = StateOf(m_mixer);
+    if (!state) return E_NOINTERFACE;
+    if (key.KeyType != CK_RGB) return E_INVALIDARG;
+    std::lock_guard lock(state->Lock);
+    state->ColorKey = key.HighColorValue & 0x00FFFFFF;
+    return S_OK;
+}
+
+HRESULT MixerPinConfig::GetAspectRatioMode(AM_ASPECT_RATIO_MODE& mode) const {
+    MixerState* state = StateOf(m_mixer);
+    if (!state) return E_NOINTERFACE;
+    std::lock_guard lock(state->Lock);
+    mode = state->AspectMode;
+    return S_OK;
+}
+
+HRESULT MixerPinConfig::SetAspectRatioMode(long mode) {
+    MixerState* state = StateOf(m_mixer);
+    if (!state) return E_NOINTERFACE;
+    if (mode < AM_ARMODE_STRETCHED || mode > AM_ARMODE_CROP) return E_INVALIDARG;
+    std::lock_guard lock(state->Lock);
+    state->AspectMode = static_cast<AM_ASPECT_RATIO_MODE>(mode);
+    return S_OK;
+}
+
+HRESULT MixerPinConfig::GetOverlaySurfaceColorControls(DDCOLORCONTROL& controls) const {
+    MixerState* state = StateOf(m_mixer);
+    if (!state) return E_NOINTERFACE;
+    std::lock_guard lock(state->Lock);
+    controls = state->Controls;
+    controls.dwFlags = kSupportedColorControls;
+    return S_OK;
+}
+
+HRESULT MixerPinConfig::SetOverlaySurfaceColorControls(const DDCOLORCONTROL& controls) {
+    MixerState* state = StateOf(m_mixer);
+    if (!state) return E_NOINTERFACE;
+    if (!ValidControls(controls)) return E_INVALIDARG;
+    std::lock_guard lock(state->Lock);
+    DDCOLORCONTROL& kept = state->Controls;
+    std::uint32_t flags = controls.dwFlags;
+    if (flags & DDCOLOR_BRIGHTNESS) kept.lBrightness = controls.lBrightness;
+    if (flags & DDCOLOR_CONTRAST) kept.lContrast = controls.lContrast;
+    if (flags & DDCOLOR_HUE) kept.lHue = controls.lHue;
+    if (flags & DDCOLOR_SATURATION) kept.lSaturation = controls.lSaturation;
+    if (flags & DDCOLOR_SHARPNESS) kept.lSharpness = controls.lSharpness;
+    if (flags & DDCOLOR_GAMMA) kept.lGamma = controls.lGamma;
+    if (flags & DDCOLOR_COLORENABLE) kept.lColorEnable = controls.lColorEnable ? 1 : 0;
+    if (!state->Balance) return E_FAIL;
+    BalanceValues v = BalanceFromColorControls(kept);
+    g_object_set(state->Balance, "brightness", v.Brightness, "contrast", v.Contrast, "hue", v.Hue,
+                 "saturation", v.Saturation, nullptr);
+    return S_OK;
+}
+
+HRESULT MixerPinConfig::GetNativeVideoProps(long& width, long& height, long& aspectX,
+                                            long& aspectY) const {
+    if (!StateOf(m_mixer)) return E_NOINTERFACE;
+    GstPad* input = gst_element_get_static_pad(m_mixer.Element(), "Input0");
+    if (!input) return VFW_E_NOT_CONNECTED;
+    GstCaps* caps = gst_pad_get_current_caps(input);
+    gst_object_unref(input);
+    if (!caps) return VFW_E_NOT_CONNECTED;
+    GstVideoInfo info;
+    bool parsed = gst_video_info_from_caps(&info, caps);
+    gst_caps_unref(caps);
+    if (!parsed) return VFW_E_INVALIDMEDIATYPE;
+    width = GST_VIDEO_INFO_WIDTH(&info);
+    height = GST_VIDEO_INFO_HEIGHT(&info);
+    // Display aspect = (width x par_n) : (height x par_d), reduced.
+    std::int64_t x = std::int64_t(width) * std::max(1, GST_VIDEO_INFO_PAR_N(&info));
+    std::int64_t y = std::int64_t(height) * std::max(1, GST_VIDEO_INFO_PAR_D(&info));
+    std::int64_t divisor = std::max<std::int64_t>(1, std::gcd(x, y));
+    aspectX = static_cast<long>(x / divisor);
+    aspectY = static_cast<long>(y / divisor);
+    return S_OK;
+}
+
+} // namespace brisat

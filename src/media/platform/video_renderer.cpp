@@ -1,0 +1,241 @@
+#include "media/platform/video_renderer.h"
+
+#include "media/platform/media_setup.h"
+
+#include <atomic>
+#include <gst/video/gstvideosink.h>
+#include <gst/video/video.h>
+#include <mutex>
+#include <new>
+
+namespace brisat {
+
+namespace {
+
+struct RendererState {
+    std::mutex Lock;
+    std::shared_ptr<FrameConsumer> Consumer;
+    GstVideoInfo Info{};
+    bool HasFormat = false;
+    SourceRect Source;
+    std::atomic<std::uint64_t> Frames{0};
+};
+
+// GObject instance: the C parent first, our C++ state constructed in place by InstanceInit.
+struct Renderer {
+    GstVideoSink Parent;
+    RendererState State;
+};
+
+struct RendererClass {
+    GstVideoSinkClass Parent;
+};
+
+GstVideoSinkClass* g_parentClass = nullptr;
+
+Renderer* AsRenderer(gpointer object) {
+    return static_cast<Renderer*>(object);
+}
+
+bool Fits(const SourceRect& r, const GstVideoInfo& info) {
+    return r.Left >= 0 && r.Top >= 0 && r.Width > 0 && r.Height > 0 &&
+           r.Left + r.Width <= GST_VIDEO_INFO_WIDTH(&info) &&
+           r.Top + r.Height <= GST_VIDEO_INFO_HEIGHT(&info);
+}
+
+SourceRect FullPicture(const GstVideoInfo& info) {
+    return {0, 0, GST_VIDEO_INFO_WIDTH(&info), GST_VIDEO_INFO_HEIGHT(&info)};
+}
+
+VideoPixelFormat PixelFormat(GstVideoFormat format) {
+    switch (format) {
+    case GST_VIDEO_FORMAT_NV12:
+        return VideoPixelFormat::NV12;
+    case GST_VIDEO_FORMAT_BGRx:
+        return VideoPixelFormat::BGRx;
+    case GST_VIDEO_FORMAT_BGRA:
+        return VideoPixelFormat::BGRA;
+    default:
+        return VideoPixelFormat::I420;
+    }
+}
+
+gboolean SetInfo(GstVideoSink* sink, GstCaps*, const GstVideoInfo* info) {
+    RendererState& state = AsRenderer(sink)->State;
+    {
+        std::lock_guard lock(state.Lock);
+        state.Info = *info;
+        state.HasFormat = true;
+        if (!Fits(state.Source, *info)) state.Source = FullPicture(*info);
+    }
+    GST_VIDEO_SINK_WIDTH(sink) = GST_VIDEO_INFO_WIDTH(info);
+    GST_VIDEO_SINK_HEIGHT(sink) = GST_VIDEO_INFO_HEIGHT(info);
+    GstStructure* size = gst_structure_new(
+        kVideoSizeMessage, "width", G_TYPE_INT, GST_VIDEO_INFO_WIDTH(info), "height", G_TYPE_INT,
+        GST_VIDEO_INFO_HEIGHT(info), "par-n", G_TYPE_INT, GST_VIDEO_INFO_PAR_N(info), "par-d",
+        G_TYPE_INT, GST_VIDEO_INFO_PAR_D(info), nullptr);
+    gst_element_post_message(GST_ELEMENT(sink), gst_message_new_element(GST_OBJECT(sink), size));
+    return TRUE;
+}
+
+GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
+    RendererState& state = AsRenderer(sink)->State;
+    state.Frames.fetch_add(1, std::memory_order_relaxed);
+    std::shared_ptr<FrameConsumer> consumer;
+    GstVideoInfo info;
+    SourceRect source;
+    {
+        std::lock_guard lock(state.Lock);
+        consumer = state.Consumer;
+        info = state.Info;
+        source = state.Source;
+    }
+    if (!consumer) return GST_FLOW_OK;
+    GstVideoFrame mapped;
+    if (!gst_video_frame_map(&mapped, &info, buffer, GST_MAP_READ)) {
+        GST_ELEMENT_ERROR(sink, STREAM, FAILED, ("Cannot read a decoded picture."), (nullptr));
+        return GST_FLOW_ERROR;
+    }
+    VideoFrame frame;
+    frame.Format = PixelFormat(GST_VIDEO_INFO_FORMAT(&info));
+    frame.Width = GST_VIDEO_INFO_WIDTH(&info);
+    frame.Height = GST_VIDEO_INFO_HEIGHT(&info);
+    frame.PlaneCount = static_cast<int>(GST_VIDEO_FRAME_N_PLANES(&mapped));
+    for (int plane = 0; plane < frame.PlaneCount && plane < 3; ++plane) {
+        frame.Planes[plane] = static_cast<const std::uint8_t*>(mapped.data[plane]);
+        frame.Strides[plane] = GST_VIDEO_FRAME_PLANE_STRIDE(&mapped, plane);
+    }
+    GstClockTime pts = GST_BUFFER_PTS(buffer);
+    frame.Time = GST_CLOCK_TIME_IS_VALID(pts) ? static_cast<std::int64_t>(pts / 100) : 0;
+    frame.Source = source;
+    consumer->ReceiveFrame(frame);
+    gst_video_frame_unmap(&mapped);
+    return GST_FLOW_OK;
+}
+
+void Finalize(GObject* object) {
+    AsRenderer(object)->State.~RendererState();
+    G_OBJECT_CLASS(g_parentClass)->finalize(object);
+}
+
+void InstanceInit(GTypeInstance* instance, gpointer) {
+    new (&AsRenderer(instance)->State) RendererState();
+}
+
+void ClassInit(gpointer klass, gpointer) {
+    g_parentClass = GST_VIDEO_SINK_CLASS(g_type_class_peek_parent(klass));
+    G_OBJECT_CLASS(klass)->finalize = Finalize;
+    GstElementClass* element = GST_ELEMENT_CLASS(klass);
+    gst_element_class_set_static_metadata(element, "Brisat video renderer", "Sink/Video",
+                                          "Hands decoded pictures to the video window", "Brisat");
+    GstCaps* caps = gst_caps_from_string(GST_VIDEO_CAPS_MAKE("{ I420, NV12, BGRx, BGRA }"));
+    gst_element_class_add_pad_template(
+        element, gst_pad_template_new("sink", GST_PAD_SINK, GST_PAD_ALWAYS, caps));
+    gst_caps_unref(caps);
+    GstVideoSinkClass* video = GST_VIDEO_SINK_CLASS(klass);
+    video->set_info = SetInfo;
+    video->show_frame = ShowFrame;
+}
+
+RendererState* StateOf(const Filter& filter) {
+    GstElement* element = filter.Element();
+    if (!element || !G_TYPE_CHECK_INSTANCE_TYPE(element, VideoRendererGetType())) return nullptr;
+    return &AsRenderer(element)->State;
+}
+
+} // namespace
+
+GType VideoRendererGetType() {
+    static const GType type = g_type_register_static_simple(
+        GST_TYPE_VIDEO_SINK, "BrisatVideoRenderer", sizeof(RendererClass), ClassInit,
+        sizeof(Renderer), InstanceInit, GTypeFlags(0));
+    return type;
+}
+
+Filter CreateVideoRenderer() {
+    EnsureMediaElements();
+    GstElement* element = gst_element_factory_make(kVideoRendererFactory, nullptr);
+    return Filter(GstRef<GstElement>::Adopt(GST_ELEMENT(gst_object_ref_sink(element))));
+}
+
+HRESULT BasicVideo::SetFrameConsumer(std::shared_ptr<FrameConsumer> consumer) {
+    RendererState* state = StateOf(m_renderer);
+    if (!state) return E_NOINTERFACE;
+    std::lock_guard lock(state->Lock);
+    state->Consumer = std::move(consumer);
+    return S_OK;
+}
+
+HRESULT BasicVideo::GetVideoSize(long& width, long& height) const {
+    RendererState* state = StateOf(m_renderer);
+    if (!state) return E_NOINTERFACE;
+    std::lock_guard lock(state->Lock);
+    if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
+    width = GST_VIDEO_INFO_WIDTH(&state->Info);
+    height = GST_VIDEO_INFO_HEIGHT(&state->Info);
+    return S_OK;
+}
+
+HRESULT BasicVideo::SetDefaultSourcePosition() {
+    RendererState* state = StateOf(m_renderer);
+    if (!state) return E_NOINTERFACE;
+    std::lock_guard lock(state->Lock);
+    if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
+    state->Source = FullPicture(state->Info);
+    return S_OK;
+}
+
+HRESULT BasicVideo::GetSourcePosition(SourceRect& rect) const {
+    RendererState* state = StateOf(m_renderer);
+    if (!state) return E_NOINTERFACE;
+    std::lock_guard lock(state->Lock);
+    if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
+    rect = state->Source;
+    return S_OK;
+}
+
+HRESULT BasicVideo::get_SourceWidth(long& width) const {
+    SourceRect rect;
+    HRESULT hr = GetSourcePosition(rect);
+    if (Succeeded(hr)) width = rect.Width;
+    return hr;
+}
+
+HRESULT BasicVideo::get_SourceHeight(long& height) const {
+    SourceRect rect;
+    HRESULT hr = GetSourcePosition(rect);
+    if (Succeeded(hr)) height = rect.Height;
+    return hr;
+}
+
+HRESULT BasicVideo::EditSource(void (*edit)(SourceRect&, long), long value) {
+    RendererState* state = StateOf(m_renderer);
+    if (!state) return E_NOINTERFACE;
+    std::lock_guard lock(state->Lock);
+    if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
+    SourceRect rect = state->Source;
+    edit(rect, value);
+    if (!Fits(rect, state->Info)) return E_INVALIDARG;
+    state->Source = rect;
+    return S_OK;
+}
+
+HRESULT BasicVideo::put_SourceLeft(long left) {
+    return EditSource([](SourceRect& r, long v) { r.Left = v; }, left);
+}
+HRESULT BasicVideo::put_SourceTop(long top) {
+    return EditSource([](SourceRect& r, long v) { r.Top = v; }, top);
+}
+HRESULT BasicVideo::put_SourceWidth(long width) {
+    return EditSource([](SourceRect& r, long v) { r.Width = v; }, width);
+}
+HRESULT BasicVideo::put_SourceHeight(long height) {
+    return EditSource([](SourceRect& r, long v) { r.Height = v; }, height);
+}
+
+std::uint64_t BasicVideo::FramesRendered() const {
+    RendererState* state = StateOf(m_renderer);
+    return state ? state->Frames.load(std::memory_order_relaxed) : 0;
+}
+
+} // namespace brisat

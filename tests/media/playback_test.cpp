@@ -1,0 +1,142 @@
+// Real clips played through the real pipeline with our renderer and a fake audio sink.
+#include "media/platform/event_codes.h"
+#include "media_clips.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace brisat;
+using namespace brisat::test;
+
+namespace {
+
+std::ptrdiff_t IndexOf(const std::vector<long>& codes, long code) {
+    auto at = std::find(codes.begin(), codes.end(), code);
+    return at == codes.end() ? -1 : at - codes.begin();
+}
+
+class PlaysContainer : public ::testing::TestWithParam<const char*> {};
+
+} // namespace
+
+TEST_P(PlaysContainer, ToCompletionWithFramesAndOrderedEvents) {
+    std::string clip = Clip(GetParam());
+    ASSERT_FALSE(clip.empty()) << "ffmpeg could not make " << GetParam();
+    GraphHarness h;
+    ASSERT_EQ(h.Graph.RenderFile(clip), S_OK) << h.Graph.LastErrorDetail();
+
+    std::int64_t duration = 0;
+    ASSERT_EQ(h.Graph.GetDuration(duration), S_OK);
+    EXPECT_NEAR(duration, 10'000'000, 1'500'000); // one second, in 100-ns units
+    long attenuation = 1;
+    EXPECT_EQ(h.Graph.get_Volume(attenuation), S_OK);
+    EXPECT_EQ(attenuation, 0);
+
+    HRESULT run = h.Graph.Run();
+    EXPECT_TRUE(run == S_OK || run == S_FALSE);
+    std::vector<long> codes = h.WaitForEnd();
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.back(), EC_COMPLETE);
+    EXPECT_EQ(IndexOf(codes, EC_ERRORABORT), -1);
+    std::ptrdiff_t size = IndexOf(codes, EC_VIDEO_SIZE_CHANGED);
+    std::ptrdiff_t clock = IndexOf(codes, EC_CLOCK_CHANGED);
+    ASSERT_GE(size, 0);
+    ASSERT_GE(clock, 0);
+    EXPECT_LT(size, static_cast<std::ptrdiff_t>(codes.size()) - 1);
+    EXPECT_EQ(h.Seen[size].Param1, 160 | (120 << 16));
+
+    EXPECT_GE(h.Consumer->Frames, 20);
+    EXPECT_EQ(h.Consumer->Width, 160);
+    EXPECT_EQ(h.Consumer->Height, 120);
+    EXPECT_TRUE(h.Consumer->PlanesValid);
+    EXPECT_EQ(BasicVideo(h.Renderer).FramesRendered(),
+              static_cast<std::uint64_t>(h.Consumer->Frames));
+}
+
+INSTANTIATE_TEST_SUITE_P(Clips, PlaysContainer,
+                         ::testing::Values("clip.avi", "clip.mpg", "clip.asf", "clip.mp4"),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             return name.substr(name.find('.') + 1);
+                         });
+
+TEST(Playback, AudioOnlyFileCompletesWithTheRendererLeftIdle) {
+    GraphHarness h;
+    ASSERT_EQ(h.Graph.RenderFile(Clip("audio.mp3")), S_OK) << h.Graph.LastErrorDetail();
+    Pin input;
+    ASSERT_EQ(h.Renderer.FindPin("sink", input), S_OK);
+    Pin peer;
+    EXPECT_EQ(input.ConnectedTo(peer), VFW_E_NOT_CONNECTED);
+    h.Graph.Run();
+    std::vector<long> codes = h.WaitForEnd();
+    ASSERT_FALSE(codes.empty());
+    EXPECT_EQ(codes.back(), EC_COMPLETE);
+    EXPECT_EQ(h.Consumer->Frames, 0);
+    long width = 0, height = 0;
+    EXPECT_EQ(BasicVideo(h.Renderer).GetVideoSize(width, height), VFW_E_NOT_CONNECTED);
+}
+
+// Each bad input fails RenderFile with a code that has a text, and leaves only the renderer in
+// the graph with its pin free, ready for the next file.
+TEST(Playback, BadFilesFailWithACodeAndLeaveTheGraphClean) {
+    struct Case {
+        std::string Path;
+        HRESULT Expected; // 0 = any failure
+    };
+    const Case cases[] = {
+        {ClipFolder() + "/missing.avi", E_FILE_NOT_FOUND},
+        {Clip("text.avi"), VFW_E_UNKNOWN_FILE_TYPE},
+        {Clip("truncated.mp4"), 0},
+        {"http://127.0.0.1:9/nothing-listens-here.avi", VFW_E_CANNOT_LOAD_SOURCE_FILTER},
+    };
+    for (const Case& c : cases) {
+        GraphHarness h;
+        HRESULT hr = h.Graph.RenderFile(c.Path);
+        EXPECT_TRUE(Failed(hr)) << c.Path;
+        if (c.Expected) {
+            EXPECT_EQ(hr, c.Expected) << c.Path << " " << std::hex << hr;
+        }
+        EXPECT_FALSE(MediaResultText(hr).empty()) << std::hex << hr;
+        EXPECT_FALSE(h.Graph.LastErrorDetail().empty()) << c.Path;
+        std::vector<Filter> left = h.Graph.EnumFilters();
+        ASSERT_EQ(left.size(), 1u) << c.Path;
+        EXPECT_EQ(left[0], h.Renderer);
+        Pin input, peer;
+        h.Renderer.FindPin("sink", input);
+        EXPECT_EQ(input.ConnectedTo(peer), VFW_E_NOT_CONNECTED);
+        EXPECT_EQ(h.Drain(), std::vector<long>{}) << "render failures are answered, not posted";
+    }
+    GraphHarness h;
+    EXPECT_EQ(h.Graph.RenderFile(""), E_INVALIDARG);
+}
+
+// With every JPEG decoder demoted, the MJPEG clip has no decoder: the failure names it.
+TEST(Playback, MissingDecoderIsNamed) {
+    std::string clip = Clip("mjpeg.avi");
+    ASSERT_FALSE(clip.empty());
+    GraphHarness h; // registers and loads everything first
+    std::vector<std::pair<GstPluginFeature*, guint>> demoted;
+    GList* decoders =
+        gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_DECODER, GST_RANK_NONE);
+    GstCaps* jpeg = gst_caps_from_string("image/jpeg");
+    for (GList* item = decoders; item; item = item->next) {
+        auto* factory = GST_ELEMENT_FACTORY(item->data);
+        if (!gst_element_factory_can_sink_any_caps(factory, jpeg)) continue;
+        auto* feature = GST_PLUGIN_FEATURE(factory);
+        demoted.emplace_back(GST_PLUGIN_FEATURE(gst_object_ref(feature)),
+                             gst_plugin_feature_get_rank(feature));
+        gst_plugin_feature_set_rank(feature, GST_RANK_NONE);
+    }
+    gst_caps_unref(jpeg);
+    gst_plugin_feature_list_free(decoders);
+    ASSERT_FALSE(demoted.empty());
+
+    HRESULT hr = h.Graph.RenderFile(clip);
+    std::string detail = h.Graph.LastErrorDetail();
+    for (auto [feature, rank] : demoted) {
+        gst_plugin_feature_set_rank(feature, rank);
+        gst_object_unref(feature);
+    }
+    EXPECT_EQ(hr, VFW_E_CANNOT_RENDER) << std::hex << hr << " " << detail;
+    EXPECT_NE(detail.find("JPEG"), std::string::npos) << detail;
+}
