@@ -119,19 +119,20 @@ void TranslateMouse(const TPlatformEvent& e) {
     const LRESULT hit =
         capture ? HTCLIENT : SendMessage(target, WM_NCHITTEST, 0, PointToLParam(screen));
     if (hit == HTNOWHERE || hit == HTTRANSPARENT || hit == HTERROR) return;
+    UINT msg = WM_MOUSEMOVE;
+    if (down || up) msg = ButtonMessage(e.Button, down);
+    SendMessage(target, WM_SETCURSOR, target, MakeLParam(int32_t(hit), int32_t(msg)));
     if (down) {
         const HWND topLevel = GetTopLevelWindow(target);
         if (GetActiveWindow() != topLevel && !(GetWindowExStyle(topLevel) & WS_EX_NOACTIVATE))
             SetActiveWindow(topLevel);
     }
-    UINT msg = WM_MOUSEMOVE;
     if (e.Kind == TPlatformEventKind::Wheel) {
         const HWND focus = GetFocus() ? GetFocus() : target;
         Queue(focus, WM_MOUSEWHEEL, MouseKeys() | WPARAM(uint16_t(e.WheelDelta)) << 16,
               PointToLParam(screen));
         return;
     }
-    if (down || up) msg = ButtonMessage(e.Button, down);
     if (down && IsDoubleClick(target, msg, screen, Platform().TickCount())) msg += 2;
     if (hit == HTCLIENT)
         Queue(target, msg, MouseKeys(), PointToLParam(ScreenToClient(target, screen)));

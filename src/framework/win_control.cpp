@@ -3,6 +3,9 @@
 #include "framework/application.h"
 #include "framework/exceptions.h"
 #include "framework/form.h"
+#include "framework/message_queue.h"
+#include "framework/screen.h"
+#include "platform/platform.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -470,6 +473,20 @@ bool TWinControl::ForwardMouse(TMessage& m) {
     return true;
 }
 
+bool TWinControl::SetControlCursor() {
+    TCursor cursor = Screen().Cursor();
+    if (cursor == crDefault) {
+        const TControl* under = ControlAtPos(ScreenToClient(GetCursorPos()), false);
+        if (!under || dynamic_cast<const TWinControl*>(under)) under = this;
+        if (GetCaptureControl() && GetCaptureControl()->Parent() == this)
+            under = GetCaptureControl();
+        cursor = under->Cursor();
+    }
+    if (cursor == crDefault) return false;
+    Platform().SetCursor(cursor);
+    return true;
+}
+
 void TWinControl::TrackMouseControl(TControl* control) {
     if (!m_mouseInside) {
         m_mouseInside = true;
@@ -513,6 +530,14 @@ void TWinControl::WndProc(TMessage& m) {
             m_mouseInside = false;
             Perform(CM_MOUSELEAVE);
         }
+        return;
+    case WM_SETCURSOR:
+        if (HWND(m.WParam) == m_handle && LoWord(uintptr_t(m.LParam)) == HTCLIENT &&
+            SetControlCursor()) {
+            m.Result = 1;
+            return;
+        }
+        DefaultHandler(m);
         return;
     case WM_WINDOWPOSCHANGED:
         UpdateBoundsFromWindow();

@@ -113,6 +113,9 @@ private:
     void ApplyAnchors(int32_t dx, int32_t dy);
     bool ForwardMouse(TMessage& message);
     void TrackMouseControl(TControl* control);
+    // Shows the screen's cursor, else that of the control under the mouse; false when both are
+    // crDefault.
+    bool SetControlCursor();
     void AlignChild(TControl* control);
     void RemoveFromTabList(TWinControl& control);
 

@@ -142,6 +142,26 @@ TPoint MinTrackSize(HWND hwnd) {
     return info.ptMinTrackSize;
 }
 
+// The framework's cursor numbers for the frame's hit codes.
+int32_t CursorForHit(LRESULT hit) {
+    switch (hit) {
+    case HTLEFT:
+    case HTRIGHT:
+        return -9; // crSizeWE
+    case HTTOP:
+    case HTBOTTOM:
+        return -7; // crSizeNS
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+        return -8; // crSizeNWSE
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+        return -6; // crSizeNESW
+    default:
+        return -2; // crArrow
+    }
+}
+
 } // namespace
 
 int32_t GetSystemMetrics(int index) {
@@ -245,6 +265,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETMINMAXINFO:
         return 0;
+    case WM_SETCURSOR: {
+        // Asked about a child: the child decides. About itself: its parent may choose first.
+        if (HWND(wParam) != hwnd) return 0;
+        if (HWND parent = GetParent(hwnd); parent && SendMessage(parent, msg, wParam, lParam))
+            return 1;
+        Platform().SetCursor(CursorForHit(LRESULT(int16_t(LoWord(uintptr_t(lParam))))));
+        return 1;
+    }
     case WM_RBUTTONUP:
         SendMessage(hwnd, WM_CONTEXTMENU, hwnd,
                     PointToLParam(ClientToScreen(hwnd, LParamToPoint(lParam))));

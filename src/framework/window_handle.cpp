@@ -158,6 +158,7 @@ bool DestroyWindow(HWND hwnd) {
     SendMessage(hwnd, WM_NCDESTROY);
     ForgetWindowTimers(hwnd);
     ForgetWindowInput(hwnd);
+    ForgetWindowCaret(hwnd);
     if ((r = FindWindowRecord(hwnd))) {
         if (!r->MessageOnly || !r->TopLevel()) std::erase(SiblingList(*r), hwnd);
         if (t.Active == hwnd) t.Active = 0;

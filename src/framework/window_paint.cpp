@@ -66,6 +66,15 @@ void PaintWindow(HWND hwnd, TDeviceContext& dc, const TRegion& clip) {
         PaintWindow(child, dc, inside);
 }
 
+void InvertRect(TSurface& surface, const TRect& rect) {
+    const TRect r = IntersectRect(rect, surface.BoundsRect());
+    for (int32_t y = r.Top; y < r.Bottom; ++y) {
+        uint32_t* row = surface.Row(y);
+        for (int32_t x = r.Left; x < r.Right; ++x)
+            row[x] ^= 0x00FFFFFF;
+    }
+}
+
 } // namespace
 
 bool InvalidateRgn(HWND hwnd, const TRegion& region, bool) {
@@ -121,12 +130,20 @@ bool UpdateWindow(HWND hwnd) {
         PaintWindow(topHandle, dc, dirty);
     }
     if (!(top = FindWindowRecord(topHandle)) || !top->Native) return true;
+    // The caret is inverted for the present only, so the back buffer keeps the painted pixels.
+    TRect caret;
+    const bool withCaret = CaretOverlay(topHandle, caret) && !top->BackBuffer.Empty();
+    if (withCaret) {
+        InvertRect(top->BackBuffer, caret);
+        dirty.Union(caret);
+    }
     std::vector<TScreenRect> rects;
     rects.reserve(dirty.Rects().size());
     for (const TRect& rc : dirty.Rects())
         rects.push_back({rc.Left, rc.Top, rc.Right, rc.Bottom});
     if (!rects.empty() && !top->BackBuffer.Empty())
         top->Native->Present(top->BackBuffer.Bits(), width, height, width, rects);
+    if (withCaret) InvertRect(top->BackBuffer, caret);
     return true;
 }
 

@@ -52,6 +52,10 @@ TRect VisibleRectInTop(const TWindowRecord& record);
 // Drops a window's timers (message_queue.cpp) and its input state when it goes.
 void ForgetWindowTimers(HWND hwnd);
 void ForgetWindowInput(HWND hwnd);
+// The caret's rectangle in Top's coordinates while it shows there (caret.cpp), and dropping the
+// caret of a window that goes.
+bool CaretOverlay(HWND top, TRect& rectInTop);
+void ForgetWindowCaret(HWND hwnd);
 // The default non-client behaviour (window_frame.cpp).
 LRESULT DefFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
 
