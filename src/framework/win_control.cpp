@@ -39,6 +39,17 @@ bool InsertBefore(const TControl& c1, const TControl& c2, TAlign align) {
     }
 }
 
+// One axis of an anchored control after its parent grew by Delta: anchored at both ends it
+// stretches, at the far end only it moves, at neither it keeps its relative place.
+void FollowAnchors(int32_t& pos, int32_t& size, int32_t delta, bool nearSide, bool farSide) {
+    if (farSide && nearSide)
+        size += delta;
+    else if (farSide)
+        pos += delta;
+    else if (!nearSide)
+        pos += delta / 2;
+}
+
 void PlaceAligned(TControl& c, TAlign align, TRect& rect) {
     const int32_t w = c.Width(), h = c.Height();
     switch (align) {
@@ -295,22 +306,8 @@ void TWinControl::ApplyAnchors(int32_t dx, int32_t dy) {
         if (c->Align() != TAlign::alNone) continue;
         const TAnchors a = c->Anchors();
         int32_t l = c->Left(), t = c->Top(), w = c->Width(), h = c->Height();
-        if (a.Contains(TAnchorKind::akRight)) {
-            if (a.Contains(TAnchorKind::akLeft))
-                w += dx;
-            else
-                l += dx;
-        } else if (!a.Contains(TAnchorKind::akLeft)) {
-            l += dx / 2;
-        }
-        if (a.Contains(TAnchorKind::akBottom)) {
-            if (a.Contains(TAnchorKind::akTop))
-                h += dy;
-            else
-                t += dy;
-        } else if (!a.Contains(TAnchorKind::akTop)) {
-            t += dy / 2;
-        }
+        FollowAnchors(l, w, dx, a.Contains(TAnchorKind::akLeft), a.Contains(TAnchorKind::akRight));
+        FollowAnchors(t, h, dy, a.Contains(TAnchorKind::akTop), a.Contains(TAnchorKind::akBottom));
         c->SetBounds(l, t, w, h);
     }
 }

@@ -139,22 +139,22 @@ void THeadlessPlatform::Click(uint32_t window, int32_t x, int32_t y, TPlatformBu
     MouseUp(window, x, y, button);
 }
 
-void THeadlessPlatform::KeyDown(uint32_t window, uint32_t key, uint32_t modifiers) {
+void THeadlessPlatform::KeyEvent(TPlatformEventKind kind, uint32_t window, uint32_t key,
+                                 uint32_t modifiers) {
     TPlatformEvent e;
-    e.Kind = TPlatformEventKind::KeyDown;
+    e.Kind = kind;
     e.Window = window;
     e.Key = key;
     e.Modifiers = modifiers;
     Inject(std::move(e));
 }
 
+void THeadlessPlatform::KeyDown(uint32_t window, uint32_t key, uint32_t modifiers) {
+    KeyEvent(TPlatformEventKind::KeyDown, window, key, modifiers);
+}
+
 void THeadlessPlatform::KeyUp(uint32_t window, uint32_t key, uint32_t modifiers) {
-    TPlatformEvent e;
-    e.Kind = TPlatformEventKind::KeyUp;
-    e.Window = window;
-    e.Key = key;
-    e.Modifiers = modifiers;
-    Inject(std::move(e));
+    KeyEvent(TPlatformEventKind::KeyUp, window, key, modifiers);
 }
 
 void THeadlessPlatform::TypeKey(uint32_t window, uint32_t key, const std::string& text) {

@@ -106,6 +106,7 @@ public:
 private:
     friend class THeadlessWindowEntry;
     void Forget(uint32_t id) { m_windows.erase(id); }
+    void KeyEvent(TPlatformEventKind kind, uint32_t window, uint32_t key, uint32_t modifiers);
     void MouseEvent(TPlatformEventKind kind, uint32_t window, int32_t x, int32_t y,
                     TPlatformButton button, uint32_t modifiers);
 

@@ -212,3 +212,52 @@ TEST_F(FormTest, PositionStateAndStayOnTopUseTheScreen) {
 }
 
 } // namespace
+
+namespace {
+
+class TCountingHint : public THintWindow {
+public:
+    explicit TCountingHint(int& shown) : THintWindow(nullptr), m_shown(shown) {}
+    void ActivateHint(const TRect& rect, const std::string& hint) override {
+        ++m_shown;
+        THintWindow::ActivateHint(rect, hint);
+    }
+
+private:
+    int& m_shown;
+};
+
+// Run shows the main form, runs the idle handler whenever the queue is empty, and returns once
+// the main form closes; hints come from the replaceable hint window class.
+TEST_F(FormTest, RunShowsTheMainFormIdlesAndEndsWhenItCloses) {
+    form->Hide();
+    auto& panel = CreateOwned<TTestPanel>(*form);
+    panel.SetBounds(0, 0, 100, 100);
+    panel.SetHint("Volume");
+    panel.SetShowHint(true);
+    panel.SetParent(form);
+    int hints = 0;
+    App->SetHintWindowClass([&hints] { return std::make_unique<TCountingHint>(hints); });
+    int idles = 0;
+    App->OnIdle = [&idles](TComponent&, bool& done) {
+        ++idles;
+        done = true;
+    };
+    int step = 0;
+    Host->OnIdleWait = [&](int32_t) {
+        const HWND h = form->Handle();
+        const TRect client = GetClientRectInWindow(h);
+        if (step == 0) Host->MouseMove(h, client.Left + 10, client.Top + 10);
+        if (step == 3) Host->CloseRequest(h);
+        ++step;
+    };
+    App->Run();
+    Host->OnIdleWait = nullptr;
+    App->OnIdle = nullptr;
+    EXPECT_TRUE(App->Terminated());
+    EXPECT_EQ(hints, 1);
+    EXPECT_GE(idles, 4);
+    EXPECT_EQ(idles, Host->IdleWaits()) << "one idle handler run per sleep";
+}
+
+} // namespace
