@@ -91,6 +91,7 @@ TEST(Playback, BadFilesFailWithACodeAndLeaveTheGraphClean) {
     };
     for (const Case& c : cases) {
         GraphHarness h;
+        h.Graph.SetRenderTimeout(3000);
         HRESULT hr = h.Graph.RenderFile(c.Path);
         EXPECT_TRUE(Failed(hr)) << c.Path;
         if (c.Expected) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <memory>
 
 namespace brisat {
@@ -100,7 +101,17 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
     if (Failed(m_failure)) result = m_failure;
     if (Succeeded(result) && linked == 0) result = VFW_E_CANNOT_RENDER;
     if (result == S_OK && !m_missing.empty()) result = VFW_S_PARTIAL_RENDER;
-    if (Failed(result) && Succeeded(m_failure)) m_failure = result;
+    if (Failed(result) && Succeeded(m_failure)) {
+        m_failure = result;
+        // Decoders sometimes swallow a demuxer's error while they try it out; the wait then ends
+        // with the time-out, which must still read as a reason.
+        if (result == VFW_E_TIMEOUT) {
+            char text[80];
+            std::snprintf(text, sizeof text, "Nothing playable arrived within %.1f seconds.",
+                          m_renderTimeoutMs / 1000.0);
+            m_failureDetail = text;
+        }
+    }
     return result;
 }
 
