@@ -32,6 +32,7 @@ BRISAT_EXCEPTION(EFCreateError, EStreamError)
 BRISAT_EXCEPTION(EParserError, EReadError)
 BRISAT_EXCEPTION(EClassNotFound, EReadError)
 BRISAT_EXCEPTION(EComponentError, Exception)
+BRISAT_EXCEPTION(EListError, Exception)
 
 #undef BRISAT_EXCEPTION
 
