@@ -323,8 +323,8 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t cx,
     if (flags & SWP_NOSIZE) pos.cx = r->Rect.Width(), pos.cy = r->Rect.Height();
     SendMessage(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
     if (!(r = FindWindowRecord(hwnd))) return false;
-    pos.cx = std::max(pos.cx, 0);
-    pos.cy = std::max(pos.cy, 0);
+    pos.cx = std::clamp(pos.cx, 0, MaxWindowExtent);
+    pos.cy = std::clamp(pos.cy, 0, MaxWindowExtent);
     const TRect old = r->Rect;
     const TRect oldClient = r->Client;
     const TRect next = Bounds(pos.x, pos.y, pos.cx, pos.cy);

@@ -113,8 +113,12 @@ TRect GetClientRect(HWND hwnd); // (0, 0, client width, client height)
 TRect GetClientRectInWindow(HWND hwnd);
 TPoint ClientToScreen(HWND hwnd, TPoint p);
 TPoint ScreenToClient(HWND hwnd, TPoint p);
+// The largest width or height of a window: a top-level window's back buffer stays within
+// 256 MiB whatever a layout asks for.
+inline constexpr int32_t MaxWindowExtent = 8192;
 // Sends WM_WINDOWPOSCHANGING (the record may be changed), WM_NCCALCSIZE when the size or frame
-// changes, then WM_WINDOWPOSCHANGED, WM_MOVE and WM_SIZE as they apply.
+// changes, then WM_WINDOWPOSCHANGED, WM_MOVE and WM_SIZE as they apply. Sizes are kept within
+// 0..MaxWindowExtent.
 bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t cx, int32_t cy,
                   uint32_t flags);
 bool MoveWindow(HWND hwnd, int32_t x, int32_t y, int32_t cx, int32_t cy, bool repaint = true);
@@ -170,6 +174,12 @@ bool RedrawWindow(HWND hwnd, const TRect* rect, uint32_t flags);
 bool HasUpdateRegion(HWND hwnd);
 // Paints what is invalid of Hwnd's top-level window now and presents the dirty rectangles.
 bool UpdateWindow(HWND hwnd);
+
+// Paints the window (frame included) and its children into Dc, the window's top-left corner at
+// Dc's origin, as a paint pass would; nothing is presented. For pictures of a whole window
+// (show animations, printing); the window itself may still be hidden, its hidden children are
+// left out.
+bool PrintWindow(HWND hwnd, TDeviceContext& dc);
 
 struct TPaintStruct {
     HDC hdc = nullptr;

@@ -20,11 +20,13 @@ void AddDirty(TWindowRecord& r, const TRegion& areaInTop) {
         top->Dirty.Union(areaInTop);
 }
 
-// Paints R and its children into the top-level back buffer through Dc; Clip is the part of the
-// top-level window to paint, in its coordinates.
-void PaintWindow(HWND hwnd, TDeviceContext& dc, const TRegion& clip) {
+// Paints Hwnd and its children through Dc. Clip is the part of the top-level window to paint,
+// in its coordinates; device coordinates are those plus Shift. Hidden windows are skipped, but
+// for the one asked for by Print.
+void PaintWindow(HWND hwnd, TDeviceContext& dc, const TRegion& clip, TPoint shift,
+                 bool print = false) {
     TWindowRecord* r = FindWindowRecord(hwnd);
-    if (!r || !r->Visible()) return;
+    if (!r || (!r->Visible() && !print)) return;
     const TRect w = WindowRectInTop(*r);
     TRegion area = clip;
     area.Intersect(w);
@@ -35,13 +37,17 @@ void PaintWindow(HWND hwnd, TDeviceContext& dc, const TRegion& clip) {
     }
     if (area.Empty()) return;
     const TRect client = OffsetRect(r->Client, w.Left, w.Top);
+    const auto select = [&](TRegion region, TPoint origin) {
+        region.Offset(shift.X, shift.Y);
+        dc.SaveDC();
+        dc.SetViewportOrg(origin.X + shift.X, origin.Y + shift.Y);
+        dc.SelectClipRgn(&region);
+    };
 
     TRegion frame = area;
     frame.Subtract(client);
     if (!frame.Empty()) {
-        dc.SaveDC();
-        dc.SetViewportOrg(w.Left, w.Top);
-        dc.SelectClipRgn(&frame);
+        select(frame, w.TopLeft());
         SendMessage(hwnd, WM_NCPAINT, DCToWParam(&dc), 0);
         dc.RestoreDC();
     }
@@ -49,9 +55,7 @@ void PaintWindow(HWND hwnd, TDeviceContext& dc, const TRegion& clip) {
     inside.Intersect(client);
     if (inside.Empty()) return;
 
-    dc.SaveDC();
-    dc.SetViewportOrg(client.Left, client.Top);
-    dc.SelectClipRgn(&inside);
+    select(inside, client.TopLeft());
     if ((r = FindWindowRecord(hwnd))) {
         r->PaintDC = &dc;
         r->PaintRect = OffsetRect(inside.Bounds(), -client.Left, -client.Top);
@@ -63,7 +67,7 @@ void PaintWindow(HWND hwnd, TDeviceContext& dc, const TRegion& clip) {
     if (!(r = FindWindowRecord(hwnd))) return;
     const std::vector<HWND> children = r->Children;
     for (HWND child : children)
-        PaintWindow(child, dc, inside);
+        PaintWindow(child, dc, inside, shift);
 }
 
 void InvertRect(TSurface& surface, const TRect& rect) {
@@ -117,17 +121,19 @@ bool UpdateWindow(HWND hwnd) {
     if (!top || top->MessageOnly) return false;
     if (!top->Visible() || top->Dirty.Empty()) return true;
     const int32_t width = top->Rect.Width(), height = top->Rect.Height();
-    if (top->BackBuffer.Width() != width || top->BackBuffer.Height() != height) {
-        top->BackBuffer = TSurface(width, height);
-        top->Dirty = TRegion(TRect{0, 0, width, height});
-    }
-    // Painting may invalidate again; that waits for the next pass.
+    // Painting may invalidate again; that waits for the next pass. A pass that fails (no memory
+    // for the back buffer, a paint handler that raises) is not retried by itself.
     TRegion dirty = std::move(top->Dirty);
     top->Dirty = TRegion();
+    if (top->BackBuffer.Width() != width || top->BackBuffer.Height() != height) {
+        top->BackBuffer = TSurface();
+        top->BackBuffer = TSurface(width, height);
+        dirty = TRegion(TRect{0, 0, width, height});
+    }
     dirty.Intersect(TRect{0, 0, width, height});
     {
         TDeviceContext dc(&top->BackBuffer);
-        PaintWindow(topHandle, dc, dirty);
+        PaintWindow(topHandle, dc, dirty, {0, 0});
     }
     if (!(top = FindWindowRecord(topHandle)) || !top->Native) return true;
     // The caret is inverted for the present only, so the back buffer keeps the painted pixels.
@@ -144,6 +150,14 @@ bool UpdateWindow(HWND hwnd) {
     if (!rects.empty() && !top->BackBuffer.Empty())
         top->Native->Present(top->BackBuffer.Bits(), width, height, width, rects);
     if (withCaret) InvertRect(top->BackBuffer, caret);
+    return true;
+}
+
+bool PrintWindow(HWND hwnd, TDeviceContext& dc) {
+    const TWindowRecord* r = FindWindowRecord(hwnd);
+    if (!r || r->MessageOnly) return false;
+    const TRect w = WindowRectInTop(*r);
+    PaintWindow(hwnd, dc, TRegion(w), {-w.Left, -w.Top}, true);
     return true;
 }
 

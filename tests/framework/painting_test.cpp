@@ -1,4 +1,5 @@
 #include "framework/form.h"
+#include "framework/graphics.h"
 #include "headless_fixture.h"
 #include "test_controls.h"
 
@@ -130,6 +131,33 @@ TEST_F(PaintingTest, FormMessagesAndEventsComeInOrderFromCreateToClose) {
                        "OnShow", "WM_SHOWWINDOW 1", "WM_ACTIVATE 1", "OnActivate", "WM_NCPAINT",
                        "WM_ERASEBKGND", "WM_PAINT", "OnPaint", "WM_CLOSE", "OnCloseQuery",
                        "OnClose", "WM_SHOWWINDOW 0", "WM_ACTIVATE 0", "OnDeactivate", "OnHide"}));
+}
+
+} // namespace
+
+namespace {
+
+// A whole window, frame and children, can be rendered into a bitmap before it is shown; sizes a
+// layout asks for are kept within bounds.
+TEST_F(PaintingTest, PrintWindowRendersAHiddenFormWithItsChildren) {
+    auto& dialog = App->CreateForm<TForm>();
+    dialog.SetBorderStyle(TFormBorderStyle::bsNone);
+    dialog.SetBounds(300, 200, 60, 40);
+    dialog.SetColor(clWhite);
+    auto& panel = CreateOwned<TTestPanel>(dialog);
+    panel.SetBounds(10, 10, 20, 20);
+    panel.SetColor(clBlue);
+    panel.SetParent(&dialog);
+    TBitmap picture;
+    picture.SetSize(60, 40);
+    ASSERT_TRUE(PrintWindow(dialog.Handle(), picture.DC()));
+    EXPECT_EQ(picture.DC().GetPixel(5, 5), ColorToRGB(clWhite));
+    EXPECT_EQ(picture.DC().GetPixel(15, 15), ColorToRGB(clBlue));
+    EXPECT_EQ(Host->Window(dialog.Handle())->PresentCount(), 0);
+
+    dialog.SetBounds(0, 0, 1 << 30, -5);
+    EXPECT_EQ(dialog.Width(), MaxWindowExtent);
+    EXPECT_EQ(dialog.Height(), 0);
 }
 
 } // namespace
