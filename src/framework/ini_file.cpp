@@ -88,10 +88,15 @@ bool ReplaceFile(const std::string& path, std::string_view text) {
     std::string folder = prefix.empty() ? "." : prefix;
     std::string temporary = prefix + "." + target.substr(prefix.size()) + ".XXXXXX";
     struct stat status;
-    mode_t mode = stat(target.c_str(), &status) == 0 ? status.st_mode & 07777 : 0644;
+    bool replacing = stat(target.c_str(), &status) == 0;
+    mode_t mode = replacing ? status.st_mode & 07777 : 0644;
 
     TFileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
     if (file.Get() < 0) return false;
+    if (replacing) {
+        // Best effort: the new file keeps the old one's owner where we may set it (run as root).
+        [[maybe_unused]] int kept = fchown(file.Get(), status.st_uid, status.st_gid);
+    }
     bool written =
         WriteAll(file.Get(), text) && fchmod(file.Get(), mode) == 0 && fsync(file.Get()) == 0;
     written = file.Close() && written;

@@ -1,5 +1,7 @@
 #include "app/config_location.h"
+#include "platform/program_folder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -49,6 +51,12 @@ TEST(ConfigLocation, TheUsersFolderFollowsXdgConfigHome) {
     };
     for (const TCase& c : cases)
         EXPECT_EQ(ChooseConfigLocation(c.Places, never, never).WritePath, c.Expected);
+}
+
+TEST(ConfigLocation, ProgramFolderHoldsTheRunningProgram) {
+    const std::string folder = ProgramFolder();
+    ASSERT_TRUE(folder.starts_with('/') && folder.ends_with('/')) << folder;
+    EXPECT_TRUE(std::filesystem::exists(folder + "app_tests"));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace brisat {
 namespace {
@@ -169,6 +170,18 @@ TEST_F(IniFileTest, WritesReplaceTheFileAndKeepWhatTheyDidNotTouch) {
     EXPECT_EQ(file.ReadInteger("kind", "limit", 7), 0);
     EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
     EXPECT_EQ(Names(), std::vector<std::string>{"Brisat.ini"}); // no temporary file left
+}
+
+TEST_F(IniFileTest, ARewriteByRootKeepsTheFilesOwner) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can give a file away";
+    const std::string path = PathOf("Brisat.ini");
+    Put(path, "[Kind]\nLimit=0\n");
+    ASSERT_EQ(chown(path.c_str(), 4321, 4322), 0);
+    TIniFile(path).WriteString("Kind", "Limit", "1");
+    struct stat status;
+    ASSERT_EQ(stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, 4321u);
+    EXPECT_EQ(status.st_gid, 4322u);
 }
 
 TEST_F(IniFileTest, WritingThroughALinkChangesTheLinkedFile) {
