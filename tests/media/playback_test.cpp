@@ -81,7 +81,7 @@ TEST(Playback, AudioOnlyFileCompletesWithTheRendererLeftIdle) {
 TEST(Playback, BadFilesFailWithACodeAndLeaveTheGraphClean) {
     struct Case {
         std::string Path;
-        HRESULT Expected; // 0 = any failure
+        HRESULT Expected; // 0 = any failure with a reason
     };
     const Case cases[] = {
         {ClipFolder() + "/missing.avi", E_FILE_NOT_FOUND},
@@ -94,6 +94,7 @@ TEST(Playback, BadFilesFailWithACodeAndLeaveTheGraphClean) {
         h.Graph.SetRenderTimeout(3000);
         HRESULT hr = h.Graph.RenderFile(c.Path);
         EXPECT_TRUE(Failed(hr)) << c.Path;
+        EXPECT_NE(hr, VFW_E_TIMEOUT) << c.Path << ": the reason was lost";
         if (c.Expected) {
             EXPECT_EQ(hr, c.Expected) << c.Path << " " << std::hex << hr;
         }

@@ -2,6 +2,7 @@
 
 #include "media/platform/bus_events.h"
 #include "media/platform/debug_log.h"
+#include "media/platform/error_watch.h"
 #include "media/platform/event_codes.h"
 #include "media/platform/media_setup.h"
 
@@ -47,6 +48,7 @@ FilterGraph::FilterGraph() {
     m_pipeline = GstRef<GstElement>::Adopt(GST_ELEMENT(gst_object_ref_sink(pipeline)));
     GstRef<GstBus> bus = GstRef<GstBus>::Adopt(gst_element_get_bus(pipeline));
     gst_bus_set_sync_handler(bus.get(), OnBusMessage, this, nullptr);
+    WatchPostedErrors(pipeline, this);
 }
 
 FilterGraph::~FilterGraph() {
@@ -54,6 +56,7 @@ FilterGraph::~FilterGraph() {
     gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
     GstRef<GstBus> bus = GstRef<GstBus>::Adopt(gst_element_get_bus(m_pipeline.get()));
     gst_bus_set_sync_handler(bus.get(), nullptr, nullptr, nullptr);
+    WatchPostedErrors(m_pipeline.get(), nullptr);
 }
 
 // --- filters ---------------------------------------------------------------------------------
@@ -154,6 +157,17 @@ void FilterGraph::HandleBusMessage(GstMessage* message) {
     }
     if (posting != EventPosting::None)
         m_events.Post(std::move(event), posting == EventPosting::Coalesce);
+}
+
+void FilterGraph::NotePostedError(GstMessage* message) {
+    GError* raw = nullptr;
+    gst_message_parse_error(message, &raw, nullptr);
+    std::unique_ptr<GError, GErrorDeleter> error(raw);
+    std::lock_guard lock(m_statusLock);
+    if (!m_rendering || Failed(m_heldBack)) return;
+    m_heldBack = ResultFromGstError(error.get());
+    m_heldBackDetail = error && error->message ? error->message : "";
+    m_heldBackAt = std::chrono::steady_clock::now();
 }
 
 std::string FilterGraph::LastErrorDetail() const {

@@ -12,6 +12,7 @@
 #include "media/platform/result_codes.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -84,6 +85,9 @@ public:
 
     GstElement* Pipeline() const { return m_pipeline.get(); }
 
+    // Any thread: an element of this graph posted an error, which a bin may still hold back.
+    void NotePostedError(GstMessage* message);
+
 private:
     static GstBusSyncReply OnBusMessage(GstBus* bus, GstMessage* message, gpointer self);
     static void OnPadAdded(GstElement* source, GstPad* pad, gpointer self);
@@ -120,6 +124,9 @@ private:
     HRESULT m_failure = S_OK;
     std::string m_failureDetail;
     std::vector<std::string> m_missing;
+    HRESULT m_heldBack = S_OK; // first error posted while rendering, as seen by the error watch
+    std::string m_heldBackDetail;
+    std::chrono::steady_clock::time_point m_heldBackAt;
 
     std::atomic<bool> m_pauseRequested{false};
     mutable std::int64_t m_knownDuration = -1;

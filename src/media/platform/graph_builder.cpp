@@ -68,6 +68,7 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
         m_failure = S_OK;
         m_failureDetail.clear();
         m_missing.clear();
+        m_heldBack = S_OK;
     }
     {
         std::lock_guard lock(m_buildLock);
@@ -118,14 +119,26 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
 // Waits until the pipeline has cued, an error arrived, or the render time-out passed.
 HRESULT FilterGraph::WaitForCue() {
     using Clock = std::chrono::steady_clock;
+    constexpr auto kHeldBackGrace = std::chrono::seconds(1);
     auto deadline = Clock::now() + std::chrono::milliseconds(m_renderTimeoutMs);
     for (;;) {
         GstState state = GST_STATE_NULL;
         GstStateChangeReturn change =
             gst_element_get_state(m_pipeline.get(), &state, nullptr, 20 * GST_MSECOND);
+        int linked = 0;
+        {
+            std::lock_guard lock(m_buildLock);
+            linked = m_linkedStreams;
+        }
         {
             std::lock_guard lock(m_statusLock);
             if (Failed(m_failure)) return m_failure;
+            // An error a bin held back, and no stream since: that error was the end of it.
+            if (Failed(m_heldBack) && linked == 0 && Clock::now() - m_heldBackAt > kHeldBackGrace) {
+                m_failure = m_heldBack;
+                m_failureDetail = m_heldBackDetail;
+                return m_failure;
+            }
         }
         if (change == GST_STATE_CHANGE_FAILURE) return E_FAIL;
         if (change != GST_STATE_CHANGE_ASYNC) return S_OK;
