@@ -56,7 +56,8 @@ public:
     void SetRenderTimeout(int milliseconds) { m_renderTimeoutMs = milliseconds; }
     // GStreamer's own words for the last failure, with any missing decoder named ("" if none).
     std::string LastErrorDetail() const;
-    // Writes GStreamer's debug log to a duplicate of `fd` while set; -1 stops it.
+    // Writes GStreamer's debug log to a duplicate of `fd` while set; -1 stops it. The log is the
+    // process's: with two graphs logging, both files get every line.
     HRESULT SetLogFile(int fd);
 
     // --- media control -----------------------------------------------------------------------
