@@ -5,6 +5,7 @@
 #include "framework/exceptions.h"
 #include "framework/form.h"
 #include "framework/message_queue.h"
+#include "framework/utf8.h"
 #include "framework/win_control.h"
 
 namespace brisat {
@@ -27,6 +28,20 @@ TShiftState KeysToShiftState(WPARAM keys) {
     s.Set(TShiftStateKind::ssMiddle, keys & MK_MBUTTON);
     s.Set(TShiftStateKind::ssAlt, GetKeyState(VK_MENU) < 0);
     return s;
+}
+
+bool IsAccel(char32_t key, std::string_view caption) {
+    const auto lower = [](char32_t c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        size_t at = i + 1;
+        return lower(DecodeUtf8(caption, at)) == lower(key);
+    }
+    return false;
 }
 
 TShiftState KeyboardShiftState() {
@@ -303,6 +318,17 @@ void TControl::WndProc(TMessage& m) {
         ParentColorChanged();
         break;
     case CM_SHOWHINTCHANGED:
+        break;
+    case WM_CONTEXTMENU:
+        if (auto* menu = dynamic_cast<IPopupSource*>(m_popupMenu)) {
+            // From the keyboard (no position) the menu opens at the control's centre.
+            const TPoint at = m.LParam == -1 ? ClientToScreen({m_width / 2, m_height / 2})
+                                             : LParamToPoint(m.LParam);
+            menu->Popup(at.X, at.Y);
+            m.Result = 1;
+            return;
+        }
+        DefaultHandler(m);
         break;
     default:
         DefaultHandler(m);

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace brisat {
 
@@ -71,6 +72,16 @@ using TNotifyEvent = std::function<void(TComponent& sender)>;
 TShiftState KeysToShiftState(WPARAM keys);
 // The shift state of the keyboard now.
 TShiftState KeyboardShiftState();
+// Whether Key (any case) is the accelerator of Caption: the character after a single '&'.
+bool IsAccel(char32_t key, std::string_view caption);
+
+// What a control's PopupMenu must be to open on a right click or the context-menu key: a
+// component that pops up at a screen point.
+class IPopupSource {
+public:
+    virtual ~IPopupSource() = default;
+    virtual void Popup(int32_t x, int32_t y) = 0;
+};
 
 class TControl : public TComponent {
 public:

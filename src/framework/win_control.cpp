@@ -502,7 +502,11 @@ void TWinControl::WndProc(TMessage& m) {
             if (dynamic_cast<TWinControl*>(under)) under = nullptr;
             TrackMouseControl(under);
         }
-        if (ForwardMouse(m)) return;
+        if (ForwardMouse(m)) {
+            // A right click on a windowless child still asks for a context menu.
+            if (m.Msg == WM_RBUTTONUP) DefaultHandler(m);
+            return;
+        }
         TControl::WndProc(m);
         return;
     }
@@ -560,10 +564,40 @@ void TWinControl::WndProc(TMessage& m) {
         if (key) DefaultHandler(m);
         return;
     }
-    case WM_CHAR: {
+    case WM_CHAR:
+    case WM_SYSCHAR: {
+        // A character the focused control does not take may be a caption's accelerator.
+        const bool wanted = Perform(WM_GETDLGCODE) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS);
+        if (m.Msg == WM_SYSCHAR || !wanted)
+            if (TCustomForm* form = ParentForm(); form && form->Perform(CM_DIALOGCHAR, m.WParam))
+                return;
+        if (m.Msg == WM_SYSCHAR) {
+            DefaultHandler(m);
+            return;
+        }
         char32_t c = char32_t(m.WParam);
         KeyPress(c);
         if (c) DefaultHandler(m);
+        return;
+    }
+    case CM_DIALOGCHAR:
+        // Offered to every control until one takes it.
+        for (TControl* c : std::vector<TControl*>(m_controls))
+            if (ContainsControl(c) && c->Perform(CM_DIALOGCHAR, m.WParam, m.LParam)) {
+                m.Result = 1;
+                return;
+            }
+        return;
+    case WM_CONTEXTMENU: {
+        // A windowless child under the point, then this control's own menu, then the parent.
+        TPoint at = LParamToPoint(m.LParam);
+        if (m.LParam != -1)
+            if (TControl* child = ControlAtPos(ScreenToClient(at), false);
+                child && !dynamic_cast<TWinControl*>(child) && child->PopupMenu()) {
+                m.Result = child->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
+                return;
+            }
+        TControl::WndProc(m);
         return;
     }
     case WM_SETFOCUS:

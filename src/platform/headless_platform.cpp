@@ -134,6 +134,11 @@ void THeadlessPlatform::MouseUp(uint32_t window, int32_t x, int32_t y, TPlatform
     MouseEvent(TPlatformEventKind::ButtonUp, window, x, y, button, modifiers);
 }
 
+void THeadlessPlatform::Wheel(uint32_t window, int32_t x, int32_t y, int32_t delta) {
+    MouseEvent(TPlatformEventKind::Wheel, window, x, y, TPlatformButton::Left, 0);
+    m_events.back().WheelDelta = delta;
+}
+
 void THeadlessPlatform::Click(uint32_t window, int32_t x, int32_t y, TPlatformButton button) {
     MouseDown(window, x, y, button);
     MouseUp(window, x, y, button);

@@ -91,6 +91,8 @@ public:
                    TPlatformButton button = TPlatformButton::Left, uint32_t modifiers = 0);
     void MouseUp(uint32_t window, int32_t x, int32_t y,
                  TPlatformButton button = TPlatformButton::Left, uint32_t modifiers = 0);
+    // A wheel turn by Delta (multiples of 120) with the pointer at X, Y.
+    void Wheel(uint32_t window, int32_t x, int32_t y, int32_t delta);
     // Down then up at the same point.
     void Click(uint32_t window, int32_t x, int32_t y,
                TPlatformButton button = TPlatformButton::Left);

@@ -193,3 +193,68 @@ TEST_F(ControlsTest, MinimizeRestoreAndClipboard) {
 }
 
 } // namespace
+
+namespace {
+
+class TRecordingMenu : public TComponent, public IPopupSource {
+public:
+    explicit TRecordingMenu(TComponent* owner) : TComponent(owner) {}
+    void Popup(int32_t x, int32_t y) override { At.push_back({x, y}); }
+    std::vector<TPoint> At;
+};
+
+// Right clicks open the popup menu of the control under the pointer (windowless ones too), a
+// control without one defers to its parent; characters reach a caption's accelerator when the
+// focused control does not take them; the wheel goes to the focused window.
+TEST_F(ControlsTest, ContextMenusAcceleratorsAndTheWheel) {
+    auto& menu = CreateOwned<TRecordingMenu>(*form);
+    box->SetPopupMenu(&menu);
+    auto& panel = CreateOwned<TTestPanel>(*form);
+    panel.SetBounds(100, 10, 50, 50);
+    panel.SetParent(form);
+    Host->Click(h, 20, 20, TPlatformButton::Right);
+    Host->Advance(1000);
+    Host->Click(h, 120, 20, TPlatformButton::Right);
+    Pump();
+    EXPECT_EQ(menu.At.size(), 1u) << "the panel has no menu, nor its form yet";
+    form->SetPopupMenu(&menu);
+    Host->Advance(1000);
+    Host->Click(h, 120, 20, TPlatformButton::Right);
+    Pump();
+    ASSERT_EQ(menu.At.size(), 2u);
+    EXPECT_EQ(menu.At[0], (TPoint{70, 70}));
+    EXPECT_EQ(menu.At[1], (TPoint{170, 70}));
+    menu.Free();
+    EXPECT_EQ(box->PopupMenu(), nullptr);
+    EXPECT_EQ(form->PopupMenu(), nullptr);
+
+    EXPECT_TRUE(IsAccel(U'y', "&Yes"));
+    EXPECT_TRUE(IsAccel(U'я', "Сохранить &я"));
+    EXPECT_FALSE(IsAccel(U'a', "Save && &Quit"));
+    EXPECT_TRUE(IsAccel(U'Q', "Save && &Quit"));
+    std::vector<UINT> seen;
+    panel.SetCaption("&Options");
+    const TWndMethod inherited = panel.WindowProc;
+    panel.WindowProc = [&](TMessage& m) {
+        if (m.Msg == CM_DIALOGCHAR && IsAccel(char32_t(m.WParam), panel.Caption())) {
+            seen.push_back(m.Msg);
+            m.Result = 1;
+            return;
+        }
+        if (m.Msg == WM_MOUSEWHEEL) seen.push_back(m.Msg);
+        inherited(m);
+    };
+    std::u32string typed;
+    panel.OnKeyPress = [&typed](TComponent&, char32_t& c) { typed += c; };
+    panel.SetFocus();
+    Host->TypeKey(h, 'X', "x");
+    Host->TypeKey(h, 'O', "o");
+    Host->Wheel(h, 10, 10, -120);
+    Pump();
+    EXPECT_EQ(seen, (std::vector<UINT>{CM_DIALOGCHAR, WM_MOUSEWHEEL}));
+    EXPECT_EQ(typed, U"x");
+    panel.WindowProc = inherited;
+    panel.OnKeyPress = nullptr;
+}
+
+} // namespace
