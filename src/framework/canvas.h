@@ -50,4 +50,22 @@ private:
     TPenSpec m_pen;
 };
 
+// Attaches a canvas to a device context for one paint: the canvas draws with the control's font
+// and colour and lets go of the context however the paint ends.
+class TCanvasBinding {
+public:
+    TCanvasBinding(TCanvas& canvas, TDeviceContext& dc, const TFont& font, TColor color)
+        : m_canvas(canvas) {
+        canvas.SetHandle(&dc);
+        canvas.Font().Assign(font);
+        canvas.Brush() = {color, TBrushStyle::bsSolid};
+    }
+    ~TCanvasBinding() { m_canvas.SetHandle(nullptr); }
+    TCanvasBinding(const TCanvasBinding&) = delete;
+    TCanvasBinding& operator=(const TCanvasBinding&) = delete;
+
+private:
+    TCanvas& m_canvas;
+};
+
 } // namespace brisat

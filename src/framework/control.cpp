@@ -426,11 +426,8 @@ TGraphicControl::~TGraphicControl() = default;
 
 void TGraphicControl::WndProc(TMessage& m) {
     if (m.Msg == WM_PAINT && m.WParam) {
-        m_canvas->SetHandle(WParamToDC(m.WParam));
-        m_canvas->Font().Assign(Font());
-        m_canvas->Brush().Color = Color();
+        TCanvasBinding binding(*m_canvas, *WParamToDC(m.WParam), Font(), Color());
         Paint();
-        m_canvas->SetHandle(nullptr);
         return;
     }
     TControl::WndProc(m);

@@ -104,6 +104,8 @@ TWinControl::~TWinControl() {
             c->SetParent(nullptr);
     }
     DestroyHandle();
+    // Leave the parent while this is still a windowed control, so its tab list lets go too.
+    if (Parent()) Parent()->RemoveControl(*this);
 }
 
 HWND TWinControl::Handle() {
@@ -689,13 +691,7 @@ void TWinControl::Loaded() {
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {}
 
 void TCustomControl::PaintWindow(TDeviceContext& dc) {
-    m_canvas.SetHandle(&dc);
-    m_canvas.Font().Assign(Font());
-    m_canvas.Brush().Color = Color();
-    struct TRelease {
-        TCanvas& Canvas;
-        ~TRelease() { Canvas.SetHandle(nullptr); }
-    } release{m_canvas};
+    TCanvasBinding binding(m_canvas, dc, Font(), Color());
     Paint();
 }
 

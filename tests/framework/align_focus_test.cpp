@@ -156,6 +156,9 @@ TEST_F(AlignFocusTest, FocusCannotGoToHiddenOrDisabledControlsAndLeavesWithThem)
     a.SetFocus();
     a.Free();
     EXPECT_EQ(form->ActiveControl(), nullptr);
+    std::vector<TWinControl*> tabs;
+    form->GetTabOrderList(tabs);
+    EXPECT_EQ(tabs, (std::vector<TWinControl*>{&b}));
 }
 
 } // namespace
