@@ -24,6 +24,7 @@ const std::map<std::string, std::string>& Recipes() {
         {"clip.mpg", std::string(kVideo) + kAudio + "-c:v mpeg2video -c:a mp2 -f mpeg"},
         {"clip.asf", std::string(kVideo) + kAudio + "-c:v wmv2 -c:a wmav2"},
         {"clip.mp4", std::string(kVideo) + kAudio + "-c:v libx264 -pix_fmt yuv420p -c:a aac"},
+        {"yuv444.mp4", std::string(kVideo) + kAudio + "-c:v libx264 -pix_fmt yuv444p -c:a aac"},
         {"audio.mp3", std::string(kAudio) + "-c:a libmp3lame"},
         {"mjpeg.avi", std::string(kVideo) + "-c:v mjpeg"},
     };

@@ -13,7 +13,8 @@
 
 namespace brisat::test {
 
-// Path of a clip ("clip.avi", "clip.mpg", "clip.asf", "clip.mp4", "audio.mp3", "mjpeg.avi",
+// Path of a clip ("clip.avi", "clip.mpg", "clip.asf", "clip.mp4", "yuv444.mp4" (a picture format
+// our renderer does not take), "audio.mp3", "mjpeg.avi",
 // "truncated.mp4", "text.avi"), made on first use; "" when ffmpeg failed.
 std::string Clip(const std::string& name);
 std::string ClipFolder();

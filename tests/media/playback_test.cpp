@@ -10,6 +10,13 @@ using namespace brisat::test;
 
 namespace {
 
+int CountFilters(FilterGraph& graph, const std::string& classId) {
+    int count = 0;
+    for (Filter& f : graph.EnumFilters())
+        count += f.GetClassID() == classId;
+    return count;
+}
+
 std::ptrdiff_t IndexOf(const std::vector<long>& codes, long code) {
     auto at = std::find(codes.begin(), codes.end(), code);
     return at == codes.end() ? -1 : at - codes.begin();
@@ -24,6 +31,7 @@ TEST_P(PlaysContainer, ToCompletionWithFramesAndOrderedEvents) {
     ASSERT_FALSE(clip.empty()) << "ffmpeg could not make " << GetParam();
     GraphHarness h;
     ASSERT_EQ(h.Graph.RenderFile(clip), S_OK) << h.Graph.LastErrorDetail();
+    EXPECT_EQ(CountFilters(h.Graph, "videoconvert"), 0) << "the decoder's format goes straight in";
 
     std::int64_t duration = 0;
     ASSERT_EQ(h.Graph.GetDuration(duration), S_OK);
@@ -74,6 +82,25 @@ TEST(Playback, AudioOnlyFileCompletesWithTheRendererLeftIdle) {
     EXPECT_EQ(h.Consumer->Frames, 0);
     long width = 0, height = 0;
     EXPECT_EQ(BasicVideo(h.Renderer).GetVideoSize(width, height), VFW_E_NOT_CONNECTED);
+}
+
+// A 4:4:4 picture reaches the renderer through a converter, which stays for a restart.
+TEST(Playback, ConvertedPictureFormatPlaysAgainAfterStop) {
+    std::string clip = Clip("yuv444.mp4");
+    ASSERT_FALSE(clip.empty());
+    GraphHarness h;
+    ASSERT_EQ(h.Graph.RenderFile(clip), S_OK) << h.Graph.LastErrorDetail();
+    for (int run = 0; run < 2; ++run) {
+        int before = h.Consumer->Frames;
+        h.Graph.Run();
+        std::vector<long> codes = h.WaitForEnd();
+        ASSERT_FALSE(codes.empty());
+        EXPECT_EQ(codes.back(), EC_COMPLETE) << run;
+        EXPECT_GE(h.Consumer->Frames - before, 20) << run;
+        EXPECT_EQ(h.Graph.Stop(), S_OK);
+    }
+    EXPECT_EQ(CountFilters(h.Graph, "videoconvert"), 1);
+    EXPECT_EQ(CountFilters(h.Graph, "autovideosink"), 0);
 }
 
 // Each bad input fails RenderFile with a code that has a text, and leaves only the renderer in

@@ -2,7 +2,6 @@
 
 #include "media/platform/filter_graph.h"
 
-
 namespace brisat {
 
 namespace {

@@ -89,6 +89,7 @@ HRESULT FilterGraph::RemoveFilter(const Filter& filter) {
         std::lock_guard lock(m_buildLock);
         for (auto* list : {&m_built, &m_audioHeads, &m_volumes})
             list->erase(std::remove(list->begin(), list->end(), element), list->end());
+        if (m_videoHead == element) m_videoHead = nullptr;
     }
     if (G_TYPE_CHECK_INSTANCE_TYPE(element, GST_TYPE_BASE_SINK))
         GST_OBJECT_FLAG_SET(element, GST_ELEMENT_FLAG_SINK); // undo an idle renderer's state

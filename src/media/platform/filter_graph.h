@@ -116,6 +116,7 @@ private:
     // m_statusLock, never held around a GStreamer call.
     mutable std::mutex m_buildLock;
     std::vector<GstElement*> m_built;      // elements the builder added (the pipeline owns them)
+    GstElement* m_videoHead = nullptr;     // first element in front of our renderer
     std::vector<GstElement*> m_audioHeads; // first element of each audio chain
     std::vector<GstElement*> m_volumes;
     int m_linkedStreams = 0;

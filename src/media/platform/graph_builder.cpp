@@ -19,6 +19,18 @@ bool IsLinked(GstElement* element, const char* padName) {
     return linked;
 }
 
+// Whether `input` takes the format the decoder has fixed on `pad`. The link itself checks only
+// what the decoder could produce, which may be more than it will.
+bool Accepts(GstPad* input, GstPad* pad) {
+    GstCaps* fixed = gst_pad_get_current_caps(pad);
+    if (!fixed) return false; // not known yet: convert, which passes matching formats through
+    GstCaps* taken = gst_pad_query_caps(input, nullptr);
+    bool accepts = gst_caps_can_intersect(fixed, taken);
+    gst_caps_unref(taken);
+    gst_caps_unref(fixed);
+    return accepts;
+}
+
 std::string MediaKind(GstPad* pad) {
     GstCaps* caps = gst_pad_get_current_caps(pad);
     if (!caps) caps = gst_pad_query_caps(pad, nullptr);
@@ -153,6 +165,7 @@ void FilterGraph::UndoBuild() {
     {
         std::lock_guard lock(m_buildLock);
         built.swap(m_built);
+        m_videoHead = nullptr;
         m_audioHeads.clear();
         m_volumes.clear();
     }
@@ -193,10 +206,16 @@ void FilterGraph::LinkIntoChain(GstPad* pad, GstElement* head) {
 }
 
 // The first video stream goes to our renderer when it is in the graph and free; in the decoder's
-// own format when the renderer takes it, else through a converter. Other video streams go to a
-// sink of the video renderer factory.
+// own format when the renderer takes it, else through a converter, which stays in front of the
+// renderer for a restart. Other video streams go to a sink of the video renderer factory.
 void FilterGraph::LinkVideo(GstPad* pad) {
     GstElement* renderer = FindRenderer();
+    if (renderer && m_videoHead && !IsLinked(m_videoHead, "sink")) {
+        SetRendererIdle(renderer, false);
+        gst_element_sync_state_with_parent(renderer);
+        LinkIntoChain(pad, m_videoHead);
+        return;
+    }
     GstElement* sink = nullptr;
     if (renderer && !IsLinked(renderer, "sink")) {
         SetRendererIdle(renderer, false);
@@ -208,15 +227,18 @@ void FilterGraph::LinkVideo(GstPad* pad) {
     }
     gst_element_sync_state_with_parent(sink);
     GstPad* input = gst_element_get_static_pad(sink, "sink");
-    bool linked = input && gst_pad_link(pad, input) == GST_PAD_LINK_OK;
+    bool linked = input && (sink != renderer || Accepts(input, pad)) &&
+                  gst_pad_link(pad, input) == GST_PAD_LINK_OK;
     if (input) gst_object_unref(input);
-    if (!linked) {
-        GstElement* convert = AddBuilt("videoconvert");
-        if (!convert || !gst_element_link(convert, sink)) return;
-        LinkIntoChain(pad, convert);
-        return;
+    GstElement* head = sink;
+    if (linked) {
+        ++m_linkedStreams;
+    } else {
+        head = AddBuilt("videoconvert");
+        if (!head || !gst_element_link(head, sink)) return;
+        LinkIntoChain(pad, head);
     }
-    ++m_linkedStreams;
+    if (sink == renderer) m_videoHead = head;
 }
 
 // Each audio stream: audioconvert ! audioresample ! volume ! audio sink. A chain left free by a
