@@ -261,3 +261,46 @@ TEST_F(FormTest, RunShowsTheMainFormIdlesAndEndsWhenItCloses) {
 }
 
 } // namespace
+
+namespace {
+
+// What the skinned frame and the window magnet build on: a subclass may answer the hit test
+// and correct the rectangle while the window is dragged; a window shape limits the hit test
+// and becomes the native window's shape.
+TEST_F(FormTest, HooksCanTakeOverHitTestingAndSnapTheDraggedWindow) {
+    const HWND h = form->Handle();
+    SetWindowSubclass(
+        h,
+        [](HWND w, UINT msg, WPARAM wp, LPARAM lp, uintptr_t) -> LRESULT {
+            if (msg == WM_NCHITTEST) {
+                const LRESULT hit = DefSubclassProc(w, msg, wp, lp);
+                const TPoint p = ScreenToClient(w, LParamToPoint(lp));
+                return hit == HTCLIENT && p.Y < 10 ? HTCAPTION : hit;
+            }
+            if (msg == WM_MOVING) {
+                TRect& r = *reinterpret_cast<TRect*>(lp);
+                if (std::abs(r.Left) < 20) r = OffsetRect(r, -r.Left, 0);
+            }
+            return DefSubclassProc(w, msg, wp, lp);
+        },
+        1);
+    const TRect client = GetClientRectInWindow(h);
+    const TPoint grab{client.Left + 50, client.Top + 5}; // client area, taken as caption
+    Host->MouseDown(h, grab.X, grab.Y);
+    Host->MouseMove(h, grab.X - 85, grab.Y + 10);
+    Host->MouseUp(h, grab.X - 85, grab.Y + 10);
+    Pump();
+    EXPECT_EQ(form->BoundsRect(), Bounds(0, 110, 300, 200)) << "snapped: 15 pixels from the edge";
+    RemoveWindowSubclass(h, 1);
+
+    TRegion shape(Rect(0, 0, 150, 200));
+    SetWindowRgn(h, shape, true);
+    ASSERT_EQ(Native(h).Shape().size(), 1u);
+    EXPECT_EQ(Native(h).Shape()[0], (TScreenRect{0, 0, 150, 200}));
+    EXPECT_EQ(WindowFromPoint({200, 210}), 0u);
+    EXPECT_EQ(WindowFromPoint({100, 210}), h);
+    SetWindowRgn(h, std::nullopt, true);
+    EXPECT_TRUE(Native(h).Shape().empty());
+}
+
+} // namespace
