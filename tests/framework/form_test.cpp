@@ -304,3 +304,19 @@ TEST_F(FormTest, HooksCanTakeOverHitTestingAndSnapTheDraggedWindow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FormTest, TheDefaultFrameShowsWhetherTheFormIsActive) {
+    const HWND h = form->Handle();
+    const TPoint caption{40, 10};
+    EXPECT_EQ(PixelAt(h, caption.X, caption.Y), Rgb(clActiveCaption));
+    auto& other = App->CreateForm<TForm>();
+    other.SetBounds(600, 500, 100, 100);
+    other.Show();
+    Pump();
+    EXPECT_EQ(PixelAt(h, caption.X, caption.Y), Rgb(clInactiveCaption));
+    EXPECT_EQ(PixelAt(h, 1, 100), Rgb(clBtnHighlight)) << "raised outer edge";
+}
+
+} // namespace

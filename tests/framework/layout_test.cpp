@@ -176,3 +176,27 @@ TEST_F(LayoutTest, BadLayoutsNameTheLineAndCreateNothing) {
 }
 
 } // namespace
+
+namespace {
+
+// How program forms are written: the constructor reads the layout and binds handlers; OnCreate
+// runs once construction is over and finds the controls in place.
+class TExampleForm : public TForm {
+public:
+    explicit TExampleForm(TComponent* owner) : TForm(owner) {
+        LoadLayout(ExampleLayout);
+        OnCreate = [this](TComponent&) {
+            Created = FindComponent("Panel2") != nullptr && FindComponent("Timer1") != nullptr;
+        };
+    }
+    bool Created = false;
+};
+
+TEST_F(LayoutTest, CreateFormRunsOnCreateAfterTheConstructor) {
+    auto& example = App->CreateForm<TExampleForm>();
+    EXPECT_TRUE(example.Created);
+    EXPECT_EQ(App->MainForm(), form) << "the first form created stays the main form";
+    EXPECT_EQ(example.Owner(), App.get());
+}
+
+} // namespace
