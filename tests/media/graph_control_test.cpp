@@ -228,3 +228,18 @@ TEST(FilterGraphFilters, LogFileTakesTheDebugLogOnlyWhileSetAndDumpWritesTheGrap
     EXPECT_NE(text.str().find("BrisatVideoRenderer"), std::string::npos);
     EXPECT_EQ(h.Graph.DumpGraph(ClipFolder() + "/no/such/folder/graph.dot"), E_FAIL);
 }
+
+TEST_F(RenderedClip, AFailedSecondRenderTakesOutOnlyWhatItAdded) {
+    h.Drain();
+    std::size_t built = h.Graph.EnumFilters().size();
+    ASSERT_GT(built, 1u);
+    h.Graph.SetRenderTimeout(3000);
+    EXPECT_EQ(h.Graph.RenderFile(ClipFolder() + "/missing.mpg"), E_FILE_NOT_FOUND);
+    EXPECT_EQ(h.Graph.EnumFilters().size(), built);
+    long attenuation = 1;
+    EXPECT_EQ(h.Graph.get_Volume(attenuation), S_OK); // the first file's audio chain is still there
+    // The failure stopped the graph; running it plays the first file again.
+    h.Graph.Run();
+    EXPECT_EQ(h.WaitForEnd().back(), EC_COMPLETE);
+    EXPECT_GE(h.Consumer->Frames, 20);
+}

@@ -100,7 +100,7 @@ private:
     GstElement* AddBuilt(const char* factory);
     void LinkIntoChain(GstPad* pad, GstElement* head);
     HRESULT WaitForCue();
-    void UndoBuild();
+    void UndoBuild(std::size_t keep);
     GstElement* FindRenderer() const;
     HRESULT ChangeState(GstState state);
     HRESULT ApplyPendingSeek();

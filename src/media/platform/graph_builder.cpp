@@ -82,9 +82,11 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
         m_missing.clear();
         m_heldBack = S_OK;
     }
+    std::size_t earlier = 0; // elements of an earlier RenderFile on this graph stay
     {
         std::lock_guard lock(m_buildLock);
         m_linkedStreams = 0;
+        earlier = m_built.size();
         m_built.push_back(source);
     }
     if (GstElement* renderer = FindRenderer(); renderer && !IsLinked(renderer, "sink"))
@@ -108,7 +110,7 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
         failed = failed || Failed(m_failure);
     }
     // Still rendering while undoing: errors posted as the source shuts down are no events.
-    if (failed) UndoBuild();
+    if (failed) UndoBuild(earlier);
     std::lock_guard lock(m_statusLock);
     m_rendering = false;
     if (Failed(m_failure)) result = m_failure;
@@ -158,18 +160,24 @@ HRESULT FilterGraph::WaitForCue() {
     }
 }
 
-// Takes out everything the builder added and stops the graph; the caller's filters stay.
-void FilterGraph::UndoBuild() {
+// Stops the graph and takes out what the builder added from the `keep`-th element on; the caller's
+// filters and an earlier build stay.
+void FilterGraph::UndoBuild(std::size_t keep) {
     gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
-    std::vector<GstElement*> built;
+    std::vector<GstElement*> added;
     {
         std::lock_guard lock(m_buildLock);
-        built.swap(m_built);
-        m_videoHead = nullptr;
-        m_audioHeads.clear();
-        m_volumes.clear();
+        keep = std::min(keep, m_built.size());
+        added.assign(m_built.begin() + static_cast<std::ptrdiff_t>(keep), m_built.end());
+        m_built.resize(keep);
+        auto gone = [&](GstElement* e) {
+            return std::find(added.begin(), added.end(), e) != added.end();
+        };
+        if (gone(m_videoHead)) m_videoHead = nullptr;
+        std::erase_if(m_audioHeads, gone);
+        std::erase_if(m_volumes, gone);
     }
-    for (GstElement* element : built) {
+    for (GstElement* element : added) {
         gst_element_set_state(element, GST_STATE_NULL);
         gst_bin_remove(GST_BIN(m_pipeline.get()), element);
     }
