@@ -147,8 +147,13 @@ void TApplication::Restore() {
 }
 
 void TApplication::SetShowHint(bool on) {
+    if (on == m_showHint) return;
     m_showHint = on;
-    if (!on) CancelHint();
+    // Switching hints off drops the hint window; switching them on makes a new one of the
+    // current class, so a changed class takes effect.
+    CancelHint();
+    m_hintWindow.reset();
+    if (on && m_hintWindowClass) m_hintWindow = m_hintWindowClass();
 }
 
 void TApplication::SetHintWindowClass(THintWindowClass factory) {

@@ -67,6 +67,7 @@ public:
     bool Minimized() const { return m_minimized; }
 
     bool ShowHint() const { return m_showHint; }
+    // Off drops the hint window; on makes one of the hint window class at once.
     void SetShowHint(bool on);
     uint32_t HintPause() const { return m_hintPause; }
     void SetHintPause(uint32_t ms) { m_hintPause = ms; }
@@ -76,6 +77,8 @@ public:
     void SetHintWindowClass(THintWindowClass factory);
     // The hint window while one exists.
     THintWindow* HintWindow() const { return m_hintWindow.get(); }
+    // The control under the pointer whose hint is (or is about to be) shown.
+    TControl* HintControl() const { return m_hintControl; }
     void CancelHint();
 
     TNotifyEvent OnMinimize;

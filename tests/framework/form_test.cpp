@@ -256,6 +256,14 @@ TEST_F(FormTest, RunShowsTheMainFormIdlesAndEndsWhenItCloses) {
     App->OnIdle = nullptr;
     EXPECT_TRUE(App->Terminated());
     EXPECT_EQ(hints, 1);
+    EXPECT_EQ(App->HintControl(), &panel);
+    // Switching hints off and on makes a hint window of the current class at once.
+    App->SetHintWindowClass([] { return std::make_unique<THintWindow>(nullptr); });
+    App->SetShowHint(false);
+    EXPECT_EQ(App->HintWindow(), nullptr);
+    App->SetShowHint(true);
+    ASSERT_NE(App->HintWindow(), nullptr);
+    EXPECT_EQ(dynamic_cast<TCountingHint*>(App->HintWindow()), nullptr);
     EXPECT_GE(idles, 4);
     EXPECT_EQ(idles, Host->IdleWaits()) << "one idle handler run per sleep";
 }
