@@ -438,7 +438,9 @@ void TWinControl::PaintWindow(TDeviceContext&) {}
 
 void TWinControl::PaintControls(TDeviceContext& dc) {
     const TRect clip = dc.ClipBox();
-    for (TControl* c : std::vector<TControl*>(m_controls)) {
+    // By index: a paint handler may add or remove controls.
+    for (size_t i = 0; i < m_controls.size(); ++i) {
+        TControl* c = m_controls[i];
         if (dynamic_cast<TWinControl*>(c)) break;
         if (!c->Visible() || IsRectEmpty(IntersectRect(clip, c->BoundsRect()))) continue;
         dc.SaveDC();

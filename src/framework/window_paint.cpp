@@ -37,11 +37,12 @@ void PaintWindow(HWND hwnd, TDeviceContext& dc, const TRegion& clip, TPoint shif
     }
     if (area.Empty()) return;
     const TRect client = OffsetRect(r->Client, w.Left, w.Top);
-    const auto select = [&](TRegion region, TPoint origin) {
+    const auto select = [&](TRegion& region, TPoint origin) {
         region.Offset(shift.X, shift.Y);
         dc.SaveDC();
         dc.SetViewportOrg(origin.X + shift.X, origin.Y + shift.Y);
         dc.SelectClipRgn(&region);
+        region.Offset(-shift.X, -shift.Y);
     };
 
     TRegion frame = area;
@@ -64,10 +65,9 @@ void PaintWindow(HWND hwnd, TDeviceContext& dc, const TRegion& clip, TPoint shif
         if ((r = FindWindowRecord(hwnd))) r->PaintDC = nullptr;
     }
     dc.RestoreDC();
-    if (!(r = FindWindowRecord(hwnd))) return;
-    const std::vector<HWND> children = r->Children;
-    for (HWND child : children)
-        PaintWindow(child, dc, inside, shift);
+    // By index: a paint handler may add or remove windows.
+    for (size_t i = 0; (r = FindWindowRecord(hwnd)) && i < r->Children.size(); ++i)
+        PaintWindow(r->Children[i], dc, inside, shift);
 }
 
 void InvertRect(TSurface& surface, const TRect& rect) {
