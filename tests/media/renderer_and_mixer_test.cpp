@@ -166,6 +166,13 @@ TEST(OverlayMixer, ColourKeyAndAspectModeKeepValidValuesOnly) {
     config.GetAspectRatioMode(mode);
     EXPECT_EQ(mode, AM_ARMODE_CROP);
 
+    guint keyProperty = 0;
+    gint modeProperty = -1;
+    g_object_get(config.Mixer().Element(), "color-key", &keyProperty, "aspect-ratio-mode",
+                 &modeProperty, nullptr);
+    EXPECT_EQ(keyProperty, 0xFF00FFu);
+    EXPECT_EQ(modeProperty, AM_ARMODE_CROP);
+
     long w, hgt, ax, ay;
     EXPECT_EQ(config.GetNativeVideoProps(w, hgt, ax, ay), VFW_E_NOT_CONNECTED);
     EXPECT_EQ(MixerPinConfig(CreateVideoRenderer()).SetAspectRatioMode(0), E_NOINTERFACE);

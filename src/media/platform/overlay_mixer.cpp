@@ -57,9 +57,49 @@ void InstanceInit(GTypeInstance* instance, gpointer) {
     AddGhost(bin, state->Balance, "src", "Output");
 }
 
+// GObject properties, for tools and graph dumps; the same state as MixerPinConfig.
+enum MixerProperty : guint { PROP_COLOR_KEY = 1, PROP_ASPECT_RATIO_MODE };
+
+void SetProperty(GObject* object, guint id, const GValue* value, GParamSpec* spec) {
+    MixerState& state = AsMixer(object)->State;
+    std::lock_guard lock(state.Lock);
+    if (id == PROP_COLOR_KEY)
+        state.ColorKey = g_value_get_uint(value) & 0x00FFFFFF;
+    else if (id == PROP_ASPECT_RATIO_MODE)
+        state.AspectMode = static_cast<AM_ASPECT_RATIO_MODE>(g_value_get_int(value));
+    else
+        G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, spec);
+}
+
+void GetProperty(GObject* object, guint id, GValue* value, GParamSpec* spec) {
+    MixerState& state = AsMixer(object)->State;
+    std::lock_guard lock(state.Lock);
+    if (id == PROP_COLOR_KEY)
+        g_value_set_uint(value, state.ColorKey);
+    else if (id == PROP_ASPECT_RATIO_MODE)
+        g_value_set_int(value, state.AspectMode);
+    else
+        G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, spec);
+}
+
 void ClassInit(gpointer klass, gpointer) {
     g_parentClass = GST_BIN_CLASS(g_type_class_peek_parent(klass));
-    G_OBJECT_CLASS(klass)->finalize = Finalize;
+    GObjectClass* object = G_OBJECT_CLASS(klass);
+    object->finalize = Finalize;
+    object->set_property = SetProperty;
+    object->get_property = GetProperty;
+    auto flags = GParamFlags(G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS);
+    g_object_class_install_property(
+        object, PROP_COLOR_KEY,
+        g_param_spec_uint("color-key", "Colour key",
+                          "Colour the window paints where the video shows "
+                          "(0x00BBGGRR)",
+                          0, 0x00FFFFFF, kDefaultColorKey, flags));
+    g_object_class_install_property(object, PROP_ASPECT_RATIO_MODE,
+                                    g_param_spec_int("aspect-ratio-mode", "Aspect-ratio mode",
+                                                     "0 stretched, 1 letter-boxed, 2 cropped",
+                                                     AM_ARMODE_STRETCHED, AM_ARMODE_CROP,
+                                                     AM_ARMODE_LETTER_BOX, flags));
     gst_element_class_set_static_metadata(GST_ELEMENT_CLASS(klass), "Brisat overlay mixer",
                                           "Filter/Effect/Video",
                                           "Colour key, aspect mode and colour controls", "Brisat");

@@ -1,7 +1,9 @@
 // Our overlay mixer element ("brisatoverlaymixer"): a bin with a videobalance in front of the
 // renderer, one input pin "Input0" and the output pin "Output". It holds the colour key the window
-// paints where the video should show, the aspect-ratio mode, and the colour controls, which it
-// applies through videobalance (in place, no colour-space conversion).
+// paints where the video should show and the aspect-ratio mode (also its GObject properties
+// "color-key" and "aspect-ratio-mode"), and the colour controls, which it applies through
+// videobalance (in place, no colour-space conversion). The letter-boxing and cropping themselves
+// are done where the picture is drawn, from the mode and the native video properties.
 //
 // Threads: the colour controls and properties are set on the GUI thread; videobalance reads its own
 // properties under its object lock on the streaming thread.
@@ -79,6 +81,7 @@ Filter CreateOverlayMixer();
 class MixerPinConfig {
 public:
     explicit MixerPinConfig(Filter mixer) : m_mixer(std::move(mixer)) {}
+    const Filter& Mixer() const { return m_mixer; }
 
     HRESULT GetColorKey(COLORKEY& key, COLORREF& colour) const;
     HRESULT SetColorKey(const COLORKEY& key);
