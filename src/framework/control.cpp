@@ -177,10 +177,8 @@ void TControl::SetColor(TColor color) {
 
 void TControl::SetParentColor(bool on) {
     if (on == m_parentColor) return;
-    if (on && m_parent) {
-        SetColor(m_parent->Color());
-    }
     m_parentColor = on;
+    ParentColorChanged();
 }
 
 void TControl::ParentColorChanged() {
