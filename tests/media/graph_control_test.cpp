@@ -173,8 +173,8 @@ TEST(FilterGraphFilters, AddRemoveAndConnectAnswerWithTheirCodes) {
     ASSERT_EQ(graph.EnumFilters().size(), 2u);
     EXPECT_EQ(graph.EnumFilters()[0], first); // in the order added
 
-    Filter tone(GstRef<GstElement>::Adopt(
-        GST_ELEMENT(gst_object_ref_sink(gst_element_factory_make("audiotestsrc", nullptr)))));
+    Filter tone = Filter::Make("audiotestsrc");
+    EXPECT_FALSE(Filter::Make("no-such-element"));
     Filter mixer = CreateOverlayMixer();
     graph.AddFilter(tone, "Tone");
     graph.AddFilter(mixer, "Overlay Mixer");

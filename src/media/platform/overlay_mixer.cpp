@@ -1,7 +1,5 @@
 #include "media/platform/overlay_mixer.h"
 
-#include "media/platform/media_setup.h"
-
 #include <algorithm>
 #include <gst/video/video.h>
 #include <mutex>
@@ -151,9 +149,7 @@ GType OverlayMixerGetType() {
 }
 
 Filter CreateOverlayMixer() {
-    EnsureMediaElements();
-    GstElement* element = gst_element_factory_make(kOverlayMixerFactory, nullptr);
-    return Filter(GstRef<GstElement>::Adopt(GST_ELEMENT(gst_object_ref_sink(element))));
+    return Filter::Make(kOverlayMixerFactory);
 }
 
 HRESULT MixerPinConfig::GetColorKey(COLORKEY& key, COLORREF& colour) const {

@@ -1,8 +1,17 @@
 #include "media/platform/pins.h"
 
+#include "media/platform/media_setup.h"
+
 #include <memory>
 
 namespace brisat {
+
+Filter Filter::Make(const char* factory) {
+    EnsureMediaElements();
+    GstElement* element = gst_element_factory_make(factory, nullptr);
+    if (!element) return Filter();
+    return Filter(GstRef<GstElement>::Adopt(GST_ELEMENT(gst_object_ref_sink(element))));
+}
 
 std::string Filter::GetClassID() const {
     if (!m_element) return "";

@@ -17,6 +17,8 @@ public:
     Filter() = default;
     explicit Filter(GstRef<GstElement> element) : m_element(std::move(element)) {}
     static Filter Share(GstElement* element) { return Filter(GstRef<GstElement>::Share(element)); }
+    // A new element of the factory (our own elements included); empty when there is none.
+    static Filter Make(const char* factory);
 
     GstElement* Element() const { return m_element.get(); }
     explicit operator bool() const { return static_cast<bool>(m_element); }

@@ -1,7 +1,5 @@
 #include "media/platform/video_renderer.h"
 
-#include "media/platform/media_setup.h"
-
 #include <atomic>
 #include <gst/video/gstvideosink.h>
 #include <gst/video/video.h>
@@ -153,9 +151,7 @@ GType VideoRendererGetType() {
 }
 
 Filter CreateVideoRenderer() {
-    EnsureMediaElements();
-    GstElement* element = gst_element_factory_make(kVideoRendererFactory, nullptr);
-    return Filter(GstRef<GstElement>::Adopt(GST_ELEMENT(gst_object_ref_sink(element))));
+    return Filter::Make(kVideoRendererFactory);
 }
 
 HRESULT BasicVideo::SetFrameConsumer(std::shared_ptr<FrameConsumer> consumer) {
