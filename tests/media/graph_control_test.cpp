@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sstream>
 #include <unistd.h>
 
@@ -93,6 +94,13 @@ TEST_F(RenderedClip, SeeksAndStopsAtTheStopPosition) {
     EXPECT_EQ(h.Graph.SetPositions(&bad, AM_SEEKING_AbsolutePositioning, nullptr,
                                    AM_SEEKING_NoPositioning),
               E_INVALIDARG);
+    std::int64_t huge = std::numeric_limits<std::int64_t>::max();
+    EXPECT_EQ(h.Graph.SetPositions(&huge, AM_SEEKING_RelativePositioning, nullptr,
+                                   AM_SEEKING_NoPositioning),
+              E_INVALIDARG);
+    EXPECT_EQ(h.Graph.SetPositions(&huge, AM_SEEKING_AbsolutePositioning, &huge,
+                                   AM_SEEKING_AbsolutePositioning),
+              S_OK); // clamped to the end
     EXPECT_EQ(h.Graph.SetPositions(nullptr, AM_SEEKING_AbsolutePositioning, nullptr,
                                    AM_SEEKING_NoPositioning),
               E_POINTER);

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <gst/base/gstbasesink.h>
 #include <gst/pbutils/missing-plugins.h>
+#include <limits>
 
 namespace brisat {
 
@@ -300,11 +301,17 @@ HRESULT FilterGraph::SetPositions(std::int64_t* current, std::uint32_t currentFl
     GetCurrentPosition(now);
     std::int64_t target = -1;
     if (currentMode == AM_SEEKING_AbsolutePositioning) target = *current;
-    if (currentMode == AM_SEEKING_RelativePositioning) target = now + *current;
+    if (currentMode == AM_SEEKING_RelativePositioning &&
+        __builtin_add_overflow(now, *current, &target))
+        return E_INVALIDARG;
     std::int64_t newStop = stopMode == AM_SEEKING_AbsolutePositioning ? *stop : m_stop;
     if ((currentMode && target < 0) || (stopMode && newStop < 0)) return E_INVALIDARG;
-    std::int64_t duration = 0;
-    if (target >= 0 && Succeeded(GetDuration(duration))) target = std::min(target, duration);
+    // GStreamer counts nanoseconds: positions beyond its range are clamped, never overflowed.
+    constexpr std::int64_t kLatest = std::numeric_limits<std::int64_t>::max() / 100;
+    std::int64_t duration = kLatest;
+    GetDuration(duration);
+    if (target >= 0) target = std::min({target, duration, kLatest});
+    newStop = std::min(newStop, kLatest);
     m_stop = newStop;
     if (CurrentState(m_pipeline.get()) < GST_STATE_PAUSED) {
         if (target >= 0) m_pendingSeek = target;
