@@ -382,8 +382,12 @@ void TCustomForm::WndProc(TMessage& m) {
         ShowingChanged();
         return;
     case CM_DIALOGKEY:
-        m.Result = DialogKeyPressed(uint16_t(m.WParam));
-        return;
+        // Tab and the arrows move the focus; other keys are offered to the controls.
+        if (DialogKeyPressed(uint16_t(m.WParam))) {
+            m.Result = 1;
+            return;
+        }
+        break;
     default:
         break;
     }

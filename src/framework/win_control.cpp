@@ -584,13 +584,22 @@ void TWinControl::WndProc(TMessage& m) {
         if (c) DefaultHandler(m);
         return;
     }
+    case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
         // Offered to every control until one takes it.
         for (TControl* c : std::vector<TControl*>(m_controls))
-            if (ContainsControl(c) && c->Perform(CM_DIALOGCHAR, m.WParam, m.LParam)) {
+            if (ContainsControl(c) && c->Perform(m.Msg, m.WParam, m.LParam)) {
                 m.Result = 1;
                 return;
             }
+        return;
+    case WM_MOUSEWHEEL:
+        if (DoMouseWheel(KeysToShiftState(LoWord(m.WParam)), int16_t(HiWord(m.WParam)),
+                         LParamToPoint(m.LParam))) {
+            m.Result = 1;
+            return;
+        }
+        DefaultHandler(m);
         return;
     case WM_CONTEXTMENU: {
         // A windowless child under the point, then this control's own menu, then the parent.
@@ -663,6 +672,15 @@ bool TWinControl::DialogKey(uint16_t key) {
     if (Perform(WM_GETDLGCODE) & (mask | DLGC_WANTALLKEYS)) return false;
     TCustomForm* form = ParentForm();
     return form && form->Perform(CM_DIALOGKEY, key) != 0;
+}
+
+bool TWinControl::DoMouseWheel(TShiftState shift, int32_t delta, TPoint mousePos) {
+    bool handled = false;
+    if (OnMouseWheel) OnMouseWheel(*this, shift, delta, mousePos, handled);
+    if (handled) return true;
+    const TMouseWheelUpDownEvent& event = delta < 0 ? OnMouseWheelDown : OnMouseWheelUp;
+    if (delta != 0 && event) event(*this, shift, mousePos, handled);
+    return handled;
 }
 
 void TWinControl::KeyDown(uint16_t& key, TShiftState shift) {

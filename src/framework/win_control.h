@@ -26,6 +26,11 @@ class TWinControl : public TControl {
 public:
     using TKeyEvent = std::function<void(TComponent& sender, uint16_t& key, TShiftState)>;
     using TKeyPressEvent = std::function<void(TComponent& sender, char32_t& key)>;
+    // Delta: multiples of 120, positive away from the user; MousePos on the screen.
+    using TMouseWheelEvent = std::function<void(TComponent& sender, TShiftState shift,
+                                                int32_t delta, TPoint mousePos, bool& handled)>;
+    using TMouseWheelUpDownEvent =
+        std::function<void(TComponent& sender, TShiftState shift, TPoint mousePos, bool& handled)>;
 
     explicit TWinControl(TComponent* owner);
     // Destroys the window and the child controls (those without owner are only let go).
@@ -82,6 +87,11 @@ public:
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
     TKeyPressEvent OnKeyPress;
+    // The wheel turns over the focused control: OnMouseWheel first, then the event of the
+    // direction; when none handles it, the parent is asked.
+    TMouseWheelEvent OnMouseWheel;
+    TMouseWheelUpDownEvent OnMouseWheelDown;
+    TMouseWheelUpDownEvent OnMouseWheelUp;
 
 protected:
     virtual void CreateParams(TCreateParams& params);
@@ -94,6 +104,7 @@ protected:
     virtual void PaintWindow(TDeviceContext& dc);
     void PaintControls(TDeviceContext& dc);
     virtual void AlignControls(TControl* control, TRect& rect);
+    virtual bool DoMouseWheel(TShiftState shift, int32_t delta, TPoint mousePos);
     virtual void KeyDown(uint16_t& key, TShiftState shift);
     virtual void KeyUp(uint16_t& key, TShiftState shift);
     virtual void KeyPress(char32_t& key);

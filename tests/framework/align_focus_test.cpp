@@ -162,3 +162,50 @@ TEST_F(AlignFocusTest, FocusCannotGoToHiddenOrDisabledControlsAndLeavesWithThem)
 }
 
 } // namespace
+
+namespace {
+
+// Keys the focused control does not want and the form does not use for navigation are offered
+// to every control, as default and cancel buttons expect; the wheel goes to the focused control
+// first and then to its parents.
+TEST_F(AlignFocusTest, DialogKeysReachEveryControlAndTheWheelBubblesUp) {
+    auto& group = Child(*form, Bounds(0, 0, 100, 50));
+    auto& focused = Child(group, Bounds(0, 0, 10, 10));
+    auto& cancel = Child(group, Bounds(20, 0, 10, 10));
+    std::vector<uint16_t> taken;
+    const TWndMethod inherited = cancel.WindowProc;
+    cancel.WindowProc = [&taken, inherited](TMessage& m) {
+        if (m.Msg == CM_DIALOGKEY && m.WParam == VK_ESCAPE) {
+            taken.push_back(uint16_t(m.WParam));
+            m.Result = 1;
+            return;
+        }
+        inherited(m);
+    };
+    std::vector<uint16_t> typed;
+    focused.OnKeyDown = [&typed](TComponent&, uint16_t& key, TShiftState) { typed.push_back(key); };
+    int down = 0, up = 0;
+    focused.OnMouseWheelDown = [&down](TComponent&, TShiftState, TPoint, bool& handled) {
+        ++down;
+        handled = true;
+    };
+    form->OnMouseWheelUp = [&up](TComponent&, TShiftState, TPoint, bool&) { ++up; };
+    form->Show();
+    focused.SetFocus();
+    Pump();
+    Host->TypeKey(form->Handle(), VK_ESCAPE);
+    Host->TypeKey(form->Handle(), VK_RETURN);
+    Host->Wheel(form->Handle(), 5, 5, -120);
+    Host->Wheel(form->Handle(), 5, 5, 240);
+    Pump();
+    EXPECT_EQ(taken, (std::vector<uint16_t>{VK_ESCAPE}));
+    EXPECT_EQ(typed, (std::vector<uint16_t>{VK_RETURN})) << "nobody took Enter";
+    EXPECT_EQ(down, 1);
+    EXPECT_EQ(up, 1) << "the focused control left it to its form";
+    cancel.WindowProc = inherited;
+    focused.OnKeyDown = nullptr;
+    focused.OnMouseWheelDown = nullptr;
+    form->OnMouseWheelUp = nullptr;
+}
+
+} // namespace
