@@ -112,14 +112,16 @@ bool RedrawWindow(HWND hwnd, const TRect* rect, uint32_t flags) {
 
 bool HasUpdateRegion(HWND hwnd) {
     const TWindowRecord* top = FindWindowRecord(GetTopLevelWindow(hwnd));
-    return top && !top->Dirty.Empty() && top->Visible();
+    return top && !top->Dirty.Empty() && top->Visible() && !top->Painting;
 }
 
 bool UpdateWindow(HWND hwnd) {
     const HWND topHandle = GetTopLevelWindow(hwnd);
     TWindowRecord* top = FindWindowRecord(topHandle);
     if (!top || top->MessageOnly) return false;
-    if (!top->Visible() || top->Dirty.Empty()) return true;
+    // A nested loop inside this window's paint pass leaves what it invalidated to the next
+    // pass, so the back buffer under the running pass never changes.
+    if (!top->Visible() || top->Dirty.Empty() || top->Painting) return true;
     const int32_t width = top->Rect.Width(), height = top->Rect.Height();
     // Painting may invalidate again; that waits for the next pass. A pass that fails (no memory
     // for the back buffer, a paint handler that raises) is not retried by itself.
@@ -132,7 +134,20 @@ bool UpdateWindow(HWND hwnd) {
     }
     dirty.Intersect(TRect{0, 0, width, height});
     {
-        TDeviceContext dc(&top->BackBuffer);
+        // The pass owns the back buffer while it runs: a handler's nested loop may even destroy
+        // the window without pulling the pixels from under the pass.
+        struct TPass {
+            HWND Top;
+            TSurface Buffer;
+            ~TPass() {
+                if (TWindowRecord* r = FindWindowRecord(Top)) {
+                    r->BackBuffer = std::move(Buffer);
+                    r->Painting = false;
+                }
+            }
+        } pass{topHandle, std::move(top->BackBuffer)};
+        top->Painting = true;
+        TDeviceContext dc(&pass.Buffer);
         PaintWindow(topHandle, dc, dirty, {0, 0});
     }
     if (!(top = FindWindowRecord(topHandle)) || !top->Native) return true;

@@ -34,6 +34,8 @@ struct TWindowRecord {
     std::unique_ptr<IPlatformWindow> Native;
     TSurface BackBuffer;
     TRegion Dirty; // window coordinates
+    // A paint pass of this window is running (a handler may run a nested message loop).
+    bool Painting = false;
 
     // During this window's WM_PAINT.
     HDC PaintDC = nullptr;

@@ -1,7 +1,10 @@
+#include "framework/exceptions.h"
 #include "framework/form.h"
 #include "framework/graphics.h"
 #include "headless_fixture.h"
 #include "test_controls.h"
+
+#include <utility>
 
 using namespace brisat;
 
@@ -158,6 +161,47 @@ TEST_F(PaintingTest, PrintWindowRendersAHiddenFormWithItsChildren) {
     dialog.SetBounds(0, 0, 1 << 30, -5);
     EXPECT_EQ(dialog.Width(), MaxWindowExtent);
     EXPECT_EQ(dialog.Height(), 0);
+}
+
+} // namespace
+
+namespace {
+
+class TFailingPanel : public TTestPanel {
+public:
+    using TTestPanel::TTestPanel;
+    bool Fail = true;
+
+protected:
+    void Paint() override {
+        if (std::exchange(Fail, false)) throw EInvalidOperation("Canvas does not allow drawing");
+        TTestPanel::Paint();
+    }
+};
+
+// A paint handler that fails shows its message box from inside the paint pass; the nested loop
+// neither paints the same window again under the running pass nor spins on its invalid area,
+// and the window is painted once the pass is over.
+TEST_F(PaintingTest, AFailingPaintHandlerShowsItsErrorWithoutSpinningOrCorruptingThePass) {
+    auto& panel = CreateOwned<TFailingPanel>(*form);
+    panel.SetBounds(10, 10, 50, 50);
+    panel.SetColor(clBlue);
+    panel.SetParent(form);
+    int waits = 0;
+    Host->OnIdleWait = [&](int32_t) {
+        ++waits;
+        form->Invalidate();
+        for (HWND top : GetTopLevelWindows())
+            if (top != form->Handle() && IsWindowVisible(top)) Host->TypeKey(top, VK_RETURN);
+    };
+    form->Show();
+    while (Host->PendingEvents() > 0 || waits == 0)
+        App->HandleMessage();
+    Host->OnIdleWait = nullptr;
+    Pump();
+    EXPECT_GE(waits, 1);
+    EXPECT_EQ(PixelAt(form->Handle(), 20, 20), Rgb(clBlue));
+    EXPECT_GE(panel.Paints, 1);
 }
 
 } // namespace
