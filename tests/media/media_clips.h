@@ -13,6 +13,10 @@
 
 namespace brisat::test {
 
+// Frames of a one-second, 25-frame clip that must reach the renderer (the harness keeps late
+// frames; a broken path delivers none or a handful).
+constexpr int kMostOfASecond = 20;
+
 // Path of a clip ("clip.avi", "clip.mpg", "clip.asf", "clip.mp4", "yuv444.mp4" (a picture format
 // our renderer does not take), "audio.mp3", "mjpeg.avi",
 // "truncated.mp4", "text.avi"), made on first use; "" when ffmpeg failed.

@@ -53,7 +53,7 @@ TEST_P(PlaysContainer, ToCompletionWithFramesAndOrderedEvents) {
     EXPECT_LT(size, static_cast<std::ptrdiff_t>(codes.size()) - 1);
     EXPECT_EQ(h.Seen[size].Param1, 160 | (120 << 16));
 
-    EXPECT_GE(h.Consumer->Frames, 20);
+    EXPECT_GE(h.Consumer->Frames, kMostOfASecond);
     EXPECT_EQ(h.Consumer->Width, 160);
     EXPECT_EQ(h.Consumer->Height, 120);
     EXPECT_TRUE(h.Consumer->PlanesValid);
@@ -96,7 +96,7 @@ TEST(Playback, ConvertedPictureFormatPlaysAgainAfterStop) {
         std::vector<long> codes = h.WaitForEnd();
         ASSERT_FALSE(codes.empty());
         EXPECT_EQ(codes.back(), EC_COMPLETE) << run;
-        EXPECT_GE(h.Consumer->Frames - before, 20) << run;
+        EXPECT_GE(h.Consumer->Frames - before, kMostOfASecond) << run;
         EXPECT_EQ(h.Graph.Stop(), S_OK);
     }
     EXPECT_EQ(CountFilters(h.Graph, "videoconvert"), 1);

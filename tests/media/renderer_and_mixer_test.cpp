@@ -136,7 +136,7 @@ TEST(OverlayMixer, SplicedInFrontOfTheRendererPassesColourControlsToTheBalance) 
 
     h.Graph.Run();
     EXPECT_EQ(h.WaitForEnd().back(), EC_COMPLETE);
-    EXPECT_GE(h.Consumer->Frames, 20);
+    EXPECT_GE(h.Consumer->Frames, kMostOfASecond);
     long width = 0, height = 0, ax = 0, ay = 0;
     ASSERT_EQ(config.GetNativeVideoProps(width, height, ax, ay), S_OK);
     EXPECT_EQ(width, 160);
