@@ -3,8 +3,9 @@
 // dump. Every call runs on the GUI thread.
 //
 // Threads: GStreamer's threads reach this object only through the bus sync handler, which
-// translates messages into the event queue (locked) and calls its notify callback, and through the
-// builder's pad-added handler, which links new decoder outputs under m_buildLock.
+// translates messages into the event queue (locked) and calls its notify callback, through the
+// builder's pad-added handler, which links new decoder outputs under m_buildLock, and through the
+// error watch (NotePostedError), which notes a failure under m_statusLock.
 #pragma once
 
 #include "media/platform/media_event_queue.h"
@@ -62,6 +63,9 @@ public:
 
     // --- media control -----------------------------------------------------------------------
     // S_OK when the state is reached, S_FALSE while the change goes on, a failure code otherwise.
+    // A completed Pause queues EC_PAUSED. Stop releases the streaming threads and devices (the
+    // decoder's outputs are re-linked when the graph runs again); the next Run or Pause starts at
+    // the beginning, or at a position set while stopped.
     HRESULT Run();
     HRESULT Pause();
     HRESULT Stop();
@@ -84,6 +88,7 @@ public:
     // Graphviz text of the live graph, written to `path`.
     HRESULT DumpGraph(const std::string& path) const;
 
+    // The pipeline, for inspection; the graph keeps ownership.
     GstElement* Pipeline() const { return m_pipeline.get(); }
 
     // Any thread: an element of this graph posted an error, which a bin may still hold back.
