@@ -95,9 +95,34 @@ void TControl::SetParent(TWinControl* parent) {
     if (parent) parent->InsertControl(*this);
 }
 
-void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+void TControl::CheckNewSize(int32_t& width, int32_t& height) const {
     width = std::max(width, 0);
     height = std::max(height, 0);
+    if (width == m_width && height == m_height) return;
+    if (OnCanResize) {
+        int32_t w = width, h = height;
+        bool resize = true;
+        OnCanResize(const_cast<TControl&>(*this), w, h, resize);
+        if (!resize) {
+            width = m_width;
+            height = m_height;
+            return;
+        }
+        width = std::max(w, 0);
+        height = std::max(h, 0);
+    }
+    if (OnConstrainedResize) {
+        int32_t minW = 0, minH = 0, maxW = 0, maxH = 0;
+        OnConstrainedResize(const_cast<TControl&>(*this), minW, minH, maxW, maxH);
+        if (maxW > 0) width = std::min(width, maxW);
+        if (maxH > 0) height = std::min(height, maxH);
+        width = std::max(width, minW);
+        height = std::max(height, minH);
+    }
+}
+
+void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+    CheckNewSize(width, height);
     if (left == m_left && top == m_top && width == m_width && height == m_height) return;
     const bool sized = width != m_width || height != m_height;
     Invalidate();

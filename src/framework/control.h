@@ -184,6 +184,13 @@ public:
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TNotifyEvent OnResize;
+    // Before a size change: may alter the new size, or refuse it (Resize false).
+    std::function<void(TControl& sender, int32_t& newWidth, int32_t& newHeight, bool& resize)>
+        OnCanResize;
+    // Before a size change: limits for the new size (0: none).
+    std::function<void(TControl& sender, int32_t& minWidth, int32_t& minHeight, int32_t& maxWidth,
+                       int32_t& maxHeight)>
+        OnConstrainedResize;
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
@@ -212,6 +219,8 @@ public:
 protected:
     // Called after a change of the control's visible state, enabling, caption, colour or font.
     virtual void Changed(UINT cm) { Perform(cm); }
+    // Applies OnCanResize and OnConstrainedResize to a new size (never negative).
+    void CheckNewSize(int32_t& width, int32_t& height) const;
     // Moves the parent's aligned controls after a change of this one.
     void RequestAlign();
     void Loaded() override;

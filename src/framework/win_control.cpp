@@ -325,8 +325,7 @@ TPoint TWinControl::ClientOrigin() const {
 }
 
 void TWinControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    CheckNewSize(width, height);
     if (left == Left() && top == Top() && width == Width() && height == Height()) return;
     if (m_handle) {
         // The window reports back through WM_WINDOWPOSCHANGED and WM_SIZE.
@@ -542,6 +541,12 @@ void TWinControl::WndProc(TMessage& m) {
             m.Result = 1;
             return;
         }
+        DefaultHandler(m);
+        return;
+    case WM_WINDOWPOSCHANGING:
+        // Sizes the window is given from elsewhere (a frame drag) obey the resize events too.
+        if (auto* pos = reinterpret_cast<TWindowPos*>(m.LParam); pos && !(pos->flags & SWP_NOSIZE))
+            CheckNewSize(pos->cx, pos->cy);
         DefaultHandler(m);
         return;
     case WM_WINDOWPOSCHANGED:

@@ -209,3 +209,26 @@ TEST_F(AlignFocusTest, DialogKeysReachEveryControlAndTheWheelBubblesUp) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(AlignFocusTest, ResizeEventsMayLimitOrRefuseANewSize) {
+    auto& p = Child(*form, Bounds(0, 0, 50, 50));
+    p.OnConstrainedResize = [](TControl&, int32_t& minW, int32_t&, int32_t& maxW, int32_t&) {
+        minW = 20;
+        maxW = 80;
+    };
+    p.SetBounds(5, 5, 200, 60);
+    EXPECT_EQ(p.BoundsRect(), Bounds(5, 5, 80, 60));
+    p.SetWidth(3);
+    EXPECT_EQ(p.Width(), 20);
+    p.OnCanResize = [](TControl&, int32_t&, int32_t& h, bool& resize) { resize = h < 100; };
+    p.SetBounds(7, 7, 40, 150);
+    EXPECT_EQ(p.BoundsRect(), Bounds(7, 7, 20, 60)) << "refused size, accepted move";
+    p.SetAlign(TAlign::alClient);
+    EXPECT_EQ(p.BoundsRect(), Bounds(0, 0, 20, 60)) << "alignment cannot override the events";
+    p.OnCanResize = nullptr;
+    p.OnConstrainedResize = nullptr;
+}
+
+} // namespace

@@ -57,6 +57,17 @@ TEST_F(FormTest, CaptionDragMovesAndBorderDragSizesTheWindow) {
         Pump();
         EXPECT_EQ(form->BoundsRect(), c.after);
     }
+
+    // The form's resize events hold for sizes from the frame too.
+    form->OnConstrainedResize = [](TControl&, int32_t&, int32_t&, int32_t& maxW, int32_t&) {
+        maxW = 150;
+    };
+    Host->MouseDown(h, 111, 100);
+    Host->MouseMove(h, 200, 100);
+    Host->MouseUp(h, 200, 100);
+    Pump();
+    EXPECT_EQ(form->Width(), 150);
+    form->OnConstrainedResize = nullptr;
 }
 
 TEST_F(FormTest, CloseButtonRunsCloseQueryAndTheCloseAction) {
