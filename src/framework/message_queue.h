@@ -1,7 +1,8 @@
-// The GUI thread's one message queue: posted messages and input in arrival order, then a paint
-// for each window with something to repaint, then due timers, as the platform orders them.
-// Input arrives from the platform's event source and is turned into mouse and keyboard messages
-// for the window under the pointer (or the capture window) and the focus window.
+// The GUI thread's one message queue: posted messages first, in order; then the next input
+// event, turned into mouse and keyboard messages only now, so it meets the state the messages
+// before it left (for the window under the pointer or the capture window, and the focus
+// window); then the quit request; then a paint for each window with something to repaint; then
+// due timers, as the platform orders them.
 #pragma once
 
 #include "framework/messages.h"
