@@ -1,7 +1,12 @@
 #include "platform/native_window.h"
 
-#include <SDL.h>
+#include "platform/keyed_rows.h"
+#include "platform/sdl_renderer_choice.h"
+#include "platform/x11_window_image.h"
 
+#include <SDL.h>
+#include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 namespace brisat {
@@ -12,33 +17,125 @@ namespace {
     throw std::runtime_error(std::string(what) + ": " + SDL_GetError());
 }
 
+int RenderDriverIndex(const std::string& name) {
+    const int count = SDL_GetNumRenderDrivers();
+    for (int i = 0; i < count; ++i) {
+        SDL_RendererInfo info;
+        if (SDL_GetRenderDriverInfo(i, &info) == 0 && info.name && name == info.name) return i;
+    }
+    return -1;
+}
+
+// Rect clipped to a Width × Height window.
+TScreenRect Clip(const TScreenRect& rect, int32_t width, int32_t height) {
+    return {std::max(rect.Left, 0), std::max(rect.Top, 0), std::min(rect.Right, width),
+            std::min(rect.Bottom, height)};
+}
+
+bool IsEmpty(const TScreenRect& r) {
+    return r.Left >= r.Right || r.Top >= r.Bottom;
+}
+
 } // namespace
 
-TNativeWindow::TNativeWindow(const std::string& title, int32_t width, int32_t height)
+TNativeWindow::TNativeWindow(const std::string& title, int32_t width, int32_t height,
+                             const std::string& renderDriver)
     : m_width(width), m_height(height) {
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         Fail("Cannot open the display");
+    const std::string driver = renderDriver.empty() ? ChooseRenderDriver() : renderDriver;
     m_window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                 width, height, SDL_WINDOW_SHOWN);
     if (!m_window) Fail("Cannot create a window");
-    m_renderer = SDL_CreateRenderer(m_window, -1, 0);
+    m_renderer = SDL_CreateRenderer(m_window, driver.empty() ? -1 : RenderDriverIndex(driver), 0);
     if (!m_renderer) Fail("Cannot create a renderer");
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(m_renderer, &info) == 0 && info.name) m_renderDriver = info.name;
     // ARGB8888 is 0xAARRGGBB per 32-bit value: bytes B, G, R, A, as our surfaces.
-    m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888,
-                                  SDL_TEXTUREACCESS_STREAMING, width, height);
+    m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                  width, height);
     if (!m_texture) Fail("Cannot create the back-buffer texture");
 }
 
 TNativeWindow::~TNativeWindow() {
+    m_videoLayer.reset();
     if (m_texture) SDL_DestroyTexture(m_texture);
     if (m_renderer) SDL_DestroyRenderer(m_renderer);
     if (m_window) SDL_DestroyWindow(m_window);
 }
 
+TSdlVideoLayer& TNativeWindow::VideoLayer() {
+    if (!m_videoLayer) m_videoLayer = std::make_unique<TSdlVideoLayer>(m_renderer);
+    return *m_videoLayer;
+}
+
+void TNativeWindow::RemoveVideoLayer() {
+    m_videoLayer.reset();
+    m_uploaded = false;
+}
+
+std::optional<uint32_t> TNativeWindow::ActiveKey() const {
+    if (m_videoLayer && m_videoLayer->Visible()) return m_videoLayer->ColorKey();
+    return std::nullopt;
+}
+
 void TNativeWindow::Present(const uint32_t* pixels, int32_t stride) {
-    SDL_UpdateTexture(m_texture, nullptr, pixels, stride * 4);
+    m_uploaded = false;
+    Present(pixels, stride, {});
+}
+
+void TNativeWindow::Present(const uint32_t* pixels, int32_t stride,
+                            std::span<const TScreenRect> dirty) {
+    bool changed = false;
+    if (!m_uploaded || m_uploadedKey != ActiveKey()) {
+        m_uploadedKey = ActiveKey();
+        m_uploaded = true;
+        UploadRect(pixels, stride, {0, 0, m_width, m_height});
+        changed = true;
+    } else {
+        for (const TScreenRect& rect : dirty) {
+            const TScreenRect clipped = Clip(rect, m_width, m_height);
+            if (IsEmpty(clipped)) continue;
+            UploadRect(pixels, stride, clipped);
+            changed = true;
+        }
+    }
+    if (m_videoLayer && m_videoLayer->Upload()) changed = true;
+    if (changed) Compose();
+}
+
+// Copies one rectangle into the streaming texture: locking it maps the texture's memory (or
+// SDL's staging copy of it), so the key pass writes straight into it without a buffer of ours.
+void TNativeWindow::UploadRect(const uint32_t* pixels, int32_t stride, const TScreenRect& rect) {
+    const SDL_Rect area{rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top};
+    void* locked = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(m_texture, &area, &locked, &pitch) != 0) return;
+    const uint32_t* in = pixels + size_t(rect.Top) * size_t(stride) + size_t(rect.Left);
+    auto* out = static_cast<uint8_t*>(locked);
+    for (int32_t row = 0; row < area.h; ++row) {
+        auto* outRow = reinterpret_cast<uint32_t*>(out);
+        if (m_uploadedKey)
+            CopyRowKeyed(in, outRow, area.w, *m_uploadedKey);
+        else
+            std::memcpy(outRow, in, size_t(area.w) * 4);
+        in += stride;
+        out += pitch;
+    }
+    SDL_UnlockTexture(m_texture);
+}
+
+void TNativeWindow::Compose() {
+    SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
+    SDL_RenderClear(m_renderer);
+    if (m_uploadedKey && m_videoLayer) m_videoLayer->Draw();
+    SDL_SetTextureBlendMode(m_texture, m_uploadedKey ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
     SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
     SDL_RenderPresent(m_renderer);
+}
+
+std::vector<uint32_t> TNativeWindow::ReadScreen() const {
+    return ReadX11Window(m_window, m_width, m_height);
 }
 
 bool TNativeWindow::PumpEvents(int32_t timeoutMs, const TNativeEvents& events) {
@@ -52,6 +149,9 @@ bool TNativeWindow::PumpEvents(int32_t timeoutMs, const TNativeEvents& events) {
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) m_open = false;
+            if (event.window.event == SDL_WINDOWEVENT_EXPOSED && m_uploaded &&
+                event.window.windowID == SDL_GetWindowID(m_window))
+                Compose();
             break;
         case SDL_MOUSEBUTTONDOWN:
             if (events.OnMouseDown)

@@ -1,9 +1,18 @@
-// A top-level native window on SDL2 that shows a 32-bit BGRA back buffer. GUI thread only.
+// A top-level native window on SDL2 that shows a 32-bit BGRA back buffer, presented whole or by
+// dirty rectangles, with an optional video layer under it (sdl_video_layer.h). GUI thread only,
+// except the video layer's SubmitFrame.
 #pragma once
+
+#include "platform/platform.h"
+#include "platform/sdl_video_layer.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -19,27 +28,57 @@ struct TNativeEvents {
 
 class TNativeWindow {
 public:
-    // Opens the display if needed and creates a window of the given client size. Raises
+    // Opens the display if needed and creates a window of the given client size, drawn by the
+    // SDL render driver RenderDriver (empty: ChooseRenderDriver's pick for this machine). Raises
     // std::runtime_error with the platform's reason when no window can be made.
-    TNativeWindow(const std::string& title, int32_t width, int32_t height);
+    TNativeWindow(const std::string& title, int32_t width, int32_t height,
+                  const std::string& renderDriver = {});
     ~TNativeWindow();
     TNativeWindow(const TNativeWindow&) = delete;
     TNativeWindow& operator=(const TNativeWindow&) = delete;
 
     int32_t Width() const { return m_width; }
     int32_t Height() const { return m_height; }
-    // Copies the back buffer (Width × Height pixels, rows of Stride pixels) to the screen.
+    // The SDL render driver in use ("software", "opengl", ...).
+    const std::string& RenderDriver() const { return m_renderDriver; }
+
+    // Shows the back buffer: Width × Height pixels (0xAARRGGBB) in rows of Stride pixels. The
+    // first form copies all of it; the second only the Dirty rectangles (window pixels, clipped
+    // to the window), and presents only when something changed, a rectangle or a new video
+    // frame. The whole buffer is copied anyway the first time and after the video layer's key
+    // or visibility changed, so Pixels must always hold the complete picture.
     void Present(const uint32_t* pixels, int32_t stride);
+    void Present(const uint32_t* pixels, int32_t stride, std::span<const TScreenRect> dirty);
+
+    // The window's video layer, made on first use.
+    TSdlVideoLayer& VideoLayer();
+    bool HasVideoLayer() const { return m_videoLayer != nullptr; }
+    void RemoveVideoLayer();
+
+    // What the window shows on screen now, read back from the display: Width × Height pixels
+    // 0x00RRGGBB. For tests and screenshots.
+    std::vector<uint32_t> ReadScreen() const;
+
     // Waits up to TimeoutMs for events and dispatches them; returns false once the window was
-    // asked to close.
+    // asked to close. Exposed contents are presented again from what was last uploaded.
     bool PumpEvents(int32_t timeoutMs, const TNativeEvents& events);
 
 private:
+    std::optional<uint32_t> ActiveKey() const;
+    void UploadRect(const uint32_t* pixels, int32_t stride, const TScreenRect& rect);
+    void Compose();
+
     SDL_Window* m_window = nullptr;
     SDL_Renderer* m_renderer = nullptr;
     SDL_Texture* m_texture = nullptr;
+    std::unique_ptr<TSdlVideoLayer> m_videoLayer;
+    std::string m_renderDriver;
     int32_t m_width = 0;
     int32_t m_height = 0;
+    // The key the back-buffer texture was made transparent for; none: uploaded opaque. Unset
+    // m_uploaded forces a whole upload.
+    std::optional<uint32_t> m_uploadedKey;
+    bool m_uploaded = false;
     bool m_open = true;
 };
 

@@ -1,0 +1,28 @@
+// Which SDL render driver a native window draws with. Without a GPU, SDL's OpenGL drivers run
+// in a software rasteriser (llvmpipe, softpipe) and cost several times SDL's own software
+// renderer for the same pictures, so such machines get "software". BRISAT_RENDERER names a
+// driver to use instead (one of SDL_GetRenderDriverInfo's names: software, opengl, opengles2).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brisat {
+
+// True when an OpenGL renderer string names a rasteriser that runs on the CPU.
+bool IsSoftwareRasterizer(std::string_view glRenderer);
+// The driver for Override (when Available has it), else "software" when GlRenderer is a
+// software rasteriser and Available has it, else "" (SDL's own first choice).
+std::string PickRenderDriver(std::string_view override, const std::vector<std::string>& available,
+                             std::string_view glRenderer);
+
+// The render drivers this SDL offers. The video subsystem must be initialised.
+std::vector<std::string> AvailableRenderDrivers();
+// The GL_RENDERER string of a context on a hidden window, "" when OpenGL is unavailable.
+std::string ProbeGlRenderer();
+// PickRenderDriver for this machine with BRISAT_RENDERER; the OpenGL probe runs once per
+// process. An override SDL does not offer is reported on stderr and ignored. GUI thread only.
+std::string ChooseRenderDriver();
+
+} // namespace brisat
