@@ -5,6 +5,7 @@
 #include "platform/native_window.h"
 #include "platform/png_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -44,8 +45,12 @@ int Run(const TOptions& options) {
         if (showcase.Render(elapsed))
             window.Present(showcase.BackBuffer().Bits(), showcase.BackBuffer().Width());
         if (options.quitAfterMs >= 0 && elapsed >= uint32_t(options.quitAfterMs)) break;
-        // About 25 frames a second while something moves; the clock and hue change slowly.
-        if (!window.PumpEvents(20, events)) break;
+        // About 50 frames a second during an entrance; otherwise sleep until the next second,
+        // when the clock and the hue change, or until --quit-after is due.
+        int32_t wait = showcase.Animating() ? 20 : int32_t(1000 - elapsed % 1000);
+        if (options.quitAfterMs >= 0)
+            wait = std::min<int64_t>(wait, std::max<int64_t>(options.quitAfterMs - elapsed, 0));
+        if (!window.PumpEvents(wait, events)) break;
     }
     if (!options.screenshot.empty()) {
         const TKsBitmap& picture = showcase.BackBuffer();

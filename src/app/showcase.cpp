@@ -161,7 +161,8 @@ void TShowcase::PaintClock(uint32_t seconds) {
 
 bool TShowcase::Render(uint32_t elapsedMs) {
     m_lastElapsed = elapsedMs;
-    const int32_t hue = int32_t(elapsedMs / 40 % 255);
+    // The hue steps with the clock, once a second, so an idle window wakes once a second.
+    const int32_t hue = int32_t(elapsedMs / 1000 * 25 % 255);
     const uint32_t second = elapsedMs / 1000;
     const bool entering = !m_entranceDone;
     if (!entering && hue == m_lastHue && second == m_lastSecond) return false;

@@ -20,6 +20,8 @@ public:
     // picture did not change since the last call (nothing to present).
     bool Render(uint32_t elapsedMs);
     const TKsBitmap& BackBuffer() const { return m_backBuffer; }
+    // True while an entrance effect runs (frames are due every few milliseconds).
+    bool Animating() const { return !m_entranceDone; }
 
 private:
     void PaintBackdrop();

@@ -39,6 +39,7 @@ public:
 
     int32_t Width() const { return m_width; }
     int32_t Height() const { return m_height; }
+    SDL_Window* SdlWindow() const { return m_window; }
     // The SDL render driver in use ("software", "opengl", ...).
     const std::string& RenderDriver() const { return m_renderDriver; }
 

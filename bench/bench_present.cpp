@@ -1,0 +1,94 @@
+// Presenting a native window on each SDL render driver offered here: a fully dirty 1024 × 768
+// back buffer, and a 1920 × 1080 I420 frame uploaded to the video layer and presented (into a
+// 1024 × 768 window and into a 1920 × 1080 one, as full screen). Each iteration waits for the X
+// server to finish its drawing, so the figures include its work. Needs a display (e.g. under
+// `Xvfb :9 -screen 0 1920x1080x24` with DISPLAY=:9); without one it reports why and skips.
+#include "platform/native_window.h"
+#include "platform/sdl_renderer_choice.h"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <benchmark/benchmark.h>
+#include <string>
+#include <vector>
+
+using namespace brisat;
+
+namespace {
+
+void WaitForServer(const TNativeWindow& window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window.SdlWindow(), &info) && info.subsystem == SDL_SYSWM_X11)
+        XSync(info.info.x11.display, False);
+}
+
+void PresentFullyDirty(benchmark::State& state, const std::string& driver) {
+    TNativeWindow window("bench", 1024, 768, driver);
+    std::vector<uint32_t> pixels(1024 * 768, 0xFF336699u);
+    const TScreenRect all{0, 0, 1024, 768};
+    for (auto _ : state) {
+        window.Present(pixels.data(), 1024, {&all, 1});
+        WaitForServer(window);
+    }
+    state.SetLabel(window.RenderDriver());
+}
+
+// The video fills the window; the back buffer is all key, as a playing video window's is.
+void PresentI420Frame(benchmark::State& state, const std::string& driver, int32_t w, int32_t h) {
+    TNativeWindow window("bench", w, h, driver);
+    std::vector<uint32_t> pixels(size_t(w) * h, 0xFF000000u | 0xFF00FF);
+    std::vector<uint8_t> planes(1920 * 1080 * 3 / 2, 128);
+    TVideoFrame frame;
+    frame.Format = TVideoPixelFormat::I420;
+    frame.Width = 1920;
+    frame.Height = 1080;
+    frame.Planes[0] = planes.data();
+    frame.Planes[1] = planes.data() + 1920 * 1080;
+    frame.Planes[2] = planes.data() + 1920 * 1080 * 5 / 4;
+    frame.Strides[0] = 1920;
+    frame.Strides[1] = frame.Strides[2] = 960;
+    TSdlVideoLayer& layer = window.VideoLayer();
+    layer.SetColorKey(0xFF00FF);
+    layer.SetDestRect({0, 0, w, h});
+    window.Present(pixels.data(), w);
+    for (auto _ : state) {
+        layer.SubmitFrame(frame);
+        window.Present(pixels.data(), w, {});
+        WaitForServer(window);
+    }
+    state.SetLabel(window.RenderDriver());
+}
+
+bool RegisterAll() {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        const std::string why =
+            std::string("no display (") + SDL_GetError() + "); run under Xvfb with DISPLAY set";
+        benchmark::RegisterBenchmark("Present/skipped", [why](benchmark::State& state) {
+            for (auto _ : state) {
+            }
+            state.SkipWithError(why.c_str());
+        });
+        return false;
+    }
+    for (const std::string& driver : AvailableRenderDrivers()) {
+        benchmark::RegisterBenchmark(("PresentFullyDirty1024x768/" + driver).c_str(),
+                                     PresentFullyDirty, driver)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("I420Frame1080pIn1024x768/" + driver).c_str(),
+                                     PresentI420Frame, driver, 1024, 768)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("I420Frame1080pIn1920x1080/" + driver).c_str(),
+                                     PresentI420Frame, driver, 1920, 1080)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+    return true;
+}
+
+const bool g_registered = RegisterAll();
+
+} // namespace
