@@ -2,32 +2,12 @@
 // panels that fill themselves and draw a caption, each holding a windowless box, as the
 // framework paints a form after a resize or an exposure (frame, erase, paint, children in
 // z-order, one present of the dirty area). Heap allocations per repaint are counted too.
+#include "allocation_counter.h"
 #include "framework/application.h"
 #include "framework/form.h"
 #include "platform/headless_platform.h"
 
-#include <atomic>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-std::atomic<uint64_t> g_allocations{0};
-
-} // namespace
-
-void* operator new(size_t size) {
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -77,9 +57,9 @@ void FormRepaint(benchmark::State& state) {
         uint64_t allocations = 0;
         for (auto _ : state) {
             RedrawWindow(form.Handle(), nullptr, RDW_INVALIDATE | RDW_FRAME);
-            const uint64_t before = g_allocations.load();
+            const uint64_t before = AllocationCount();
             UpdateWindow(form.Handle());
-            allocations += g_allocations.load() - before;
+            allocations += AllocationCount() - before;
         }
         state.counters["allocs/repaint"] =
             benchmark::Counter(double(allocations) / double(state.iterations()));

@@ -1,32 +1,13 @@
 // Caption drawing and measuring as a repaint does it: 100 short captions per iteration on a
 // 640 × 480 surface, with the font and glyph caches warm. Heap allocations are counted too,
 // since a warm repaint should make none.
+#include "allocation_counter.h"
 #include "framework/device_context.h"
 #include "framework/font.h"
 
-#include <atomic>
+#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <new>
 #include <string_view>
-
-namespace {
-
-std::atomic<uint64_t> g_allocations{0};
-
-} // namespace
-
-void* operator new(size_t size) {
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -52,14 +33,14 @@ void DrawCaptions(benchmark::State& state, TFontStyles style, bool opaque) {
         }
     };
     paint(); // warm the caches
-    const uint64_t before = g_allocations;
+    const uint64_t before = AllocationCount();
     for (auto _ : state) {
         paint();
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * CaptionsPerIteration);
     state.counters["allocs/iter"] =
-        double(g_allocations - before) / double(std::max<int64_t>(1, state.iterations()));
+        double(AllocationCount() - before) / double(std::max<int64_t>(1, state.iterations()));
 }
 
 void BM_DrawCaptions(benchmark::State& state) {
@@ -76,7 +57,7 @@ void BM_MeasureCaptions(benchmark::State& state) {
     int64_t total = 0;
     for (std::string_view caption : Captions)
         total += dc.GetTextExtent(caption).cx;
-    const uint64_t before = g_allocations;
+    const uint64_t before = AllocationCount();
     for (auto _ : state) {
         for (int i = 0; i < CaptionsPerIteration; ++i)
             total += dc.GetTextExtent(Captions[size_t(i) % std::size(Captions)]).cx;
@@ -84,7 +65,7 @@ void BM_MeasureCaptions(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * CaptionsPerIteration);
     state.counters["allocs/iter"] =
-        double(g_allocations - before) / double(std::max<int64_t>(1, state.iterations()));
+        double(AllocationCount() - before) / double(std::max<int64_t>(1, state.iterations()));
 }
 
 BENCHMARK(BM_DrawCaptions);

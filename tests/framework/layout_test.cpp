@@ -4,19 +4,13 @@
 #include "framework/timer.h"
 #include "headless_fixture.h"
 #include "test_controls.h"
+#include "text_lines.h"
 
 #include <string>
 
 using namespace brisat;
 
 namespace {
-
-std::string Lines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
 
 const std::string ExampleLayout = Lines({
     "object frmExample: TForm",

@@ -4,6 +4,7 @@
 #include "framework/font.h"
 #include "framework/object_text_reader.h"
 #include "framework/object_text_writer.h"
+#include "text_lines.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -12,13 +13,6 @@
 using namespace brisat;
 
 namespace {
-
-std::string Lines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
 
 std::string Repeat(const std::string& piece, int count) {
     std::string text;

@@ -58,7 +58,7 @@ void InstanceInit(GTypeInstance* instance, gpointer) {
 // GObject properties, for tools and graph dumps; the same state as MixerPinConfig.
 enum MixerProperty : guint { PROP_COLOR_KEY = 1, PROP_ASPECT_RATIO_MODE };
 
-void SetProperty(GObject* object, guint id, const GValue* value, GParamSpec* spec) {
+void SetProperty(GObject* object, guint id, const GValue* value, GParamSpec* param) {
     MixerState& state = AsMixer(object)->State;
     std::lock_guard lock(state.Lock);
     if (id == PROP_COLOR_KEY)
@@ -66,10 +66,10 @@ void SetProperty(GObject* object, guint id, const GValue* value, GParamSpec* spe
     else if (id == PROP_ASPECT_RATIO_MODE)
         state.AspectMode = static_cast<AM_ASPECT_RATIO_MODE>(g_value_get_int(value));
     else
-        G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, spec);
+        G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, param);
 }
 
-void GetProperty(GObject* object, guint id, GValue* value, GParamSpec* spec) {
+void GetProperty(GObject* object, guint id, GValue* value, GParamSpec* param) {
     MixerState& state = AsMixer(object)->State;
     std::lock_guard lock(state.Lock);
     if (id == PROP_COLOR_KEY)
@@ -77,7 +77,7 @@ void GetProperty(GObject* object, guint id, GValue* value, GParamSpec* spec) {
     else if (id == PROP_ASPECT_RATIO_MODE)
         g_value_set_int(value, state.AspectMode);
     else
-        G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, spec);
+        G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, param);
 }
 
 void ClassInit(gpointer klass, gpointer) {
