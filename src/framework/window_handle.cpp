@@ -273,6 +273,11 @@ HWND GetTopLevelWindow(HWND hwnd) {
     return r ? r->Handle : 0;
 }
 
+IPlatformWindow* GetNativeWindow(HWND hwnd) {
+    const TWindowRecord* top = FindWindowRecord(GetTopLevelWindow(hwnd));
+    return top ? top->Native.get() : nullptr;
+}
+
 std::vector<HWND> GetChildWindows(HWND hwnd) {
     const TWindowRecord* r = FindWindowRecord(hwnd);
     if (!r) return {};

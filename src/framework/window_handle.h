@@ -17,6 +17,7 @@
 
 namespace brisat {
 
+class IPlatformWindow;
 class TDeviceContext;
 
 // Paint-time device contexts travel in WParam of WM_NCPAINT, WM_ERASEBKGND and WM_PAINT.
@@ -102,6 +103,9 @@ void SetWindowText(HWND hwnd, const std::string& text);
 HWND GetParent(HWND hwnd);
 // The top-level window that holds Hwnd (itself when top-level).
 HWND GetTopLevelWindow(HWND hwnd);
+// The native window of Hwnd's top-level window (nullptr for message-only windows and unknown
+// handles): where a child control finds its top-level window's video layer.
+IPlatformWindow* GetNativeWindow(HWND hwnd);
 // Child windows, topmost first.
 std::vector<HWND> GetChildWindows(HWND hwnd);
 // Top-level windows, topmost first (message-only windows are not listed).

@@ -17,6 +17,38 @@ private:
     uint32_t m_id;
 };
 
+bool THeadlessVideoLayer::SubmitFrame(const TVideoFrame& frame) {
+    if (!IsValidFrame(frame)) return false;
+    TFrameCopy copy{frame.Format, frame.Width, frame.Height, {}};
+    copy.Bytes.reserve(PackedFrameBytes(frame.Format, frame.Width, frame.Height));
+    for (int plane = 0; plane < PlaneCount(frame.Format); ++plane) {
+        const int32_t rowBytes = PlaneRowBytes(frame.Format, frame.Width, plane);
+        for (int32_t row = 0; row < PlaneRows(frame.Format, frame.Height, plane); ++row) {
+            const uint8_t* src = frame.Planes[plane] + ptrdiff_t(row) * frame.Strides[plane];
+            copy.Bytes.insert(copy.Bytes.end(), src, src + rowBytes);
+        }
+    }
+    std::lock_guard lock(m_mutex);
+    m_last = std::move(copy);
+    ++m_frames;
+    return true;
+}
+
+int32_t THeadlessVideoLayer::FrameCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_frames;
+}
+
+THeadlessVideoLayer::TFrameCopy THeadlessVideoLayer::LastFrame() const {
+    std::lock_guard lock(m_mutex);
+    return m_last;
+}
+
+IVideoLayer& THeadlessWindow::VideoLayer() {
+    if (!m_videoLayer) m_videoLayer = std::make_unique<THeadlessVideoLayer>();
+    return *m_videoLayer;
+}
+
 void THeadlessWindow::Show(bool visible, bool activate) {
     m_visible = visible;
     m_activated = visible && activate;

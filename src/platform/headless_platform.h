@@ -6,13 +6,50 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/video_layer.h"
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
+#include <vector>
 
 namespace brisat {
+
+// Keeps the last submitted frame, packed, for tests to read.
+class THeadlessVideoLayer : public IVideoLayer {
+public:
+    bool SubmitFrame(const TVideoFrame& frame) override;
+    uint32_t ColorKey() const override { return m_colorKey; }
+    void SetColorKey(uint32_t rgb) override { m_colorKey = rgb & 0xFFFFFFu; }
+    const TScreenRect& DestRect() const override { return m_dest; }
+    void SetDestRect(const TScreenRect& rect) override { m_dest = rect; }
+    const TScreenRect& SourceRect() const override { return m_source; }
+    void SetSourceRect(const TScreenRect& rect) override { m_source = rect; }
+    bool Visible() const override { return m_visible; }
+    void SetVisible(bool visible) override { m_visible = visible; }
+
+    // Thread-safe views of what was submitted.
+    int32_t FrameCount() const;
+    // The last frame with its planes packed (PackedFrameBytes); Width 0 before the first.
+    struct TFrameCopy {
+        TVideoPixelFormat Format = TVideoPixelFormat::I420;
+        int32_t Width = 0;
+        int32_t Height = 0;
+        std::vector<uint8_t> Bytes;
+    };
+    TFrameCopy LastFrame() const;
+
+private:
+    mutable std::mutex m_mutex;
+    TFrameCopy m_last;
+    int32_t m_frames = 0;
+    uint32_t m_colorKey = 0xFF00FFu;
+    TScreenRect m_dest;
+    TScreenRect m_source;
+    bool m_visible = true;
+};
 
 class THeadlessWindow : public IPlatformWindow {
 public:
@@ -23,7 +60,10 @@ public:
     void SetShape(const std::vector<TScreenRect>& rects) override { m_shape = rects; }
     void Present(const uint32_t* pixels, int32_t width, int32_t height, int32_t stride,
                  const std::vector<TScreenRect>& dirty) override;
+    IVideoLayer& VideoLayer() override;
 
+    // The video layer when one was asked for, else nullptr.
+    THeadlessVideoLayer* VideoLayerIfAny() const { return m_videoLayer.get(); }
     const TScreenRect& Bounds() const { return m_bounds; }
     bool Visible() const { return m_visible; }
     bool Activated() const { return m_activated; }
@@ -48,6 +88,7 @@ private:
     int32_t m_height = 0;
     int32_t m_presents = 0;
     std::vector<TScreenRect> m_lastDirty;
+    std::unique_ptr<THeadlessVideoLayer> m_videoLayer;
 };
 
 class THeadlessPlatform : public IPlatform {

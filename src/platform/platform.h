@@ -15,6 +15,8 @@
 
 namespace brisat {
 
+class IVideoLayer;
+
 struct TScreenRect {
     int32_t Left = 0;
     int32_t Top = 0;
@@ -87,6 +89,9 @@ public:
     // of Stride pixels (0xAARRGGBB) to the screen.
     virtual void Present(const uint32_t* pixels, int32_t width, int32_t height, int32_t stride,
                          const std::vector<TScreenRect>& dirty) = 0;
+    // The window's video layer (video_layer.h), made on first use and kept until the window
+    // goes; frames submitted to it appear without the framework presenting again.
+    virtual IVideoLayer& VideoLayer() = 0;
 };
 
 class IPlatform {

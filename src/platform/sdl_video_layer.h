@@ -10,6 +10,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/video_layer.h"
 #include "platform/video_frame_mailbox.h"
 
 #include <cstdint>
@@ -21,31 +22,31 @@ struct SDL_Texture;
 
 namespace brisat {
 
-class TSdlVideoLayer {
+class TSdlVideoLayer : public IVideoLayer {
 public:
     explicit TSdlVideoLayer(SDL_Renderer* renderer);
-    ~TSdlVideoLayer();
+    ~TSdlVideoLayer() override;
     TSdlVideoLayer(const TSdlVideoLayer&) = delete;
     TSdlVideoLayer& operator=(const TSdlVideoLayer&) = delete;
 
     // Thread-safe. Copies Frame for the next present; false for a frame IsValidFrame refuses.
-    bool SubmitFrame(const TVideoFrame& frame);
+    bool SubmitFrame(const TVideoFrame& frame) override;
     // Called after each accepted SubmitFrame, on its thread (to wake the GUI thread, say). Set it
     // before frames flow.
     std::function<void()> OnFrameSubmitted;
 
     // The colour (0x00RRGGBB) through which the video shows.
-    uint32_t ColorKey() const { return m_colorKey; }
-    void SetColorKey(uint32_t rgb) { m_colorKey = rgb & 0xFFFFFFu; }
+    uint32_t ColorKey() const override { return m_colorKey; }
+    void SetColorKey(uint32_t rgb) override { m_colorKey = rgb & 0xFFFFFFu; }
     // Where the picture goes, in window pixels; an empty rectangle shows none of it.
-    const TScreenRect& DestRect() const { return m_dest; }
-    void SetDestRect(const TScreenRect& rect) { m_dest = rect; }
+    const TScreenRect& DestRect() const override { return m_dest; }
+    void SetDestRect(const TScreenRect& rect) override { m_dest = rect; }
     // The part of the frame shown, in frame pixels, clipped to the frame; empty: the whole frame.
-    const TScreenRect& SourceRect() const { return m_source; }
-    void SetSourceRect(const TScreenRect& rect) { m_source = rect; }
+    const TScreenRect& SourceRect() const override { return m_source; }
+    void SetSourceRect(const TScreenRect& rect) override { m_source = rect; }
     // A hidden layer leaves the back buffer opaque: key-coloured pixels show as drawn.
-    bool Visible() const { return m_visible; }
-    void SetVisible(bool visible) { m_visible = visible; }
+    bool Visible() const override { return m_visible; }
+    void SetVisible(bool visible) override { m_visible = visible; }
 
     // The size of the frame last uploaded (0 × 0 before the first).
     int32_t FrameWidth() const { return m_textureWidth; }

@@ -1,0 +1,36 @@
+// The video layer of a top-level window as the framework sees it: frames handed over from any
+// thread, shown under the window's back buffer wherever that holds the colour key, at a
+// destination rectangle of the window and from a source rectangle of the frame (digital zoom).
+// The desktop backend draws it with SDL (sdl_video_layer.h); the headless one keeps the last
+// frame for tests.
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/video_frame.h"
+
+#include <cstdint>
+
+namespace brisat {
+
+class IVideoLayer {
+public:
+    virtual ~IVideoLayer() = default;
+
+    // Thread-safe. Copies Frame for the next present; false for a frame IsValidFrame refuses.
+    virtual bool SubmitFrame(const TVideoFrame& frame) = 0;
+
+    // The colour (0x00RRGGBB) through which the video shows.
+    virtual uint32_t ColorKey() const = 0;
+    virtual void SetColorKey(uint32_t rgb) = 0;
+    // Where the picture goes, in window pixels; an empty rectangle shows none of it.
+    virtual const TScreenRect& DestRect() const = 0;
+    virtual void SetDestRect(const TScreenRect& rect) = 0;
+    // The part of the frame shown, in frame pixels; empty: the whole frame.
+    virtual const TScreenRect& SourceRect() const = 0;
+    virtual void SetSourceRect(const TScreenRect& rect) = 0;
+    // A hidden layer leaves the back buffer opaque: key-coloured pixels show as drawn.
+    virtual bool Visible() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+};
+
+} // namespace brisat
