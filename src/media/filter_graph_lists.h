@@ -1,0 +1,46 @@
+// TFilterList and TPinList: snapshots of a graph's filters and of a filter's pins, for walking a
+// graph while changing it. GUI thread only.
+#pragma once
+
+#include "media/platform/filter_graph.h"
+#include "media/platform/pins.h"
+
+#include <vector>
+
+namespace brisat {
+
+class TFilterList {
+public:
+    // The graph's filters in the order they were added.
+    explicit TFilterList(const FilterGraph& graph) : m_items(graph.EnumFilters()) {}
+
+    int Count() const { return int(m_items.size()); }
+    const Filter& Items(int index) const { return m_items.at(std::size_t(index)); }
+    // Removes every entry that is `filter`.
+    void Remove(const Filter& filter);
+
+    std::vector<Filter>::const_iterator begin() const { return m_items.begin(); }
+    std::vector<Filter>::const_iterator end() const { return m_items.end(); }
+
+private:
+    std::vector<Filter> m_items;
+};
+
+class TPinList {
+public:
+    explicit TPinList(Filter filter) : m_filter(std::move(filter)) { Update(); }
+
+    // Reads the filter's pins again.
+    void Update() { m_items = m_filter ? m_filter.EnumPins() : std::vector<Pin>{}; }
+    int Count() const { return int(m_items.size()); }
+    const Pin& Items(int index) const { return m_items.at(std::size_t(index)); }
+
+    std::vector<Pin>::const_iterator begin() const { return m_items.begin(); }
+    std::vector<Pin>::const_iterator end() const { return m_items.end(); }
+
+private:
+    Filter m_filter;
+    std::vector<Pin> m_items;
+};
+
+} // namespace brisat
