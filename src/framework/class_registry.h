@@ -175,6 +175,44 @@ public:
         return *this;
     }
 
+    // An event: the layout names a handler of the root component's method table, which must
+    // have the type Fn; Set is a callable on T& taking an Fn.
+    template <class Fn, class S> TClassDeclaration& Event(std::string name, S set) {
+        TPropInfo& p = Add(name, TPropertyKind::pkMethod, [](const T&) { return false; });
+        p.Resolve = [set, name](TPersistent& o, TComponent& root, const std::string& method) {
+            bool found = false;
+            const TMethodTable* table = root.FindMethods();
+            const Fn* handler = table ? table->template Find<Fn>(method, &found) : nullptr;
+            if (!handler)
+                throw EConvertError(found ? "method '" + method + "' does not fit event " + name
+                                          : "method '" + method + "' not found");
+            std::invoke(set, Cast(o), *handler);
+        };
+        return *this;
+    }
+
+    // A component of the same layout (at any depth under the root), by name. Get is a callable on
+    // const T& returning Target*, Set one on T& taking Target*.
+    template <class Target, class G, class S>
+    TClassDeclaration& Reference(std::string name, G get, S set, TStored stored = {}) {
+        if (!stored) stored = [get](const T& o) { return std::invoke(get, o) != nullptr; };
+        TPropInfo& p = Add(std::move(name), TPropertyKind::pkReference, stored);
+        p.Get = [get](const TPersistent& o) {
+            const Target* target = std::invoke(get, Cast(o));
+            return TTextValue::MakeIdent(target ? target->Name() : std::string());
+        };
+        p.Resolve = [set](TPersistent& o, TComponent& root, const std::string& component) {
+            TComponent* found = root.FindComponentInTree(component);
+            if (!found) throw EConvertError("component '" + component + "' not found");
+            Target* target = dynamic_cast<Target*>(found);
+            if (!target)
+                throw EConvertError("component '" + component + "' is a " + found->ClassName() +
+                                    ", which does not fit here");
+            std::invoke(set, Cast(o), target);
+        };
+        return *this;
+    }
+
     // Marks the property declared last as written after all declared properties of the class
     // and of its descendants, as a block of children is.
     TClassDeclaration& WrittenLast() {

@@ -65,6 +65,19 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
     return nullptr;
 }
 
+TMethodTable& TComponent::Methods() {
+    if (!m_methods) m_methods = std::make_unique<TMethodTable>();
+    return *m_methods;
+}
+
+TComponent* TComponent::FindComponentInTree(std::string_view name) {
+    if (name.empty()) return nullptr;
+    if (SameText(m_name, name)) return this;
+    for (const auto& c : m_components)
+        if (TComponent* found = c->FindComponentInTree(name)) return found;
+    return nullptr;
+}
+
 TComponent& TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
     if (!component) throw EComponentError("Cannot insert a nil component");
     if (component->m_owner)

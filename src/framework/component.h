@@ -9,6 +9,7 @@
 // own destructor. GUI thread only.
 #pragma once
 
+#include "framework/method_table.h"
 #include "framework/persistent.h"
 
 #include <cstdint>
@@ -85,6 +86,13 @@ public:
     void FreeNotification(TComponent& other);
     void RemoveFreeNotification(TComponent& other);
 
+    // The handlers layouts read into this component may bind by name (event properties).
+    TMethodTable& Methods();
+    const TMethodTable* FindMethods() const { return m_methods.get(); }
+    // This component or one it owns, at any depth, named Name (ignoring case); nullptr for
+    // none. Layouts nest components, so a form finds its controls this way.
+    TComponent* FindComponentInTree(std::string_view name);
+
     // The components written as nested object blocks after this one's properties: by default
     // the owned components in order.
     virtual void GetChildren(const std::function<void(TComponent&)>& proc) const;
@@ -113,6 +121,7 @@ private:
     std::string m_name;
     int32_t m_tag = 0;
     TComponentState m_state;
+    std::unique_ptr<TMethodTable> m_methods;
 };
 
 // Creates a T owned by Owner; T's constructor takes the owner first and passes it to its base.

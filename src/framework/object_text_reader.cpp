@@ -2,6 +2,7 @@
 
 #include "framework/class_registry.h"
 #include "framework/exceptions.h"
+#include "framework/identifiers.h"
 
 #include <algorithm>
 
@@ -50,6 +51,7 @@ void TObjectTextReader::Unexpected(const char* expected) const {
 std::unique_ptr<TComponent> TObjectTextReader::ReadComponent() {
     std::unique_ptr<TComponent> root = ReadChild();
     ExpectEndOfText();
+    ResolveFixups();
     FinishLoading();
     return root;
 }
@@ -68,6 +70,7 @@ void TObjectTextReader::ReadInto(TComponent& root) {
         NameComponent(root, ReadHeader());
         ReadBody(root);
         ExpectEndOfText();
+        ResolveFixups();
     } catch (...) {
         for (int i = root.ComponentCount(); i-- > 0;) {
             TComponent& c = root.Components(i);
@@ -78,6 +81,18 @@ void TObjectTextReader::ReadInto(TComponent& root) {
         throw;
     }
     FinishLoading();
+}
+
+void TObjectTextReader::ResolveFixups() {
+    TComponent& root = *m_read.front();
+    for (const TFixup& f : m_fixups) {
+        try {
+            f.Property->Resolve(*f.Object, root, f.Value);
+        } catch (const Exception& e) {
+            Fail(f.Line, "invalid value for property " + f.Describe + ": " + e.what());
+        }
+    }
+    m_fixups.clear();
 }
 
 void TObjectTextReader::FinishLoading() {
@@ -182,6 +197,16 @@ void TObjectTextReader::ReadProperty(TComponent& component) {
 
     const int valueLine = m_lexer.Current().Line;
     const TTextValue value = ReadValue();
+    if (property->Resolve) {
+        if (value.Kind != TTextValue::TKind::vaIdent)
+            Fail(valueLine, "invalid value for property " + name.Describe() + " of " + className +
+                                ": expected a name, found " + value.Describe());
+        // "nil" leaves the property unset, as an empty reference is written.
+        if (!SameText(value.Text, "nil"))
+            m_fixups.push_back({object, property, name.Describe() + " of " + className,
+                                value.Text, valueLine});
+        return;
+    }
     try {
         property->Set(*object, value);
     } catch (const Exception& e) {

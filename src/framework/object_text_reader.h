@@ -55,7 +55,18 @@ private:
     TTextValue ReadValue();
     TTextValue ReadSet();
     void ExpectEndOfText() const;
+    void ResolveFixups();
     void FinishLoading();
+
+    // An event or component reference, bound once the whole text is read.
+    struct TFixup {
+        TPersistent* Object = nullptr;
+        const TPropInfo* Property = nullptr;
+        std::string Describe; // the property's name as written, for messages
+        std::string Value;
+        int Line = 0;
+    };
+    std::vector<TFixup> m_fixups;
 
     TObjectTextLexer m_lexer;
     // Every component read, in order, for Loaded.

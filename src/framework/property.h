@@ -55,7 +55,11 @@ enum class TPropertyKind {
     pkBytes,       // a hexadecimal byte block
     pkObject,      // a nested persistent object streamed as prefixed sub-properties
     pkCustom,      // any value, converted by the class itself
+    pkMethod,      // an event: the name of a handler of the root component (never written)
+    pkReference,   // another component of the same layout, by name
 };
+
+class TComponent;
 
 struct TPropInfo {
     std::string Name;
@@ -70,6 +74,9 @@ struct TPropInfo {
     std::function<void(TPersistent&, const TTextValue&)> Set;
     // pkObject: the nested object. The writer only reads through it.
     std::function<TPersistent&(TPersistent&)> Object;
+    // pkMethod, pkReference: binds the value (an identifier) once the whole layout is read,
+    // looking it up from Root; raises EConvertError when it names nothing suitable.
+    std::function<void(TPersistent&, TComponent& root, const std::string& name)> Resolve;
 };
 
 // Conversions between the ordinal kinds (integer, boolean, enumeration, colour, charset, set as

@@ -57,6 +57,8 @@ public:
     TFrameLink Frame;
     int32_t Shortcut = 0;
     bool SawLoading = false;
+    std::function<void(TComponent&)> OnClick;
+    TGadget* Buddy = nullptr;
 
     static inline int Live = 0;
     static inline std::vector<std::string> LoadLog;
@@ -132,6 +134,8 @@ void RegisterTestClasses() {
                                  ? 0
                                  : int32_t(ValueToOrdinal(TPropertyKind::pkInteger, nullptr, v));
             })
+        .Event<std::function<void(TComponent&)>>("OnClick", Setter(&TGadget::OnClick))
+        .Reference<TGadget>("Buddy", &TGadget::Buddy, Setter(&TGadget::Buddy))
         .Register();
     TClassDeclaration<TSkinNode>("TSkinNode", "TComponent")
         .Integer("Left", &TSkinNode::Left, Setter(&TSkinNode::Left))
@@ -507,4 +511,77 @@ TEST_F(ObjectText, RegistryLooksUpExactNamesAndRefusesConflicts) {
         std::string ClassName() const override { return "TUnregistered"; }
     } unregistered(nullptr);
     EXPECT_THROW(ComponentToText(unregistered), EInvalidOperation);
+}
+
+namespace {
+
+const std::string kLinkedText = Lines({
+    "object Panel1: TGadget",
+    "  OnClick = PanelClick",
+    "  Buddy = Button2",
+    "  object Button1: TGadget",
+    "    Buddy = PANEL1",
+    "    object Button2: TGadget",
+    "      Buddy = nil",
+    "    end",
+    "  end",
+    "end",
+});
+
+} // namespace
+
+TEST_F(ObjectText, EventsBindToTheRootsHandlersAndReferencesToComponentsAtAnyDepth) {
+    TGadget root(nullptr);
+    int clicks = 0;
+    root.Methods().Add<std::function<void(TComponent&)>>("panelclick",
+                                                         [&](TComponent&) { ++clicks; });
+    ReadComponentText(kLinkedText, root);
+
+    ASSERT_TRUE(root.OnClick);
+    root.OnClick(root);
+    EXPECT_EQ(clicks, 1);
+    auto* button1 = dynamic_cast<TGadget*>(root.FindComponentInTree("Button1"));
+    auto* button2 = dynamic_cast<TGadget*>(root.FindComponentInTree("button2"));
+    ASSERT_TRUE(button1 && button2);
+    EXPECT_EQ(root.Buddy, button2); // named before it was read
+    EXPECT_EQ(button1->Buddy, &root);
+    EXPECT_EQ(button2->Buddy, nullptr);
+    // References are written by name; events are not written.
+    const std::string written = ComponentToText(root);
+    EXPECT_NE(written.find("  Buddy = Button2\r\n"), std::string::npos) << written;
+    EXPECT_EQ(written.find("OnClick"), std::string::npos);
+}
+
+TEST_F(ObjectText, UnboundEventsAndReferencesFailTheReadAndLeaveNothingBehind) {
+    struct TCase {
+        std::string Line;
+        std::string Message;
+    };
+    const TCase cases[] = {
+        {"  OnClick = Missing", "Line 2: invalid value for property 'OnClick' of TGadget: "
+                                "method 'Missing' not found"},
+        {"  OnClick = OtherShape", "Line 2: invalid value for property 'OnClick' of TGadget: "
+                                   "method 'OtherShape' does not fit event OnClick"},
+        {"  OnClick = 'PanelClick'", "Line 2: invalid value for property 'OnClick' of TGadget: "
+                                     "expected a name, found string 'PanelClick'"},
+        {"  Buddy = Nobody", "Line 2: invalid value for property 'Buddy' of TGadget: "
+                             "component 'Nobody' not found"},
+        {"  Buddy = Node1", "Line 2: invalid value for property 'Buddy' of TGadget: component "
+                            "'Node1' is a TSkinNode, which does not fit here"},
+    };
+    for (const TCase& c : cases) {
+        TGadget root(nullptr);
+        root.Methods().Add<std::function<void(TComponent&)>>("PanelClick", [](TComponent&) {});
+        root.Methods().Add<std::function<void()>>("OtherShape", [] {});
+        const std::string text = Lines({"object Panel1: TGadget", c.Line,
+                                        "  object Node1: TSkinNode", "  end", "end"});
+        try {
+            ReadComponentText(text, root);
+            ADD_FAILURE() << c.Line;
+        } catch (const EReadError& e) {
+            EXPECT_EQ(std::string(e.what()), c.Message);
+        }
+        EXPECT_EQ(root.ComponentCount(), 0) << c.Line;
+        EXPECT_FALSE(root.OnClick) << c.Line;
+    }
 }
