@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libx11-dev libxext-dev
+  libsdl2-dev libx11-dev libxext-dev libxss-dev libglib2.0-dev
+  dbus-daemon gsettings-desktop-schemas
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   zlib1g-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev

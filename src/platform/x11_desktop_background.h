@@ -1,0 +1,38 @@
+// The desktop behind every window, made plain for video played on the desktop and then put back.
+//
+// Making it saves the root window's background (the pixmap named by the _XROOTPMAP_ID and
+// ESETROOT_PMAP_ID properties that wallpaper setters leave behind) and the desktop environment's
+// wallpaper setting (desktop_wallpaper_setting.h), then paints the root of the default screen and
+// the setting in one colour, the video's colour key. Restore, or destroying the object (also when
+// an exception unwinds past it), puts back what was saved. X does not let a client read a
+// window's background, so a root whose background was never recorded in those properties gets
+// the server's default background back. GUI thread only.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace brisat {
+
+class TX11DesktopBackground {
+public:
+    // Color is 0x00RRGGBB. Raises std::runtime_error when the X display cannot be opened;
+    // nothing is changed then.
+    explicit TX11DesktopBackground(uint32_t color);
+    ~TX11DesktopBackground();
+    TX11DesktopBackground(const TX11DesktopBackground&) = delete;
+    TX11DesktopBackground& operator=(const TX11DesktopBackground&) = delete;
+
+    // The wallpaper the desktop environment showed before ("" when none or not known).
+    const std::string& SavedWallpaper() const { return m_savedWallpaper; }
+    // Puts the saved background back; later calls do nothing.
+    void Restore();
+
+private:
+    struct TRoot;
+    std::unique_ptr<TRoot> m_root;
+    std::string m_savedWallpaper;
+};
+
+} // namespace brisat

@@ -1,0 +1,217 @@
+// The desktop services of desktop and full-screen playback on a private X server: the desktop
+// background made plain and put back, the desktop environment's wallpaper setting (GSettings in
+// memory), the window hints of desktop and full-screen windows, and screen-saver inhibition.
+#include "platform/desktop_wallpaper_setting.h"
+#include "platform/x11_desktop_background.h"
+#include "xvfb_display.h"
+
+#include <gtest/gtest.h>
+// Xlib's macros (None, Bool) clash with names in GoogleTest's headers, so it comes after them.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <cstdlib>
+#include <gio/gio.h>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace brisat;
+
+namespace {
+
+constexpr uint32_t Key = 0x00FF00;
+constexpr int Probe = 8; // side of the root area read back
+
+// GSettings in memory, so no test writes the user's own settings; the backend is chosen when the
+// first GSettings object is made.
+void UseMemorySettings() {
+    setenv("GSETTINGS_BACKEND", "memory", 1);
+}
+
+class TX11Test : public testing::Test {
+protected:
+    void SetUp() override {
+        if (const std::string failure = test::EnsureTestDisplay(); !failure.empty())
+            GTEST_SKIP() << "No display: " << failure;
+        UseMemorySettings();
+        Connection = XOpenDisplay(nullptr);
+        ASSERT_NE(Connection, nullptr);
+        Root = DefaultRootWindow(Connection);
+    }
+    void TearDown() override {
+        if (!Connection) return;
+        XSetWindowBackgroundPixmap(Connection, Root, None);
+        for (const char* name : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID"})
+            XDeleteProperty(Connection, Root, Intern(name));
+        XClearWindow(Connection, Root);
+        XCloseDisplay(Connection);
+    }
+
+    Atom Intern(const char* name) { return XInternAtom(Connection, name, False); }
+
+    // The root's top-left pixels as 0x00RRGGBB.
+    std::vector<uint32_t> RootPixels() {
+        XSync(Connection, False);
+        XImage* image = XGetImage(Connection, Root, 0, 0, Probe, Probe, AllPlanes, ZPixmap);
+        std::vector<uint32_t> pixels;
+        for (int y = 0; y < Probe; ++y)
+            for (int x = 0; x < Probe; ++x)
+                pixels.push_back(uint32_t(XGetPixel(image, x, y)) & 0xFFFFFF);
+        XDestroyImage(image);
+        return pixels;
+    }
+
+    // A 2 × 2 checker pixmap made the way wallpaper setters make one: the root's background,
+    // named by both properties.
+    Pixmap SetWallpaperPixmap(unsigned long light, unsigned long dark) {
+        const int depth = DefaultDepth(Connection, DefaultScreen(Connection));
+        const Pixmap pixmap = XCreatePixmap(Connection, Root, 2, 2, unsigned(depth));
+        GC gc = XCreateGC(Connection, pixmap, 0, nullptr);
+        XSetForeground(Connection, gc, light);
+        XFillRectangle(Connection, pixmap, gc, 0, 0, 2, 2);
+        XSetForeground(Connection, gc, dark);
+        XDrawPoint(Connection, pixmap, gc, 0, 0);
+        XDrawPoint(Connection, pixmap, gc, 1, 1);
+        XFreeGC(Connection, gc);
+        for (const char* name : {"_XROOTPMAP_ID", "ESETROOT_PMAP_ID"})
+            XChangeProperty(Connection, Root, Intern(name), XA_PIXMAP, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(&pixmap), 1);
+        XSetWindowBackgroundPixmap(Connection, Root, pixmap);
+        XClearWindow(Connection, Root);
+        return pixmap;
+    }
+
+    // The pixmap id a property names, 0 when absent.
+    Pixmap PropertyPixmap(const char* name) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(Connection, Root, Intern(name), 0, 1, False, XA_PIXMAP, &type, &format,
+                           &count, &after, &data);
+        const Pixmap pixmap = count ? *reinterpret_cast<Pixmap*>(data) : 0;
+        if (data) XFree(data);
+        return pixmap;
+    }
+
+    Display* Connection = nullptr;
+    Window Root = 0;
+};
+
+using TDesktopBackgroundTest = TX11Test;
+
+TEST_F(TDesktopBackgroundTest, PaintsTheKeyAndPutsTheWallpaperPixmapBack) {
+    const Pixmap wallpaper = SetWallpaperPixmap(0xC0C0C0, 0x202020);
+    const std::vector<uint32_t> before = RootPixels();
+    ASSERT_NE(before[0], before[1]);
+    {
+        TX11DesktopBackground plain(Key);
+        EXPECT_EQ(RootPixels(), std::vector<uint32_t>(Probe * Probe, Key));
+        plain.Restore();
+        EXPECT_EQ(RootPixels(), before);
+        plain.Restore(); // a second call changes nothing
+    }
+    EXPECT_EQ(RootPixels(), before);
+    EXPECT_EQ(PropertyPixmap("_XROOTPMAP_ID"), wallpaper);
+    EXPECT_EQ(PropertyPixmap("ESETROOT_PMAP_ID"), wallpaper);
+}
+
+TEST_F(TDesktopBackgroundTest, AnExceptionUnwindingPastItRestoresTheDesktop) {
+    SetWallpaperPixmap(0xFFFFFF, 0x000000);
+    const std::vector<uint32_t> before = RootPixels();
+    try {
+        TX11DesktopBackground plain(Key);
+        throw std::runtime_error("playback failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(RootPixels(), before);
+}
+
+TEST_F(TDesktopBackgroundTest, ARootWithoutWallpaperGetsTheServerDefaultBack) {
+    const std::vector<uint32_t> before = RootPixels();
+    {
+        TX11DesktopBackground plain(Key);
+        EXPECT_EQ(RootPixels()[0], Key);
+    }
+    EXPECT_EQ(RootPixels(), before);
+    EXPECT_EQ(PropertyPixmap("_XROOTPMAP_ID"), 0u);
+}
+
+// A desktop that draws a new wallpaper meanwhile frees the old pixmap: the new one stays.
+TEST_F(TDesktopBackgroundTest, AWallpaperReplacedDuringPlaybackIsKept) {
+    const Pixmap old = SetWallpaperPixmap(0xFFFFFF, 0x000000);
+    TX11DesktopBackground plain(Key);
+    const Pixmap replaced = SetWallpaperPixmap(0x0000FF, 0xFF0000);
+    XFreePixmap(Connection, old);
+    const std::vector<uint32_t> current = RootPixels();
+    plain.Restore();
+    EXPECT_EQ(PropertyPixmap("_XROOTPMAP_ID"), replaced);
+    EXPECT_EQ(RootPixels(), current);
+}
+
+// The GNOME schema, which the test machine installs with the desktop schemas.
+class TWallpaperSettingTest : public testing::Test {
+protected:
+    static constexpr const char* Schema = "org.gnome.desktop.background";
+    void SetUp() override {
+        UseMemorySettings();
+        setenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME", 1);
+        GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+        GSettingsSchema* schema =
+            source ? g_settings_schema_source_lookup(source, Schema, TRUE) : nullptr;
+        if (!schema) GTEST_SKIP() << Schema << " is not installed";
+        g_settings_schema_unref(schema);
+        Settings = g_settings_new(Schema);
+    }
+    void TearDown() override {
+        if (!Settings) return;
+        for (const char* key : {"picture-uri", "primary-color", "picture-options"})
+            g_settings_reset(Settings, key);
+        g_object_unref(Settings);
+    }
+    std::string Get(const char* key) {
+        gchar* value = g_settings_get_string(Settings, key);
+        std::string text = value;
+        g_free(value);
+        return text;
+    }
+    bool HasUserValue(const char* key) {
+        GVariant* value = g_settings_get_user_value(Settings, key);
+        if (value) g_variant_unref(value);
+        return value != nullptr;
+    }
+    GSettings* Settings = nullptr;
+};
+
+TEST_F(TWallpaperSettingTest, PlainColourThenExactlyTheSavedKeys) {
+    g_settings_set_string(Settings, "picture-uri", "file:///home/user/Pictures/lake.jpg");
+    g_settings_reset(Settings, "primary-color");
+    TDesktopWallpaperSetting setting;
+    ASSERT_TRUE(setting.Found());
+    EXPECT_EQ(setting.SchemaId(), Schema);
+    EXPECT_EQ(setting.Wallpaper(), "file:///home/user/Pictures/lake.jpg");
+
+    setting.SetPlainColor(0x12AB34);
+    EXPECT_EQ(Get("picture-uri"), "");
+    EXPECT_EQ(Get("picture-options"), "none");
+    EXPECT_EQ(Get("primary-color"), "#12AB34");
+
+    setting.Restore();
+    EXPECT_EQ(Get("picture-uri"), "file:///home/user/Pictures/lake.jpg");
+    EXPECT_FALSE(HasUserValue("primary-color")); // it held its default and holds it again
+    EXPECT_FALSE(HasUserValue("picture-options"));
+}
+
+TEST_F(TWallpaperSettingTest, AnUnknownDesktopHasNoSettingToChange) {
+    setenv("XDG_CURRENT_DESKTOP", "XFCE", 1);
+    g_settings_set_string(Settings, "picture-uri", "file:///a.png");
+    TDesktopWallpaperSetting setting;
+    EXPECT_FALSE(setting.Found());
+    EXPECT_EQ(setting.Wallpaper(), "");
+    setting.SetPlainColor(Key);
+    setting.Restore();
+    EXPECT_EQ(Get("picture-uri"), "file:///a.png");
+}
+
+} // namespace
