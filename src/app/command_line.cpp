@@ -1,0 +1,72 @@
+#include "app/command_line.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace brisat {
+namespace {
+
+bool ParseMilliseconds(const std::string& text, long& value) {
+    if (text.empty() || text[0] == '-') return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtol(text.c_str(), &end, 10);
+    return errno == 0 && end && *end == '\0';
+}
+
+TCommandLine Failure(std::string error) {
+    TCommandLine line;
+    line.Action = TCommandLine::TAction::Fail;
+    line.Error = std::move(error);
+    return line;
+}
+
+} // namespace
+
+TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    TCommandLine line;
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            line.Files.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            line.Action = TCommandLine::TAction::ShowHelp;
+            return line;
+        } else if (arg == "--version") {
+            line.Action = TCommandLine::TAction::ShowVersion;
+            return line;
+        } else if (arg == "--screenshot") {
+            if (!hasValue) return Failure("--screenshot needs a file name");
+            line.Screenshot = args[++i];
+        } else if (arg == "--quit-after") {
+            if (!hasValue || !ParseMilliseconds(args[i + 1], line.QuitAfterMs))
+                return Failure("--quit-after needs a number of milliseconds");
+            ++i;
+        } else {
+            return Failure("unknown option " + arg);
+        }
+    }
+    return line;
+}
+
+std::string HelpText() {
+    return "Usage: brisat [OPTION]... [FILE|ADDRESS]...\n"
+           "Plays video and audio files and network streams.\n"
+           "The files go into the playlist in the given order and the first one plays.\n"
+           "\n"
+           "  --screenshot PNG   save a picture of the main window before closing\n"
+           "  --quit-after MS    close normally after MS milliseconds\n"
+           "  --help             show this help and exit\n"
+           "  --version          show the version and exit\n"
+           "  --                 the arguments that follow are files, even if they start with -\n";
+}
+
+std::string VersionText() {
+    return "Brisat 1.0b\n";
+}
+
+} // namespace brisat

@@ -1,0 +1,29 @@
+// The program's command line:
+//   brisat [FILE|ADDRESS]... [--screenshot PNG] [--quit-after MS] [--help] [--version]
+// Files go into the playlist in the given order and the first one plays. --screenshot and
+// --quit-after serve scripted runs (tests, a run without a display): the program captures its
+// main window to PNG and closes itself normally after MS milliseconds.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace brisat {
+
+struct TCommandLine {
+    enum class TAction { Run, ShowHelp, ShowVersion, Fail };
+
+    TAction Action = TAction::Run;
+    std::vector<std::string> Files;
+    std::string Screenshot;
+    long QuitAfterMs = -1; // run until closed when negative
+    std::string Error;     // Fail: what was wrong, for the user
+};
+
+TCommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// The texts printed for --help and --version.
+std::string HelpText();
+std::string VersionText();
+
+} // namespace brisat
