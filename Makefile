@@ -13,8 +13,11 @@ release: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
+DEMO_CLIP := build/demo/brisat-demo.avi
+
 run: release
-	./scripts/run.sh $(RELEASE_DIR)/brisat
+	./scripts/make-demo-clip.sh $(DEMO_CLIP)
+	./scripts/run.sh $(RELEASE_DIR)/brisat $(DEMO_CLIP)
 
 test: deps
 	cmake -S . -B $(CHECK_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRISAT_SANITIZE=ON -DBRISAT_WERROR=ON
