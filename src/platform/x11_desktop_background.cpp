@@ -1,6 +1,7 @@
 #include "platform/x11_desktop_background.h"
 
 #include "platform/desktop_wallpaper_setting.h"
+#include "platform/x11_error_trap.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -14,25 +15,15 @@ namespace {
 // Wallpaper setters store one pixmap id; a longer value is not theirs and is kept as read.
 constexpr long MaxPropertyLongs = 64;
 
-int g_xErrors = 0;
-int CountXError(Display*, XErrorEvent*) {
-    ++g_xErrors;
-    return 0;
-}
-
 // A pixmap id from a property may name a pixmap freed since; asking for its geometry tells.
 bool PixmapAlive(Display* display, Pixmap pixmap) {
-    XSync(display, False);
-    g_xErrors = 0;
-    auto* previous = XSetErrorHandler(CountXError);
+    TX11ErrorTrap trap(display);
     Window root;
     int x, y;
     unsigned width, height, border, depth;
     const bool answered =
         XGetGeometry(display, pixmap, &root, &x, &y, &width, &height, &border, &depth) != 0;
-    XSync(display, False);
-    XSetErrorHandler(previous);
-    return answered && g_xErrors == 0;
+    return answered && !trap.Failed();
 }
 
 struct TRootProperty {

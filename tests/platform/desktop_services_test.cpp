@@ -3,18 +3,23 @@
 // memory), the window hints of desktop and full-screen windows, and screen-saver inhibition.
 #include "platform/desktop_wallpaper_setting.h"
 #include "platform/x11_desktop_background.h"
+#include "platform/x11_desktop_window.h"
 #include "xvfb_display.h"
 
-#include <gtest/gtest.h>
-// Xlib's macros (None, Bool) clash with names in GoogleTest's headers, so it comes after them.
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include <algorithm>
 #include <cstdlib>
 #include <gio/gio.h>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+// Xlib's macros (None, Bool) clash with names in GoogleTest's headers, so they come after them.
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 using namespace brisat;
 
@@ -212,6 +217,148 @@ TEST_F(TWallpaperSettingTest, AnUnknownDesktopHasNoSettingToChange) {
     setting.SetPlainColor(Key);
     setting.Restore();
     EXPECT_EQ(Get("picture-uri"), "file:///a.png");
+}
+
+// SDL windows on the private display, read back through the test's own connection.
+class TDesktopWindowTest : public TX11Test {
+protected:
+    static constexpr TScreenRect Monitor{100, 50, 500, 350};
+
+    void SetUp() override {
+        TX11Test::SetUp();
+        if (IsSkipped()) return;
+        if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+            ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
+        }
+    }
+    void TearDown() override {
+        for (SDL_Window* window : Windows)
+            SDL_DestroyWindow(window);
+        TX11Test::TearDown();
+    }
+
+    SDL_Window* NewWindow(bool shown) {
+        Windows.push_back(
+            SDL_CreateWindow("test", 10, 10, 64, 48, shown ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN));
+        return Windows.back();
+    }
+    static Window XId(SDL_Window* window) {
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        SDL_GetWindowWMInfo(window, &info);
+        return info.info.x11.window;
+    }
+    std::vector<Atom> Atoms(Window window, const char* property) {
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(Connection, window, Intern(property), 0, 64, False, XA_ATOM, &type,
+                           &format, &count, &after, &data);
+        std::vector<Atom> atoms(reinterpret_cast<Atom*>(data),
+                                reinterpret_cast<Atom*>(data) + count);
+        if (data) XFree(data);
+        return atoms;
+    }
+    bool Has(const std::vector<Atom>& atoms, const char* name) {
+        return std::find(atoms.begin(), atoms.end(), Intern(name)) != atoms.end();
+    }
+    TScreenRect Bounds(Window window) {
+        XSync(Connection, False);
+        XWindowAttributes a;
+        XGetWindowAttributes(Connection, window, &a);
+        return {a.x, a.y, a.x + a.width, a.y + a.height};
+    }
+    // The root's mapped children, bottom first.
+    std::vector<Window> Stacking() {
+        Window root, parent, *children = nullptr;
+        unsigned count = 0;
+        XQueryTree(Connection, Root, &root, &parent, &children, &count);
+        std::vector<Window> mapped;
+        for (unsigned i = 0; i < count; ++i) {
+            XWindowAttributes a;
+            if (XGetWindowAttributes(Connection, children[i], &a) && a.map_state == IsViewable)
+                mapped.push_back(children[i]);
+        }
+        if (children) XFree(children);
+        return mapped;
+    }
+
+    std::vector<SDL_Window*> Windows;
+};
+
+TEST_F(TDesktopWindowTest, AHiddenWindowGetsTheDesktopTypeAndStatesOverTheMonitor) {
+    SDL_Window* window = NewWindow(false);
+    MakeDesktopWindow(window, Monitor);
+    const Window id = XId(window);
+    EXPECT_EQ(Atoms(id, "_NET_WM_WINDOW_TYPE"),
+              std::vector<Atom>{Intern("_NET_WM_WINDOW_TYPE_DESKTOP")});
+    const std::vector<Atom> state = Atoms(id, "_NET_WM_STATE");
+    for (const char* name : {"_NET_WM_STATE_BELOW", "_NET_WM_STATE_STICKY",
+                             "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"})
+        EXPECT_TRUE(Has(state, name)) << name;
+    EXPECT_FALSE(Has(state, "_NET_WM_STATE_ABOVE"));
+    EXPECT_EQ(Bounds(id), Monitor);
+}
+
+TEST_F(TDesktopWindowTest, AShownWindowIsMappedAgainBelowTheOthers) {
+    SDL_Window* other = NewWindow(true);
+    SDL_Window* desktop = NewWindow(true);
+    MakeDesktopWindow(desktop, Monitor);
+    const std::vector<Window> stacking = Stacking();
+    ASSERT_EQ(stacking.size(), 2u);
+    EXPECT_EQ(stacking.front(), XId(desktop));
+    EXPECT_EQ(stacking.back(), XId(other));
+    EXPECT_EQ(Atoms(XId(desktop), "_NET_WM_WINDOW_TYPE"),
+              std::vector<Atom>{Intern("_NET_WM_WINDOW_TYPE_DESKTOP")});
+}
+
+TEST_F(TDesktopWindowTest, WithoutAWindowManagerFullScreenIsPlacedAndRaised) {
+    SDL_Window* window = NewWindow(true);
+    NewWindow(true);
+    MakeFullScreenWindow(window, Monitor, true);
+    EXPECT_EQ(Bounds(XId(window)), Monitor);
+    EXPECT_EQ(Stacking().back(), XId(window));
+    EXPECT_TRUE(Atoms(XId(window), "_NET_WM_STATE").empty());
+}
+
+// The test plays an EWMH window manager: it announces itself and full-screen support and
+// watches the requests a mapped window sends to the root.
+TEST_F(TDesktopWindowTest, UnderAWindowManagerFullScreenIsRequested) {
+    const Window check = XCreateSimpleWindow(Connection, Root, 0, 0, 1, 1, 0, 0, 0);
+    for (Window owner : {Root, check})
+        XChangeProperty(Connection, owner, Intern("_NET_SUPPORTING_WM_CHECK"), XA_WINDOW, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(&check), 1);
+    const Atom supported[] = {Intern("_NET_WM_STATE"), Intern("_NET_WM_STATE_FULLSCREEN")};
+    XChangeProperty(Connection, Root, Intern("_NET_SUPPORTED"), XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(supported), 2);
+    XSelectInput(Connection, Root, SubstructureNotifyMask);
+    XSync(Connection, False);
+
+    SDL_Window* window = NewWindow(true);
+    MakeFullScreenWindow(window, Monitor, true);
+    XSync(Connection, False);
+    std::vector<std::pair<long, Atom>> requests;
+    XEvent event;
+    while (XCheckTypedEvent(Connection, ClientMessage, &event))
+        if (event.xclient.message_type == Intern("_NET_WM_STATE") &&
+            event.xclient.window == XId(window))
+            requests.emplace_back(event.xclient.data.l[0], Atom(event.xclient.data.l[1]));
+    const std::vector<std::pair<long, Atom>> expected{{1, Intern("_NET_WM_STATE_FULLSCREEN")},
+                                                      {1, Intern("_NET_WM_STATE_ABOVE")},
+                                                      {0, Intern("_NET_WM_STATE_BELOW")}};
+    EXPECT_EQ(requests, expected);
+
+    // A hidden window carries the state for the manager to read when it is mapped.
+    SDL_Window* hidden = NewWindow(false);
+    MakeFullScreenWindow(hidden, Monitor, false);
+    EXPECT_EQ(Atoms(XId(hidden), "_NET_WM_STATE"),
+              std::vector<Atom>{Intern("_NET_WM_STATE_FULLSCREEN")});
+
+    XSelectInput(Connection, Root, NoEventMask);
+    for (const char* name : {"_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED"})
+        XDeleteProperty(Connection, Root, Intern(name));
+    XDestroyWindow(Connection, check);
 }
 
 } // namespace
