@@ -343,10 +343,11 @@ void TControl::WndProc(TMessage& m) {
     case CM_SHOWHINTCHANGED:
         break;
     case WM_CONTEXTMENU:
-        if (auto* menu = dynamic_cast<IPopupSource*>(m_popupMenu)) {
+        if (auto* menu = dynamic_cast<IPopupSource*>(m_popupMenu); menu && menu->AutoPopup()) {
             // From the keyboard (no position) the menu opens at the control's centre.
             const TPoint at = m.LParam == -1 ? ClientToScreen({m_width / 2, m_height / 2})
                                              : LParamToPoint(m.LParam);
+            menu->SetPopupComponent(this);
             menu->Popup(at.X, at.Y);
             m.Result = 1;
             return;

@@ -81,6 +81,9 @@ class IPopupSource {
 public:
     virtual ~IPopupSource() = default;
     virtual void Popup(int32_t x, int32_t y) = 0;
+    // Whether a right click opens it; the control then names itself before Popup.
+    virtual bool AutoPopup() const { return true; }
+    virtual void SetPopupComponent(TComponent*) {}
 };
 
 class TControl : public TComponent {

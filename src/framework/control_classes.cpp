@@ -3,6 +3,8 @@
 #include "framework/class_registry.h"
 #include "framework/exceptions.h"
 #include "framework/form.h"
+#include "framework/menu.h"
+#include "framework/menu_classes.h"
 #include "framework/timer.h"
 
 namespace brisat {
@@ -63,6 +65,9 @@ void RegisterControl(TClassRegistry& registry) {
                  [](const TControl& c) { return !c.ParentFont() && !IsForm(c); })
         .Boolean("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint,
                  [](const TControl& c) { return !c.ParentShowHint(); })
+        .Reference<TPopupMenu>(
+            "PopupMenu", [](const TControl& c) { return dynamic_cast<TPopupMenu*>(c.PopupMenu()); },
+            [](TControl& c, TPopupMenu* menu) { c.SetPopupMenu(menu); })
         .Boolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint,
                  [](const TControl& c) { return !c.ParentShowHint(); })
         .Boolean("Visible", &TControl::Visible, &TControl::SetVisible,
@@ -102,6 +107,7 @@ void RegisterForm(TClassRegistry& registry) {
         .Enumeration("FormStyle", FormStyleInfo, &TCustomForm::FormStyle,
                      &TCustomForm::SetFormStyle,
                      [](const TCustomForm& f) { return f.FormStyle() != TFormStyle::fsNormal; })
+        .Reference<TMainMenu>("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
         .Enumeration("Position", PositionInfo, &TCustomForm::Position, &TCustomForm::SetPosition,
                      [](const TCustomForm& f) { return f.Position() != TPosition::poDesigned; })
         .Enumeration("WindowState", WindowStateInfo, &TCustomForm::WindowState,
@@ -131,6 +137,7 @@ void RegisterControlClasses(TClassRegistry& registry) {
     RegisterControl(registry);
     RegisterForm(registry);
     RegisterTimer(registry);
+    RegisterMenuClasses(registry);
 }
 
 void RegisterControlClasses() {

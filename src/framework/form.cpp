@@ -3,6 +3,7 @@
 #include "framework/application.h"
 #include "framework/control_classes.h"
 #include "framework/exceptions.h"
+#include "framework/menu_bar.h"
 #include "framework/message_queue.h"
 #include "framework/object_text_reader.h"
 #include "framework/screen.h"
@@ -145,6 +146,30 @@ void TCustomForm::ControlRemoved(TControl& control) {
     auto* w = dynamic_cast<TWinControl*>(&control);
     if (&control == m_activeControl || (w && w->ContainsControl(m_activeControl)))
         m_activeControl = nullptr;
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+    if (menu == m_menu) return;
+    const int32_t width = ClientWidth(), height = ClientHeight();
+    m_menuBar.reset();
+    m_menu = menu;
+    if (menu) {
+        FreeNotification(*menu);
+        m_menuBar = std::make_unique<TMenuBar>(Handle(), *menu);
+    }
+    ApplyFrame();
+    SetClientSize(width, height);
+}
+
+bool TCustomForm::IsShortCut(const TMessage& key) {
+    if (m_menuBar && m_menuBar->MenuKey(key)) return true;
+    if (key.Msg != WM_KEYDOWN && key.Msg != WM_SYSKEYDOWN) return false;
+    return DispatchShortCut(*this, m_menu, ShortCut(uint16_t(key.WParam), KeyboardShiftState()));
+}
+
+void TCustomForm::Notification(TComponent& component, TOperation operation) {
+    if (operation == TOperation::opRemove && &component == m_menu) SetMenu(nullptr);
+    TWinControl::Notification(component, operation);
 }
 
 void TCustomForm::Show() {
@@ -381,6 +406,13 @@ void TCustomForm::WndProc(TMessage& m) {
     case CM_VISIBLECHANGED:
         ShowingChanged();
         return;
+    case CM_DIALOGCHAR:
+        // Alt+letter opens the menu bar's item with that accelerator first.
+        if (m_menuBar && GetKeyState(VK_MENU) < 0 && m_menuBar->MenuChar(char32_t(m.WParam))) {
+            m.Result = 1;
+            return;
+        }
+        break;
     case CM_DIALOGKEY:
         // Tab and the arrows move the focus; other keys are offered to the controls.
         if (DialogKeyPressed(uint16_t(m.WParam))) {

@@ -10,6 +10,9 @@
 
 namespace brisat {
 
+class TMainMenu;
+class TMenuBar;
+
 enum class TFormBorderStyle : uint8_t {
     bsNone,
     bsSingle,
@@ -95,6 +98,15 @@ public:
     // Forgets references to a control leaving the form.
     void ControlRemoved(TControl& control);
 
+    // The main menu, shown as a bar in the frame above the client area; the client size stays
+    // as it was when the menu comes or goes.
+    TMainMenu* Menu() const { return m_menu; }
+    void SetMenu(TMainMenu* menu);
+    // A key message on its way to the focused control (key down or up): a shortcut of an enabled
+    // item of the main menu or of a popup menu the form owns clicks that item; F10 and a lone
+    // Alt open the menu bar. True when a menu took the key.
+    bool IsShortCut(const TMessage& key);
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;
@@ -110,6 +122,7 @@ protected:
     void WndProc(TMessage& message) override;
     void PaintWindow(TDeviceContext& dc) override;
     void Loaded() override;
+    void Notification(TComponent& component, TOperation operation) override;
     virtual void DoShow();
     virtual void DoHide();
     virtual void Activate();
@@ -137,6 +150,8 @@ private:
     bool m_positioned = false;
     bool m_created = false;
     TModalResult m_modalResult = mrNone;
+    TMainMenu* m_menu = nullptr;
+    std::unique_ptr<TMenuBar> m_menuBar;
 };
 
 class TForm : public TCustomForm {

@@ -561,13 +561,14 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         uint16_t key = uint16_t(m.WParam);
-        if (DialogKey(key)) return;
+        if (IsMenuKey(m) || DialogKey(key)) return;
         KeyDown(key, KeyboardShiftState());
         if (key) DefaultHandler(m);
         return;
     }
     case WM_KEYUP:
     case WM_SYSKEYUP: {
+        if (IsMenuKey(m)) return;
         uint16_t key = uint16_t(m.WParam);
         KeyUp(key, KeyboardShiftState());
         if (key) DefaultHandler(m);
@@ -653,6 +654,11 @@ void TWinControl::WndProc(TMessage& m) {
     default:
         TControl::WndProc(m);
     }
+}
+
+bool TWinControl::IsMenuKey(const TMessage& m) {
+    TCustomForm* form = ParentForm();
+    return form && form->IsShortCut(m);
 }
 
 bool TWinControl::DialogKey(uint16_t key) {

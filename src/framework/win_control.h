@@ -113,6 +113,8 @@ protected:
     // Tab, arrows, Enter and Escape that the focused control does not want (WM_GETDLGCODE) go
     // to the form as CM_DIALOGKEY; true when it used the key.
     bool DialogKey(uint16_t key);
+    // Keys the form's menus take (shortcuts, F10, Alt) never reach the control.
+    bool IsMenuKey(const TMessage& message);
     void Loaded() override;
     void Notification(TComponent& component, TOperation operation) override;
 
