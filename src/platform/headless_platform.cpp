@@ -73,6 +73,31 @@ void THeadlessWindow::Present(const uint32_t* pixels, int32_t width, int32_t hei
     ++m_presents;
 }
 
+void THeadlessWindow::SetIcon(const uint32_t* pixels, int32_t width, int32_t height) {
+    m_icon.Width = std::max(width, 0);
+    m_icon.Height = std::max(height, 0);
+    m_icon.Pixels.assign(pixels, pixels + size_t(m_icon.Width) * size_t(m_icon.Height));
+}
+
+bool THeadlessWindow::InShape(int32_t x, int32_t y) const {
+    if (m_shape.empty()) return true;
+    return std::any_of(m_shape.begin(), m_shape.end(), [x, y](const TScreenRect& r) {
+        return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
+    });
+}
+
+TCapturedPixels THeadlessWindow::Capture() {
+    if (!m_visible) throw std::runtime_error("Cannot read a hidden window");
+    TCapturedPixels shot;
+    shot.Width = std::max(m_bounds.Right - m_bounds.Left, 0);
+    shot.Height = std::max(m_bounds.Bottom - m_bounds.Top, 0);
+    shot.Pixels.resize(size_t(shot.Width) * size_t(shot.Height));
+    for (int32_t y = 0; y < shot.Height; ++y)
+        for (int32_t x = 0; x < shot.Width; ++x)
+            shot.Pixels[size_t(y) * size_t(shot.Width) + size_t(x)] = Pixel(x, y) & 0xFFFFFFu;
+    return shot;
+}
+
 uint32_t THeadlessWindow::Pixel(int32_t x, int32_t y) const {
     if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
     return m_pixels[size_t(y) * size_t(m_width) + size_t(x)];
@@ -95,6 +120,22 @@ THeadlessPlatform::CreateWindow(uint32_t id, const TPlatformWindowParams& params
 THeadlessWindow* THeadlessPlatform::Window(uint32_t id) const {
     auto it = m_windows.find(id);
     return it == m_windows.end() ? nullptr : it->second;
+}
+
+std::vector<uint32_t> THeadlessPlatform::CaptureScreen(const TScreenRect& rect) {
+    const int32_t width = std::max(rect.Right - rect.Left, 0);
+    const int32_t height = std::max(rect.Bottom - rect.Top, 0);
+    std::vector<uint32_t> pixels(size_t(width) * size_t(height), 0);
+    for (const auto& [id, window] : m_windows) {
+        if (!window->Visible()) continue;
+        const TScreenRect& b = window->Bounds();
+        for (int32_t y = std::max(rect.Top, b.Top); y < std::min(rect.Bottom, b.Bottom); ++y)
+            for (int32_t x = std::max(rect.Left, b.Left); x < std::min(rect.Right, b.Right); ++x)
+                if (window->InShape(x - b.Left, y - b.Top))
+                    pixels[size_t(y - rect.Top) * size_t(width) + size_t(x - rect.Left)] =
+                        window->Pixel(x - b.Left, y - b.Top) & 0xFFFFFFu;
+    }
+    return pixels;
 }
 
 bool THeadlessPlatform::WaitEvent(TPlatformEvent& event, int32_t timeoutMs) {

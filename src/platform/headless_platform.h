@@ -61,6 +61,9 @@ public:
     void Present(const uint32_t* pixels, int32_t width, int32_t height, int32_t stride,
                  const std::vector<TScreenRect>& dirty) override;
     IVideoLayer& VideoLayer() override;
+    void SetIcon(const uint32_t* pixels, int32_t width, int32_t height) override;
+    // The presented pixels at the window's size; raises std::runtime_error while hidden.
+    TCapturedPixels Capture() override;
 
     // The video layer when one was asked for, else nullptr.
     THeadlessVideoLayer* VideoLayerIfAny() const { return m_videoLayer.get(); }
@@ -70,6 +73,10 @@ public:
     const std::string& Title() const { return m_title; }
     bool TopMost() const { return m_topMost; }
     const std::vector<TScreenRect>& Shape() const { return m_shape; }
+    // The last icon set (Width 0 before any).
+    const TCapturedPixels& Icon() const { return m_icon; }
+    // Whether window pixel X, Y is inside the shape.
+    bool InShape(int32_t x, int32_t y) const;
     // The pixels presented so far (0xAARRGGBB), Width × Height of the last present; 0 outside.
     uint32_t Pixel(int32_t x, int32_t y) const;
     int32_t PresentCount() const { return m_presents; }
@@ -88,6 +95,7 @@ private:
     int32_t m_height = 0;
     int32_t m_presents = 0;
     std::vector<TScreenRect> m_lastDirty;
+    TCapturedPixels m_icon;
     std::unique_ptr<THeadlessVideoLayer> m_videoLayer;
 };
 
@@ -113,6 +121,9 @@ public:
     void SetCursor(int32_t cursor) override { m_cursor = cursor; }
     std::string ClipboardText() override { return m_clipboard; }
     void SetClipboardText(const std::string& text) override { m_clipboard = text; }
+    // The visible windows' presented pixels, later-created windows over earlier ones, shapes
+    // cut out; black elsewhere.
+    std::vector<uint32_t> CaptureScreen(const TScreenRect& rect) override;
 
     // --- Test controls ------------------------------------------------------------------------
     void Advance(uint32_t ms) { m_now += ms; }

@@ -40,21 +40,56 @@ bool IsEmpty(const TScreenRect& r) {
 
 TNativeWindow::TNativeWindow(const std::string& title, int32_t width, int32_t height,
                              const std::string& renderDriver)
-    : m_width(width), m_height(height) {
+    : TNativeWindow(
+          TNativeWindowParams{title, {0, 0, width, height}, true, SDL_WINDOW_SHOWN, renderDriver}) {
+}
+
+TNativeWindow::TNativeWindow(const TNativeWindowParams& params)
+    : m_width(std::max(params.Bounds.Right - params.Bounds.Left, 1)),
+      m_height(std::max(params.Bounds.Bottom - params.Bounds.Top, 1)) {
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         Fail("Cannot open the display");
-    const std::string driver = renderDriver.empty() ? ChooseRenderDriver() : renderDriver;
-    m_window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                width, height, SDL_WINDOW_SHOWN);
+    const std::string driver =
+        params.RenderDriver.empty() ? ChooseRenderDriver() : params.RenderDriver;
+    const int x = params.Centered ? int(SDL_WINDOWPOS_CENTERED) : params.Bounds.Left;
+    const int y = params.Centered ? int(SDL_WINDOWPOS_CENTERED) : params.Bounds.Top;
+    m_window = SDL_CreateWindow(params.Title.c_str(), x, y, m_width, m_height, params.SdlFlags);
     if (!m_window) Fail("Cannot create a window");
     m_renderer = SDL_CreateRenderer(m_window, driver.empty() ? -1 : RenderDriverIndex(driver), 0);
     if (!m_renderer) Fail("Cannot create a renderer");
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(m_renderer, &info) == 0 && info.name) m_renderDriver = info.name;
+    MakeTexture();
+}
+
+void TNativeWindow::MakeTexture() {
+    if (m_texture) SDL_DestroyTexture(m_texture);
     // ARGB8888 is 0xAARRGGBB per 32-bit value: bytes B, G, R, A, as our surfaces.
     m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                  width, height);
+                                  m_width, m_height);
     if (!m_texture) Fail("Cannot create the back-buffer texture");
+    m_uploaded = false;
+}
+
+void TNativeWindow::SetBounds(const TScreenRect& bounds) {
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(m_window, &x, &y);
+    // SDL waits for the window manager after a move, so an unchanged position is left alone.
+    if (x != bounds.Left || y != bounds.Top)
+        SDL_SetWindowPosition(m_window, bounds.Left, bounds.Top);
+    const int32_t width = std::max(bounds.Right - bounds.Left, 1);
+    const int32_t height = std::max(bounds.Bottom - bounds.Top, 1);
+    if (width == m_width && height == m_height) return;
+    m_width = width;
+    m_height = height;
+    SDL_SetWindowSize(m_window, width, height);
+    MakeTexture();
+}
+
+void TNativeWindow::Recompose() {
+    if (!m_uploaded) return;
+    if (m_videoLayer) m_videoLayer->Upload();
+    Compose();
 }
 
 TNativeWindow::~TNativeWindow() {
@@ -149,9 +184,9 @@ bool TNativeWindow::PumpEvents(int32_t timeoutMs, const TNativeEvents& events) {
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) m_open = false;
-            if (event.window.event == SDL_WINDOWEVENT_EXPOSED && m_uploaded &&
+            if (event.window.event == SDL_WINDOWEVENT_EXPOSED &&
                 event.window.windowID == SDL_GetWindowID(m_window))
-                Compose();
+                Recompose();
             break;
         case SDL_MOUSEBUTTONDOWN:
             if (events.OnMouseDown)

@@ -26,6 +26,15 @@ struct TNativeEvents {
     std::function<void(int32_t keySym)> OnKeyDown;
 };
 
+// How a window is made: where, and with which SDL_WindowFlags.
+struct TNativeWindowParams {
+    std::string Title;
+    TScreenRect Bounds;    // screen position and size (at least 1 × 1 is made)
+    bool Centered = false; // Bounds' position is ignored: centred on the first display
+    uint32_t SdlFlags = 0; // SDL_WindowFlags; SDL_WINDOW_HIDDEN makes it unmapped
+    std::string RenderDriver;
+};
+
 class TNativeWindow {
 public:
     // Opens the display if needed and creates a window of the given client size, drawn by the
@@ -33,6 +42,7 @@ public:
     // std::runtime_error with the platform's reason when no window can be made.
     TNativeWindow(const std::string& title, int32_t width, int32_t height,
                   const std::string& renderDriver = {});
+    explicit TNativeWindow(const TNativeWindowParams& params);
     ~TNativeWindow();
     TNativeWindow(const TNativeWindow&) = delete;
     TNativeWindow& operator=(const TNativeWindow&) = delete;
@@ -51,6 +61,13 @@ public:
     void Present(const uint32_t* pixels, int32_t stride);
     void Present(const uint32_t* pixels, int32_t stride, std::span<const TScreenRect> dirty);
 
+    // Moves the window when Bounds' position differs and resizes it when its size does; a new
+    // size makes a new back-buffer texture, filled by the next Present.
+    void SetBounds(const TScreenRect& bounds);
+    // Shows again what was last presented, with the newest video frame, without a new back
+    // buffer (after an expose, or when a frame arrived). Nothing before the first Present.
+    void Recompose();
+
     // The window's video layer, made on first use.
     TSdlVideoLayer& VideoLayer();
     bool HasVideoLayer() const { return m_videoLayer != nullptr; }
@@ -68,6 +85,7 @@ private:
     std::optional<uint32_t> ActiveKey() const;
     void UploadRect(const uint32_t* pixels, int32_t stride, const TScreenRect& rect);
     void Compose();
+    void MakeTexture();
 
     SDL_Window* m_window = nullptr;
     SDL_Renderer* m_renderer = nullptr;

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include "platform/png_file.h"
+
 #include <stdexcept>
 
 namespace brisat {
@@ -24,6 +26,12 @@ bool HasPlatform() {
 std::unique_ptr<IPlatform> SetPlatform(std::unique_ptr<IPlatform> platform) {
     std::swap(platform, Installed());
     return platform;
+}
+
+void CaptureWindowToPng(IPlatformWindow& window, const std::string& fileName) {
+    const TCapturedPixels shot = window.Capture();
+    WritePngFile(fileName, shot.Pixels.data(), shot.Width, shot.Height, shot.Width,
+                 TPngAlpha::Drop);
 }
 
 } // namespace brisat

@@ -8,6 +8,8 @@
 // except Wake, which any thread may call.
 #pragma once
 
+#include "platform/pixel_image.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -66,13 +68,22 @@ struct TPlatformEvent {
     std::string Text;       // Text events
 };
 
+// What a window is for, so the desktop can treat it accordingly: tool windows and the three
+// transient kinds get no task-bar entry; menus, drop-downs and tooltips are never managed by the
+// window manager (no frame, no focus, stacked above the others).
+enum class TPlatformWindowKind : uint8_t { Normal, Tool, PopupMenu, DropDown, Tooltip };
+
 struct TPlatformWindowParams {
     TScreenRect Bounds;
     std::string Title;
     bool TopMost = false;
     // A popup (menu, hint, drop-down): no task-bar entry and not activated when shown.
     bool Popup = false;
+    TPlatformWindowKind Kind = TPlatformWindowKind::Normal;
 };
+
+// Pixels read back from a window or the screen, 0x00RRGGBB.
+using TCapturedPixels = TPixelImage;
 
 // A borderless top-level window. The framework draws every pixel, frame included.
 class IPlatformWindow {
@@ -92,6 +103,11 @@ public:
     // The window's video layer (video_layer.h), made on first use and kept until the window
     // goes; frames submitted to it appear without the framework presenting again.
     virtual IVideoLayer& VideoLayer() = 0;
+    // The icon shown by the task bar and window switcher: Width × Height pixels 0xAARRGGBB.
+    virtual void SetIcon(const uint32_t* pixels, int32_t width, int32_t height) = 0;
+    // What the window shows now, its whole size; parts off the screen read black. Raises
+    // std::runtime_error when the window cannot be read (as when it is hidden).
+    virtual TCapturedPixels Capture() = 0;
 };
 
 class IPlatform {
@@ -118,7 +134,12 @@ public:
     virtual void SetCursor(int32_t cursor) = 0;
     virtual std::string ClipboardText() = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
+    // The screen's pixels in Rect (0x00RRGGBB, rows of Rect's width); black outside the screen.
+    virtual std::vector<uint32_t> CaptureScreen(const TScreenRect& rect) = 0;
 };
+
+// Window.Capture() written to a PNG file. Raises std::runtime_error naming what failed.
+void CaptureWindowToPng(IPlatformWindow& window, const std::string& fileName);
 
 // The platform the framework runs on. Raises std::logic_error when none is installed.
 IPlatform& Platform();

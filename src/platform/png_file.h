@@ -1,6 +1,8 @@
 // Writes 32-bit BGRA pixels to a PNG file (screenshots for users and tests).
 #pragma once
 
+#include "platform/pixel_image.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,14 +17,7 @@ void WritePngFile(const std::string& fileName, const uint32_t* pixels, int32_t w
 
 // Reads a PNG into 0xAARRGGBB pixels (rows of Width). Raises std::runtime_error naming the file
 // when it cannot be read or is not a PNG.
-struct TPngImage {
-    int32_t Width = 0;
-    int32_t Height = 0;
-    std::vector<uint32_t> Pixels;
-    uint32_t At(int32_t x, int32_t y) const {
-        return Pixels[size_t(y) * size_t(Width) + size_t(x)];
-    }
-};
+using TPngImage = TPixelImage;
 TPngImage ReadPngFile(const std::string& fileName);
 
 } // namespace brisat

@@ -1,0 +1,388 @@
+#include "platform/sdl_platform.h"
+
+#include "platform/clock.h"
+#include "platform/sdl_keys.h"
+#include "platform/sdl_platform_window.h"
+#include "platform/x11_image.h"
+#include "platform/x11_window_hints.h"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace brisat {
+
+namespace {
+
+static_assert(SDL_NUM_SYSTEM_CURSORS == 12);
+
+// The framework's cursor numbers (negative) and the system cursor shown for each; crNone (-1)
+// hides the pointer, numbers not listed show the arrow.
+constexpr std::pair<int32_t, SDL_SystemCursor> kCursors[] = {
+    {-3, SDL_SYSTEM_CURSOR_CROSSHAIR}, {-4, SDL_SYSTEM_CURSOR_IBEAM},
+    {-6, SDL_SYSTEM_CURSOR_SIZENESW},  {-7, SDL_SYSTEM_CURSOR_SIZENS},
+    {-8, SDL_SYSTEM_CURSOR_SIZENWSE},  {-9, SDL_SYSTEM_CURSOR_SIZEWE},
+    {-10, SDL_SYSTEM_CURSOR_ARROW},    {-11, SDL_SYSTEM_CURSOR_WAIT},
+    {-13, SDL_SYSTEM_CURSOR_NO},       {-14, SDL_SYSTEM_CURSOR_SIZEWE},
+    {-15, SDL_SYSTEM_CURSOR_SIZENS},   {-17, SDL_SYSTEM_CURSOR_WAIT},
+    {-18, SDL_SYSTEM_CURSOR_NO},       {-19, SDL_SYSTEM_CURSOR_WAITARROW},
+    {-21, SDL_SYSTEM_CURSOR_HAND},     {-22, SDL_SYSTEM_CURSOR_SIZEALL},
+};
+
+constexpr int32_t kCursorNone = -1;
+
+SDL_SystemCursor SystemCursor(int32_t cursor) {
+    for (const auto& [number, shape] : kCursors)
+        if (number == cursor) return shape;
+    return SDL_SYSTEM_CURSOR_ARROW;
+}
+
+uint32_t Modifiers(unsigned state) {
+    return (state & ShiftMask ? PlatformShift : 0) | (state & ControlMask ? PlatformCtrl : 0) |
+           (state & Mod1Mask ? PlatformAlt : 0);
+}
+
+uint32_t Modifiers(uint16_t sdlMod) {
+    return (sdlMod & KMOD_SHIFT ? PlatformShift : 0) | (sdlMod & KMOD_CTRL ? PlatformCtrl : 0) |
+           (sdlMod & KMOD_ALT ? PlatformAlt : 0);
+}
+
+TScreenRect FromSdl(const SDL_Rect& r) {
+    return {r.x, r.y, r.x + r.w, r.y + r.h};
+}
+
+// The pointer fields every X pointer event carries.
+struct TPointerFields {
+    Window Target = 0;
+    int X = 0, Y = 0, RootX = 0, RootY = 0;
+    unsigned State = 0;
+};
+
+bool PointerFields(const XEvent& x, TPointerFields& f) {
+    switch (x.type) {
+    case MotionNotify:
+        f = {x.xmotion.window, x.xmotion.x,      x.xmotion.y,
+             x.xmotion.x_root, x.xmotion.y_root, x.xmotion.state};
+        return true;
+    case ButtonPress:
+    case ButtonRelease:
+        f = {x.xbutton.window, x.xbutton.x,      x.xbutton.y,
+             x.xbutton.x_root, x.xbutton.y_root, x.xbutton.state};
+        return true;
+    case EnterNotify:
+    case LeaveNotify:
+        // Crossings made by grabs are not pointer moves.
+        if (x.xcrossing.mode != NotifyNormal) return false;
+        f = {x.xcrossing.window, x.xcrossing.x,      x.xcrossing.y,
+             x.xcrossing.x_root, x.xcrossing.y_root, x.xcrossing.state};
+        return true;
+    default:
+        return false;
+    }
+}
+
+void InitVideo() {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    // Pointer capture is ours (X grabs); SDL's own would release it on every button release.
+    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    // A player's idle windows must not keep the screen saver away; playback decides that.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        throw std::runtime_error(std::string("Cannot start SDL's video: ") + SDL_GetError());
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+    for (const uint32_t type :
+         {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL})
+        SDL_EventState(type, SDL_IGNORE);
+}
+
+} // namespace
+
+std::unique_ptr<IPlatform> CreateDesktopPlatform() {
+    return std::make_unique<TSdlPlatform>();
+}
+
+TSdlPlatform::TSdlPlatform() : m_display(XOpenDisplay(nullptr), &XCloseDisplay) {
+    if (!m_display) {
+        const char* name = std::getenv("DISPLAY");
+        throw std::runtime_error(std::string("Cannot open the X display \"") + (name ? name : "") +
+                                 "\"");
+    }
+    InitVideo();
+    m_wakeEvent = SDL_RegisterEvents(2);
+    m_frameEvent = m_wakeEvent + 1;
+}
+
+TSdlPlatform::~TSdlPlatform() {
+    for (SDL_Cursor* cursor : m_cursors)
+        if (cursor) SDL_FreeCursor(cursor);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+std::unique_ptr<IPlatformWindow> TSdlPlatform::CreateWindow(uint32_t id,
+                                                            const TPlatformWindowParams& params) {
+    return std::make_unique<TSdlPlatformWindow>(*this, id, params);
+}
+
+void TSdlPlatform::Register(TSdlPlatformWindow& window) {
+    m_windows.push_back(&window);
+}
+
+void TSdlPlatform::Unregister(TSdlPlatformWindow& window) {
+    if (m_capture == window.Id()) SetCapture(0);
+    std::erase(m_windows, &window);
+}
+
+TSdlPlatformWindow* TSdlPlatform::FindById(uint32_t id) const {
+    for (TSdlPlatformWindow* w : m_windows)
+        if (w->Id() == id) return w;
+    return nullptr;
+}
+
+TSdlPlatformWindow* TSdlPlatform::FindBySdlId(uint32_t sdlId) const {
+    for (TSdlPlatformWindow* w : m_windows)
+        if (w->SdlId() == sdlId) return w;
+    return nullptr;
+}
+
+TSdlPlatformWindow* TSdlPlatform::FindByXWindow(unsigned long xWindow) const {
+    for (TSdlPlatformWindow* w : m_windows)
+        if (w->XWindow() == xWindow) return w;
+    return nullptr;
+}
+
+void TSdlPlatform::Restack() {
+    for (TSdlPlatformWindow* w : m_windows)
+        if (w->Visible() && w->TopMost() && !w->Transient()) RaiseX11Window(w->SdlWindow());
+    for (TSdlPlatformWindow* w : m_windows)
+        if (w->Visible() && w->Transient()) RaiseX11Window(w->SdlWindow());
+}
+
+bool TSdlPlatform::WaitEvent(TPlatformEvent& event, int32_t timeoutMs) {
+    const uint32_t start = SDL_GetTicks();
+    while (true) {
+        int32_t left = -1;
+        if (timeoutMs >= 0)
+            left = std::max<int32_t>(timeoutMs - int32_t(SDL_GetTicks() - start), 0);
+        SDL_Event in;
+        const bool got = left == 0  ? SDL_PollEvent(&in)
+                         : left < 0 ? SDL_WaitEvent(&in)
+                                    : SDL_WaitEventTimeout(&in, left);
+        if (!got) {
+            // SDL_WaitEvent fails only when the event system is gone.
+            if (left <= 0) return false;
+            continue;
+        }
+        switch (Translate(in, event)) {
+        case TTranslation::Event:
+            return true;
+        case TTranslation::Woken:
+            return false;
+        case TTranslation::Nothing:
+            break;
+        }
+    }
+}
+
+void TSdlPlatform::Wake() {
+    if (m_wakePending.exchange(true)) return;
+    SDL_Event e{};
+    e.type = m_wakeEvent;
+    SDL_PushEvent(&e);
+}
+
+void TSdlPlatform::PostVideoFrame(uint32_t window) {
+    SDL_Event e{};
+    e.type = m_frameEvent;
+    e.user.code = int32_t(window);
+    SDL_PushEvent(&e);
+}
+
+TSdlPlatform::TTranslation TSdlPlatform::Translate(const SDL_Event& in, TPlatformEvent& out) {
+    out = TPlatformEvent{};
+    if (in.type == m_wakeEvent) {
+        m_wakePending = false;
+        return TTranslation::Woken;
+    }
+    if (in.type == m_frameEvent) {
+        if (TSdlPlatformWindow* w = FindById(uint32_t(in.user.code))) w->ShowVideoFrame();
+        return TTranslation::Nothing;
+    }
+    switch (in.type) {
+    case SDL_SYSWMEVENT:
+        if (in.syswm.msg->subsystem != SDL_SYSWM_X11) return TTranslation::Nothing;
+        return TranslatePointer(in.syswm.msg->msg.x11.event, out);
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        const TSdlPlatformWindow* w = FindBySdlId(in.key.windowID);
+        out.Key = VirtualKeyFromSdl(in.key.keysym.sym, in.key.keysym.scancode,
+                                    in.key.keysym.mod & KMOD_NUM);
+        if (!w || !out.Key) return TTranslation::Nothing;
+        out.Kind = in.type == SDL_KEYDOWN ? TPlatformEventKind::KeyDown : TPlatformEventKind::KeyUp;
+        out.Window = w->Id();
+        out.Modifiers = m_keyModifiers = Modifiers(in.key.keysym.mod);
+        return TTranslation::Event;
+    }
+    case SDL_TEXTINPUT: {
+        const TSdlPlatformWindow* w = FindBySdlId(in.text.windowID);
+        if (!w) return TTranslation::Nothing;
+        out.Kind = TPlatformEventKind::Text;
+        out.Window = w->Id();
+        out.Text = in.text.text;
+        // Typed text follows the key that made it.
+        out.Modifiers = m_keyModifiers;
+        return TTranslation::Event;
+    }
+    case SDL_WINDOWEVENT:
+        return TranslateWindowEvent(in, out);
+    default:
+        return TTranslation::Nothing;
+    }
+}
+
+TSdlPlatform::TTranslation TSdlPlatform::TranslateWindowEvent(const SDL_Event& in,
+                                                              TPlatformEvent& out) {
+    TSdlPlatformWindow* w = FindBySdlId(in.window.windowID);
+    if (!w) return TTranslation::Nothing;
+    out.Window = w->Id();
+    switch (in.window.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+        out.Kind = TPlatformEventKind::CloseRequest;
+        return TTranslation::Event;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        out.Kind = TPlatformEventKind::Activated;
+        return TTranslation::Event;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        out.Kind = TPlatformEventKind::Deactivated;
+        return TTranslation::Event;
+    case SDL_WINDOWEVENT_EXPOSED:
+        w->Recompose();
+        out.Kind = TPlatformEventKind::Exposed;
+        return TTranslation::Event;
+    default:
+        return TTranslation::Nothing;
+    }
+}
+
+// Pointer events go to the window they happened in, or to the capturing window wherever they
+// happened, in that window's coordinates. X buttons 4 and 5 are the wheel's notches.
+TSdlPlatform::TTranslation TSdlPlatform::TranslatePointer(const XEvent& x, TPlatformEvent& out) {
+    TPointerFields f;
+    if (!PointerFields(x, f)) return TTranslation::Nothing;
+    const TSdlPlatformWindow* source = FindByXWindow(f.Target);
+    if (!source) return TTranslation::Nothing;
+    const TSdlPlatformWindow* target = m_capture ? FindById(m_capture) : source;
+    if (!target) target = source;
+    out.Window = target->Id();
+    out.ScreenX = m_cursorX = f.RootX;
+    out.ScreenY = m_cursorY = f.RootY;
+    out.X = f.X;
+    out.Y = f.Y;
+    if (target != source) {
+        int left = 0, top = 0;
+        SDL_GetWindowPosition(target->SdlWindow(), &left, &top);
+        out.X = f.RootX - left;
+        out.Y = f.RootY - top;
+    }
+    out.Modifiers = Modifiers(f.State);
+    out.Kind = TPlatformEventKind::MouseMove;
+    if (x.type != ButtonPress && x.type != ButtonRelease) return TTranslation::Event;
+    const bool down = x.type == ButtonPress;
+    switch (x.xbutton.button) {
+    case Button1:
+    case Button2:
+    case Button3:
+        out.Kind = down ? TPlatformEventKind::ButtonDown : TPlatformEventKind::ButtonUp;
+        out.Button = x.xbutton.button == Button1   ? TPlatformButton::Left
+                     : x.xbutton.button == Button2 ? TPlatformButton::Middle
+                                                   : TPlatformButton::Right;
+        return TTranslation::Event;
+    case Button4:
+    case Button5:
+        if (!down) return TTranslation::Nothing;
+        out.Kind = TPlatformEventKind::Wheel;
+        out.WheelDelta = x.xbutton.button == Button4 ? 120 : -120;
+        return TTranslation::Event;
+    default:
+        return TTranslation::Nothing;
+    }
+}
+
+uint32_t TSdlPlatform::TickCount() {
+    return GetTickCount();
+}
+
+std::vector<TMonitorInfo> TSdlPlatform::Monitors() {
+    std::vector<TMonitorInfo> monitors;
+    const int count = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < count; ++i) {
+        SDL_Rect bounds, usable;
+        if (SDL_GetDisplayBounds(i, &bounds) != 0) continue;
+        if (SDL_GetDisplayUsableBounds(i, &usable) != 0) usable = bounds;
+        // SDL lists the primary output first.
+        monitors.push_back({FromSdl(bounds), FromSdl(usable), i == 0});
+    }
+    return monitors;
+}
+
+void TSdlPlatform::QueryPointer() {
+    Window root = 0, child = 0;
+    int winX = 0, winY = 0;
+    unsigned mask = 0;
+    Display* d = m_display.get();
+    XQueryPointer(d, DefaultRootWindow(d), &root, &child, &m_cursorX, &m_cursorY, &winX, &winY,
+                  &mask);
+}
+
+int32_t TSdlPlatform::CursorX() {
+    QueryPointer();
+    return m_cursorX;
+}
+
+int32_t TSdlPlatform::CursorY() {
+    QueryPointer();
+    return m_cursorY;
+}
+
+void TSdlPlatform::SetCapture(uint32_t window) {
+    if (window == m_capture) return;
+    if (const TSdlPlatformWindow* previous = FindById(m_capture))
+        UngrabX11Pointer(previous->SdlWindow());
+    m_capture = 0;
+    const TSdlPlatformWindow* next = FindById(window);
+    if (!next) return;
+    m_capture = window;
+    // A refused grab (another program holds one) still sends our own windows' events here.
+    GrabX11Pointer(next->SdlWindow());
+}
+
+void TSdlPlatform::SetCursor(int32_t cursor) {
+    if (cursor == m_cursor) return;
+    m_cursor = cursor;
+    SDL_ShowCursor(cursor == kCursorNone ? SDL_DISABLE : SDL_ENABLE);
+    if (cursor == kCursorNone) return;
+    const SDL_SystemCursor shape = SystemCursor(cursor);
+    SDL_Cursor*& made = m_cursors[size_t(shape)];
+    if (!made) made = SDL_CreateSystemCursor(shape);
+    if (made) SDL_SetCursor(made);
+}
+
+std::string TSdlPlatform::ClipboardText() {
+    char* text = SDL_GetClipboardText();
+    std::string result = text ? text : "";
+    SDL_free(text);
+    return result;
+}
+
+void TSdlPlatform::SetClipboardText(const std::string& text) {
+    SDL_SetClipboardText(text.c_str());
+}
+
+std::vector<uint32_t> TSdlPlatform::CaptureScreen(const TScreenRect& rect) {
+    return ReadX11Screen(m_display.get(), rect);
+}
+
+} // namespace brisat

@@ -1,0 +1,81 @@
+// The desktop platform: windows, input, monitors, cursor and clipboard on SDL2 over X11, with
+// the X11 calls SDL lacks (x11_window_hints.h). Pointer input is read from the X events
+// themselves, so a capture works for windows that never take the focus (menus) and screen
+// coordinates are exact. GUI thread only, except Wake and the video layers' frame hand-over.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <array>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+union SDL_Event;
+struct SDL_Cursor;
+struct _XDisplay;
+union _XEvent;
+
+namespace brisat {
+
+class TSdlPlatformWindow;
+
+// The desktop platform on the display named by $DISPLAY. Raises std::runtime_error with the
+// reason when there is no X display or SDL cannot use it.
+std::unique_ptr<IPlatform> CreateDesktopPlatform();
+
+class TSdlPlatform : public IPlatform {
+public:
+    TSdlPlatform();
+    ~TSdlPlatform() override;
+    TSdlPlatform(const TSdlPlatform&) = delete;
+    TSdlPlatform& operator=(const TSdlPlatform&) = delete;
+
+    std::unique_ptr<IPlatformWindow> CreateWindow(uint32_t id,
+                                                  const TPlatformWindowParams& params) override;
+    bool WaitEvent(TPlatformEvent& event, int32_t timeoutMs) override;
+    void Wake() override;
+    uint32_t TickCount() override;
+
+    std::vector<TMonitorInfo> Monitors() override;
+    int32_t CursorX() override;
+    int32_t CursorY() override;
+    void SetCapture(uint32_t window) override;
+    void SetCursor(int32_t cursor) override;
+    std::string ClipboardText() override;
+    void SetClipboardText(const std::string& text) override;
+    std::vector<uint32_t> CaptureScreen(const TScreenRect& rect) override;
+
+    // --- For the windows -----------------------------------------------------------------------
+    void Register(TSdlPlatformWindow& window);
+    void Unregister(TSdlPlatformWindow& window);
+    // Thread-safe: asks the event wait to show Window's newest video frame.
+    void PostVideoFrame(uint32_t window);
+    // Keeps top-most windows above the others and transient ones above all, as the desktop
+    // would: after a window was shown or made top-most.
+    void Restack();
+
+private:
+    enum class TTranslation { Event, Woken, Nothing };
+    TTranslation Translate(const SDL_Event& in, TPlatformEvent& out);
+    TTranslation TranslatePointer(const _XEvent& x, TPlatformEvent& out);
+    TTranslation TranslateWindowEvent(const SDL_Event& in, TPlatformEvent& out);
+    TSdlPlatformWindow* FindById(uint32_t id) const;
+    TSdlPlatformWindow* FindBySdlId(uint32_t sdlId) const;
+    TSdlPlatformWindow* FindByXWindow(unsigned long xWindow) const;
+    void QueryPointer();
+
+    std::unique_ptr<_XDisplay, int (*)(_XDisplay*)> m_display;
+    std::vector<TSdlPlatformWindow*> m_windows; // in creation order
+    uint32_t m_wakeEvent = 0;
+    uint32_t m_frameEvent = 0;
+    std::atomic<bool> m_wakePending{false};
+    uint32_t m_capture = 0;
+    int32_t m_cursor = 0;
+    std::array<SDL_Cursor*, 12> m_cursors{}; // one per SDL system cursor, made on first use
+    uint32_t m_keyModifiers = 0;             // of the last key event
+    int32_t m_cursorX = 0;
+    int32_t m_cursorY = 0;
+};
+
+} // namespace brisat

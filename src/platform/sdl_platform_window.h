@@ -1,0 +1,66 @@
+// A top-level window of the desktop platform: a borderless SDL window (native_window.h) made
+// hidden, with the window kind's task-bar and stacking treatment, an X11 shape, and a video layer
+// whose frames wake the platform's event wait to be shown. GUI thread only, except what the
+// video layer says of itself.
+#pragma once
+
+#include "platform/native_window.h"
+#include "platform/platform.h"
+
+#include <atomic>
+#include <cstdint>
+
+namespace brisat {
+
+class TSdlPlatform;
+
+class TSdlPlatformWindow : public IPlatformWindow {
+public:
+    // Raises std::runtime_error with SDL's reason when the window cannot be made.
+    TSdlPlatformWindow(TSdlPlatform& platform, uint32_t id, const TPlatformWindowParams& params);
+    ~TSdlPlatformWindow() override;
+
+    void SetBounds(const TScreenRect& bounds) override;
+    // Popups are never activated by showing.
+    void Show(bool visible, bool activate) override;
+    void SetTitle(const std::string& title) override;
+    void SetTopMost(bool topMost) override;
+    void SetShape(const std::vector<TScreenRect>& rects) override;
+    // A back buffer of another size than the window resizes the window to it first.
+    void Present(const uint32_t* pixels, int32_t width, int32_t height, int32_t stride,
+                 const std::vector<TScreenRect>& dirty) override;
+    IVideoLayer& VideoLayer() override;
+    void SetIcon(const uint32_t* pixels, int32_t width, int32_t height) override;
+    TCapturedPixels Capture() override;
+
+    // --- For the platform ----------------------------------------------------------------------
+    uint32_t Id() const { return m_id; }
+    uint32_t SdlId() const;
+    // The X window id.
+    unsigned long XWindow() const { return m_xWindow; }
+    SDL_Window* SdlWindow() const { return m_native.SdlWindow(); }
+    bool Visible() const { return m_visible; }
+    bool TopMost() const { return m_topMost; }
+    // Menus, drop-downs and tooltips: stacked above every other window.
+    bool Transient() const;
+    // Shows the newest video frame over the last presented back buffer.
+    void ShowVideoFrame();
+    // Presents again what was last presented (its pixels were lost).
+    void Recompose() { m_native.Recompose(); }
+
+private:
+    TSdlPlatform& m_platform;
+    uint32_t m_id;
+    TPlatformWindowKind m_kind;
+    bool m_popup;
+    TNativeWindow m_native;
+    unsigned long m_xWindow = 0;
+    bool m_visible = false;
+    bool m_topMost = false;
+    bool m_videoHooked = false;
+    // Set from the decoder's thread when a frame waits to be shown, so one wake-up is queued
+    // per shown frame however fast frames come.
+    std::atomic<bool> m_framePending{false};
+};
+
+} // namespace brisat

@@ -1,0 +1,37 @@
+// What SDL has no call for on X11, for the desktop platform's windows: shapes, the drop-down
+// window type, mapping with or without taking the focus, stacking, pointer grabs and reading a
+// window's pixels. Each call works on the SDL window's own X connection, so its requests stay in
+// order with SDL's. GUI thread only.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <vector>
+
+struct SDL_Window;
+
+namespace brisat {
+
+// The bounding shape from rectangles in window pixels (empty ones skipped, so a list of only
+// empty rectangles hides every pixel); an empty list restores the full rectangle.
+void SetX11WindowShape(SDL_Window* window, const std::vector<TScreenRect>& rects);
+// Replaces _NET_WM_WINDOW_TYPE with the drop-down menu type; call before the first map.
+void MarkX11DropDown(SDL_Window* window);
+
+enum class TX11Activation { Activate, Leave };
+// Maps the window raised. Activate gives it the input focus (through the window manager when
+// one runs); Leave asks the window manager not to focus it and keeps the focus where it is.
+void ShowX11Window(SDL_Window* window, TX11Activation activation);
+void HideX11Window(SDL_Window* window);
+void RaiseX11Window(SDL_Window* window);
+
+// Sends pointer events outside our windows to Window (events over our other windows still go
+// to those). False when the server refused.
+bool GrabX11Pointer(SDL_Window* window);
+void UngrabX11Pointer(SDL_Window* window);
+
+// The window's pixels as shown on the screen, its whole Width × Height; parts off the screen
+// read black. Raises std::runtime_error when the window is not viewable.
+TCapturedPixels ReadX11WindowPixels(SDL_Window* window, int32_t width, int32_t height);
+
+} // namespace brisat
