@@ -2,6 +2,9 @@
 
 #include "framework/class_registry.h"
 #include "framework/control_classes.h"
+#include "framework/control_styles.h"
+#include "framework/list_box.h"
+#include "framework/memo.h"
 #include "framework/track_bar.h"
 
 namespace brisat {
@@ -9,6 +12,8 @@ namespace brisat {
 const TEnumInfo TrackBarOrientationInfo{"TTrackBarOrientation", {"trHorizontal", "trVertical"}};
 const TEnumInfo TickMarkInfo{"TTickMark", {"tmBottomRight", "tmTopLeft", "tmBoth"}};
 const TEnumInfo TickStyleInfo{"TTickStyle", {"tsNone", "tsAuto", "tsManual"}};
+const TEnumInfo ScrollStyleInfo{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
+const TEnumInfo ListBoxStyleInfo{"TListBoxStyle", {"lbStandard", "lbOwnerDrawFixed"}};
 
 namespace {
 
@@ -38,13 +43,62 @@ void RegisterTrackBar(TClassRegistry& registry) {
                      [](const T& t) { return t.TickMarks() != TTickMark::tmBottomRight; })
         .Enumeration("TickStyle", TickStyleInfo, &T::TickStyle, &T::SetTickStyle,
                      [](const T& t) { return t.TickStyle() != TTickStyle::tsAuto; })
+        .Event<TNotifyEvent>("OnChange", [](T& t, const TNotifyEvent& f) { t.OnChange = f; })
+        .Register(registry);
+}
+
+// A string list streams as its text: "Items.Text = 'one'#10'two'#10".
+void RegisterStringList(TClassRegistry& registry) {
+    TClassDeclaration<TStringList>("TStringList", "TPersistent")
+        .String("Text", &TStringList::Text,
+                [](TStringList& l, const std::string& text) { l.SetText(text); })
+        .Register(registry);
+}
+
+template <class T> TClassDeclaration<T>& BorderProperties(TClassDeclaration<T>& d) {
+    return d
+        .Enumeration("BorderStyle", BorderStyleInfo, &T::BorderStyle, &T::SetBorderStyle,
+                     [](const T& c) { return c.BorderStyle() != TBorderStyle::bsSingle; })
+        .Boolean("Ctl3D", &T::Ctl3D, &T::SetCtl3D, [](const T& c) { return !c.Ctl3D(); });
+}
+
+void RegisterMemo(TClassRegistry& registry) {
+    using T = TMemo;
+    TClassDeclaration<T> d("TMemo", "TCustomControl");
+    BorderProperties(d)
+        .Object("Lines", [](T& m) -> TStringList& { return m.Lines(); })
+        .Enumeration("ScrollBars", ScrollStyleInfo, &T::ScrollBars, &T::SetScrollBars,
+                     [](const T& m) { return m.ScrollBars() != TScrollStyle::ssNone; })
+        .Boolean("WordWrap", &T::WordWrap, &T::SetWordWrap, [](const T& m) { return !m.WordWrap(); })
+        .Register(registry);
+}
+
+void RegisterListBox(TClassRegistry& registry) {
+    using T = TListBox;
+    TClassDeclaration<T> d("TListBox", "TCustomControl");
+    BorderProperties(d)
+        .Integer("ItemHeight", &T::ItemHeight, &T::SetItemHeight,
+                 [](const T& l) { return l.ItemHeight() != 16; })
+        .Object("Items", [](T& l) -> TStringList& { return l.Items(); })
+        .Boolean("Sorted", &T::Sorted, &T::SetSorted, [](const T& l) { return l.Sorted(); })
+        .Enumeration("Style", ListBoxStyleInfo, &T::Style, &T::SetStyle,
+                     [](const T& l) { return l.Style() != TListBoxStyle::lbStandard; })
+        .Event<TNotifyEvent>("OnClick", [](T& l, const TNotifyEvent& f) { l.OnClick = f; })
+        .Event<TNotifyEvent>("OnDblClick", [](T& l, const TNotifyEvent& f) { l.OnDblClick = f; })
+        .Event<T::TDrawItemEvent>("OnDrawItem",
+                                  [](T& l, const T::TDrawItemEvent& f) { l.OnDrawItem = f; })
+        .Event<TControl::TMouseEvent>(
+            "OnMouseDown", [](T& l, const TControl::TMouseEvent& f) { l.OnMouseDown = f; })
         .Register(registry);
 }
 
 } // namespace
 
 void RegisterInputControlClasses(TClassRegistry& registry) {
+    RegisterStringList(registry);
     RegisterTrackBar(registry);
+    RegisterMemo(registry);
+    RegisterListBox(registry);
 }
 
 void RegisterInputControlClasses() {

@@ -11,6 +11,8 @@ class TClassRegistry;
 extern const TEnumInfo TrackBarOrientationInfo; // trHorizontal, trVertical
 extern const TEnumInfo TickMarkInfo;            // tmBottomRight, tmTopLeft, tmBoth
 extern const TEnumInfo TickStyleInfo;           // tsNone, tsAuto, tsManual
+extern const TEnumInfo ScrollStyleInfo;         // ssNone, ssHorizontal, ssVertical, ssBoth
+extern const TEnumInfo ListBoxStyleInfo;        // lbStandard, lbOwnerDrawFixed
 
 // Registers the classes once (later calls do nothing); the control classes come first.
 void RegisterInputControlClasses();
