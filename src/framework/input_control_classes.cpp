@@ -3,7 +3,10 @@
 #include "framework/class_registry.h"
 #include "framework/control_classes.h"
 #include "framework/control_styles.h"
+#include "framework/edit.h"
+#include "framework/exceptions.h"
 #include "framework/list_box.h"
+#include "framework/utf8.h"
 #include "framework/memo.h"
 #include "framework/track_bar.h"
 
@@ -62,6 +65,37 @@ template <class T> TClassDeclaration<T>& BorderProperties(TClassDeclaration<T>& 
         .Boolean("Ctl3D", &T::Ctl3D, &T::SetCtl3D, [](const T& c) { return !c.Ctl3D(); });
 }
 
+// A password character streams as a one-character string.
+TTextValue PasswordCharValue(const TEdit& e) {
+    std::string text;
+    AppendUtf8(text, e.PasswordChar());
+    return TTextValue::MakeString(text);
+}
+
+void SetPasswordCharValue(TEdit& e, const TTextValue& v) {
+    RequireKind(v, TTextValue::TKind::vaString);
+    size_t at = 0;
+    const char32_t c = v.Text.empty() ? 0 : DecodeUtf8(v.Text, at);
+    if (at != v.Text.size()) throw EConvertError("expected one character, found " + v.Describe());
+    e.SetPasswordChar(c);
+}
+
+void RegisterEdit(TClassRegistry& registry) {
+    using T = TEdit;
+    TClassDeclaration<T> d("TEdit", "TCustomControl");
+    BorderProperties(d)
+        .Boolean("AutoSelect", &T::AutoSelect, &T::SetAutoSelect,
+                 [](const T& e) { return !e.AutoSelect(); })
+        .Integer("MaxLength", &T::MaxLength, &T::SetMaxLength,
+                 [](const T& e) { return e.MaxLength() != 0; })
+        .Custom("PasswordChar", PasswordCharValue, SetPasswordCharValue,
+                [](const T& e) { return e.PasswordChar() != 0; })
+        .Boolean("ReadOnly", &T::ReadOnly, &T::SetReadOnly, [](const T& e) { return e.ReadOnly(); })
+        .String("Text", &T::Text, &T::SetText)
+        .Event<TNotifyEvent>("OnChange", [](T& e, const TNotifyEvent& f) { e.OnChange = f; })
+        .Register(registry);
+}
+
 void RegisterMemo(TClassRegistry& registry) {
     using T = TMemo;
     TClassDeclaration<T> d("TMemo", "TCustomControl");
@@ -99,6 +133,7 @@ void RegisterInputControlClasses(TClassRegistry& registry) {
     RegisterTrackBar(registry);
     RegisterMemo(registry);
     RegisterListBox(registry);
+    RegisterEdit(registry);
 }
 
 void RegisterInputControlClasses() {
