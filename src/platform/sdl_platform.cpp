@@ -295,6 +295,7 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslatePointer(const XEvent& x, TPlat
     case Button1:
     case Button2:
     case Button3:
+        if (down && source->Focusable()) FocusClickedX11Window(source->SdlWindow());
         out.Kind = down ? TPlatformEventKind::ButtonDown : TPlatformEventKind::ButtonUp;
         out.Button = x.xbutton.button == Button1   ? TPlatformButton::Left
                      : x.xbutton.button == Button2 ? TPlatformButton::Middle

@@ -80,7 +80,7 @@ void TSdlPlatformWindow::Show(bool visible, bool activate) {
         m_visible = false;
         return;
     }
-    const bool takesFocus = activate && !m_popup && !Transient();
+    const bool takesFocus = activate && Focusable();
     if (m_visible && !takesFocus) return;
     ShowX11Window(m_native.SdlWindow(),
                   takesFocus ? TX11Activation::Activate : TX11Activation::Leave);

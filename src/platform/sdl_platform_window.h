@@ -43,6 +43,8 @@ public:
     bool TopMost() const { return m_topMost; }
     // Menus, drop-downs and tooltips: stacked above every other window.
     bool Transient() const;
+    // Neither a popup nor transient: showing may activate it, a click focuses it.
+    bool Focusable() const { return !m_popup && !Transient(); }
     // Shows the newest video frame over the last presented back buffer.
     void ShowVideoFrame();
     // Presents again what was last presented (its pixels were lost).

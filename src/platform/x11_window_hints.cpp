@@ -123,6 +123,13 @@ void HideX11Window(SDL_Window* window) {
     XFlush(x.Connection);
 }
 
+void FocusClickedX11Window(SDL_Window* window) {
+    const TX11Handle x = HandleOf(window);
+    if (!x.Connection || HasWindowManager(x.Connection)) return;
+    TX11ErrorTrap trap(x.Connection);
+    XSetInputFocus(x.Connection, x.Id, RevertToParent, CurrentTime);
+}
+
 void RaiseX11Window(SDL_Window* window) {
     const TX11Handle x = HandleOf(window);
     if (!x.Connection) return;

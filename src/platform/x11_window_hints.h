@@ -23,6 +23,8 @@ enum class TX11Activation { Activate, Leave };
 // one runs); Leave asks the window manager not to focus it and keeps the focus where it is.
 void ShowX11Window(SDL_Window* window, TX11Activation activation);
 void HideX11Window(SDL_Window* window);
+// Gives a clicked window the input focus when no window manager runs to do it.
+void FocusClickedX11Window(SDL_Window* window);
 void RaiseX11Window(SDL_Window* window);
 
 // Sends pointer events outside our windows to Window (events over our other windows still go

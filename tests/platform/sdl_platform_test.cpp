@@ -250,6 +250,37 @@ TEST_F(TSdlPlatformTest, PopupsAndToolTipsShowWithoutTakingTheFocus) {
             << "window " << e.Window;
 }
 
+TEST_F(TSdlPlatformTest, AClickFocusesAWindowButNeverAPopup) {
+    IPlatformWindow& first = MakeWindow(1, {100, 100, 200, 200}, Red, Red);
+    IPlatformWindow& second = MakeWindow(2, {300, 100, 400, 200}, Blue, Blue);
+    TPlatformWindowParams menu;
+    menu.Popup = true;
+    menu.Kind = TPlatformWindowKind::PopupMenu;
+    IPlatformWindow& popup = MakeWindow(3, {500, 100, 600, 200}, Green, Green, menu);
+    first.Show(true, true);
+    second.Show(true, true);
+    popup.Show(true, false);
+    auto activatedOne = [](const TPlatformEvent& e) {
+        return Is(e, TPlatformEventKind::Activated) && e.Window == 1;
+    };
+    Pump([](const TPlatformEvent& e) {
+        return Is(e, TPlatformEventKind::Activated) && e.Window == 2;
+    });
+    const Window secondFocus = Focus();
+
+    for (const int x : {550, 150}) {
+        MovePointer(x, 150);
+        Button(1, true);
+        Button(1, false);
+    }
+    const auto events = Pump(activatedOne);
+    ASSERT_FALSE(events.empty());
+    EXPECT_TRUE(activatedOne(events.back()));
+    for (const TPlatformEvent& e : events)
+        EXPECT_FALSE(Is(e, TPlatformEventKind::Activated) && e.Window == 3);
+    EXPECT_NE(Focus(), secondFocus);
+}
+
 TEST_F(TSdlPlatformTest, MouseEventsCarryWindowAndScreenCoordinates) {
     IPlatformWindow& w = MakeWindow(7, {200, 100, 400, 300}, Red, Red);
     w.Show(true, true);
