@@ -7,63 +7,11 @@
 
 namespace brisat {
 
-void TPen::Assign(const TPersistent& source) {
-    if (const auto* pen = dynamic_cast<const TPen*>(&source)) {
-        m_spec = pen->m_spec;
-        Changed();
-        return;
-    }
-    TPersistent::Assign(source);
-}
-
-void TPen::Changed() {
-    if (OnChange) OnChange(*this);
-}
-
-void TPen::SetColor(TColor color) {
-    if (color == m_spec.Color) return;
-    m_spec.Color = color;
-    Changed();
-}
-
-void TPen::SetStyle(TPenStyle style) {
-    if (style == m_spec.Style) return;
-    m_spec.Style = style;
-    Changed();
-}
-
 void TPen::SetWidth(int32_t width) {
     if (width < 0 || width > MaxWidth)
         throw EInvalidOperation("Pen width " + std::to_string(width) + " is out of range (0.." +
                                 std::to_string(MaxWidth) + ")");
-    if (width == m_spec.Width) return;
-    m_spec.Width = width;
-    Changed();
-}
-
-void TBrush::Assign(const TPersistent& source) {
-    if (const auto* brush = dynamic_cast<const TBrush*>(&source)) {
-        m_spec = brush->m_spec;
-        Changed();
-        return;
-    }
-    TPersistent::Assign(source);
-}
-
-void TBrush::Changed() {
-    if (OnChange) OnChange(*this);
-}
-
-void TBrush::SetColor(TColor color) {
-    if (color == m_spec.Color) return;
-    m_spec.Color = color;
-    Changed();
-}
-
-void TBrush::SetStyle(TBrushStyle style) {
-    if (style == m_spec.Style) return;
-    m_spec.Style = style;
-    Changed();
+    Update(m_spec.Width, width);
 }
 
 TShape::TShape(TComponent* owner) : TGraphicControl(owner) {
@@ -80,8 +28,8 @@ void TShape::SetShape(TShapeType shape) {
 
 void TShape::Paint() {
     TDeviceContext& dc = *Canvas().Handle();
-    dc.SetPen(m_pen.Spec());
-    dc.SetBrush(m_brush.Spec());
+    dc.SetPen(m_pen.Data());
+    dc.SetBrush(m_brush.Data());
     // The outline's centre line runs half a pen inside the bounds, so wide pens stay in them.
     const int32_t pen = m_pen.Width();
     int32_t x = pen / 2, y = x;

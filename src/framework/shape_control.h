@@ -12,45 +12,58 @@
 
 namespace brisat {
 
-// The pen a shape outlines with. Width 0 draws as 1, as the platform does.
-class TPen : public TPersistent {
+// What pens and brushes share: a drawing spec (Spec) whose every change is told to the owner
+// through OnChange.
+template <class Self, class Spec> class TGraphicsObject : public TPersistent {
 public:
-    std::string ClassName() const override { return "TPen"; }
-    void Assign(const TPersistent& source) override;
+    void Assign(const TPersistent& source) override {
+        if (const auto* other = dynamic_cast<const Self*>(&source)) {
+            m_spec = other->m_spec;
+            Changed();
+            return;
+        }
+        TPersistent::Assign(source);
+    }
 
     TColor Color() const { return m_spec.Color; }
-    void SetColor(TColor color);
+    void SetColor(TColor color) { Update(m_spec.Color, color); }
+    const Spec& Data() const { return m_spec; }
+
+    std::function<void(Self&)> OnChange;
+
+protected:
+    template <class V> void Update(V& field, V value) {
+        if (field == value) return;
+        field = value;
+        Changed();
+    }
+    void Changed() {
+        if (OnChange) OnChange(static_cast<Self&>(*this));
+    }
+
+    Spec m_spec;
+};
+
+// The pen a shape outlines with. Width 0 draws as 1, as the platform does.
+class TPen : public TGraphicsObject<TPen, TPenSpec> {
+public:
+    std::string ClassName() const override { return "TPen"; }
+
     TPenStyle Style() const { return m_spec.Style; }
-    void SetStyle(TPenStyle style);
+    void SetStyle(TPenStyle style) { Update(m_spec.Style, style); }
     // 0..MaxWidth; other values raise EInvalidOperation.
     int32_t Width() const { return m_spec.Width; }
     void SetWidth(int32_t width);
-    const TPenSpec& Spec() const { return m_spec; }
 
-    std::function<void(TPen&)> OnChange;
     static constexpr int32_t MaxWidth = 256;
-
-private:
-    void Changed();
-    TPenSpec m_spec;
 };
 
-class TBrush : public TPersistent {
+class TBrush : public TGraphicsObject<TBrush, TBrushSpec> {
 public:
     std::string ClassName() const override { return "TBrush"; }
-    void Assign(const TPersistent& source) override;
 
-    TColor Color() const { return m_spec.Color; }
-    void SetColor(TColor color);
     TBrushStyle Style() const { return m_spec.Style; }
-    void SetStyle(TBrushStyle style);
-    const TBrushSpec& Spec() const { return m_spec; }
-
-    std::function<void(TBrush&)> OnChange;
-
-private:
-    void Changed();
-    TBrushSpec m_spec;
+    void SetStyle(TBrushStyle style) { Update(m_spec.Style, style); }
 };
 
 enum class TShapeType : uint8_t {
