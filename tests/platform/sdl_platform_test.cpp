@@ -15,6 +15,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -117,6 +118,38 @@ protected:
     void PressKey(KeySym sym, bool down) {
         XTestFakeKeyEvent(m_x, XKeysymToKeycode(m_x, sym), down, CurrentTime);
         XSync(m_x, False);
+    }
+    // The X window of ours with Title, 0 when none.
+    Window XWindowTitled(const std::string& title) {
+        Window root = 0, parent = 0, *children = nullptr, found = 0;
+        unsigned count = 0;
+        XQueryTree(m_x, DefaultRootWindow(m_x), &root, &parent, &children, &count);
+        for (unsigned i = 0; i < count; ++i) {
+            char* name = nullptr;
+            if (XFetchName(m_x, children[i], &name) && name && title == name) found = children[i];
+            if (name) XFree(name);
+        }
+        if (children) XFree(children);
+        return found;
+    }
+    // A property of 32-bit items (atoms, cardinals); Xlib hands them over in longs.
+    std::vector<uint32_t> Property(Window w, const char* name) {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(m_x, w, XInternAtom(m_x, name, False), 0, 4096, False, AnyPropertyType,
+                           &type, &format, &count, &after, &data);
+        std::vector<uint32_t> items;
+        if (data && format == 32)
+            items.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+        if (data) XFree(data);
+        return items;
+    }
+    bool HasAtom(Window w, const char* property, const char* atom) {
+        const std::vector<uint32_t> items = Property(w, property);
+        return std::find(items.begin(), items.end(), uint32_t(XInternAtom(m_x, atom, False))) !=
+               items.end();
     }
     Window Focus() {
         Window focus = 0;
@@ -248,6 +281,51 @@ TEST_F(TSdlPlatformTest, PopupsAndToolTipsShowWithoutTakingTheFocus) {
     for (const TPlatformEvent& e : later)
         EXPECT_FALSE(Is(e, TPlatformEventKind::Deactivated) || Is(e, TPlatformEventKind::Activated))
             << "window " << e.Window;
+}
+
+TEST_F(TSdlPlatformTest, KindsTitlesAndIconsReachTheWindowManager) {
+    struct TKindCase {
+        TPlatformWindowKind Kind;
+        bool Popup, TopMost;
+        const char* Type;
+        bool SkipsTaskBar;
+    };
+    using K = TPlatformWindowKind;
+    const TKindCase cases[] = {
+        {K::Normal, false, true, "_NET_WM_WINDOW_TYPE_NORMAL", false},
+        {K::Normal, true, false, "_NET_WM_WINDOW_TYPE_NORMAL", true},
+        {K::Tool, false, false, "_NET_WM_WINDOW_TYPE_UTILITY", true},
+        {K::PopupMenu, true, false, "_NET_WM_WINDOW_TYPE_POPUP_MENU", true},
+        {K::DropDown, true, false, "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU", true},
+        {K::Tooltip, true, true, "_NET_WM_WINDOW_TYPE_TOOLTIP", true},
+    };
+    uint32_t id = 1;
+    for (const TKindCase& c : cases) {
+        TPlatformWindowParams params;
+        params.Kind = c.Kind;
+        params.Popup = c.Popup;
+        params.TopMost = c.TopMost;
+        MakeWindow(id, {10, 10, 50, 50}, Red, Red, params);
+        const Window w = XWindowTitled("window " + std::to_string(id++));
+        ASSERT_NE(w, 0u);
+        EXPECT_EQ(Property(w, "_NET_WM_WINDOW_TYPE"),
+                  std::vector<uint32_t>{uint32_t(XInternAtom(m_x, c.Type, False))})
+            << c.Type;
+        EXPECT_EQ(HasAtom(w, "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"), c.SkipsTaskBar)
+            << c.Type;
+        EXPECT_EQ(HasAtom(w, "_NET_WM_STATE", "_NET_WM_STATE_ABOVE"), c.TopMost) << c.Type;
+    }
+
+    IPlatformWindow& w = *m_windows.front();
+    const std::string title = "Ansicht \xE2\x80\x93 \xD0\x92\xD0\xB8\xD0\xB4";
+    w.SetTitle(title);
+    const uint32_t icon[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0x80FFFFFF};
+    w.SetIcon(icon, 2, 2);
+    XSync(m_x, False);
+    const Window x = XWindowTitled(title);
+    ASSERT_NE(x, 0u);
+    EXPECT_EQ(Property(x, "_NET_WM_ICON"),
+              (std::vector<uint32_t>{2, 2, 0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0x80FFFFFF}));
 }
 
 TEST_F(TSdlPlatformTest, AClickFocusesAWindowButNeverAPopup) {
@@ -460,16 +538,7 @@ TEST_F(TSdlPlatformTest, CloseRequestExposureAndFocusBecomeEvents) {
 
     // The window manager's close button sends WM_DELETE_WINDOW.
     const TCapturedPixels before = w.Capture();
-    Window root = 0, parent = 0, *children = nullptr, target = 0;
-    unsigned count = 0;
-    XQueryTree(m_x, DefaultRootWindow(m_x), &root, &parent, &children, &count);
-    for (unsigned i = 0; i < count; ++i) {
-        char* name = nullptr;
-        if (XFetchName(m_x, children[i], &name) && name && std::string(name) == "window 9")
-            target = children[i];
-        if (name) XFree(name);
-    }
-    if (children) XFree(children);
+    const Window target = XWindowTitled("window 9");
     ASSERT_NE(target, 0u);
     XEvent close{};
     close.xclient.type = ClientMessage;
