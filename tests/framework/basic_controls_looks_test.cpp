@@ -111,6 +111,33 @@ TEST_F(BasicLooksTest, LabelsDrawInTheFontColourOrEmbossedWhenDisabled) {
     EXPECT_GT(Count(OffsetRect(area, 1, 1), clBtnHighlight), 0);
 }
 
+// A wrapping label keeps its width and grows in height; a right-justified one keeps its right
+// edge; Layout moves the text down.
+TEST_F(BasicLooksTest, LabelAutoSizeWordWrapAndLayout) {
+    form->Show();
+    auto& label = Add<TLabel>(Bounds(10, 10, 60, 10));
+    label.SetCaption("W");
+    const int32_t line = label.Height();
+    EXPECT_GT(line, 5);
+    label.SetWordWrap(true);
+    label.SetWidth(60);
+    label.SetCaption("WWW WWW WWW WWW");
+    EXPECT_EQ(label.Width(), 60);
+    EXPECT_GE(label.Height(), 3 * line);
+    label.SetWordWrap(false);
+    label.SetAlignment(TAlignment::taRightJustify);
+    const int32_t right = label.Left() + label.Width();
+    label.SetCaption("W");
+    EXPECT_LT(label.Width(), 20);
+    EXPECT_EQ(label.Left() + label.Width(), right);
+
+    label.SetAutoSize(false);
+    label.SetBounds(10, 10, 40, 60);
+    label.SetLayout(TLabelLayout::tlBottom);
+    EXPECT_EQ(Count(Rect(10, 10, 50, 60 - line), clBlack), 0);
+    EXPECT_GT(Count(Rect(10, 70 - line, 50, 70), clBlack), 0);
+}
+
 TEST_F(BasicLooksTest, CheckBoxMarksShowTheState) {
     form->Show();
     auto& box = Add<TCheckBox>(Bounds(10, 10, 97, 17));
@@ -210,6 +237,42 @@ TEST_F(SpeedButtonLooksTest, GlyphsAreTransparentAndEmbossedWhenDisabled) {
     EXPECT_EQ(button->Images(), nullptr);
 }
 
+// The glyph's top-left corner for each layout at margin 0 in a flat 40 × 40 button (face inset
+// 1), centred across; Margin -1 centres it, a caption moves it aside by Spacing.
+TEST_F(SpeedButtonLooksTest, LayoutMarginAndSpacingPlaceTheGlyph) {
+    button->SetBounds(10, 60, 40, 40);
+    button->SetFlat(true);
+    button->SetGlyph(glyph);
+    const struct {
+        TButtonLayout Layout;
+        int32_t Margin;
+        TPoint Corner;
+    } cases[] = {
+        {TButtonLayout::blGlyphLeft, 0, {1, 13}},  {TButtonLayout::blGlyphRight, 0, {23, 13}},
+        {TButtonLayout::blGlyphTop, 0, {12, 1}},   {TButtonLayout::blGlyphBottom, 0, {12, 24}},
+        {TButtonLayout::blGlyphLeft, 5, {6, 13}},  {TButtonLayout::blGlyphLeft, -1, {12, 13}},
+    };
+    for (const auto& c : cases) {
+        button->SetLayout(c.Layout);
+        button->SetMargin(c.Margin);
+        // The navy square starts 4 pixels into the glyph.
+        const TPoint navy{10 + c.Corner.X + 4, 60 + c.Corner.Y + 4};
+        EXPECT_EQ(At(navy.X, navy.Y), Rgb(clNavy)) << int(c.Layout) << " " << c.Margin;
+        EXPECT_EQ(At(navy.X - 1, navy.Y - 1), Rgb(clBtnFace)) << int(c.Layout) << " " << c.Margin;
+    }
+    // With a caption the pair is centred: glyph, Spacing (4), then the text.
+    button->SetLayout(TButtonLayout::blGlyphLeft);
+    button->SetCaption("W");
+    TDeviceContext measure;
+    measure.SelectFont(&button->Font());
+    const int32_t w = measure.GetTextExtent("W").cx;
+    const int32_t glyphX = 1 + (38 - 16 - 4 - w + 1) / 2;
+    EXPECT_EQ(At(10 + glyphX + 4, 60 + 13 + 4), Rgb(clNavy));
+    EXPECT_EQ(At(10 + glyphX + 3, 60 + 13 + 4), Rgb(clBtnFace));
+    EXPECT_GT(Count(Rect(10 + glyphX + 20, 60, 50, 100), clBlack), 0);
+    EXPECT_EQ(Count(Rect(10, 60, 10 + glyphX + 20, 100), clBlack), 0);
+}
+
 // A flat button shows a raised frame only under the mouse and a sunken one while down; a plain
 // one always has its raised 3-D face.
 TEST_F(SpeedButtonLooksTest, FlatButtonsShowTheirFrameWhenHotOrDown) {
@@ -246,6 +309,7 @@ TEST_F(BasicLooksTest, DefaultButtonsWearADarkOutline) {
     plain.SetFocus();
     EXPECT_EQ(At(10, 10), Rgb(clWindowFrame)) << "the focused button is the one Enter clicks";
     EXPECT_EQ(At(10, 50), Rgb(clBtnHighlight));
+    EXPECT_EQ(At(14, 14), Rgb(clBtnFace) ^ 0xFFFFFF) << "the focus frame inverts the face";
 }
 
 } // namespace
