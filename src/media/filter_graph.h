@@ -191,9 +191,6 @@ public:
     // not clamped; a value outside the range is refused by the graph and ignored.
     std::int32_t Volume() const;
     void SetVolume(std::int32_t volume);
-    // -10000 (left only) .. 10000 (right only); 0 without audio.
-    std::int32_t Balance() const;
-    void SetBalance(std::int32_t balance);
 
     // --- interface lookup --------------------------------------------------------------------
     // The object answering `iid` for the active graph in this mode, or nullptr ("not supported").

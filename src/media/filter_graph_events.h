@@ -66,8 +66,9 @@ struct DVD_HMSF_TIMECODE {
     std::uint8_t bFrames = 0;
 };
 
-// The packed DVD time code: binary-coded decimal hours, minutes, seconds and frames from the high
-// byte down, with the frame rate in the frames byte's top two bits (1 = 25, 3 = 30 per second).
+// The packed DVD time code: binary-coded decimal digits from the low bits up (hour units, hour
+// tens, minute units, minute tens, second units, second tens, frame units), then two bits of frame
+// tens and the two top bits of frame rate code (1 = 25, 3 = 30 per second).
 struct DVD_TIMECODE {
     std::int32_t Hours = 0;
     std::int32_t Minutes = 0;

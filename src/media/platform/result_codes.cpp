@@ -54,6 +54,11 @@ constexpr std::array kTexts{
                                         "available, or the hardware is not responding."},
     ResultText{VFW_E_UNSUPPORTED_STREAM, "Cannot play back the file. The format is not "
                                          "supported."},
+    ResultText{VFW_E_DVD_GRAPHNOTREADY, "The DVD graph is not ready: no DVD volume has been "
+                                        "rendered."},
+    ResultText{VFW_E_DVD_RENDERFAIL, "The DVD volume could not be rendered: no DVD video was "
+                                     "found there, or the DVD source is not installed."},
+    ResultText{VFW_E_NO_CAPTURE_HARDWARE, "Cannot capture: no capture device is available."},
 };
 
 // One row per GStreamer error: domain, code, our result. Unlisted codes of a known domain fall

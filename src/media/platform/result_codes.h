@@ -49,6 +49,9 @@ constexpr HRESULT VFW_E_CANNOT_LOAD_SOURCE_FILTER = MakeResult(0x80040241);
 constexpr HRESULT VFW_E_FILE_TOO_SHORT = MakeResult(0x80040243);
 constexpr HRESULT VFW_E_NO_AUDIO_HARDWARE = MakeResult(0x80040256);
 constexpr HRESULT VFW_E_UNSUPPORTED_STREAM = MakeResult(0x80040265);
+constexpr HRESULT VFW_E_DVD_GRAPHNOTREADY = MakeResult(0x80040279);
+constexpr HRESULT VFW_E_DVD_RENDERFAIL = MakeResult(0x8004027A);
+constexpr HRESULT VFW_E_NO_CAPTURE_HARDWARE = MakeResult(0x8004027E);
 
 constexpr bool Succeeded(HRESULT hr) {
     return hr >= 0;

@@ -1,0 +1,32 @@
+// The capture graph builder of TFilterGraph's capture mode: finds the capture devices GStreamer's
+// device monitor knows (cameras, microphones) and connects a capture source into the graph. On a
+// machine without such devices FindCaptureDevice answers VFW_E_NO_CAPTURE_HARDWARE. GUI thread
+// only.
+#pragma once
+
+#include "media/platform/filter_graph.h"
+
+#include <memory>
+
+namespace brisat {
+
+enum class TCaptureKind { ckVideo, ckAudio };
+
+class CaptureGraphBuilder {
+public:
+    HRESULT SetFiltergraph(std::shared_ptr<FilterGraph> graph);
+    HRESULT GetFiltergraph(std::shared_ptr<FilterGraph>& graph) const;
+
+    // A new source filter for the first device of that kind; VFW_E_NO_CAPTURE_HARDWARE when none.
+    HRESULT FindCaptureDevice(TCaptureKind kind, Filter& source) const;
+    // Adds `source` to the graph (under "Capture") and connects its output through a converter:
+    // video to the graph's video renderer (a video sink when it has none), audio to an audio sink.
+    // VFW_E_WRONG_STATE without a graph.
+    HRESULT RenderStream(const Filter& source);
+
+private:
+    HRESULT AddConnected(const Pin& from, const char* factory, Pin& output);
+    std::shared_ptr<FilterGraph> m_graph;
+};
+
+} // namespace brisat

@@ -1,0 +1,11 @@
+#include "media/filter_graph_lists.h"
+
+#include <algorithm>
+
+namespace brisat {
+
+void TFilterList::Remove(const Filter& filter) {
+    std::erase(m_items, filter);
+}
+
+} // namespace brisat

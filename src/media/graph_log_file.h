@@ -1,0 +1,28 @@
+// The file GStreamer's debug log goes to while a graph is active: created anew (truncating an
+// existing file), locked against other writers, closed with the object. GUI thread only.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace brisat {
+
+class GraphLogFile {
+public:
+    // nullptr when the file cannot be created or another process holds its lock.
+    static std::unique_ptr<GraphLogFile> Create(const std::string& path);
+    ~GraphLogFile();
+    GraphLogFile(const GraphLogFile&) = delete;
+    GraphLogFile& operator=(const GraphLogFile&) = delete;
+
+    // The open file's descriptor, for FilterGraph::SetLogFile.
+    int Handle() const { return m_fd; }
+
+    // Takes over an open descriptor; use Create.
+    explicit GraphLogFile(int fd) : m_fd(fd) {}
+
+private:
+    int m_fd;
+};
+
+} // namespace brisat
