@@ -191,14 +191,15 @@ void TSdlPlatform::Wake() {
     if (m_wakePending.exchange(true)) return;
     SDL_Event e{};
     e.type = m_wakeEvent;
-    SDL_PushEvent(&e);
+    // A full queue refuses the event; the next Wake tries again.
+    if (SDL_PushEvent(&e) != 1) m_wakePending = false;
 }
 
-void TSdlPlatform::PostVideoFrame(uint32_t window) {
+bool TSdlPlatform::PostVideoFrame(uint32_t window) {
     SDL_Event e{};
     e.type = m_frameEvent;
     e.user.code = int32_t(window);
-    SDL_PushEvent(&e);
+    return SDL_PushEvent(&e) == 1;
 }
 
 TSdlPlatform::TTranslation TSdlPlatform::Translate(const SDL_Event& in, TPlatformEvent& out) {

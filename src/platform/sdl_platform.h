@@ -49,8 +49,9 @@ public:
     // --- For the windows -----------------------------------------------------------------------
     void Register(TSdlPlatformWindow& window);
     void Unregister(TSdlPlatformWindow& window);
-    // Thread-safe: asks the event wait to show Window's newest video frame.
-    void PostVideoFrame(uint32_t window);
+    // Thread-safe: asks the event wait to show Window's newest video frame. False when the
+    // event queue is full.
+    bool PostVideoFrame(uint32_t window);
     // Keeps top-most windows above the others and transient ones above all, as the desktop
     // would: after a window was shown or made top-most.
     void Restack();

@@ -119,7 +119,8 @@ IVideoLayer& TSdlPlatformWindow::VideoLayer() {
     if (!m_videoHooked) {
         m_videoHooked = true;
         layer.OnFrameSubmitted = [this] {
-            if (!m_framePending.exchange(true)) m_platform.PostVideoFrame(m_id);
+            if (!m_framePending.exchange(true) && !m_platform.PostVideoFrame(m_id))
+                m_framePending = false;
         };
     }
     return layer;

@@ -461,6 +461,16 @@ TEST_F(TSdlPlatformTest, KeysArriveAsVirtualKeysWithModifiersAndText) {
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back().Modifiers, PlatformCtrl | PlatformAlt);
     Pump([](const TPlatformEvent& e) { return Is(e, TPlatformEventKind::KeyUp) && e.Key == 0x11; });
+
+    // A key held down repeats as further key-downs.
+    PressKey(XK_Right, true);
+    int downs = 0;
+    Pump([&](const TPlatformEvent& e) {
+        downs += Is(e, TPlatformEventKind::KeyDown) && e.Key == 0x27;
+        return downs >= 3;
+    });
+    PressKey(XK_Right, false);
+    EXPECT_GE(downs, 3);
 }
 
 TEST_F(TSdlPlatformTest, CaptureKeepsPointerEventsOnTheCapturingWindow) {
