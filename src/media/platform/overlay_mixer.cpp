@@ -16,6 +16,7 @@ struct MixerState {
     AM_ASPECT_RATIO_MODE AspectMode = AM_ARMODE_LETTER_BOX;
     DDCOLORCONTROL Controls;
     GstElement* Balance = nullptr; // owned by the bin
+    std::shared_ptr<IDDrawExclModeVideoCallback> Callback;
 };
 
 struct Mixer {
@@ -38,10 +39,50 @@ void Finalize(GObject* object) {
     G_OBJECT_CLASS(g_parentClass)->finalize(object);
 }
 
-void AddGhost(GstBin* bin, GstElement* inner, const char* innerPad, const char* name) {
+GstPad* AddGhost(GstBin* bin, GstElement* inner, const char* innerPad, const char* name) {
     GstPad* target = gst_element_get_static_pad(inner, innerPad);
-    gst_element_add_pad(GST_ELEMENT(bin), gst_ghost_pad_new(name, target));
+    GstPad* ghost = gst_ghost_pad_new(name, target);
+    gst_element_add_pad(GST_ELEMENT(bin), ghost);
     gst_object_unref(target);
+    return ghost;
+}
+
+std::shared_ptr<IDDrawExclModeVideoCallback> CallbackOf(MixerState& state) {
+    std::lock_guard lock(state.Lock);
+    return state.Callback;
+}
+
+// Display aspect = (width x par_n) : (height x par_d), reduced.
+void NativeProps(const GstVideoInfo& info, long& width, long& height, long& aspectX,
+                 long& aspectY) {
+    width = GST_VIDEO_INFO_WIDTH(&info);
+    height = GST_VIDEO_INFO_HEIGHT(&info);
+    std::int64_t x = std::int64_t(width) * std::max(1, GST_VIDEO_INFO_PAR_N(&info));
+    std::int64_t y = std::int64_t(height) * std::max(1, GST_VIDEO_INFO_PAR_D(&info));
+    std::int64_t divisor = std::max<std::int64_t>(1, std::gcd(x, y));
+    aspectX = static_cast<long>(x / divisor);
+    aspectY = static_cast<long>(y / divisor);
+}
+
+// Streaming thread: a format reaching the input is the client's size news.
+GstPadProbeReturn WatchInputFormat(GstPad*, GstPadProbeInfo* info, gpointer data) {
+    GstEvent* event = GST_PAD_PROBE_INFO_EVENT(info);
+    if (!event || GST_EVENT_TYPE(event) != GST_EVENT_CAPS) return GST_PAD_PROBE_OK;
+    GstCaps* caps = nullptr;
+    gst_event_parse_caps(event, &caps);
+    GstVideoInfo video;
+    if (!caps || !gst_video_info_from_caps(&video, caps)) return GST_PAD_PROBE_OK;
+    if (auto callback = CallbackOf(*static_cast<MixerState*>(data))) {
+        long width = 0, height = 0, aspectX = 0, aspectY = 0;
+        NativeProps(video, width, height, aspectX, aspectY);
+        callback->OnUpdateSize(width, height, aspectX, aspectY);
+    }
+    return GST_PAD_PROBE_OK;
+}
+
+void NotifyColorKey(MixerState& state, COLORREF colour) {
+    if (auto callback = CallbackOf(state))
+        callback->OnUpdateColorKey(COLORKEY{CK_RGB, 0, colour, colour}, colour);
 }
 
 void InstanceInit(GTypeInstance* instance, gpointer) {
@@ -51,7 +92,8 @@ void InstanceInit(GTypeInstance* instance, gpointer) {
     state->Balance = gst_element_factory_make("videobalance", "balance");
     if (!state->Balance) return; // no pins: every connection to the mixer then fails cleanly
     gst_bin_add(bin, state->Balance);
-    AddGhost(bin, state->Balance, "sink", "Input0");
+    GstPad* input = AddGhost(bin, state->Balance, "sink", "Input0");
+    gst_pad_add_probe(input, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM, WatchInputFormat, state, nullptr);
     AddGhost(bin, state->Balance, "src", "Output");
 }
 
@@ -60,13 +102,19 @@ enum MixerProperty : guint { PROP_COLOR_KEY = 1, PROP_ASPECT_RATIO_MODE };
 
 void SetProperty(GObject* object, guint id, const GValue* value, GParamSpec* param) {
     MixerState& state = AsMixer(object)->State;
-    std::lock_guard lock(state.Lock);
-    if (id == PROP_COLOR_KEY)
-        state.ColorKey = g_value_get_uint(value) & 0x00FFFFFF;
-    else if (id == PROP_ASPECT_RATIO_MODE)
+    if (id == PROP_COLOR_KEY) {
+        COLORREF key = g_value_get_uint(value) & 0x00FFFFFF;
+        {
+            std::lock_guard lock(state.Lock);
+            state.ColorKey = key;
+        }
+        NotifyColorKey(state, key);
+    } else if (id == PROP_ASPECT_RATIO_MODE) {
+        std::lock_guard lock(state.Lock);
         state.AspectMode = static_cast<AM_ASPECT_RATIO_MODE>(g_value_get_int(value));
-    else
+    } else {
         G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, param);
+    }
 }
 
 void GetProperty(GObject* object, guint id, GValue* value, GParamSpec* param) {
@@ -165,8 +213,12 @@ HRESULT MixerPinConfig::SetColorKey(const COLORKEY& key) {
     MixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     if (key.KeyType != CK_RGB) return E_INVALIDARG;
-    std::lock_guard lock(state->Lock);
-    state->ColorKey = key.HighColorValue & 0x00FFFFFF;
+    COLORREF colour = key.HighColorValue & 0x00FFFFFF;
+    {
+        std::lock_guard lock(state->Lock);
+        state->ColorKey = colour;
+    }
+    NotifyColorKey(*state, colour);
     return S_OK;
 }
 
@@ -229,14 +281,17 @@ HRESULT MixerPinConfig::GetNativeVideoProps(long& width, long& height, long& asp
     bool parsed = gst_video_info_from_caps(&info, caps);
     gst_caps_unref(caps);
     if (!parsed) return VFW_E_INVALIDMEDIATYPE;
-    width = GST_VIDEO_INFO_WIDTH(&info);
-    height = GST_VIDEO_INFO_HEIGHT(&info);
-    // Display aspect = (width x par_n) : (height x par_d), reduced.
-    std::int64_t x = std::int64_t(width) * std::max(1, GST_VIDEO_INFO_PAR_N(&info));
-    std::int64_t y = std::int64_t(height) * std::max(1, GST_VIDEO_INFO_PAR_D(&info));
-    std::int64_t divisor = std::max<std::int64_t>(1, std::gcd(x, y));
-    aspectX = static_cast<long>(x / divisor);
-    aspectY = static_cast<long>(y / divisor);
+    NativeProps(info, width, height, aspectX, aspectY);
+    return S_OK;
+}
+
+HRESULT MixerPinConfig::SetCallbackInterface(std::shared_ptr<IDDrawExclModeVideoCallback> callback,
+                                             std::uint32_t flags) {
+    MixerState* state = StateOf(m_mixer);
+    if (!state) return E_NOINTERFACE;
+    if (flags != 0) return E_INVALIDARG;
+    std::lock_guard lock(state->Lock);
+    state->Callback = std::move(callback);
     return S_OK;
 }
 

@@ -13,6 +13,7 @@
 #include "media/platform/result_codes.h"
 
 #include <cstdint>
+#include <memory>
 
 namespace brisat {
 
@@ -76,6 +77,17 @@ BalanceValues BalanceFromColorControls(const DDCOLORCONTROL& controls);
 
 Filter CreateOverlayMixer();
 
+// What the mixer tells its client (the video window): a new colour key, on the thread that set it,
+// and the size of the picture reaching its input, on the streaming thread. Implementations only
+// hand the news on (PostMessage) and return.
+class IDDrawExclModeVideoCallback {
+public:
+    virtual ~IDDrawExclModeVideoCallback() = default;
+    virtual HRESULT OnUpdateColorKey(const COLORKEY& key, COLORREF colour) = 0;
+    // Picture size and its display aspect (aspectX : aspectY).
+    virtual HRESULT OnUpdateSize(long width, long height, long aspectX, long aspectY) = 0;
+};
+
 // The mixer's pin configuration and exclusive-mode video interfaces, in one. E_NOINTERFACE when
 // the filter is not our mixer.
 class MixerPinConfig {
@@ -96,6 +108,9 @@ public:
     // Size of the incoming picture and its display aspect (aspectX : aspectY), or
     // VFW_E_NOT_CONNECTED before a format reached the input.
     HRESULT GetNativeVideoProps(long& width, long& height, long& aspectX, long& aspectY) const;
+    // Installs (or, with nullptr, removes) the client's callback; flags must be 0.
+    HRESULT SetCallbackInterface(std::shared_ptr<IDDrawExclModeVideoCallback> callback,
+                                 std::uint32_t flags);
 
 private:
     Filter m_mixer;

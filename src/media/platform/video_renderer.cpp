@@ -49,8 +49,6 @@ VideoPixelFormat PixelFormat(GstVideoFormat format) {
     switch (format) {
     case GST_VIDEO_FORMAT_NV12:
         return VideoPixelFormat::NV12;
-    case GST_VIDEO_FORMAT_BGRx:
-        return VideoPixelFormat::BGRx;
     case GST_VIDEO_FORMAT_BGRA:
         return VideoPixelFormat::BGRA;
     default:
@@ -126,7 +124,7 @@ void ClassInit(gpointer klass, gpointer) {
     GstElementClass* element = GST_ELEMENT_CLASS(klass);
     gst_element_class_set_static_metadata(element, "Brisat video renderer", "Sink/Video",
                                           "Hands decoded pictures to the video window", "Brisat");
-    GstCaps* caps = gst_caps_from_string(GST_VIDEO_CAPS_MAKE("{ I420, NV12, BGRx, BGRA }"));
+    GstCaps* caps = gst_caps_from_string(GST_VIDEO_CAPS_MAKE("{ I420, NV12, BGRA }"));
     gst_element_class_add_pad_template(
         element, gst_pad_template_new("sink", GST_PAD_SINK, GST_PAD_ALWAYS, caps));
     gst_caps_unref(caps);

@@ -1,5 +1,5 @@
 // Our video renderer element ("brisatvideorenderer"), a video sink that hands every frame, in the
-// decoder's own I420, NV12, BGRx or BGRA layout, to a frame consumer (the video window's overlay
+// decoder's own I420, NV12 or BGRA layout, to a frame consumer (the video window's overlay
 // layer) without converting colours, and keeps the source rectangle used for digital zoom.
 //
 // Threads: ReceiveFrame runs on the renderer's streaming thread; everything else here runs on the
@@ -19,7 +19,9 @@ inline constexpr const char* kVideoRendererFactory = "brisatvideorenderer";
 // "par-n", "par-d" (pixel aspect ratio).
 inline constexpr const char* kVideoSizeMessage = "brisat-video-size";
 
-enum class VideoPixelFormat { I420, NV12, BGRx, BGRA };
+// The layouts a video layer takes as they are. BGRx is not among them: its undefined fourth byte
+// would read as alpha, so such pictures are converted by GStreamer on the way.
+enum class VideoPixelFormat { I420, NV12, BGRA };
 
 struct SourceRect {
     long Left = 0;

@@ -1,0 +1,16 @@
+// The persistent classes of the video window for layouts: TDSVideoWindowEx2 with its properties
+// and events, and TColorControl, stored as the window's "ColorControl." sub-properties.
+#pragma once
+
+#include "framework/property.h"
+
+namespace brisat {
+
+class TClassRegistry;
+
+extern const TEnumInfo RatioModesInfo; // rmStretched, rmLetterBox, rmCrop
+
+// Registers the classes (and the control classes they derive from) in Registry.
+void RegisterVideoWindowClasses(TClassRegistry& registry);
+
+} // namespace brisat
