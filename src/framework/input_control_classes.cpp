@@ -1,6 +1,7 @@
 #include "framework/input_control_classes.h"
 
 #include "framework/class_registry.h"
+#include "framework/combo_box.h"
 #include "framework/control_classes.h"
 #include "framework/control_styles.h"
 #include "framework/edit.h"
@@ -17,6 +18,7 @@ const TEnumInfo TickMarkInfo{"TTickMark", {"tmBottomRight", "tmTopLeft", "tmBoth
 const TEnumInfo TickStyleInfo{"TTickStyle", {"tsNone", "tsAuto", "tsManual"}};
 const TEnumInfo ScrollStyleInfo{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
 const TEnumInfo ListBoxStyleInfo{"TListBoxStyle", {"lbStandard", "lbOwnerDrawFixed"}};
+const TEnumInfo ComboBoxStyleInfo{"TComboBoxStyle", {"csDropDown", "csDropDownList"}};
 
 namespace {
 
@@ -96,6 +98,26 @@ void RegisterEdit(TClassRegistry& registry) {
         .Register(registry);
 }
 
+void RegisterComboBox(TClassRegistry& registry) {
+    using T = TComboBox;
+    TClassDeclaration<T>("TComboBox", "TCustomControl")
+        .Enumeration("Style", ComboBoxStyleInfo, &T::Style, &T::SetStyle,
+                     [](const T& c) { return c.Style() != TComboBoxStyle::csDropDown; })
+        .Integer("DropDownCount", &T::DropDownCount, &T::SetDropDownCount,
+                 [](const T& c) { return c.DropDownCount() != 8; })
+        .Integer("ItemHeight", &T::ItemHeight, &T::SetItemHeight,
+                 [](const T& c) { return c.ItemHeight() != 16; })
+        .Boolean("Sorted", &T::Sorted, &T::SetSorted, [](const T& c) { return c.Sorted(); })
+        .Object("Items", [](T& c) -> TStringList& { return c.Items(); })
+        .Integer("ItemIndex", &T::ItemIndex, &T::SetItemIndex,
+                 [](const T& c) { return c.ItemIndex() != -1; })
+        .String("Text", &T::Text, &T::SetText,
+                [](const T& c) { return c.Style() == TComboBoxStyle::csDropDown && !c.Text().empty(); })
+        .Event<TNotifyEvent>("OnChange", [](T& c, const TNotifyEvent& f) { c.OnChange = f; })
+        .Event<TNotifyEvent>("OnDropDown", [](T& c, const TNotifyEvent& f) { c.OnDropDown = f; })
+        .Register(registry);
+}
+
 void RegisterMemo(TClassRegistry& registry) {
     using T = TMemo;
     TClassDeclaration<T> d("TMemo", "TCustomControl");
@@ -134,6 +156,7 @@ void RegisterInputControlClasses(TClassRegistry& registry) {
     RegisterMemo(registry);
     RegisterListBox(registry);
     RegisterEdit(registry);
+    RegisterComboBox(registry);
 }
 
 void RegisterInputControlClasses() {

@@ -13,6 +13,7 @@ extern const TEnumInfo TickMarkInfo;            // tmBottomRight, tmTopLeft, tmB
 extern const TEnumInfo TickStyleInfo;           // tsNone, tsAuto, tsManual
 extern const TEnumInfo ScrollStyleInfo;         // ssNone, ssHorizontal, ssVertical, ssBoth
 extern const TEnumInfo ListBoxStyleInfo;        // lbStandard, lbOwnerDrawFixed
+extern const TEnumInfo ComboBoxStyleInfo;       // csDropDown, csDropDownList
 
 // Registers the classes once (later calls do nothing); the control classes come first.
 void RegisterInputControlClasses();

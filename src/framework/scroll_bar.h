@@ -110,6 +110,8 @@ protected:
     int32_t BorderWidth() const;
     // The height of a line of the control's font.
     int32_t FontLineHeight() const;
+    // Whether the scroll bar holds the mouse (an arrow, the track or the thumb is pressed).
+    bool ScrollBarTracking() const { return m_bar.Tracking(); }
 
     void Paint() override;
     void WndProc(TMessage& message) override;
