@@ -1,0 +1,18 @@
+# cmake -D OUTPUT=file.cpp -D INPUTS="a.txt|b.txt" -P embed_layouts.cmake
+# Writes each text as a raw string constant brisat::layout_text::<file stem>.
+string(REPLACE "|" ";" INPUTS "${INPUTS}")
+set(delimiter "brisat_layout")
+set(code "// Generated from src/app/layouts at build time; do not edit.\n")
+string(APPEND code "#include <string_view>\n\nnamespace brisat::layout_text {\n\n")
+foreach(input IN LISTS INPUTS)
+  get_filename_component(stem ${input} NAME_WE)
+  file(READ ${input} text)
+  string(FIND "${text}" ")${delimiter}\"" clash)
+  if(NOT clash EQUAL -1)
+    message(FATAL_ERROR "${input} contains the raw string delimiter")
+  endif()
+  string(APPEND code "extern const std::string_view ${stem};\n")
+  string(APPEND code "const std::string_view ${stem} = R\"${delimiter}(${text})${delimiter}\";\n\n")
+endforeach()
+string(APPEND code "} // namespace brisat::layout_text\n")
+file(WRITE ${OUTPUT} "${code}")

@@ -1,0 +1,20 @@
+// The player's pictures, drawn by the generator: the 25 button glyphs (16 × 15 each, side by side
+// in one strip), the two 104 × 23 volume bars, the 20 × 20 colour-dialog glyph and the 32 × 32
+// about icon.
+#pragma once
+
+#include "painter.h"
+
+namespace glyph_art {
+
+inline constexpr int GlyphWidth = 16, GlyphHeight = 15, GlyphCount = 25;
+inline constexpr int VolumeBarWidth = 104, VolumeBarHeight = 23;
+
+// Draws glyph Index (0 … GlyphCount − 1) on a GlyphWidth × GlyphHeight painter.
+void DrawGlyph(int index, TPainter& p);
+// Image 0 is the empty bar, image 1 the full one.
+void DrawVolumeBar(bool full, TPainter& p);
+void DrawColorControlGlyph(TPainter& p); // 20 × 20
+void DrawAboutIcon(TPainter& p);         // 32 × 32
+
+} // namespace glyph_art
