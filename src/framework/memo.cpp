@@ -2,8 +2,6 @@
 
 #include "framework/utf8.h"
 
-#include <utility>
-
 namespace brisat {
 
 TMemo::TMemo(TComponent* owner) : TScrollingControl(owner) {
@@ -30,9 +28,20 @@ TScrollBarShow TMemo::ScrollBarShow() const {
 }
 
 void TMemo::LinesChanged() {
-    const int32_t before = std::exchange(m_lineCount, m_lines.Count());
-    RowsChanged();
-    if (m_lineCount == before + 1) MakeRowVisible(RowCount() - 1);
+    if (!m_lines.LastChangeAppended()) return RowsChanged();
+    // A log line: wrap only the new line, and show it.
+    if (m_rowsValid && m_wordWrap) {
+        TDeviceContext dc;
+        dc.SelectFont(&Font());
+        WrapLine(dc, m_lines.Count() - 1, WrapWidth());
+    }
+    UpdateScrollBar();
+    Invalidate();
+    MakeRowVisible(RowCount() - 1);
+}
+
+int32_t TMemo::WrapWidth() const {
+    return ContentRect().Width() - 2 * TextMargin;
 }
 
 void TMemo::RowsChanged() {
@@ -55,7 +64,7 @@ const std::vector<TMemo::TRow>& TMemo::Rows() const {
     m_rows.clear();
     TDeviceContext dc;
     dc.SelectFont(&Font());
-    const int32_t width = ContentRect().Width() - 2 * TextMargin;
+    const int32_t width = WrapWidth();
     for (int32_t i = 0; i < m_lines.Count(); ++i)
         WrapLine(dc, i, width);
     m_rowsValid = true;

@@ -55,11 +55,11 @@ private:
     // Rebuilt only when read after a change.
     const std::vector<TRow>& Rows() const;
     void WrapLine(TDeviceContext& dc, int32_t line, int32_t width) const;
+    int32_t WrapWidth() const;
 
     TStringList m_lines;
     TScrollStyle m_scrollBars = TScrollStyle::ssNone;
     bool m_wordWrap = true;
-    int32_t m_lineCount = 0;
     mutable std::vector<TRow> m_rows;
     mutable bool m_rowsValid = false;
 };

@@ -50,7 +50,7 @@ int TStringList::Add(const std::string& text) {
                              : m_items.end();
     const int index = int(at - m_items.begin());
     m_items.insert(at, text);
-    Changed();
+    Changed(index == Count() - 1);
     return index;
 }
 
@@ -114,12 +114,14 @@ void TStringList::EndUpdate() {
     if (std::exchange(m_changedWhileUpdating, false)) Changed();
 }
 
-void TStringList::Changed() {
+void TStringList::Changed(bool appended) {
     if (m_updating > 0) {
         m_changedWhileUpdating = true;
         return;
     }
+    m_appended = appended;
     if (OnChange) OnChange(*this);
+    m_appended = false;
 }
 
 } // namespace brisat

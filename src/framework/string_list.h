@@ -47,16 +47,20 @@ public:
 
     // After every change of the strings.
     std::function<void(TStringList& sender)> OnChange;
+    // Whether the change being reported only appended one string at the end (a log line), so
+    // that a view may add it instead of starting over.
+    bool LastChangeAppended() const { return m_appended; }
 
 private:
     size_t CheckIndex(int index) const;
     void CheckUnsorted() const;
-    void Changed();
+    void Changed(bool appended = false);
 
     std::vector<std::string> m_items;
     bool m_sorted = false;
     int m_updating = 0;
     bool m_changedWhileUpdating = false;
+    bool m_appended = false;
 };
 
 } // namespace brisat

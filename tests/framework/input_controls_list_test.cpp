@@ -251,11 +251,16 @@ TEST_F(MemoTest, WordWrapBreaksAtSpacesAndInsideLongWords) {
     memo->SetWidth(2 + 16 + 2 + 2 + 1); // one pixel of text: one character a row
     memo->Lines().SetText("ab cd");
     EXPECT_EQ(memo->RowCount(), 4); // "a", "b ", "c", "d"
+    // Lines added one by one wrap as a whole text does.
+    memo->Lines().Add("ef");
+    EXPECT_EQ(memo->RowCount(), 6);
+    memo->Lines().SetText("ab cd\nef");
+    EXPECT_EQ(memo->RowCount(), 6);
     memo->SetWordWrap(false);
-    EXPECT_EQ(memo->RowCount(), 1);
+    EXPECT_EQ(memo->RowCount(), 2);
     memo->SetWordWrap(true);
     memo->SetWidth(2 + 16 + 2 + 2 + 2000);
-    EXPECT_EQ(memo->RowCount(), 1);
+    EXPECT_EQ(memo->RowCount(), 2);
 }
 
 } // namespace
