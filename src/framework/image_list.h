@@ -9,6 +9,7 @@
 #include "framework/component.h"
 #include "framework/graphics.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -33,9 +34,9 @@ public:
     // Off: images are drawn whole, their mask ignored.
     bool Masked() const { return m_masked; }
     void SetMasked(bool masked);
-    // How many images room is made for at a time (at least 1).
+    // How many images room is made for at a time, 1..MaxAllocBy (other values are cut to that).
     int32_t AllocBy() const { return m_allocBy; }
-    void SetAllocBy(int32_t count) { m_allocBy = std::max(count, 1); }
+    void SetAllocBy(int32_t count) { m_allocBy = std::clamp(count, 1, MaxAllocBy); }
 
     int Count() const { return m_count; }
     // Adds the Width-wide pieces of Image's top Height rows, left to right, and returns the
@@ -65,6 +66,7 @@ public:
     std::function<void(TComponent& sender)> OnChange;
 
     static constexpr int32_t MaxImageSize = 1024;
+    static constexpr int32_t MaxAllocBy = 256;
 
 private:
     TRect ImageRect(int index) const { return Bounds(index * m_width, 0, m_width, m_height); }

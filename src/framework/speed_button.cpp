@@ -6,6 +6,8 @@
 #include "framework/label.h"
 #include "framework/win_control.h"
 
+#include <algorithm>
+
 namespace brisat {
 
 namespace {
@@ -160,14 +162,14 @@ void TSpeedButton::SetLayout(TButtonLayout layout) {
 }
 
 void TSpeedButton::SetMargin(int32_t margin) {
-    margin = std::max(margin, -1);
+    margin = std::clamp(margin, -1, MaxMargin);
     if (margin == m_margin) return;
     m_margin = margin;
     Changed();
 }
 
 void TSpeedButton::SetSpacing(int32_t spacing) {
-    spacing = std::max(spacing, -1);
+    spacing = std::clamp(spacing, -1, MaxMargin);
     if (spacing == m_spacing) return;
     m_spacing = spacing;
     Changed();

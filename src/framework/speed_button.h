@@ -52,16 +52,19 @@ public:
 
     TButtonLayout Layout() const { return m_layout; }
     void SetLayout(TButtonLayout layout);
-    // Pixels from the edge to the glyph; -1 centres glyph and caption.
+    // Pixels from the edge to the glyph, up to MaxMargin; -1 centres glyph and caption.
     int32_t Margin() const { return m_margin; }
     void SetMargin(int32_t margin);
-    // Pixels between glyph and caption; -1 spreads the room evenly.
+    // Pixels between glyph and caption, up to MaxMargin; -1 spreads the room evenly.
     int32_t Spacing() const { return m_spacing; }
     void SetSpacing(int32_t spacing);
 
     // The state the button is drawn in; whether the mouse is over it.
     TButtonState State() const { return m_state; }
     bool MouseInControl() const { return m_mouseInControl; }
+
+    // Larger margins and spacings are cut to this (beyond any window's size).
+    static constexpr int32_t MaxMargin = 0x7FFF;
 
 protected:
     void WndProc(TMessage& message) override;

@@ -8,6 +8,8 @@
 
 #include "framework/control.h"
 
+#include <algorithm>
+
 namespace brisat {
 
 enum class TResizeStyle : uint8_t { rsNone, rsLine, rsUpdate, rsPattern };
@@ -25,9 +27,9 @@ public:
     void SetAutoSnap(bool on) { m_autoSnap = on; }
     bool Beveled() const { return m_beveled; }
     void SetBeveled(bool on);
-    // At least 1.
+    // 1..0x7FFF (beyond any window's size); other values are cut to that range.
     int32_t MinSize() const { return m_minSize; }
-    void SetMinSize(int32_t size) { m_minSize = std::max(size, 1); }
+    void SetMinSize(int32_t size) { m_minSize = std::clamp(size, 1, 0x7FFF); }
     // rsLine and rsPattern resize live, as rsUpdate does.
     TResizeStyle ResizeStyle() const { return m_resizeStyle; }
     void SetResizeStyle(TResizeStyle style) { m_resizeStyle = style; }

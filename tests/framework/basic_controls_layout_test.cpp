@@ -218,4 +218,51 @@ TEST_F(BasicLayoutTest, DamagedPicturesInALayoutRaiseAReadErrorNamingTheLine) {
     }
 }
 
+// Values a damaged layout may hold: sizes that would overflow the drawing arithmetic are cut
+// to a safe range, values with no meaning are refused with the offending line.
+TEST_F(BasicLayoutTest, ExtremeValuesAreCutOrRefused) {
+    const auto form = NewForm();
+    form->LoadLayout(Lines({
+        "object Wild: TForm",
+        "  object Button: TSpeedButton",
+        "    Caption = 'W'",
+        "    Margin = 2147483647",
+        "    Spacing = -2147483648",
+        "  end",
+        "  object Splitter: TSplitter",
+        "    MinSize = 2147483647",
+        "  end",
+        "  object Images: TImageList",
+        "    AllocBy = 2147483647",
+        "  end",
+        "end",
+    }));
+    auto& button = Find<TSpeedButton>(*form, "Button");
+    EXPECT_EQ(button.Margin(), TSpeedButton::MaxMargin);
+    EXPECT_EQ(button.Spacing(), -1);
+    EXPECT_EQ(Find<TSplitter>(*form, "Splitter").MinSize(), 0x7FFF);
+    EXPECT_EQ(Find<TImageList>(*form, "Images").AllocBy(), TImageList::MaxAllocBy);
+    form->Show();
+    Pump();
+
+    const struct {
+        const char* Class;
+        const char* Property;
+    } refused[] = {
+        {"TShape", "Pen.Width = 100000"}, {"TPanel", "BevelWidth = 0"},
+        {"TPanel", "BorderWidth = -1"},   {"TSpeedButton", "NumGlyphs = 9"},
+        {"TImageList", "Width = 5000"},   {"TSpeedButton", "Glyph.Data = {00}"},
+    };
+    for (const auto& c : refused) {
+        const auto target = NewForm();
+        try {
+            target->LoadLayout(Lines({"object Wild: TForm", std::string("  object X: ") + c.Class,
+                                      std::string("    ") + c.Property, "  end", "end"}));
+            ADD_FAILURE() << c.Property << " was accepted";
+        } catch (const EReadError& e) {
+            EXPECT_EQ(std::string(e.what()).find("Line 3:"), 0u) << e.what();
+        }
+    }
+}
+
 } // namespace
