@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace brisat {
 namespace {
@@ -25,6 +26,7 @@ TMenuBar::TMenuBar(HWND window, TMenu& menu) : m_menu(menu), m_hwnd(window) {
 }
 
 TMenuBar::~TMenuBar() {
+    MenuStructureChanged(); // a tracking loop showing this bar lets go of it
     if (IsWindow(m_hwnd)) RemoveWindowSubclass(m_hwnd, reinterpret_cast<uintptr_t>(this));
     // A menu being destroyed tells its form while its own members are already gone.
     if (!m_menu.ComponentState().Contains(TComponentStateFlag::csDestroying))
@@ -70,22 +72,23 @@ TRect TMenuBar::BarRect() const {
     return {client.Left, client.Top - BarHeight, client.Right, client.Top};
 }
 
-TRect TMenuBar::ItemRect(int index) const {
+std::vector<TRect> TMenuBar::ItemRects() const {
     const TMenuItem& root = m_menu.Items();
-    if (index < 0 || index >= root.Count() || !root.Items(index).Visible()) return {};
+    std::vector<TRect> rects(size_t(root.Count()));
     TDeviceContext dc;
     dc.SelectFont(&MenuFont(false));
     const TRect bar = BarRect();
     int32_t left = bar.Left;
-    for (int i = 0;; ++i) {
+    for (int i = 0; i < root.Count(); ++i) {
         const TMenuItem& item = root.Items(i);
         if (!item.Visible()) continue;
         TRect text{0, 0, 0, 0};
         dc.DrawText(item.Caption(), text, BarTextFormat | DT_CALCRECT);
         const int32_t width = text.Width() + 2 * ItemPadding;
-        if (i == index) return {left, bar.Top, left + width, bar.Bottom};
+        rects[size_t(i)] = {left, bar.Top, left + width, bar.Bottom};
         left += width;
     }
+    return rects;
 }
 
 void TMenuBar::Invalidate() const {
@@ -109,15 +112,18 @@ int TMenuBar::ItemAtScreen(TPoint screen) const {
     const TRect window = GetWindowRect(m_hwnd);
     const TPoint p{screen.X - window.Left, screen.Y - window.Top};
     const TRect bar = BarRect();
-    for (int i = 0; i < m_menu.Items().Count(); ++i)
-        if (PtInRect(IntersectRect(ItemRect(i), bar), p) && !m_menu.Items().Items(i).IsLine())
-            return i;
+    const std::vector<TRect> rects = ItemRects();
+    for (size_t i = 0; i < rects.size(); ++i)
+        if (PtInRect(IntersectRect(rects[i], bar), p) && !m_menu.Items().Items(int(i)).IsLine())
+            return int(i);
     return -1;
 }
 
 TRect TMenuBar::ItemScreenRect(int index) const {
+    const std::vector<TRect> rects = ItemRects();
+    if (index < 0 || size_t(index) >= rects.size()) return {};
     const TRect window = GetWindowRect(m_hwnd);
-    return OffsetRect(ItemRect(index), window.Left, window.Top);
+    return OffsetRect(rects[size_t(index)], window.Left, window.Top);
 }
 
 void TMenuBar::Paint(TDeviceContext& dc) const {
@@ -126,9 +132,10 @@ void TMenuBar::Paint(TDeviceContext& dc) const {
     dc.SaveDC();
     dc.IntersectClipRect(bar);
     dc.SelectFont(&MenuFont(false));
-    for (int i = 0; i < m_menu.Items().Count(); ++i) {
+    const std::vector<TRect> rects = ItemRects();
+    for (int i = 0; i < int(rects.size()); ++i) {
         const TMenuItem& item = m_menu.Items().Items(i);
-        TRect r = ItemRect(i);
+        TRect r = rects[size_t(i)];
         if (IsRectEmpty(r) || item.IsLine()) continue;
         if (i == m_selected) {
             // Pushed in while its menu is open, raised while only highlighted.

@@ -8,6 +8,8 @@
 #include "framework/device_context.h"
 #include "framework/menu_tracking.h"
 
+#include <vector>
+
 namespace brisat {
 
 class TMenuBar : public IMenuView {
@@ -38,8 +40,8 @@ private:
     LRESULT WindowHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     // The strip in window coordinates.
     TRect BarRect() const;
-    // Item Index's rectangle in window coordinates; empty for hidden items.
-    TRect ItemRect(int index) const;
+    // The items' rectangles in window coordinates, side by side; empty for hidden items.
+    std::vector<TRect> ItemRects() const;
     void Invalidate() const;
     void Paint(TDeviceContext& dc) const;
     void Track(int index, TBarStart start);

@@ -7,6 +7,19 @@
 #include <algorithm>
 
 namespace brisat {
+namespace {
+
+uint32_t g_structureVersion = 0;
+
+} // namespace
+
+uint32_t MenuStructureVersion() {
+    return g_structureVersion;
+}
+
+void MenuStructureChanged() {
+    ++g_structureVersion;
+}
 
 std::string StripHotkey(std::string_view caption) {
     std::string text;
@@ -24,6 +37,7 @@ std::string StripHotkey(std::string_view caption) {
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
 
 TMenuItem::~TMenuItem() {
+    MenuStructureChanged();
     for (TMenuItem* item : m_items)
         item->m_parent = nullptr;
     if (m_parent) m_parent->Remove(*this);
@@ -121,6 +135,7 @@ void TMenuItem::Insert(int index, TMenuItem& item) {
     if (index < 0 || index > Count())
         throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     m_items.insert(m_items.begin() + index, &item);
+    MenuStructureChanged();
     item.m_parent = this;
     if (item.m_radioItem && item.m_checked) item.UncheckGroup();
     Changed();
@@ -129,6 +144,7 @@ void TMenuItem::Insert(int index, TMenuItem& item) {
 void TMenuItem::Delete(int index) {
     TMenuItem& item = Items(index);
     m_items.erase(m_items.begin() + index);
+    MenuStructureChanged();
     item.m_parent = nullptr;
     Changed();
 }

@@ -106,6 +106,11 @@ private:
     std::vector<TMenuItem*> m_items;
 };
 
+// Counts changes of any item list and destroyed items: an open menu whose items may have
+// changed under it (from a timer, say) is closed rather than shown stale.
+uint32_t MenuStructureVersion();
+void MenuStructureChanged();
+
 // Caption without its accelerator marks ("&&" stays one "&").
 std::string StripHotkey(std::string_view caption);
 

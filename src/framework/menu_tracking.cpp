@@ -29,7 +29,10 @@ public:
     TMenuTracker(const TMenuTracker&) = delete;
     TMenuTracker& operator=(const TMenuTracker&) = delete;
 
-    void PushBar(IMenuView& bar) { m_levels.push_back({&bar, nullptr}); }
+    void PushBar(IMenuView& bar) {
+        m_levels.push_back({&bar, nullptr});
+        m_hasBar = true;
+    }
     void PushPopup(std::unique_ptr<TMenuWindow> window) {
         IMenuView* view = window.get();
         m_levels.push_back({view, std::move(window)});
@@ -48,7 +51,7 @@ private:
 
     IMenuView& View(size_t level) const { return *m_levels[level].View; }
     size_t Deepest() const { return m_levels.size() - 1; }
-    bool HasBar() const { return !m_levels.empty() && View(0).Horizontal(); }
+    bool HasBar() const { return m_hasBar; }
     int LevelAt(TPoint screen) const;
     void Step();
     void HandleInput(const TMsg& msg);
@@ -75,6 +78,9 @@ private:
     UINT m_hoverTimer = 0;
     size_t m_hoverLevel = 0;
     int m_hoverIndex = -1;
+    uint32_t m_version = MenuStructureVersion();
+    bool m_stale = false;
+    bool m_hasBar = false;
 };
 
 TMenuItem* TMenuTracker::Run() {
@@ -89,14 +95,17 @@ TMenuItem* TMenuTracker::Run() {
         throw;
     }
     Finish();
-    return m_chosen;
+    return m_stale ? nullptr : m_chosen;
 }
 
 void TMenuTracker::Finish() {
     KillHover();
     if (GetCapture() == m_capture) ReleaseCapture();
-    CloseTo(HasBar() ? 1 : 0);
-    if (HasBar()) View(0).SetSelected(-1, false);
+    // A handler may have destroyed the menu bar, or its form and window with it.
+    IMenuView* bar = m_hasBar && !m_stale && IsWindow(m_capture) ? &View(0) : nullptr;
+    while (!m_levels.empty())
+        m_levels.pop_back();
+    if (bar) bar->SetSelected(-1, false);
     g_tracking = false;
 }
 
@@ -119,6 +128,11 @@ void TMenuTracker::Step() {
     } else {
         PeekMessage(msg, 0, 0, 0, PM_REMOVE);
         DispatchMessage(msg);
+    }
+    if (MenuStructureVersion() != m_version) {
+        // A handler changed item lists while they were shown: close without touching them.
+        m_stale = true;
+        m_done = true;
     }
 }
 

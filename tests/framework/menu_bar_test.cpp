@@ -128,3 +128,25 @@ TEST_F(MenuBarTest, ALoneAltActivatesTheBarAndAClickOpensAnItem) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MenuBarTest, TakingTheMenuAwayWhileItIsOpenEndsTracking) {
+    Then([this] {
+        ASSERT_EQ(OpenMenus().size(), 1u);
+        SetTimer(0, 0, 50, [this](HWND, UINT id) {
+            KillTimer(0, id);
+            form->SetMenu(nullptr);
+        });
+        // Input wakes the wait under way, so the next one sees the timer.
+        Host->MouseMove(form->Handle(), 5, 5);
+    });
+    Then([] {});
+    AltLetter('f');
+    Pump();
+    EXPECT_FALSE(MenuTracking());
+    EXPECT_TRUE(OpenMenus().empty());
+    EXPECT_EQ(form->ClientRect(), client);
+}
+
+} // namespace

@@ -248,3 +248,23 @@ TEST_F(PopupMenuTest, DrawsTheSelectionSeparatorsAndMarks) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PopupMenuTest, ItemsFreedByAHandlerWhileShownCloseTheMenu) {
+    Then([this] {
+        Host->TypeKey(form->Handle(), VK_DOWN);
+        // A timer handler frees the selected item while the menu shows it.
+        SetTimer(0, 0, 50, [this](HWND, UINT id) {
+            KillTimer(0, id);
+            popup->Items().Items(0).Free();
+        });
+    });
+    Then([] {}); // the wait moves the clock on to the timer
+    popup->Popup(200, 150);
+    EXPECT_TRUE(OpenMenus().empty());
+    EXPECT_EQ(popup->Items().Count(), 3);
+    EXPECT_TRUE(clicks.empty());
+}
+
+} // namespace
