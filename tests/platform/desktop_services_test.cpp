@@ -2,16 +2,20 @@
 // background made plain and put back, the desktop environment's wallpaper setting (GSettings in
 // memory), the window hints of desktop and full-screen windows, and screen-saver inhibition.
 #include "platform/desktop_wallpaper_setting.h"
+#include "platform/screen_saver_inhibitor.h"
 #include "platform/x11_desktop_background.h"
 #include "platform/x11_desktop_window.h"
+#include "session_bus.h"
 #include "xvfb_display.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <gio/gio.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 // Xlib's macros (None, Bool) clash with names in GoogleTest's headers, so they come after them.
@@ -20,6 +24,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/dpms.h>
+#include <X11/extensions/scrnsaver.h>
 
 using namespace brisat;
 
@@ -359,6 +365,140 @@ TEST_F(TDesktopWindowTest, UnderAWindowManagerFullScreenIsRequested) {
     for (const char* name : {"_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED"})
         XDeleteProperty(Connection, Root, Intern(name));
     XDestroyWindow(Connection, check);
+}
+
+// The X server's screen saver set to start after one second of idleness.
+class TScreenSaverTest : public TX11Test {
+protected:
+    void SetUp() override {
+        TX11Test::SetUp();
+        if (IsSkipped()) return;
+        int event = 0, error = 0;
+        if (!XScreenSaverQueryExtension(Connection, &event, &error))
+            GTEST_SKIP() << "The X server has no screen-saver extension";
+        // SDL's video suspends the saver on its own connection for as long as it runs (asking it
+        // to allow the saver does not undo that), and a suspension by any client holds the saver
+        // for all; windows of other tests are gone, so their video subsystem goes too.
+        if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        XSetScreenSaver(Connection, 1, 0, DontPreferBlanking, AllowExposures);
+        XResetScreenSaver(Connection);
+        XSync(Connection, False);
+    }
+    void TearDown() override {
+        if (Connection) {
+            XResetScreenSaver(Connection);
+            XSetScreenSaver(Connection, 0, 0, DefaultBlanking, DefaultExposures);
+        }
+        TX11Test::TearDown();
+    }
+    // Whether the saver runs after the server has had time to start it.
+    bool SaverStartsWhenIdle() {
+        XResetScreenSaver(Connection);
+        XSync(Connection, False);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+        XScreenSaverInfo* info = XScreenSaverAllocInfo();
+        XScreenSaverQueryInfo(Connection, Root, info);
+        const bool on = info->state == ScreenSaverOn;
+        XFree(info);
+        XResetScreenSaver(Connection);
+        return on;
+    }
+    bool DpmsOn() {
+        CARD16 level = 0;
+        BOOL on = False;
+        DPMSInfo(Connection, &level, &on);
+        return on;
+    }
+};
+
+TEST_F(TScreenSaverTest, InhibitionHoldsTheSaverAndDpmsUntilReleased) {
+    int event = 0, error = 0;
+    const bool dpms = DPMSQueryExtension(Connection, &event, &error) && DPMSCapable(Connection);
+    if (dpms) DPMSEnable(Connection);
+    test::TNoSessionBus noBus; // the desktop's part fails quietly
+    TScreenSaverInhibitor inhibitor;
+    inhibitor.Inhibit();
+    inhibitor.Inhibit();
+    EXPECT_TRUE(inhibitor.Inhibited());
+    EXPECT_FALSE(SaverStartsWhenIdle());
+    if (dpms) {
+        EXPECT_FALSE(DpmsOn());
+    }
+    inhibitor.Release();
+    inhibitor.Release();
+    EXPECT_FALSE(inhibitor.Inhibited());
+    EXPECT_TRUE(SaverStartsWhenIdle());
+    if (dpms) {
+        EXPECT_TRUE(DpmsOn());
+    }
+    inhibitor.WaitForDesktop();
+    EXPECT_FALSE(inhibitor.DesktopInhibited());
+}
+
+// A screen-saver service of the test's own on a private session bus, recording the calls.
+class TDesktopInhibitTest : public testing::Test {
+protected:
+    static constexpr const char* Introspection = R"(<node>
+      <interface name="org.freedesktop.ScreenSaver">
+        <method name="Inhibit"><arg type="s" direction="in"/><arg type="s" direction="in"/>
+          <arg type="u" direction="out"/></method>
+        <method name="UnInhibit"><arg type="u" direction="in"/></method>
+      </interface></node>)";
+
+    void SetUp() override {
+        if (!Bus.Failure().empty()) GTEST_SKIP() << Bus.Failure();
+    }
+    void StartService() {
+        Service = std::make_unique<test::TTestService>(
+            "org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver", Introspection,
+            [this](const std::string&, const std::string& method, GVariant* parameters) {
+                gchar* text = g_variant_print(parameters, FALSE);
+                Calls.push_back(method + text);
+                g_free(text);
+                return method == "Inhibit" ? g_variant_new("(u)", NextCookie++)
+                                           : g_variant_new("()");
+            });
+        ASSERT_TRUE(Service->Ready());
+    }
+
+    test::TPrivateSessionBus Bus;
+    std::unique_ptr<test::TTestService> Service;
+    std::vector<std::string> Calls; // written on the service's thread, read after WaitForDesktop
+    uint32_t NextCookie = 0;        // 0 is a cookie like any other
+};
+
+TEST_F(TDesktopInhibitTest, OneInhibitAndOneUnInhibitWithTheCookie) {
+    StartService();
+    {
+        TScreenSaverInhibitor inhibitor("Brisat");
+        inhibitor.Inhibit("Playing clip.avi");
+        inhibitor.Inhibit("again");
+        inhibitor.WaitForDesktop();
+        EXPECT_TRUE(inhibitor.DesktopInhibited());
+        inhibitor.Release();
+        inhibitor.Release();
+        inhibitor.WaitForDesktop();
+        EXPECT_FALSE(inhibitor.DesktopInhibited());
+        inhibitor.Inhibit(); // destroyed while inhibited
+    }
+    const std::vector<std::string> expected{"Inhibit('Brisat', 'Playing clip.avi')",
+                                            "UnInhibit(0,)", "Inhibit('Brisat', 'Playing video')",
+                                            "UnInhibit(1,)"};
+    EXPECT_EQ(Calls, expected);
+}
+
+TEST_F(TDesktopInhibitTest, WithoutTheServiceOrTheBusNothingIsHeld) {
+    TScreenSaverInhibitor withoutService;
+    withoutService.Inhibit();
+    withoutService.WaitForDesktop();
+    EXPECT_FALSE(withoutService.DesktopInhibited());
+
+    test::TNoSessionBus noBus;
+    TScreenSaverInhibitor withoutBus;
+    withoutBus.Inhibit();
+    withoutBus.WaitForDesktop();
+    EXPECT_FALSE(withoutBus.DesktopInhibited());
+    withoutBus.Release();
 }
 
 } // namespace

@@ -1,0 +1,43 @@
+// A thread running a GLib main context of its own, for conversations over D-Bus that must not
+// hold up the GUI thread: blocking calls wait there, and the signals a task subscribes to arrive
+// there. Tasks run one after another in the order they were posted.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <gio/gio.h>
+#include <mutex>
+#include <thread>
+
+namespace brisat {
+
+class TGioThread {
+public:
+    TGioThread();
+    // Runs the tasks posted so far, then ends the thread.
+    ~TGioThread();
+    TGioThread(const TGioThread&) = delete;
+    TGioThread& operator=(const TGioThread&) = delete;
+
+    // Runs Task on the thread after the tasks posted before it. Any thread.
+    void Post(std::function<void()> task);
+    // Waits until the tasks posted so far have run. Not from the thread's own tasks.
+    void Flush();
+
+private:
+    static gboolean Drain(gpointer self);
+    void Run();
+
+    GMainContext* m_context;
+    GMainLoop* m_loop;
+    std::mutex m_mutex;
+    std::deque<std::function<void()>> m_tasks;
+    std::thread m_thread;
+};
+
+// A private connection to the session bus, made on the calling thread (whose thread-default
+// main context then receives its signals); nullptr when there is no session bus. The caller
+// unrefs it.
+GDBusConnection* ConnectSessionBus();
+
+} // namespace brisat
