@@ -1,5 +1,6 @@
 #include "framework/menu.h"
 
+#include "framework/image_list.h"
 #include "framework/menu_tracking.h"
 
 namespace brisat {
@@ -34,7 +35,15 @@ bool TMenu::IsShortCut(TShortCut shortCut) {
     return true;
 }
 
+void TMenu::SetImages(TImageList* images) {
+    if (images == m_images) return;
+    m_images = images;
+    if (images) FreeNotification(*images);
+    ItemChanged();
+}
+
 void TMenu::Notification(TComponent& component, TOperation operation) {
+    if (operation == TOperation::opRemove && &component == m_images) SetImages(nullptr);
     // An item read inside the menu's block joins the top level.
     if (operation == TOperation::opInsert && component.Owner() == this &&
         component.ComponentState().Contains(TComponentStateFlag::csLoading))

@@ -11,6 +11,8 @@
 
 namespace brisat {
 
+class TImageList;
+
 class TMenu : public TComponent {
 public:
     explicit TMenu(TComponent* owner);
@@ -19,6 +21,9 @@ public:
     std::string ClassName() const override { return "TMenu"; }
 
     TMenuItem& Items() const { return *m_items; }
+    // The pictures items show by their ImageIndex; the reference is cleared when they go.
+    TImageList* Images() const { return m_images; }
+    void SetImages(TImageList* images);
 
     // The item of this tree with ShortCut, depth first, when it and its ancestors are enabled
     // (hidden items count: a shortcut works without showing the item), or nullptr.
@@ -41,6 +46,7 @@ private:
     }
 
     std::unique_ptr<TMenuItem> m_items;
+    TImageList* m_images = nullptr;
     std::function<void()> m_changeHook;
 };
 

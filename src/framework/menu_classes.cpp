@@ -2,6 +2,7 @@
 
 #include "framework/class_registry.h"
 #include "framework/exceptions.h"
+#include "framework/image_list.h"
 #include "framework/menu.h"
 
 namespace brisat {
@@ -61,7 +62,9 @@ void RegisterMenuItem(TClassRegistry& registry) {
 }
 
 void RegisterMenus(TClassRegistry& registry) {
-    TClassDeclaration<TMenu>("TMenu", "TComponent").Register(registry);
+    TClassDeclaration<TMenu>("TMenu", "TComponent")
+        .Reference<TImageList>("Images", &TMenu::Images, &TMenu::SetImages)
+        .Register(registry);
     TClassDeclaration<TMainMenu>("TMainMenu", "TMenu").Register(registry);
     TClassDeclaration<TPopupMenu>("TPopupMenu", "TMenu")
         .Enumeration("Alignment", PopupAlignmentInfo, &TPopupMenu::Alignment,

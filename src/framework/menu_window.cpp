@@ -1,6 +1,7 @@
 #include "framework/menu_window.h"
 
 #include "framework/frame_glyphs.h"
+#include "framework/image_list.h"
 
 #include <algorithm>
 
@@ -10,7 +11,8 @@ namespace {
 constexpr int32_t FrameWidth = 3;
 constexpr int32_t SeparatorHeight = 9;
 constexpr int32_t MinItemHeight = 18;
-constexpr int32_t CheckColumn = 20; // check marks and bullets, left of the caption
+constexpr int32_t CheckColumn = 20; // at least, for check marks and bullets
+constexpr int32_t ImageMargin = 3;  // around an image in its column
 constexpr int32_t ArrowColumn = 20; // sub-menu arrows, right of the shortcut
 constexpr int32_t ShortCutGap = 16; // between the longest caption and the shortcuts
 constexpr uint32_t CaptionFormat = DT_SINGLELINE | DT_VCENTER | DT_LEFT;
@@ -93,7 +95,12 @@ void TMenuWindow::CreateParams(TCreateParams& p) {
 void TMenuWindow::Measure() {
     TDeviceContext dc;
     dc.SelectFont(&MenuFont(false));
-    const int32_t itemHeight = std::max(MinItemHeight, dc.GetTextMetrics().Height + 5);
+    int32_t itemHeight = std::max(MinItemHeight, dc.GetTextMetrics().Height + 5);
+    m_glyphColumn = CheckColumn;
+    if (const TMenu* menu = m_parent.GetParentMenu(); menu && menu->Images()) {
+        m_glyphColumn = std::max(m_glyphColumn, menu->Images()->Width() + 2 * ImageMargin);
+        itemHeight = std::max(itemHeight, menu->Images()->Height() + 2 * ImageMargin);
+    }
     int32_t top = FrameWidth, captionWidth = 0;
     for (int i = 0; i < m_parent.Count(); ++i) {
         const TMenuItem& item = m_parent.Items(i);
@@ -109,7 +116,7 @@ void TMenuWindow::Measure() {
                 m_shortCutWidth, TextSize(dc, ShortCutToText(item.ShortCut()), ShortCutFormat).cx);
     }
     const int32_t shortCuts = m_shortCutWidth ? ShortCutGap + m_shortCutWidth : 0;
-    m_size = {2 * FrameWidth + CheckColumn + captionWidth + shortCuts + ArrowColumn,
+    m_size = {2 * FrameWidth + m_glyphColumn + captionWidth + shortCuts + ArrowColumn,
               top + FrameWidth};
 }
 
@@ -179,9 +186,12 @@ void TMenuWindow::DrawItem(TDeviceContext& dc, const TRow& row) const {
     const bool selected = row.Index == m_selected;
     if (selected) dc.FillRect(r, clHighlight);
     const TColor ink = !item.Enabled() ? clBtnShadow : selected ? clHighlightText : clMenuText;
-    DrawMark(dc, item, r, ink);
+    if (ImagesOf(item))
+        DrawImage(dc, item, r, selected);
+    else
+        DrawMark(dc, item, r, ink);
     dc.SelectFont(&MenuFont(item.Default()));
-    TRect text{r.Left + CheckColumn, r.Top, r.Right - ArrowColumn, r.Bottom};
+    TRect text{r.Left + m_glyphColumn, r.Top, r.Right - ArrowColumn, r.Bottom};
     DrawMenuText(dc, item.Caption(), text, CaptionFormat, item.Enabled(), selected);
     if (item.ShortCut() != scNone)
         DrawMenuText(dc, ShortCutToText(item.ShortCut()), text, ShortCutFormat, item.Enabled(),
@@ -196,11 +206,32 @@ void TMenuWindow::DrawItem(TDeviceContext& dc, const TRow& row) const {
 void TMenuWindow::DrawMark(TDeviceContext& dc, const TMenuItem& item, const TRect& r,
                            TColor color) const {
     if (!item.Checked()) return;
-    const TRect column{r.Left, r.Top, r.Left + CheckColumn, r.Bottom};
+    const TRect column{r.Left, r.Top, r.Left + m_glyphColumn, r.Bottom};
     if (item.RadioItem())
         DrawBulletGlyph(dc, CenteredRect(column, 6, 6), color);
     else
         DrawCheckGlyph(dc, CenteredRect(column, 7, 7), color);
+}
+
+const TImageList* TMenuWindow::ImagesOf(const TMenuItem& item) const {
+    const TMenu* menu = m_parent.GetParentMenu();
+    const TImageList* images = menu ? menu->Images() : nullptr;
+    return images && item.ImageIndex() >= 0 && item.ImageIndex() < images->Count() ? images
+                                                                                  : nullptr;
+}
+
+void TMenuWindow::DrawImage(TDeviceContext& dc, const TMenuItem& item, const TRect& r,
+                            bool selected) const {
+    const TImageList& images = *ImagesOf(item);
+    const TRect column{r.Left, r.Top, r.Left + m_glyphColumn, r.Bottom};
+    const TRect image = CenteredRect(column, images.Width(), images.Height());
+    // A checked item's image sits in a sunken box; a selected one's stands out raised.
+    if (item.Checked() || selected) {
+        TRect box = InflateRect(image, 2, 2);
+        if (item.Checked()) dc.FillRect(box, selected ? clMenu : clBtnHighlight);
+        dc.DrawEdge(box, item.Checked() ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+    }
+    images.Draw(dc, image.Left, image.Top, item.ImageIndex(), item.Enabled());
 }
 
 } // namespace brisat

@@ -1,6 +1,6 @@
 // TMenuWindow: one open popup level of a menu, a top-level window that never takes the focus or
 // the activation, listing the visible sub-items of an item in the classic look: a raised frame,
-// check marks or radio bullets in a left column, captions with underlined accelerators, shortcut
+// the menu's images (boxed in when checked) or check marks and radio bullets in a left column, captions with underlined accelerators, shortcut
 // texts right-aligned, separators as etched lines, sub-menu arrows, disabled items embossed in
 // grey and the selected item in the selection colours. The tracking loop drives it. GUI thread
 // only.
@@ -61,12 +61,16 @@ private:
     const TRow* FindRow(int index) const;
     void DrawItem(TDeviceContext& dc, const TRow& row) const;
     void DrawMark(TDeviceContext& dc, const TMenuItem& item, const TRect& r, TColor color) const;
+    void DrawImage(TDeviceContext& dc, const TMenuItem& item, const TRect& r, bool selected) const;
+    // The menu's images when Item has one to show.
+    const TImageList* ImagesOf(const TMenuItem& item) const;
 
     TMenuItem& m_parent;
     HWND m_hwnd = 0;
     std::vector<TRow> m_rows; // visible items only, top to bottom
     TSize m_size;
     int32_t m_shortCutWidth = 0;
+    int32_t m_glyphColumn = 0; // images, check marks and bullets, left of the captions
     int m_selected = -1;
 };
 

@@ -268,3 +268,44 @@ TEST_F(PopupMenuTest, ItemsFreedByAHandlerWhileShownCloseTheMenu) {
 }
 
 } // namespace
+
+#include "framework/image_list.h"
+
+namespace {
+
+TEST_F(PopupMenuTest, ItemsShowTheMenusImagesGreyedWhenDisabled) {
+    auto& images = CreateOwned<TImageList>(*form);
+    images.SetSize(16, 15);
+    TBitmap red;
+    red.SetSize(16, 15);
+    red.DC().FillRect(Bounds(0, 0, 16, 15), clRed);
+    images.Add(red);
+    popup->SetImages(&images);
+    popup->Items().Items(0).SetImageIndex(0);
+    popup->Items().Items(2).SetImageIndex(0);
+    popup->Items().Items(2).SetEnabled(false);
+    popup->Items().Items(3).SetImageIndex(5); // no such image: a plain item
+    Then([this] {
+        TMenuWindow& menu = *OpenMenus().at(0);
+        const HWND h = menu.Handle();
+        const TRect w = GetWindowRect(h);
+        const auto reds = [&](int index) {
+            const TRect r = OffsetRect(menu.ItemScreenRect(index), -w.Left, -w.Top);
+            EXPECT_GE(r.Height(), 15 + 6) << "rows make room for the images";
+            int count = 0;
+            for (int32_t y = r.Top; y < r.Bottom; ++y)
+                for (int32_t x = r.Left; x < r.Left + 22; ++x)
+                    count += PixelAt(h, x, y) == 0xFF0000;
+            return count;
+        };
+        EXPECT_EQ(reds(0), 16 * 15);
+        EXPECT_EQ(reds(2), 0) << "disabled images are drawn in the grey look";
+        EXPECT_EQ(reds(3), 0);
+        Host->TypeKey(form->Handle(), VK_ESCAPE);
+    });
+    popup->Popup(200, 150);
+    images.Free();
+    EXPECT_EQ(popup->Images(), nullptr);
+}
+
+} // namespace
