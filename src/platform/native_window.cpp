@@ -45,8 +45,8 @@ TNativeWindow::TNativeWindow(const std::string& title, int32_t width, int32_t he
 }
 
 TNativeWindow::TNativeWindow(const TNativeWindowParams& params)
-    : m_width(std::max(params.Bounds.Right - params.Bounds.Left, 1)),
-      m_height(std::max(params.Bounds.Bottom - params.Bounds.Top, 1)) {
+    : m_width(ClampSide(params.Bounds.Right - params.Bounds.Left)),
+      m_height(ClampSide(params.Bounds.Bottom - params.Bounds.Top)) {
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         Fail("Cannot open the display");
     const std::string driver =
@@ -60,6 +60,11 @@ TNativeWindow::TNativeWindow(const TNativeWindowParams& params)
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(m_renderer, &info) == 0 && info.name) m_renderDriver = info.name;
     MakeTexture();
+    // SDL's software renderer shows nothing of what is drawn after a window it never presented
+    // to was resized; one black present at creation prevents that.
+    SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
+    SDL_RenderClear(m_renderer);
+    SDL_RenderPresent(m_renderer);
 }
 
 void TNativeWindow::MakeTexture() {
@@ -77,8 +82,8 @@ void TNativeWindow::SetBounds(const TScreenRect& bounds) {
     // SDL waits for the window manager after a move, so an unchanged position is left alone.
     if (x != bounds.Left || y != bounds.Top)
         SDL_SetWindowPosition(m_window, bounds.Left, bounds.Top);
-    const int32_t width = std::max(bounds.Right - bounds.Left, 1);
-    const int32_t height = std::max(bounds.Bottom - bounds.Top, 1);
+    const int32_t width = ClampSide(bounds.Right - bounds.Left);
+    const int32_t height = ClampSide(bounds.Bottom - bounds.Top);
     if (width == m_width && height == m_height) return;
     m_width = width;
     m_height = height;

@@ -29,7 +29,7 @@ struct TNativeEvents {
 // How a window is made: where, and with which SDL_WindowFlags.
 struct TNativeWindowParams {
     std::string Title;
-    TScreenRect Bounds;    // screen position and size (at least 1 × 1 is made)
+    TScreenRect Bounds;    // screen position and size (ClampSide applies to each side)
     bool Centered = false; // Bounds' position is ignored: centred on the first display
     uint32_t SdlFlags = 0; // SDL_WindowFlags; SDL_WINDOW_HIDDEN makes it unmapped
     std::string RenderDriver;
@@ -37,6 +37,13 @@ struct TNativeWindowParams {
 
 class TNativeWindow {
 public:
+    // Windows are 1 to MaxSide pixels wide and high: X refuses empty windows and ends the
+    // program for sides past 32767, and a texture that large is already absurd.
+    static constexpr int32_t MaxSide = 16384;
+    static int32_t ClampSide(int32_t side) {
+        return side < 1 ? 1 : side > MaxSide ? MaxSide : side;
+    }
+
     // Opens the display if needed and creates a window of the given client size, drawn by the
     // SDL render driver RenderDriver (empty: ChooseRenderDriver's pick for this machine). Raises
     // std::runtime_error with the platform's reason when no window can be made.

@@ -106,10 +106,13 @@ void TSdlPlatformWindow::SetShape(const std::vector<TScreenRect>& rects) {
 void TSdlPlatformWindow::Present(const uint32_t* pixels, int32_t width, int32_t height,
                                  int32_t stride, const std::vector<TScreenRect>& dirty) {
     if (!pixels || width <= 0 || height <= 0 || stride < width) return;
-    if (width != m_native.Width() || height != m_native.Height()) {
+    // The window shows the top-left part of a buffer larger than a window may be.
+    const int32_t shownWidth = TNativeWindow::ClampSide(width);
+    const int32_t shownHeight = TNativeWindow::ClampSide(height);
+    if (shownWidth != m_native.Width() || shownHeight != m_native.Height()) {
         int x = 0, y = 0;
         SDL_GetWindowPosition(m_native.SdlWindow(), &x, &y);
-        m_native.SetBounds({x, y, x + width, y + height});
+        m_native.SetBounds({x, y, x + shownWidth, y + shownHeight});
     }
     m_native.Present(pixels, stride, dirty);
 }

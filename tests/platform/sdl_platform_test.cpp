@@ -1,6 +1,7 @@
 // The desktop platform on a private X server: windows, their pixels read back from the screen,
 // shapes and stacking, focus, input injected through the XTEST extension, pointer capture, the
 // event wait, monitors, clipboard and video frames shown while the loop waits.
+#include "platform/native_window.h"
 #include "platform/png_file.h"
 #include "platform/sdl_platform.h"
 #include "platform/video_layer.h"
@@ -197,6 +198,17 @@ TEST_F(TSdlPlatformTest, WindowsShowWhatWasPresentedAtTheirBounds) {
     Settle();
     EXPECT_NE(ScreenPixel(400, 250), Green);
     EXPECT_THROW(w.Capture(), std::runtime_error);
+}
+
+TEST_F(TSdlPlatformTest, EmptyAndOversizedWindowsAreClampedToWhatXAllows) {
+    IPlatformWindow& w = MakeWindow(1, {50, 50, 50, 50}, Red, Red);
+    w.Show(true, false);
+    w.Present(nullptr, 0, 0, 0, {{0, 0, 10, 10}});
+    // Past X's limit of 32767 pixels a side, Xlib would end the program.
+    w.SetBounds({0, 0, 40000, 20});
+    Paint(w, 40000, 20, Red, Blue);
+    EXPECT_EQ(ScreenPixelBecomes(5, 5, Red), Red);
+    EXPECT_EQ(w.Capture().Width, TNativeWindow::MaxSide);
 }
 
 TEST_F(TSdlPlatformTest, DirtyPresentsChangeOnlyTheirRectangles) {
