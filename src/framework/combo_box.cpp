@@ -122,6 +122,7 @@ void TComboBox::SetStyle(TComboBoxStyle style) {
     } else {
         m_edit = std::make_unique<TEdit>(nullptr);
         m_edit->SetBorderStyle(TBorderStyle::bsNone);
+        m_edit->SetEnabled(Enabled());
         m_edit->SetParent(this);
         m_edit->OnChange = [this](TComponent&) {
             if (m_settingText) return;
@@ -307,6 +308,7 @@ void TComboBox::WndProc(TMessage& m) {
         return;
     }
     TCustomControl::WndProc(m);
+    if (m.Msg == CM_ENABLEDCHANGED && m_edit) m_edit->SetEnabled(Enabled());
 }
 
 void TComboBox::DoEnter() {
