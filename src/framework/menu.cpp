@@ -53,8 +53,7 @@ void TMenu::Notification(TComponent& component, TOperation operation) {
 }
 
 void TMenu::GetChildren(const std::function<void(TComponent&)>& proc) const {
-    for (int i = 0; i < m_items->Count(); ++i)
-        if (TMenuItem& item = m_items->Items(i); item.Owner() == this) proc(item);
+    ListOwnedChildren(*this, *m_items, proc);
 }
 
 void TPopupMenu::Popup(int32_t x, int32_t y) {

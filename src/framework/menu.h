@@ -36,7 +36,7 @@ public:
 
 protected:
     void Notification(TComponent& component, TOperation operation) override;
-    // The root item's sub-items that this menu owns.
+    // The root item's sub-items that this menu owns, then whatever else it owns.
     void GetChildren(const std::function<void(TComponent&)>& proc) const override;
 
 private:

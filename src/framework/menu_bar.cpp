@@ -39,6 +39,9 @@ TMenuItem& TMenuBar::ParentItem() const {
 
 LRESULT TMenuBar::WindowHook(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_ACTIVATE:
+        m_altAlone = false; // an Alt that switched windows opens nothing when it comes back up
+        break;
     case WM_NCCALCSIZE: {
         const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
         TRect& r = *reinterpret_cast<TRect*>(lParam);

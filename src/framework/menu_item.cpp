@@ -189,8 +189,18 @@ void TMenuItem::Notification(TComponent& component, TOperation operation) {
 }
 
 void TMenuItem::GetChildren(const std::function<void(TComponent&)>& proc) const {
-    for (TMenuItem* item : m_items)
-        if (item->Owner() == this) proc(*item);
+    ListOwnedChildren(*this, *this, proc);
+}
+
+void ListOwnedChildren(const TComponent& owner, const TMenuItem& list,
+                       const std::function<void(TComponent&)>& proc) {
+    for (int i = 0; i < list.Count(); ++i)
+        if (TMenuItem& item = list.Items(i); item.Owner() == &owner) proc(item);
+    for (int i = 0; i < owner.ComponentCount(); ++i) {
+        TComponent& c = owner.Components(i);
+        const auto* item = dynamic_cast<const TMenuItem*>(&c);
+        if (!item || list.IndexOf(item) < 0) proc(c);
+    }
 }
 
 } // namespace brisat

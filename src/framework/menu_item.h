@@ -81,7 +81,7 @@ public:
 protected:
     // A menu item read inside this item's block joins its list.
     void Notification(TComponent& component, TOperation operation) override;
-    // The sub-items this item owns, in list order.
+    // The sub-items this item owns, in list order, then whatever else it owns.
     void GetChildren(const std::function<void(TComponent&)>& proc) const override;
 
 private:
@@ -110,6 +110,11 @@ private:
 // changed under it (from a timer, say) is closed rather than shown stale.
 uint32_t MenuStructureVersion();
 void MenuStructureChanged();
+
+// Calls Proc for List's items that Owner owns, in list order, then for Owner's other components:
+// how menus and items write their children, so nothing they own is left out.
+void ListOwnedChildren(const TComponent& owner, const TMenuItem& list,
+                       const std::function<void(TComponent&)>& proc);
 
 // Caption without its accelerator marks ("&&" stays one "&").
 std::string StripHotkey(std::string_view caption);

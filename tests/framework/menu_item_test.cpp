@@ -205,6 +205,11 @@ TEST_F(MenuShortCutTest, ALayoutWithMenusReadsBackAndBindsHandlers) {
     auto copy = TextToComponent(written);
     EXPECT_EQ(ComponentToText(*copy), written);
     EXPECT_NE(written.find("      object LetterBox1: TMenuItem"), std::string::npos) << written;
+    // An item moved to another list in code is still written, by the item that owns it.
+    TMenuItem& letterBox = file.Items(2).Items(1);
+    file.Items(2).Remove(letterBox);
+    file.Add(letterBox);
+    EXPECT_NE(ComponentToText(*main).find("LetterBox1"), std::string::npos);
 }
 
 TEST_F(MenuShortCutTest, DamagedMenuLayoutsFailWithAClearError) {
