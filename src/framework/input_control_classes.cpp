@@ -136,6 +136,13 @@ void RegisterListBox(TClassRegistry& registry) {
         .Integer("ItemHeight", &T::ItemHeight, &T::SetItemHeight,
                  [](const T& l) { return l.ItemHeight() != 16; })
         .Object("Items", [](T& l) -> TStringList& { return l.Items(); })
+        // Only single selection exists; layouts may say so.
+        .Boolean(
+            "MultiSelect", [](const T&) { return false; },
+            [](T&, bool on) {
+                if (on) throw EConvertError("multiple selection is not supported");
+            },
+            [](const T&) { return false; })
         .Boolean("Sorted", &T::Sorted, &T::SetSorted, [](const T& l) { return l.Sorted(); })
         .Enumeration("Style", ListBoxStyleInfo, &T::Style, &T::SetStyle,
                      [](const T& l) { return l.Style() != TListBoxStyle::lbStandard; })

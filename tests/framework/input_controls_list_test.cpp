@@ -200,6 +200,7 @@ TEST_F(ListBoxTest, LayoutsFillTheItemsAndSortThem) {
     auto read = TextToComponent(Lines({
         "object ListBox1: TListBox",
         "  ItemHeight = 15",
+        "  MultiSelect = False",
         "  Items.Text = 'pear'#10'Apple'#10'fig'#10",
         "  Sorted = True",
         "end",
@@ -207,6 +208,8 @@ TEST_F(ListBoxTest, LayoutsFillTheItemsAndSortThem) {
     auto& box = dynamic_cast<TListBox&>(*read);
     EXPECT_EQ(All(box.Items()), (std::vector<std::string>{"Apple", "fig", "pear"}));
     EXPECT_EQ(box.ItemHeight(), 15);
+    EXPECT_THROW(TextToComponent(Lines({"object L: TListBox", "  MultiSelect = True", "end"})),
+                 EReadError);
 }
 
 class MemoTest : public HeadlessTest {
