@@ -20,7 +20,9 @@ constexpr uint32_t BarTextFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
 TMenuBar::TMenuBar(HWND window, TMenu& menu) : m_menu(menu), m_hwnd(window) {
     SetWindowSubclass(
         m_hwnd,
-        [this](HWND h, UINT msg, WPARAM w, LPARAM l, uintptr_t) { return WindowHook(h, msg, w, l); },
+        [this](HWND h, UINT msg, WPARAM w, LPARAM l, uintptr_t) {
+            return WindowHook(h, msg, w, l);
+        },
         reinterpret_cast<uintptr_t>(this));
     m_menu.SetChangeHook([this] { Invalidate(); });
 }

@@ -56,8 +56,7 @@ void RegisterMenuItem(TClassRegistry& registry) {
                 [](const TMenuItem& i) { return i.ShortCut() != scNone; })
         .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible,
                  [](const TMenuItem& i) { return !i.Visible(); })
-        .Event<TNotifyEvent>("OnClick",
-                             [](TMenuItem& i, const TNotifyEvent& e) { i.OnClick = e; })
+        .Event<TNotifyEvent>("OnClick", [](TMenuItem& i, const TNotifyEvent& e) { i.OnClick = e; })
         .Register(registry);
 }
 
@@ -72,8 +71,7 @@ void RegisterMenus(TClassRegistry& registry) {
                      [](const TPopupMenu& m) { return m.Alignment() != TPopupAlignment::paLeft; })
         .Boolean("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup,
                  [](const TPopupMenu& m) { return !m.AutoPopup(); })
-        .Event<TNotifyEvent>("OnPopup",
-                             [](TPopupMenu& m, const TNotifyEvent& e) { m.OnPopup = e; })
+        .Event<TNotifyEvent>("OnPopup", [](TPopupMenu& m, const TNotifyEvent& e) { m.OnPopup = e; })
         .Register(registry);
 }
 

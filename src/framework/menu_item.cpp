@@ -1,8 +1,8 @@
 #include "framework/menu_item.h"
 
 #include "framework/exceptions.h"
-#include "framework/menu.h"
 #include "framework/identifiers.h"
+#include "framework/menu.h"
 
 #include <algorithm>
 
@@ -172,7 +172,8 @@ TMenuItem* TMenuItem::FindByAccelerator(char32_t key) const {
 }
 
 bool TMenuItem::HasVisibleItems() const {
-    return std::any_of(m_items.begin(), m_items.end(), [](const TMenuItem* i) { return i->m_visible; });
+    return std::any_of(m_items.begin(), m_items.end(),
+                       [](const TMenuItem* i) { return i->m_visible; });
 }
 
 void TMenuItem::Click() {

@@ -151,8 +151,8 @@ void TMenuTracker::HandleInput(const TMsg& msg) {
     }
     if (!IsClientMouseMessage(msg.message) && !IsNonClientMouseMessage(msg.message)) return;
     const bool client = IsClientMouseMessage(msg.message);
-    const TPoint p = client ? ClientToScreen(msg.hwnd, LParamToPoint(msg.lParam))
-                            : LParamToPoint(msg.lParam);
+    const TPoint p =
+        client ? ClientToScreen(msg.hwnd, LParamToPoint(msg.lParam)) : LParamToPoint(msg.lParam);
     const UINT m = client ? msg.message : msg.message + (WM_MOUSEMOVE - WM_NCMOUSEMOVE);
     switch (m) {
     case WM_MOUSEMOVE:
@@ -267,9 +267,8 @@ void TMenuTracker::HandleKey(uint16_t key) {
     case VK_RIGHT:
         if (view.Horizontal()) {
             MoveBar(1);
-        } else if (const int s = view.Selected();
-                   s >= 0 && view.ParentItem().Items(s).Enabled() &&
-                   view.ParentItem().Items(s).HasVisibleItems()) {
+        } else if (const int s = view.Selected(); s >= 0 && view.ParentItem().Items(s).Enabled() &&
+                                                  view.ParentItem().Items(s).HasVisibleItems()) {
             OpenSubMenu(d, true);
         } else if (HasBar()) {
             MoveBar(1);

@@ -217,7 +217,7 @@ const TImageList* TMenuWindow::ImagesOf(const TMenuItem& item) const {
     const TMenu* menu = m_parent.GetParentMenu();
     const TImageList* images = menu ? menu->Images() : nullptr;
     return images && item.ImageIndex() >= 0 && item.ImageIndex() < images->Count() ? images
-                                                                                  : nullptr;
+                                                                                   : nullptr;
 }
 
 void TMenuWindow::DrawImage(TDeviceContext& dc, const TMenuItem& item, const TRect& r,

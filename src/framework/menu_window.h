@@ -1,9 +1,9 @@
 // TMenuWindow: one open popup level of a menu, a top-level window that never takes the focus or
 // the activation, listing the visible sub-items of an item in the classic look: a raised frame,
-// the menu's images (boxed in when checked) or check marks and radio bullets in a left column, captions with underlined accelerators, shortcut
-// texts right-aligned, separators as etched lines, sub-menu arrows, disabled items embossed in
-// grey and the selected item in the selection colours. The tracking loop drives it. GUI thread
-// only.
+// the menu's images (boxed in when checked) or check marks and radio bullets in a left column,
+// captions with underlined accelerators, shortcut texts right-aligned, separators as etched lines,
+// sub-menu arrows, disabled items embossed in grey and the selected item in the selection colours.
+// The tracking loop drives it. GUI thread only.
 #pragma once
 
 #include "framework/menu_tracking.h"

@@ -104,7 +104,8 @@ TShortCut TextToShortCut(std::string_view text) {
     for (bool more = true; more;) {
         more = false;
         for (const TModifierName& m : Modifiers)
-            if (rest.size() > m.Prefix.size() && SameName(rest.substr(0, m.Prefix.size()), m.Prefix)) {
+            if (rest.size() > m.Prefix.size() &&
+                SameName(rest.substr(0, m.Prefix.size()), m.Prefix)) {
                 shift |= m.Bit;
                 rest.remove_prefix(m.Prefix.size());
                 more = true;

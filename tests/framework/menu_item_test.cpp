@@ -17,9 +17,15 @@ TEST(ShortCutText, NamesKeysWithTheirModifiersBothWays) {
         const char* text;
     };
     const Case cases[] = {
-        {scCtrl | 'O', "Ctrl+O"},  {VK_F1 + 10, "F11"},         {scAlt | VK_RETURN, "Alt+Enter"},
-        {VK_SPACE, "Space"},       {VK_DELETE, "Del"},          {VK_ESCAPE, "Esc"},
-        {scShift | '1', "Shift+1"}, {0x2072, "Shift+F3"},        {scShift | scCtrl | scAlt | 'Z', "Shift+Ctrl+Alt+Z"},
+        {scCtrl | 'O', "Ctrl+O"},
+        {VK_F1 + 10, "F11"},
+        {scAlt | VK_RETURN, "Alt+Enter"},
+        {VK_SPACE, "Space"},
+        {VK_DELETE, "Del"},
+        {VK_ESCAPE, "Esc"},
+        {scShift | '1', "Shift+1"},
+        {0x2072, "Shift+F3"},
+        {scShift | scCtrl | scAlt | 'Z', "Shift+Ctrl+Alt+Z"},
         {'X', "X"},
     };
     for (const Case& c : cases) {
@@ -126,7 +132,8 @@ TEST_F(MenuShortCutTest, AShortCutReachesItsItemBeforeTheFocusedControl) {
 TEST_F(MenuShortCutTest, ALayoutWithMenusReadsBackAndBindsHandlers) {
     RegisterMenuClasses();
     std::vector<std::string> handled;
-    form->Methods().Add<TNotifyEvent>("Open1Click", [&](TComponent&) { handled.push_back("Open"); });
+    form->Methods().Add<TNotifyEvent>("Open1Click",
+                                      [&](TComponent&) { handled.push_back("Open"); });
     form->Methods().Add<TNotifyEvent>("PopupMenu1Popup",
                                       [&](TComponent&) { handled.push_back("Popup"); });
     const std::string text = Lines({
