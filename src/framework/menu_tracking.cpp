@@ -85,6 +85,8 @@ private:
 
 TMenuItem* TMenuTracker::Run() {
     g_tracking = true;
+    // The loop takes the input itself, so a hint showing now would stay up over the menus.
+    if (Application) Application->CancelHint();
     SetCapture(m_capture);
     const HWND active = GetActiveWindow();
     try {
