@@ -116,6 +116,18 @@ TEST_F(TrackBarTest, TicksFollowFrequencyStyleAndSide) {
     EXPECT_EQ(TicksInRow(12), 11);
 }
 
+TEST_F(TrackBarTest, ADisabledBarGreysItsTicksAndChecksItsThumb) {
+    bar->SetEnabled(false);
+    EXPECT_EQ(TicksInRow(33), 0);
+    int grey = 0, lit = 0;
+    for (int x = 0; x < 150; ++x)
+        grey += PixelAt(h, 10 + x, 10 + 33) == Rgb(clBtnShadow);
+    for (int x = 8 + 2; x < 8 + 9; ++x)
+        lit += PixelAt(h, 10 + x, 10 + 14) == Rgb(clBtnHighlight);
+    EXPECT_EQ(grey, 11);
+    EXPECT_GT(lit, 2);
+}
+
 TEST_F(TrackBarTest, KeysMoveByLineAndPageAndStopAtTheEnds) {
     bar->SetPageSize(3);
     bar->SetPosition(5);
