@@ -1,6 +1,10 @@
 #include "app/player_artwork.h"
 
+#include "effects/about_box.h"
+#include "framework/exceptions.h"
 #include "framework/graphics.h"
+#include "framework/image_list.h"
+#include "framework/speed_button.h"
 
 #include <algorithm>
 
@@ -36,6 +40,29 @@ std::unique_ptr<TBitmap> ArtworkBitmap(const TArtwork& artwork) {
     std::copy_n(artwork.Pixels, size_t(artwork.Width) * size_t(artwork.Height),
                 bitmap->DC().Surface()->Bits());
     return bitmap;
+}
+
+void LoadImageList(TImageList& list, const TArtwork& strip, int32_t imageWidth) {
+    list.SetSize(imageWidth, strip.Height);
+    list.Clear();
+    list.Add(*ArtworkBitmap(strip));
+}
+
+namespace {
+
+template <class T> T& Part(TComponent& root, const char* name) {
+    T* part = dynamic_cast<T*>(root.FindComponentInTree(name));
+    if (!part) throw EComponentError(root.Name() + " has no " + name + " for its artwork");
+    return *part;
+}
+
+} // namespace
+
+void ApplyPlayerArtwork(TComponent& frmMain) {
+    LoadImageList(Part<TImageList>(frmMain, "ImageList1"), ImageList1Strip(), GlyphWidth);
+    LoadImageList(Part<TImageList>(frmMain, "ImageList2"), ImageList2Strip(), VolumeBarWidth);
+    Part<TSpeedButton>(frmMain, "SpeedButton5").SetGlyph(*ArtworkBitmap(ColorControlGlyph()));
+    Part<TZeltShellAbout>(frmMain, "ZeltAbout1").SetIcon(*ArtworkBitmap(AboutIcon()));
 }
 
 } // namespace brisat

@@ -9,6 +9,8 @@
 namespace brisat {
 
 class TBitmap;
+class TComponent;
+class TImageList;
 
 struct TArtwork {
     int32_t Width = 0;
@@ -59,5 +61,13 @@ const TArtwork& AboutIcon();         // 32 × 32
 
 // A 32-bit bitmap holding the picture, alpha included.
 std::unique_ptr<TBitmap> ArtworkBitmap(const TArtwork& artwork);
+
+// Replaces List's images with Strip cut into ImageWidth-wide pieces of the strip's height.
+void LoadImageList(TImageList& list, const TArtwork& strip, int32_t imageWidth);
+
+// Gives the main window read from its layout its pictures: the glyphs of ImageList1, the volume
+// bars of ImageList2, SpeedButton5's glyph and ZeltAbout1's icon. Raises EComponentError naming
+// a component the window lacks.
+void ApplyPlayerArtwork(TComponent& frmMain);
 
 } // namespace brisat

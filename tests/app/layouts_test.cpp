@@ -1,6 +1,30 @@
 #include "app/layouts.h"
 
+#include "app/player_artwork.h"
+#include "effects/about_box.h"
+#include "framework/button.h"
+#include "framework/check_box.h"
+#include "framework/edit.h"
+#include "framework/image_list.h"
+#include "framework/menu.h"
+#include "framework/menu_item.h"
+#include "framework/speed_button.h"
+#include "framework/track_bar.h"
+#include "media/filter_graph.h"
+#include "effects/effects_classes.h"
+#include "framework/basic_control_classes.h"
+#include "framework/class_registry.h"
+#include "framework/control_classes.h"
+#include "framework/form.h"
+#include "framework/headless_fixture.h"
+#include "framework/input_control_classes.h"
+#include "framework/menu_classes.h"
 #include "framework/object_text_lexer.h"
+#include "media/ds_track_bar.h"
+#include "media/filter_graph_classes.h"
+#include "media/filter_graph_events.h"
+#include "media/video_window.h"
+#include "media/video_window_classes.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -243,6 +267,174 @@ TEST(Layouts, CaptionsShortcutsGlyphsAndHandlersAreThoseOfTheWindows) {
         ASSERT_NE(it, b->Values.end()) << v.Component << "." << v.Property;
         EXPECT_EQ(it->second, v.Expected) << v.Component << "." << v.Property;
     }
+}
+
+
+// A form standing in for the player's windows: every handler a layout names is in its method
+// table, with the type of the event that names it, and records its calls.
+class TStandInForm : public TForm {
+public:
+    TStandInForm(TComponent* owner, const std::vector<TBlock>& blocks) : TForm(owner) {
+        for (const TBlock& b : blocks)
+            for (const auto& [property, handler] : b.Values)
+                if (property.starts_with("On")) Offer(property, handler);
+    }
+    std::vector<std::string> Calls;
+
+private:
+    void Offer(const std::string& event, const std::string& name) {
+        auto record = [this, name](auto&&...) { Calls.push_back(name); };
+        if (event == "OnMouseDown")
+            Methods().Add<TControl::TMouseEvent>(name, record);
+        else if (event == "OnCloseQuery")
+            Methods().Add<TCloseQueryEvent>(name, record);
+        else if (event == "OnDSEvent")
+            Methods().Add<TOnDSEvent>(name, record);
+        else if (event == "OnGraphComplete")
+            Methods().Add<TOnGraphComplete>(name, record);
+        else if (event == "OnTimer")
+            Methods().Add<TTimerEvent>(name, record);
+        else if (event == "OnOverlayVisible")
+            Methods().Add<TDSVideoWindowEx2::TOverlayVisibleEvent>(name, record);
+        else
+            Methods().Add<TNotifyEvent>(name, record);
+    }
+};
+
+// What the classes cannot read yet: blocks of a class not registered, and properties a class
+// lacks. Each entry must still be missing (the test says when one lands, so it can go) and is
+// left out of the text read; the layouts themselves keep them.
+struct TPending {
+    const char* Class;
+    const char* Property; // empty: the whole class
+};
+const TPending Pending[] = {
+    {"TOpenDialog", ""},
+    {"TPopupMenu", "AutoHotkeys"},
+};
+
+bool Registered(const TPending& p) {
+    const TClassInfo* info = TClassRegistry::Instance().Find(p.Class);
+    return info && (!*p.Property || info->FindProperty(p.Property));
+}
+
+// Text without the pending blocks and properties, line by line (blocks end at an "end" indented
+// as their "object" line).
+std::string WithoutPending(std::string_view text) {
+    std::string out;
+    std::string skipUntil;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t eol = std::min(text.find('\n', pos), text.size());
+        const std::string line(text.substr(pos, eol - pos));
+        pos = eol + 1;
+        const size_t indent = line.find_first_not_of(' ');
+        const std::string body = indent == std::string::npos ? "" : line.substr(indent);
+        if (!skipUntil.empty()) {
+            if (line == skipUntil) skipUntil.clear();
+            continue;
+        }
+        bool drop = false;
+        for (const TPending& p : Pending) {
+            if (!*p.Property && body.starts_with("object ") && body.ends_with(std::string(": ") + p.Class)) {
+                skipUntil = line.substr(0, indent) + "end";
+                drop = true;
+            }
+            if (*p.Property && body.starts_with(std::string(p.Property) + " = ")) drop = true;
+        }
+        if (!drop) out += line + '\n';
+    }
+    return out;
+}
+
+class LayoutReading : public HeadlessTest {
+protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        RegisterControlClasses();
+        RegisterBasicControlClasses();
+        RegisterInputControlClasses();
+        RegisterMenuClasses();
+        RegisterFilterGraphClasses(TClassRegistry::Instance());
+        RegisterVideoWindowClasses(TClassRegistry::Instance());
+        RegisterEffectsClasses();
+    }
+
+    TStandInForm& Read(std::string_view layout) {
+        for (const TPending& p : Pending)
+            EXPECT_FALSE(Registered(p)) << p.Class << " " << p.Property << " landed: drop it";
+        const std::string text = WithoutPending(layout);
+        auto& form = App->CreateForm<TStandInForm>(Outline(text));
+        form.LoadLayout(text);
+        return form;
+    }
+
+    template <class T> static T& Part(TComponent& root, std::string_view name) {
+        T* part = dynamic_cast<T*>(root.FindComponentInTree(name));
+        if (!part) throw std::runtime_error(std::string(name) + " missing");
+        return *part;
+    }
+};
+
+TEST_F(LayoutReading, MainWindowReadsIntoRealComponentsBoundToItsHandlers) {
+    TStandInForm& form = Read(FrmMainLayout());
+    EXPECT_EQ(form.Name(), "frmMain");
+    EXPECT_EQ(form.ClientWidth(), 483);
+    EXPECT_EQ(form.ClientHeight(), 442);
+    EXPECT_EQ(form.Menu(), &Part<TMainMenu>(form, "MainMenu1"));
+    auto& video = Part<TDSVideoWindowEx2>(form, "DSVideoWindowEx1");
+    EXPECT_EQ(video.FilterGraph(), &Part<TFilterGraph>(form, "FilterGraph1"));
+    EXPECT_EQ(video.AspectRatio(), TRatioModes::rmLetterBox);
+    // The hidden log leaves its room to the video; the bottom panels follow it downward.
+    EXPECT_EQ(video.BoundsRect(), (TRect{25, 0, 477, 350}));
+    EXPECT_EQ(Part<TControl>(form, "SeSkinPanel2").Top(), 350);
+    EXPECT_EQ(Part<TControl>(form, "SeSkinPanel1").Top(), 410);
+    auto& mute = Part<TSpeedButton>(form, "SpeedButton11");
+    EXPECT_EQ(mute.ImageIndex(), 19);
+    EXPECT_EQ(mute.Images(), &Part<TImageList>(form, "ImageList1"));
+    EXPECT_FALSE(Part<TControl>(form, "ComboBox1").Enabled());
+    EXPECT_EQ(Part<TControl>(form, "ZeltLiquidLabel1").Caption(), "0.00.00");
+
+    // Buttons and the menu items that share their handlers.
+    Part<TSpeedButton>(form, "SpeedButton1").Click();
+    Part<TMenuItem>(form, "Play1").Click();
+    Part<TMenuItem>(form, "CustomItem8").Click();
+    Part<TMenuItem>(form, "N12").Click();
+    EXPECT_EQ(form.Calls, (std::vector<std::string>{"SpeedButton1Click", "SpeedButton1Click",
+                                                    "Crop1Click", "N12Click"}));
+    EXPECT_FALSE(Part<TMenuItem>(form, "N12").Checked()) << "N12 ticks itself";
+
+    ApplyPlayerArtwork(form);
+    EXPECT_EQ(Part<TImageList>(form, "ImageList1").Count(), GlyphCount);
+    EXPECT_EQ(Part<TImageList>(form, "ImageList2").Count(), 2);
+    EXPECT_EQ(Part<TSpeedButton>(form, "SpeedButton5").Glyph().Width(), 20);
+    EXPECT_EQ(Part<TZeltShellAbout>(form, "ZeltAbout1").Icon().Width(), 32);
+}
+
+TEST_F(LayoutReading, ArtworkNeedsTheComponentsItFills) {
+    TForm& bare = App->CreateForm<TForm>();
+    bare.SetName("bare");
+    EXPECT_THROW(ApplyPlayerArtwork(bare), EComponentError);
+}
+
+TEST_F(LayoutReading, ColourDialogReadsWithItsRangesAndHandlers) {
+    TStandInForm& form = Read(ColorControlFormLayout());
+    EXPECT_EQ(form.BorderStyle(), TFormBorderStyle::bsNone);
+    auto& hue = Part<TTrackBar>(form, "TrackBar3");
+    EXPECT_EQ(hue.Min(), -180);
+    EXPECT_EQ(hue.Max(), 180);
+    EXPECT_TRUE(Part<TCheckBox>(form, "CheckBox1").Checked());
+    hue.SetPosition(36);
+    Part<TSpeedButton>(form, "SpeedButton2").Click();
+    EXPECT_EQ(form.Calls, (std::vector<std::string>{"TrackBar3Change", "SpeedButton2Click"}));
+}
+
+TEST_F(LayoutReading, OpenUrlDialogReadsWithItsEditAndResults) {
+    TStandInForm& form = Read(FormSelectURLLayout());
+    EXPECT_EQ(form.Caption(), "Открыть URL");
+    EXPECT_EQ(Part<TEdit>(form, "URL").Text(), "mms://");
+    EXPECT_EQ(Part<TButton>(form, "SeSkinButton1").ModalResult(), mrOk);
+    EXPECT_EQ(Part<TButton>(form, "SeSkinButton2").ModalResult(), mrCancel);
 }
 
 } // namespace
