@@ -86,6 +86,8 @@ bool PointerFields(const XEvent& x, TPointerFields& f) {
 
 void InitVideo() {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    // SIGINT and SIGTERM keep their meaning; SDL would turn them into a quit event we ignore.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Pointer capture is ours (X grabs); SDL's own would release it on every button release.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     // A player's idle windows must not keep the screen saver away; playback decides that.
@@ -214,7 +216,7 @@ TSdlPlatform::TTranslation TSdlPlatform::Translate(const SDL_Event& in, TPlatfor
     }
     switch (in.type) {
     case SDL_SYSWMEVENT:
-        if (in.syswm.msg->subsystem != SDL_SYSWM_X11) return TTranslation::Nothing;
+        if (!in.syswm.msg || in.syswm.msg->subsystem != SDL_SYSWM_X11) return TTranslation::Nothing;
         return TranslatePointer(in.syswm.msg->msg.x11.event, out);
     case SDL_KEYDOWN:
     case SDL_KEYUP: {

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -702,6 +703,19 @@ TEST_F(TSdlPlatformTest, VideoFramesShowWhileTheLoopWaits) {
     decoder.join();
     // Nothing is presented by the test: the wait shows the frame.
     EXPECT_EQ(ScreenPixelBecomes(140, 130, Green), Green);
+}
+
+TEST(SdlPlatform, TermSignalStillEndsTheProgram) {
+    const std::string failure = test::EnsureTestDisplay();
+    if (!failure.empty()) GTEST_SKIP() << "No display: " << failure;
+    // The child forks from this process, with the display the other tests use.
+    EXPECT_EXIT(
+        {
+            auto platform = CreateDesktopPlatform();
+            raise(SIGTERM);
+            std::exit(0);
+        },
+        testing::KilledBySignal(SIGTERM), "");
 }
 
 TEST(SdlPlatform, RefusesToStartWithoutADisplay) {
