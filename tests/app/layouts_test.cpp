@@ -259,13 +259,15 @@ TEST(Layouts, CaptionsShortcutsGlyphsAndHandlersAreThoseOfTheWindows) {
         {FormSelectURLDecorationsLayout, "SeSkinForm1", "SkinEngine", "frmMain.SeSkinEngine1"},
     };
     // 16744703 is RGB 255, 128, 255; 8241 and 8306 are Shift+1 and Shift+F3 (0x2031, 0x2072).
+    std::map<std::string_view (*)(), std::vector<TBlock>> outlines;
     for (const TValue& v : values) {
-        const std::vector<TBlock> blocks = Outline(v.Text());
-        const TBlock* b = Find(blocks, v.Component);
+        auto [it, added] = outlines.try_emplace(v.Text);
+        if (added) it->second = Outline(v.Text());
+        const TBlock* b = Find(it->second, v.Component);
         ASSERT_NE(b, nullptr) << v.Component;
-        const auto it = b->Values.find(v.Property);
-        ASSERT_NE(it, b->Values.end()) << v.Component << "." << v.Property;
-        EXPECT_EQ(it->second, v.Expected) << v.Component << "." << v.Property;
+        const auto value = b->Values.find(v.Property);
+        ASSERT_NE(value, b->Values.end()) << v.Component << "." << v.Property;
+        EXPECT_EQ(value->second, v.Expected) << v.Component << "." << v.Property;
     }
 }
 
