@@ -238,18 +238,10 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int32_t x, in
     if (button != TMouseButton::mbLeft || !m_dragging) return;
     m_dragging = false;
     const bool click = PtInRect(ClientRect(), {x, y});
-    if (m_groupIndex == 0) {
-        m_state = TButtonState::bsUp;
-        Invalidate();
-    } else if (click) {
-        SetDown(!m_down);
-        // A group's last button that may not come up stays held.
-        m_state = m_down ? TButtonState::bsExclusive : TButtonState::bsUp;
-        Invalidate();
-    } else {
-        m_state = m_down ? TButtonState::bsExclusive : TButtonState::bsUp;
-        Invalidate();
-    }
+    // A group's button toggles (its last one stays down unless AllowAllUp); others come up.
+    if (click && m_groupIndex != 0) SetDown(!m_down);
+    m_state = m_down ? TButtonState::bsExclusive : TButtonState::bsUp;
+    Invalidate();
     if (click) Click();
 }
 
