@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libx11-dev libxext-dev libxtst-dev libxss-dev libglib2.0-dev
+  libsdl2-dev libx11-dev libxext-dev libxtst-dev libxfixes-dev libxss-dev libglib2.0-dev
   dbus-daemon gsettings-desktop-schemas
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   zlib1g-dev libpng-dev

@@ -15,6 +15,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
 #include <X11/keysym.h>
 #include <algorithm>
 #include <atomic>
@@ -529,6 +530,40 @@ TEST_F(TSdlPlatformTest, CaptureKeepsPointerEventsOnTheCapturingWindow) {
     for (const TPlatformEvent& e : events)
         EXPECT_EQ(e.Window, 6u);
     EXPECT_EQ(events.back().X, 20);
+}
+
+// The cursor the server shows now: its size, hot spot and whether any pixel is visible.
+struct TShownCursor {
+    int Width = 0, Height = 0, HotX = 0, HotY = 0;
+    bool Visible = false;
+    friend bool operator==(const TShownCursor&, const TShownCursor&) = default;
+};
+
+TEST_F(TSdlPlatformTest, CursorsFollowTheFrameworkNumbersAndNoneHidesIt) {
+    IPlatformWindow& w = MakeWindow(1, {100, 100, 200, 200}, Red, Red);
+    w.Show(true, true);
+    MovePointer(150, 150);
+    Settle();
+    auto shown = [&] {
+        XSync(m_x, False);
+        XFixesCursorImage* image = XFixesGetCursorImage(m_x);
+        TShownCursor c{image->width, image->height, image->xhot, image->yhot, false};
+        for (int i = 0; i < image->width * image->height; ++i)
+            c.Visible = c.Visible || (image->pixels[i] >> 24) != 0;
+        XFree(image);
+        return c;
+    };
+    m_platform->SetCursor(-2);
+    const TShownCursor arrow = shown();
+    EXPECT_TRUE(arrow.Visible);
+    m_platform->SetCursor(-4);
+    const TShownCursor beam = shown();
+    EXPECT_TRUE(beam.Visible);
+    EXPECT_NE(beam, arrow);
+    m_platform->SetCursor(-1);
+    EXPECT_FALSE(shown().Visible);
+    m_platform->SetCursor(0);
+    EXPECT_EQ(shown(), arrow);
 }
 
 TEST_F(TSdlPlatformTest, WaitEndsOnTimeoutAndOnWakeFromAnotherThread) {
