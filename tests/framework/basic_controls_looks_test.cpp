@@ -6,6 +6,7 @@
 #include "framework/panel.h"
 #include "framework/shape_control.h"
 #include "framework/speed_button.h"
+#include "framework/splitter.h"
 #include "headless_fixture.h"
 
 using namespace brisat;
@@ -192,6 +193,22 @@ TEST_F(BasicLooksTest, ShapesOutlineWithThePenAndFillWithTheBrush) {
     shape.Brush().SetStyle(TBrushStyle::bsClear);
     shape.SetShape(TShapeType::stRectangle);
     EXPECT_EQ(At(115, 20), Rgb(clWhite));
+}
+
+// A bevelled splitter shows two shadow lines and a highlight line along its length; a plain one
+// only its parent's colour.
+TEST_F(BasicLooksTest, BevelledSplitterLines) {
+    form->SetColor(clBtnFace);
+    form->Show();
+    auto& splitter = Add<TSplitter>(Bounds(0, 0, 5, 10));
+    EXPECT_EQ(splitter.Height(), 150) << "aligned to the left edge";
+    const TColor plain[] = {clBtnFace, clBtnFace, clBtnFace, clBtnFace, clBtnFace};
+    const TColor bevelled[] = {clBtnShadow, clBtnFace, clBtnShadow, clBtnFace, clBtnHighlight};
+    for (const TColor* columns : {plain, bevelled}) {
+        splitter.SetBeveled(columns == bevelled);
+        for (int32_t x = 0; x < 5; ++x)
+            EXPECT_EQ(At(x, 75), Rgb(columns[x])) << x << " bevelled " << splitter.Beveled();
+    }
 }
 
 class SpeedButtonLooksTest : public BasicLooksTest {
