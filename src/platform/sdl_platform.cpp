@@ -163,6 +163,18 @@ void TSdlPlatform::Restack() {
         if (w->Visible() && w->Transient()) RaiseX11Window(w->SdlWindow());
 }
 
+SDL_Window* TSdlPlatform::Ceiling(const TSdlPlatformWindow& window) const {
+    if (window.Transient()) return nullptr;
+    // Top-most windows keep creation order among themselves and lie under every transient one.
+    if (!window.TopMost())
+        for (const TSdlPlatformWindow* w : m_windows)
+            if (w != &window && w->Visible() && w->TopMost() && !w->Transient())
+                return w->SdlWindow();
+    for (const TSdlPlatformWindow* w : m_windows)
+        if (w != &window && w->Visible() && w->Transient()) return w->SdlWindow();
+    return nullptr;
+}
+
 bool TSdlPlatform::WaitEvent(TPlatformEvent& event, int32_t timeoutMs) {
     const uint32_t start = SDL_GetTicks();
     while (true) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 union SDL_Event;
+struct SDL_Window;
 struct SDL_Cursor;
 struct _XDisplay;
 union _XEvent;
@@ -55,6 +56,8 @@ public:
     // Keeps top-most windows above the others and transient ones above all, as the desktop
     // would: after a window was shown or made top-most.
     void Restack();
+    // The lowest visible window that must stay above Window, nullptr when none.
+    SDL_Window* Ceiling(const TSdlPlatformWindow& window) const;
 
 private:
     enum class TTranslation { Event, Woken, Nothing };

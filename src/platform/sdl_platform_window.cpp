@@ -82,10 +82,13 @@ void TSdlPlatformWindow::Show(bool visible, bool activate) {
     }
     const bool takesFocus = activate && Focusable();
     if (m_visible && !takesFocus) return;
-    ShowX11Window(m_native.SdlWindow(),
-                  takesFocus ? TX11Activation::Activate : TX11Activation::Leave);
+    // Shown straight under the windows kept above it, so none of them is uncovered and drawn
+    // again; raised and restacked when that cannot be done.
+    const bool placed = ShowX11Window(m_native.SdlWindow(),
+                                      takesFocus ? TX11Activation::Activate : TX11Activation::Leave,
+                                      m_platform.Ceiling(*this));
     m_visible = true;
-    m_platform.Restack();
+    if (!placed) m_platform.Restack();
 }
 
 void TSdlPlatformWindow::SetTitle(const std::string& title) {

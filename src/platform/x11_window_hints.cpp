@@ -64,6 +64,19 @@ void Activate(Display* display, Window window) {
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
 }
 
+// Stacks the unmapped Window just under Sibling; false when X refused (as when a window
+// manager has put either into a frame of its own, so they are no longer siblings).
+bool StackUnder(const TX11Handle& x, SDL_Window* sibling) {
+    const TX11Handle over = HandleOf(sibling);
+    if (!over.Connection) return false;
+    XWindowChanges changes{};
+    changes.sibling = over.Id;
+    changes.stack_mode = Below;
+    TX11ErrorTrap trap(x.Connection);
+    XConfigureWindow(x.Connection, x.Id, CWSibling | CWStackMode, &changes);
+    return !trap.Failed();
+}
+
 } // namespace
 
 void SetX11WindowShape(SDL_Window* window, const std::vector<TScreenRect>& rects) {
@@ -99,9 +112,9 @@ void MarkX11DropDown(SDL_Window* window) {
     XFlush(x.Connection);
 }
 
-void ShowX11Window(SDL_Window* window, TX11Activation activation) {
+bool ShowX11Window(SDL_Window* window, TX11Activation activation, SDL_Window* under) {
     const TX11Handle x = HandleOf(window);
-    if (!x.Connection) return;
+    if (!x.Connection) return false;
     // A user time of 0 tells the window manager that the window must not take the focus.
     const Atom userTime = AtomNamed(x.Connection, "_NET_WM_USER_TIME");
     if (activation == TX11Activation::Leave) {
@@ -111,9 +124,14 @@ void ShowX11Window(SDL_Window* window, TX11Activation activation) {
     } else {
         XDeleteProperty(x.Connection, x.Id, userTime);
     }
-    XMapRaised(x.Connection, x.Id);
+    const bool placed = under && StackUnder(x, under);
+    if (placed)
+        XMapWindow(x.Connection, x.Id);
+    else
+        XMapRaised(x.Connection, x.Id);
     if (activation == TX11Activation::Activate) Activate(x.Connection, x.Id);
     XFlush(x.Connection);
+    return placed;
 }
 
 void HideX11Window(SDL_Window* window) {

@@ -19,9 +19,11 @@ void SetX11WindowShape(SDL_Window* window, const std::vector<TScreenRect>& rects
 void MarkX11DropDown(SDL_Window* window);
 
 enum class TX11Activation { Activate, Leave };
-// Maps the window raised. Activate gives it the input focus (through the window manager when
-// one runs); Leave asks the window manager not to focus it and keeps the focus where it is.
-void ShowX11Window(SDL_Window* window, TX11Activation activation);
+// Maps the window just under Under (a window kept above it), or raised when Under is null or
+// cannot be its sibling; true when it went under Under. Activate gives it the input focus
+// (through the window manager when one runs); Leave asks the window manager not to focus it and
+// keeps the focus where it is.
+bool ShowX11Window(SDL_Window* window, TX11Activation activation, SDL_Window* under);
 void HideX11Window(SDL_Window* window);
 // Gives a clicked window the input focus when no window manager runs to do it.
 void FocusClickedX11Window(SDL_Window* window);

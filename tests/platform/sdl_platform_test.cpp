@@ -77,10 +77,11 @@ protected:
         window.Present(picture.Pixels.data(), w, h, w, {{0, 0, w, h}});
     }
 
-    // Runs the event wait until Done says so or two seconds passed; returns the events seen.
-    std::vector<TPlatformEvent> Pump(const std::function<bool(const TPlatformEvent&)>& done) {
+    // Runs the event wait until Done says so or Limit passed; returns the events seen.
+    std::vector<TPlatformEvent> Pump(const std::function<bool(const TPlatformEvent&)>& done,
+                                     std::chrono::milliseconds limit = std::chrono::seconds(2)) {
         std::vector<TPlatformEvent> seen;
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        const auto end = std::chrono::steady_clock::now() + limit;
         TPlatformEvent e;
         while (std::chrono::steady_clock::now() < end)
             if (m_platform->WaitEvent(e, 20)) {
@@ -249,10 +250,15 @@ TEST_F(TSdlPlatformTest, TopMostWindowsStayAboveAndMenusAboveThem) {
     topMost.TopMost = true;
     IPlatformWindow& top = MakeWindow(1, {100, 100, 200, 200}, Red, Red, topMost);
     top.Show(true, false);
+    Settle();
     IPlatformWindow& normal = MakeWindow(2, {150, 150, 250, 250}, Blue, Blue);
     normal.Show(true, true);
-    EXPECT_EQ(ScreenPixelBecomes(240, 240, Blue), Blue);
-    EXPECT_EQ(ScreenPixelBecomes(175, 175, Red), Red);
+    // Shown under the top-most window, which is never uncovered to be drawn again.
+    for (const TPlatformEvent& e :
+         Pump([](const TPlatformEvent&) { return false; }, std::chrono::milliseconds(300)))
+        EXPECT_FALSE(Is(e, TPlatformEventKind::Exposed) && e.Window == 1);
+    EXPECT_EQ(ScreenPixel(240, 240), Blue);
+    EXPECT_EQ(ScreenPixel(175, 175), Red);
 
     TPlatformWindowParams menu;
     menu.Popup = true;
