@@ -64,7 +64,7 @@ void Activate(Display* display, Window window) {
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
 }
 
-// Stacks the unmapped Window just under Sibling; false when X refused (as when a window
+// Stacks the window just under Sibling; false when X refused (as when a window
 // manager has put either into a frame of its own, so they are no longer siblings).
 bool StackUnder(const TX11Handle& x, SDL_Window* sibling) {
     const TX11Handle over = HandleOf(sibling);
