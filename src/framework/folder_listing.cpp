@@ -48,25 +48,6 @@ bool HasExtension(const std::string& name) {
     return dot != std::string::npos && dot > 0 && dot + 1 < name.size();
 }
 
-// The names in Text: quoted ones when any quote is there (an open quote runs to the end),
-// else the whole text.
-std::vector<std::string> TypedNames(const std::string& text, bool multiple) {
-    if (!multiple || text.find('"') == std::string::npos) {
-        const size_t first = text.find_first_not_of(' ');
-        if (first == std::string::npos) return {};
-        return {text.substr(first, text.find_last_not_of(' ') - first + 1)};
-    }
-    std::vector<std::string> names;
-    size_t at = text.find('"');
-    while (at != std::string::npos) {
-        const size_t close = text.find('"', at + 1);
-        std::string name = text.substr(at + 1, close == std::string::npos ? close : close - at - 1);
-        if (!name.empty()) names.push_back(std::move(name));
-        at = close == std::string::npos ? close : text.find('"', close + 1);
-    }
-    return names;
-}
-
 // The full path of one typed file name, or an error message.
 bool ResolveFile(const std::string& folder, const std::string& name, const TTypedNameRules& rules,
                  TTypedName& result) {
@@ -116,6 +97,30 @@ TFolderListing ListFolder(const std::string& folder, const TFileFilter* filter) 
     for (std::string& name : files)
         listing.Entries.push_back({std::move(name), false});
     return listing;
+}
+
+std::vector<std::string> TypedNames(const std::string& text, bool multiple) {
+    if (!multiple || text.find('"') == std::string::npos) {
+        const size_t first = text.find_first_not_of(' ');
+        if (first == std::string::npos) return {};
+        return {text.substr(first, text.find_last_not_of(' ') - first + 1)};
+    }
+    std::vector<std::string> names;
+    size_t at = text.find('"');
+    while (at != std::string::npos) {
+        const size_t close = text.find('"', at + 1);
+        std::string name = text.substr(at + 1, close == std::string::npos ? close : close - at - 1);
+        if (!name.empty()) names.push_back(std::move(name));
+        at = close == std::string::npos ? close : text.find('"', close + 1);
+    }
+    return names;
+}
+
+std::string QuoteNames(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "\"" : " \"") + name + "\"";
+    return text;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {

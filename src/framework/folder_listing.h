@@ -51,6 +51,11 @@ struct TTypedNameRules {
     bool PathMustExist = false;
 };
 
+// The names in Text: with Multiple and any double quote there, the quoted names (an open quote
+// runs to the end); else the whole text without surrounding blanks. QuoteNames is the reverse.
+std::vector<std::string> TypedNames(const std::string& text, bool multiple);
+std::string QuoteNames(const std::vector<std::string>& names);
+
 // Text may be one name, or with Multiple several names in double quotes ("a.avi" "b.avi"). A
 // single name naming a folder opens it; one with "*" or "?" filters the folder it names.
 TTypedName ResolveTypedName(const std::string& folder, const std::string& text,
