@@ -4,9 +4,13 @@
 #include "framework/combo_box.h"
 #include "framework/edit.h"
 #include "framework/list_box.h"
+#include "framework/object_text_reader.h"
+#include "framework/object_text_writer.h"
 #include "framework/open_dialog.h"
+#include "framework/open_dialog_classes.h"
 #include "framework/open_dialog_form.h"
 #include "headless_fixture.h"
+#include "text_lines.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -205,6 +209,25 @@ TEST_F(OpenDialogFormTest, ExecuteFallsBackToTheBuiltInDialog) {
     EXPECT_EQ(dialog.Files()[1], Root + "/Clips/c.avi");
     EXPECT_EQ(dialog.FileName(), Root + "/a.avi");
     unsetenv("DBUS_SESSION_BUS_ADDRESS");
+}
+
+TEST(OpenDialogClassTest, LayoutsSetTheDialogAndWriteOnlyWhatDiffers) {
+    RegisterOpenDialogClass();
+    const std::string layout = Lines({
+        "object OpenDialog2: TOpenDialog",
+        "  Filter = 'All supportet files|*.AVI;*.MPG;*.MPEG;*.ASF'",
+        "  Options = [ofAllowMultiSelect, ofHideReadOnly, ofEnableSizing]",
+        "  Title = 'Open media'",
+        "end",
+    });
+    auto read = TextToComponent(layout);
+    auto& dialog = dynamic_cast<TOpenDialog&>(*read);
+    EXPECT_EQ(dialog.Filter(), "All supportet files|*.AVI;*.MPG;*.MPEG;*.ASF");
+    EXPECT_EQ(dialog.Options(),
+              (TOpenOptions{TOpenOption::ofAllowMultiSelect, TOpenOption::ofHideReadOnly,
+                            TOpenOption::ofEnableSizing}));
+    EXPECT_EQ(dialog.FilterIndex(), 1);
+    EXPECT_EQ(ComponentToText(dialog), layout);
 }
 
 } // namespace
