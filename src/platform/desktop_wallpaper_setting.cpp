@@ -1,5 +1,6 @@
 #include "platform/desktop_wallpaper_setting.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -46,6 +47,38 @@ const TSchema* SchemaOfDesktop(std::string_view desktops, GSettingsSchemaSource*
         desktops = colon == std::string_view::npos ? "" : desktops.substr(colon + 1);
     }
     return nullptr;
+}
+
+// Whether Name is one of the keys of Schema this class changes.
+bool ChangedKey(const TSchema& schema, std::string_view name) {
+    for (const char* key : {schema.Picture, schema.PictureDark, OptionsKey, ColorKey, ShadingKey})
+        if (key && name == key) return true;
+    return false;
+}
+
+const TSchema* KnownSchema(std::string_view id) {
+    for (const TSchema& schema : Schemas)
+        if (id == schema.Id) return &schema;
+    return nullptr;
+}
+
+// Writes Value (text in GVariant notation, "" for the default) to a key of the schema; false
+// when the key or the value does not fit.
+bool WriteJournalKey(GSettings* settings, GSettingsSchema* schema, const std::string& name,
+                     const std::string& value) {
+    if (!g_settings_schema_has_key(schema, name.c_str())) return false;
+    if (value.empty()) {
+        g_settings_reset(settings, name.c_str());
+        return true;
+    }
+    GSettingsSchemaKey* key = g_settings_schema_get_key(schema, name.c_str());
+    GVariant* parsed = g_variant_parse(g_settings_schema_key_get_value_type(key), value.c_str(),
+                                       nullptr, nullptr, nullptr);
+    const bool fits = parsed && g_settings_schema_key_range_check(key, parsed);
+    if (fits) g_settings_set_value(settings, name.c_str(), parsed);
+    if (parsed) g_variant_unref(parsed);
+    g_settings_schema_key_unref(key);
+    return fits;
 }
 
 } // namespace
@@ -133,6 +166,48 @@ void TDesktopWallpaperSetting::Restore() {
         else
             g_settings_reset(m_keys->Settings, key.Name);
     g_settings_sync();
+}
+
+// One line with the schema id, then one line per key: "name=value" with the value in GVariant
+// text notation, or the bare name for a key that held its default.
+std::string TDesktopWallpaperSetting::Journal() const {
+    if (!m_keys) return {};
+    std::string text = SchemaId() + "\n";
+    for (const TKeys::TSaved& key : m_keys->Saved) {
+        text += key.Name;
+        if (key.UserValue) {
+            gchar* value = g_variant_print(key.UserValue, FALSE);
+            (text += "=") += value;
+            g_free(value);
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+bool TDesktopWallpaperSetting::RestoreJournal(std::string_view text) {
+    const size_t end = text.find('\n');
+    const TSchema* known = KnownSchema(text.substr(0, end));
+    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+    if (!known || end == std::string_view::npos || !source) return false;
+    GSettingsSchema* schema = g_settings_schema_source_lookup(source, known->Id, TRUE);
+    if (!schema) return false;
+    GSettings* settings = g_settings_new_full(schema, nullptr, nullptr);
+    bool restored = false;
+    for (size_t at = end + 1; at < text.size();) {
+        const size_t lineEnd = std::min(text.find('\n', at), text.size());
+        const std::string_view line = text.substr(at, lineEnd - at);
+        at = lineEnd + 1;
+        const size_t equals = line.find('=');
+        const std::string name(line.substr(0, equals));
+        const std::string value(equals == std::string_view::npos ? "" : line.substr(equals + 1));
+        if (ChangedKey(*known, name) && WriteJournalKey(settings, schema, name, value))
+            restored = true;
+    }
+    g_settings_sync();
+    g_object_unref(settings);
+    g_settings_schema_unref(schema);
+    return restored;
 }
 
 } // namespace brisat

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace brisat {
 
@@ -30,6 +31,14 @@ public:
     void SetPlainColor(uint32_t color);
     // Writes back the saved value of every key, or resets a key that held its default.
     void Restore();
+
+    // The saved keys as text, kept in a file while the plain colour shows, so that a program
+    // ended before Restore puts the user's wallpaper back at its next start (RestoreJournal).
+    std::string Journal() const;
+    // Puts back the keys a journal names. Only the keys this class changes, of the schemas it
+    // knows, with values of their type and range, are written; damaged text changes nothing
+    // else. False when nothing could be restored.
+    static bool RestoreJournal(std::string_view text);
 
 private:
     struct TKeys;

@@ -6,6 +6,9 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -112,7 +115,47 @@ struct TX11DesktopBackground::TRoot {
     }
 };
 
-TX11DesktopBackground::TX11DesktopBackground(uint32_t color) : m_root(std::make_unique<TRoot>()) {
+// The journal is small; anything longer is not ours.
+constexpr std::streamsize MaxJournalBytes = 64 * 1024;
+
+std::string DesktopBackgroundJournalPath() {
+    const char* state = std::getenv("XDG_STATE_HOME");
+    if (state && *state == '/') return std::string(state) + "/brisat/desktop-wallpaper";
+    const char* home = std::getenv("HOME");
+    return std::string(home ? home : "") + "/.local/state/brisat/desktop-wallpaper";
+}
+
+bool RecoverDesktopBackground(const std::string& journalPath) {
+    std::ifstream file(journalPath, std::ios::binary);
+    if (!file) return false;
+    std::string text(size_t(MaxJournalBytes), '\0');
+    file.read(text.data(), MaxJournalBytes);
+    text.resize(size_t(file.gcount()));
+    file.close();
+    const bool restored = TDesktopWallpaperSetting::RestoreJournal(text);
+    std::error_code error;
+    std::filesystem::remove(journalPath, error);
+    return restored;
+}
+
+namespace {
+
+// Written beside and renamed over, so the journal is never half there.
+void WriteJournal(const std::string& path, const std::string& text) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+    const std::string temporary = path + ".new";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!(file << text)) return;
+    }
+    std::filesystem::rename(temporary, path, error);
+}
+
+} // namespace
+
+TX11DesktopBackground::TX11DesktopBackground(uint32_t color, std::string journalPath)
+    : m_root(std::make_unique<TRoot>()), m_journalPath(std::move(journalPath)) {
     m_root->Connection = XOpenDisplay(nullptr);
     if (!m_root->Connection) {
         m_root.reset();
@@ -123,8 +166,10 @@ TX11DesktopBackground::TX11DesktopBackground(uint32_t color) : m_root(std::make_
     m_root->Properties = {
         ReadProperty(display, m_root->Root, XInternAtom(display, "_XROOTPMAP_ID", False)),
         ReadProperty(display, m_root->Root, XInternAtom(display, "ESETROOT_PMAP_ID", False))};
+    RecoverDesktopBackground(m_journalPath); // a crashed run's plain colour is not the wallpaper
     m_root->Setting = std::make_unique<TDesktopWallpaperSetting>();
     m_savedWallpaper = m_root->Setting->Wallpaper();
+    if (m_root->Setting->Found()) WriteJournal(m_journalPath, m_root->Setting->Journal());
     m_root->Setting->SetPlainColor(color);
     m_root->Paint(color);
 }
@@ -138,6 +183,8 @@ void TX11DesktopBackground::Restore() {
     m_root->Restored = true;
     // The desktop environment redraws from its setting first; the root then gets its own back.
     m_root->Setting->Restore();
+    std::error_code error;
+    std::filesystem::remove(m_journalPath, error);
     m_root->Restore();
 }
 

@@ -6,7 +6,11 @@
 // the setting in one colour, the video's colour key. Restore, or destroying the object (also when
 // an exception unwinds past it), puts back what was saved. X does not let a client read a
 // window's background, so a root whose background was never recorded in those properties gets
-// the server's default background back. GUI thread only.
+// the server's default background back.
+//
+// While the colour shows, the saved wallpaper setting is also kept in a journal file; a program
+// that ended without restoring (a crash, a kill) puts it back with RecoverDesktopBackground at
+// its next start, and making the object does so first in any case. GUI thread only.
 #pragma once
 
 #include <cstdint>
@@ -15,11 +19,18 @@
 
 namespace brisat {
 
+// $XDG_STATE_HOME/brisat/desktop-wallpaper (~/.local/state without XDG_STATE_HOME).
+std::string DesktopBackgroundJournalPath();
+// Puts back a wallpaper setting left in the journal by a program that did not restore it, and
+// removes the journal. False when there was none (or nothing in it could be used).
+bool RecoverDesktopBackground(const std::string& journalPath = DesktopBackgroundJournalPath());
+
 class TX11DesktopBackground {
 public:
     // Color is 0x00RRGGBB. Raises std::runtime_error when the X display cannot be opened;
     // nothing is changed then.
-    explicit TX11DesktopBackground(uint32_t color);
+    explicit TX11DesktopBackground(uint32_t color,
+                                   std::string journalPath = DesktopBackgroundJournalPath());
     ~TX11DesktopBackground();
     TX11DesktopBackground(const TX11DesktopBackground&) = delete;
     TX11DesktopBackground& operator=(const TX11DesktopBackground&) = delete;
@@ -33,6 +44,7 @@ private:
     struct TRoot;
     std::unique_ptr<TRoot> m_root;
     std::string m_savedWallpaper;
+    std::string m_journalPath;
 };
 
 } // namespace brisat

@@ -11,11 +11,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gio/gio.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 // Xlib's macros (None, Bool) clash with names in GoogleTest's headers, so they come after them.
@@ -223,6 +226,58 @@ TEST_F(TWallpaperSettingTest, AnUnknownDesktopHasNoSettingToChange) {
     setting.SetPlainColor(Key);
     setting.Restore();
     EXPECT_EQ(Get("picture-uri"), "file:///a.png");
+}
+
+// A run that ends without restoring leaves the journal; the next run puts the wallpaper back.
+TEST_F(TWallpaperSettingTest, TheJournalPutsTheWallpaperBackAfterACrash) {
+    g_settings_set_string(Settings, "picture-uri", "file:///home/user/lake.jpg");
+    g_settings_reset(Settings, "primary-color");
+    std::string journal;
+    {
+        TDesktopWallpaperSetting crashed;
+        journal = crashed.Journal();
+        crashed.SetPlainColor(Key); // and never restored
+    }
+    ASSERT_EQ(Get("picture-uri"), "");
+    const std::string path = testing::TempDir() + "brisat-journal-" + std::to_string(getpid());
+    std::ofstream(path) << journal;
+    EXPECT_TRUE(RecoverDesktopBackground(path));
+    EXPECT_EQ(Get("picture-uri"), "file:///home/user/lake.jpg");
+    EXPECT_FALSE(HasUserValue("primary-color"));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(RecoverDesktopBackground(path));
+}
+
+TEST_F(TWallpaperSettingTest, ADamagedJournalChangesNothingElse) {
+    g_settings_set_string(Settings, "picture-uri", "file:///kept.png");
+    const char* journals[] = {
+        "",
+        "org.gnome.desktop.background",
+        "org.example.other\npicture-uri='file:///x'\n",
+        "org.gnome.desktop.background\npicture-uri=not a value\nprimary-color=42\n"
+        "picture-options='no-such-choice'\nshow-desktop-icons=true\n=\n\n",
+    };
+    for (const char* journal : journals) {
+        EXPECT_FALSE(TDesktopWallpaperSetting::RestoreJournal(journal)) << journal;
+        EXPECT_EQ(Get("picture-uri"), "file:///kept.png");
+    }
+}
+
+// The journal lives while the plain colour shows and goes when the desktop is put back.
+TEST_F(TWallpaperSettingTest, TheBackgroundKeepsAJournalWhilePlain) {
+    if (const std::string failure = test::EnsureTestDisplay(); !failure.empty())
+        GTEST_SKIP() << "No display: " << failure;
+    g_settings_set_string(Settings, "picture-uri", "file:///home/user/lake.jpg");
+    const std::string path =
+        testing::TempDir() + "brisat-state-" + std::to_string(getpid()) + "/desktop-wallpaper";
+    {
+        TX11DesktopBackground plain(Key, path);
+        EXPECT_EQ(plain.SavedWallpaper(), "file:///home/user/lake.jpg");
+        EXPECT_EQ(Get("picture-uri"), "");
+        EXPECT_TRUE(std::filesystem::exists(path));
+    }
+    EXPECT_EQ(Get("picture-uri"), "file:///home/user/lake.jpg");
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 // SDL windows on the private display, read back through the test's own connection.
