@@ -27,6 +27,7 @@ const std::map<std::string, std::string>& Recipes() {
         {"yuv444.mp4", std::string(kVideo) + kAudio + "-c:v libx264 -pix_fmt yuv444p -c:a aac"},
         {"audio.mp3", std::string(kAudio) + "-c:a libmp3lame"},
         {"mjpeg.avi", std::string(kVideo) + "-c:v mjpeg"},
+        {"long.avi", "-f lavfi -i testsrc=size=32x24:rate=2:duration=95.5 -c:v mjpeg"},
     };
     return recipes;
 }
