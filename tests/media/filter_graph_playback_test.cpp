@@ -1,6 +1,7 @@
 // Real clips built and played by the filter graph controller, with events drained by the message
 // loop of the headless platform.
 #include "filter_graph_fixture.h"
+#include "framework/form.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -191,6 +192,29 @@ TEST_F(FilterGraphPlayback, UnplayableInputRaisesWithTheResultTextAndLeavesAClea
         EXPECT_EQ(left[0], Client.Renderer);
         EXPECT_FALSE(IsConnected(Client.Renderer)) << input;
     }
+}
+
+// While a graph builds, the windows still repaint; a handler running then cannot re-enter the
+// controller.
+TEST_F(FilterGraphPlayback, WindowsRepaintWhileAGraphBuildsAndTheControllerRefusesReentry) {
+    TForm& form = App->CreateForm<TForm>();
+    form.SetBounds(0, 0, 100, 100);
+    form.Show();
+    Pump();
+    int paints = 0, refused = 0;
+    form.OnPaint = [&](TComponent&) {
+        ++paints;
+        try {
+            Graph->Play();
+        } catch (const EInvalidOperation&) {
+            ++refused;
+        }
+    };
+    InvalidateRect(form.Handle(), nullptr);
+    ASSERT_EQ(Graph->RenderFile(Clip("clip.mp4")), S_OK);
+    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(refused, 1);
+    EXPECT_EQ(IndexOf(Events, "gcePlay"), -1);
 }
 
 TEST(CheckMediaResult, PassesSuccessAndRaisesFailureWithTextAndCode) {
