@@ -15,7 +15,8 @@ namespace {
 constexpr UINT kTimerId = 1;
 
 std::int32_t Units(std::uint32_t ms, std::uint32_t interval) {
-    return std::int32_t(std::min<std::uint32_t>(ms / interval, std::numeric_limits<int32_t>::max()));
+    return std::int32_t(
+        std::min<std::uint32_t>(ms / interval, std::numeric_limits<int32_t>::max()));
 }
 
 } // namespace

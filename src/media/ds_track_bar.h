@@ -1,7 +1,8 @@
 // TDSTrackBar: the seek bar, a standard track bar showing and changing the playing position of the
 // graph of an attached TFilterGraph. While the graph plays, a timer moves the thumb and reports the
-// position and the duration in milliseconds through OnTimer; releasing the thumb after a left-button
-// press seeks the graph to the thumb's position. One track bar unit is one TimerInterval.
+// position and the duration in milliseconds through OnTimer; releasing the thumb after a
+// left-button press seeks the graph to the thumb's position. One track bar unit is one
+// TimerInterval.
 //
 // Threads: GUI thread only; the timer posts WM_TIMER to the bar's hidden timer window.
 #pragma once

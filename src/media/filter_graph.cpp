@@ -172,7 +172,8 @@ void TFilterGraph::RequireIdle() const {
 void TFilterGraph::AddClientFilter(IGraphFilterClient& client) {
     client.NotifyFilterOperation(TFilterClientOperation::fcoAdding, 0);
     std::string name = client.GetClientName();
-    if (Filter filter = client.GetClientFilter(); filter && m_graph) m_graph->AddFilter(filter, name);
+    if (Filter filter = client.GetClientFilter(); filter && m_graph)
+        m_graph->AddFilter(filter, name);
     client.NotifyFilterOperation(TFilterClientOperation::fcoAdded, 0);
     RefreshGraphEdit();
 }
@@ -286,9 +287,8 @@ HRESULT TFilterGraph::RenderFile(const std::string& fileOrAddress) {
 HRESULT TFilterGraph::BuildOnWorker(const std::string& fileOrAddress) {
     std::shared_ptr<FilterGraph> graph = m_graph;
     m_rendering = true;
-    std::future<HRESULT> build = std::async(std::launch::async, [graph, fileOrAddress] {
-        return graph->RenderFile(fileOrAddress);
-    });
+    std::future<HRESULT> build = std::async(
+        std::launch::async, [graph, fileOrAddress] { return graph->RenderFile(fileOrAddress); });
     while (build.wait_for(std::chrono::milliseconds(15)) != std::future_status::ready) {
         try {
             PaintWhileWaiting();

@@ -114,9 +114,7 @@ enum class TGraphInterface {
 };
 
 // The object type that answers each interface.
-template <TGraphInterface I> struct TGraphInterfaceObject {
-    using Type = FilterGraph;
-};
+template <TGraphInterface I> struct TGraphInterfaceObject { using Type = FilterGraph; };
 template <> struct TGraphInterfaceObject<TGraphInterface::IMediaEvent> {
     using Type = MediaEventQueue;
 };
@@ -129,9 +127,7 @@ template <> struct TGraphInterfaceObject<TGraphInterface::ICaptureGraphBuilder2>
 template <> struct TGraphInterfaceObject<TGraphInterface::IDvdGraphBuilder> {
     using Type = DvdGraphBuilder;
 };
-template <> struct TGraphInterfaceObject<TGraphInterface::IDvdInfo2> {
-    using Type = DvdNavigator;
-};
+template <> struct TGraphInterfaceObject<TGraphInterface::IDvdInfo2> { using Type = DvdNavigator; };
 template <> struct TGraphInterfaceObject<TGraphInterface::IDvdControl2> {
     using Type = DvdNavigator;
 };
@@ -145,9 +141,8 @@ public:
     std::string ClassName() const override { return "TFilterGraph"; }
 
     // --- properties ------------------------------------------------------------------------
-    // Creates (true) or releases (false) the graph and everything around it. Activation raises
-    // EDirectShowException, leaving the controller inactive, when the mode's builder cannot be
-    // made here.
+    // Creates (true) or releases (false) the graph and everything around it. A mode that cannot
+    // run on this machine (no camera, no disc) still activates; its builder reports that when used.
     bool Active() const { return m_active; }
     void SetActive(bool active);
     // Become active when loading from a layout completes.
@@ -199,8 +194,7 @@ public:
     std::shared_ptr<void> QueryInterface(TGraphInterface iid) const;
     template <TGraphInterface I>
     std::shared_ptr<typename TGraphInterfaceObject<I>::Type> QueryInterface() const {
-        return std::static_pointer_cast<typename TGraphInterfaceObject<I>::Type>(
-            QueryInterface(I));
+        return std::static_pointer_cast<typename TGraphInterfaceObject<I>::Type>(QueryInterface(I));
     }
 
     // --- clients and listeners ---------------------------------------------------------------

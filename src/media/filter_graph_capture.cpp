@@ -43,9 +43,8 @@ HRESULT CaptureGraphBuilder::GetFiltergraph(std::shared_ptr<FilterGraph>& graph)
 HRESULT CaptureGraphBuilder::FindCaptureDevice(TCaptureKind kind, Filter& source) const {
     source = Filter();
     GstDeviceMonitor* monitor = gst_device_monitor_new();
-    gst_device_monitor_add_filter(monitor, kind == TCaptureKind::ckVideo ? "Video/Source"
-                                                                         : "Audio/Source",
-                                  nullptr);
+    gst_device_monitor_add_filter(
+        monitor, kind == TCaptureKind::ckVideo ? "Video/Source" : "Audio/Source", nullptr);
     GList* devices = gst_device_monitor_get_devices(monitor);
     if (devices)
         if (GstElement* element = gst_device_create_element(GST_DEVICE(devices->data), nullptr))

@@ -14,7 +14,7 @@ constexpr const char* kDefaultDevice = "/dev/dvd";
 
 // A disc drive (a block device).
 bool IsDvdVolume(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISBLK(info.st_mode);
 }
 
@@ -30,16 +30,16 @@ struct Language {
 };
 
 constexpr std::array kLanguages{
-    Language{0x01, "Arabic"},   Language{0x02, "Bulgarian"},  Language{0x04, "Chinese"},
-    Language{0x05, "Czech"},    Language{0x06, "Danish"},     Language{0x07, "German"},
-    Language{0x08, "Greek"},    Language{0x09, "English"},    Language{0x0A, "Spanish"},
-    Language{0x0B, "Finnish"},  Language{0x0C, "French"},     Language{0x0D, "Hebrew"},
+    Language{0x01, "Arabic"},    Language{0x02, "Bulgarian"}, Language{0x04, "Chinese"},
+    Language{0x05, "Czech"},     Language{0x06, "Danish"},    Language{0x07, "German"},
+    Language{0x08, "Greek"},     Language{0x09, "English"},   Language{0x0A, "Spanish"},
+    Language{0x0B, "Finnish"},   Language{0x0C, "French"},    Language{0x0D, "Hebrew"},
     Language{0x0E, "Hungarian"}, Language{0x0F, "Icelandic"}, Language{0x10, "Italian"},
-    Language{0x11, "Japanese"}, Language{0x12, "Korean"},     Language{0x13, "Dutch"},
+    Language{0x11, "Japanese"},  Language{0x12, "Korean"},    Language{0x13, "Dutch"},
     Language{0x14, "Norwegian"}, Language{0x15, "Polish"},    Language{0x16, "Portuguese"},
-    Language{0x18, "Romanian"}, Language{0x19, "Russian"},    Language{0x1A, "Croatian"},
-    Language{0x1B, "Slovak"},   Language{0x1D, "Swedish"},    Language{0x1E, "Thai"},
-    Language{0x1F, "Turkish"},  Language{0x22, "Ukrainian"},  Language{0x24, "Slovenian"},
+    Language{0x18, "Romanian"},  Language{0x19, "Russian"},   Language{0x1A, "Croatian"},
+    Language{0x1B, "Slovak"},    Language{0x1D, "Swedish"},   Language{0x1E, "Thai"},
+    Language{0x1F, "Turkish"},   Language{0x22, "Ukrainian"}, Language{0x24, "Slovenian"},
 };
 
 } // namespace

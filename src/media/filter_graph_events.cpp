@@ -69,10 +69,10 @@ void ByParam(TFilterGraph& g, const std::array<TNotifyEvent TFilterGraph::*, N>&
     if (p1 >= 1 && std::size_t(p1) <= N) Raise(g, g.*members[std::size_t(p1) - 1]);
 }
 
-constexpr std::array kDomains{
-    &TFilterGraph::OnDVDDomainFirstPlay, &TFilterGraph::OnDVDDomainVideoManagerMenu,
-    &TFilterGraph::OnDVDDomainVideoTitleSetMenu, &TFilterGraph::OnDVDDomainTitle,
-    &TFilterGraph::OnDVDDomainStop};
+constexpr std::array kDomains{&TFilterGraph::OnDVDDomainFirstPlay,
+                              &TFilterGraph::OnDVDDomainVideoManagerMenu,
+                              &TFilterGraph::OnDVDDomainVideoTitleSetMenu,
+                              &TFilterGraph::OnDVDDomainTitle, &TFilterGraph::OnDVDDomainStop};
 
 constexpr std::array kDvdErrors{&TFilterGraph::OnDVDErrorUnexpected,
                                 &TFilterGraph::OnDVDErrorCopyProtectFail,
@@ -83,10 +83,12 @@ constexpr std::array kDvdErrors{&TFilterGraph::OnDVDErrorUnexpected,
                                 &TFilterGraph::OnDVDErrorIncompatibleSystemAndDecoderRegions,
                                 &TFilterGraph::OnDVDErrorIncompatibleDiscAndDecoderRegions};
 
-constexpr std::array kDvdWarnings{
-    &TFilterGraph::OnDVDWarningInvalidDVD1_0Disc, &TFilterGraph::OnDVDWarningFormatNotSupported,
-    &TFilterGraph::OnDVDWarningIllegalNavCommand, &TFilterGraph::OnDVDWarningOpen,
-    &TFilterGraph::OnDVDWarningSeek, &TFilterGraph::OnDVDWarningRead};
+constexpr std::array kDvdWarnings{&TFilterGraph::OnDVDWarningInvalidDVD1_0Disc,
+                                  &TFilterGraph::OnDVDWarningFormatNotSupported,
+                                  &TFilterGraph::OnDVDWarningIllegalNavCommand,
+                                  &TFilterGraph::OnDVDWarningOpen,
+                                  &TFilterGraph::OnDVDWarningSeek,
+                                  &TFilterGraph::OnDVDWarningRead};
 
 // The language of a DVD stream, asked only when the handler is assigned and the graph has DVD
 // information. The audio query's failure raises; the subpicture query's is not examined.
@@ -104,15 +106,12 @@ void StreamChange(TFilterGraph& g, const TOnDVDStreamChange& event, std::intptr_
 
 const std::array kRoutes{
     // Graph events.
-    Route{EC_COMPLETE,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              Raise(g, g.OnGraphComplete, HRESULT(p1), Filter());
-          }},
+    Route{EC_COMPLETE, [](TFilterGraph& g, std::intptr_t p1,
+                          std::intptr_t) { Raise(g, g.OnGraphComplete, HRESULT(p1), Filter()); }},
     Route{EC_USERABORT, Notify<&TFilterGraph::OnGraphUserAbort>},
     Route{EC_ERRORABORT, Result<&TFilterGraph::OnGraphErrorAbort>},
     Route{EC_STREAM_ERROR_STOPPED, StreamError<&TFilterGraph::OnGraphStreamErrorStopped>},
-    Route{EC_STREAM_ERROR_STILLPLAYING,
-          StreamError<&TFilterGraph::OnGraphStreamErrorStillPlaying>},
+    Route{EC_STREAM_ERROR_STILLPLAYING, StreamError<&TFilterGraph::OnGraphStreamErrorStillPlaying>},
     Route{EC_ERROR_STILLPLAYING, Result<&TFilterGraph::OnGraphErrorStillPlaying>},
     Route{EC_PALETTE_CHANGED, Notify<&TFilterGraph::OnGraphPaletteChanged>},
     Route{EC_VIDEO_SIZE_CHANGED,
@@ -122,18 +121,12 @@ const std::array kRoutes{
     Route{EC_QUALITY_CHANGE, Notify<&TFilterGraph::OnGraphQualityChange>},
     Route{EC_CLOCK_CHANGED, Notify<&TFilterGraph::OnGraphClockChanged>},
     Route{EC_PAUSED, Result<&TFilterGraph::OnGraphPaused>},
-    Route{EC_OPENING_FILE,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              Raise(g, g.OnGraphOpeningFile, p1 == 1);
-          }},
-    Route{EC_BUFFERING_DATA,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              Raise(g, g.OnGraphBufferingData, p1 == 1);
-          }},
-    Route{EC_FULLSCREEN_LOST,
-          [](TFilterGraph& g, std::intptr_t, std::intptr_t) {
-              Raise(g, g.OnGraphFullscreenLost, Filter());
-          }},
+    Route{EC_OPENING_FILE, [](TFilterGraph& g, std::intptr_t p1,
+                              std::intptr_t) { Raise(g, g.OnGraphOpeningFile, p1 == 1); }},
+    Route{EC_BUFFERING_DATA, [](TFilterGraph& g, std::intptr_t p1,
+                                std::intptr_t) { Raise(g, g.OnGraphBufferingData, p1 == 1); }},
+    Route{EC_FULLSCREEN_LOST, [](TFilterGraph& g, std::intptr_t,
+                                 std::intptr_t) { Raise(g, g.OnGraphFullscreenLost, Filter()); }},
     // Our queue carries no strings: the texts arrive empty.
     Route{EC_OLE_EVENT,
           [](TFilterGraph& g, std::intptr_t, std::intptr_t) {
@@ -145,10 +138,8 @@ const std::array kRoutes{
           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
               Raise(g, g.OnGraphEndOfSegment, std::int64_t(p1), Int(p2));
           }},
-    Route{EC_DEVICE_LOST,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
-              Raise(g, g.OnGraphDeviceLost, p1, p2 == 0);
-          }},
+    Route{EC_DEVICE_LOST, [](TFilterGraph& g, std::intptr_t p1,
+                             std::intptr_t p2) { Raise(g, g.OnGraphDeviceLost, p1, p2 == 0); }},
     Route{EC_STEP_COMPLETE, Notify<&TFilterGraph::OnGraphStepComplete>},
     Route{EC_TIMECODE_AVAILABLE,
           [](TFilterGraph& g, std::intptr_t, std::intptr_t p2) {
@@ -182,10 +173,8 @@ const std::array kRoutes{
     Route{EC_DVD_ANGLE_CHANGE, Pair<&TFilterGraph::OnDVDAngleChange>},
     Route{EC_DVD_BUTTON_CHANGE, Pair<&TFilterGraph::OnDVDButtonChange>},
     Route{EC_DVD_VALID_UOPS_CHANGE, Value<&TFilterGraph::OnDVDValidUOPSChange>},
-    Route{EC_DVD_STILL_ON,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
-              Raise(g, g.OnDVDStillOn, p1 == 1, Int(p2));
-          }},
+    Route{EC_DVD_STILL_ON, [](TFilterGraph& g, std::intptr_t p1,
+                              std::intptr_t p2) { Raise(g, g.OnDVDStillOn, p1 == 1, Int(p2)); }},
     Route{EC_DVD_STILL_OFF, Notify<&TFilterGraph::OnDVDStillOff>},
     Route{EC_DVD_CURRENT_TIME,
           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
@@ -195,9 +184,7 @@ const std::array kRoutes{
     Route{EC_DVD_ERROR,
           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDvdErrors, p1); }},
     Route{EC_DVD_WARNING,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              ByParam(g, kDvdWarnings, p1);
-          }},
+          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDvdWarnings, p1); }},
     Route{EC_DVD_CHAPTER_AUTOSTOP, Notify<&TFilterGraph::OnDVDChapterAutoStop>},
     Route{EC_DVD_NO_FP_PGC, Notify<&TFilterGraph::OnDVDNoFP_PGC>},
     Route{EC_DVD_PLAYBACK_RATE_CHANGE,
@@ -221,10 +208,8 @@ const std::array kRoutes{
               Raise(g, g.OnDVDCurrentHMSFTime, DecodeHmsfTimeCode(std::uint32_t(p1)),
                     DecodeDvdTimeCode(std::uint32_t(p2)));
           }},
-    Route{EC_DVD_KARAOKE_MODE,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              Raise(g, g.OnDVDKaraokeMode, p1 != 0);
-          }},
+    Route{EC_DVD_KARAOKE_MODE, [](TFilterGraph& g, std::intptr_t p1,
+                                  std::intptr_t) { Raise(g, g.OnDVDKaraokeMode, p1 != 0); }},
 };
 
 std::int32_t Bcd(std::uint32_t packed, int shift, std::uint32_t tensMask = 0xF) {

@@ -17,8 +17,8 @@ namespace brisat {
 
 class TFilterGraph;
 
-using TOnDSEvent = std::function<void(TComponent& sender, long Event, std::intptr_t Param1,
-                                      std::intptr_t Param2)>;
+using TOnDSEvent =
+    std::function<void(TComponent& sender, long Event, std::intptr_t Param1, std::intptr_t Param2)>;
 using TOnDSResultEvent = std::function<void(TComponent& sender, HRESULT Result)>;
 using TOnGraphComplete = std::function<void(TComponent& sender, HRESULT Result, Filter Renderer)>;
 using TOnGraphStreamError =
@@ -47,7 +47,8 @@ using TOnGraphSNDDevError =
 
 // DVD navigator events.
 using TOnDVDValue = std::function<void(TComponent& sender, std::int32_t value)>;
-using TOnDVDPair = std::function<void(TComponent& sender, std::int32_t total, std::int32_t current)>;
+using TOnDVDPair =
+    std::function<void(TComponent& sender, std::int32_t total, std::int32_t current)>;
 using TOnDVDFlag = std::function<void(TComponent& sender, bool value)>;
 using TOnDVDStreamChange = std::function<void(TComponent& sender, std::int32_t stream,
                                               std::uint32_t lcid, const std::string& Lang)>;
@@ -81,13 +82,12 @@ DVD_TIMECODE DecodeDvdTimeCode(std::uint32_t packed);
 // frames.
 DVD_HMSF_TIMECODE DecodeHmsfTimeCode(std::uint32_t packed);
 
-using TOnDVDCurrentHMSFTime = std::function<void(TComponent& sender, DVD_HMSF_TIMECODE HMSFTimeCode,
-                                                 DVD_TIMECODE TimeCode)>;
+using TOnDVDCurrentHMSFTime =
+    std::function<void(TComponent& sender, DVD_HMSF_TIMECODE HMSFTimeCode, DVD_TIMECODE TimeCode)>;
 
 // Calls the handler of TFilterGraph for `code` from the graph or DVD table, when there is one and
 // it is assigned. Codes in neither table do nothing. EC_DVD_AUDIO_STREAM_CHANGE and
 // EC_DVD_SUBPICTURE_STREAM_CHANGE ask the graph's DVD information for the stream's language.
-void DispatchTableEvent(TFilterGraph& graph, long code, std::intptr_t param1,
-                        std::intptr_t param2);
+void DispatchTableEvent(TFilterGraph& graph, long code, std::intptr_t param1, std::intptr_t param2);
 
 } // namespace brisat

@@ -13,7 +13,7 @@ namespace {
 
 // A folder that is ours alone: a real directory (no link), owned by us, closed to others.
 bool IsPrivateFolder(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
            (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
@@ -22,8 +22,8 @@ bool IsPrivateFolder(const std::string& path) {
 
 std::string GraphEditRegistration::ItemName(const void* graph, long pid) {
     char name[64];
-    std::snprintf(name, sizeof name, "FilterGraph %0*" PRIXPTR " pid %lX",
-                  int(sizeof(void*) * 2), reinterpret_cast<std::uintptr_t>(graph), pid);
+    std::snprintf(name, sizeof name, "FilterGraph %0*" PRIXPTR " pid %lX", int(sizeof(void*) * 2),
+                  reinterpret_cast<std::uintptr_t>(graph), pid);
     return name;
 }
 

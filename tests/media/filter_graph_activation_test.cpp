@@ -125,7 +125,8 @@ TEST_F(FilterGraphTest, CaptureModeConnectsASourceToTheRendererOrReportsNoDevice
     Graph->OnGraphComplete = [&](TComponent&, HRESULT, Filter) { complete = true; };
     EXPECT_TRUE(Graph->Play());
     EXPECT_TRUE(PumpUntil([&] { return complete; }));
-    EXPECT_GE(BasicVideo(Client.Renderer).FramesRendered(), 10u); // the cued picture may count twice
+    EXPECT_GE(BasicVideo(Client.Renderer).FramesRendered(),
+              10u); // the cued picture may count twice
     Detach();
 }
 
@@ -144,8 +145,7 @@ TEST_F(FilterGraphTest, DvdModeFailsCleanlyWithoutADisc) {
     Graph->OnDVDAudioStreamChange = [&](TComponent&, std::int32_t, std::uint32_t,
                                         const std::string&) { called = true; };
     Graph->OnDVDSubpictureStreamChange = Graph->OnDVDAudioStreamChange;
-    EXPECT_THROW(Graph->DispatchGraphEvent(EC_DVD_AUDIO_STREAM_CHANGE, 1, 0),
-                 EDirectShowException);
+    EXPECT_THROW(Graph->DispatchGraphEvent(EC_DVD_AUDIO_STREAM_CHANGE, 1, 0), EDirectShowException);
     EXPECT_FALSE(called);
     Graph->DispatchGraphEvent(EC_DVD_SUBPICTURE_STREAM_CHANGE, 1, 0);
     EXPECT_TRUE(called) << "the subpicture query's result is not examined";

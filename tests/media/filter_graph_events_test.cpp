@@ -14,9 +14,7 @@ protected:
     void SetUp() override {
         FilterGraphTest::SetUp();
         auto note = [this](std::string entry) { Events.push_back(std::move(entry)); };
-        auto named = [note](const char* name) {
-            return [note, name](TComponent&) { note(name); };
-        };
+        auto named = [note](const char* name) { return [note, name](TComponent&) { note(name); }; };
         auto n = [](auto value) { return std::to_string(value); };
         TFilterGraph& g = *Graph;
         g.OnGraphComplete = [=](TComponent&, HRESULT r, Filter) { note("Complete " + n(r)); };
@@ -54,8 +52,8 @@ protected:
             note("CurrentTime " + n(h) + ":" + n(m) + ":" + n(s) + "." + n(f) + "@" + n(rate));
         };
         g.OnDVDCurrentHMSFTime = [=](TComponent&, DVD_HMSF_TIMECODE hmsf, DVD_TIMECODE t) {
-            note("HMSF " + n(hmsf.bHours) + ":" + n(hmsf.bMinutes) + ":" + n(hmsf.bSeconds) +
-                 "." + n(hmsf.bFrames) + " " + n(t.Hours) + ":" + n(t.Minutes));
+            note("HMSF " + n(hmsf.bHours) + ":" + n(hmsf.bMinutes) + ":" + n(hmsf.bSeconds) + "." +
+                 n(hmsf.bFrames) + " " + n(t.Hours) + ":" + n(t.Minutes));
         };
     }
 };

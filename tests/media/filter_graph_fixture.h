@@ -73,7 +73,8 @@ protected:
     // Activates with the client attached and audio going to a fake sink.
     void Activate() {
         Graph->SetActive(true);
-        Graph->QueryInterface<TGraphInterface::IGraphBuilder>()->SetAudioRendererFactory("fakesink");
+        Graph->QueryInterface<TGraphInterface::IGraphBuilder>()->SetAudioRendererFactory(
+            "fakesink");
     }
     void Attach() {
         Graph->AttachFilterClient(Client);

@@ -34,8 +34,8 @@ TEST_F(FilterGraphTest, LayoutsBindPropertiesEventsAndTheSeekBarsController) {
     RegisterFilterGraphClasses(TClassRegistry::Instance());
     TForm& form = App->CreateForm<TForm>();
     int events = 0, completions = 0, ticks = 0;
-    form.Methods().Add<TOnDSEvent>("FilterGraph1DSEvent",
-                                   [&](TComponent&, long, std::intptr_t, std::intptr_t) { ++events; });
+    form.Methods().Add<TOnDSEvent>(
+        "FilterGraph1DSEvent", [&](TComponent&, long, std::intptr_t, std::intptr_t) { ++events; });
     form.Methods().Add<TOnGraphComplete>("FilterGraph1GraphComplete",
                                          [&](TComponent&, HRESULT, Filter) { ++completions; });
     form.Methods().Add<TTimerEvent>("DSTrackBar1Timer",
