@@ -173,3 +173,15 @@ TEST_F(SeekBarTest, DeactivationAndDestructionOfTheControllerLetTheBarGo) {
     EXPECT_EQ(bar->FilterGraph(), nullptr);
     Graph = std::make_unique<TFilterGraph>(nullptr); // for TearDown
 }
+
+TEST_F(SeekBarTest, TimerHandlerExceptionsAreShownAndTheTimerGoesOn) {
+    std::vector<std::string> shown;
+    App->OnException = [&](TComponent&, const std::exception& e) { shown.push_back(e.what()); };
+    bar->SetOnTimer([&](TComponent&, std::uint32_t, std::uint32_t) {
+        throw EInvalidOperation("tick " + std::to_string(shown.size()));
+    });
+    StartLongClip();
+    Tick();
+    Tick();
+    EXPECT_EQ(shown, (std::vector<std::string>{"tick 0", "tick 1"}));
+}
