@@ -1,8 +1,10 @@
 #include "media/video_window.h"
 
+#include "framework/application.h"
 #include "media/platform/event_codes.h"
 #include "media/video_window_geometry.h"
 #include "platform/platform.h"
+#include "platform/screen_saver_inhibitor.h"
 #include "platform/video_layer.h"
 
 #include <cstdio>
@@ -33,13 +35,23 @@ TDSVideoWindowEx2::TDSVideoWindowEx2(TComponent* owner)
         m_fullScreenForm = std::make_unique<TForm>(nullptr);
         m_fullScreenForm->SetBorderStyle(TFormBorderStyle::bsNone);
         m_fullScreenForm->SetColor(Color());
+        // The user cannot close the full-screen window on its own.
         m_fullScreenForm->OnCloseQuery = [this](TComponent&, bool& canClose) {
             canClose = Destroying();
         };
+        if (Application) {
+            m_idleTarget = std::make_shared<TDSVideoWindowEx2*>(this);
+            Application->OnIdle = [target = std::weak_ptr(m_idleTarget)](TComponent&, bool& done) {
+                if (auto window = target.lock()) (*window)->AutoHideCursorIdle(done);
+            };
+        }
     }
 }
 
 TDSVideoWindowEx2::~TDSVideoWindowEx2() {
+    if (m_desktopPlayback) NormalPlayback();
+    // The full-screen form goes with this control; the control is not its child to destroy.
+    if (m_fullScreenForm && Parent() == m_fullScreenForm.get()) SetParent(nullptr);
     if (m_exclusiveModeVideo) m_exclusiveModeVideo->SetCallbackInterface(nullptr, 0);
     if (m_overlayCallback) m_overlayCallback->SetWindow(0);
     // A controller that outlives the control must not call it any more.
@@ -75,7 +87,9 @@ void TDSVideoWindowEx2::SetFilterGraph(TFilterGraph* graph) {
 void TDSVideoWindowEx2::Notification(TComponent& component, TOperation operation) {
     TCustomControl::Notification(component, operation);
     // The controller is going: it has taken its filters out already; only the reference goes.
-    if (operation == TOperation::opRemove && &component == m_filterGraph) m_filterGraph = nullptr;
+    if (operation != TOperation::opRemove) return;
+    if (&component == m_filterGraph) m_filterGraph = nullptr;
+    if (&component == m_savedParent) m_savedParent = nullptr;
 }
 
 void TDSVideoWindowEx2::SetDigitalZoom(int32_t zoom) {
@@ -125,6 +139,7 @@ void TDSVideoWindowEx2::NotifyFilterOperation(TFilterClientOperation operation, 
         BasicVideo(m_ownRenderer).SetFrameConsumer(m_rendererVideoWindow);
         break;
     case TFilterClientOperation::fcoRemoving:
+        HoldScreenSaver(false);
         if (m_overlayMixer) {
             m_colorControl->ResetToDefaults();
             gst_element_set_state(m_ownRenderer.Element(), GST_STATE_READY);
@@ -161,6 +176,7 @@ void TDSVideoWindowEx2::HandleControlEvent(TGraphControlEvent kind, std::int32_t
     switch (kind) {
     case TGraphControlEvent::gcePlay:
     case TGraphControlEvent::gcePause:
+        HoldScreenSaver(kind == TGraphControlEvent::gcePlay);
         if (!m_overlayAttempted) OverlaySetUp();
         if (m_overlayActive && !m_overlayVisible && !m_desktopPlayback) {
             m_overlayVisible = true;
@@ -169,6 +185,7 @@ void TDSVideoWindowEx2::HandleControlEvent(TGraphControlEvent kind, std::int32_t
         }
         break;
     case TGraphControlEvent::gceStop:
+        HoldScreenSaver(false);
         if (!m_overlayAttempted) OverlaySetUp();
         if (m_overlayActive && m_overlayVisible) {
             m_overlayVisible = false;
@@ -328,6 +345,7 @@ void TDSVideoWindowEx2::WndProc(TMessage& m) {
         TCustomControl::WndProc(m);
         return;
     }
+    if (ModeMessage(m)) return;
     switch (m.Msg) {
     case WM_ERASEBKGND:
         if (m_overlayActive) {

@@ -27,9 +27,13 @@
 namespace brisat {
 
 class IVideoLayer;
+class TScreenSaverInhibitor;
 
 // The mixer's aspect-ratio modes (the numbers are AM_ASPECT_RATIO_MODE's).
 enum class TRatioModes { rmStretched, rmLetterBox, rmCrop };
+
+// System commands the control refuses while NoScreenSaver is set.
+inline constexpr WPARAM SC_SCREENSAVE = 0xF140, SC_MONITORPOWER = 0xF170;
 
 // Posted by the overlay callback: WParam the new key (0x00BBGGRR); the picture size changed.
 inline constexpr UINT WM_OVERLAYCOLORKEY = WM_USER + 0x3A0;
@@ -100,6 +104,18 @@ public:
     const Filter& OverlayMixer() const { return m_overlayMixer; }
     const Filter& GraphRenderer() const { return m_graphRenderer; }
 
+    // --- display modes (video_window_modes.cpp) ----------------------------------------------
+    // Full screen on the monitor nearest the control (or on Monitor, a TScreen index; an index
+    // that names no monitor means the nearest): the control moves into the borderless
+    // full-screen form, keeping its alignment. Nothing when already full screen.
+    void StartFullScreen();
+    void StartFullScreen(int monitor);
+    // Back to the parent the control came from; the key shows again (OverlayVisible).
+    void NormalPlayback();
+    // The application's idle handler the control installs: hides the cursor over the video after
+    // AutoHideCursor milliseconds without mouse activity.
+    void AutoHideCursorIdle(bool& done);
+
     // --- operations ------------------------------------------------------------------------------
     // Repaints the background and the colour key now, then raises OnPaint.
     void RefreshVideoWindow();
@@ -138,6 +154,11 @@ protected:
     void Resize() override;
     void Loaded() override;
     void Notification(TComponent& component, TOperation operation) override;
+    // Any mouse activity shows a hidden cursor again; in full screen the handlers get the
+    // cursor's screen position.
+    void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
 
 private:
     bool Designing() const;
@@ -149,6 +170,10 @@ private:
     void UnbindLayer();
     void PlaceVideo();
     TRect KeyRect() const;
+    bool ModeMessage(TMessage& message);
+    void ShowCursorAgain();
+    TPoint EventPosition(int32_t x, int32_t y) const;
+    void HoldScreenSaver(bool hold);
     HRESULT SpliceMixer(::brisat::FilterGraph& graph, class TConnectionJournal& journal);
 
     // Internal state, in the order the control's design lists it.
@@ -185,6 +210,10 @@ private:
     bool m_desktopPlayback = false;
 
     IVideoLayer* m_layer = nullptr; // the top-level window's layer the renderer feeds
+    // Lets the idle handler outlive the control harmlessly.
+    std::shared_ptr<TDSVideoWindowEx2*> m_idleTarget;
+    // While NoScreenSaver and playing: the desktop's screen saver is held off.
+    std::unique_ptr<TScreenSaverInhibitor> m_screenSaver;
 };
 
 } // namespace brisat

@@ -221,3 +221,19 @@ TEST(ConnectionJournal, UndoesConnectionChangesLastFirst) {
     Pin peer;
     EXPECT_EQ(middleOut.ConnectedTo(peer), VFW_E_NOT_CONNECTED);
 }
+
+TEST_F(VideoWindowTest, PlayingAgainAfterStopKeepsTheMixerInFrontOfTheRenderer) {
+    Open("clip.avi");
+    PlayToEnd();
+    ASSERT_TRUE(Graph->Stop());
+    Pump();
+    const int32_t before = Layer().FrameCount();
+    Completed = false;
+    PlayToEnd();
+    EXPECT_GE(Layer().FrameCount() - before, kMostOfASecond);
+    EXPECT_EQ(Upstream(PinOf(Window->OwnRenderer(), "sink")), Window->OverlayMixer());
+    EXPECT_TRUE(Upstream(PinOf(Window->OverlayMixer(), "Input0")));
+    auto graph = Graph->QueryInterface<TGraphInterface::IFilterGraph>();
+    for (const Filter& filter : graph->EnumFilters())
+        EXPECT_NE(filter.GetClassID(), "autovideosink");
+}

@@ -31,6 +31,33 @@ bool Accepts(GstPad* input, GstPad* pad) {
     return accepts;
 }
 
+// The element's first input pad (a reference), or nullptr.
+GstPad* FirstSinkPad(GstElement* element) {
+    GST_OBJECT_LOCK(element);
+    GstPad* pad = element->sinkpads ? GST_PAD(gst_object_ref(element->sinkpads->data)) : nullptr;
+    GST_OBJECT_UNLOCK(element);
+    return pad;
+}
+
+// The element with a free input at the top of the chain that ends in Element, following inputs
+// upstream (filters spliced in front of the renderer, such as the overlay mixer, belong to the
+// chain); nullptr when the chain is fed already.
+GstElement* FreeChainHead(GstElement* element) {
+    for (int hops = 0; hops < 8; ++hops) {
+        GstPad* input = FirstSinkPad(element);
+        if (!input) return nullptr;
+        GstPad* peer = gst_pad_get_peer(input);
+        gst_object_unref(input);
+        if (!peer) return element;
+        GstElement* upstream = gst_pad_get_parent_element(peer);
+        gst_object_unref(peer);
+        if (!upstream) return nullptr;
+        gst_object_unref(upstream); // the pipeline keeps it
+        element = upstream;
+    }
+    return nullptr;
+}
+
 std::string MediaKind(GstPad* pad) {
     GstCaps* caps = gst_pad_get_current_caps(pad);
     if (!caps) caps = gst_pad_query_caps(pad, nullptr);
@@ -208,7 +235,7 @@ GstElement* FilterGraph::AddBuilt(const char* factory) {
 // then links the decoder pad to it: a sink must be running before data reaches it.
 void FilterGraph::LinkIntoChain(GstPad* pad, GstElement* head) {
     gst_element_sync_state_with_parent(head);
-    GstPad* input = gst_element_get_static_pad(head, "sink");
+    GstPad* input = FirstSinkPad(head);
     if (input && gst_pad_link(pad, input) == GST_PAD_LINK_OK) ++m_linkedStreams;
     if (input) gst_object_unref(input);
 }
@@ -218,10 +245,10 @@ void FilterGraph::LinkIntoChain(GstPad* pad, GstElement* head) {
 // renderer for a restart. Other video streams go to a sink of the video renderer factory.
 void FilterGraph::LinkVideo(GstPad* pad) {
     GstElement* renderer = FindRenderer();
-    if (renderer && m_videoHead && !IsLinked(m_videoHead, "sink")) {
+    if (GstElement* head = renderer && m_videoHead ? FreeChainHead(renderer) : nullptr) {
         SetRendererIdle(renderer, false);
         gst_element_sync_state_with_parent(renderer);
-        LinkIntoChain(pad, m_videoHead);
+        LinkIntoChain(pad, head);
         return;
     }
     GstElement* sink = nullptr;
