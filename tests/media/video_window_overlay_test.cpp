@@ -237,3 +237,23 @@ TEST_F(VideoWindowTest, PlayingAgainAfterStopKeepsTheMixerInFrontOfTheRenderer) 
     for (const Filter& filter : graph->EnumFilters())
         EXPECT_NE(filter.GetClassID(), "autovideosink");
 }
+
+TEST_F(VideoWindowTest, ANewKeyFromTheMixerIsPaintedAndGivenToTheLayer) {
+    int changes = 0;
+    Window->OnColorKeyChanged = [&](TComponent&) { ++changes; };
+    Open("clip.avi");
+    PlayToEnd();
+    changes = 0;
+    // The mixer tells its callback, which posts to the control: nothing changes before the
+    // message is handled on the GUI thread.
+    const COLORREF green = 0x0000C000; // 0x00BBGGRR
+    ASSERT_EQ(MixerPinConfig(Window->OverlayMixer()).SetColorKey(COLORKEY{CK_RGB, 0, 0, green}),
+              S_OK);
+    EXPECT_EQ(Window->ColorKey(), TColor(kDefaultColorKey));
+    Pump();
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Window->ColorKey(), TColor(green));
+    EXPECT_EQ(Layer().ColorKey(), 0x00C000u);
+    Window->RefreshVideoWindow();
+    EXPECT_EQ(WindowPixel(226, 130), 0x00C000u);
+}
