@@ -156,6 +156,7 @@ void TDSVideoWindowEx2::NotifyFilterOperation(TFilterClientOperation operation, 
         break;
     case TFilterClientOperation::fcoRemoved:
         m_overlayAttempted = false;
+        m_rendererWindowVisible = false;
         ReleaseOverlay();
         if (m_rendererVideoWindow) m_rendererVideoWindow->SetLayer(nullptr);
         BasicVideo(m_ownRenderer).SetFrameConsumer(nullptr);
@@ -178,6 +179,7 @@ void TDSVideoWindowEx2::HandleControlEvent(TGraphControlEvent kind, std::int32_t
     case TGraphControlEvent::gcePause:
         HoldScreenSaver(kind == TGraphControlEvent::gcePlay);
         if (!m_overlayAttempted) OverlaySetUp();
+        ShowRendererWindow(true);
         if (m_overlayActive && !m_overlayVisible && !m_desktopPlayback) {
             m_overlayVisible = true;
             if (OnOverlayVisible) OnOverlayVisible(*this, true);
@@ -187,6 +189,7 @@ void TDSVideoWindowEx2::HandleControlEvent(TGraphControlEvent kind, std::int32_t
     case TGraphControlEvent::gceStop:
         HoldScreenSaver(false);
         if (!m_overlayAttempted) OverlaySetUp();
+        ShowRendererWindow(false);
         if (m_overlayActive && m_overlayVisible) {
             m_overlayVisible = false;
             RefreshVideoWindow();
@@ -211,6 +214,12 @@ void TDSVideoWindowEx2::HandleGraphEvent(long code, std::intptr_t, std::intptr_t
         SetAspectRatio(m_aspectRatio);
         if (m_overlayActive) RefreshVideoWindow();
     }
+}
+
+void TDSVideoWindowEx2::ShowRendererWindow(bool visible) {
+    if (visible == m_rendererWindowVisible) return;
+    m_rendererWindowVisible = visible;
+    if (!m_overlayActive) RefreshVideoWindow();
 }
 
 void TDSVideoWindowEx2::OverlaySetUp() {
@@ -254,9 +263,26 @@ HRESULT TDSVideoWindowEx2::UpdateVideoRect() {
     return S_OK;
 }
 
-// Where the key goes now: the picture's rectangle while the overlay shows, none otherwise.
+// Without the mixer the renderer shows the picture itself, stretched over the whole control,
+// while the graph runs or is paused, as a renderer's own window would.
+bool TDSVideoWindowEx2::RendererWindowShown() const {
+    if (!m_rendererWindowVisible || m_overlayActive || m_desktopPlayback || !m_ownRenderer)
+        return false;
+    std::vector<Pin> pins = m_ownRenderer.EnumPins();
+    Pin peer;
+    return !pins.empty() && Succeeded(pins.front().ConnectedTo(peer));
+}
+
+// Where the key goes now: the picture's rectangle while the overlay shows, the whole control
+// while the renderer shows the picture itself, none otherwise.
 TRect TDSVideoWindowEx2::KeyRect() const {
-    return m_overlayVisible && !m_desktopPlayback ? m_videoRect : TRect{};
+    if (m_desktopPlayback) return {};
+    if (m_overlayVisible && m_overlayActive) return m_videoRect;
+    return RendererWindowShown() ? ClientRect() : TRect{};
+}
+
+TColor TDSVideoWindowEx2::KeyColor() const {
+    return m_overlayActive ? m_colorKey : TColor(kDefaultColorKey);
 }
 
 void TDSVideoWindowEx2::BindLayer() {
@@ -279,16 +305,17 @@ void TDSVideoWindowEx2::UnbindLayer() {
 void TDSVideoWindowEx2::PlaceVideo() {
     if (!m_layer || !HandleAllocated()) return;
     const TRect key = KeyRect();
-    const bool shown = Showing() && m_overlayActive && !IsRectEmpty(key);
+    const bool shown = Showing() && !IsRectEmpty(key);
     m_layer->SetVisible(shown);
     if (!shown) return;
-    m_layer->SetColorKey(LayerColor(m_colorKey));
+    m_layer->SetColorKey(LayerColor(KeyColor()));
     const TPoint origin = ClientToScreen(TPoint{0, 0});
     const TRect top = GetWindowRect(GetTopLevelWindow(Handle()));
     m_layer->SetDestRect(
         ToScreenRect(OffsetRect(key, origin.X - top.Left, origin.Y - top.Top)));
     SourceRect source;
-    if (Failed(BasicVideo(m_graphRenderer).GetSourcePosition(source))) {
+    if (Failed(BasicVideo(m_graphRenderer ? m_graphRenderer : m_ownRenderer)
+                   .GetSourcePosition(source))) {
         m_layer->SetSourceRect({});
         return;
     }
@@ -313,8 +340,8 @@ void TDSVideoWindowEx2::Paint() {
     TCanvas& canvas = Canvas();
     canvas.Brush() = {Color(), TBrushStyle::bsSolid};
     canvas.FillRect(ClientRect());
-    if (!Designing() && m_overlayVisible && Succeeded(UpdateVideoRect())) {
-        canvas.Brush() = {m_colorKey, TBrushStyle::bsSolid};
+    if (!Designing() && (!m_overlayVisible || Succeeded(UpdateVideoRect()))) {
+        canvas.Brush() = {KeyColor(), TBrushStyle::bsSolid};
         canvas.FillRect(KeyRect());
     }
     PlaceVideo();

@@ -170,6 +170,9 @@ private:
     void UnbindLayer();
     void PlaceVideo();
     TRect KeyRect() const;
+    TColor KeyColor() const;
+    bool RendererWindowShown() const;
+    void ShowRendererWindow(bool visible);
     bool ModeMessage(TMessage& message);
     void ShowCursorAgain();
     TPoint EventPosition(int32_t x, int32_t y) const;
@@ -210,6 +213,7 @@ private:
     bool m_desktopPlayback = false;
 
     IVideoLayer* m_layer = nullptr; // the top-level window's layer the renderer feeds
+    bool m_rendererWindowVisible = false; // the graph runs or is paused: its picture shows
     // Lets the idle handler outlive the control harmlessly.
     std::shared_ptr<TDSVideoWindowEx2*> m_idleTarget;
     // While NoScreenSaver and playing: the desktop's screen saver is held off.

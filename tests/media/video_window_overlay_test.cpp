@@ -193,6 +193,15 @@ TEST_F(VideoWindowTest, FailedSpliceRestoresTheGraphAndTheVideoStillPlays) {
     EXPECT_NE(upstream.GetClassID(), kOverlayMixerFactory);
     PlayToEnd();
     EXPECT_GE(BasicVideo(Window->OwnRenderer()).FramesRendered(), uint64_t(kMostOfASecond));
+    // The renderer shows the picture itself, stretched over the whole control.
+    EXPECT_GE(Layer().FrameCount(), kMostOfASecond);
+    EXPECT_TRUE(Layer().Visible());
+    EXPECT_EQ(LayerDestInClient(), Rect(0, 0, 452, 261));
+    EXPECT_EQ(WindowPixel(2, 2), kKeyPixel);
+    ASSERT_TRUE(Graph->Stop());
+    Pump();
+    EXPECT_FALSE(Layer().Visible());
+    EXPECT_EQ(WindowPixel(2, 2), 0u);
 }
 
 TEST(ConnectionJournal, UndoesConnectionChangesLastFirst) {
