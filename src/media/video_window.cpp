@@ -49,6 +49,8 @@ TDSVideoWindowEx2::TDSVideoWindowEx2(TComponent* owner)
 }
 
 TDSVideoWindowEx2::~TDSVideoWindowEx2() {
+    // The base marks the component only after this body: nothing paints or raises events now.
+    m_destroying = true;
     if (m_desktopPlayback) NormalPlayback();
     // The full-screen form goes with this control; the control is not its child to destroy.
     if (m_fullScreenForm && Parent() == m_fullScreenForm.get()) SetParent(nullptr);
@@ -64,7 +66,7 @@ bool TDSVideoWindowEx2::Designing() const {
 }
 
 bool TDSVideoWindowEx2::Destroying() const {
-    return ComponentState().Contains(TComponentStateFlag::csDestroying);
+    return m_destroying || ComponentState().Contains(TComponentStateFlag::csDestroying);
 }
 
 // --- properties ----------------------------------------------------------------------------------

@@ -214,6 +214,7 @@ private:
 
     IVideoLayer* m_layer = nullptr; // the top-level window's layer the renderer feeds
     bool m_rendererWindowVisible = false; // the graph runs or is paused: its picture shows
+    bool m_destroying = false;
     // Lets the idle handler outlive the control harmlessly.
     std::shared_ptr<TDSVideoWindowEx2*> m_idleTarget;
     // While NoScreenSaver and playing: the desktop's screen saver is held off.

@@ -266,3 +266,23 @@ TEST_F(VideoWindowTest, ANewKeyFromTheMixerIsPaintedAndGivenToTheLayer) {
     Window->RefreshVideoWindow();
     EXPECT_EQ(WindowPixel(226, 130), 0x00C000u);
 }
+
+TEST_F(VideoWindowTest, AWindowDestroyedWhilePlayingLeavesTheControllerWorking) {
+    int paints = 0;
+    Window->OnPaint = [&](TComponent&) { ++paints; };
+    Open("clip.avi");
+    ASSERT_TRUE(Graph->Play());
+    Pump();
+    Filter renderer = Window->OwnRenderer();
+    paints = 0;
+    Window->Free();
+    Window = nullptr;
+    EXPECT_EQ(paints, 0);
+    auto graph = Graph->QueryInterface<TGraphInterface::IFilterGraph>();
+    for (const Filter& filter : graph->EnumFilters())
+        EXPECT_FALSE(filter == renderer);
+    Graph->Stop();
+    Graph->SetActive(false);
+    Graph->SetActive(true); // no client left to call
+    Pump();
+}
