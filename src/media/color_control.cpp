@@ -34,38 +34,52 @@ int32_t TColorControl::Read(int32_t DDCOLORCONTROL::*field) const {
     return m_current.*field;
 }
 
-void TColorControl::Store(int32_t DDCOLORCONTROL::*field, int32_t value, int32_t low,
-                          int32_t high, const char* range) {
+void TColorControl::Store(int32_t DDCOLORCONTROL::*field, int32_t value, int32_t low, int32_t high,
+                          const char* range) {
     if (value < low || value > high) RangeError(value, range);
     m_current.*field = value;
     ApplyToOverlay();
 }
 
-int32_t TColorControl::Brightness() const { return Read(&DDCOLORCONTROL::lBrightness); }
+int32_t TColorControl::Brightness() const {
+    return Read(&DDCOLORCONTROL::lBrightness);
+}
 void TColorControl::SetBrightness(int32_t value) {
     Store(&DDCOLORCONTROL::lBrightness, value, 0, 10000, "0 -> 10.000");
 }
-int32_t TColorControl::Contrast() const { return Read(&DDCOLORCONTROL::lContrast); }
+int32_t TColorControl::Contrast() const {
+    return Read(&DDCOLORCONTROL::lContrast);
+}
 void TColorControl::SetContrast(int32_t value) {
     Store(&DDCOLORCONTROL::lContrast, value, 0, 20000, "0 -> 20.000");
 }
-int32_t TColorControl::Hue() const { return Read(&DDCOLORCONTROL::lHue); }
+int32_t TColorControl::Hue() const {
+    return Read(&DDCOLORCONTROL::lHue);
+}
 void TColorControl::SetHue(int32_t value) {
     Store(&DDCOLORCONTROL::lHue, value, -180, 180, "-180 -> 180");
 }
-int32_t TColorControl::Saturation() const { return Read(&DDCOLORCONTROL::lSaturation); }
+int32_t TColorControl::Saturation() const {
+    return Read(&DDCOLORCONTROL::lSaturation);
+}
 void TColorControl::SetSaturation(int32_t value) {
     Store(&DDCOLORCONTROL::lSaturation, value, 0, 20000, "0 -> 20.000");
 }
-int32_t TColorControl::Sharpness() const { return Read(&DDCOLORCONTROL::lSharpness); }
+int32_t TColorControl::Sharpness() const {
+    return Read(&DDCOLORCONTROL::lSharpness);
+}
 void TColorControl::SetSharpness(int32_t value) {
     Store(&DDCOLORCONTROL::lSharpness, value, 0, 10, "0 -> 10");
 }
-int32_t TColorControl::Gamma() const { return Read(&DDCOLORCONTROL::lGamma); }
+int32_t TColorControl::Gamma() const {
+    return Read(&DDCOLORCONTROL::lGamma);
+}
 void TColorControl::SetGamma(int32_t value) {
     Store(&DDCOLORCONTROL::lGamma, value, 1, 500, "1 -> 500");
 }
-bool TColorControl::ColorEnable() const { return Read(&DDCOLORCONTROL::lColorEnable) != 0; }
+bool TColorControl::ColorEnable() const {
+    return Read(&DDCOLORCONTROL::lColorEnable) != 0;
+}
 void TColorControl::SetColorEnable(bool value) {
     m_current.lColorEnable = value ? 1 : 0;
     ApplyToOverlay();

@@ -313,8 +313,7 @@ void TDSVideoWindowEx2::PlaceVideo() {
     m_layer->SetColorKey(LayerColor(KeyColor()));
     const TPoint origin = ClientToScreen(TPoint{0, 0});
     const TRect top = GetWindowRect(GetTopLevelWindow(Handle()));
-    m_layer->SetDestRect(
-        ToScreenRect(OffsetRect(key, origin.X - top.Left, origin.Y - top.Top)));
+    m_layer->SetDestRect(ToScreenRect(OffsetRect(key, origin.X - top.Left, origin.Y - top.Top)));
     SourceRect source;
     if (Failed(BasicVideo(m_graphRenderer ? m_graphRenderer : m_ownRenderer)
                    .GetSourcePosition(source))) {

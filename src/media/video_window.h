@@ -212,7 +212,7 @@ private:
     std::string m_savedWallpaper;
     bool m_desktopPlayback = false;
 
-    IVideoLayer* m_layer = nullptr; // the top-level window's layer the renderer feeds
+    IVideoLayer* m_layer = nullptr;       // the top-level window's layer the renderer feeds
     bool m_rendererWindowVisible = false; // the graph runs or is paused: its picture shows
     bool m_destroying = false;
     // Lets the idle handler outlive the control harmlessly.

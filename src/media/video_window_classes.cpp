@@ -38,8 +38,7 @@ void RegisterVideoWindow(TClassRegistry& registry) {
                      &TDSVideoWindowEx2::SetAspectRatio)
         .Integer("AutoHideCursor", &TDSVideoWindowEx2::AutoHideCursor,
                  &TDSVideoWindowEx2::SetAutoHideCursor)
-        .Integer("DigitalZoom", &TDSVideoWindowEx2::DigitalZoom,
-                 &TDSVideoWindowEx2::SetDigitalZoom)
+        .Integer("DigitalZoom", &TDSVideoWindowEx2::DigitalZoom, &TDSVideoWindowEx2::SetDigitalZoom)
         .Boolean("FullScreenTopMost", &TDSVideoWindowEx2::FullScreenTopMost,
                  &TDSVideoWindowEx2::SetFullScreenTopMost,
                  [](const TDSVideoWindowEx2& w) { return w.FullScreenTopMost(); })

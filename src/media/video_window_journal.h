@@ -12,7 +12,9 @@ namespace brisat {
 class TConnectionJournal {
 public:
     // The two pins were connected: undone by disconnecting both.
-    void Connected(const Pin& output, const Pin& input) { m_entries.push_back({output, input, false}); }
+    void Connected(const Pin& output, const Pin& input) {
+        m_entries.push_back({output, input, false});
+    }
     // The two pins were disconnected: undone by connecting Output to Input again.
     void Disconnected(const Pin& output, const Pin& input) {
         m_entries.push_back({output, input, true});

@@ -1,10 +1,9 @@
 // The video window's display modes (full screen and back), cursor hiding and screen-saver
 // suppression.
-#include "media/video_window.h"
-
 #include "framework/application.h"
 #include "framework/message_queue.h"
 #include "framework/screen.h"
+#include "media/video_window.h"
 #include "platform/screen_saver_inhibitor.h"
 
 namespace brisat {

@@ -1,9 +1,8 @@
 // The overlay of the video window: splicing the mixer in front of the renderer with its journal,
 // the mixer's callback, and finding the mixer the colour controls talk to.
+#include "framework/message_queue.h"
 #include "media/video_window.h"
 #include "media/video_window_journal.h"
-
-#include "framework/message_queue.h"
 
 namespace brisat {
 
@@ -29,8 +28,8 @@ bool MixerFeedsRenderer(const Filter& mixer, const Filter& renderer) {
             fed = true;
         } else {
             PinInfo info;
-            feedsRenderer = feedsRenderer ||
-                            (Succeeded(peer.QueryPinInfo(info)) && info.pFilter == renderer);
+            feedsRenderer =
+                feedsRenderer || (Succeeded(peer.QueryPinInfo(info)) && info.pFilter == renderer);
         }
     }
     return feedsRenderer && fed;
@@ -92,8 +91,8 @@ std::optional<MixerPinConfig> TDSVideoWindowEx2::FindOverlayPin() const {
 HRESULT TDSVideoWindowEx2::InsertOverlayMixer() {
     ReleaseOverlay();
     m_overlayAttempted = true;
-    auto graph = m_filterGraph ? m_filterGraph->QueryInterface<TGraphInterface::IGraphBuilder>()
-                               : nullptr;
+    auto graph =
+        m_filterGraph ? m_filterGraph->QueryInterface<TGraphInterface::IGraphBuilder>() : nullptr;
     if (!graph) return E_NOINTERFACE;
     for (const Filter& filter : TFilterList(*graph)) {
         const std::string id = filter.GetClassID();

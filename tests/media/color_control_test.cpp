@@ -24,7 +24,7 @@ double MeanOf(const std::vector<uint8_t>& bytes, size_t from, size_t count) {
 }
 
 std::vector<bool> CapabilityFlags(TDSVideoWindowEx2Caps& caps) {
-    return {caps.CanControlBrigtness(),   caps.CanControlContrast(), caps.CanControlHue(),
+    return {caps.CanControlBrigtness(),   caps.CanControlContrast(),  caps.CanControlHue(),
             caps.CanControlSaturation(),  caps.CanControlSharpness(), caps.CanControlGamma(),
             caps.CanControlColorEnabled()};
 }
@@ -74,7 +74,8 @@ TEST_F(ColorControlTest, CapabilitiesFollowWhatTheOverlayReports) {
     Open("clip.avi");
     EXPECT_TRUE(caps.CanOverlayGraphic());
     // videobalance has no sharpness or gamma.
-    EXPECT_EQ(CapabilityFlags(caps), (std::vector<bool>{true, true, true, true, false, false, true}));
+    EXPECT_EQ(CapabilityFlags(caps),
+              (std::vector<bool>{true, true, true, true, false, false, true}));
     EXPECT_EQ(Window->ColorControl().Defaults().dwFlags, kSupportedColorControls);
 }
 

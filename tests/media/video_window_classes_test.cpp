@@ -104,7 +104,8 @@ TEST_F(VideoWindowClassesTest, LayoutPropertiesReadAndWriteBack) {
 }
 
 TEST_F(VideoWindowClassesTest, OutOfRangeLayoutValuesAreRefused) {
-    for (const char* bad : {"DigitalZoom = 100", "ColorControl.Hue = 181", "AspectRatio = rmZoom"}) {
+    for (const char* bad :
+         {"DigitalZoom = 100", "ColorControl.Hue = 181", "AspectRatio = rmZoom"}) {
         std::string text = kLayout;
         text.replace(text.find("AutoHideCursor = 1000"), 21, bad);
         auto form = NewForm();

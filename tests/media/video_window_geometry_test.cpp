@@ -14,16 +14,16 @@ TEST(VideoWindowGeometry, FitRectToAspectCentresThePictureInTheDestination) {
         {Rect(0, 0, 452, 261), Rect(0, 0, 4, 3), Rect(52, 0, 400, 261)},
         {Rect(0, 0, 400, 400), Rect(0, 0, 16, 9), Rect(0, 87, 400, 312)},
         {Rect(10, 20, 330, 260), Rect(0, 0, 4, 3), Rect(10, 20, 330, 260)}, // exact fit
-        {Rect(0, 0, 101, 50), Rect(0, 0, 1, 1), Rect(25, 0, 75, 50)},      // odd margin
-        {Rect(0, 0, 320, 240), Rect(0, 0, 0, 3), Rect(0, 0, 320, 240)},    // no proportions
+        {Rect(0, 0, 101, 50), Rect(0, 0, 1, 1), Rect(25, 0, 75, 50)},       // odd margin
+        {Rect(0, 0, 320, 240), Rect(0, 0, 0, 3), Rect(0, 0, 320, 240)},     // no proportions
         {Rect(0, 0, 0, 0), Rect(0, 0, 4, 3), Rect(0, 0, 0, 0)},
     };
     for (const Case& c : cases) {
         TRect fit = FitRectToAspect(c.Dest, c.Aspect);
-        EXPECT_EQ(fit, c.Expected) << c.Dest.Width() << "x" << c.Dest.Height() << " "
-                                   << c.Aspect.Width() << ":" << c.Aspect.Height() << " gave "
-                                   << fit.Left << "," << fit.Top << "," << fit.Right << ","
-                                   << fit.Bottom;
+        EXPECT_EQ(fit, c.Expected)
+            << c.Dest.Width() << "x" << c.Dest.Height() << " " << c.Aspect.Width() << ":"
+            << c.Aspect.Height() << " gave " << fit.Left << "," << fit.Top << "," << fit.Right
+            << "," << fit.Bottom;
     }
 }
 
@@ -33,7 +33,7 @@ TEST(VideoWindowGeometry, ZoomCutsThePercentageOfTheWidthAwayCentred) {
         int Zoom;
         SourceRect Expected;
     } cases[] = {
-        {640, 480, 0, {0, 0, 640, 480}},   {640, 480, 10, {32, 24, 576, 432}},
+        {640, 480, 0, {0, 0, 640, 480}},    {640, 480, 10, {32, 24, 576, 432}},
         {640, 480, 25, {80, 60, 480, 360}}, {640, 480, 99, {316, 237, 6, 4}},
         {720, 576, 10, {36, 28, 648, 518}}, {160, 120, 50, {40, 30, 80, 60}},
     };

@@ -1,7 +1,6 @@
 // The video window's display modes and cursor handling on the headless platform.
-#include "video_window_fixture.h"
-
 #include "framework/screen.h"
+#include "video_window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +19,9 @@ TEST_F(VideoWindowModesTest, FullScreenMovesTheVideoToTheMonitorAndBack) {
     PlayToEnd();
     const TRect before = Window->BoundsRect();
     std::vector<bool> overlayVisible;
-    Window->OnOverlayVisible = [&](TComponent&, bool visible) { overlayVisible.push_back(visible); };
+    Window->OnOverlayVisible = [&](TComponent&, bool visible) {
+        overlayVisible.push_back(visible);
+    };
 
     Window->StartFullScreen();
     Window->StartFullScreen(); // once is enough

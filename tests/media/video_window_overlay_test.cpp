@@ -1,8 +1,8 @@
 // The video window on a real graph: its renderer joins the graph, the overlay mixer is spliced in
 // front of it (and taken out again when a step fails), frames reach the top-level window's video
 // layer, and the colour key is painted where the picture goes.
-#include "video_window_fixture.h"
 #include "media/video_window_journal.h"
+#include "video_window_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,9 @@ private:
 
 TEST_F(VideoWindowTest, PlaysThroughTheMixerAndShowsTheVideoWhereTheKeyIsPainted) {
     std::vector<bool> overlayVisible;
-    Window->OnOverlayVisible = [&](TComponent&, bool visible) { overlayVisible.push_back(visible); };
+    Window->OnOverlayVisible = [&](TComponent&, bool visible) {
+        overlayVisible.push_back(visible);
+    };
     Open("clip.avi");
     ASSERT_TRUE(Window->OverlayActive());
     EXPECT_TRUE(Window->Capabilities().CanOverlayGraphic());
