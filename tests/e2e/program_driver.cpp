@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -38,6 +39,13 @@ std::optional<int> Reap(pid_t pid, std::chrono::milliseconds grace) {
         std::this_thread::sleep_for(10ms);
     } while (std::chrono::steady_clock::now() < end);
     return std::nullopt;
+}
+
+// In a child just forked by Parent: the child is ended when the test process ends, however it
+// ends (a crash, a timeout's kill), so no server or program outlives it and holds its pipes.
+void EndWithParent(pid_t parent) {
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent) _exit(127);
 }
 
 int Terminate(pid_t pid, std::chrono::milliseconds grace) {
@@ -95,9 +103,11 @@ TProgramDriver::~TProgramDriver() {
 void TProgramDriver::StartServer(int32_t width, int32_t height) {
     int fds[2];
     if (pipe(fds) != 0) throw std::runtime_error("Cannot make a pipe for Xvfb");
+    const pid_t parent = getpid();
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("Cannot fork Xvfb");
     if (pid == 0) {
+        EndWithParent(parent);
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
         const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
@@ -124,9 +134,11 @@ void TProgramDriver::StartProgram(const std::string& program,
     for (const std::string& a : arguments)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    const pid_t parent = getpid();
     const pid_t pid = fork();
     if (pid < 0) throw std::runtime_error("Cannot fork " + program);
     if (pid == 0) {
+        EndWithParent(parent);
         setenv("DISPLAY", m_displayName.c_str(), 1);
         // SDL and the GL drivers leave allocations behind at exit that are not ours.
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
