@@ -25,7 +25,7 @@ std::string PlayingCaption(const std::string& fileName, uint32_t positionMs, uin
     return fileName + "  " + LongTimeText(positionMs) + " > " + LongTimeText(durationMs);
 }
 
-int32_t VolumeBarWidth(int32_t volume) {
+int32_t VolumeBarFill(int32_t volume) {
     // The image is 104 pixels for the volume scale of 10000; integer arithmetic keeps exact
     // multiples (1250 → 13) from falling a pixel short.
     return std::clamp<int32_t>(volume, 0, 10000) * 104 / 10000;

@@ -19,6 +19,6 @@ std::string LongTimeText(uint32_t ms);
 std::string PlayingCaption(const std::string& fileName, uint32_t positionMs, uint32_t durationMs);
 
 // Pixels of the full volume-bar image (104 wide) shown for a volume of 0..10000.
-int32_t VolumeBarWidth(int32_t volume);
+int32_t VolumeBarFill(int32_t volume);
 
 } // namespace brisat

@@ -83,6 +83,11 @@ void RegisterControl(TClassRegistry& registry) {
     TClassDeclaration<TCustomControl>("TCustomControl", "TWinControl").Register(registry);
 }
 
+// The setter of a form event property held in Member.
+template <class Fn> auto FormEvent(Fn TCustomForm::*member) {
+    return [member](TCustomForm& form, const Fn& handler) { form.*member = handler; };
+}
+
 void RegisterForm(TClassRegistry& registry) {
     const TBorderIcons defaultIcons{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize,
                                     TBorderIcon::biMaximize};
@@ -113,6 +118,16 @@ void RegisterForm(TClassRegistry& registry) {
         .Enumeration("WindowState", WindowStateInfo, &TCustomForm::WindowState,
                      &TCustomForm::SetWindowState,
                      [](const TCustomForm& f) { return f.WindowState() != TWindowState::wsNormal; })
+        .Event<TNotifyEvent>("OnActivate", FormEvent(&TCustomForm::OnActivate))
+        .Event<TCustomForm::TCloseEvent>("OnClose", FormEvent(&TCustomForm::OnClose))
+        .Event<TCustomForm::TCloseQueryEvent>("OnCloseQuery",
+                                              FormEvent(&TCustomForm::OnCloseQuery))
+        .Event<TNotifyEvent>("OnCreate", FormEvent(&TCustomForm::OnCreate))
+        .Event<TNotifyEvent>("OnDeactivate", FormEvent(&TCustomForm::OnDeactivate))
+        .Event<TNotifyEvent>("OnDestroy", FormEvent(&TCustomForm::OnDestroy))
+        .Event<TNotifyEvent>("OnHide", FormEvent(&TCustomForm::OnHide))
+        .Event<TNotifyEvent>("OnPaint", FormEvent(&TCustomForm::OnPaint))
+        .Event<TNotifyEvent>("OnShow", FormEvent(&TCustomForm::OnShow))
         .Register(registry);
     TClassDeclaration<TForm>("TForm", "TCustomForm").Register(registry);
 }

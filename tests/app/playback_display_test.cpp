@@ -31,5 +31,5 @@ TEST(PlaybackDisplay, VolumeBarFillsInProportion) {
         int32_t Volume, Width;
     } cases[] = {{10000, 104}, {5000, 52}, {96, 0}, {97, 1}, {1250, 13}, {0, 0}, {-7, 0}, {20000, 104}};
     for (const auto& c : cases)
-        EXPECT_EQ(VolumeBarWidth(c.Volume), c.Width) << c.Volume;
+        EXPECT_EQ(VolumeBarFill(c.Volume), c.Width) << c.Volume;
 }

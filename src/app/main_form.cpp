@@ -1,0 +1,106 @@
+#include "app/main_form.h"
+
+#include "app/layouts.h"
+#include "app/player_artwork.h"
+#include "framework/application.h"
+#include "framework/combo_box.h"
+#include "framework/menu_item.h"
+#include "framework/panel.h"
+#include "framework/screen.h"
+#include "media/video_window.h"
+
+namespace brisat {
+namespace {
+
+// The size limits of the main window, frame included.
+constexpr TPoint kMinTrackSize{507, 486};
+constexpr TPoint kMaxTrackSize{1024, 768};
+
+} // namespace
+
+TfrmMain::TfrmMain(TComponent* owner, TConfigurationFile configuration)
+    : TForm(owner), m_configuration(std::move(configuration)) {
+    RegisterPlayerClasses();
+    BindHandlers();
+    LoadLayout(FrmMainLayout());
+    ApplyPlayerArtwork(*this);
+}
+
+void TfrmMain::BindHandlers() {
+    Methods().Add<TNotifyEvent>("FormCreate", [this](TComponent&) { FormCreate(); });
+    Methods().Add<TCloseQueryEvent>("FormCloseQuery",
+                                    [this](TComponent&, bool& canClose) { FormCloseQuery(canClose); });
+    BindPlaybackHandlers();
+    BindPlaylistHandlers();
+    BindViewHandlers();
+}
+
+void TfrmMain::ReadConfiguration() {
+    const TCheckMarks marks = m_configuration.Read();
+    for (const TConfigurationKey& key : ConfigurationKeys) {
+        const auto mark = marks.find(key.MenuItem);
+        Get<TMenuItem>(key.MenuItem).SetChecked(mark != marks.end() && mark->second);
+    }
+}
+
+TCheckMarks TfrmMain::CheckMarks() const {
+    TCheckMarks marks;
+    for (const TConfigurationKey& key : ConfigurationKeys)
+        marks[std::string(key.MenuItem)] = Get<TMenuItem>(key.MenuItem).Checked();
+    return marks;
+}
+
+void TfrmMain::FormCreate() {
+    ReadConfiguration();
+    // The skin engine takes the last ticked skin's file; until skins are drawn the choice is
+    // only kept in the menu (and so in the settings file).
+    SetFormStyle(Get<TMenuItem>("n").Checked() ? TFormStyle::fsStayOnTop
+                                                                         : TFormStyle::fsNormal);
+    if (!Get<TMenuItem>("N8").Checked()) Get<TPanel>("Panel2").Hide();
+    if (!Get<TMenuItem>("N9").Checked()) Get<TPanel>("Panel1").Hide();
+    SetCaption("Brisat 1.0b");
+    switch (Get<TDSVideoWindowEx2>("DSVideoWindowEx1").AspectRatio()) {
+    case TRatioModes::rmStretched: Get<TMenuItem>("Stretched1").SetChecked(true); break;
+    case TRatioModes::rmLetterBox: Get<TMenuItem>("LetterBox1").SetChecked(true); break;
+    case TRatioModes::rmCrop: Get<TMenuItem>("Crop1").SetChecked(true); break;
+    }
+    FillMonitorChooser();
+}
+
+void TfrmMain::FillMonitorChooser() {
+    TComboBox& chooser = Get<TComboBox>("ComboBox1");
+    chooser.Items().Clear();
+    chooser.Items().Add("Текущий Монитор");
+    const int monitors = Screen().MonitorCount();
+    if (monitors > 1) {
+        for (int i = 0; i < monitors; ++i)
+            chooser.Items().Add("Монитор" + std::to_string(i));
+        chooser.SetEnabled(true);
+    }
+    chooser.SetItemIndex(0);
+}
+
+void TfrmMain::FormCloseQuery(bool& canClose) {
+    canClose = true;
+    try {
+        m_configuration.Write(CheckMarks());
+    } catch (const std::exception& e) {
+        // Closing stays allowed; the user learns why the settings were not kept.
+        if (Application) Application->ShowException(e);
+    }
+}
+
+void TfrmMain::WndProc(TMessage& message) {
+    if (message.Msg == WM_GETMINMAXINFO) {
+        auto* info = reinterpret_cast<TMinMaxInfo*>(message.LParam);
+        info->ptMinTrackSize = kMinTrackSize;
+        info->ptMaxTrackSize = kMaxTrackSize;
+        message.Result = 0;
+        return;
+    }
+    TForm::WndProc(message);
+    // A press on the window's own client surface drags the window.
+    if (message.Msg == WM_NCHITTEST && message.Result == HTCLIENT) message.Result = HTCAPTION;
+}
+
+} // namespace brisat

@@ -1,0 +1,92 @@
+// The player's main window: its layout read from the embedded object text, the handlers the
+// layout names, the creation sequence, the size limits and dragging by the client area. The
+// playback commands live in main_form_playback.cpp, the playlist binding in
+// main_form_playlist.cpp.
+#pragma once
+
+#include "app/configuration.h"
+#include "app/playlist.h"
+#include "framework/exceptions.h"
+#include "framework/form.h"
+
+#include <string>
+#include <vector>
+
+namespace brisat {
+
+class TComboBox;
+class TDSVideoWindowEx2;
+class TFilterGraph;
+class TImageList;
+class TListBox;
+class TMemo;
+class TMenuItem;
+class TPanel;
+class TPopupMenu;
+class TSpeedButton;
+class TTrackBar;
+
+class TfrmMain : public TForm {
+public:
+    // Reads the layout; the creation handler runs when the application creates the form.
+    explicit TfrmMain(TComponent* owner, TConfigurationFile configuration);
+    std::string ClassName() const override { return "TfrmMain"; }
+
+    // Operations other parts of the program call by name.
+    void ReadConfiguration();
+    void PlayFile(const std::string& path);
+    void CheckColorControlSupport();
+    // The command line's files: the playlist holds them in this order and the first one plays.
+    void OpenFiles(const std::vector<std::string>& paths);
+
+    TPlayList& PlayList() { return m_playList; }
+    // The component of that name anywhere in the window; raises EComponentError when missing or
+    // of another class.
+    template <class T> T& Get(std::string_view name) const;
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    void BindHandlers();
+    void BindPlaybackHandlers();
+    void BindPlaylistHandlers();
+    void BindViewHandlers();
+    void FormCreate();
+    void FormCloseQuery(bool& canClose);
+    void LoadGlyphs();
+    void FillMonitorChooser();
+    TCheckMarks CheckMarks() const;
+
+    // Playback commands.
+    void PlayCommand();
+    void FullScreenToggle();
+    void DesktopToggle();
+    void SeekBarTick(uint32_t currentPosMs, uint32_t stopPosMs);
+    void VolumeChanged();
+    void MuteClicked();
+    void OpenURL();
+    void ShowColorDialog();
+    void ShowAspectPopup();
+    void VideoMouseDown(TMouseButton button);
+    void ColorKeyChanged();
+    void OverlayVisibilityChanged(bool visible);
+    int32_t ChosenMonitor() const;
+
+    TConfigurationFile m_configuration;
+    TPlayList m_playList;
+    bool m_volumeBarShown = false;
+};
+
+template <class T> T& TfrmMain::Get(std::string_view name) const {
+    T* found = dynamic_cast<T*>(const_cast<TfrmMain*>(this)->FindComponentInTree(name));
+    if (!found)
+        throw EComponentError("The main window has no component " + std::string(name) +
+                              " of the expected class");
+    return *found;
+}
+
+// Registers the classes of every control the player's layouts use.
+void RegisterPlayerClasses();
+
+} // namespace brisat

@@ -1,0 +1,240 @@
+// The main window's playback commands and on-screen displays: play, pause and stop, the seek
+// bar's tick with the time displays, volume with the bar drawn on the video, mute, full screen
+// and desktop playback, aspect and zoom, the mouse on the video, the event log and open URL.
+#include "app/main_form.h"
+
+#include "app/color_control_form.h"
+#include "app/form_select_url.h"
+#include "app/playback_display.h"
+#include "effects/about_box.h"
+#include "effects/gradient_label.h"
+#include "framework/combo_box.h"
+#include "framework/image_list.h"
+#include "framework/memo.h"
+#include "framework/menu.h"
+#include "framework/menu_item.h"
+#include "framework/panel.h"
+#include "framework/speed_button.h"
+#include "framework/track_bar.h"
+#include "framework/window_dc.h"
+#include "media/ds_track_bar.h"
+#include "media/filter_graph.h"
+#include "media/graph_event_text.h"
+#include "media/platform/filter_graph.h"
+#include "media/video_window.h"
+
+namespace brisat {
+
+void TfrmMain::BindPlaybackHandlers() {
+    TMethodTable& m = Methods();
+    auto graph = [this]() -> TFilterGraph& { return Get<TFilterGraph>("FilterGraph1"); };
+    m.Add<TNotifyEvent>("SpeedButton1Click", [this](TComponent&) { PlayCommand(); });
+    m.Add<TNotifyEvent>("SpeedButton2Click", [graph](TComponent&) { graph().Pause(); });
+    m.Add<TNotifyEvent>("Pause1_OLDClick", [graph](TComponent&) { graph().Pause(); });
+    m.Add<TNotifyEvent>("SpeedButton3Click", [graph](TComponent&) { graph().Stop(); });
+    m.Add<TNotifyEvent>("Exit1Click", [graph](TComponent&) { graph().ClearGraph(); });
+    m.Add<TNotifyEvent>("SpeedButton4Click", [this](TComponent&) { FullScreenToggle(); });
+    m.Add<TNotifyEvent>("SpeedButton13Click", [this](TComponent&) { DesktopToggle(); });
+    m.Add<TNotifyEvent>("SpeedButton5Click", [this](TComponent&) { ShowColorDialog(); });
+    m.Add<TNotifyEvent>("OpenURL1Click", [this](TComponent&) { OpenURL(); });
+    m.Add<TNotifyEvent>("SoundLevel2Change", [this](TComponent&) { VolumeChanged(); });
+    m.Add<TNotifyEvent>("N12Click", [this](TComponent&) { MuteClicked(); });
+    m.Add<TOnDSEvent>("FilterGraph1DSEvent",
+                      [this](TComponent&, long code, std::intptr_t, std::intptr_t) {
+                          Get<TMemo>("Memo1").Lines().Add(GraphEventText(code));
+                      });
+    m.Add<TNotifyEvent>("DSVideoWindowEx1Click", [this](TComponent&) {
+        TMenuItem& toggle = Get<TMenuItem>("Pause1_OLD");
+        toggle.Click();
+        if (toggle.Checked()) PlayCommand();
+    });
+    m.Add<TNotifyEvent>("DSVideoWindowEx1DblClick",
+                        [this](TComponent&) { Get<TMenuItem>("Open1").Click(); });
+    m.Add<TControl::TMouseEvent>(
+        "DSVideoWindowEx1MouseDown",
+        [this](TControl&, TMouseButton button, TShiftState, int32_t, int32_t) {
+            VideoMouseDown(button);
+        });
+    m.Add<TNotifyEvent>("DSVideoWindowEx1ColorKeyChanged", [this](TComponent&) { ColorKeyChanged(); });
+    m.Add<TDSVideoWindowEx2::TOverlayVisibleEvent>(
+        "DSVideoWindowEx1OverlayVisible",
+        [this](TComponent&, bool visible) { OverlayVisibilityChanged(visible); });
+    m.Add<TTimerEvent>("DSTrackBar1Timer",
+                       [this](TComponent&, uint32_t currentPos, uint32_t stopPos) {
+                           SeekBarTick(currentPos, stopPos);
+                       });
+    m.Add<TNotifyEvent>("CustomItem5Click",
+                        [this](TComponent&) { Get<TZeltShellAbout>("ZeltAbout1").Execute(); });
+}
+
+void TfrmMain::BindViewHandlers() {
+    TMethodTable& m = Methods();
+    auto click = [this](const char* item) {
+        return [this, item](TComponent&) { Get<TMenuItem>(item).Click(); };
+    };
+    m.Add<TNotifyEvent>("SpeedButton9Click", click("N8"));
+    m.Add<TNotifyEvent>("SpeedButton10Click", click("N9"));
+    m.Add<TNotifyEvent>("SpeedButton11Click", click("N12"));
+    m.Add<TNotifyEvent>("SpeedButton12Click", click("Open1"));
+    m.Add<TNotifyEvent>("CustomItem2Click", click("Open1"));
+    m.Add<TNotifyEvent>("CustomItem3Click", click("OpenURL1"));
+    m.Add<TNotifyEvent>("N8Click", [this](TComponent&) {
+        Get<TPanel>("Panel2").SetVisible(Get<TMenuItem>("N8").Checked());
+    });
+    m.Add<TNotifyEvent>("N9Click", [this](TComponent&) {
+        Get<TPanel>("Panel1").SetVisible(Get<TMenuItem>("N9").Checked());
+    });
+    auto aspect = [this](TRatioModes mode) {
+        return [this, mode](TComponent&) {
+            Get<TDSVideoWindowEx2>("DSVideoWindowEx1").SetAspectRatio(mode);
+        };
+    };
+    m.Add<TNotifyEvent>("Stretched1Click", aspect(TRatioModes::rmStretched));
+    m.Add<TNotifyEvent>("LetterBox1Click", aspect(TRatioModes::rmLetterBox));
+    m.Add<TNotifyEvent>("Crop1Click", aspect(TRatioModes::rmCrop));
+    m.Add<TNotifyEvent>("SpeedButton14Click", [this](TComponent&) { ShowAspectPopup(); });
+    m.Add<TNotifyEvent>("SeSkinTrackBar1Change", [this](TComponent&) {
+        Get<TDSVideoWindowEx2>("DSVideoWindowEx1")
+            .SetDigitalZoom(Get<TTrackBar>("SeSkinTrackBar1").Position());
+    });
+    m.Add<TNotifyEvent>("Exit2Click", [this](TComponent&) { Close(); });
+    m.Add<TNotifyEvent>("Exit2_OLDClick", [this](TComponent&) { Close(); });
+    // The settings dialog comes with the skinned windows; the button does nothing until then.
+    m.Add<TNotifyEvent>("SpeedButton8Click", [](TComponent&) {});
+}
+
+void TfrmMain::PlayFile(const std::string& path) {
+    TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
+    graph.ClearGraph();
+    graph.SetActive(false);
+    graph.SetActive(true);
+    graph.RenderFile(path);
+    Get<TTrackBar>("SoundLevel").SetPosition(graph.Volume());
+    graph.Play();
+    CheckColorControlSupport();
+}
+
+void TfrmMain::PlayCommand() {
+    TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
+    if (graph.Active())
+        graph.Play();
+    else
+        m_playList.Open();
+    CheckColorControlSupport();
+}
+
+void TfrmMain::CheckColorControlSupport() {
+    Get<TSpeedButton>("SpeedButton5").SetEnabled(true);
+    Get<TMenuItem>("ColorControl1").SetEnabled(true);
+}
+
+void TfrmMain::SeekBarTick(uint32_t currentPosMs, uint32_t stopPosMs) {
+    int64_t position = 0;
+    if (auto seeking = Get<TFilterGraph>("FilterGraph1")
+                           .QueryInterface<TGraphInterface::IMediaSeeking>())
+        seeking->GetCurrentPosition(position);
+    Get<TPanel>("Panel2").SetCaption(ElapsedTimeText(position));
+    if (m_volumeBarShown) {
+        Get<TDSVideoWindowEx2>("DSVideoWindowEx1").RefreshVideoWindow();
+        m_volumeBarShown = false;
+    }
+    if (const TPlayListItem* item = m_playList.CurrentItem())
+        SetCaption(PlayingCaption(item->FileName, currentPosMs, stopPosMs));
+    Get<TZeltLiquidLabel>("ZeltLiquidLabel1").SetCaption(LongTimeText(currentPosMs));
+}
+
+void TfrmMain::VolumeChanged() {
+    TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+    const TImageList& bars = Get<TImageList>("ImageList2");
+    const int32_t volume = Get<TTrackBar>("SoundLevel").Position();
+    Get<TFilterGraph>("FilterGraph1").SetVolume(volume);
+    // The empty bar twice as wide and 38 high, 27 pixels above the video's bottom edge, and the
+    // full bar over its left part in proportion to the volume.
+    const int32_t top = video.Height() - 65;
+    TWindowDC window(video.Handle());
+    if (TDeviceContext* dc = window.DC()) {
+        TBitmap bar;
+        if (bars.GetBitmap(0, bar)) dc->StretchBlt(10, top, 208, 38, bar.DC(), 0, 0, 104, 23);
+        const int32_t w = VolumeBarFill(volume);
+        if (w > 0 && bars.GetBitmap(1, bar))
+            dc->StretchBlt(10, top, 2 * w, 38, bar.DC(), 0, 0, w, 23);
+    }
+    m_volumeBarShown = true;
+}
+
+void TfrmMain::MuteClicked() {
+    TTrackBar& level = Get<TTrackBar>("SoundLevel");
+    const bool soundOn = Get<TMenuItem>("N12").Checked();
+    level.SetPosition(0);
+    if (soundOn) level.SetPosition(10000);
+    TSpeedButton& button = Get<TSpeedButton>("SpeedButton11");
+    button.SetImageIndex(soundOn ? 19 : 18);
+    button.SetHint(soundOn ? "Выключить звук" : "Включить звук");
+}
+
+int32_t TfrmMain::ChosenMonitor() const {
+    return Get<TComboBox>("ComboBox1").ItemIndex() - 1;
+}
+
+void TfrmMain::FullScreenToggle() {
+    TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+    if (video.FullScreen())
+        video.NormalPlayback();
+    else if (ChosenMonitor() < 0)
+        video.StartFullScreen();
+    else
+        video.StartFullScreen(ChosenMonitor());
+}
+
+void TfrmMain::DesktopToggle() {
+    TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+    if (video.FullScreen()) video.NormalPlayback();
+    // Playing on the desktop needs the desktop-type window of the platform layer, which the
+    // video window cannot make yet; say so rather than pretend.
+    throw EInvalidOperation("Playback on the desktop is not available in this version");
+}
+
+void TfrmMain::VideoMouseDown(TMouseButton button) {
+    if (button == TMouseButton::mbRight) FullScreenToggle();
+    if (button == TMouseButton::mbMiddle) {
+        FullScreenToggle();
+        SetWindowState(TWindowState::wsMaximized);
+    }
+}
+
+void TfrmMain::ShowAspectPopup() {
+    const TSpeedButton& button = Get<TSpeedButton>("SpeedButton14");
+    const TPoint at = Get<TPanel>("SeSkinPanel1")
+                          .ClientToScreen({button.Left(), button.Top() + button.Height()});
+    Get<TPopupMenu>("SeSkinPopupMenu3").Popup(at.X, at.Y);
+}
+
+void TfrmMain::ColorKeyChanged() {
+    TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+    const TColor color = video.OverlayVisible() ? video.ColorKey() : video.Color();
+    Get<TPanel>("Panel2").SetColor(color);
+    Get<TImageList>("ImageList2").SetBkColor(color);
+}
+
+void TfrmMain::OverlayVisibilityChanged(bool visible) {
+    TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+    Get<TPanel>("Panel2").SetColor(visible ? video.ColorKey() : video.Color());
+}
+
+void TfrmMain::ShowColorDialog() {
+    TColorControlForm dialog(nullptr, Get<TDSVideoWindowEx2>("DSVideoWindowEx1"));
+    dialog.ShowModal();
+}
+
+void TfrmMain::OpenURL() {
+    TFormSelectURL dialog(nullptr);
+    if (dialog.ShowModal() != mrOk) return;
+    TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
+    if (!graph.Active()) graph.SetActive(true);
+    graph.ClearGraph();
+    graph.RenderFile(dialog.Address());
+    Get<TTrackBar>("SoundLevel").SetPosition(graph.Volume());
+    graph.Play();
+}
+
+} // namespace brisat

@@ -1,0 +1,73 @@
+// The main window's side of the playlist: the list box, its popup, the previous and next buttons,
+// the media file dialog and the graph's completion event, bound to TPlayList.
+#include "app/main_form.h"
+
+#include "framework/list_box.h"
+#include "framework/menu_item.h"
+#include "framework/open_dialog.h"
+#include "framework/speed_button.h"
+#include "media/filter_graph.h"
+
+namespace brisat {
+
+void TfrmMain::BindPlaylistHandlers() {
+    TMethodTable& m = Methods();
+    m.Add<TNotifyEvent>("Open1Click", [this](TComponent&) { m_playList.Open(); });
+    m.Add<TNotifyEvent>("Add1Click", [this](TComponent&) { m_playList.Add(); });
+    m.Add<TNotifyEvent>("Remove1Click", [this](TComponent&) { m_playList.Remove(); });
+    m.Add<TNotifyEvent>("Clear1Click", [this](TComponent&) { m_playList.Clear(); });
+    m.Add<TNotifyEvent>("SpeedButton6Click", [this](TComponent&) { m_playList.Previous(); });
+    m.Add<TNotifyEvent>("SpeedButton7Click", [this](TComponent&) { m_playList.Next(); });
+    m.Add<TNotifyEvent>("ListBox1DblClick", [this](TComponent&) { m_playList.PlaySelected(); });
+    m.Add<TControl::TMouseEvent>(
+        "ListBox1MouseDown", [this](TControl&, TMouseButton button, TShiftState, int32_t, int32_t) {
+            if (button == TMouseButton::mbMiddle) m_playList.Add();
+        });
+    m.Add<TNotifyEvent>("SeSkinPopupMenu1Popup", [this](TComponent&) {
+        Get<TMenuItem>("Remove1").SetEnabled(m_playList.CanRemove());
+        Get<TMenuItem>("Clear1").SetEnabled(m_playList.CanClear());
+    });
+    m.Add<TOnGraphComplete>("FilterGraph1GraphComplete",
+                            [this](TComponent&, HRESULT, Filter) { m_playList.Advance(); });
+
+    m_playList.OnChooseFiles = [this]() -> std::optional<std::vector<std::string>> {
+        TOpenDialog& dialog = Get<TOpenDialog>("OpenDialog2");
+        if (!dialog.Execute()) return std::nullopt;
+        std::vector<std::string> paths;
+        for (int i = 0; i < dialog.Files().Count(); ++i)
+            paths.push_back(dialog.Files()[i]);
+        return paths;
+    };
+    m_playList.OnPlayFile = [this](const std::string& path) { PlayFile(path); };
+    m_playList.OnStopPlayback = [this] {
+        TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
+        graph.Stop();
+        graph.ClearGraph();
+        graph.SetActive(false);
+    };
+    m_playList.OnItemsChanged = [this] {
+        TListBox& list = Get<TListBox>("ListBox1");
+        TStringList& items = list.Items();
+        items.BeginUpdate();
+        items.Clear();
+        for (int i = 0; i < m_playList.Count(); ++i)
+            items.Add(m_playList.Strings(i));
+        items.EndUpdate();
+        list.SetItemIndex(m_playList.ItemIndex());
+    };
+    m_playList.OnSelectionChanged = [this] {
+        Get<TListBox>("ListBox1").SetItemIndex(m_playList.ItemIndex());
+    };
+    m_playList.OnButtonsChanged = [this] {
+        Get<TSpeedButton>("SpeedButton6").SetEnabled(m_playList.PreviousEnabled());
+        Get<TSpeedButton>("SpeedButton7").SetEnabled(m_playList.NextEnabled());
+    };
+}
+
+void TfrmMain::OpenFiles(const std::vector<std::string>& paths) {
+    // The list shows what the dialog returns in reverse order; handing the paths over reversed
+    // keeps the command line's order.
+    m_playList.OpenFiles({paths.rbegin(), paths.rend()});
+}
+
+} // namespace brisat

@@ -1,0 +1,85 @@
+#include "app/player_program.h"
+
+#include "app/color_control_form.h"
+#include "app/config_location.h"
+#include "app/form_select_url.h"
+#include "app/main_form.h"
+#include "app/termination_signals.h"
+#include "framework/application.h"
+#include "framework/message_queue.h"
+#include "framework/window_handle.h"
+#include "media/platform/media_setup.h"
+#include "media/video_window.h"
+#include "platform/sdl_platform.h"
+
+#include <atomic>
+#include <cstdio>
+
+namespace brisat {
+namespace {
+
+// The main window's handle for the signal watcher's thread; 0 until it exists.
+std::atomic<HWND> g_mainWindow{0};
+
+// Timer ids on the main window for a scripted run.
+constexpr UINT kQuitTimer = 0x5151;
+
+void SaveScreenshot(TfrmMain& form, const std::string& fileName) {
+    try {
+        if (IPlatformWindow* native = GetNativeWindow(form.Handle()))
+            CaptureWindowToPng(*native, fileName);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "brisat: no screenshot: %s\n", e.what());
+    }
+}
+
+void ScheduleQuit(TfrmMain& form, const TCommandLine& line) {
+    if (line.QuitAfterMs < 0) return;
+    const std::string screenshot = line.Screenshot;
+    SetTimer(form.Handle(), kQuitTimer, uint32_t(std::max<long>(line.QuitAfterMs, 10)),
+             [&form, screenshot](HWND hwnd, UINT id) {
+                 KillTimer(hwnd, id);
+                 if (!screenshot.empty()) SaveScreenshot(form, screenshot);
+                 form.Close();
+             });
+}
+
+} // namespace
+
+int RunPlayer(const TCommandLine& line) {
+    // First, before any library starts threads of its own.
+    TTerminationWatch signals([](int) {
+        if (const HWND main = g_mainWindow.load()) PostMessage(main, WM_CLOSE);
+    });
+    SetPlatform(CreateDesktopPlatform());
+    EnsureMediaElements();
+    int exitCode = 0;
+    {
+        TApplication application;
+        application.Initialize();
+        application.SetTitle("Brisat");
+        TConfigLocation location = FindConfigLocation();
+        TfrmMain& main = application.CreateForm<TfrmMain>(TConfigurationFile(location));
+        // The dialogs the program keeps hidden for its whole run.
+        auto& video = main.Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+        application.CreateForm<TColorControlForm>(video);
+        application.CreateForm<TFormSelectURL>();
+        g_mainWindow = main.Handle();
+        main.Show();
+        if (!line.Files.empty()) {
+            try {
+                main.OpenFiles(line.Files);
+            } catch (...) {
+                application.HandleException(main);
+            }
+        }
+        ScheduleQuit(main, line);
+        application.Run();
+        g_mainWindow = 0;
+        exitCode = ExitCode();
+    }
+    SetPlatform(nullptr);
+    return exitCode;
+}
+
+} // namespace brisat
