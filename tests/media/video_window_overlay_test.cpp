@@ -1,6 +1,7 @@
 // The video window on a real graph: its renderer joins the graph, the overlay mixer is spliced in
 // front of it (and taken out again when a step fails), frames reach the top-level window's video
 // layer, and the colour key is painted where the picture goes.
+#include "media/platform/media_setup.h"
 #include "media/video_window_journal.h"
 #include "video_window_fixture.h"
 
@@ -32,7 +33,7 @@ Pin PinOf(const Filter& filter, const char* name) {
 class MissingFactory {
 public:
     explicit MissingFactory(const char* name)
-        : m_feature(gst_registry_lookup_feature(gst_registry_get(), name)) {
+        : m_feature((EnsureMediaElements(), gst_registry_lookup_feature(gst_registry_get(), name))) {
         if (m_feature) gst_registry_remove_feature(gst_registry_get(), m_feature);
     }
     ~MissingFactory() {
