@@ -11,7 +11,7 @@ void TPen::SetWidth(int32_t width) {
     if (width < 0 || width > MaxWidth)
         throw EInvalidOperation("Pen width " + std::to_string(width) + " is out of range (0.." +
                                 std::to_string(MaxWidth) + ")");
-    Update(m_spec.Width, width);
+    Update(m_settings.Width, width);
 }
 
 TShape::TShape(TComponent* owner) : TGraphicControl(owner) {

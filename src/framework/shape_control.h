@@ -12,22 +12,22 @@
 
 namespace brisat {
 
-// What pens and brushes share: a drawing spec (Spec) whose every change is told to the owner
+// What pens and brushes share: drawing settings whose every change is told to the owner
 // through OnChange.
-template <class Self, class Spec> class TGraphicsObject : public TPersistent {
+template <class Self, class TSettings> class TGraphicsObject : public TPersistent {
 public:
     void Assign(const TPersistent& source) override {
         if (const auto* other = dynamic_cast<const Self*>(&source)) {
-            m_spec = other->m_spec;
+            m_settings = other->m_settings;
             Changed();
             return;
         }
         TPersistent::Assign(source);
     }
 
-    TColor Color() const { return m_spec.Color; }
-    void SetColor(TColor color) { Update(m_spec.Color, color); }
-    const Spec& Data() const { return m_spec; }
+    TColor Color() const { return m_settings.Color; }
+    void SetColor(TColor color) { Update(m_settings.Color, color); }
+    const TSettings& Data() const { return m_settings; }
 
     std::function<void(Self&)> OnChange;
 
@@ -41,7 +41,7 @@ protected:
         if (OnChange) OnChange(static_cast<Self&>(*this));
     }
 
-    Spec m_spec;
+    TSettings m_settings;
 };
 
 // The pen a shape outlines with. Width 0 draws as 1, as the platform does.
@@ -49,10 +49,10 @@ class TPen : public TGraphicsObject<TPen, TPenSpec> {
 public:
     std::string ClassName() const override { return "TPen"; }
 
-    TPenStyle Style() const { return m_spec.Style; }
-    void SetStyle(TPenStyle style) { Update(m_spec.Style, style); }
+    TPenStyle Style() const { return m_settings.Style; }
+    void SetStyle(TPenStyle style) { Update(m_settings.Style, style); }
     // 0..MaxWidth; other values raise EInvalidOperation.
-    int32_t Width() const { return m_spec.Width; }
+    int32_t Width() const { return m_settings.Width; }
     void SetWidth(int32_t width);
 
     static constexpr int32_t MaxWidth = 256;
@@ -62,8 +62,8 @@ class TBrush : public TGraphicsObject<TBrush, TBrushSpec> {
 public:
     std::string ClassName() const override { return "TBrush"; }
 
-    TBrushStyle Style() const { return m_spec.Style; }
-    void SetStyle(TBrushStyle style) { Update(m_spec.Style, style); }
+    TBrushStyle Style() const { return m_settings.Style; }
+    void SetStyle(TBrushStyle style) { Update(m_settings.Style, style); }
 };
 
 enum class TShapeType : uint8_t {
