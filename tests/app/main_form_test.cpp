@@ -1,0 +1,79 @@
+// The main window on the headless platform: its layout reads with every handler bound, the
+// creation sequence sets up the window for a first run, and the volume handler draws the bar on
+// the video in proportion to the volume.
+#include "app/main_form.h"
+#include "framework/combo_box.h"
+#include "framework/panel.h"
+#include "framework/track_bar.h"
+#include "framework/window_handle.h"
+#include "media/video_window.h"
+#include "framework/headless_fixture.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace brisat;
+
+namespace {
+
+class MainFormTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        std::string pattern = (std::filesystem::temp_directory_path() / "brisat.XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_folder = pattern;
+        const std::string ini = (m_folder / "Brisat.ini").string();
+        Main = &App->CreateForm<TfrmMain>(TConfigurationFile({ini, ini}));
+    }
+    void TearDown() override {
+        HeadlessTest::TearDown();
+        std::filesystem::remove_all(m_folder);
+    }
+
+    // One row of the presented volume-bar area, 27 + 19 pixels above the video's bottom edge.
+    std::vector<uint32_t> BarRow() {
+        auto& video = Main->Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+        const TRect form = GetWindowRect(Main->Handle());
+        const TPoint origin = video.ClientOrigin();
+        const int32_t y = origin.Y - form.Top + video.Height() - 46;
+        std::vector<uint32_t> row;
+        for (int32_t x = 10; x < 218; ++x)
+            row.push_back(PixelAt(Main->Handle(), origin.X - form.Left + x, y));
+        return row;
+    }
+
+    TfrmMain* Main = nullptr;
+
+private:
+    std::filesystem::path m_folder;
+};
+
+TEST_F(MainFormTest, FirstRunShowsTheDefaultWindow) {
+    EXPECT_EQ(Main->Caption(), "Brisat 1.0b");
+    EXPECT_FALSE(Main->Get<TPanel>("Panel2").Visible()); // no settings file: time panel off
+    EXPECT_FALSE(Main->Get<TPanel>("Panel1").Visible()); // and zoom panel off
+    TComboBox& monitors = Main->Get<TComboBox>("ComboBox1");
+    ASSERT_EQ(monitors.Items().Count(), 1); // one monitor here
+    EXPECT_EQ(monitors.Items()[0], "Текущий Монитор");
+    EXPECT_FALSE(monitors.Enabled());
+    EXPECT_EQ(monitors.ItemIndex(), 0);
+}
+
+TEST_F(MainFormTest, VolumeBarFillsInProportionToTheVolume) {
+    Main->Show();
+    Pump();
+    TTrackBar& level = Main->Get<TTrackBar>("SoundLevel");
+    level.SetPosition(10000);
+    const std::vector<uint32_t> full = BarRow();
+    level.SetPosition(0);
+    const std::vector<uint32_t> empty = BarRow();
+    level.SetPosition(5000); // 52 of the image's 104 pixels, drawn twice as wide
+    const std::vector<uint32_t> half = BarRow();
+    EXPECT_NE(full, empty);
+    for (size_t x = 0; x < full.size(); ++x)
+        EXPECT_EQ(half[x], x < 104 ? full[x] : empty[x]) << x;
+}
+
+} // namespace
