@@ -85,6 +85,15 @@ public:
     // is destroyed; for references to components with another owner.
     void FreeNotification(TComponent& other);
     void RemoveFreeNotification(TComponent& other);
+    // Points Field at Value and moves the removal-notice link from the component it held to the
+    // new one; false when Field already held Value.
+    template <class T> bool ChangeReference(T*& field, T* value) {
+        if (field == value) return false;
+        if (field) RemoveFreeNotification(*field);
+        field = value;
+        if (value) FreeNotification(*value);
+        return true;
+    }
 
     // The handlers layouts read into this component may bind by name (event properties).
     TMethodTable& Methods();

@@ -252,10 +252,7 @@ void TControl::ParentShowHintChanged() {
 }
 
 void TControl::SetPopupMenu(TComponent* menu) {
-    if (menu == m_popupMenu) return;
-    if (m_popupMenu) RemoveFreeNotification(*m_popupMenu);
-    m_popupMenu = menu;
-    if (menu) FreeNotification(*menu);
+    ChangeReference(m_popupMenu, menu);
 }
 
 void TControl::Notification(TComponent& component, TOperation operation) {

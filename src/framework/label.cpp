@@ -70,10 +70,7 @@ void TLabel::SetShowAccelChar(bool on) {
 }
 
 void TLabel::SetFocusControl(TWinControl* control) {
-    if (control == m_focusControl) return;
-    if (m_focusControl) RemoveFreeNotification(*m_focusControl);
-    m_focusControl = control;
-    if (control) FreeNotification(*control);
+    ChangeReference(m_focusControl, control);
 }
 
 void TLabel::Notification(TComponent& component, TOperation operation) {

@@ -142,11 +142,7 @@ void TSpeedButton::SetNumGlyphs(int32_t count) {
 }
 
 void TSpeedButton::SetImages(TImageList* images) {
-    if (images == m_images) return;
-    if (m_images) RemoveFreeNotification(*m_images);
-    m_images = images;
-    if (images) FreeNotification(*images);
-    Changed();
+    if (ChangeReference(m_images, images)) Changed();
 }
 
 void TSpeedButton::SetImageIndex(int32_t index) {
