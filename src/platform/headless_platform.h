@@ -18,17 +18,9 @@
 namespace brisat {
 
 // Keeps the last submitted frame, packed, for tests to read.
-class THeadlessVideoLayer : public IVideoLayer {
+class THeadlessVideoLayer : public TVideoLayerPlacement {
 public:
     bool SubmitFrame(const TVideoFrame& frame) override;
-    uint32_t ColorKey() const override { return m_colorKey; }
-    void SetColorKey(uint32_t rgb) override { m_colorKey = rgb & 0xFFFFFFu; }
-    const TScreenRect& DestRect() const override { return m_dest; }
-    void SetDestRect(const TScreenRect& rect) override { m_dest = rect; }
-    const TScreenRect& SourceRect() const override { return m_source; }
-    void SetSourceRect(const TScreenRect& rect) override { m_source = rect; }
-    bool Visible() const override { return m_visible; }
-    void SetVisible(bool visible) override { m_visible = visible; }
 
     // Thread-safe views of what was submitted.
     int32_t FrameCount() const;
@@ -45,10 +37,6 @@ private:
     mutable std::mutex m_mutex;
     TFrameCopy m_last;
     int32_t m_frames = 0;
-    uint32_t m_colorKey = 0xFF00FFu;
-    TScreenRect m_dest;
-    TScreenRect m_source;
-    bool m_visible = true;
 };
 
 class THeadlessWindow : public IPlatformWindow {

@@ -22,7 +22,7 @@ struct SDL_Texture;
 
 namespace brisat {
 
-class TSdlVideoLayer : public IVideoLayer {
+class TSdlVideoLayer : public TVideoLayerPlacement {
 public:
     explicit TSdlVideoLayer(SDL_Renderer* renderer);
     ~TSdlVideoLayer() override;
@@ -34,19 +34,6 @@ public:
     // Called after each accepted SubmitFrame, on its thread (to wake the GUI thread, say). Set it
     // before frames flow.
     std::function<void()> OnFrameSubmitted;
-
-    // The colour (0x00RRGGBB) through which the video shows.
-    uint32_t ColorKey() const override { return m_colorKey; }
-    void SetColorKey(uint32_t rgb) override { m_colorKey = rgb & 0xFFFFFFu; }
-    // Where the picture goes, in window pixels; an empty rectangle shows none of it.
-    const TScreenRect& DestRect() const override { return m_dest; }
-    void SetDestRect(const TScreenRect& rect) override { m_dest = rect; }
-    // The part of the frame shown, in frame pixels, clipped to the frame; empty: the whole frame.
-    const TScreenRect& SourceRect() const override { return m_source; }
-    void SetSourceRect(const TScreenRect& rect) override { m_source = rect; }
-    // A hidden layer leaves the back buffer opaque: key-coloured pixels show as drawn.
-    bool Visible() const override { return m_visible; }
-    void SetVisible(bool visible) override { m_visible = visible; }
 
     // The size of the frame last uploaded (0 × 0 before the first).
     int32_t FrameWidth() const { return m_textureWidth; }
@@ -69,10 +56,6 @@ private:
     TVideoPixelFormat m_textureFormat = TVideoPixelFormat::I420;
     int32_t m_textureWidth = 0;
     int32_t m_textureHeight = 0;
-    uint32_t m_colorKey = 0xFF00FFu;
-    TScreenRect m_dest;
-    TScreenRect m_source;
-    bool m_visible = true;
     std::string m_lastError;
 };
 

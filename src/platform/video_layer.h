@@ -33,4 +33,23 @@ public:
     virtual void SetVisible(bool visible) = 0;
 };
 
+// The placement state every video layer keeps: key, rectangles and visibility.
+class TVideoLayerPlacement : public IVideoLayer {
+public:
+    uint32_t ColorKey() const override { return m_colorKey; }
+    void SetColorKey(uint32_t rgb) override { m_colorKey = rgb & 0xFFFFFFu; }
+    const TScreenRect& DestRect() const override { return m_dest; }
+    void SetDestRect(const TScreenRect& rect) override { m_dest = rect; }
+    const TScreenRect& SourceRect() const override { return m_source; }
+    void SetSourceRect(const TScreenRect& rect) override { m_source = rect; }
+    bool Visible() const override { return m_visible; }
+    void SetVisible(bool visible) override { m_visible = visible; }
+
+protected:
+    uint32_t m_colorKey = 0xFF00FFu;
+    TScreenRect m_dest;
+    TScreenRect m_source;
+    bool m_visible = true;
+};
+
 } // namespace brisat
