@@ -99,8 +99,10 @@ void TfrmMain::BindViewHandlers() {
     });
     m.Add<TNotifyEvent>("Exit2Click", [this](TComponent&) { Close(); });
     m.Add<TNotifyEvent>("Exit2_OLDClick", [this](TComponent&) { Close(); });
-    // The settings dialog comes with the skinned windows; the button does nothing until then.
-    m.Add<TNotifyEvent>("SpeedButton8Click", [](TComponent&) {});
+    // The settings dialog comes with the skinned windows; until then the button says so.
+    m.Add<TNotifyEvent>("SpeedButton8Click", [](TComponent&) {
+        throw EInvalidOperation("The settings dialog is not available in this version");
+    });
 }
 
 void TfrmMain::PlayFile(const std::string& path) {
