@@ -190,10 +190,12 @@ void TfrmMain::FullScreenToggle() {
 
 void TfrmMain::DesktopToggle() {
     TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
-    if (video.FullScreen()) video.NormalPlayback();
-    // Playing on the desktop needs the desktop-type window of the platform layer, which the
-    // video window cannot make yet; say so rather than pretend.
-    throw EInvalidOperation("Playback on the desktop is not available in this version");
+    if (video.DesktopPlayback())
+        video.NormalPlayback();
+    else if (ChosenMonitor() < 0)
+        video.StartDesktopPlayback();
+    else
+        video.StartDesktopPlayback(ChosenMonitor());
 }
 
 void TfrmMain::VideoMouseDown(TMouseButton button) {

@@ -13,10 +13,6 @@ namespace brisat {
 
 namespace {
 
-uint32_t LayerColor(TColor color) {
-    return RGBToOpaquePixel(ColorToRGB(color)) & 0xFFFFFFu;
-}
-
 TScreenRect ToScreenRect(const TRect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
@@ -268,7 +264,7 @@ HRESULT TDSVideoWindowEx2::UpdateVideoRect() {
 // Without the mixer the renderer shows the picture itself, stretched over the whole control,
 // while the graph runs or is paused, as a renderer's own window would.
 bool TDSVideoWindowEx2::RendererWindowShown() const {
-    if (!m_rendererWindowVisible || m_overlayActive || m_desktopPlayback || !m_ownRenderer)
+    if (!m_rendererWindowVisible || m_overlayActive || !m_ownRenderer)
         return false;
     std::vector<Pin> pins = m_ownRenderer.EnumPins();
     Pin peer;
@@ -278,8 +274,7 @@ bool TDSVideoWindowEx2::RendererWindowShown() const {
 // Where the key goes now: the picture's rectangle while the overlay shows, the whole control
 // while the renderer shows the picture itself, none otherwise.
 TRect TDSVideoWindowEx2::KeyRect() const {
-    if (m_desktopPlayback) return {};
-    if (m_overlayVisible && m_overlayActive) return m_videoRect;
+    if ((m_overlayVisible || m_desktopPlayback) && m_overlayActive) return m_videoRect;
     return RendererWindowShown() ? ClientRect() : TRect{};
 }
 
@@ -287,13 +282,20 @@ TColor TDSVideoWindowEx2::KeyColor() const {
     return m_overlayActive ? m_colorKey : TColor(kDefaultColorKey);
 }
 
+uint32_t TDSVideoWindowEx2::KeyPixel() const {
+    return RGBToOpaquePixel(ColorToRGB(KeyColor())) & 0xFFFFFFu;
+}
+
 void TDSVideoWindowEx2::BindLayer() {
     IPlatformWindow* native = HandleAllocated() ? GetNativeWindow(Handle()) : nullptr;
     IVideoLayer* layer = native ? &native->VideoLayer() : nullptr;
-    if (layer != m_layer) UnbindLayer();
+    const bool moved = layer != m_layer;
+    if (moved) UnbindLayer();
     m_layer = layer;
     if (m_rendererVideoWindow) m_rendererVideoWindow->SetLayer(m_layer);
     PlaceVideo();
+    // A window the video moved to shows the current picture at once, paused or not.
+    if (moved && m_layer && m_rendererVideoWindow) BasicVideo(m_ownRenderer).RepaintLastFrame();
 }
 
 void TDSVideoWindowEx2::UnbindLayer() {
@@ -310,7 +312,7 @@ void TDSVideoWindowEx2::PlaceVideo() {
     const bool shown = Showing() && !IsRectEmpty(key);
     m_layer->SetVisible(shown);
     if (!shown) return;
-    m_layer->SetColorKey(LayerColor(KeyColor()));
+    m_layer->SetColorKey(KeyPixel());
     const TPoint origin = ClientToScreen(TPoint{0, 0});
     const TRect top = GetWindowRect(GetTopLevelWindow(Handle()));
     m_layer->SetDestRect(ToScreenRect(OffsetRect(key, origin.X - top.Left, origin.Y - top.Top)));
@@ -341,7 +343,9 @@ void TDSVideoWindowEx2::Paint() {
     TCanvas& canvas = Canvas();
     canvas.Brush() = {Color(), TBrushStyle::bsSolid};
     canvas.FillRect(ClientRect());
-    if (!Designing() && (!m_overlayVisible || Succeeded(UpdateVideoRect()))) {
+    // On the desktop the picture shows in the desktop-layer form whatever OverlayVisible says.
+    const bool keyShown = m_overlayVisible || m_desktopPlayback;
+    if (!Designing() && (!keyShown || Succeeded(UpdateVideoRect()))) {
         canvas.Brush() = {KeyColor(), TBrushStyle::bsSolid};
         canvas.FillRect(KeyRect());
     }

@@ -26,7 +26,9 @@
 
 namespace brisat {
 
+class IDesktopBackground;
 class IVideoLayer;
+class TMonitor;
 class TScreenSaverInhibitor;
 
 // The mixer's aspect-ratio modes (the numbers are AM_ASPECT_RATIO_MODE's).
@@ -110,7 +112,14 @@ public:
     // full-screen form, keeping its alignment. Nothing when already full screen.
     void StartFullScreen();
     void StartFullScreen(int monitor);
-    // Back to the parent the control came from; the key shows again (OverlayVisible).
+    // The video as the desktop's background on the monitor nearest the control (or on Monitor):
+    // the wallpaper goes, the desktop turns the colour key, and the control moves into the
+    // full-screen form kept below every other window. Nothing when already there; an Exception,
+    // changing nothing, when the desktop cannot be changed.
+    void StartDesktopPlayback();
+    void StartDesktopPlayback(int monitor);
+    // Back to the parent the control came from, the desktop as it was; the key shows again
+    // (OverlayVisible).
     void NormalPlayback();
     // The application's idle handler the control installs: hides the cursor over the video after
     // AutoHideCursor milliseconds without mouse activity.
@@ -171,12 +180,17 @@ private:
     void PlaceVideo();
     TRect KeyRect() const;
     TColor KeyColor() const;
+    // KeyColor as the layer's and desktop's 0x00RRGGBB.
+    uint32_t KeyPixel() const;
     bool RendererWindowShown() const;
     void ShowRendererWindow(bool visible);
     bool ModeMessage(TMessage& message);
     void ShowCursorAgain();
     TPoint EventPosition(int32_t x, int32_t y) const;
     void HoldScreenSaver(bool hold);
+    TMonitor TargetMonitor(int monitor);
+    void MoveIntoFullScreenForm(const TMonitor& monitor);
+    void LeaveDesktop();
     HRESULT SpliceMixer(::brisat::FilterGraph& graph, class TConnectionJournal& journal);
 
     // Internal state, in the order the control's design lists it.
@@ -208,8 +222,8 @@ private:
     TCursor m_savedCursor = crDefault;
     int32_t m_rendererCursorHidden = 0; // OATRUE (-1) while the renderer's cursor is hidden
     bool m_overlayVisible = false;
-    TColor m_savedDesktopColor = clNone;
-    std::string m_savedWallpaper;
+    // While on the desktop: the background and wallpaper it replaced.
+    std::unique_ptr<IDesktopBackground> m_savedDesktop;
     bool m_desktopPlayback = false;
 
     IVideoLayer* m_layer = nullptr;       // the top-level window's layer the renderer feeds

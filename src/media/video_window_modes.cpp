@@ -1,10 +1,15 @@
 // The video window's display modes (full screen and back), cursor hiding and screen-saver
 // suppression.
 #include "framework/application.h"
+#include "framework/exceptions.h"
+#include "framework/window_handle.h"
 #include "framework/message_queue.h"
 #include "framework/screen.h"
 #include "media/video_window.h"
 #include "platform/screen_saver_inhibitor.h"
+
+#include <stdexcept>
+#include <string>
 
 namespace brisat {
 
@@ -15,25 +20,72 @@ void TDSVideoWindowEx2::StartFullScreen() {
 void TDSVideoWindowEx2::StartFullScreen(int monitor) {
     if (m_fullScreen || !m_fullScreenForm) return;
     if (m_desktopPlayback) NormalPlayback();
-    TScreen& screen = Screen();
-    const TMonitor target = monitor >= 0 && monitor < screen.MonitorCount()
-                                ? screen.Monitors(monitor)
-                                : screen.MonitorFromWindow(HandleAllocated() ? Handle() : 0);
-    m_savedParent = Parent();
-    if (m_savedParent) FreeNotification(*m_savedParent);
-    SetParent(m_fullScreenForm.get());
-    m_fullScreenForm->SetBoundsRect(target.BoundsRect());
+    const TMonitor target = TargetMonitor(monitor);
     m_fullScreenForm->SetFormStyle(m_fullScreenTopMost ? TFormStyle::fsStayOnTop
                                                        : TFormStyle::fsNormal);
-    m_fullScreenForm->Show();
+    MoveIntoFullScreenForm(target);
     m_fullScreen = true;
     AttachRendererWindow();
     if (m_overlayActive) RefreshColorKey();
 }
 
+void TDSVideoWindowEx2::StartDesktopPlayback() {
+    StartDesktopPlayback(-1);
+}
+
+// The form is not hidden, as the key-coloured desktop would show the picture through a
+// hardware overlay: the form itself, in the desktop layer under every window, shows it.
+void TDSVideoWindowEx2::StartDesktopPlayback(int monitor) {
+    if (m_desktopPlayback || !m_fullScreenForm) return;
+    try {
+        m_savedDesktop = Platform().PaintDesktop(KeyPixel());
+    } catch (const std::runtime_error& e) {
+        throw Exception(std::string("The video cannot be shown on the desktop: ") + e.what());
+    }
+    if (m_fullScreen) NormalPlayback();
+    const TMonitor target = TargetMonitor(monitor);
+    m_fullScreenForm->SetFormStyle(TFormStyle::fsNormal);
+    m_fullScreenForm->HandleNeeded();
+    if (IPlatformWindow* native = GetNativeWindow(m_fullScreenForm->Handle()))
+        native->SetDesktopLayer(true);
+    MoveIntoFullScreenForm(target);
+    m_desktopPlayback = true;
+    AttachRendererWindow();
+    if (m_overlayActive) RefreshColorKey();
+    m_overlayVisible = false;
+    RefreshVideoWindow();
+    if (OnOverlayVisible) OnOverlayVisible(*this, false);
+}
+
+TMonitor TDSVideoWindowEx2::TargetMonitor(int monitor) {
+    TScreen& screen = Screen();
+    return monitor >= 0 && monitor < screen.MonitorCount()
+               ? screen.Monitors(monitor)
+               : screen.MonitorFromWindow(HandleAllocated() ? Handle() : 0);
+}
+
+void TDSVideoWindowEx2::MoveIntoFullScreenForm(const TMonitor& monitor) {
+    m_savedParent = Parent();
+    if (m_savedParent) FreeNotification(*m_savedParent);
+    SetParent(m_fullScreenForm.get());
+    m_fullScreenForm->SetBoundsRect(monitor.BoundsRect());
+    m_fullScreenForm->Show();
+}
+
+// The desktop as it was, the form out of the desktop layer and hidden.
+void TDSVideoWindowEx2::LeaveDesktop() {
+    m_desktopPlayback = false;
+    if (m_savedDesktop) m_savedDesktop->Restore();
+    m_savedDesktop.reset();
+    m_fullScreenForm->Hide();
+    if (m_fullScreenForm->HandleAllocated())
+        if (IPlatformWindow* native = GetNativeWindow(m_fullScreenForm->Handle()))
+            native->SetDesktopLayer(false);
+}
+
 void TDSVideoWindowEx2::NormalPlayback() {
     if (m_desktopPlayback) {
-        m_desktopPlayback = false;
+        LeaveDesktop();
         if (Destroying()) return;
     }
     if (TWinControl* parent = std::exchange(m_savedParent, nullptr)) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace brisat {
 
@@ -113,6 +114,8 @@ THeadlessPlatform::CreateWindow(uint32_t id, const TPlatformWindowParams& params
     window->SetBounds(params.Bounds);
     window->SetTitle(params.Title);
     window->SetTopMost(params.TopMost);
+    window->m_kind = params.Kind;
+    window->m_popup = params.Popup;
     m_windows[id] = window.get();
     return window;
 }
@@ -126,8 +129,12 @@ std::vector<uint32_t> THeadlessPlatform::CaptureScreen(const TScreenRect& rect) 
     const int32_t width = std::max(rect.Right - rect.Left, 0);
     const int32_t height = std::max(rect.Bottom - rect.Top, 0);
     std::vector<uint32_t> pixels(size_t(width) * size_t(height), 0);
-    for (const auto& [id, window] : m_windows) {
-        if (!window->Visible()) continue;
+    std::vector<const THeadlessWindow*> shown;
+    for (const auto& [id, window] : m_windows)
+        if (window->Visible()) shown.push_back(window);
+    std::stable_partition(shown.begin(), shown.end(),
+                          [](const THeadlessWindow* w) { return w->OnDesktop(); });
+    for (const THeadlessWindow* window : shown) {
         const TScreenRect& b = window->Bounds();
         for (int32_t y = std::max(rect.Top, b.Top); y < std::min(rect.Bottom, b.Bottom); ++y)
             for (int32_t x = std::max(rect.Left, b.Left); x < std::min(rect.Right, b.Right); ++x)
@@ -136,6 +143,35 @@ std::vector<uint32_t> THeadlessPlatform::CaptureScreen(const TScreenRect& rect) 
                         window->Pixel(x - b.Left, y - b.Top) & 0xFFFFFFu;
     }
     return pixels;
+}
+
+namespace {
+
+// Puts the headless desktop back as it was when made.
+class THeadlessDesktopBackground : public IDesktopBackground {
+public:
+    THeadlessDesktopBackground(THeadlessPlatform& platform, uint32_t rgb)
+        : m_platform(&platform), m_savedWallpaper(platform.Wallpaper()),
+          m_savedColor(platform.DesktopColor()) {
+        platform.SetDesktop("", rgb & 0xFFFFFFu);
+    }
+    ~THeadlessDesktopBackground() override { Restore(); }
+    const std::string& SavedWallpaper() const override { return m_savedWallpaper; }
+    void Restore() override {
+        if (THeadlessPlatform* platform = std::exchange(m_platform, nullptr))
+            platform->SetDesktop(m_savedWallpaper, m_savedColor);
+    }
+
+private:
+    THeadlessPlatform* m_platform;
+    std::string m_savedWallpaper;
+    uint32_t m_savedColor;
+};
+
+} // namespace
+
+std::unique_ptr<IDesktopBackground> THeadlessPlatform::PaintDesktop(uint32_t rgb) {
+    return std::make_unique<THeadlessDesktopBackground>(*this, rgb);
 }
 
 bool THeadlessPlatform::WaitEvent(TPlatformEvent& event, int32_t timeoutMs) {

@@ -52,7 +52,12 @@ public:
     void SetIcon(const uint32_t* pixels, int32_t width, int32_t height) override;
     // The presented pixels at the window's size; raises std::runtime_error while hidden.
     TCapturedPixels Capture() override;
+    void SetDesktopLayer(bool onDesktop) override { m_onDesktop = onDesktop; }
 
+    // What the window was made as.
+    TPlatformWindowKind Kind() const { return m_kind; }
+    bool Popup() const { return m_popup; }
+    bool OnDesktop() const { return m_onDesktop; }
     // The video layer when one was asked for, else nullptr.
     THeadlessVideoLayer* VideoLayerIfAny() const { return m_videoLayer.get(); }
     const TScreenRect& Bounds() const { return m_bounds; }
@@ -72,7 +77,11 @@ public:
     const std::vector<TScreenRect>& LastDirty() const { return m_lastDirty; }
 
 private:
+    friend class THeadlessPlatform;
     TScreenRect m_bounds;
+    TPlatformWindowKind m_kind = TPlatformWindowKind::Normal;
+    bool m_popup = false;
+    bool m_onDesktop = false;
     bool m_visible = false;
     bool m_activated = false;
     std::string m_title;
@@ -109,9 +118,11 @@ public:
     void SetCursor(int32_t cursor) override { m_cursor = cursor; }
     std::string ClipboardText() override { return m_clipboard; }
     void SetClipboardText(const std::string& text) override { m_clipboard = text; }
-    // The visible windows' presented pixels, later-created windows over earlier ones, shapes
-    // cut out; black elsewhere.
+    // The visible windows' presented pixels, windows in the desktop layer under the others,
+    // later-created windows over earlier ones, shapes cut out; black elsewhere.
     std::vector<uint32_t> CaptureScreen(const TScreenRect& rect) override;
+    // Changes the desktop kept by Wallpaper and DesktopColor.
+    std::unique_ptr<IDesktopBackground> PaintDesktop(uint32_t rgb) override;
 
     // --- Test controls ------------------------------------------------------------------------
     void Advance(uint32_t ms) { m_now += ms; }
@@ -119,6 +130,13 @@ public:
     // The window created with Id; nullptr once destroyed.
     THeadlessWindow* Window(uint32_t id) const;
     uint32_t Capture() const { return m_capture; }
+    // The desktop's wallpaper file ("" none) and background colour (0x00RRGGBB).
+    const std::string& Wallpaper() const { return m_wallpaper; }
+    uint32_t DesktopColor() const { return m_desktopColor; }
+    void SetDesktop(std::string wallpaper, uint32_t color) {
+        m_wallpaper = std::move(wallpaper);
+        m_desktopColor = color;
+    }
     int32_t Cursor() const { return m_cursor; }
     size_t PendingEvents() const { return m_events.size(); }
     // How many waits found no event (the loop slept instead of spinning).
@@ -153,6 +171,8 @@ private:
                     TPlatformButton button, uint32_t modifiers);
 
     uint32_t m_now = 1000;
+    std::string m_wallpaper;
+    uint32_t m_desktopColor = 0x3A6EA5;
     std::vector<TMonitorInfo> m_monitors;
     std::map<uint32_t, THeadlessWindow*> m_windows;
     std::deque<TPlatformEvent> m_events;

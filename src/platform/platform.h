@@ -108,6 +108,21 @@ public:
     // What the window shows now, its whole size; parts off the screen read black. Raises
     // std::runtime_error when the window cannot be read (as when it is hidden).
     virtual TCapturedPixels Capture() = 0;
+    // In the desktop layer the window lies below every other, over its bounds, on every
+    // workspace, without a task-bar entry, and is never raised or focused; false makes it again
+    // the window it was.
+    virtual void SetDesktopLayer(bool onDesktop) = 0;
+};
+
+// The desktop's background made one plain colour for video shown in the desktop layer; Restore,
+// or destroying the object, puts back the background and wallpaper it replaced.
+class IDesktopBackground {
+public:
+    virtual ~IDesktopBackground() = default;
+    // The wallpaper the desktop showed before ("" when none or not known).
+    virtual const std::string& SavedWallpaper() const = 0;
+    // Later calls do nothing.
+    virtual void Restore() = 0;
 };
 
 class IPlatform {
@@ -136,6 +151,9 @@ public:
     virtual void SetClipboardText(const std::string& text) = 0;
     // The screen's pixels in Rect (0x00RRGGBB, rows of Rect's width); black outside the screen.
     virtual std::vector<uint32_t> CaptureScreen(const TScreenRect& rect) = 0;
+    // Removes the wallpaper and paints the desktop background in Rgb (0x00RRGGBB). Raises
+    // std::runtime_error, changing nothing, when the desktop cannot be reached.
+    virtual std::unique_ptr<IDesktopBackground> PaintDesktop(uint32_t rgb) = 0;
 };
 
 // Window.Capture() written to a PNG file. Raises std::runtime_error naming what failed.

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/sdl_keys.h"
 #include "platform/sdl_platform_window.h"
+#include "platform/x11_desktop_background.h"
 #include "platform/x11_image.h"
 #include "platform/x11_window_hints.h"
 
@@ -156,9 +157,14 @@ TSdlPlatformWindow* TSdlPlatform::FindByXWindow(unsigned long xWindow) const {
     return nullptr;
 }
 
+// A shown top-most window that is neither transient nor part of the desktop.
+bool TSdlPlatform::KeptAbove(const TSdlPlatformWindow& w) {
+    return w.Visible() && w.TopMost() && !w.Transient() && !w.OnDesktop();
+}
+
 void TSdlPlatform::Restack() {
     for (TSdlPlatformWindow* w : m_windows)
-        if (w->Visible() && w->TopMost() && !w->Transient()) RaiseX11Window(w->SdlWindow());
+        if (KeptAbove(*w)) RaiseX11Window(w->SdlWindow());
     for (TSdlPlatformWindow* w : m_windows)
         if (w->Visible() && w->Transient()) RaiseX11Window(w->SdlWindow());
 }
@@ -168,8 +174,7 @@ SDL_Window* TSdlPlatform::Ceiling(const TSdlPlatformWindow& window) const {
     // Top-most windows keep creation order among themselves and lie under every transient one.
     if (!window.TopMost())
         for (const TSdlPlatformWindow* w : m_windows)
-            if (w != &window && w->Visible() && w->TopMost() && !w->Transient())
-                return w->SdlWindow();
+            if (w != &window && KeptAbove(*w)) return w->SdlWindow();
     for (const TSdlPlatformWindow* w : m_windows)
         if (w != &window && w->Visible() && w->Transient()) return w->SdlWindow();
     return nullptr;
@@ -399,6 +404,10 @@ void TSdlPlatform::SetClipboardText(const std::string& text) {
 
 std::vector<uint32_t> TSdlPlatform::CaptureScreen(const TScreenRect& rect) {
     return ReadX11Screen(m_display.get(), rect);
+}
+
+std::unique_ptr<IDesktopBackground> TSdlPlatform::PaintDesktop(uint32_t rgb) {
+    return std::make_unique<TX11DesktopBackground>(rgb);
 }
 
 } // namespace brisat

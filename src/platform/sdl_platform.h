@@ -46,6 +46,8 @@ public:
     std::string ClipboardText() override;
     void SetClipboardText(const std::string& text) override;
     std::vector<uint32_t> CaptureScreen(const TScreenRect& rect) override;
+    // The X root window and the desktop environment's wallpaper setting.
+    std::unique_ptr<IDesktopBackground> PaintDesktop(uint32_t rgb) override;
 
     // --- For the windows -----------------------------------------------------------------------
     void Register(TSdlPlatformWindow& window);
@@ -60,6 +62,7 @@ public:
     SDL_Window* Ceiling(const TSdlPlatformWindow& window) const;
 
 private:
+    static bool KeptAbove(const TSdlPlatformWindow& w);
     enum class TTranslation { Event, Woken, Nothing };
     TTranslation Translate(const SDL_Event& in, TPlatformEvent& out);
     TTranslation TranslatePointer(const _XEvent& x, TPlatformEvent& out);

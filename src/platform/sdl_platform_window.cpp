@@ -82,6 +82,12 @@ void TSdlPlatformWindow::Show(bool visible, bool activate) {
     }
     const bool takesFocus = activate && Focusable();
     if (m_visible && !takesFocus) return;
+    if (OnDesktop()) {
+        ShowX11Window(m_native.SdlWindow(), TX11Activation::Leave, nullptr);
+        LowerX11Window(m_native.SdlWindow());
+        m_visible = true;
+        return;
+    }
     // Shown straight under the windows kept above it, so none of them is uncovered and drawn
     // again; raised and restacked when that cannot be done.
     const bool placed = ShowX11Window(m_native.SdlWindow(),
@@ -145,6 +151,20 @@ void TSdlPlatformWindow::SetIcon(const uint32_t* pixels, int32_t width, int32_t 
     if (!icon) return;
     SDL_SetWindowIcon(m_native.SdlWindow(), icon);
     SDL_FreeSurface(icon);
+}
+
+void TSdlPlatformWindow::SetDesktopLayer(bool onDesktop) {
+    if (onDesktop == OnDesktop()) return;
+    if (onDesktop) {
+        int x = 0, y = 0;
+        SDL_GetWindowPosition(m_native.SdlWindow(), &x, &y);
+        m_hintsBeforeDesktop = MakeDesktopWindow(
+            m_native.SdlWindow(), {x, y, x + m_native.Width(), y + m_native.Height()});
+        return;
+    }
+    RestoreWindowHints(m_native.SdlWindow(), *m_hintsBeforeDesktop);
+    m_hintsBeforeDesktop.reset();
+    if (m_visible) m_platform.Restack();
 }
 
 TCapturedPixels TSdlPlatformWindow::Capture() {

@@ -6,9 +6,11 @@
 
 #include "platform/native_window.h"
 #include "platform/platform.h"
+#include "platform/x11_desktop_window.h"
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 
 namespace brisat {
 
@@ -32,6 +34,7 @@ public:
     IVideoLayer& VideoLayer() override;
     void SetIcon(const uint32_t* pixels, int32_t width, int32_t height) override;
     TCapturedPixels Capture() override;
+    void SetDesktopLayer(bool onDesktop) override;
 
     // --- For the platform ----------------------------------------------------------------------
     uint32_t Id() const { return m_id; }
@@ -44,7 +47,9 @@ public:
     // Menus, drop-downs and tooltips: stacked above every other window.
     bool Transient() const;
     // Neither a popup nor transient: showing may activate it, a click focuses it.
-    bool Focusable() const { return !m_popup && !Transient(); }
+    bool Focusable() const { return !m_popup && !Transient() && !m_hintsBeforeDesktop; }
+    // Kept below every other window (SetDesktopLayer).
+    bool OnDesktop() const { return m_hintsBeforeDesktop.has_value(); }
     // Shows the newest video frame over the last presented back buffer.
     void ShowVideoFrame();
     // Presents again what was last presented (its pixels were lost).
@@ -60,6 +65,8 @@ private:
     bool m_visible = false;
     bool m_topMost = false;
     bool m_videoHooked = false;
+    // Set while in the desktop layer: what the window was before.
+    std::optional<TX11WindowHints> m_hintsBeforeDesktop;
     // Set from the decoder's thread when a frame waits to be shown, so one wake-up is queued
     // per shown frame however fast frames come.
     std::atomic<bool> m_framePending{false};

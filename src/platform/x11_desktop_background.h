@@ -13,6 +13,8 @@
 // its next start, and making the object does so first in any case. GUI thread only.
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -25,20 +27,20 @@ std::string DesktopBackgroundJournalPath();
 // removes the journal. False when there was none (or nothing in it could be used).
 bool RecoverDesktopBackground(const std::string& journalPath = DesktopBackgroundJournalPath());
 
-class TX11DesktopBackground {
+class TX11DesktopBackground : public IDesktopBackground {
 public:
     // Color is 0x00RRGGBB. Raises std::runtime_error when the X display cannot be opened;
     // nothing is changed then.
     explicit TX11DesktopBackground(uint32_t color,
                                    std::string journalPath = DesktopBackgroundJournalPath());
-    ~TX11DesktopBackground();
+    ~TX11DesktopBackground() override;
     TX11DesktopBackground(const TX11DesktopBackground&) = delete;
     TX11DesktopBackground& operator=(const TX11DesktopBackground&) = delete;
 
     // The wallpaper the desktop environment showed before ("" when none or not known).
-    const std::string& SavedWallpaper() const { return m_savedWallpaper; }
+    const std::string& SavedWallpaper() const override { return m_savedWallpaper; }
     // Puts the saved background back; later calls do nothing.
-    void Restore();
+    void Restore() override;
 
 private:
     struct TRoot;

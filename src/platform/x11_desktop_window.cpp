@@ -56,6 +56,10 @@ std::vector<Atom> ReadAtoms(const TX11Window& w, Window owner, Atom property, lo
 }
 
 void WriteAtoms(const TX11Window& w, Atom property, const std::vector<Atom>& atoms) {
+    if (atoms.empty()) {
+        XDeleteProperty(w.Connection, w.Id, property);
+        return;
+    }
     XChangeProperty(w.Connection, w.Id, property, XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(atoms.data()), int(atoms.size()));
 }
@@ -124,18 +128,27 @@ bool ManagerSupports(const TX11Window& w, const char* hint) {
     return std::find(supported.begin(), supported.end(), w.Intern(hint)) != supported.end();
 }
 
+// Withdraws a shown window so its type and state properties are the client's to write again;
+// true when it was shown.
+bool Withdraw(const TX11Window& w) {
+    if (!w.Mapped()) return false;
+    XWithdrawWindow(w.Connection, w.Id, DefaultScreen(w.Connection));
+    XSync(w.Connection, False);
+    return true;
+}
+
 } // namespace
 
-void MakeDesktopWindow(SDL_Window* window, const TScreenRect& monitor) {
+TX11WindowHints MakeDesktopWindow(SDL_Window* window, const TScreenRect& monitor) {
     const TX11Window w = X11WindowOf(window);
     // SDL waits for a window it believes shown to be viewable again after a frame change, so
     // the frame goes before the window is withdrawn.
     PlaceFrameless(window, monitor);
-    const bool shown = w.Mapped();
-    if (shown) {
-        XWithdrawWindow(w.Connection, w.Id, DefaultScreen(w.Connection));
-        XSync(w.Connection, False);
-    }
+    const Atom typeProperty = w.Intern("_NET_WM_WINDOW_TYPE");
+    const Atom stateProperty = w.Intern("_NET_WM_STATE");
+    TX11WindowHints before{ReadAtoms(w, w.Id, typeProperty, 64),
+                           ReadAtoms(w, w.Id, stateProperty, 64)};
+    const bool shown = Withdraw(w);
     WriteAtoms(w, w.Intern("_NET_WM_WINDOW_TYPE"), {w.Intern("_NET_WM_WINDOW_TYPE_DESKTOP")});
     const long allDesktops = 0xFFFFFFFF;
     XChangeProperty(w.Connection, w.Id, w.Intern("_NET_WM_DESKTOP"), XA_CARDINAL, 32,
@@ -146,6 +159,17 @@ void MakeDesktopWindow(SDL_Window* window, const TScreenRect& monitor) {
                 {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_FULLSCREEN"});
     if (shown) XMapWindow(w.Connection, w.Id);
     XLowerWindow(w.Connection, w.Id);
+    XSync(w.Connection, False);
+    return before;
+}
+
+void RestoreWindowHints(SDL_Window* window, const TX11WindowHints& hints) {
+    const TX11Window w = X11WindowOf(window);
+    const bool shown = Withdraw(w);
+    WriteAtoms(w, w.Intern("_NET_WM_WINDOW_TYPE"), hints.Type);
+    WriteAtoms(w, w.Intern("_NET_WM_STATE"), hints.State);
+    XDeleteProperty(w.Connection, w.Id, w.Intern("_NET_WM_DESKTOP"));
+    if (shown) XMapRaised(w.Connection, w.Id);
     XSync(w.Connection, False);
 }
 

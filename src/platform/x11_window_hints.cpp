@@ -155,6 +155,13 @@ void RaiseX11Window(SDL_Window* window) {
     XFlush(x.Connection);
 }
 
+void LowerX11Window(SDL_Window* window) {
+    const TX11Handle x = HandleOf(window);
+    if (!x.Connection) return;
+    XLowerWindow(x.Connection, x.Id);
+    XFlush(x.Connection);
+}
+
 bool GrabX11Pointer(SDL_Window* window) {
     const TX11Handle x = HandleOf(window);
     if (!x.Connection) return false;

@@ -28,6 +28,7 @@ void HideX11Window(SDL_Window* window);
 // Gives a clicked window the input focus when no window manager runs to do it.
 void FocusClickedX11Window(SDL_Window* window);
 void RaiseX11Window(SDL_Window* window);
+void LowerX11Window(SDL_Window* window);
 
 // Sends pointer events outside our windows to Window (events over our other windows still go
 // to those). False when the server refused.

@@ -362,16 +362,26 @@ TEST_F(TDesktopWindowTest, AHiddenWindowGetsTheDesktopTypeAndStatesOverTheMonito
     EXPECT_EQ(Bounds(id), Monitor);
 }
 
-TEST_F(TDesktopWindowTest, AShownWindowIsMappedAgainBelowTheOthers) {
+TEST_F(TDesktopWindowTest, AShownWindowIsMappedAgainBelowTheOthersAndComesBackAsItWas) {
     SDL_Window* other = NewWindow(true);
     SDL_Window* desktop = NewWindow(true);
-    MakeDesktopWindow(desktop, Monitor);
-    const std::vector<Window> stacking = Stacking();
+    const Window id = XId(desktop);
+    const std::vector<Atom> typeBefore = Atoms(id, "_NET_WM_WINDOW_TYPE");
+    const std::vector<Atom> stateBefore = Atoms(id, "_NET_WM_STATE");
+    const TX11WindowHints saved = MakeDesktopWindow(desktop, Monitor);
+    std::vector<Window> stacking = Stacking();
     ASSERT_EQ(stacking.size(), 2u);
-    EXPECT_EQ(stacking.front(), XId(desktop));
+    EXPECT_EQ(stacking.front(), id);
     EXPECT_EQ(stacking.back(), XId(other));
-    EXPECT_EQ(Atoms(XId(desktop), "_NET_WM_WINDOW_TYPE"),
+    EXPECT_EQ(Atoms(id, "_NET_WM_WINDOW_TYPE"),
               std::vector<Atom>{Intern("_NET_WM_WINDOW_TYPE_DESKTOP")});
+
+    RestoreWindowHints(desktop, saved);
+    EXPECT_EQ(Atoms(id, "_NET_WM_WINDOW_TYPE"), typeBefore);
+    EXPECT_EQ(Atoms(id, "_NET_WM_STATE"), stateBefore);
+    stacking = Stacking();
+    ASSERT_EQ(stacking.size(), 2u);
+    EXPECT_EQ(stacking.back(), id); // shown again on top
 }
 
 TEST_F(TDesktopWindowTest, WithoutAWindowManagerFullScreenIsPlacedAndRaised) {

@@ -274,6 +274,27 @@ TEST_F(TSdlPlatformTest, TopMostWindowsStayAboveAndMenusAboveThem) {
     EXPECT_EQ(ScreenPixelBecomes(110, 110, Blue), Blue);
 }
 
+TEST_F(TSdlPlatformTest, ADesktopLayerWindowStaysUnderEveryOtherUntilItLeavesTheLayer) {
+    TPlatformWindowParams topMost;
+    topMost.TopMost = true;
+    IPlatformWindow& desktop = MakeWindow(1, {100, 100, 200, 200}, Red, Red, topMost);
+    desktop.SetDesktopLayer(true);
+    desktop.Show(true, true);
+    IPlatformWindow& normal = MakeWindow(2, {150, 150, 250, 250}, Blue, Blue);
+    normal.Show(true, true);
+    EXPECT_EQ(ScreenPixelBecomes(175, 175, Blue), Blue);
+    EXPECT_EQ(ScreenPixelBecomes(120, 120, Red), Red);
+    // Shown again or restacked, it stays under.
+    desktop.Show(true, true);
+    normal.SetTopMost(true);
+    Settle();
+    EXPECT_EQ(ScreenPixel(175, 175), Blue);
+
+    normal.SetTopMost(false);
+    desktop.SetDesktopLayer(false);
+    EXPECT_EQ(ScreenPixelBecomes(160, 160, Red), Red); // a top-most window again
+}
+
 TEST_F(TSdlPlatformTest, PopupsAndToolTipsShowWithoutTakingTheFocus) {
     IPlatformWindow& main = MakeWindow(1, {100, 100, 300, 300}, Red, Red);
     main.Show(true, true);

@@ -74,28 +74,25 @@ gboolean SetInfo(GstVideoSink* sink, GstCaps*, const GstVideoInfo* info) {
     return TRUE;
 }
 
-GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
-    RendererState& state = AsRenderer(sink)->State;
-    state.Frames.fetch_add(1, std::memory_order_relaxed);
+// Hands Buffer, a picture of Info's layout, to the consumer; false when it cannot be read.
+bool Deliver(RendererState& state, GstBuffer* buffer, const GstVideoInfo* info = nullptr) {
     std::shared_ptr<FrameConsumer> consumer;
-    GstVideoInfo info;
+    GstVideoInfo stateInfo;
     SourceRect source;
     {
         std::lock_guard lock(state.Lock);
         consumer = state.Consumer;
-        info = state.Info;
+        stateInfo = state.Info;
         source = state.Source;
     }
-    if (!consumer) return GST_FLOW_OK;
+    if (!consumer) return true;
+    GstVideoInfo mappedInfo = info ? *info : stateInfo;
     GstVideoFrame mapped;
-    if (!gst_video_frame_map(&mapped, &info, buffer, GST_MAP_READ)) {
-        GST_ELEMENT_ERROR(sink, STREAM, FAILED, ("Cannot read a decoded picture."), (nullptr));
-        return GST_FLOW_ERROR;
-    }
+    if (!gst_video_frame_map(&mapped, &mappedInfo, buffer, GST_MAP_READ)) return false;
     VideoFrame frame;
-    frame.Format = PixelFormat(GST_VIDEO_INFO_FORMAT(&info));
-    frame.Width = GST_VIDEO_INFO_WIDTH(&info);
-    frame.Height = GST_VIDEO_INFO_HEIGHT(&info);
+    frame.Format = PixelFormat(GST_VIDEO_INFO_FORMAT(&mappedInfo));
+    frame.Width = GST_VIDEO_INFO_WIDTH(&mappedInfo);
+    frame.Height = GST_VIDEO_INFO_HEIGHT(&mappedInfo);
     frame.PlaneCount = static_cast<int>(GST_VIDEO_FRAME_N_PLANES(&mapped));
     for (int plane = 0; plane < frame.PlaneCount && plane < 3; ++plane) {
         frame.Planes[plane] = static_cast<const std::uint8_t*>(mapped.data[plane]);
@@ -106,7 +103,15 @@ GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
     frame.Source = source;
     consumer->ReceiveFrame(frame);
     gst_video_frame_unmap(&mapped);
-    return GST_FLOW_OK;
+    return true;
+}
+
+GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
+    RendererState& state = AsRenderer(sink)->State;
+    state.Frames.fetch_add(1, std::memory_order_relaxed);
+    if (Deliver(state, buffer)) return GST_FLOW_OK;
+    GST_ELEMENT_ERROR(sink, STREAM, FAILED, ("Cannot read a decoded picture."), (nullptr));
+    return GST_FLOW_ERROR;
 }
 
 void Finalize(GObject* object) {
@@ -150,6 +155,20 @@ GType VideoRendererGetType() {
 
 Filter CreateVideoRenderer() {
     return Filter::Make(kVideoRendererFactory);
+}
+
+HRESULT BasicVideo::RepaintLastFrame() {
+    RendererState* state = StateOf(m_renderer);
+    if (!state) return E_NOINTERFACE;
+    GstSample* sample = gst_base_sink_get_last_sample(GST_BASE_SINK(m_renderer.Element()));
+    if (!sample) return S_FALSE;
+    GstVideoInfo info;
+    GstBuffer* buffer = gst_sample_get_buffer(sample);
+    GstCaps* caps = gst_sample_get_caps(sample);
+    const bool shown =
+        buffer && caps && gst_video_info_from_caps(&info, caps) && Deliver(*state, buffer, &info);
+    gst_sample_unref(sample);
+    return shown ? S_OK : S_FALSE;
 }
 
 HRESULT BasicVideo::SetFrameConsumer(std::shared_ptr<FrameConsumer> consumer) {

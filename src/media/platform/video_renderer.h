@@ -60,6 +60,9 @@ public:
     explicit BasicVideo(Filter renderer) : m_renderer(std::move(renderer)) {}
     // E_NOINTERFACE when the filter is not our renderer.
     HRESULT SetFrameConsumer(std::shared_ptr<FrameConsumer> consumer);
+    // Hands the last picture shown to the consumer again (a new layer shows it at once, even
+    // while paused or after the end). S_FALSE when there is none.
+    HRESULT RepaintLastFrame();
 
     HRESULT GetVideoSize(long& width, long& height) const;
     HRESULT SetDefaultSourcePosition();
