@@ -144,10 +144,8 @@ int32_t TDeviceContext::DrawText(std::string_view text, TRect& rect, uint32_t fo
     const bool singleLine = format & DT_SINGLELINE;
 
     if (format & DT_CALCRECT) {
-        int64_t extent = layout.Width();
-        // Wrapped text keeps the wrapping width unless a line had to be wider.
-        if ((format & DT_WORDBREAK) && !singleLine) extent = std::max(extent, width);
-        rect.Right = Saturate(rect.Left + extent);
+        // The widest line, wrapped or not: a hint or message sized by it fits its text tightly.
+        rect.Right = Saturate(rect.Left + layout.Width());
         rect.Bottom = Saturate(rect.Top + textHeight);
         return Saturate(textHeight);
     }

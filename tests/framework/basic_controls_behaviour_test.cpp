@@ -123,6 +123,8 @@ TEST_F(BasicBehaviourTest, SpeedButtonHintsShowAfterThePause) {
     ASSERT_NE(App->HintWindow(), nullptr);
     EXPECT_EQ(App->HintControl(), &button);
     EXPECT_TRUE(IsWindowVisible(App->HintWindow()->Handle()));
+    // As wide as its text and margins, not the screen.
+    EXPECT_LT(App->HintWindow()->Width(), 100);
 }
 
 // Enter clicks the default button, or the focused one; Escape the cancel button; Space and a

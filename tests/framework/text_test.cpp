@@ -126,10 +126,10 @@ TEST(Text, WordBreakWrapsAtSpacesAndSplitsLongWords) {
     TextCanvas c;
     const int32_t h = c.LineHeight();
     const int32_t playStop = c.dc.GetTextExtent("Play Stop").cx;
-    // Room for "Play Stop" but not the third word: two lines, the width kept; the spaces at
-    // the break belong to neither line.
+    // Room for "Play Stop" but not the third word: two lines as wide as the wider one; the
+    // spaces at the break belong to neither line.
     TRect two = c.Calc("Play Stop  Next", {0, 0, playStop + 2, 0}, DT_WORDBREAK);
-    EXPECT_EQ(two, Rect(0, 0, playStop + 2, 2 * h));
+    EXPECT_EQ(two, Rect(0, 0, playStop, 2 * h));
     c.Draw("Play Stop  Next", {0, 0, playStop + 2, 40}, DT_WORDBREAK);
     TRect ink = c.Ink();
     EXPECT_GT(ink.Bottom, h);
