@@ -26,6 +26,7 @@ protected:
         TListBox::CreateParams(params);
         params.Style = WS_POPUP | WS_CLIPCHILDREN;
         params.ExStyle |= WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+        params.WinClassName = DropDownListClass;
     }
 
     void WndProc(TMessage& m) override {

@@ -19,6 +19,7 @@ void THintWindow::CreateParams(TCreateParams& p) {
     TCustomControl::CreateParams(p);
     p.Style = WS_POPUP | WS_BORDER;
     p.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+    p.WinClassName = TooltipClass;
 }
 
 TRect THintWindow::CalcHintRect(int32_t maxWidth, const std::string& hint) {

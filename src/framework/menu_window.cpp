@@ -90,6 +90,7 @@ void TMenuWindow::CreateParams(TCreateParams& p) {
     p.WndParent = 0;
     p.Style = WS_POPUP;
     p.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+    p.WinClassName = MenuWindowClass;
 }
 
 void TMenuWindow::Measure() {

@@ -137,6 +137,7 @@ void TWinControl::CreateWnd() {
     cw.ExStyle = p.ExStyle;
     cw.Caption = p.Caption;
     cw.MessageOnly = p.MessageOnly;
+    cw.ClassName = p.WinClassName;
     cw.WndProc = [this](HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
         TMessage m{msg, w, l, 0};
         MainWndProc(hwnd, m);

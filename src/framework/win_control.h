@@ -20,6 +20,9 @@ struct TCreateParams {
     TRect Bounds; // parent's client coordinates, or the screen for a top-level window
     HWND WndParent = 0;
     bool MessageOnly = false;
+    // The system's window class for menus, drop-down lists and tooltips (window_handle.h);
+    // empty for every other window.
+    std::string WinClassName;
 };
 
 class TWinControl : public TControl {

@@ -100,6 +100,18 @@ TRect VisibleRectInTop(const TWindowRecord& record) {
                          IntersectRect(parentClient, VisibleRectInTop(*parent)));
 }
 
+namespace {
+
+// How the desktop treats a top-level window of this class and extended style.
+TPlatformWindowKind WindowKind(const std::string& className, uint32_t exStyle) {
+    if (className == MenuWindowClass) return TPlatformWindowKind::PopupMenu;
+    if (className == DropDownListClass) return TPlatformWindowKind::DropDown;
+    if (className == TooltipClass) return TPlatformWindowKind::Tooltip;
+    return (exStyle & WS_EX_TOOLWINDOW) ? TPlatformWindowKind::Tool : TPlatformWindowKind::Normal;
+}
+
+} // namespace
+
 HWND CreateWindowEx(const TCreateWindowParams& params) {
     TWindowTable& t = Table();
     TWindowRecord* parent = nullptr;
@@ -128,6 +140,7 @@ HWND CreateWindowEx(const TCreateWindowParams& params) {
         native.Title = r.Text;
         native.TopMost = r.ExStyle & WS_EX_TOPMOST;
         native.Popup = (r.Style & WS_POPUP) || (r.ExStyle & WS_EX_NOACTIVATE);
+        native.Kind = WindowKind(params.ClassName, r.ExStyle);
         r.Native = Platform().CreateWindow(hwnd, native);
     }
     if (!SendMessage(hwnd, WM_NCCREATE)) {

@@ -63,7 +63,14 @@ struct TCreateWindowParams {
     TWndProc WndProc; // empty: DefWindowProc
     // A hidden window that only receives messages: never shown, painted or native.
     bool MessageOnly = false;
+    // MenuWindowClass, DropDownListClass or TooltipClass make a top-level window of that kind
+    // on the desktop; any other name a normal (or, with WS_EX_TOOLWINDOW, a tool) window.
+    std::string ClassName;
 };
+
+inline constexpr const char* MenuWindowClass = "#32768";
+inline constexpr const char* DropDownListClass = "ComboLBox";
+inline constexpr const char* TooltipClass = "tooltips_class32";
 
 // Sends WM_NCCREATE, WM_NCCALCSIZE and WM_CREATE (a procedure answering WM_CREATE with -1 fails
 // the creation: the window is destroyed and 0 returned), then shows it when WS_VISIBLE is set.

@@ -16,6 +16,13 @@
 
 namespace brisat {
 
+// The pointer fields every X pointer event carries.
+struct TPointerFields {
+    Window Target = 0;
+    int X = 0, Y = 0, RootX = 0, RootY = 0;
+    unsigned State = 0;
+};
+
 namespace {
 
 static_assert(SDL_NUM_SYSTEM_CURSORS == 12);
@@ -55,13 +62,6 @@ TScreenRect FromSdl(const SDL_Rect& r) {
     return {r.x, r.y, r.x + r.w, r.y + r.h};
 }
 
-// The pointer fields every X pointer event carries.
-struct TPointerFields {
-    Window Target = 0;
-    int X = 0, Y = 0, RootX = 0, RootY = 0;
-    unsigned State = 0;
-};
-
 bool PointerFields(const XEvent& x, TPointerFields& f) {
     switch (x.type) {
     case MotionNotify:
@@ -97,8 +97,7 @@ void InitVideo() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("Cannot start SDL's video: ") + SDL_GetError());
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
-    for (const uint32_t type :
-         {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL})
+    for (const uint32_t type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL})
         SDL_EventState(type, SDL_IGNORE);
 }
 
@@ -232,6 +231,8 @@ TSdlPlatform::TTranslation TSdlPlatform::Translate(const SDL_Event& in, TPlatfor
         return TTranslation::Nothing;
     }
     switch (in.type) {
+    case SDL_MOUSEMOTION:
+        return TranslateMotion(in.motion, out);
     case SDL_SYSWMEVENT:
         if (!in.syswm.msg || in.syswm.msg->subsystem != SDL_SYSWM_X11) return TTranslation::Nothing;
         return TranslatePointer(in.syswm.msg->msg.x11.event, out);
@@ -287,21 +288,34 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslateWindowEvent(const SDL_Event& i
     }
 }
 
-// Pointer events go to the window they happened in, or to the capturing window wherever they
-// happened, in that window's coordinates. X buttons 4 and 5 are the wheel's notches.
-TSdlPlatform::TTranslation TSdlPlatform::TranslatePointer(const XEvent& x, TPlatformEvent& out) {
-    TPointerFields f;
-    if (!PointerFields(x, f)) return TTranslation::Nothing;
-    const TSdlPlatformWindow* source = FindByXWindow(f.Target);
+// The X server sends pointer motion inside our windows to SDL through XInput2, not as core
+// events, also during a pointer grab; SDL's motion event stands in for it. Motion outside them
+// during a grab comes as core events (TranslatePointer), which SDL itself drops.
+TSdlPlatform::TTranslation TSdlPlatform::TranslateMotion(const SDL_MouseMotionEvent& in,
+                                                         TPlatformEvent& out) {
+    const TSdlPlatformWindow* source = FindBySdlId(in.windowID);
     if (!source) return TTranslation::Nothing;
-    const TSdlPlatformWindow* target = m_capture ? FindById(m_capture) : source;
-    if (!target) target = source;
+    int left = 0, top = 0;
+    SDL_GetWindowPosition(source->SdlWindow(), &left, &top);
+    const uint16_t mod = SDL_GetModState();
+    const unsigned state = (mod & KMOD_SHIFT ? ShiftMask : 0) | (mod & KMOD_CTRL ? ControlMask : 0) |
+                           (mod & KMOD_ALT ? Mod1Mask : 0);
+    RoutePointer(*source, {source->XWindow(), in.x, in.y, left + in.x, top + in.y, state}, out);
+    return TTranslation::Event;
+}
+
+// A pointer move from Source, given to the capturing window when there is one, in the
+// receiving window's coordinates.
+void TSdlPlatform::RoutePointer(const TSdlPlatformWindow& source, const TPointerFields& f,
+                                TPlatformEvent& out) {
+    const TSdlPlatformWindow* target = m_capture ? FindById(m_capture) : &source;
+    if (!target) target = &source;
     out.Window = target->Id();
     out.ScreenX = m_cursorX = f.RootX;
     out.ScreenY = m_cursorY = f.RootY;
     out.X = f.X;
     out.Y = f.Y;
-    if (target != source) {
+    if (target != &source) {
         int left = 0, top = 0;
         SDL_GetWindowPosition(target->SdlWindow(), &left, &top);
         out.X = f.RootX - left;
@@ -309,6 +323,16 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslatePointer(const XEvent& x, TPlat
     }
     out.Modifiers = Modifiers(f.State);
     out.Kind = TPlatformEventKind::MouseMove;
+}
+
+// Pointer events go to the window they happened in, or to the capturing window wherever they
+// happened, in that window's coordinates. X buttons 4 and 5 are the wheel's notches.
+TSdlPlatform::TTranslation TSdlPlatform::TranslatePointer(const XEvent& x, TPlatformEvent& out) {
+    TPointerFields f;
+    if (!PointerFields(x, f)) return TTranslation::Nothing;
+    const TSdlPlatformWindow* source = FindByXWindow(f.Target);
+    if (!source) return TTranslation::Nothing;
+    RoutePointer(*source, f, out);
     if (x.type != ButtonPress && x.type != ButtonRelease) return TTranslation::Event;
     const bool down = x.type == ButtonPress;
     switch (x.xbutton.button) {

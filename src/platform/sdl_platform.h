@@ -12,6 +12,7 @@
 #include <vector>
 
 union SDL_Event;
+struct SDL_MouseMotionEvent;
 struct SDL_Window;
 struct SDL_Cursor;
 struct _XDisplay;
@@ -20,6 +21,7 @@ union _XEvent;
 namespace brisat {
 
 class TSdlPlatformWindow;
+struct TPointerFields;
 
 // The desktop platform on the display named by $DISPLAY. Raises std::runtime_error with the
 // reason when there is no X display or SDL cannot use it.
@@ -66,6 +68,9 @@ private:
     enum class TTranslation { Event, Woken, Nothing };
     TTranslation Translate(const SDL_Event& in, TPlatformEvent& out);
     TTranslation TranslatePointer(const _XEvent& x, TPlatformEvent& out);
+    TTranslation TranslateMotion(const SDL_MouseMotionEvent& in, TPlatformEvent& out);
+    void RoutePointer(const TSdlPlatformWindow& source, const TPointerFields& f,
+                      TPlatformEvent& out);
     TTranslation TranslateWindowEvent(const SDL_Event& in, TPlatformEvent& out);
     TSdlPlatformWindow* FindById(uint32_t id) const;
     TSdlPlatformWindow* FindBySdlId(uint32_t sdlId) const;

@@ -16,28 +16,29 @@ bool IsTransient(TPlatformWindowKind kind) {
            kind == TPlatformWindowKind::Tooltip;
 }
 
-// Borderless and unmapped; the kind picks the window type SDL sets (menus and tooltips are also
-// left unmanaged by the window manager), and everything but a normal window skips the task bar.
+// Borderless and unmapped; tool windows get SDL's utility type, and everything but a normal
+// window skips the task bar. Menus, drop-downs and tooltips are typed by MarkX11Transient.
 uint32_t SdlFlags(const TPlatformWindowParams& params) {
     uint32_t flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
     if (params.Popup || params.Kind != TPlatformWindowKind::Normal)
         flags |= SDL_WINDOW_SKIP_TASKBAR;
     if (params.TopMost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-    switch (params.Kind) {
-    case TPlatformWindowKind::Normal:
-        break;
-    case TPlatformWindowKind::Tool:
-        flags |= SDL_WINDOW_UTILITY;
-        break;
-    case TPlatformWindowKind::PopupMenu:
-    case TPlatformWindowKind::DropDown:
-        flags |= SDL_WINDOW_POPUP_MENU;
-        break;
-    case TPlatformWindowKind::Tooltip:
-        flags |= SDL_WINDOW_TOOLTIP;
-        break;
-    }
+    if (params.Kind == TPlatformWindowKind::Tool) flags |= SDL_WINDOW_UTILITY;
     return flags;
+}
+
+// The window type a transient kind announces; nullptr for the others.
+const char* TransientType(TPlatformWindowKind kind) {
+    switch (kind) {
+    case TPlatformWindowKind::PopupMenu:
+        return "_NET_WM_WINDOW_TYPE_POPUP_MENU";
+    case TPlatformWindowKind::DropDown:
+        return "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU";
+    case TPlatformWindowKind::Tooltip:
+        return "_NET_WM_WINDOW_TYPE_TOOLTIP";
+    default:
+        return nullptr;
+    }
 }
 
 unsigned long XWindowOf(SDL_Window* window) {
@@ -54,7 +55,7 @@ TSdlPlatformWindow::TSdlPlatformWindow(TSdlPlatform& platform, uint32_t id,
     : m_platform(platform), m_id(id), m_kind(params.Kind), m_popup(params.Popup),
       m_native(TNativeWindowParams{params.Title, params.Bounds, false, SdlFlags(params), {}}),
       m_xWindow(XWindowOf(m_native.SdlWindow())), m_topMost(params.TopMost) {
-    if (m_kind == TPlatformWindowKind::DropDown) MarkX11DropDown(m_native.SdlWindow());
+    if (const char* type = TransientType(m_kind)) MarkX11Transient(m_native.SdlWindow(), type);
     m_platform.Register(*this);
 }
 

@@ -103,10 +103,13 @@ void SetX11WindowShape(SDL_Window* window, const std::vector<TScreenRect>& rects
     XFlush(x.Connection);
 }
 
-void MarkX11DropDown(SDL_Window* window) {
+void MarkX11Transient(SDL_Window* window, const char* windowType) {
     const TX11Handle x = HandleOf(window);
     if (!x.Connection) return;
-    const Atom type = AtomNamed(x.Connection, "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU");
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = True;
+    XChangeWindowAttributes(x.Connection, x.Id, CWOverrideRedirect, &attributes);
+    const Atom type = AtomNamed(x.Connection, windowType);
     XChangeProperty(x.Connection, x.Id, AtomNamed(x.Connection, "_NET_WM_WINDOW_TYPE"), XA_ATOM, 32,
                     PropModeReplace, reinterpret_cast<const unsigned char*>(&type), 1);
     XFlush(x.Connection);

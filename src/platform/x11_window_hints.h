@@ -15,8 +15,12 @@ namespace brisat {
 // The bounding shape from rectangles in window pixels (empty ones skipped, so a list of only
 // empty rectangles hides every pixel); an empty list restores the full rectangle.
 void SetX11WindowShape(SDL_Window* window, const std::vector<TScreenRect>& rects);
-// Replaces _NET_WM_WINDOW_TYPE with the drop-down menu type; call before the first map.
-void MarkX11DropDown(SDL_Window* window);
+// Leaves a menu, drop-down or tooltip to itself (override-redirect: no frame, placement or
+// focus by the window manager) and names its type (_NET_WM_WINDOW_TYPE_POPUP_MENU, ...) for
+// compositors; call before the first map. SDL's own popup flags are not used, since SDL then
+// reads the pointer over such windows through XInput2 events that never reach the
+// application, only core events do.
+void MarkX11Transient(SDL_Window* window, const char* windowType);
 
 enum class TX11Activation { Activate, Leave };
 // Maps the window just under Under (a window kept above it), or raised when Under is null or

@@ -123,6 +123,7 @@ TEST_F(BasicBehaviourTest, SpeedButtonHintsShowAfterThePause) {
     ASSERT_NE(App->HintWindow(), nullptr);
     EXPECT_EQ(App->HintControl(), &button);
     EXPECT_TRUE(IsWindowVisible(App->HintWindow()->Handle()));
+    EXPECT_EQ(Native(App->HintWindow()->Handle()).Kind(), TPlatformWindowKind::Tooltip);
     // As wide as its text and margins, not the screen.
     EXPECT_LT(App->HintWindow()->Width(), 100);
 }

@@ -61,6 +61,7 @@ TEST_F(ComboBoxTest, TheListDropsAsAPopupAndAReleaseOnAnItemChoosesIt) {
     EXPECT_EQ(GetWindowRect(list), Bounds(50 + 120, 50 + 6 + 21, 121, 3 * 15 + 2));
     EXPECT_TRUE(Native(list).Visible());
     EXPECT_FALSE(Native(list).Activated());
+    EXPECT_EQ(Native(list).Kind(), TPlatformWindowKind::DropDown);
     EXPECT_TRUE(combo->Focused()) << "the list never takes the focus";
 
     // Hovering marks, a release on the item chooses it and closes the list.

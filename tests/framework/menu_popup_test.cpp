@@ -26,6 +26,7 @@ TEST_F(PopupMenuTest, OpensAtItsPointAndArrowsChooseSkippingSeparators) {
         ASSERT_EQ(open.size(), 1u);
         EXPECT_EQ(GetWindowRect(open[0]->Handle()).TopLeft(), (TPoint{200, 150}));
         EXPECT_TRUE(GetWindowExStyle(open[0]->Handle()) & WS_EX_NOACTIVATE);
+        EXPECT_EQ(Native(open[0]->Handle()).Kind(), TPlatformWindowKind::PopupMenu);
         EXPECT_EQ(GetActiveWindow(), form->Handle());
         Host->TypeKey(form->Handle(), VK_DOWN);
         Host->TypeKey(form->Handle(), VK_DOWN);

@@ -400,6 +400,30 @@ TEST_F(TSdlPlatformTest, AClickFocusesAWindowButNeverAPopup) {
     EXPECT_NE(Focus(), secondFocus);
 }
 
+// Hovering over menu items needs every move inside a window, not only the crossing into it.
+TEST_F(TSdlPlatformTest, PointerMovesInsideNormalWindowsMenusAndDropDowns) {
+    for (TPlatformWindowKind kind :
+         {TPlatformWindowKind::Normal, TPlatformWindowKind::PopupMenu,
+          TPlatformWindowKind::DropDown}) {
+        TPlatformWindowParams params;
+        params.Popup = kind != TPlatformWindowKind::Normal;
+        params.Kind = kind;
+        const uint32_t id = 8 + uint32_t(kind);
+        IPlatformWindow& w = MakeWindow(id, {200, 100, 400, 300}, Red, Red, params);
+        w.Show(true, false);
+        Settle();
+        MovePointer(250, 130);
+        MovePointer(262, 141);
+        auto events = Pump([](const TPlatformEvent& e) { return e.X == 62 && e.Y == 41; });
+        ASSERT_FALSE(events.empty()) << int(kind);
+        EXPECT_EQ(events.back().Kind, TPlatformEventKind::MouseMove);
+        EXPECT_EQ(events.back().Window, id);
+        EXPECT_EQ(events.back().ScreenX, 262);
+        w.Show(false, false);
+        MovePointer(10, 10);
+    }
+}
+
 TEST_F(TSdlPlatformTest, MouseEventsCarryWindowAndScreenCoordinates) {
     IPlatformWindow& w = MakeWindow(7, {200, 100, 400, 300}, Red, Red);
     w.Show(true, true);
