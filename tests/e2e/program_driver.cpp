@@ -188,6 +188,23 @@ TDrivenWindow TProgramDriver::WaitForWindow(const std::string& title,
     return found;
 }
 
+std::optional<TDrivenWindow> TProgramDriver::WindowStartingWith(const std::string& prefix) {
+    for (const TDrivenWindow& w : Windows())
+        if (w.Viewable && w.Title.starts_with(prefix)) return w;
+    return std::nullopt;
+}
+
+bool TProgramDriver::WaitForWindowToGo(const std::string& title,
+                                       std::chrono::milliseconds timeout) {
+    return WaitUntil(
+        [&] {
+            for (const TDrivenWindow& w : Windows())
+                if (w.Viewable && w.Title == title) return false;
+            return true;
+        },
+        timeout);
+}
+
 void TProgramDriver::Sync() {
     XSync(m_display, False);
 }
@@ -271,6 +288,12 @@ bool TProgramDriver::WaitUntil(const std::function<bool()>& condition,
 std::optional<int> TProgramDriver::ExitStatus() {
     if (!m_status && m_program) m_status = Reap(m_program, 0ms);
     return m_status;
+}
+
+int TProgramDriver::WaitForExitCode(std::chrono::milliseconds timeout) {
+    if (!WaitUntil([&] { return !Running(); }, timeout)) return -1;
+    const int status = *m_status;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool TProgramDriver::Running() {
