@@ -12,6 +12,10 @@ namespace brisat::test {
 
 inline const std::string kMainCaption = "Brisat 1.0b";
 
+// A point of the video area from the main window's top-left corner, clear of the time panel and
+// of the colour dialog centred on the video.
+inline constexpr int32_t kVideoX = 100, kVideoY = 300;
+
 class PlayerTest : public TempFolderTest {
 protected:
     // The program in the test's folder, linked there on first use.

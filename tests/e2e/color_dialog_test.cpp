@@ -1,0 +1,50 @@
+// The colour dialog opened with its button on the playing video: its brightness bar, moved from
+// the keyboard, changes the picture at once, and closing the dialog keeps the change.
+#include "player_test.h"
+
+#include <gtest/gtest.h>
+
+using namespace brisat;
+using namespace brisat::test;
+
+namespace {
+
+class ColorDialog : public PlayerTest {};
+
+int Grey(uint32_t pixel) {
+    return int(((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF)) / 3;
+}
+
+TEST_F(ColorDialog, BrightnessBarLightensAndDarkensTheVideoAndTheChangeOutlivesTheDialog) {
+    const std::string clip =
+        MakeClip("grey.avi", "pattern=solid-color foreground-color=0xff808080", 20);
+    TProgramDriver driver(Program(), {clip});
+    std::optional<TDrivenWindow> main;
+    ASSERT_TRUE(TProgramDriver::WaitUntil(
+        [&] { return (main = driver.WindowStartingWith("grey.avi  ")).has_value(); }, 30s));
+    auto video = [&] { return Grey(driver.Screenshot(*main).At(kVideoX, kVideoY)); };
+    const int before = video();
+    ASSERT_GT(before, 0x60);
+    ASSERT_LT(before, 0xA0);
+
+    // The colour button sits in the view panel at the window's bottom-right corner.
+    driver.Click(*main, main->Bounds.Right - main->Bounds.Left - 46,
+                 main->Bounds.Bottom - main->Bounds.Top - 17);
+    const TDrivenWindow dialog = driver.WaitForWindow("ColorControlForm");
+
+    // The brightness bar has the focus: End takes it to its top, Home to its bottom.
+    driver.PressKey("End");
+    EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return video() > before + 0x40; }))
+        << std::hex << before << " -> " << video();
+    driver.PressKey("Home");
+    EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return video() < before - 0x08; }))
+        << std::hex << before << " -> " << video();
+
+    driver.Click(dialog, 84, 208); // "Close"
+    ASSERT_TRUE(driver.WaitForWindowToGo("ColorControlForm"));
+    EXPECT_LT(video(), before - 0x08);
+    driver.PressKey("Escape");
+    EXPECT_EQ(driver.WaitForExitCode(), 0);
+}
+
+} // namespace
