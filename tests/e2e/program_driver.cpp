@@ -1,6 +1,7 @@
 #include "program_driver.h"
 
 #include "platform/png_file.h"
+#include "platform/x11_error_trap.h"
 #include "platform/x11_image.h"
 
 #include <X11/Xatom.h>
@@ -149,6 +150,8 @@ void TProgramDriver::StartProgram(const std::string& program,
 }
 
 std::vector<TDrivenWindow> TProgramDriver::Windows() {
+    // A window may be destroyed between the listing and the questions about it.
+    TX11ErrorTrap gone(m_display);
     std::vector<TDrivenWindow> windows;
     const Window root = DefaultRootWindow(m_display);
     // Without a window manager the program's windows are the root's children; under one, its
