@@ -33,17 +33,18 @@ TEST_F(ColorDialog, BrightnessBarLightensAndDarkensTheVideoAndTheChangeOutlivesT
     const TDrivenWindow dialog = driver.WaitForWindow("ColorControlForm");
 
     // The brightness bar has the focus: End takes it to its top, Home to its bottom.
-    driver.PressKey("End");
+    driver.PressKey(dialog, "End");
     EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return video() > before + 0x40; }))
         << std::hex << before << " -> " << video();
-    driver.PressKey("Home");
+    driver.PressKey(dialog, "Home");
     EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return video() < before - 0x08; }))
         << std::hex << before << " -> " << video();
 
     driver.Click(dialog, 84, 208); // "Close"
     ASSERT_TRUE(driver.WaitForWindowToGo("ColorControlForm"));
     EXPECT_LT(video(), before - 0x08);
-    driver.PressKey("Escape");
+    // The keyboard is back with the main window: its Escape shortcut closes it.
+    driver.PressKey(*main, "Escape");
     EXPECT_EQ(driver.WaitForExitCode(), 0);
 }
 

@@ -47,8 +47,7 @@ TEST_F(DamagedSettings, PlayerStartsWithDefaultsAndRewritesEveryKeyKeepingTheUse
                        "\n[Animation]\nSpin=1\n" + users);
 
     TProgramDriver driver(Program(), {});
-    driver.WaitForWindow(kMainCaption, 30s);
-    driver.PressKey("Escape");
+    driver.PressKey(driver.WaitForWindow(kMainCaption, 30s), "Escape");
     ASSERT_EQ(driver.WaitForExitCode(), 0);
 
     const std::string text = Get(IniPath());
@@ -82,10 +81,8 @@ TEST_F(DamagedSettings, AFileTooLargeToBeSettingsIsReportedAtExitAndLeftAsItWas)
     const std::string huge = "[Kind]\nLimit=1\n" + std::string(17 << 20, 'x') + "\n";
     Put(IniPath(), huge);
     TProgramDriver driver(Program(), {});
-    driver.WaitForWindow(kMainCaption, 30s);
-    driver.PressKey("Escape");
-    driver.WaitForWindow("Brisat"); // "Unable to write to" the file
-    driver.PressKey("Return");
+    driver.PressKey(driver.WaitForWindow(kMainCaption, 30s), "Escape");
+    driver.PressKey(driver.WaitForWindow("Brisat"), "Return"); // "Unable to write to" the file
     EXPECT_EQ(driver.WaitForExitCode(), 0);
     EXPECT_TRUE(Get(IniPath()) == huge);
 }

@@ -38,17 +38,20 @@ TEST_F(PlaylistOrder, ClipsOfTheCommandLinePlayOneAfterAnotherToTheEndOfTheLast)
 
     // Each in turn: its name in the caption while its colour fills the video. A clip that came
     // before its turn would leave a later wait nothing to find.
+    std::optional<TDrivenWindow> main;
     for (const TColourClip& clip : clips)
         EXPECT_TRUE(TProgramDriver::WaitUntil(
             [&] {
-                const auto main = driver.WindowStartingWith(std::string(clip.Name) + "  ");
+                main = driver.WindowStartingWith(std::string(clip.Name) + "  ");
                 return main && OfChannel(driver.Screenshot(*main).At(kVideoX, kVideoY), clip.Channel);
             },
             30s))
             << clip.Name;
     EXPECT_TRUE(TProgramDriver::WaitUntil(
-        [&] { return driver.WindowStartingWith("blue.avi  0:00:02 > 0:00:02").has_value(); }, 20s));
-    driver.PressKey("Escape");
+        [&] { return (main = driver.WindowStartingWith("blue.avi  0:00:02 > 0:00:02")).has_value(); },
+        20s));
+    ASSERT_TRUE(main);
+    driver.PressKey(*main, "Escape");
     EXPECT_EQ(driver.WaitForExitCode(), 0);
 }
 

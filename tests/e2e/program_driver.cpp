@@ -262,6 +262,20 @@ void TProgramDriver::PressKey(const std::string& key) {
     KeyUp(key);
 }
 
+void TProgramDriver::PressKey(const TDrivenWindow& window, const std::string& key,
+                              std::chrono::milliseconds timeout) {
+    const bool focused = WaitUntil(
+        [&] {
+            Window focus = 0;
+            int revertTo = 0;
+            XGetInputFocus(m_display, &focus, &revertTo);
+            return focus == window.Id;
+        },
+        timeout);
+    if (!focused) throw std::runtime_error("\"" + window.Title + "\" did not get the keyboard focus");
+    PressKey(key);
+}
+
 TPixelImage TProgramDriver::Screenshot() {
     const int screen = DefaultScreen(m_display);
     return Screenshot(TDrivenWindow{

@@ -61,6 +61,10 @@ public:
     void KeyDown(const std::string& key);
     void KeyUp(const std::string& key);
     void PressKey(const std::string& key);
+    // Presses Key once Window has the keyboard focus (a window just mapped gets it a moment
+    // later); raises std::runtime_error when it does not get it within Timeout.
+    void PressKey(const TDrivenWindow& window, const std::string& key,
+                  std::chrono::milliseconds timeout = 10s);
 
     // --- Pixels (0x00RRGGBB) --------------------------------------------------------------------
     TPixelImage Screenshot();

@@ -31,7 +31,7 @@ TEST_F(Player, PlaysAClipShowingPictureAndTimeAndWritesItsSettingsWhenClosed) {
     EXPECT_GT(bar & 0xFF, 0xA0u) << std::hex << bar;
     EXPECT_GT((bar >> 16) & 0xFF, 0xA0u) << std::hex << bar;
 
-    driver.PressKey("Escape"); // the "Выход" item's shortcut
+    driver.PressKey(*window, "Escape"); // the "Выход" item's shortcut
     EXPECT_EQ(driver.WaitForExitCode(), 0);
     const std::string text = Get(IniPath());
     for (const char* key : {"Magnetic=", "OnTop=", "Limit=", "Loop=", "Alien=", "Steel=",
@@ -43,8 +43,8 @@ TEST_F(Player, AFileItCannotPlayIsReportedAndTheProgramGoesOnUntilTerminated) {
     const std::string junk = PathOf("notes.avi");
     Put(junk, "not a video at all");
     TProgramDriver driver(Program(), {junk});
-    driver.WaitForWindow("Brisat", 30s); // the message box, titled as the application
-    driver.PressKey("Return");
+    // The message box, titled as the application.
+    driver.PressKey(driver.WaitForWindow("Brisat", 30s), "Return");
     ASSERT_TRUE(driver.WaitForWindowToGo("Brisat"));
     EXPECT_TRUE(driver.Running());
     driver.WaitForWindow(kMainCaption);

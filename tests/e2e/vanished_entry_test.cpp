@@ -37,8 +37,8 @@ TEST_F(VanishedEntry, IsReportedAndTheNextButtonGoesOnWithTheEntryAfterIt) {
         TProgramDriver driver(Program(), paths);
         if (!c.Deleted.empty()) std::filesystem::remove(PathOf(c.Deleted));
 
-        driver.WaitForWindow("Brisat", 30s); // the message box, titled as the application
-        driver.PressKey("Return");
+        // The message box, titled as the application.
+        driver.PressKey(driver.WaitForWindow("Brisat", 30s), "Return");
         ASSERT_TRUE(driver.WaitForWindowToGo("Brisat"));
         std::optional<TDrivenWindow> main;
         ASSERT_TRUE(TProgramDriver::WaitUntil(
@@ -48,7 +48,7 @@ TEST_F(VanishedEntry, IsReportedAndTheNextButtonGoesOnWithTheEntryAfterIt) {
         driver.Click(*main, 159, main->Bounds.Bottom - main->Bounds.Top - 51);
         EXPECT_TRUE(TProgramDriver::WaitUntil(
             [&] { return driver.WindowStartingWith("good.avi  ").has_value(); }, 30s));
-        driver.PressKey("Escape");
+        driver.PressKey(*main, "Escape");
         EXPECT_EQ(driver.WaitForExitCode(), 0);
     }
 }
