@@ -1,5 +1,6 @@
 // The colour dialog opened with its button on the playing video: its brightness bar, moved from
-// the keyboard, changes the picture at once, and closing the dialog keeps the change.
+// the keyboard, changes the picture at once, and closing the dialog, by a click on the main
+// window or by its "Close" button, keeps the change.
 #include "player_test.h"
 
 #include <gtest/gtest.h>
@@ -27,20 +28,29 @@ TEST_F(ColorDialog, BrightnessBarLightensAndDarkensTheVideoAndTheChangeOutlivesT
     ASSERT_GT(before, 0x60);
     ASSERT_LT(before, 0xA0);
 
-    // The colour button sits in the view panel at the window's bottom-right corner.
-    driver.Click(*main, main->Bounds.Right - main->Bounds.Left - 46,
-                 main->Bounds.Bottom - main->Bounds.Top - 17);
-    const TDrivenWindow dialog = driver.WaitForWindow("ColorControlForm");
+    const int32_t height = main->Bounds.Bottom - main->Bounds.Top;
+    auto openDialog = [&] {
+        // The colour button sits in the view panel at the window's bottom-right corner.
+        driver.Click(*main, main->Bounds.Right - main->Bounds.Left - 46, height - 17);
+        return driver.WaitForWindow("ColorControlForm");
+    };
 
-    // The brightness bar has the focus: End takes it to its top, Home to its bottom.
+    // The brightness bar has the focus: End takes it to its top.
+    TDrivenWindow dialog = openDialog();
     driver.PressKey(dialog, "End");
     EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return video() > before + 0x40; }))
         << std::hex << before << " -> " << video();
+    // A click on a bare part of the main window's view panel closes the dialog.
+    driver.Click(*main, 200, height - 17);
+    ASSERT_TRUE(driver.WaitForWindowToGo("ColorControlForm"));
+    EXPECT_GT(video(), before + 0x40);
+
+    // Home takes it to its bottom, darker than at first; "Close" closes the dialog.
+    dialog = openDialog();
     driver.PressKey(dialog, "Home");
     EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return video() < before - 0x08; }))
         << std::hex << before << " -> " << video();
-
-    driver.Click(dialog, 84, 208); // "Close"
+    driver.Click(dialog, 84, 208);
     ASSERT_TRUE(driver.WaitForWindowToGo("ColorControlForm"));
     EXPECT_LT(video(), before - 0x08);
     // The keyboard is back with the main window: its Escape shortcut closes it.
