@@ -1,41 +1,50 @@
-// A playlist entry whose file is not on disk when its turn comes: the player reports it in a
-// message box, stays on that entry, and the next button goes on to the entry after it.
+// A playlist entry the player cannot read when its turn comes (its file never existed, was
+// deleted meanwhile, or is a FIFO nothing writes to): the player reports it in a message box,
+// stays on that entry, and the next button goes on to the entry after it.
 #include "player_test.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace brisat;
 using namespace brisat::test;
 
 namespace {
 
-class VanishedEntry : public PlayerTest {};
+class UnreadableEntry : public PlayerTest {};
 
-struct TVanishCase {
+enum class TSpoil { NeverMade, DeletedWhileTheFirstPlays, Fifo };
+
+struct TSpoiltCase {
     const char* Title;
-    std::vector<std::string> Clips; // in the command line's order
-    std::string Missing;            // never made
-    std::string Deleted;            // made, then deleted once the player runs
+    std::vector<std::string> Clips; // the command line's files, "bad.avi" among them
+    TSpoil Spoil;                   // what becomes of "bad.avi"
     std::string CaptionAfter;       // what the caption starts with once the error is dismissed
 };
 
-TEST_F(VanishedEntry, IsReportedAndTheNextButtonGoesOnWithTheEntryAfterIt) {
-    const TVanishCase cases[] = {
-        {"first entry never existed", {"missing.avi", "good.avi"}, "missing.avi", "", kMainCaption},
-        {"second entry deleted while the first plays",
-         {"first.avi", "gone.avi", "good.avi"},
-         "",
-         "gone.avi",
+TEST_F(UnreadableEntry, IsReportedAndTheNextButtonGoesOnWithTheEntryAfterIt) {
+    const TSpoiltCase cases[] = {
+        {"never made", {"bad.avi", "good.avi"}, TSpoil::NeverMade, kMainCaption},
+        {"deleted while the first plays",
+         {"first.avi", "bad.avi", "good.avi"},
+         TSpoil::DeletedWhileTheFirstPlays,
          "first.avi  "},
+        {"a FIFO", {"bad.avi", "good.avi"}, TSpoil::Fifo, kMainCaption},
     };
-    for (const TVanishCase& c : cases) {
+    for (const TSpoiltCase& c : cases) {
         SCOPED_TRACE(c.Title);
+        std::filesystem::remove(PathOf("bad.avi"));
         std::vector<std::string> paths;
         for (const std::string& name : c.Clips)
-            paths.push_back(name == c.Missing ? PathOf(name) : MakeClip(name, "pattern=ball", 2));
+            paths.push_back(name == "bad.avi" && c.Spoil != TSpoil::DeletedWhileTheFirstPlays
+                                ? PathOf(name)
+                                : MakeClip(name, "pattern=ball", 2));
+        if (c.Spoil == TSpoil::Fifo) {
+            ASSERT_EQ(mkfifo(PathOf("bad.avi").c_str(), 0600), 0);
+        }
         TProgramDriver driver(Program(), paths);
-        if (!c.Deleted.empty()) std::filesystem::remove(PathOf(c.Deleted));
+        if (c.Spoil == TSpoil::DeletedWhileTheFirstPlays) std::filesystem::remove(PathOf("bad.avi"));
 
         // The message box, titled as the application.
         driver.PressKey(driver.WaitForWindow("Brisat", 30s), "Return");
