@@ -78,7 +78,7 @@ std::string ToUri(const std::string& fileOrAddress) {
 // A local file that is there but is not a regular file or folder: opening a FIFO or reading a
 // device may wait for another program for ever, and the source opens it while the graph changes
 // state, where no time-out reaches it.
-bool IsSpecialLocalFile(const std::string& uri) {
+bool NamesLocalFifoOrDevice(const std::string& uri) {
     std::unique_ptr<gchar, GFreeDeleter> path(g_filename_from_uri(uri.c_str(), nullptr, nullptr));
     struct stat status;
     return path && stat(path.get(), &status) == 0 && !S_ISREG(status.st_mode) &&
@@ -110,7 +110,7 @@ GstElement* FilterGraph::FindRenderer() const {
 HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
     std::string uri = ToUri(fileOrAddress);
     if (fileOrAddress.empty() || uri.empty()) return E_INVALIDARG;
-    if (IsSpecialLocalFile(uri)) {
+    if (NamesLocalFifoOrDevice(uri)) {
         std::lock_guard lock(m_statusLock);
         m_failure = VFW_E_CANNOT_LOAD_SOURCE_FILTER;
         m_failureDetail = fileOrAddress + " is not a regular file.";
