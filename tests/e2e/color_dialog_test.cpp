@@ -1,8 +1,9 @@
 // The colour dialog opened with its button on the playing video: its brightness bar, moved from
-// the keyboard, changes the picture at once, and closing the dialog, by a click on the main
-// window or by its "Close" button, keeps the change.
+// the keyboard, changes the picture at once, a click on the main window closes the dialog and
+// keeps the change, and "Reset to Default" brings the first picture back.
 #include "player_test.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 using namespace brisat;
@@ -12,6 +13,7 @@ namespace {
 
 class ColorDialog : public PlayerTest {};
 
+// The mean of the pixel's three channels.
 int Grey(uint32_t pixel) {
     return int(((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF)) / 3;
 }
@@ -45,14 +47,17 @@ TEST_F(ColorDialog, BrightnessBarLightensAndDarkensTheVideoAndTheChangeOutlivesT
     ASSERT_TRUE(driver.WaitForWindowToGo("ColorControlForm"));
     EXPECT_GT(video(), before + 0x40);
 
-    // Home takes it to its bottom, darker than at first; "Close" closes the dialog.
+    // Home takes it to its bottom, darker than at first; "Reset to Default" brings the first
+    // picture back, and "Close" closes the dialog.
     dialog = openDialog();
     driver.PressKey(dialog, "Home");
     EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return video() < before - 0x08; }))
         << std::hex << before << " -> " << video();
+    driver.Click(dialog, 84, 184);
+    EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return std::abs(video() - before) <= 2; }))
+        << std::hex << before << " -> " << video();
     driver.Click(dialog, 84, 208);
     ASSERT_TRUE(driver.WaitForWindowToGo("ColorControlForm"));
-    EXPECT_LT(video(), before - 0x08);
     // The keyboard is back with the main window: its Escape shortcut closes it.
     driver.PressKey(*main, "Escape");
     EXPECT_EQ(driver.WaitForExitCode(), 0);

@@ -1,6 +1,6 @@
 // A playlist entry the player cannot read when its turn comes (its file never existed, was
-// deleted meanwhile, or is a FIFO nothing writes to): the player reports it in a message box,
-// stays on that entry, and the next button goes on to the entry after it.
+// deleted meanwhile, or is a FIFO nothing writes to): the player reports it in a message box, and
+// once that is dismissed the next button goes on to the entry after it.
 #include "player_test.h"
 
 #include <filesystem>
