@@ -18,7 +18,8 @@ inline constexpr int32_t kVideoX = 100, kVideoY = 300;
 
 class PlayerTest : public TempFolderTest {
 protected:
-    // The program in the test's folder, linked there on first use.
+    // The program in the test's folder, linked there on first use (copied when the folder is on
+    // another file system).
     std::string Program();
     // The settings file beside it.
     std::string IniPath() const { return PathOf("Brisat.ini"); }
