@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 
 namespace brisat {
 namespace {
@@ -51,6 +52,17 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         }
     }
     return line;
+}
+
+std::vector<std::string> PlaylistPaths(const std::vector<std::string>& files) {
+    std::vector<std::string> paths;
+    for (const std::string& file : files) {
+        std::error_code failed;
+        const bool local = std::filesystem::exists(file, failed);
+        const std::filesystem::path absolute = std::filesystem::absolute(file, failed);
+        paths.push_back(local && !failed ? absolute.string() : file);
+    }
+    return paths;
 }
 
 std::string HelpText() {

@@ -21,6 +21,10 @@ struct TCommandLine {
 };
 
 TCommandLine ParseCommandLine(const std::vector<std::string>& args);
+// The files as the playlist takes them: the name of an existing local file becomes an absolute
+// path, so that a colon in a relative name ("S01:E01.avi") is not read as an address's scheme;
+// addresses and names of nothing stay as they are.
+std::vector<std::string> PlaylistPaths(const std::vector<std::string>& files);
 
 // The texts printed for --help and --version.
 std::string HelpText();

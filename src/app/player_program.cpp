@@ -68,7 +68,7 @@ int RunPlayer(const TCommandLine& line) {
         main.Show();
         if (!line.Files.empty()) {
             try {
-                main.OpenFiles(line.Files);
+                main.OpenFiles(PlaylistPaths(line.Files));
             } catch (...) {
                 application.HandleException(main);
             }

@@ -7,6 +7,7 @@
 #include "framework/message_queue.h"
 #include "framework/object_text_reader.h"
 #include "framework/screen.h"
+#include "platform/platform.h"
 
 namespace brisat {
 
@@ -243,7 +244,11 @@ TModalResult TCustomForm::ShowModal() {
         for (HWND top : disabled)
             EnableWindow(top, true);
         if (HandleAllocated()) Hide();
-        if (IsWindow(before) && IsWindowVisible(before)) SetActiveWindow(before);
+        if (IsWindow(before) && IsWindowVisible(before)) {
+            SetActiveWindow(before);
+            // The keyboard went with the modal window; the window it came from takes it back.
+            if (IPlatformWindow* native = GetNativeWindow(before)) native->Show(true, true);
+        }
     };
     try {
         Show();

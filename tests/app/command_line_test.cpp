@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,4 +34,19 @@ TEST(CommandLine, HelpAndVersionWinAndBadOptionsAreNamed) {
         EXPECT_EQ(line.Action, TAction::Fail) << f.Error;
         EXPECT_EQ(line.Error, f.Error);
     }
+}
+
+class PlaylistPathsTest : public TempFolderTest {};
+
+// Names of local files, looked up from the working folder, become absolute, a colon in them
+// included; addresses and names of nothing are passed on as given.
+TEST_F(PlaylistPathsTest, ExistingLocalNamesBecomeAbsoluteAndTheRestStays) {
+    Put(PathOf("S01:E01.avi"), "x");
+    const std::filesystem::path back = std::filesystem::current_path();
+    std::filesystem::current_path(m_folder);
+    const std::vector<std::string> paths =
+        PlaylistPaths({"S01:E01.avi", "http://h/b.asf", "gone.avi", PathOf("S01:E01.avi")});
+    std::filesystem::current_path(back);
+    EXPECT_EQ(paths, (std::vector<std::string>{PathOf("S01:E01.avi"), "http://h/b.asf", "gone.avi",
+                                               PathOf("S01:E01.avi")}));
 }

@@ -1,6 +1,7 @@
 #include "program_driver.h"
 
 #include "platform/png_file.h"
+#include "platform/x11_error_trap.h"
 #include "platform/x11_image.h"
 
 #include <X11/Xatom.h>
@@ -149,6 +150,8 @@ void TProgramDriver::StartProgram(const std::string& program,
 }
 
 std::vector<TDrivenWindow> TProgramDriver::Windows() {
+    // A window may be destroyed between the listing and the questions about it.
+    TX11ErrorTrap gone(m_display);
     std::vector<TDrivenWindow> windows;
     const Window root = DefaultRootWindow(m_display);
     // Without a window manager the program's windows are the root's children; under one, its
@@ -186,6 +189,23 @@ TDrivenWindow TProgramDriver::WaitForWindow(const std::string& title,
         timeout);
     if (!seen) throw std::runtime_error("No window titled \"" + title + "\" appeared");
     return found;
+}
+
+std::optional<TDrivenWindow> TProgramDriver::WindowStartingWith(const std::string& prefix) {
+    for (const TDrivenWindow& w : Windows())
+        if (w.Viewable && w.Title.starts_with(prefix)) return w;
+    return std::nullopt;
+}
+
+bool TProgramDriver::WaitForWindowToGo(const std::string& title,
+                                       std::chrono::milliseconds timeout) {
+    return WaitUntil(
+        [&] {
+            for (const TDrivenWindow& w : Windows())
+                if (w.Viewable && w.Title == title) return false;
+            return true;
+        },
+        timeout);
 }
 
 void TProgramDriver::Sync() {
@@ -242,6 +262,20 @@ void TProgramDriver::PressKey(const std::string& key) {
     KeyUp(key);
 }
 
+void TProgramDriver::PressKey(const TDrivenWindow& window, const std::string& key,
+                              std::chrono::milliseconds timeout) {
+    const bool focused = WaitUntil(
+        [&] {
+            Window focus = 0;
+            int revertTo = 0;
+            XGetInputFocus(m_display, &focus, &revertTo);
+            return focus == window.Id;
+        },
+        timeout);
+    if (!focused) throw std::runtime_error("\"" + window.Title + "\" did not get the keyboard focus");
+    PressKey(key);
+}
+
 TPixelImage TProgramDriver::Screenshot() {
     const int screen = DefaultScreen(m_display);
     return Screenshot(TDrivenWindow{
@@ -271,6 +305,12 @@ bool TProgramDriver::WaitUntil(const std::function<bool()>& condition,
 std::optional<int> TProgramDriver::ExitStatus() {
     if (!m_status && m_program) m_status = Reap(m_program, 0ms);
     return m_status;
+}
+
+int TProgramDriver::WaitForExitCode(std::chrono::milliseconds timeout) {
+    if (!WaitUntil([&] { return !Running(); }, timeout)) return -1;
+    const int status = *m_status;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool TProgramDriver::Running() {

@@ -44,6 +44,10 @@ public:
     std::vector<TDrivenWindow> Windows();
     // The first viewable window titled Title; raises std::runtime_error after Timeout.
     TDrivenWindow WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = 10s);
+    // The first viewable window whose title starts with Prefix, if one is there now.
+    std::optional<TDrivenWindow> WindowStartingWith(const std::string& prefix);
+    // Waits until no viewable window is titled Title; false after Timeout.
+    bool WaitForWindowToGo(const std::string& title, std::chrono::milliseconds timeout = 10s);
 
     // --- Input: screen coordinates, or relative to a window's top-left corner -------------------
     void MoveTo(int32_t x, int32_t y);
@@ -57,6 +61,10 @@ public:
     void KeyDown(const std::string& key);
     void KeyUp(const std::string& key);
     void PressKey(const std::string& key);
+    // Presses Key once Window has the keyboard focus (a window just mapped gets it a moment
+    // later); raises std::runtime_error when it does not get it within Timeout.
+    void PressKey(const TDrivenWindow& window, const std::string& key,
+                  std::chrono::milliseconds timeout = 10s);
 
     // --- Pixels (0x00RRGGBB) --------------------------------------------------------------------
     TPixelImage Screenshot();
@@ -74,6 +82,9 @@ public:
     int Stop(std::chrono::milliseconds grace = 3s);
     // The exit status once the program ended by itself (waitpid's), else nullopt.
     std::optional<int> ExitStatus();
+    // Waits up to Timeout for the program to end by itself; its exit code, or -1 when it still
+    // runs or ended by a signal.
+    int WaitForExitCode(std::chrono::milliseconds timeout = 20s);
 
 private:
     void StartServer(int32_t width, int32_t height);

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/stat.h>
 
 namespace brisat::test {
 
@@ -59,6 +60,7 @@ bool MakeClip(const std::string& name, const std::string& path) {
         std::ofstream(path) << "This is a shopping list, not a film.\nMilk, bread, tea.\n";
         return true;
     }
+    if (name == "fifo.avi") return mkfifo(path.c_str(), 0600) == 0;
     if (name == "truncated.mp4") {
         std::string whole = Clip("clip.mp4");
         if (whole.empty()) return false;

@@ -114,6 +114,7 @@ TEST(Playback, BadFilesFailWithACodeAndLeaveTheGraphClean) {
         {ClipFolder() + "/missing.avi", E_FILE_NOT_FOUND},
         {Clip("text.avi"), VFW_E_UNKNOWN_FILE_TYPE},
         {Clip("truncated.mp4"), 0},
+        {Clip("fifo.avi"), VFW_E_CANNOT_LOAD_SOURCE_FILTER},
         {"http://127.0.0.1:9/nothing-listens-here.avi", VFW_E_CANNOT_LOAD_SOURCE_FILTER},
     };
     for (const Case& c : cases) {

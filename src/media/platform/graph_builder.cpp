@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 
 namespace brisat {
 
@@ -74,6 +75,16 @@ std::string ToUri(const std::string& fileOrAddress) {
     return uri ? uri.get() : "";
 }
 
+// A local file that is there but is not a regular file or folder: opening a FIFO or reading a
+// device may wait for another program for ever, and the source opens it while the graph changes
+// state, where no time-out reaches it.
+bool NamesLocalFifoOrDevice(const std::string& uri) {
+    std::unique_ptr<gchar, GFreeDeleter> path(g_filename_from_uri(uri.c_str(), nullptr, nullptr));
+    struct stat status;
+    return path && stat(path.get(), &status) == 0 && !S_ISREG(status.st_mode) &&
+           !S_ISDIR(status.st_mode);
+}
+
 // An idle renderer (no video stream reached it) stays out of the graph's state changes and is
 // not counted as a sink, so the graph can cue and complete without it.
 void SetRendererIdle(GstElement* renderer, bool idle) {
@@ -99,6 +110,12 @@ GstElement* FilterGraph::FindRenderer() const {
 HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
     std::string uri = ToUri(fileOrAddress);
     if (fileOrAddress.empty() || uri.empty()) return E_INVALIDARG;
+    if (NamesLocalFifoOrDevice(uri)) {
+        std::lock_guard lock(m_statusLock);
+        m_failure = VFW_E_CANNOT_LOAD_SOURCE_FILTER;
+        m_failureDetail = fileOrAddress + " is not a regular file.";
+        return m_failure;
+    }
     GstElement* source = gst_element_factory_make("uridecodebin", nullptr);
     if (!source) return VFW_E_CANNOT_LOAD_SOURCE_FILTER;
     {

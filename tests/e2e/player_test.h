@@ -1,0 +1,32 @@
+// The player as the end-to-end tests run it: each test starts its own hard link of the program in
+// a fresh folder, so the settings file beside it belongs to that test alone and tests may run side
+// by side; the test's clips are made in the same folder with GStreamer.
+#pragma once
+
+#include "program_driver.h"
+#include "temp_folder.h"
+
+#include <string>
+
+namespace brisat::test {
+
+inline const std::string kMainCaption = "Brisat 1.0b";
+
+// A point of the video area from the main window's top-left corner, clear of the time panel and
+// of the colour dialog centred on the video.
+inline constexpr int32_t kVideoX = 100, kVideoY = 300;
+
+class PlayerTest : public TempFolderTest {
+protected:
+    // The program in the test's folder, linked there on first use (copied when the folder is on
+    // another file system).
+    std::string Program();
+    // The settings file beside it.
+    std::string IniPath() const { return PathOf("Brisat.ini"); }
+    // Makes Name in the test's folder: Seconds of GStreamer's test picture with the given
+    // videotestsrc properties ("pattern=smpte") at 320 × 240 and 30 frames a second, as Motion
+    // JPEG in AVI with a tone beside it.
+    std::string MakeClip(const std::string& name, const std::string& picture, int seconds);
+};
+
+} // namespace brisat::test
