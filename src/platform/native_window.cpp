@@ -2,6 +2,7 @@
 
 #include "platform/keyed_rows.h"
 #include "platform/sdl_renderer_choice.h"
+#include "platform/video_stats.h"
 #include "platform/x11_window_image.h"
 
 #include <SDL.h>
@@ -93,8 +94,7 @@ void TNativeWindow::SetBounds(const TScreenRect& bounds) {
 
 void TNativeWindow::Recompose() {
     if (!m_uploaded) return;
-    if (m_videoLayer) m_videoLayer->Upload();
-    Compose();
+    Compose(m_videoLayer && m_videoLayer->Upload());
 }
 
 TNativeWindow::~TNativeWindow() {
@@ -140,8 +140,8 @@ void TNativeWindow::Present(const uint32_t* pixels, int32_t stride,
             changed = true;
         }
     }
-    if (m_videoLayer && m_videoLayer->Upload()) changed = true;
-    if (changed) Compose();
+    const bool newFrame = m_videoLayer && m_videoLayer->Upload();
+    if (changed || newFrame) Compose(newFrame);
 }
 
 // Copies one rectangle into the streaming texture: locking it maps the texture's memory (or
@@ -165,13 +165,14 @@ void TNativeWindow::UploadRect(const uint32_t* pixels, int32_t stride, const TSc
     SDL_UnlockTexture(m_texture);
 }
 
-void TNativeWindow::Compose() {
+void TNativeWindow::Compose(bool newFrame) {
     SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
     SDL_RenderClear(m_renderer);
-    if (m_uploadedKey && m_videoLayer) m_videoLayer->Draw();
+    const bool videoDrawn = m_uploadedKey && m_videoLayer && m_videoLayer->Draw();
     SDL_SetTextureBlendMode(m_texture, m_uploadedKey ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
     SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
     SDL_RenderPresent(m_renderer);
+    if (newFrame && videoDrawn) NoteFrameShown();
 }
 
 std::vector<uint32_t> TNativeWindow::ReadScreen() const {

@@ -91,7 +91,9 @@ public:
 private:
     std::optional<uint32_t> ActiveKey() const;
     void UploadRect(const uint32_t* pixels, int32_t stride, const TScreenRect& rect);
-    void Compose();
+    // Draws the video layer and the back buffer and presents; NewFrame: the layer has a frame
+    // not presented before.
+    void Compose(bool newFrame);
     void MakeTexture();
 
     SDL_Window* m_window = nullptr;

@@ -97,13 +97,13 @@ bool TSdlVideoLayer::UpdateTexture(const TStagedFrame& frame) {
     return result == 0;
 }
 
-void TSdlVideoLayer::Draw() {
+bool TSdlVideoLayer::Draw() {
     if (!m_visible || !m_texture || m_dest.Left >= m_dest.Right || m_dest.Top >= m_dest.Bottom)
-        return;
+        return false;
     const SDL_Rect source = ClipSource(m_source, m_textureWidth, m_textureHeight);
     const SDL_Rect dest = ToSdl({ClampCoordinate(m_dest.Left), ClampCoordinate(m_dest.Top),
                                  ClampCoordinate(m_dest.Right), ClampCoordinate(m_dest.Bottom)});
-    SDL_RenderCopy(m_renderer, m_texture, &source, &dest);
+    return SDL_RenderCopy(m_renderer, m_texture, &source, &dest) == 0;
 }
 
 } // namespace brisat

@@ -10,8 +10,8 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "platform/video_layer.h"
 #include "platform/video_frame_mailbox.h"
+#include "platform/video_layer.h"
 
 #include <cstdint>
 #include <functional>
@@ -42,9 +42,10 @@ public:
     const std::string& LastError() const { return m_lastError; }
 
     // Called by the window while presenting: Upload takes the newest submitted frame into the
-    // texture and returns true when there was one; Draw draws the texture at DestRect.
+    // texture and returns true when there was one; Draw draws the texture at DestRect and
+    // returns whether it did (false when hidden, empty or without a frame).
     bool Upload();
-    void Draw();
+    bool Draw();
 
 private:
     bool FitTexture(const TStagedFrame& frame);

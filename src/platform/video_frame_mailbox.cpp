@@ -1,5 +1,7 @@
 #include "platform/video_frame_mailbox.h"
 
+#include "platform/video_stats.h"
+
 #include <cstring>
 #include <utility>
 
@@ -39,6 +41,7 @@ bool TVideoFrameMailbox::Submit(const TVideoFrame& frame) {
     CopyFrame(frame, *m_spare);
     std::lock_guard lock(m_mutex);
     std::swap(m_spare, m_ready);
+    if (m_hasNew) NoteFrameReplaced();
     m_hasNew = true;
     return true;
 }

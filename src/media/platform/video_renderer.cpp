@@ -1,5 +1,7 @@
 #include "media/platform/video_renderer.h"
 
+#include "platform/video_stats.h"
+
 #include <atomic>
 #include <gst/video/gstvideosink.h>
 #include <gst/video/video.h>
@@ -106,7 +108,20 @@ GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
     frame.Source = source;
     consumer->ReceiveFrame(frame);
     gst_video_frame_unmap(&mapped);
+    NoteFrameRendered();
     return GST_FLOW_OK;
+}
+
+// Before the sink leaves PAUSED (and resets its counts), its late drops go to the video stats.
+GstStateChangeReturn ChangeState(GstElement* element, GstStateChange transition) {
+    if (transition == GST_STATE_CHANGE_PAUSED_TO_READY) {
+        GstStructure* stats = nullptr;
+        g_object_get(element, "stats", &stats, nullptr);
+        guint64 dropped = 0;
+        if (stats && gst_structure_get_uint64(stats, "dropped", &dropped)) NoteSinkDropped(dropped);
+        if (stats) gst_structure_free(stats);
+    }
+    return GST_ELEMENT_CLASS(g_parentClass)->change_state(element, transition);
 }
 
 void Finalize(GObject* object) {
@@ -122,6 +137,7 @@ void ClassInit(gpointer klass, gpointer) {
     g_parentClass = GST_VIDEO_SINK_CLASS(g_type_class_peek_parent(klass));
     G_OBJECT_CLASS(klass)->finalize = Finalize;
     GstElementClass* element = GST_ELEMENT_CLASS(klass);
+    element->change_state = ChangeState;
     gst_element_class_set_static_metadata(element, "Brisat video renderer", "Sink/Video",
                                           "Hands decoded pictures to the video window", "Brisat");
     GstCaps* caps = gst_caps_from_string(GST_VIDEO_CAPS_MAKE("{ I420, NV12, BGRA }"));
