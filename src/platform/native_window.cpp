@@ -52,6 +52,7 @@ TNativeWindow::TNativeWindow(const TNativeWindowParams& params)
         Fail("Cannot open the display");
     const std::string driver =
         params.RenderDriver.empty() ? ChooseRenderDriver() : params.RenderDriver;
+    PrepareRenderDriver(driver);
     const int x = params.Centered ? int(SDL_WINDOWPOS_CENTERED) : params.Bounds.Left;
     const int y = params.Centered ? int(SDL_WINDOWPOS_CENTERED) : params.Bounds.Top;
     m_window = SDL_CreateWindow(params.Title.c_str(), x, y, m_width, m_height, params.SdlFlags);

@@ -62,6 +62,13 @@ std::string ProbeGlRenderer() {
     return result;
 }
 
+// SDL's software renderer draws into the window's framebuffer, which SDL by default puts in an
+// OpenGL texture when OpenGL claims acceleration, as a software rasteriser does: every frame
+// would be drawn twice. Told so, SDL sends the framebuffer to X directly (shared memory).
+void PrepareRenderDriver(std::string_view driver) {
+    if (driver == "software") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+}
+
 std::string ChooseRenderDriver() {
     const std::vector<std::string> available = AvailableRenderDrivers();
     const char* override = std::getenv("BRISAT_RENDERER");

@@ -21,6 +21,10 @@ std::string PickRenderDriver(std::string_view override, const std::vector<std::s
 std::vector<std::string> AvailableRenderDrivers();
 // The GL_RENDERER string of a context on a hidden window, "" when OpenGL is unavailable.
 std::string ProbeGlRenderer();
+// Call before making a window drawn by Driver: SDL's software renderer then presents straight to
+// X (shared memory) rather than through an OpenGL texture. SDL decides this once per process, at
+// the first window, so every window of a process should use the same driver.
+void PrepareRenderDriver(std::string_view driver);
 // PickRenderDriver for this machine with BRISAT_RENDERER; the OpenGL probe runs once per
 // process. An override SDL does not offer is reported on stderr and ignored. GUI thread only.
 std::string ChooseRenderDriver();
