@@ -37,6 +37,15 @@ bool IsEmpty(const TScreenRect& r) {
     return r.Left >= r.Right || r.Top >= r.Bottom;
 }
 
+bool Contains(const TScreenRect& outer, const TScreenRect& inner) {
+    return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
+           inner.Bottom <= outer.Bottom;
+}
+
+SDL_Rect ToSdl(const TScreenRect& r) {
+    return {r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top};
+}
+
 } // namespace
 
 TNativeWindow::TNativeWindow(const std::string& title, int32_t width, int32_t height,
@@ -131,6 +140,7 @@ void TNativeWindow::Present(const uint32_t* pixels, int32_t stride,
     if (!m_uploaded || m_uploadedKey != ActiveKey()) {
         m_uploadedKey = ActiveKey();
         m_uploaded = true;
+        m_keyTiles.Reset(m_width, m_height);
         UploadRect(pixels, stride, {0, 0, m_width, m_height});
         changed = true;
     } else {
@@ -164,16 +174,48 @@ void TNativeWindow::UploadRect(const uint32_t* pixels, int32_t stride, const TSc
         out += pitch;
     }
     SDL_UnlockTexture(m_texture);
+    if (m_uploadedKey) m_keyTiles.Update(pixels, stride, rect, *m_uploadedKey);
 }
 
+// Without a key the back buffer covers the window. With one, the video goes first, then the
+// back buffer tile run by tile run: copied where it has no key, blended where it is mixed, left out
+// where it is all key. The software renderer keeps what it drew, so it is not cleared: black is
+// filled only where key pixels lie outside the video. Other renderers start from a clear.
 void TNativeWindow::Compose(bool newFrame) {
+    const bool software = m_renderDriver == "software";
     SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
-    SDL_RenderClear(m_renderer);
-    const bool videoDrawn = m_uploadedKey && m_videoLayer && m_videoLayer->Draw();
-    SDL_SetTextureBlendMode(m_texture, m_uploadedKey ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
-    SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
+    if (!software) SDL_RenderClear(m_renderer);
+    bool videoDrawn = false;
+    if (m_uploadedKey && m_videoLayer) {
+        const TScreenRect video = m_videoLayer->DrawnRect();
+        const std::vector<TKeyRun>& runs = m_keyTiles.Runs();
+        if (software) FillKeyOutside(runs, video);
+        videoDrawn = m_videoLayer->Draw();
+        CopyBackBuffer(runs);
+    } else {
+        SDL_SetTextureBlendMode(m_texture, SDL_BLENDMODE_NONE);
+        SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
+    }
     SDL_RenderPresent(m_renderer);
     if (newFrame && videoDrawn) NoteFrameShown();
+}
+
+void TNativeWindow::FillKeyOutside(const std::vector<TKeyRun>& runs, const TScreenRect& video) {
+    for (const TKeyRun& run : runs) {
+        if (run.Cover == TKeyCover::None || Contains(video, run.Rect)) continue;
+        const SDL_Rect area = ToSdl(run.Rect);
+        SDL_RenderFillRect(m_renderer, &area);
+    }
+}
+
+void TNativeWindow::CopyBackBuffer(const std::vector<TKeyRun>& runs) {
+    for (const TKeyRun& run : runs) {
+        if (run.Cover == TKeyCover::All) continue;
+        SDL_SetTextureBlendMode(m_texture, run.Cover == TKeyCover::Mixed ? SDL_BLENDMODE_BLEND
+                                                                         : SDL_BLENDMODE_NONE);
+        const SDL_Rect area = ToSdl(run.Rect);
+        SDL_RenderCopy(m_renderer, m_texture, &area, &area);
+    }
 }
 
 std::vector<uint32_t> TNativeWindow::ReadScreen() const {
