@@ -8,7 +8,9 @@
 #   drops     late frames the video sink dropped (GStreamer's QoS log for gst-play, --stats for
 #             brisat, which adds frames replaced before they were shown), mpv's own counters
 #   peak-MB   peak resident memory (VmHWM) while playing
-#   paused    CPU seconds per second, player + X server, over 3 s paused after second 10
+#   paused    CPU seconds per second, player + X server, over 3 s paused after second 10 (brisat
+#             takes its keys in the main window only: its full-screen figure comes from a run
+#             paused there first, then switched to full screen)
 # and brisat's resident memory and CPU with no file. Run from the source tree after a release
 # build (`make release`):  bench/playback/measure-playback.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
@@ -83,7 +85,7 @@ measure() {
   sleep_until $(( ${first%.*} + 10000 )); a1=$(ticks "$pid"); x1=$(ticks "$xpid")
   peak=$(peak_mb "$pid")
   case $name in
-    brisat) "$probe" key z ;;
+    brisat) [[ $mode == window ]] && "$probe" key z ;;
     gst-play) printf ' ' >&3 ;;
     mpv) "$probe" key space ;;
   esac
@@ -99,10 +101,20 @@ measure() {
     gst-play) drops=$(grep -c "ximagesink[0-9]*> qos: dropped buffer" "$work/gst.log" || true) ;;
     mpv) drops=$(sed -n 's/^drops: //p' "$log") ;;
   esac
+  local paused; paused=$(per_second $((p1 - p0 + px1 - px0)) 3)
+  [[ $name == brisat && $mode == full ]] && paused=$(paused_full_screen)
   printf '%-9s %-6s %8.0f %6s %6s %7s %5s %7s %7s\n' "$name" "$mode" "$(bc <<<"$first - $t0")" \
     "$(per_second $((a1 - a0)) 8)" "$(per_second $((x1 - x0)) 8)" \
-    "$(per_second $((a1 - a0 + x1 - x0)) 8)" "${drops:-?}" "$peak" \
-    "$(per_second $((p1 - p0 + px1 - px0)) 3)"
+    "$(per_second $((a1 - a0 + x1 - x0)) 8)" "${drops:-?}" "$peak" "$paused"
+}
+
+paused_full_screen() { # brisat paused in the main window, then shown full screen
+  "$brisat" "$clip" >"$work/paused.log" 2>&1 & local pid=$!
+  "$probe" wait $first_colour 20000 >/dev/null
+  "$probe" key z; sleep 0.3; "$probe" key Return; sleep 1
+  local c0 x0; c0=$(ticks $pid); x0=$(ticks "$xpid"); sleep 3
+  per_second $(( $(ticks $pid) - c0 + $(ticks "$xpid") - x0 )) 3
+  kill -TERM $pid; wait $pid 2>/dev/null || true
 }
 
 idle() { # brisat with no file: resident memory and CPU after 3 s
