@@ -70,12 +70,12 @@ bool TSdlVideoLayer::SubmitFrame(const TVideoFrame& frame) {
 
 bool TSdlVideoLayer::Upload() {
     if (!m_mailbox.TakeNewest()) return false;
-    const TStagedFrame& frame = m_mailbox.Current();
+    const TVideoFrame& frame = m_mailbox.Current().Frame;
     if (FitTexture(frame) && UpdateTexture(frame)) m_lastError.clear();
     return true;
 }
 
-bool TSdlVideoLayer::FitTexture(const TStagedFrame& frame) {
+bool TSdlVideoLayer::FitTexture(const TVideoFrame& frame) {
     if (m_texture && m_textureFormat == frame.Format && m_textureWidth == frame.Width &&
         m_textureHeight == frame.Height)
         return true;
@@ -100,20 +100,25 @@ uint32_t TSdlVideoLayer::TextureFormat(TVideoPixelFormat format) const {
     return SdlFormat(format);
 }
 
-// The staged planes lie one after another without padding, the layout SDL_ConvertPixels expects
-// of planar YUV.
-int TSdlVideoLayer::ConvertIntoTexture(const TStagedFrame& frame) {
+// SDL_ConvertPixels reads planar YUV only as planes one after another; a decoder's frame laid out
+// otherwise is packed first.
+int TSdlVideoLayer::ConvertIntoTexture(const TVideoFrame& frame) {
+    const TVideoFrame* source = &frame;
+    if (!IsContiguous(frame)) {
+        CopyPacked(frame, m_packed);
+        source = &m_packed.Frame;
+    }
     void* pixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(m_texture, nullptr, &pixels, &pitch) != 0) return -1;
     const int result =
-        SDL_ConvertPixels(frame.Width, frame.Height, SdlFormat(frame.Format), frame.Plane(0),
-                          frame.Pitch(0), m_rgbTarget, pixels, pitch);
+        SDL_ConvertPixels(frame.Width, frame.Height, SdlFormat(frame.Format), source->Planes[0],
+                          source->Strides[0], m_rgbTarget, pixels, pitch);
     SDL_UnlockTexture(m_texture);
     return result;
 }
 
-bool TSdlVideoLayer::UpdateTexture(const TStagedFrame& frame) {
+bool TSdlVideoLayer::UpdateTexture(const TVideoFrame& frame) {
     int result = 0;
     if (TextureFormat(frame.Format) != SdlFormat(frame.Format)) {
         result = ConvertIntoTexture(frame);
@@ -123,16 +128,16 @@ bool TSdlVideoLayer::UpdateTexture(const TStagedFrame& frame) {
     }
     switch (frame.Format) {
     case TVideoPixelFormat::I420:
-        result =
-            SDL_UpdateYUVTexture(m_texture, nullptr, frame.Plane(0), frame.Pitch(0), frame.Plane(1),
-                                 frame.Pitch(1), frame.Plane(2), frame.Pitch(2));
+        result = SDL_UpdateYUVTexture(m_texture, nullptr, frame.Planes[0], frame.Strides[0],
+                                      frame.Planes[1], frame.Strides[1], frame.Planes[2],
+                                      frame.Strides[2]);
         break;
     case TVideoPixelFormat::NV12:
-        result = SDL_UpdateNVTexture(m_texture, nullptr, frame.Plane(0), frame.Pitch(0),
-                                     frame.Plane(1), frame.Pitch(1));
+        result = SDL_UpdateNVTexture(m_texture, nullptr, frame.Planes[0], frame.Strides[0],
+                                     frame.Planes[1], frame.Strides[1]);
         break;
     case TVideoPixelFormat::BGRA:
-        result = SDL_UpdateTexture(m_texture, nullptr, frame.Plane(0), frame.Pitch(0));
+        result = SDL_UpdateTexture(m_texture, nullptr, frame.Planes[0], frame.Strides[0]);
         break;
     }
     if (result != 0) m_lastError = std::string("Cannot upload the video frame: ") + SDL_GetError();

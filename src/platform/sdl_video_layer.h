@@ -52,12 +52,13 @@ public:
     TScreenRect DrawnRect() const;
 
 private:
-    bool FitTexture(const TStagedFrame& frame);
-    bool UpdateTexture(const TStagedFrame& frame);
+    bool FitTexture(const TVideoFrame& frame);
+    bool UpdateTexture(const TVideoFrame& frame);
     uint32_t TextureFormat(TVideoPixelFormat format) const;
-    int ConvertIntoTexture(const TStagedFrame& frame);
+    int ConvertIntoTexture(const TVideoFrame& frame);
 
     TVideoFrameMailbox m_mailbox;
+    TStagedFrame m_packed; // a kept frame packed for conversion, when its layout needs it
     SDL_Renderer* m_renderer;
     uint32_t m_rgbTarget; // SDL_PIXELFORMAT_UNKNOWN: YUV textures
     SDL_Texture* m_texture = nullptr;

@@ -76,6 +76,27 @@ gboolean SetInfo(GstVideoSink* sink, GstCaps*, const GstVideoInfo* info) {
     return TRUE;
 }
 
+// A mapped picture that keeps its buffer for as long as a frame consumer holds it.
+struct MappedPicture {
+    GstVideoFrame Frame{};
+    bool Mapped = false;
+    ~MappedPicture() {
+        if (Mapped) gst_video_frame_unmap(&Frame);
+    }
+};
+
+// A picture may outlive ShowFrame only when its pool cannot run dry: a pool with a maximum would
+// stall its decoder while the window holds pictures from it.
+bool MayKeep(GstBuffer* buffer) {
+    if (!buffer->pool) return true;
+    GstStructure* config = gst_buffer_pool_get_config(buffer->pool);
+    guint size = 0, least = 0, most = 0;
+    const bool bounded =
+        gst_buffer_pool_config_get_params(config, nullptr, &size, &least, &most) && most != 0;
+    gst_structure_free(config);
+    return !bounded;
+}
+
 GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
     RendererState& state = AsRenderer(sink)->State;
     state.Frames.fetch_add(1, std::memory_order_relaxed);
@@ -89,11 +110,13 @@ GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
         source = state.Source;
     }
     if (!consumer) return GST_FLOW_OK;
-    GstVideoFrame mapped;
-    if (!gst_video_frame_map(&mapped, &info, buffer, GST_MAP_READ)) {
+    auto picture = std::make_shared<MappedPicture>();
+    picture->Mapped = gst_video_frame_map(&picture->Frame, &info, buffer, GST_MAP_READ);
+    if (!picture->Mapped) {
         GST_ELEMENT_ERROR(sink, STREAM, FAILED, ("Cannot read a decoded picture."), (nullptr));
         return GST_FLOW_ERROR;
     }
+    const GstVideoFrame& mapped = picture->Frame;
     VideoFrame frame;
     frame.Format = PixelFormat(GST_VIDEO_INFO_FORMAT(&info));
     frame.Width = GST_VIDEO_INFO_WIDTH(&info);
@@ -106,8 +129,8 @@ GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
     GstClockTime pts = GST_BUFFER_PTS(buffer);
     frame.Time = GST_CLOCK_TIME_IS_VALID(pts) ? static_cast<std::int64_t>(pts / 100) : 0;
     frame.Source = source;
+    if (MayKeep(buffer)) frame.Keeper = picture;
     consumer->ReceiveFrame(frame);
-    gst_video_frame_unmap(&mapped);
     NoteFrameRendered();
     return GST_FLOW_OK;
 }
