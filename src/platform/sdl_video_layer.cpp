@@ -72,6 +72,7 @@ bool TSdlVideoLayer::Upload() {
     if (!m_mailbox.TakeNewest()) return false;
     const TVideoFrame& frame = m_mailbox.Current().Frame;
     if (FitTexture(frame) && UpdateTexture(frame)) m_lastError.clear();
+    m_mailbox.ReleaseCurrent(); // the texture has the picture now
     return true;
 }
 

@@ -2,7 +2,9 @@
 
 #include "platform/video_stats.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 namespace brisat {
@@ -56,6 +58,13 @@ void TVideoFrameMailbox::DropPending() {
     std::lock_guard lock(m_mutex);
     if (m_hasNew) released = std::move(m_ready->Frame.Keeper);
     m_hasNew = false;
+}
+
+void TVideoFrameMailbox::ReleaseCurrent() {
+    TVideoFrame& frame = m_current->Frame;
+    if (!frame.Keeper) return;
+    frame.Keeper.reset();
+    std::fill(std::begin(frame.Planes), std::end(frame.Planes), nullptr);
 }
 
 bool TVideoFrameMailbox::TakeNewest() {

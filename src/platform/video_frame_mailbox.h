@@ -3,7 +3,7 @@
 // its own spare slot and swaps it with the ready slot under a short lock; the GUI side swaps the
 // ready slot with the one it shows. Neither side ever waits for the other's copy or upload, no
 // allocation happens while the frame size stays the same, and at most the ready and the shown
-// frame are kept from a decoder.
+// frame are kept from a decoder (the shown one until ReleaseCurrent).
 #pragma once
 
 #include "platform/video_frame.h"
@@ -40,6 +40,9 @@ public:
     // Current and returns true.
     bool TakeNewest();
     const TStagedFrame& Current() const { return *m_current; }
+    // The taking side, once Current's pixels are used up (uploaded): a kept frame goes back to
+    // its decoder now and Current has no planes from then on; a copy stays.
+    void ReleaseCurrent();
 
 private:
     std::mutex m_submitMutex; // one submitter copies at a time

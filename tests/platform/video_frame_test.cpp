@@ -101,7 +101,7 @@ TEST(VideoFrameMailbox, PacksStridedPlanesAndHandsOverOnlyTheNewest) {
 }
 
 // Frames with a keeper are kept, not copied, and let go once no longer needed: only the newest
-// and the shown one are held.
+// and the shown one are held, the shown one until it is released.
 TEST(VideoFrameMailbox, KeepsLentFramesOnlyWhileNeeded) {
     std::vector<uint8_t> pixels(4 * 2 * 4, 9);
     auto lend = [&](std::shared_ptr<const void> keeper) {
@@ -136,6 +136,9 @@ TEST(VideoFrameMailbox, KeepsLentFramesOnlyWhileNeeded) {
     mailbox.DropPending();
     EXPECT_TRUE(droppedD.expired());
     EXPECT_FALSE(shownC.expired());
+    mailbox.ReleaseCurrent(); // uploaded: it goes back at once
+    EXPECT_TRUE(shownC.expired());
+    EXPECT_EQ(mailbox.Current().Frame.Planes[0], nullptr);
 }
 
 // A decoder thread submits frames each filled with its own number while the GUI side takes
