@@ -31,6 +31,7 @@ need=()
 command -v gst-play-1.0 >/dev/null || need+=(gstreamer1.0-plugins-base-apps)
 command -v mpv >/dev/null || need+=(mpv)
 command -v script >/dev/null || need+=(bsdutils)
+command -v bc >/dev/null || need+=(bc)
 if ((${#need[@]})); then apt-get update -qq && apt-get install -y -qq "${need[@]}"; fi
 "$here/make-clip.sh" "$clip"
 
