@@ -1,6 +1,7 @@
 // Presenting a native window on each SDL render driver offered here: a fully dirty 1024 × 768
 // back buffer, and a 1920 × 1080 I420 frame uploaded to the video layer and presented (into a
-// 1024 × 768 window and into a 1920 × 1080 one, as full screen). Each iteration waits for the X
+// 1024 × 768 window and into a 1920 × 1080 one, as full screen, both all key; and into the keyed
+// middle of a 1024 × 768 window whose skin around it is opaque). Each iteration waits for the X
 // server to finish its drawing, so the figures include its work. Needs a display (e.g. under
 // `Xvfb :9 -screen 0 1920x1080x24` with DISPLAY=:9); without one it reports why and skips.
 #include "platform/native_window.h"
@@ -35,10 +36,17 @@ void PresentFullyDirty(benchmark::State& state, const std::string& driver) {
     state.SetLabel(window.RenderDriver());
 }
 
-// The video fills the window; the back buffer is all key, as a playing video window's is.
-void PresentI420Frame(benchmark::State& state, const std::string& driver, int32_t w, int32_t h) {
+// The video fills the window; the back buffer is all key, as a playing video window's is, or
+// only inside a 40-pixel skin border (Skinned).
+void PresentI420Frame(benchmark::State& state, const std::string& driver, int32_t w, int32_t h,
+                      bool skinned) {
     TNativeWindow window("bench", w, h, driver);
     std::vector<uint32_t> pixels(size_t(w) * h, 0xFF000000u | 0xFF00FF);
+    if (skinned)
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x)
+                if (x < 40 || y < 40 || x >= w - 40 || y >= h - 40)
+                    pixels[size_t(y) * w + size_t(x)] = 0xFF808080u;
     std::vector<uint8_t> planes(1920 * 1080 * 3 / 2, 128);
     TVideoFrame frame;
     frame.Format = TVideoPixelFormat::I420;
@@ -51,7 +59,7 @@ void PresentI420Frame(benchmark::State& state, const std::string& driver, int32_
     frame.Strides[1] = frame.Strides[2] = 960;
     TSdlVideoLayer& layer = window.VideoLayer();
     layer.SetColorKey(0xFF00FF);
-    layer.SetDestRect({0, 0, w, h});
+    layer.SetDestRect(skinned ? TScreenRect{40, 40, w - 40, h - 40} : TScreenRect{0, 0, w, h});
     window.Present(pixels.data(), w);
     for (auto _ : state) {
         layer.SubmitFrame(frame);
@@ -78,11 +86,15 @@ bool RegisterAll() {
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
         benchmark::RegisterBenchmark(("I420Frame1080pIn1024x768/" + driver).c_str(),
-                                     PresentI420Frame, driver, 1024, 768)
+                                     PresentI420Frame, driver, 1024, 768, false)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
         benchmark::RegisterBenchmark(("I420Frame1080pIn1920x1080/" + driver).c_str(),
-                                     PresentI420Frame, driver, 1920, 1080)
+                                     PresentI420Frame, driver, 1920, 1080, false)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("I420Frame1080pInSkinned1024x768/" + driver).c_str(),
+                                     PresentI420Frame, driver, 1024, 768, true)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     }

@@ -43,6 +43,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (arg == "--screenshot") {
             if (!hasValue) return Failure("--screenshot needs a file name");
             line.Screenshot = args[++i];
+        } else if (arg == "--stats") {
+            line.Stats = true;
         } else if (arg == "--quit-after") {
             if (!hasValue || !ParseMilliseconds(args[i + 1], line.QuitAfterMs))
                 return Failure("--quit-after needs a number of milliseconds");
@@ -72,6 +74,8 @@ std::string HelpText() {
            "\n"
            "  --screenshot PNG   save a picture of the main window before closing\n"
            "  --quit-after MS    close normally after MS milliseconds\n"
+           "  --stats            print video frame counts and the time of the first\n"
+           "                     picture on stderr when closing\n"
            "  --help             show this help and exit\n"
            "  --version          show the version and exit\n"
            "  --                 the arguments that follow are files, even if they start with -\n";

@@ -1,8 +1,9 @@
 // The program's command line:
-//   brisat [FILE|ADDRESS]... [--screenshot PNG] [--quit-after MS] [--help] [--version]
+//   brisat [FILE|ADDRESS]... [--screenshot PNG] [--quit-after MS] [--stats] [--help] [--version]
 // Files go into the playlist in the given order and the first one plays. --screenshot and
 // --quit-after serve scripted runs (tests, a run without a display): the program captures its
-// main window to PNG and closes itself normally after MS milliseconds.
+// main window to PNG and closes itself normally after MS milliseconds. --stats prints the video
+// counters (video_stats.h) on stderr at the end, for playback measurements.
 #pragma once
 
 #include <string>
@@ -17,7 +18,8 @@ struct TCommandLine {
     std::vector<std::string> Files;
     std::string Screenshot;
     long QuitAfterMs = -1; // run until closed when negative
-    std::string Error;     // Fail: what was wrong, for the user
+    bool Stats = false;
+    std::string Error; // Fail: what was wrong, for the user
 };
 
 TCommandLine ParseCommandLine(const std::vector<std::string>& args);

@@ -11,6 +11,7 @@
 #include "media/platform/media_setup.h"
 #include "media/video_window.h"
 #include "platform/sdl_platform.h"
+#include "platform/video_stats.h"
 
 #include <atomic>
 #include <cstdio>
@@ -79,6 +80,7 @@ int RunPlayer(const TCommandLine& line) {
         exitCode = ExitCode();
     }
     SetPlatform(nullptr);
+    if (line.Stats) std::fprintf(stderr, "brisat: %s\n", FormatVideoStats(VideoStats()).c_str());
     return exitCode;
 }
 

@@ -17,6 +17,7 @@ bool ToLayerFrame(const VideoFrame& frame, TVideoFrame& layerFrame) {
     if (frame.PlaneCount != PlaneCount(layerFrame.Format)) return false;
     layerFrame.Width = frame.Width;
     layerFrame.Height = frame.Height;
+    layerFrame.Keeper = frame.Keeper;
     for (int plane = 0; plane < 3; ++plane) {
         layerFrame.Planes[plane] = plane < frame.PlaneCount ? frame.Planes[plane] : nullptr;
         layerFrame.Strides[plane] = plane < frame.PlaneCount ? frame.Strides[plane] : 0;

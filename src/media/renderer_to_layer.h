@@ -1,6 +1,6 @@
 // The path from our video renderer to a window's video layer: frames go from the renderer's
-// streaming thread straight to IVideoLayer::SubmitFrame in their own I420, NV12 or BGRA layout;
-// nothing is converted and the GUI thread never touches the pixels.
+// streaming thread straight to IVideoLayer::SubmitFrame in their own I420, NV12 or BGRA layout,
+// with the renderer's keeper when it lends the decoder's picture; nothing is converted here.
 //
 // Threads: ReceiveFrame runs on the streaming thread; SetLayer on the GUI thread. The layer
 // pointer is locked, and SetLayer returns only after a frame being handed to the old layer is
@@ -17,7 +17,8 @@
 
 namespace brisat {
 
-// The layer's view of a renderer frame (planes borrowed); false for a layout the layer lacks.
+// The layer's view of a renderer frame (planes borrowed, keeper shared); false for a layout the
+// layer lacks.
 bool ToLayerFrame(const VideoFrame& frame, TVideoFrame& layerFrame);
 
 class TRendererToLayer : public FrameConsumer {

@@ -2,6 +2,7 @@
 
 #include "platform/keyed_rows.h"
 #include "platform/sdl_renderer_choice.h"
+#include "platform/video_stats.h"
 #include "platform/x11_window_image.h"
 
 #include <SDL.h>
@@ -36,6 +37,15 @@ bool IsEmpty(const TScreenRect& r) {
     return r.Left >= r.Right || r.Top >= r.Bottom;
 }
 
+bool Contains(const TScreenRect& outer, const TScreenRect& inner) {
+    return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
+           inner.Bottom <= outer.Bottom;
+}
+
+SDL_Rect ToSdl(const TScreenRect& r) {
+    return {r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top};
+}
+
 } // namespace
 
 TNativeWindow::TNativeWindow(const std::string& title, int32_t width, int32_t height,
@@ -51,6 +61,7 @@ TNativeWindow::TNativeWindow(const TNativeWindowParams& params)
         Fail("Cannot open the display");
     const std::string driver =
         params.RenderDriver.empty() ? ChooseRenderDriver() : params.RenderDriver;
+    PrepareRenderDriver(driver);
     const int x = params.Centered ? int(SDL_WINDOWPOS_CENTERED) : params.Bounds.Left;
     const int y = params.Centered ? int(SDL_WINDOWPOS_CENTERED) : params.Bounds.Top;
     m_window = SDL_CreateWindow(params.Title.c_str(), x, y, m_width, m_height, params.SdlFlags);
@@ -93,8 +104,7 @@ void TNativeWindow::SetBounds(const TScreenRect& bounds) {
 
 void TNativeWindow::Recompose() {
     if (!m_uploaded) return;
-    if (m_videoLayer) m_videoLayer->Upload();
-    Compose();
+    Compose(m_videoLayer && m_videoLayer->Upload());
 }
 
 TNativeWindow::~TNativeWindow() {
@@ -130,6 +140,7 @@ void TNativeWindow::Present(const uint32_t* pixels, int32_t stride,
     if (!m_uploaded || m_uploadedKey != ActiveKey()) {
         m_uploadedKey = ActiveKey();
         m_uploaded = true;
+        m_keyTiles.Reset(m_width, m_height);
         UploadRect(pixels, stride, {0, 0, m_width, m_height});
         changed = true;
     } else {
@@ -140,8 +151,8 @@ void TNativeWindow::Present(const uint32_t* pixels, int32_t stride,
             changed = true;
         }
     }
-    if (m_videoLayer && m_videoLayer->Upload()) changed = true;
-    if (changed) Compose();
+    const bool newFrame = m_videoLayer && m_videoLayer->Upload();
+    if (changed || newFrame) Compose(newFrame);
 }
 
 // Copies one rectangle into the streaming texture: locking it maps the texture's memory (or
@@ -163,15 +174,48 @@ void TNativeWindow::UploadRect(const uint32_t* pixels, int32_t stride, const TSc
         out += pitch;
     }
     SDL_UnlockTexture(m_texture);
+    if (m_uploadedKey) m_keyTiles.Update(pixels, stride, rect, *m_uploadedKey);
 }
 
-void TNativeWindow::Compose() {
+// Without a key the back buffer covers the window. With one, the video goes first, then the
+// back buffer tile run by tile run: copied where it has no key, blended where it is mixed, left out
+// where it is all key. The software renderer keeps what it drew, so it is not cleared: black is
+// filled only where key pixels lie outside the video. Other renderers start from a clear.
+void TNativeWindow::Compose(bool newFrame) {
+    const bool software = m_renderDriver == "software";
     SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
-    SDL_RenderClear(m_renderer);
-    if (m_uploadedKey && m_videoLayer) m_videoLayer->Draw();
-    SDL_SetTextureBlendMode(m_texture, m_uploadedKey ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_NONE);
-    SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
+    if (!software) SDL_RenderClear(m_renderer);
+    bool videoDrawn = false;
+    if (m_uploadedKey && m_videoLayer) {
+        const TScreenRect video = m_videoLayer->DrawnRect();
+        const std::vector<TKeyRun>& runs = m_keyTiles.Runs();
+        if (software) FillKeyOutside(runs, video);
+        videoDrawn = m_videoLayer->Draw();
+        CopyBackBuffer(runs);
+    } else {
+        SDL_SetTextureBlendMode(m_texture, SDL_BLENDMODE_NONE);
+        SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
+    }
     SDL_RenderPresent(m_renderer);
+    if (newFrame && videoDrawn) NoteFrameShown();
+}
+
+void TNativeWindow::FillKeyOutside(const std::vector<TKeyRun>& runs, const TScreenRect& video) {
+    for (const TKeyRun& run : runs) {
+        if (run.Cover == TKeyCover::None || Contains(video, run.Rect)) continue;
+        const SDL_Rect area = ToSdl(run.Rect);
+        SDL_RenderFillRect(m_renderer, &area);
+    }
+}
+
+void TNativeWindow::CopyBackBuffer(const std::vector<TKeyRun>& runs) {
+    for (const TKeyRun& run : runs) {
+        if (run.Cover == TKeyCover::All) continue;
+        SDL_SetTextureBlendMode(m_texture, run.Cover == TKeyCover::Mixed ? SDL_BLENDMODE_BLEND
+                                                                         : SDL_BLENDMODE_NONE);
+        const SDL_Rect area = ToSdl(run.Rect);
+        SDL_RenderCopy(m_renderer, m_texture, &area, &area);
+    }
 }
 
 std::vector<uint32_t> TNativeWindow::ReadScreen() const {

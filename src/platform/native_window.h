@@ -3,6 +3,7 @@
 // except the video layer's SubmitFrame.
 #pragma once
 
+#include "platform/key_tiles.h"
 #include "platform/platform.h"
 #include "platform/sdl_video_layer.h"
 
@@ -91,7 +92,11 @@ public:
 private:
     std::optional<uint32_t> ActiveKey() const;
     void UploadRect(const uint32_t* pixels, int32_t stride, const TScreenRect& rect);
-    void Compose();
+    // Draws the video layer and the back buffer and presents; NewFrame: the layer has a frame
+    // not presented before.
+    void Compose(bool newFrame);
+    void FillKeyOutside(const std::vector<TKeyRun>& runs, const TScreenRect& video);
+    void CopyBackBuffer(const std::vector<TKeyRun>& runs);
     void MakeTexture();
 
     SDL_Window* m_window = nullptr;
@@ -105,6 +110,7 @@ private:
     // m_uploaded forces a whole upload.
     std::optional<uint32_t> m_uploadedKey;
     bool m_uploaded = false;
+    TKeyTiles m_keyTiles; // of the keyed back buffer; kept while m_uploadedKey is set
     bool m_open = true;
 };
 

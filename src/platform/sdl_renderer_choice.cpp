@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace brisat {
 
@@ -62,6 +63,22 @@ std::string ProbeGlRenderer() {
     return result;
 }
 
+// SDL's software renderer draws into the window's framebuffer, which SDL by default puts in an
+// OpenGL texture when OpenGL claims acceleration, as a software rasteriser does: every frame
+// would be drawn twice. Told so, SDL sends the framebuffer to X directly (shared memory).
+void PrepareRenderDriver(std::string_view driver) {
+    if (driver == "software") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+}
+
+bool HasGpuDevice() {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("card") || name.starts_with("renderD")) return true;
+    }
+    return std::filesystem::exists("/dev/nvidiactl", error);
+}
+
 std::string ChooseRenderDriver() {
     const std::vector<std::string> available = AvailableRenderDrivers();
     const char* override = std::getenv("BRISAT_RENDERER");
@@ -73,7 +90,8 @@ std::string ChooseRenderDriver() {
                          override);
         warned = true;
     }
-    static const std::string glRenderer = ProbeGlRenderer();
+    static const std::string glRenderer =
+        HasGpuDevice() ? ProbeGlRenderer() : std::string(kNoGpuRenderer);
     return PickRenderDriver({}, available, glRenderer);
 }
 

@@ -21,8 +21,19 @@ std::string PickRenderDriver(std::string_view override, const std::vector<std::s
 std::vector<std::string> AvailableRenderDrivers();
 // The GL_RENDERER string of a context on a hidden window, "" when OpenGL is unavailable.
 std::string ProbeGlRenderer();
+// True when the machine has a device OpenGL could draw on: a DRM node (/dev/dri) or NVIDIA's
+// control device. Without one OpenGL can only be a software rasteriser, and probing it would load
+// one (some 60 MB resident and 50 ms) just to learn that.
+bool HasGpuDevice();
+// What ChooseRenderDriver takes as the OpenGL renderer when there is no GPU device.
+inline constexpr const char* kNoGpuRenderer = "software rasterizer (no GPU device)";
+// Call before making a window drawn by Driver: SDL's software renderer then presents straight to
+// X (shared memory) rather than through an OpenGL texture. SDL decides this once per process, at
+// the first window, so every window of a process should use the same driver.
+void PrepareRenderDriver(std::string_view driver);
 // PickRenderDriver for this machine with BRISAT_RENDERER; the OpenGL probe runs once per
-// process. An override SDL does not offer is reported on stderr and ignored. GUI thread only.
+// process, and only when HasGpuDevice. An override SDL does not offer is reported on stderr and
+// ignored. GUI thread only.
 std::string ChooseRenderDriver();
 
 } // namespace brisat

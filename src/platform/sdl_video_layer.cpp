@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <string_view>
 
 namespace brisat {
 
@@ -37,9 +38,25 @@ SDL_Rect ClipSource(const TScreenRect& source, int32_t width, int32_t height) {
     return ToSdl(clipped);
 }
 
+// The RGB layout YUV frames are converted to for Renderer, or SDL_PIXELFORMAT_UNKNOWN to hand
+// them to SDL as YUV. The software renderer converts YUV textures itself anyway, into a layout
+// of its choosing that it then converts again while drawing; converting once, straight into the
+// window's own layout, leaves drawing a plain copy.
+uint32_t RgbTargetFor(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name ||
+        std::string_view(info.name) != "software")
+        return SDL_PIXELFORMAT_UNKNOWN;
+    SDL_Window* window = SDL_RenderGetWindow(renderer);
+    const uint32_t format = window ? SDL_GetWindowPixelFormat(window) : 0;
+    if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) return format;
+    return SDL_PIXELFORMAT_UNKNOWN;
+}
+
 } // namespace
 
-TSdlVideoLayer::TSdlVideoLayer(SDL_Renderer* renderer) : m_renderer(renderer) {}
+TSdlVideoLayer::TSdlVideoLayer(SDL_Renderer* renderer)
+    : m_renderer(renderer), m_rgbTarget(RgbTargetFor(renderer)) {}
 
 TSdlVideoLayer::~TSdlVideoLayer() {
     if (m_texture) SDL_DestroyTexture(m_texture);
@@ -53,19 +70,20 @@ bool TSdlVideoLayer::SubmitFrame(const TVideoFrame& frame) {
 
 bool TSdlVideoLayer::Upload() {
     if (!m_mailbox.TakeNewest()) return false;
-    const TStagedFrame& frame = m_mailbox.Current();
+    const TVideoFrame& frame = m_mailbox.Current().Frame;
     if (FitTexture(frame) && UpdateTexture(frame)) m_lastError.clear();
+    m_mailbox.ReleaseCurrent(); // the texture has the picture now
     return true;
 }
 
-bool TSdlVideoLayer::FitTexture(const TStagedFrame& frame) {
+bool TSdlVideoLayer::FitTexture(const TVideoFrame& frame) {
     if (m_texture && m_textureFormat == frame.Format && m_textureWidth == frame.Width &&
         m_textureHeight == frame.Height)
         return true;
     if (m_texture) SDL_DestroyTexture(m_texture);
     m_textureWidth = m_textureHeight = 0;
-    m_texture = SDL_CreateTexture(m_renderer, SdlFormat(frame.Format), SDL_TEXTUREACCESS_STREAMING,
-                                  frame.Width, frame.Height);
+    m_texture = SDL_CreateTexture(m_renderer, TextureFormat(frame.Format),
+                                  SDL_TEXTUREACCESS_STREAMING, frame.Width, frame.Height);
     if (!m_texture) {
         m_lastError = std::string("Cannot create the video texture: ") + SDL_GetError();
         return false;
@@ -77,33 +95,69 @@ bool TSdlVideoLayer::FitTexture(const TStagedFrame& frame) {
     return true;
 }
 
-bool TSdlVideoLayer::UpdateTexture(const TStagedFrame& frame) {
+uint32_t TSdlVideoLayer::TextureFormat(TVideoPixelFormat format) const {
+    if (format != TVideoPixelFormat::BGRA && m_rgbTarget != SDL_PIXELFORMAT_UNKNOWN)
+        return m_rgbTarget;
+    return SdlFormat(format);
+}
+
+// SDL_ConvertPixels reads planar YUV only as planes one after another; a decoder's frame laid out
+// otherwise is packed first.
+int TSdlVideoLayer::ConvertIntoTexture(const TVideoFrame& frame) {
+    const TVideoFrame* source = &frame;
+    if (!IsContiguous(frame)) {
+        CopyPacked(frame, m_packed);
+        source = &m_packed.Frame;
+    }
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(m_texture, nullptr, &pixels, &pitch) != 0) return -1;
+    const int result =
+        SDL_ConvertPixels(frame.Width, frame.Height, SdlFormat(frame.Format), source->Planes[0],
+                          source->Strides[0], m_rgbTarget, pixels, pitch);
+    SDL_UnlockTexture(m_texture);
+    return result;
+}
+
+bool TSdlVideoLayer::UpdateTexture(const TVideoFrame& frame) {
     int result = 0;
+    if (TextureFormat(frame.Format) != SdlFormat(frame.Format)) {
+        result = ConvertIntoTexture(frame);
+        if (result != 0)
+            m_lastError = std::string("Cannot convert the video frame: ") + SDL_GetError();
+        return result == 0;
+    }
     switch (frame.Format) {
     case TVideoPixelFormat::I420:
-        result =
-            SDL_UpdateYUVTexture(m_texture, nullptr, frame.Plane(0), frame.Pitch(0), frame.Plane(1),
-                                 frame.Pitch(1), frame.Plane(2), frame.Pitch(2));
+        result = SDL_UpdateYUVTexture(m_texture, nullptr, frame.Planes[0], frame.Strides[0],
+                                      frame.Planes[1], frame.Strides[1], frame.Planes[2],
+                                      frame.Strides[2]);
         break;
     case TVideoPixelFormat::NV12:
-        result = SDL_UpdateNVTexture(m_texture, nullptr, frame.Plane(0), frame.Pitch(0),
-                                     frame.Plane(1), frame.Pitch(1));
+        result = SDL_UpdateNVTexture(m_texture, nullptr, frame.Planes[0], frame.Strides[0],
+                                     frame.Planes[1], frame.Strides[1]);
         break;
     case TVideoPixelFormat::BGRA:
-        result = SDL_UpdateTexture(m_texture, nullptr, frame.Plane(0), frame.Pitch(0));
+        result = SDL_UpdateTexture(m_texture, nullptr, frame.Planes[0], frame.Strides[0]);
         break;
     }
     if (result != 0) m_lastError = std::string("Cannot upload the video frame: ") + SDL_GetError();
     return result == 0;
 }
 
-void TSdlVideoLayer::Draw() {
+TScreenRect TSdlVideoLayer::DrawnRect() const {
     if (!m_visible || !m_texture || m_dest.Left >= m_dest.Right || m_dest.Top >= m_dest.Bottom)
-        return;
+        return {};
+    return {ClampCoordinate(m_dest.Left), ClampCoordinate(m_dest.Top),
+            ClampCoordinate(m_dest.Right), ClampCoordinate(m_dest.Bottom)};
+}
+
+bool TSdlVideoLayer::Draw() {
+    const TScreenRect drawn = DrawnRect();
+    if (drawn.Left >= drawn.Right) return false;
     const SDL_Rect source = ClipSource(m_source, m_textureWidth, m_textureHeight);
-    const SDL_Rect dest = ToSdl({ClampCoordinate(m_dest.Left), ClampCoordinate(m_dest.Top),
-                                 ClampCoordinate(m_dest.Right), ClampCoordinate(m_dest.Bottom)});
-    SDL_RenderCopy(m_renderer, m_texture, &source, &dest);
+    const SDL_Rect dest = ToSdl(drawn);
+    return SDL_RenderCopy(m_renderer, m_texture, &source, &dest) == 0;
 }
 
 } // namespace brisat

@@ -1,8 +1,9 @@
 // The video layer of a native window: a streaming texture in the frame's own format (I420, NV12
-// or BGRA; SDL's renderer converts, never our code) drawn under the window's back buffer and
+// or BGRA; SDL's renderer converts) drawn under the window's back buffer and
 // visible wherever the back buffer holds the colour key. A source rectangle in frame pixels
 // selects the part of the picture shown (digital zoom), a destination rectangle in window pixels
-// where it goes.
+// where it goes. With SDL's software renderer, which has no YUV textures of its own, YUV frames
+// are converted once by SDL_ConvertPixels into an RGB texture of the window's layout.
 //
 // Threads: SubmitFrame may be called from any thread (the decoder's); OnFrameSubmitted runs on
 // the submitting thread. Everything else is the GUI thread's, which owns the window. The owner
@@ -10,8 +11,8 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "platform/video_layer.h"
 #include "platform/video_frame_mailbox.h"
+#include "platform/video_layer.h"
 
 #include <cstdint>
 #include <functional>
@@ -42,16 +43,24 @@ public:
     const std::string& LastError() const { return m_lastError; }
 
     // Called by the window while presenting: Upload takes the newest submitted frame into the
-    // texture and returns true when there was one; Draw draws the texture at DestRect.
+    // texture and returns true when there was one; Draw draws the texture at DestRect and
+    // returns whether it did (false when hidden, empty or without a frame).
     bool Upload();
-    void Draw();
+    bool Draw();
+    // The window pixels Draw covers (coordinates clamped, not clipped to the window); empty when
+    // it draws nothing.
+    TScreenRect DrawnRect() const;
 
 private:
-    bool FitTexture(const TStagedFrame& frame);
-    bool UpdateTexture(const TStagedFrame& frame);
+    bool FitTexture(const TVideoFrame& frame);
+    bool UpdateTexture(const TVideoFrame& frame);
+    uint32_t TextureFormat(TVideoPixelFormat format) const;
+    int ConvertIntoTexture(const TVideoFrame& frame);
 
     TVideoFrameMailbox m_mailbox;
+    TStagedFrame m_packed; // a kept frame packed for conversion, when its layout needs it
     SDL_Renderer* m_renderer;
+    uint32_t m_rgbTarget; // SDL_PIXELFORMAT_UNKNOWN: YUV textures
     SDL_Texture* m_texture = nullptr;
     TVideoPixelFormat m_textureFormat = TVideoPixelFormat::I420;
     int32_t m_textureWidth = 0;

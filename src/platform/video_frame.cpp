@@ -46,6 +46,19 @@ size_t PackedFrameBytes(TVideoPixelFormat format, int32_t width, int32_t height)
     return bytes;
 }
 
+bool IsContiguous(const TVideoFrame& frame) {
+    const int32_t pitch = frame.Strides[0];
+    const uint8_t* next = frame.Planes[0];
+    for (int plane = 0; plane < PlaneCount(frame.Format); ++plane) {
+        const int32_t stride = plane == 0                                ? pitch
+                               : frame.Format == TVideoPixelFormat::NV12 ? 2 * HalfUp(pitch)
+                                                                         : HalfUp(pitch);
+        if (frame.Planes[plane] != next || frame.Strides[plane] != stride) return false;
+        next += size_t(stride) * size_t(PlaneRows(frame.Format, frame.Height, plane));
+    }
+    return true;
+}
+
 bool IsValidFrame(const TVideoFrame& frame) {
     if (frame.Width <= 0 || frame.Height <= 0 || frame.Width > MaxVideoSide ||
         frame.Height > MaxVideoSide || int64_t(frame.Width) * frame.Height > MaxVideoPixels)

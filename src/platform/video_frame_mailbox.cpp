@@ -1,27 +1,22 @@
 #include "platform/video_frame_mailbox.h"
 
+#include "platform/video_stats.h"
+
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <utility>
 
 namespace brisat {
 
-const uint8_t* TStagedFrame::Plane(int plane) const {
-    size_t offset = 0;
-    for (int i = 0; i < plane; ++i)
-        offset += size_t(Pitch(i)) * size_t(PlaneRows(Format, Height, i));
-    return Bytes.data() + offset;
-}
-
-namespace {
-
-void CopyFrame(const TVideoFrame& frame, TStagedFrame& slot) {
-    slot.Format = frame.Format;
-    slot.Width = frame.Width;
-    slot.Height = frame.Height;
+void CopyPacked(const TVideoFrame& frame, TStagedFrame& slot) {
     slot.Bytes.resize(PackedFrameBytes(frame.Format, frame.Width, frame.Height));
+    slot.Frame = TVideoFrame{frame.Format, frame.Width, frame.Height, {}, {}, nullptr};
     uint8_t* out = slot.Bytes.data();
     for (int plane = 0; plane < PlaneCount(frame.Format); ++plane) {
         const size_t rowBytes = size_t(PlaneRowBytes(frame.Format, frame.Width, plane));
+        slot.Frame.Planes[plane] = out;
+        slot.Frame.Strides[plane] = int32_t(rowBytes);
         const uint8_t* in = frame.Planes[plane];
         for (int32_t row = PlaneRows(frame.Format, frame.Height, plane); row > 0; --row) {
             std::memcpy(out, in, rowBytes);
@@ -31,21 +26,45 @@ void CopyFrame(const TVideoFrame& frame, TStagedFrame& slot) {
     }
 }
 
+namespace {
+
+void Stage(const TVideoFrame& frame, TStagedFrame& slot) {
+    if (frame.Keeper)
+        slot.Frame = frame;
+    else
+        CopyPacked(frame, slot);
+}
+
 } // namespace
 
 bool TVideoFrameMailbox::Submit(const TVideoFrame& frame) {
     if (!IsValidFrame(frame)) return false;
+    std::shared_ptr<const void> released; // after the locks: its owner's release may take time
     std::lock_guard submitting(m_submitMutex);
-    CopyFrame(frame, *m_spare);
-    std::lock_guard lock(m_mutex);
-    std::swap(m_spare, m_ready);
-    m_hasNew = true;
+    Stage(frame, *m_spare);
+    {
+        std::lock_guard lock(m_mutex);
+        std::swap(m_spare, m_ready);
+        if (m_hasNew) NoteFrameReplaced();
+        m_hasNew = true;
+    }
+    // The spare slot now holds a frame replaced unseen or one the taker has moved past.
+    released = std::move(m_spare->Frame.Keeper);
     return true;
 }
 
 void TVideoFrameMailbox::DropPending() {
+    std::shared_ptr<const void> released;
     std::lock_guard lock(m_mutex);
+    if (m_hasNew) released = std::move(m_ready->Frame.Keeper);
     m_hasNew = false;
+}
+
+void TVideoFrameMailbox::ReleaseCurrent() {
+    TVideoFrame& frame = m_current->Frame;
+    if (!frame.Keeper) return;
+    frame.Keeper.reset();
+    std::fill(std::begin(frame.Planes), std::end(frame.Planes), nullptr);
 }
 
 bool TVideoFrameMailbox::TakeNewest() {

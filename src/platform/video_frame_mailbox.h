@@ -1,7 +1,9 @@
-// Hands video frames from a decoder thread to the GUI thread: a triple buffer of packed copies.
-// The submitting side copies into its own spare slot and swaps it with the ready slot under a
-// short lock; the GUI side swaps the ready slot with the one it shows. Neither side ever waits
-// for the other's copy or upload, and no allocation happens while the frame size stays the same.
+// Hands video frames from a decoder thread to the GUI thread: a triple buffer of packed copies, or
+// of the decoder's own planes where a frame comes with a keeper. The submitting side stages into
+// its own spare slot and swaps it with the ready slot under a short lock; the GUI side swaps the
+// ready slot with the one it shows. Neither side ever waits for the other's copy or upload, no
+// allocation happens while the frame size stays the same, and at most the ready and the shown
+// frame are kept from a decoder (the shown one until ReleaseCurrent).
 #pragma once
 
 #include "platform/video_frame.h"
@@ -12,31 +14,35 @@
 
 namespace brisat {
 
-// A frame copied with its planes packed one after another, rows without padding.
+// A staged frame: its planes either copied into Bytes, packed one after another with rows
+// without padding, or the submitter's own, held by Keeper.
 struct TStagedFrame {
-    TVideoPixelFormat Format = TVideoPixelFormat::I420;
-    int32_t Width = 0;
-    int32_t Height = 0;
+    TVideoFrame Frame; // planes into Bytes, or the submitter's with its Keeper
     std::vector<uint8_t> Bytes;
 
-    bool Empty() const { return Width == 0; }
-    const uint8_t* Plane(int plane) const;
-    int32_t Pitch(int plane) const { return PlaneRowBytes(Format, Width, plane); }
+    bool Empty() const { return Frame.Width == 0; }
 };
+
+// Copies Frame's planes into Slot, packed.
+void CopyPacked(const TVideoFrame& frame, TStagedFrame& slot);
 
 class TVideoFrameMailbox {
 public:
-    // Thread-safe. Copies Frame and makes it the newest; a newer submission replaces a frame the
-    // GUI thread has not taken yet. Returns false and keeps nothing when the frame is invalid
-    // (IsValidFrame).
+    // Thread-safe. Copies Frame (or keeps it, with a keeper) and makes it the newest; a newer
+    // submission replaces a frame the GUI thread has not taken yet, and the keeper of a frame
+    // no longer needed is released on the submitting thread. Returns false and keeps nothing when
+    // the frame is invalid (IsValidFrame).
     bool Submit(const TVideoFrame& frame);
-    // Thread-safe. Forgets a frame not taken yet; Current is untouched.
+    // Thread-safe. Forgets (and releases) a frame not taken yet; Current is untouched.
     void DropPending();
 
     // The taking side (the GUI thread) only: when a frame arrived since the last call, makes it
     // Current and returns true.
     bool TakeNewest();
     const TStagedFrame& Current() const { return *m_current; }
+    // The taking side, once Current's pixels are used up (uploaded): a kept frame goes back to
+    // its decoder now and Current has no planes from then on; a copy stays.
+    void ReleaseCurrent();
 
 private:
     std::mutex m_submitMutex; // one submitter copies at a time

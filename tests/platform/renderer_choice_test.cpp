@@ -20,6 +20,7 @@ TEST(RendererChoice, SoftwareWhenOpenGLRunsOnTheCpuUnlessOverridden) {
         {"", &all, "Software Rasterizer", "software"},
         {"", &all, "Mesa Intel(R) UHD Graphics 620 (KBL GT2)", ""},
         {"", &all, "", ""}, // no OpenGL: SDL decides
+        {"", &all, kNoGpuRenderer, "software"},
         {"", &noSoftware, "llvmpipe (LLVM 15.0.6, 256 bits)", ""},
         {"opengl", &all, "llvmpipe (LLVM 15.0.6, 256 bits)", "opengl"},
         {"software", &all, "AMD Radeon RX 6600", "software"},

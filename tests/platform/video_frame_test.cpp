@@ -87,8 +87,10 @@ TEST(VideoFrameMailbox, PacksStridedPlanesAndHandsOverOnlyTheNewest) {
     ASSERT_TRUE(mailbox.TakeNewest());
     const TStagedFrame& staged = mailbox.Current();
     EXPECT_EQ(staged.Bytes, (std::vector<uint8_t>{11, 12, 13, 14, 15, 16, 7, 8, 9, 10}));
-    EXPECT_EQ(staged.Plane(1), staged.Bytes.data() + 6);
-    EXPECT_EQ(staged.Pitch(1), 4);
+    EXPECT_EQ(staged.Frame.Planes[1], staged.Bytes.data() + 6);
+    EXPECT_EQ(staged.Frame.Strides[1], 4);
+    EXPECT_TRUE(IsContiguous(staged.Frame));
+    EXPECT_FALSE(IsContiguous(frame));
     EXPECT_FALSE(mailbox.TakeNewest());
 
     frame.Width = 3;
@@ -96,6 +98,47 @@ TEST(VideoFrameMailbox, PacksStridedPlanesAndHandsOverOnlyTheNewest) {
     mailbox.DropPending();
     EXPECT_FALSE(mailbox.TakeNewest());
     EXPECT_EQ(mailbox.Current().Bytes[0], 11);
+}
+
+// Frames with a keeper are kept, not copied, and let go once no longer needed: only the newest
+// and the shown one are held, the shown one until it is released.
+TEST(VideoFrameMailbox, KeepsLentFramesOnlyWhileNeeded) {
+    std::vector<uint8_t> pixels(4 * 2 * 4, 9);
+    auto lend = [&](std::shared_ptr<const void> keeper) {
+        TVideoFrame frame;
+        frame.Format = TVideoPixelFormat::BGRA;
+        frame.Width = 4;
+        frame.Height = 2;
+        frame.Planes[0] = pixels.data();
+        frame.Strides[0] = 16;
+        frame.Keeper = std::move(keeper);
+        return frame;
+    };
+    auto a = std::make_shared<int>(1), b = std::make_shared<int>(2), c = std::make_shared<int>(3),
+         d = std::make_shared<int>(4);
+    std::weak_ptr<int> shownA = a, replacedB = b, shownC = c, droppedD = d;
+    TVideoFrameMailbox mailbox;
+    ASSERT_TRUE(mailbox.Submit(lend(std::move(a))));
+    ASSERT_TRUE(mailbox.TakeNewest());
+    EXPECT_EQ(mailbox.Current().Frame.Planes[0], pixels.data());
+    EXPECT_TRUE(mailbox.Current().Bytes.empty());
+
+    mailbox.Submit(lend(std::move(b)));
+    mailbox.Submit(lend(std::move(c)));
+    EXPECT_TRUE(replacedB.expired());
+    EXPECT_FALSE(shownA.expired());
+    ASSERT_TRUE(mailbox.TakeNewest());
+    mailbox.Submit(lend(nullptr)); // copied; the frame shown before goes now
+    EXPECT_TRUE(shownA.expired());
+    EXPECT_FALSE(shownC.expired());
+
+    mailbox.Submit(lend(std::move(d)));
+    mailbox.DropPending();
+    EXPECT_TRUE(droppedD.expired());
+    EXPECT_FALSE(shownC.expired());
+    mailbox.ReleaseCurrent(); // uploaded: it goes back at once
+    EXPECT_TRUE(shownC.expired());
+    EXPECT_EQ(mailbox.Current().Frame.Planes[0], nullptr);
 }
 
 // A decoder thread submits frames each filled with its own number while the GUI side takes

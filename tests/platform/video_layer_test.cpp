@@ -211,6 +211,35 @@ TEST_P(TPresentTest, SourceRectangleZoomsIntoTheDestination) {
     EXPECT_TRUE(Near(At(55, 45), Yellow, 10));
 }
 
+// Moving the destination leaves nothing of the old picture where the key now shows no video,
+// and the back buffer painted over part of the key hides the video there.
+TEST_P(TPresentTest, NothingOfAnOldPictureStaysOnScreen) {
+    OpenWindow(GetParam());
+    if (!m_window) return;
+    TSdlVideoLayer& layer = m_window->VideoLayer();
+    layer.SetColorKey(Key);
+    layer.SetDestRect({0, 0, WindowW, WindowH});
+    layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420, Blue, Blue, Blue, Blue).Frame());
+    TBackBuffer buffer;
+    buffer.Paint({0, 0, WindowW, WindowH}, Key);
+    PresentWhole(buffer);
+    ASSERT_TRUE(Near(At(5, 5), Blue, 10));
+
+    layer.SetDestRect({40, 30, 80, 60});
+    layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420, Red, Red, Red, Red).Frame());
+    Present(buffer, {});
+    for (auto [x, y] : {std::pair{5, 5}, {39, 45}, {60, 29}, {35, 35}})
+        EXPECT_EQ(At(x, y), 0u) << x << "," << y;
+    EXPECT_TRUE(Near(At(40, 30), Red, 10));
+    EXPECT_TRUE(Near(At(79, 59), Red, 10));
+
+    buffer.Paint({50, 40, 60, 50}, Yellow);
+    Present(buffer, {{50, 40, 60, 50}});
+    EXPECT_EQ(At(55, 45), Yellow);
+    EXPECT_TRUE(Near(At(49, 45), Red, 10));
+    EXPECT_TRUE(Near(At(60, 45), Red, 10));
+}
+
 // A hidden layer leaves the key colour as drawn; showing it again makes the whole back buffer
 // transparent at the key, though no rectangle was dirty.
 TEST_P(TPresentTest, HidingTheLayerShowsTheKeyColourAsDrawn) {

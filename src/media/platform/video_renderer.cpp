@@ -1,5 +1,7 @@
 #include "media/platform/video_renderer.h"
 
+#include "platform/video_stats.h"
+
 #include <atomic>
 #include <gst/video/gstvideosink.h>
 #include <gst/video/video.h>
@@ -74,25 +76,49 @@ gboolean SetInfo(GstVideoSink* sink, GstCaps*, const GstVideoInfo* info) {
     return TRUE;
 }
 
-// Hands Buffer, a picture of Info's layout, to the consumer; false when it cannot be read.
-bool Deliver(RendererState& state, GstBuffer* buffer, const GstVideoInfo* info = nullptr) {
+// A mapped picture that keeps its buffer for as long as a frame consumer holds it.
+struct MappedPicture {
+    GstVideoFrame Frame{};
+    bool Mapped = false;
+    ~MappedPicture() {
+        if (Mapped) gst_video_frame_unmap(&Frame);
+    }
+};
+
+// A picture may outlive ShowFrame only when its pool cannot run dry: a pool with a maximum would
+// stall its decoder while the window holds pictures from it.
+bool MayKeep(GstBuffer* buffer) {
+    if (!buffer->pool) return true;
+    GstStructure* config = gst_buffer_pool_get_config(buffer->pool);
+    guint size = 0, least = 0, most = 0;
+    const bool bounded =
+        gst_buffer_pool_config_get_params(config, nullptr, &size, &least, &most) && most != 0;
+    gst_structure_free(config);
+    return !bounded;
+}
+
+// Hands Buffer, a picture of Layout (the negotiated layout when null), to the consumer; false
+// when it cannot be read.
+bool Deliver(RendererState& state, GstBuffer* buffer, const GstVideoInfo* layout = nullptr) {
     std::shared_ptr<FrameConsumer> consumer;
-    GstVideoInfo stateInfo;
+    GstVideoInfo info;
     SourceRect source;
     {
         std::lock_guard lock(state.Lock);
         consumer = state.Consumer;
-        stateInfo = state.Info;
+        info = state.Info;
         source = state.Source;
     }
     if (!consumer) return true;
-    GstVideoInfo mappedInfo = info ? *info : stateInfo;
-    GstVideoFrame mapped;
-    if (!gst_video_frame_map(&mapped, &mappedInfo, buffer, GST_MAP_READ)) return false;
+    if (layout) info = *layout;
+    auto picture = std::make_shared<MappedPicture>();
+    picture->Mapped = gst_video_frame_map(&picture->Frame, &info, buffer, GST_MAP_READ);
+    if (!picture->Mapped) return false;
+    const GstVideoFrame& mapped = picture->Frame;
     VideoFrame frame;
-    frame.Format = PixelFormat(GST_VIDEO_INFO_FORMAT(&mappedInfo));
-    frame.Width = GST_VIDEO_INFO_WIDTH(&mappedInfo);
-    frame.Height = GST_VIDEO_INFO_HEIGHT(&mappedInfo);
+    frame.Format = PixelFormat(GST_VIDEO_INFO_FORMAT(&info));
+    frame.Width = GST_VIDEO_INFO_WIDTH(&info);
+    frame.Height = GST_VIDEO_INFO_HEIGHT(&info);
     frame.PlaneCount = static_cast<int>(GST_VIDEO_FRAME_N_PLANES(&mapped));
     for (int plane = 0; plane < frame.PlaneCount && plane < 3; ++plane) {
         frame.Planes[plane] = static_cast<const std::uint8_t*>(mapped.data[plane]);
@@ -101,17 +127,32 @@ bool Deliver(RendererState& state, GstBuffer* buffer, const GstVideoInfo* info =
     GstClockTime pts = GST_BUFFER_PTS(buffer);
     frame.Time = GST_CLOCK_TIME_IS_VALID(pts) ? static_cast<std::int64_t>(pts / 100) : 0;
     frame.Source = source;
+    if (MayKeep(buffer)) frame.Keeper = picture;
     consumer->ReceiveFrame(frame);
-    gst_video_frame_unmap(&mapped);
     return true;
 }
 
 GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
     RendererState& state = AsRenderer(sink)->State;
     state.Frames.fetch_add(1, std::memory_order_relaxed);
-    if (Deliver(state, buffer)) return GST_FLOW_OK;
-    GST_ELEMENT_ERROR(sink, STREAM, FAILED, ("Cannot read a decoded picture."), (nullptr));
-    return GST_FLOW_ERROR;
+    if (!Deliver(state, buffer)) {
+        GST_ELEMENT_ERROR(sink, STREAM, FAILED, ("Cannot read a decoded picture."), (nullptr));
+        return GST_FLOW_ERROR;
+    }
+    NoteFrameRendered();
+    return GST_FLOW_OK;
+}
+
+// Before the sink leaves PAUSED (and resets its counts), its late drops go to the video stats.
+GstStateChangeReturn ChangeState(GstElement* element, GstStateChange transition) {
+    if (transition == GST_STATE_CHANGE_PAUSED_TO_READY) {
+        GstStructure* stats = nullptr;
+        g_object_get(element, "stats", &stats, nullptr);
+        guint64 dropped = 0;
+        if (stats && gst_structure_get_uint64(stats, "dropped", &dropped)) NoteSinkDropped(dropped);
+        if (stats) gst_structure_free(stats);
+    }
+    return GST_ELEMENT_CLASS(g_parentClass)->change_state(element, transition);
 }
 
 void Finalize(GObject* object) {
@@ -127,6 +168,7 @@ void ClassInit(gpointer klass, gpointer) {
     g_parentClass = GST_VIDEO_SINK_CLASS(g_type_class_peek_parent(klass));
     G_OBJECT_CLASS(klass)->finalize = Finalize;
     GstElementClass* element = GST_ELEMENT_CLASS(klass);
+    element->change_state = ChangeState;
     gst_element_class_set_static_metadata(element, "Brisat video renderer", "Sink/Video",
                                           "Hands decoded pictures to the video window", "Brisat");
     GstCaps* caps = gst_caps_from_string(GST_VIDEO_CAPS_MAKE("{ I420, NV12, BGRA }"));

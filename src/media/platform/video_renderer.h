@@ -31,7 +31,8 @@ struct SourceRect {
     bool operator==(const SourceRect&) const = default;
 };
 
-// One decoded picture; the memory belongs to the renderer and is valid only during ReceiveFrame.
+// One decoded picture; the memory belongs to the renderer and is valid only during ReceiveFrame,
+// unless Keeper is set: holding it keeps the picture valid and unchanged.
 struct VideoFrame {
     VideoPixelFormat Format = VideoPixelFormat::I420;
     int Width = 0;
@@ -41,6 +42,7 @@ struct VideoFrame {
     int Strides[3] = {};
     std::int64_t Time = 0; // stream time in 100-ns units
     SourceRect Source;     // the part of the picture to show
+    std::shared_ptr<const void> Keeper;
 };
 
 class FrameConsumer {
