@@ -3,6 +3,8 @@
 #include "framework/application.h"
 #include "framework/exceptions.h"
 #include "framework/form.h"
+#include "framework/menu.h"
+#include "framework/short_cut.h"
 #include "framework/message_queue.h"
 #include "framework/screen.h"
 #include "platform/platform.h"
@@ -657,9 +659,22 @@ void TWinControl::WndProc(TMessage& m) {
     }
 }
 
+// The popup menus of the control and of its parents come first, then the form's menus, then, as
+// the application answers keys no form took, the main form's (a video shown full screen in a
+// form of its own keeps the player's keys).
 bool TWinControl::IsMenuKey(const TMessage& m) {
+    if (m.Msg == WM_KEYDOWN || m.Msg == WM_SYSKEYDOWN) {
+        const TShortCut shortCut = ShortCut(uint16_t(m.WParam), KeyboardShiftState());
+        for (TWinControl* control = this; control; control = control->Parent())
+            if (auto* popup = dynamic_cast<TPopupMenu*>(control->PopupMenu());
+                popup && popup->Owner() && popup->IsShortCut(shortCut))
+                return true;
+    }
     TCustomForm* form = ParentForm();
-    return form && form->IsShortCut(m);
+    if (form && form->IsShortCut(m)) return true;
+    TCustomForm* main = Application ? Application->MainForm() : nullptr;
+    return main && main != form && main->HandleAllocated() && IsWindowEnabled(main->Handle()) &&
+           main->IsShortCut(m);
 }
 
 bool TWinControl::DialogKey(uint16_t key) {

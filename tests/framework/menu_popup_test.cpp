@@ -310,3 +310,23 @@ TEST_F(PopupMenuTest, ItemsShowTheMenusImagesGreyedWhenDisabled) {
 }
 
 } // namespace
+
+// A popup menu's keys belong to the whole program while its form is the main one: they work
+// from another form (the video shown full screen), but not while a modal window disables it.
+TEST_F(PopupMenuTest, ShortCutsOfTheMainFormsMenusWorkFromItsOtherForms) {
+    AddItem(popup->Items(), "Pause", 'Z');
+    TForm other(nullptr);
+    other.SetBounds(0, 0, 200, 100);
+    other.Show();
+    Pump();
+    ASSERT_EQ(GetActiveWindow(), other.Handle());
+    Host->TypeKey(other.Handle(), 'Z');
+    Pump();
+    EXPECT_EQ(clicks, std::vector<std::string>{"Pause"});
+
+    EnableWindow(form->Handle(), false);
+    Host->TypeKey(other.Handle(), 'Z');
+    Pump();
+    EXPECT_EQ(clicks.size(), 1u);
+    EnableWindow(form->Handle(), true);
+}
