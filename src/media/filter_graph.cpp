@@ -289,7 +289,8 @@ HRESULT TFilterGraph::BuildOnWorker(const std::string& fileOrAddress) {
     m_rendering = true;
     std::future<HRESULT> build = std::async(
         std::launch::async, [graph, fileOrAddress] { return graph->RenderFile(fileOrAddress); });
-    while (build.wait_for(std::chrono::milliseconds(15)) != std::future_status::ready) {
+    // Windows waiting for paint are painted at once, however quickly the graph builds.
+    do {
         try {
             PaintWhileWaiting();
         } catch (...) {
@@ -297,7 +298,7 @@ HRESULT TFilterGraph::BuildOnWorker(const std::string& fileOrAddress) {
             m_rendering = false;
             throw;
         }
-    }
+    } while (build.wait_for(std::chrono::milliseconds(15)) != std::future_status::ready);
     m_rendering = false;
     return build.get();
 }
