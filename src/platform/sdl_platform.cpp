@@ -297,10 +297,8 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslateMotion(const SDL_MouseMotionEv
     if (!source) return TTranslation::Nothing;
     int left = 0, top = 0;
     SDL_GetWindowPosition(source->SdlWindow(), &left, &top);
-    const uint16_t mod = SDL_GetModState();
-    const unsigned state = (mod & KMOD_SHIFT ? ShiftMask : 0) | (mod & KMOD_CTRL ? ControlMask : 0) |
-                           (mod & KMOD_ALT ? Mod1Mask : 0);
-    RoutePointer(*source, {source->XWindow(), in.x, in.y, left + in.x, top + in.y, state}, out);
+    RoutePointer(*source, {source->XWindow(), in.x, in.y, left + in.x, top + in.y, 0}, out);
+    out.Modifiers = Modifiers(uint16_t(SDL_GetModState()));
     return TTranslation::Event;
 }
 

@@ -132,6 +132,14 @@ protected:
         m_window->Present(buffer.Pixels.data(), WindowW);
         m_screen.clear();
     }
+    // The window's layer keyed with Key over the whole window, holding an all-blue picture.
+    TSdlVideoLayer& BlueLayerOverWindow() {
+        TSdlVideoLayer& layer = m_window->VideoLayer();
+        layer.SetColorKey(Key);
+        layer.SetDestRect({0, 0, WindowW, WindowH});
+        layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420, Blue, Blue, Blue, Blue).Frame());
+        return layer;
+    }
 
     std::unique_ptr<TNativeWindow> m_window;
     std::vector<uint32_t> m_screen;
@@ -216,10 +224,7 @@ TEST_P(TPresentTest, SourceRectangleZoomsIntoTheDestination) {
 TEST_P(TPresentTest, NothingOfAnOldPictureStaysOnScreen) {
     OpenWindow(GetParam());
     if (!m_window) return;
-    TSdlVideoLayer& layer = m_window->VideoLayer();
-    layer.SetColorKey(Key);
-    layer.SetDestRect({0, 0, WindowW, WindowH});
-    layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420, Blue, Blue, Blue, Blue).Frame());
+    TSdlVideoLayer& layer = BlueLayerOverWindow();
     TBackBuffer buffer;
     buffer.Paint({0, 0, WindowW, WindowH}, Key);
     PresentWhole(buffer);
@@ -245,10 +250,7 @@ TEST_P(TPresentTest, NothingOfAnOldPictureStaysOnScreen) {
 TEST_P(TPresentTest, HidingTheLayerShowsTheKeyColourAsDrawn) {
     OpenWindow(GetParam());
     if (!m_window) return;
-    TSdlVideoLayer& layer = m_window->VideoLayer();
-    layer.SetColorKey(Key);
-    layer.SetDestRect({0, 0, WindowW, WindowH});
-    layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420, Blue, Blue, Blue, Blue).Frame());
+    TSdlVideoLayer& layer = BlueLayerOverWindow();
     layer.SetVisible(false);
     TBackBuffer buffer;
     buffer.Paint({10, 10, 70, 50}, Key);
@@ -312,10 +314,7 @@ TEST_P(TPresentTest, DirtyRectanglesChangeOnlyThoseParts) {
     for (auto [x, y] : {std::pair{9, 10}, {30, 15}, {20, 20}, {49, 50}, {60, 39}, {0, 0}})
         EXPECT_EQ(At(x, y), Grey) << x << "," << y;
 
-    TSdlVideoLayer& layer = m_window->VideoLayer();
-    layer.SetColorKey(Key);
-    layer.SetDestRect({0, 0, WindowW, WindowH});
-    layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420, Blue, Blue, Blue, Blue).Frame());
+    BlueLayerOverWindow();
     buffer = TBackBuffer();
     PresentWhole(buffer);
     buffer.Paint({0, 0, WindowW, WindowH}, Key);
