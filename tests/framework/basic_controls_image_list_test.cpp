@@ -128,6 +128,23 @@ TEST(ImageListTest, DisabledImagesAreEmbossedInShadowAndHighlight) {
     EXPECT_EQ(Pixel(*clipped, 1, 1), RGBToOpaquePixel(ColorToRGB(clNavy)));
 }
 
+// A picture drawn in dark colours alone embosses its darker lines (a maroon ring) and leaves its
+// lighter parts (the red inside) out, instead of turning into one grey blob.
+TEST(ImageListTest, DisabledDarkPicturesEmbossOnlyTheirDarkerLines) {
+    TImageList list(nullptr);
+    list.SetSize(5, 5);
+    TBitmap image;
+    image.SetSize(5, 5);
+    image.DC().FillRect(Bounds(0, 0, 5, 5), clMaroon);
+    image.DC().FillRect(Bounds(1, 1, 3, 3), clRed);
+    list.AddMasked(image, clFuchsia);
+
+    const auto target = Canvas(7, 7, clBtnFace);
+    list.Draw(target->DC(), 1, 1, 0, false);
+    EXPECT_EQ(Pixel(*target, 1, 1), RGBToOpaquePixel(ColorToRGB(clBtnShadow))) << "the ring";
+    EXPECT_EQ(Pixel(*target, 3, 3), RGBToOpaquePixel(ColorToRGB(clBtnFace))) << "the inside";
+}
+
 TEST(ImageListTest, ImagesTravelAsAPngStripAndComeBackExact) {
     TImageList list(nullptr);
     list.SetSize(4, 3);
