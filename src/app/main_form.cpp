@@ -58,7 +58,7 @@ void TfrmMain::FormCreate() {
                                                                          : TFormStyle::fsNormal);
     if (!Get<TMenuItem>("N8").Checked()) Get<TPanel>("Panel2").Hide();
     if (!Get<TMenuItem>("N9").Checked()) Get<TPanel>("Panel1").Hide();
-    SetCaption("Brisat 1.0b");
+    SetCaption(MainCaption);
     switch (Get<TDSVideoWindowEx2>("DSVideoWindowEx1").AspectRatio()) {
     case TRatioModes::rmStretched: Get<TMenuItem>("Stretched1").SetChecked(true); break;
     case TRatioModes::rmLetterBox: Get<TMenuItem>("LetterBox1").SetChecked(true); break;
@@ -99,8 +99,11 @@ void TfrmMain::WndProc(TMessage& message) {
         return;
     }
     TForm::WndProc(message);
-    // A press on the window's own client surface drags the window.
-    if (message.Msg == WM_NCHITTEST && message.Result == HTCLIENT) message.Result = HTCAPTION;
+    // A press on the window's own client surface drags the window; a windowless control there
+    // (the playlist's splitter) keeps its press.
+    if (message.Msg == WM_NCHITTEST && message.Result == HTCLIENT &&
+        !ControlAtPos(ScreenToClient(LParamToPoint(message.LParam)), true))
+        message.Result = HTCAPTION;
 }
 
 } // namespace brisat

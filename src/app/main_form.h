@@ -60,6 +60,8 @@ private:
 
     // Playback commands.
     void PlayCommand();
+    // Stops and clears the graph and lets it go; the time displays and the caption start over.
+    void StopPlayback();
     void FullScreenToggle();
     void DesktopToggle();
     void SeekBarTick(uint32_t currentPosMs, uint32_t stopPosMs);
@@ -72,6 +74,8 @@ private:
     void ColorKeyChanged();
     void OverlayVisibilityChanged(bool visible);
     int32_t ChosenMonitor() const;
+
+    static constexpr const char* MainCaption = "Brisat 1.0b";
 
     TConfigurationFile m_configuration;
     TPlayList m_playList;

@@ -32,7 +32,7 @@ void TfrmMain::BindPlaybackHandlers() {
     m.Add<TNotifyEvent>("SpeedButton2Click", [graph](TComponent&) { graph().Pause(); });
     m.Add<TNotifyEvent>("Pause1_OLDClick", [graph](TComponent&) { graph().Pause(); });
     m.Add<TNotifyEvent>("SpeedButton3Click", [graph](TComponent&) { graph().Stop(); });
-    m.Add<TNotifyEvent>("Exit1Click", [graph](TComponent&) { graph().ClearGraph(); });
+    m.Add<TNotifyEvent>("Exit1Click", [this](TComponent&) { StopPlayback(); });
     m.Add<TNotifyEvent>("SpeedButton4Click", [this](TComponent&) { FullScreenToggle(); });
     m.Add<TNotifyEvent>("SpeedButton13Click", [this](TComponent&) { DesktopToggle(); });
     m.Add<TNotifyEvent>("SpeedButton5Click", [this](TComponent&) { ShowColorDialog(); });
@@ -123,6 +123,18 @@ void TfrmMain::PlayCommand() {
     else
         m_playList.Open();
     CheckColorControlSupport();
+}
+
+void TfrmMain::StopPlayback() {
+    TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
+    graph.Stop();
+    graph.ClearGraph();
+    // An inactive graph makes Play ask for a file instead of running an empty graph.
+    graph.SetActive(false);
+    Get<TDSTrackBar>("DSTrackBar1").SetPosition(0);
+    Get<TPanel>("Panel2").SetCaption(ElapsedTimeText(0));
+    Get<TZeltLiquidLabel>("ZeltLiquidLabel1").SetCaption(LongTimeText(0));
+    SetCaption(MainCaption);
 }
 
 void TfrmMain::CheckColorControlSupport() {

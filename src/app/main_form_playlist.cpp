@@ -18,6 +18,10 @@ void TfrmMain::BindPlaylistHandlers() {
     m.Add<TNotifyEvent>("Clear1Click", [this](TComponent&) { m_playList.Clear(); });
     m.Add<TNotifyEvent>("SpeedButton6Click", [this](TComponent&) { m_playList.Previous(); });
     m.Add<TNotifyEvent>("SpeedButton7Click", [this](TComponent&) { m_playList.Next(); });
+    // The user's choice in the list box is the playlist's selection.
+    m.Add<TNotifyEvent>("ListBox1Click", [this](TComponent&) {
+        m_playList.SetItemIndex(Get<TListBox>("ListBox1").ItemIndex());
+    });
     m.Add<TNotifyEvent>("ListBox1DblClick", [this](TComponent&) { m_playList.PlaySelected(); });
     m.Add<TControl::TMouseEvent>(
         "ListBox1MouseDown", [this](TControl&, TMouseButton button, TShiftState, int32_t, int32_t) {
@@ -39,12 +43,7 @@ void TfrmMain::BindPlaylistHandlers() {
         return paths;
     };
     m_playList.OnPlayFile = [this](const std::string& path) { PlayFile(path); };
-    m_playList.OnStopPlayback = [this] {
-        TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
-        graph.Stop();
-        graph.ClearGraph();
-        graph.SetActive(false);
-    };
+    m_playList.OnStopPlayback = [this] { StopPlayback(); };
     m_playList.OnItemsChanged = [this] {
         TListBox& list = Get<TListBox>("ListBox1");
         TStringList& items = list.Items();

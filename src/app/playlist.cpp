@@ -2,6 +2,8 @@
 
 #include "framework/exceptions.h"
 
+#include <algorithm>
+
 namespace brisat {
 
 namespace {
@@ -76,6 +78,8 @@ void TPlayList::Add() {
 void TPlayList::Remove() {
     Items(m_itemIndex);
     m_entries.erase(m_entries.begin() + m_itemIndex);
+    // Removing the last entry selects the one now last, so the selection names an entry.
+    m_itemIndex = std::min(m_itemIndex, Count() - 1);
     ItemsChanged();
 }
 

@@ -59,7 +59,8 @@ public:
     void OpenFiles(const std::vector<std::string>& paths);
     // Open on an empty list (leaving both step buttons disabled), else appends chosen files.
     void Add();
-    // Deletes the selected entry; what plays and the buttons stay as they are.
+    // Deletes the selected entry (the selection stays on the list); what plays and the buttons
+    // stay as they are.
     void Remove();
     // Stops playback and empties the list; CurrentItem, CurrentIndex and the buttons stay.
     void Clear();

@@ -70,10 +70,14 @@ bool TApplication::ProcessMessage() {
         m_terminated = true;
         return true;
     }
+    HandleTakenMessage(msg);
+    return true;
+}
+
+void TApplication::HandleTakenMessage(TMsg& msg) {
     bool handled = false;
     if (OnMessage) OnMessage(msg, handled);
     if (!handled) Dispatch(msg);
-    return true;
 }
 
 void TApplication::Dispatch(TMsg& msg) {

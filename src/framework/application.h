@@ -51,6 +51,9 @@ public:
     // Handles one message; with none waiting runs OnIdle and then sleeps until something
     // arrives.
     void HandleMessage();
+    // Handles a message a loop of its own has taken from the queue (not WM_QUIT) as
+    // HandleMessage would: OnMessage first, then the hint and the window.
+    void HandleTakenMessage(TMsg& msg);
     // Ends Run (and every modal loop) once the messages already queued are handled.
     void Terminate();
     bool Terminated() const { return m_terminated; }

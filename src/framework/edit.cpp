@@ -151,8 +151,14 @@ void TEdit::MoveCaret(size_t pos, bool extend) {
     CaretMoved();
 }
 
-// Scrolls to keep the caret in view, places the platform caret and repaints.
+// Scrolls to keep the caret in view, places the platform caret and repaints. Without the focus
+// the edit shows the start of its text, wherever the caret is.
 void TEdit::CaretMoved() {
+    Invalidate();
+    if (!Focused()) {
+        m_scroll = 0;
+        return;
+    }
     const TRect area = TextRect();
     const std::string shown = Shown();
     const int32_t caretX = TextWidth(std::string_view(shown).substr(0, ShownOffset(m_caret)));
@@ -160,8 +166,7 @@ void TEdit::CaretMoved() {
     if (caretX - m_scroll >= width) m_scroll = caretX - width + 1;
     if (caretX < m_scroll) m_scroll = std::max(0, caretX - width / 4);
     m_scroll = std::clamp(m_scroll, 0, std::max(0, TextWidth(shown) - width + 1));
-    if (Focused()) SetCaretPos(area.Left + caretX - m_scroll, area.Top);
-    Invalidate();
+    SetCaretPos(area.Left + caretX - m_scroll, area.Top);
 }
 
 void TEdit::SetSelText(std::string_view text) {
@@ -320,6 +325,7 @@ void TEdit::DoEnter() {
 
 void TEdit::DoExit() {
     DestroyCaret();
+    m_scroll = 0;
     Invalidate();
     TCustomControl::DoExit();
 }

@@ -44,6 +44,27 @@ void ForEachPixel(TDeviceContext& dc, int32_t x, int32_t y, const TSurface& sour
     }
 }
 
+// Integer luminance (weights 77, 150, 29 of 256).
+uint32_t Luminance(uint32_t p) {
+    return (((p >> 16) & 0xFF) * 77 + ((p >> 8) & 0xFF) * 150 + (p & 0xFF) * 29) >> 8;
+}
+
+// The luminance at or below which a disabled picture's pixel is ink: never silver (192) or
+// lighter, and no more than the middle of the picture's own range, so a picture drawn in dark
+// colours alone embosses its darker lines rather than one grey blob of its outline.
+template <class AlphaOf>
+uint32_t InkThreshold(const TSurface& source, const TRect& part, AlphaOf alphaOf) {
+    uint32_t darkest = 255, lightest = 0;
+    for (int32_t row = part.Top; row < part.Bottom; ++row)
+        for (int32_t col = part.Left; col < part.Right; ++col) {
+            const uint32_t s = source.Row(row)[col];
+            if (alphaOf(s) < 128) continue;
+            darkest = std::min(darkest, Luminance(s));
+            lightest = std::max(lightest, Luminance(s));
+        }
+    return std::min<uint32_t>(0xBF, (darkest + lightest) / 2);
+}
+
 } // namespace
 
 void DrawGlyph(TDeviceContext& dc, int32_t x, int32_t y, const TSurface& source, const TRect& part,
@@ -69,12 +90,8 @@ void DrawGlyph(TDeviceContext& dc, int32_t x, int32_t y, const TSurface& source,
     }
     if (under)
         ForEachPixel(dc, x, y, source, inside, [&](uint32_t& d, uint32_t) { d = background; });
-    const auto ink = [&](uint32_t s) {
-        // Integer luminance (weights 77, 150, 29 of 256); silver (192) and lighter vanish.
-        const uint32_t lum =
-            (((s >> 16) & 0xFF) * 77 + ((s >> 8) & 0xFF) * 150 + (s & 0xFF) * 29) >> 8;
-        return alphaOf(s) >= 128 && lum < 0xC0;
-    };
+    const uint32_t threshold = InkThreshold(source, inside, alphaOf);
+    const auto ink = [&](uint32_t s) { return alphaOf(s) >= 128 && Luminance(s) <= threshold; };
     for (const auto& [dx, color] : {std::pair{1, clBtnHighlight}, std::pair{0, clBtnShadow}}) {
         const uint32_t pixel = RGBToOpaquePixel(ColorToRGB(color));
         ForEachPixel(dc, x + dx, y + dx, source, inside, [&](uint32_t& d, uint32_t s) {

@@ -99,8 +99,9 @@ struct TGlyphStyle {
 };
 
 // Draws Part of Source with its top-left corner at logical X, Y, clipped to the context's
-// visible area. Disabled, the picture's dark pixels (darker than silver) are drawn embossed:
-// in the highlight colour one pixel down and right, then in the shadow colour.
+// visible area. Disabled, the picture's dark pixels (darker than silver, and in the darker half
+// of the picture's own luminance range) are drawn embossed: in the highlight colour one pixel
+// down and right, then in the shadow colour.
 void DrawGlyph(TDeviceContext& dc, int32_t x, int32_t y, const TSurface& source, const TRect& part,
                const TGlyphStyle& style);
 

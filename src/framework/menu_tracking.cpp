@@ -111,26 +111,26 @@ void TMenuTracker::Finish() {
     g_tracking = false;
 }
 
+// The message is taken before it is looked at: input that arrives between a look and a take
+// (a click just after a move, while a repaint waits) would otherwise go past the menus.
 void TMenuTracker::Step() {
     TMsg msg;
-    if (!PeekMessage(msg, 0, 0, 0, PM_NOREMOVE)) {
+    if (!PeekMessage(msg, 0, 0, 0, PM_REMOVE)) {
         WaitMessage();
         return;
     }
     if (msg.message == WM_QUIT) {
-        m_done = true; // the quit request stays queued for the loop outside
+        PostQuitMessage(int(msg.wParam)); // the quit request goes on to the loop outside
+        m_done = true;
         return;
     }
     if (IsKeyboardMessage(msg.message) || IsClientMouseMessage(msg.message) ||
-        IsNonClientMouseMessage(msg.message)) {
-        PeekMessage(msg, 0, 0, 0, PM_REMOVE);
+        IsNonClientMouseMessage(msg.message))
         HandleInput(msg);
-    } else if (Application) {
-        Application->HandleMessage();
-    } else {
-        PeekMessage(msg, 0, 0, 0, PM_REMOVE);
+    else if (Application)
+        Application->HandleTakenMessage(msg);
+    else
         DispatchMessage(msg);
-    }
     if (MenuStructureVersion() != m_version) {
         // A handler changed item lists while they were shown: close without touching them.
         m_stale = true;

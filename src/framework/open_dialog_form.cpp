@@ -11,14 +11,21 @@
 namespace brisat {
 
 // The list of the dialog: a Ctrl+click goes to OnCtrlClick, with the item under the pointer,
-// whether or not it changes the selection.
+// whether or not it changes the selection. Highlighted decides which items show selected, told
+// whether the item is the list's current one.
 class TFileListBox : public TListBox {
 public:
     using TListBox::TListBox;
     std::function<void(int32_t index)> OnCtrlClick;
+    std::function<bool(int32_t index, bool current)> Highlighted;
     bool InCtrlClick() const { return m_ctrl; }
 
 protected:
+    void DrawItem(int32_t index, const TRect& rect, TOwnerDrawState state) override {
+        if (Highlighted)
+            state.Set(TOwnerDrawStateKind::odSelected, Highlighted(index, index == ItemIndex()));
+        TListBox::DrawItem(index, rect, state);
+    }
     void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override {
         m_ctrl = button == TMouseButton::mbLeft && shift.Contains(TShiftStateKind::ssCtrl);
         const int32_t index = ItemAtPos({x, y});
@@ -84,9 +91,13 @@ void TOpenDialogForm::CreateControls() {
     };
     m_list->OnCtrlClick = [this](int32_t index) { ListToggle(index); };
     m_list->OnDblClick = [this](TComponent&) { ListDoubleClick(); };
+    m_list->Highlighted = [this](int32_t index, bool current) {
+        return ListHighlights(index, current);
+    };
     y += ListHeight + Margin;
     AddLabel(*this, "File name:", y);
     m_nameEdit = &Place<TEdit>(*this, fieldX, y, fieldWidth, RowHeight);
+    m_nameEdit->OnChange = [this](TComponent&) { m_list->Invalidate(); };
     m_openButton = &Place<TButton>(*this, buttonX, y, ButtonWidth, RowHeight + 2);
     m_openButton->SetCaption("&Open");
     m_openButton->SetDefault(true);
@@ -207,6 +218,15 @@ void TOpenDialogForm::ListToggle(int32_t index) {
     else
         names.push_back(name);
     m_nameEdit->SetText(QuoteNames(names));
+}
+
+bool TOpenDialogForm::ListHighlights(int32_t index, bool current) const {
+    if (size_t(index) >= m_entries.size()) return current;
+    const TFolderEntry& entry = m_entries[size_t(index)];
+    if (entry.Folder) return current;
+    const std::vector<std::string> names =
+        TypedNames(m_nameEdit->Text(), m_settings.Rules.Multiple);
+    return std::find(names.begin(), names.end(), entry.Name) != names.end();
 }
 
 void TOpenDialogForm::ListDoubleClick() {

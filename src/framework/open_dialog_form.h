@@ -2,8 +2,8 @@
 // files, the file name and the filter, and Open and Cancel. A double click enters a folder or
 // chooses a file; Enter opens what the name box (or, with the focus there, the folder box) says;
 // Escape cancels. With multiple selection a Ctrl+click adds a file to the name box or takes it
-// out again. Problems (a missing file, an unreadable folder) show in a line under the controls.
-// GUI thread only.
+// out again; the list shows every file the name box names selected. Problems (a missing file, an
+// unreadable folder) show in a line under the controls. GUI thread only.
 #pragma once
 
 #include "framework/file_filter.h"
@@ -62,6 +62,8 @@ private:
     void Accept(const std::string& text);
     void ListClick();
     void ListToggle(int32_t index);
+    // Files show selected while the name box names them, folders while they are current.
+    bool ListHighlights(int32_t index, bool current) const;
     void ListDoubleClick();
     void ShowProblem(const std::string& text);
 

@@ -182,6 +182,7 @@ bool THeadlessPlatform::WaitEvent(TPlatformEvent& event, int32_t timeoutMs) {
             return false;
         }
     }
+    if (m_events.empty() && timeoutMs == 0 && OnPoll) OnPoll();
     if (m_events.empty() && timeoutMs == 0) return false;
     if (m_events.empty()) {
         ++m_idleWaits;

@@ -162,6 +162,9 @@ public:
 
     // Runs when a wait finds no event, before the clock moves; tests script input with it.
     std::function<void(int32_t timeoutMs)> OnIdleWait;
+    // Runs when a zero wait (a poll) finds no event; what it injects is taken at once, as input
+    // reaches a real program between any two looks at its queue.
+    std::function<void()> OnPoll;
 
 private:
     friend class THeadlessWindowEntry;

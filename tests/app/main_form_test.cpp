@@ -1,9 +1,11 @@
 // The main window on the headless platform: its layout reads with every handler bound, the
-// creation sequence sets up the window for a first run, and the volume handler draws the bar on
-// the video in proportion to the volume.
+// creation sequence sets up the window for a first run, the time label leaves the colour button
+// free, and the volume handler draws the bar on the video in proportion to the volume.
 #include "app/main_form.h"
+#include "effects/gradient_label.h"
 #include "framework/combo_box.h"
 #include "framework/panel.h"
+#include "framework/speed_button.h"
 #include "framework/track_bar.h"
 #include "framework/window_handle.h"
 #include "media/video_window.h"
@@ -59,6 +61,17 @@ TEST_F(MainFormTest, FirstRunShowsTheDefaultWindow) {
     EXPECT_EQ(monitors.Items()[0], "Текущий Монитор");
     EXPECT_FALSE(monitors.Enabled());
     EXPECT_EQ(monitors.ItemIndex(), 0);
+}
+
+// The gradient time label grows with its text; whatever time it shows, it ends before the colour
+// button beside it.
+TEST_F(MainFormTest, TheTimeLabelKeepsClearOfTheColourButton) {
+    auto& label = Main->Get<TZeltLiquidLabel>("ZeltLiquidLabel1");
+    const TRect button = Main->Get<TSpeedButton>("SpeedButton5").BoundsRect();
+    for (const char* caption : {"0.00.00", "0:00:00", "9:59:59"}) {
+        label.SetCaption(caption);
+        EXPECT_LT(label.BoundsRect().Right, button.Left) << caption;
+    }
 }
 
 TEST_F(MainFormTest, VolumeBarFillsInProportionToTheVolume) {

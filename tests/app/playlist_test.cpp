@@ -190,6 +190,18 @@ TEST_F(PlayListTest, RemoveAndClearLeavePlaybackAndButtonsAlone) {
     ExpectIndexError([&] { list.Remove(); }, -1);
 }
 
+TEST_F(PlayListTest, RemovingTheLastEntrySelectsTheOneNowLast) {
+    OpenXyz();
+    list.SetItemIndex(2);
+    list.Remove(); // X
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Z.avi", "Y.avi"}));
+    EXPECT_EQ(list.ItemIndex(), 1);
+    list.Remove(); // Y, again the last
+    list.Remove(); // Z
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_FALSE(list.CanRemove());
+}
+
 TEST_F(PlayListTest, AFileThatFailsToPlayStillBecomesCurrent) {
     OpenXyz();
     failing = "/m/Y.avi";

@@ -1,8 +1,11 @@
 // The colour dialog opened with its button on the playing video: its brightness bar, moved from
 // the keyboard, changes the picture at once, a click on the main window closes the dialog and
-// keeps the change, and "Reset to Default" brings the first picture back.
+// keeps the change, and "Reset to Default" brings the first picture back. Its button captions
+// read clearly against the dialog's face.
 #include "player_test.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -18,6 +21,57 @@ int Grey(uint32_t pixel) {
     return int(((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF)) / 3;
 }
 
+// Relative luminance of a 0x00RRGGBB pixel (WCAG 2).
+double Luminance(uint32_t pixel) {
+    double sum = 0;
+    for (const auto& [shift, weight] : {std::pair{16, 0.2126}, {8, 0.7152}, {0, 0.0722}}) {
+        const double c = double((pixel >> shift) & 0xFF) / 255;
+        sum += weight * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+}
+
+double ContrastRatio(uint32_t a, uint32_t b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour button sits in the view panel at the window's bottom-right corner.
+TDrivenWindow OpenDialog(TProgramDriver& driver, const TDrivenWindow& main) {
+    driver.Click(main, main.Bounds.Right - main.Bounds.Left - 46,
+                 main.Bounds.Bottom - main.Bounds.Top - 17);
+    return driver.WaitForWindow("ColorControlForm");
+}
+
+TEST_F(ColorDialog, ButtonCaptionsContrastWithTheDialogFace) {
+    const std::string clip = MakeClip("bars.avi", "pattern=smpte", 20);
+    TProgramDriver driver(Program(), {clip});
+    std::optional<TDrivenWindow> main;
+    ASSERT_TRUE(TProgramDriver::WaitUntil(
+        [&] { return (main = driver.WindowStartingWith("bars.avi  ")).has_value(); }, 30s));
+    const TDrivenWindow dialog = OpenDialog(driver, *main);
+    // Each button's face is the pixel at its top-left corner inside; its caption's colour is
+    // the pixel that stands out most from it.
+    const TScreenRect buttons[] = {{24, 172, 145, 197}, {24, 196, 145, 221}};
+    double worst = 0;
+    ASSERT_TRUE(TProgramDriver::WaitUntil([&] {
+        const TPixelImage shot = driver.Screenshot(dialog);
+        worst = 21;
+        for (const TScreenRect& b : buttons) {
+            const uint32_t face = shot.At(b.Left + 2, b.Top + 2);
+            double best = 1;
+            for (int32_t y = b.Top + 2; y < b.Bottom - 2; ++y)
+                for (int32_t x = b.Left + 2; x < b.Right - 2; ++x)
+                    best = std::max(best, ContrastRatio(shot.At(x, y), face));
+            worst = std::min(worst, best);
+        }
+        return worst >= 4.5;
+    })) << "contrast "
+        << worst;
+    driver.Click(dialog, 84, 208);
+    ASSERT_TRUE(driver.WaitForWindowToGo("ColorControlForm"));
+}
+
 TEST_F(ColorDialog, BrightnessBarLightensAndDarkensTheVideoAndTheChangeOutlivesTheDialog) {
     const std::string clip =
         MakeClip("grey.avi", "pattern=solid-color foreground-color=0xff808080", 20);
@@ -31,11 +85,7 @@ TEST_F(ColorDialog, BrightnessBarLightensAndDarkensTheVideoAndTheChangeOutlivesT
     ASSERT_LT(before, 0xA0);
 
     const int32_t height = main->Bounds.Bottom - main->Bounds.Top;
-    auto openDialog = [&] {
-        // The colour button sits in the view panel at the window's bottom-right corner.
-        driver.Click(*main, main->Bounds.Right - main->Bounds.Left - 46, height - 17);
-        return driver.WaitForWindow("ColorControlForm");
-    };
+    auto openDialog = [&] { return OpenDialog(driver, *main); };
 
     // The brightness bar has the focus: End takes it to its top.
     TDrivenWindow dialog = openDialog();

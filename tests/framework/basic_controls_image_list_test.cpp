@@ -100,7 +100,9 @@ TEST(ImageListTest, MasksKeyColourAndMaskBitmapDecideWhatIsDrawn) {
 }
 
 // Disabled, dark pixels are embossed: shadow where they are, highlight one pixel down and right;
-// light pixels and transparent ones vanish. Drawing respects the clip and the origin.
+// light pixels and transparent ones vanish, and so does the lighter half of a picture drawn in
+// dark colours alone (a maroon ring's red inside), which would otherwise emboss as one blob.
+// Drawing respects the clip and the origin.
 TEST(ImageListTest, DisabledImagesAreEmbossedInShadowAndHighlight) {
     TImageList list(nullptr);
     list.SetSize(3, 3);
@@ -110,14 +112,24 @@ TEST(ImageListTest, DisabledImagesAreEmbossedInShadowAndHighlight) {
     image.DC().SetPixel(0, 0, clNavy);
     image.DC().SetPixel(2, 2, clSilver);
     list.AddMasked(image, clFuchsia);
+    image.DC().FillRect(Bounds(0, 0, 3, 3), clMaroon);
+    image.DC().SetPixel(1, 1, clRed);
+    list.AddMasked(image, clFuchsia);
 
     const auto target = Canvas(5, 5, clBtnFace);
     list.Draw(target->DC(), 1, 1, 0, false);
     const uint32_t face = RGBToOpaquePixel(ColorToRGB(clBtnFace));
-    EXPECT_EQ(Pixel(*target, 1, 1), RGBToOpaquePixel(ColorToRGB(clBtnShadow)));
-    EXPECT_EQ(Pixel(*target, 2, 2), RGBToOpaquePixel(ColorToRGB(clBtnHighlight)));
+    const uint32_t shadow = RGBToOpaquePixel(ColorToRGB(clBtnShadow));
+    const uint32_t highlight = RGBToOpaquePixel(ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(Pixel(*target, 1, 1), shadow);
+    EXPECT_EQ(Pixel(*target, 2, 2), highlight);
     EXPECT_EQ(Pixel(*target, 3, 3), face) << "silver is light: no ink";
     EXPECT_EQ(Pixel(*target, 2, 1), face);
+
+    const auto ring = Canvas(5, 5, clBtnFace);
+    list.Draw(ring->DC(), 1, 1, 1, false);
+    EXPECT_EQ(Pixel(*ring, 1, 1), shadow);
+    EXPECT_EQ(Pixel(*ring, 2, 2), highlight) << "the red inside is no ink";
 
     const auto clipped = Canvas(5, 5, clWhite);
     clipped->DC().SetViewportOrg(2, 2);

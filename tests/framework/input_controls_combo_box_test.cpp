@@ -170,6 +170,22 @@ TEST_F(ComboBoxTest, TheEditStyleTakesTypedTextAndFollowsChoices) {
     EXPECT_EQ(combo->Text(), "Монитор1");
 }
 
+// A chosen item longer than the edit selects all of it; without the focus the edit still shows
+// the item's start, not its end.
+TEST_F(ComboBoxTest, AnUnfocusedEditShowsTheStartOfALongItem) {
+    combo->Items().Add("MMMM" + std::string(60, ' '));
+    combo->SetStyle(TComboBoxStyle::csDropDown);
+    combo->SetEnabled(false);
+    combo->SetItemIndex(3);
+    Pump();
+    const uint32_t ground = PixelAt(h, 200, 16); // blanks in the middle of the box
+    int ink = 0;
+    for (int32_t y = 10; y < 24; ++y)
+        for (int32_t x = 124; x < 144; ++x)
+            ink += PixelAt(h, x, y) != ground;
+    EXPECT_GT(ink, 20) << "the first letters are drawn at the left";
+}
+
 TEST_F(ComboBoxTest, LayoutsChooseTheStyleItemsAndItem) {
     RegisterInputControlClasses();
     auto read = TextToComponent(Lines({

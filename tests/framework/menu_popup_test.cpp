@@ -89,6 +89,33 @@ TEST_F(PopupMenuTest, MouseHoverHighlightsAndAClickChooses) {
     EXPECT_EQ(clicks, std::vector<std::string>{"Exit"});
 }
 
+// A release that arrives just after the loop found only a repaint waiting still reaches the
+// menu: a fast click chooses.
+TEST_F(PopupMenuTest, AReleaseArrivingBehindARepaintStillChooses) {
+    TMenuWindow* menu = nullptr;
+    TPoint at;
+    Then([&] {
+        menu = OpenMenus().at(0);
+        const TRect w = GetWindowRect(menu->Handle());
+        const TPoint centre = ItemCentre(*menu, 2);
+        at = {centre.X - w.Left, centre.Y - w.Top};
+        Host->MouseMove(menu->Handle(), at.X, at.Y);
+        Host->MouseDown(menu->Handle(), at.X, at.Y);
+    });
+    Then([&] {
+        menu->Invalidate();
+        // The loop wakes for a move that changes nothing; the next poll finds nothing and the
+        // repaint is taken; the release comes at the poll after.
+        Host->MouseMove(menu->Handle(), at.X, at.Y);
+        Host->OnPoll = [&, polls = 0]() mutable {
+            if (++polls == 2) Host->MouseUp(menu->Handle(), at.X, at.Y);
+        };
+    });
+    popup->Popup(200, 150);
+    Host->OnPoll = {};
+    EXPECT_EQ(clicks, std::vector<std::string>{"Save"});
+}
+
 TEST_F(PopupMenuTest, AClickOutsideClosesEverythingAndGoesNoFurther) {
     int formPresses = 0;
     form->OnMouseDown = [&](TControl&, TMouseButton, TShiftState, int32_t, int32_t) {

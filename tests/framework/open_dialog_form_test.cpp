@@ -72,6 +72,12 @@ protected:
         Host->MouseUp(Window(), p.X, p.Y, TPlatformButton::Left, modifiers);
         Pump();
     }
+    // Whether the item shows selected: its row's free right end has the highlight colour.
+    bool Highlighted(const std::string& item) {
+        const TRect r = Form->FileList().ItemRect(Form->FileList().Items().IndexOf(item));
+        const TPoint p = At(Form->FileList(), r.Right - 3, (r.Top + r.Bottom) / 2);
+        return PixelAt(Window(), p.X, p.Y) == Rgb(clHighlight);
+    }
     void DoubleClickItem(const std::string& item) {
         ClickItem(item);
         ClickItem(item);
@@ -162,7 +168,11 @@ TEST_F(OpenDialogFormTest, CtrlClicksCollectSeveralFilesInOrder) {
     EXPECT_EQ(Form->NameEdit().Text(), "B.MPG");
     ClickItem("a.avi", PlatformCtrl);
     EXPECT_EQ(Form->NameEdit().Text(), "\"B.MPG\" \"a.avi\"");
+    EXPECT_TRUE(Highlighted("a.avi"));
+    EXPECT_TRUE(Highlighted("B.MPG")) << "every chosen file shows selected";
     ClickItem("B.MPG", PlatformCtrl); // out again
+    EXPECT_FALSE(Highlighted("B.MPG"));
+    EXPECT_TRUE(Highlighted("a.avi"));
     Host->Advance(1000);              // not a double click
     ClickItem("B.MPG", PlatformCtrl); // in again, last
     EXPECT_EQ(Form->NameEdit().Text(), "\"a.avi\" \"B.MPG\"");
