@@ -46,6 +46,8 @@ inline constexpr TKsPixel Blend(TKsPixel src, TKsPixel dst) {
     return ScalePixel(src, a) + ScalePixel(dst, 255 - a);
 }
 
+// The pixel's hue as a step of a 255-step circle (0..255, 0 for greys), rounded as HueShift does.
+int32_t HueStep(TKsPixel pixel);
 // Rotates the hue by Delta steps of a 255-step circle through HSL; the result is opaque.
 TKsPixel HueShift(TKsPixel pixel, int32_t delta);
 

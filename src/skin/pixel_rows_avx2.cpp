@@ -36,7 +36,7 @@ BRISAT_AVX2_INLINE void StoreTail(TKsPixel* p, __m256i mask, __m256i v) {
     _mm256_maskstore_epi32(reinterpret_cast<int*>(p), mask, v);
 }
 
-// ---- Primitives for pixel_lanes.h: eight pixels per register, four doubles per hue register.
+// ---- Primitives for pixel_lanes.h: eight pixels per register.
 
 using TPixels = __m256i;
 #define BRISAT_EPI(op) _mm256_##op
@@ -44,49 +44,10 @@ BRISAT_AVX2_INLINE TPixels PixelSelect(TPixels mask, TPixels a, TPixels b) {
     return _mm256_blendv_epi8(b, a, mask);
 }
 
-using TReg = __m256d;
-constexpr int kRegs = 4;
-#define BRISAT_PD(op) _mm256_##op##_pd
-
-BRISAT_AVX2_INLINE TReg RegLess(TReg a, TReg b) {
-    return _mm256_cmp_pd(a, b, _CMP_LT_OQ);
-}
-BRISAT_AVX2_INLINE TReg RegLessEqual(TReg a, TReg b) {
-    return _mm256_cmp_pd(a, b, _CMP_LE_OQ);
-}
-BRISAT_AVX2_INLINE TReg RegEqual(TReg a, TReg b) {
-    return _mm256_cmp_pd(a, b, _CMP_EQ_OQ);
-}
-BRISAT_AVX2_INLINE TReg RegSelect(TReg mask, TReg a, TReg b) {
-    return _mm256_blendv_pd(b, a, mask);
-}
-BRISAT_AVX2_INLINE TReg RegFloor(TReg a) {
-    return _mm256_floor_pd(a);
-}
-BRISAT_AVX2_INLINE __m128i RegNearest(TReg a) {
-    return _mm256_cvtpd_epi32(a);
-}
-BRISAT_AVX2_INLINE TReg RegLookup(const double* table, __m128i steps) {
-    const __m256d all = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
-    steps = _mm_and_si128(steps, _mm_set1_epi32(0xFF));
-    return _mm256_mask_i32gather_pd(_mm256_setzero_pd(), table, steps, all, 8);
-}
-template <int Shift> BRISAT_AVX2_INLINE TReg RegChannel(const TKsPixel* pixels, int reg) {
-    __m128i group = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + 4 * reg));
-    return RegLookup(ksChannelUnits.data(), _mm_srli_epi32(group, Shift));
-}
-BRISAT_AVX2_INLINE __m128i StepGroup(const __m128i* steps, int group) {
-    return steps[group];
-}
-BRISAT_AVX2_INLINE __m128i SelectBits(__m128i mask, __m128i a, __m128i b) {
-    return _mm_blendv_epi8(b, a, mask);
-}
-
 #define BRISAT_LANES BRISAT_AVX2_INLINE
 #include "skin/pixel_lanes.h"
 #undef BRISAT_LANES
 #undef BRISAT_EPI
-#undef BRISAT_PD
 
 BRISAT_AVX2 void Avx2BlendRow(TKsPixel* dst, const TKsPixel* src, size_t count) {
     const __m256i ones = _mm256_set1_epi32(-1), zero = _mm256_setzero_si256();
@@ -141,6 +102,110 @@ struct TWithAlpha {
     }
 };
 
+// HueShift in integer lanes. Its result is fixed by the largest and the smallest channel and the
+// shifted hue step s: each channel is the smallest plus the difference D times a weight of
+// 0..255 / 255, rounded, the weight being 510 − the channel's distance from its peak on a circle of
+// 1530 (6 × 255) units, clamped to 0..255. In exact arithmetic neither that rounding nor a
+// weight's edge ever falls on a tie, so integer lanes give HueShift's results bit for bit; only
+// the hue step itself can be an exact tie (a hue of k + ½ steps, as for two equal largest
+// channels), and there HueShift's own rounding decides: those pixels take HueStep.
+struct THueShift {
+    __m256i turn; // Delta mod 255
+
+    BRISAT_AVX2_INLINE static THueShift ForDelta(int32_t delta) {
+        return {_mm256_set1_epi32(int32_t((int64_t(delta) % 255 + 255) % 255))};
+    }
+
+    // The hue steps of the pixels, 85 × Scaled / 2D rounded to the nearest, once round the circle
+    // when negative. The quotient's fraction is a multiple of 1 / 2D, so a single-precision
+    // quotient (from a reciprocal refined once, good to some 2^-22) tells the exact ties apart;
+    // their lanes are set in Ties.
+    BRISAT_AVX2_INLINE static __m256i Steps(__m256i scaled, __m256i d, int& ties) {
+        const __m256 divisor =
+            _mm256_cvtepi32_ps(_mm256_max_epi32(_mm256_add_epi32(d, d), _mm256_set1_epi32(1)));
+        __m256 inverse = _mm256_rcp_ps(divisor);
+        inverse = _mm256_mul_ps(
+            inverse, _mm256_sub_ps(_mm256_set1_ps(2.0f), _mm256_mul_ps(divisor, inverse)));
+        const __m256 halfSteps = _mm256_mul_ps(_mm256_cvtepi32_ps(scaled), inverse);
+        const __m256 fraction = _mm256_sub_ps(halfSteps, _mm256_floor_ps(halfSteps));
+        const __m256 offHalf =
+            _mm256_andnot_ps(_mm256_set1_ps(-0.0f), _mm256_sub_ps(fraction, _mm256_set1_ps(0.5f)));
+        ties = _mm256_movemask_ps(_mm256_cmp_ps(offHalf, _mm256_set1_ps(1e-3f), _CMP_LT_OQ));
+        return _mm256_add_epi32(_mm256_cvtps_epi32(halfSteps),
+                                _mm256_and_si256(_mm256_cmpgt_epi32(_mm256_setzero_si256(), scaled),
+                                                 _mm256_set1_epi32(255)));
+    }
+
+    // The tie lanes of Steps replaced by HueStep of their pixels.
+    [[gnu::noinline, gnu::cold]] BRISAT_AVX2 static __m256i SettleTies(__m256i pixels,
+                                                                       __m256i steps, int ties) {
+        alignas(32) TKsPixel in[8];
+        alignas(32) int32_t out[8];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(in), pixels);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(out), steps);
+        for (int lane = 0; lane < 8; ++lane)
+            if (ties >> lane & 1) out[lane] = HueStep(in[lane]);
+        return _mm256_load_si256(reinterpret_cast<const __m256i*>(out));
+    }
+
+    // Min + round(D × weight / 255), the weight from the channel's Distance. Everything stays in
+    // the low halves of the lanes: D × weight + 127 is below 2^16, where (y × 0x8081) >> 23 is
+    // y / 255.
+    BRISAT_AVX2_INLINE static __m256i Channel(__m256i min, __m256i d, __m256i distance) {
+        const __m256i weight =
+            _mm256_max_epi32(_mm256_min_epi32(_mm256_sub_epi32(_mm256_set1_epi32(510), distance),
+                                              _mm256_set1_epi32(255)),
+                             _mm256_setzero_si256());
+        const __m256i y = _mm256_add_epi16(_mm256_mullo_epi16(d, weight), _mm256_set1_epi32(127));
+        return _mm256_add_epi32(
+            min, _mm256_srli_epi16(_mm256_mulhi_epu16(y, _mm256_set1_epi32(0x8081)), 7));
+    }
+
+    BRISAT_AVX2_INLINE __m256i operator()(__m256i pixels) const {
+        const __m256i byte = _mm256_set1_epi32(0xFF);
+        const __m256i r = _mm256_and_si256(_mm256_srli_epi32(pixels, 16), byte);
+        const __m256i g = _mm256_and_si256(_mm256_srli_epi32(pixels, 8), byte);
+        const __m256i b = _mm256_and_si256(pixels, byte);
+        const __m256i max = _mm256_max_epi32(r, _mm256_max_epi32(g, b));
+        const __m256i min = _mm256_min_epi32(r, _mm256_min_epi32(g, b));
+        const __m256i d = _mm256_sub_epi32(max, min);
+        // The sector of the largest channel, red before green before blue as in HueShift.
+        const __m256i maxIsR = _mm256_cmpeq_epi32(r, max);
+        const __m256i maxIsG = _mm256_andnot_si256(maxIsR, _mm256_cmpeq_epi32(g, max));
+        const __m256i numerator = _mm256_blendv_epi8(
+            _mm256_blendv_epi8(_mm256_sub_epi32(r, g), _mm256_sub_epi32(b, r), maxIsG),
+            _mm256_sub_epi32(g, b), maxIsR);
+        const __m256i sector = _mm256_andnot_si256(
+            maxIsR, _mm256_blendv_epi8(_mm256_slli_epi32(d, 2), _mm256_slli_epi32(d, 1), maxIsG));
+        const __m256i scaled =
+            _mm256_mullo_epi32(_mm256_add_epi32(sector, numerator), _mm256_set1_epi32(85));
+        int ties = 0;
+        __m256i step = Steps(scaled, d, ties);
+        if (ties) [[unlikely]]
+            step = SettleTies(pixels, step, ties);
+        step = _mm256_add_epi32(step, turn);
+        step = _mm256_sub_epi32(step,
+                                _mm256_and_si256(_mm256_cmpgt_epi32(step, _mm256_set1_epi32(254)),
+                                                 _mm256_set1_epi32(255)));
+        // Six units a step; the peaks of red, green and blue lie at 0, 510 and 1020.
+        const __m256i six =
+            _mm256_add_epi32(_mm256_slli_epi32(step, 2), _mm256_add_epi32(step, step));
+        const __m256i red =
+            Channel(min, d, _mm256_min_epi32(six, _mm256_sub_epi32(_mm256_set1_epi32(1530), six)));
+        const __m256i green =
+            Channel(min, d, _mm256_abs_epi32(_mm256_sub_epi32(six, _mm256_set1_epi32(510))));
+        const __m256i blue =
+            Channel(min, d, _mm256_abs_epi32(_mm256_sub_epi32(six, _mm256_set1_epi32(1020))));
+        const __m256i shifted = _mm256_or_si256(
+            _mm256_or_si256(_mm256_set1_epi32(int32_t(0xFF000000)), _mm256_slli_epi32(red, 16)),
+            _mm256_or_si256(_mm256_slli_epi32(green, 8), blue));
+        // Pixels with alpha 0 stay as they were.
+        const __m256i clear =
+            _mm256_cmpeq_epi32(_mm256_srli_epi32(pixels, 24), _mm256_setzero_si256());
+        return _mm256_blendv_epi8(shifted, pixels, clear);
+    }
+};
+
 BRISAT_AVX2 void Avx2BlendFillRow(TKsPixel* dst, TKsPixel pixel, size_t count) {
     const uint32_t a = pixel >> 24;
     if (a == 0) return;
@@ -159,7 +224,7 @@ BRISAT_AVX2 void Avx2BlendFillRow(TKsPixel* dst, TKsPixel pixel, size_t count) {
 }
 
 BRISAT_AVX2 void Avx2ChangeHueRow(TKsPixel* pixels, size_t count, int32_t delta) {
-    ChangeHueLanesRow(pixels, count, delta);
+    MapRow(pixels, count, THueShift::ForDelta(delta));
 }
 
 BRISAT_AVX2 void Avx2MakeTransparentRow(TKsPixel* pixels, size_t count, TKsPixel pixel) {
