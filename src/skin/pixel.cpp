@@ -32,9 +32,9 @@ inline double HueChannel(double p, double q, double t) {
 } // namespace
 
 int32_t HueStep(TKsPixel pixel) {
-    double r = double(pixel >> 16 & 0xFF) / 255;
-    double g = double(pixel >> 8 & 0xFF) / 255;
-    double b = double(pixel & 0xFF) / 255;
+    double r = ksChannelUnits[pixel >> 16 & 0xFF];
+    double g = ksChannelUnits[pixel >> 8 & 0xFF];
+    double b = ksChannelUnits[pixel & 0xFF];
     double max = std::fmax(r, std::fmax(g, b));
     double min = std::fmin(r, std::fmin(g, b));
     if (max == min) return 0;
@@ -52,9 +52,9 @@ int32_t HueStep(TKsPixel pixel) {
 }
 
 TKsPixel HueShift(TKsPixel pixel, int32_t delta) {
-    double r = double(pixel >> 16 & 0xFF) / 255;
-    double g = double(pixel >> 8 & 0xFF) / 255;
-    double b = double(pixel & 0xFF) / 255;
+    double r = ksChannelUnits[pixel >> 16 & 0xFF];
+    double g = ksChannelUnits[pixel >> 8 & 0xFF];
+    double b = ksChannelUnits[pixel & 0xFF];
     double max = std::fmax(r, std::fmax(g, b));
     double min = std::fmin(r, std::fmin(g, b));
     double l = (max + min) / 2;
