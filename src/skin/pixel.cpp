@@ -31,34 +31,43 @@ inline double HueChannel(double p, double q, double t) {
 
 } // namespace
 
+int32_t HueStep(TKsPixel pixel) {
+    double r = ksChannelUnits[pixel >> 16 & 0xFF];
+    double g = ksChannelUnits[pixel >> 8 & 0xFF];
+    double b = ksChannelUnits[pixel & 0xFF];
+    double max = std::fmax(r, std::fmax(g, b));
+    double min = std::fmin(r, std::fmin(g, b));
+    if (max == min) return 0;
+    double d = max - min;
+    double h;
+    if (max == r)
+        h = (g - b) / d;
+    else if (max == g)
+        h = (b - r) / d + 2;
+    else
+        h = (r - g) / d + 4;
+    h /= 6;
+    if (h < 0) h += 1;
+    return Nearest(h * 255);
+}
+
 TKsPixel HueShift(TKsPixel pixel, int32_t delta) {
-    double r = double(pixel >> 16 & 0xFF) / 255;
-    double g = double(pixel >> 8 & 0xFF) / 255;
-    double b = double(pixel & 0xFF) / 255;
+    double r = ksChannelUnits[pixel >> 16 & 0xFF];
+    double g = ksChannelUnits[pixel >> 8 & 0xFF];
+    double b = ksChannelUnits[pixel & 0xFF];
     double max = std::fmax(r, std::fmax(g, b));
     double min = std::fmin(r, std::fmin(g, b));
     double l = (max + min) / 2;
-    double h = 0, s = 0;
-    if (max != min) {
-        double d = max - min;
-        s = l < 0.5 ? d / (max + min) : d / (2 - max - min);
-        if (max == r)
-            h = (g - b) / d;
-        else if (max == g)
-            h = (b - r) / d + 2;
-        else
-            h = (r - g) / d + 4;
-        h /= 6;
-        if (h < 0) h += 1;
-    }
-    int64_t n = int64_t(Nearest(h * 255)) + delta; // no overflow for any Delta
-    if (n > 255) n -= 255;
-    if (n < 0) n += 255;
-    double shifted = double(n) / 255;
-    if (s == 0) {
+    if (max == min) {
         int32_t v = Nearest(l * 255);
         return MakePixel(v, v, v, 255);
     }
+    double d = max - min;
+    double s = l < 0.5 ? d / (max + min) : d / (2 - max - min);
+    int64_t n = int64_t(HueStep(pixel)) + delta; // no overflow for any Delta
+    if (n > 255) n -= 255;
+    if (n < 0) n += 255;
+    double shifted = double(n) / 255;
     double q = l <= 0.5 ? l * (1 + s) : l + s - l * s;
     double p = 2 * l - q;
     return MakePixel(Nearest(HueChannel(p, q, shifted + 1.0 / 3.0) * 255),

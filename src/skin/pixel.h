@@ -2,6 +2,7 @@
 // alpha; framework colours are 0x00BBGGRR.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "framework/colors.h"
@@ -46,6 +47,16 @@ inline constexpr TKsPixel Blend(TKsPixel src, TKsPixel dst) {
     return ScalePixel(src, a) + ScalePixel(dst, 255 - a);
 }
 
+// Channel byte v as the double v / 255, the unit HueShift computes in.
+inline constexpr std::array<double, 256> ksChannelUnits = [] {
+    std::array<double, 256> units{};
+    for (int v = 0; v < 256; ++v)
+        units[v] = double(v) / 255;
+    return units;
+}();
+
+// The pixel's hue as a step of a 255-step circle (0..255, 0 for greys), rounded as HueShift does.
+int32_t HueStep(TKsPixel pixel);
 // Rotates the hue by Delta steps of a 255-step circle through HSL; the result is opaque.
 TKsPixel HueShift(TKsPixel pixel, int32_t delta);
 

@@ -5,7 +5,6 @@
 
 #include "skin/pixel.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -36,14 +35,6 @@ void ScalarSetAlphaRow(TKsPixel* pixels, size_t count, uint8_t alpha);
 extern const TPixelRowKernels ksSse2RowKernels;
 // Runs only where the processor reports AVX2; PixelRowKernels checks that.
 extern const TPixelRowKernels ksAvx2RowKernels;
-
-// Channel byte v as the double v / 255, exactly as HueShift computes it.
-inline constexpr std::array<double, 256> ksChannelUnits = [] {
-    std::array<double, 256> units{};
-    for (int v = 0; v < 256; ++v)
-        units[v] = double(v) / 255;
-    return units;
-}();
 
 // Step 3 of HueShift for one Delta: entry k is the shifted hue, as a fraction of the circle, of a
 // pixel whose hue rounds to step k (0..255). The table belongs to the calling thread and stays

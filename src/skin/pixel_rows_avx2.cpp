@@ -36,7 +36,7 @@ BRISAT_AVX2_INLINE void StoreTail(TKsPixel* p, __m256i mask, __m256i v) {
     _mm256_maskstore_epi32(reinterpret_cast<int*>(p), mask, v);
 }
 
-// ---- Primitives for pixel_lanes.h: eight pixels per register, four doubles per hue register.
+// ---- Primitives for pixel_lanes.h: eight pixels per register.
 
 using TPixels = __m256i;
 #define BRISAT_EPI(op) _mm256_##op
@@ -44,49 +44,10 @@ BRISAT_AVX2_INLINE TPixels PixelSelect(TPixels mask, TPixels a, TPixels b) {
     return _mm256_blendv_epi8(b, a, mask);
 }
 
-using TReg = __m256d;
-constexpr int kRegs = 4;
-#define BRISAT_PD(op) _mm256_##op##_pd
-
-BRISAT_AVX2_INLINE TReg RegLess(TReg a, TReg b) {
-    return _mm256_cmp_pd(a, b, _CMP_LT_OQ);
-}
-BRISAT_AVX2_INLINE TReg RegLessEqual(TReg a, TReg b) {
-    return _mm256_cmp_pd(a, b, _CMP_LE_OQ);
-}
-BRISAT_AVX2_INLINE TReg RegEqual(TReg a, TReg b) {
-    return _mm256_cmp_pd(a, b, _CMP_EQ_OQ);
-}
-BRISAT_AVX2_INLINE TReg RegSelect(TReg mask, TReg a, TReg b) {
-    return _mm256_blendv_pd(b, a, mask);
-}
-BRISAT_AVX2_INLINE TReg RegFloor(TReg a) {
-    return _mm256_floor_pd(a);
-}
-BRISAT_AVX2_INLINE __m128i RegNearest(TReg a) {
-    return _mm256_cvtpd_epi32(a);
-}
-BRISAT_AVX2_INLINE TReg RegLookup(const double* table, __m128i steps) {
-    const __m256d all = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
-    steps = _mm_and_si128(steps, _mm_set1_epi32(0xFF));
-    return _mm256_mask_i32gather_pd(_mm256_setzero_pd(), table, steps, all, 8);
-}
-template <int Shift> BRISAT_AVX2_INLINE TReg RegChannel(const TKsPixel* pixels, int reg) {
-    __m128i group = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + 4 * reg));
-    return RegLookup(ksChannelUnits.data(), _mm_srli_epi32(group, Shift));
-}
-BRISAT_AVX2_INLINE __m128i StepGroup(const __m128i* steps, int group) {
-    return steps[group];
-}
-BRISAT_AVX2_INLINE __m128i SelectBits(__m128i mask, __m128i a, __m128i b) {
-    return _mm_blendv_epi8(b, a, mask);
-}
-
 #define BRISAT_LANES BRISAT_AVX2_INLINE
 #include "skin/pixel_lanes.h"
 #undef BRISAT_LANES
 #undef BRISAT_EPI
-#undef BRISAT_PD
 
 BRISAT_AVX2 void Avx2BlendRow(TKsPixel* dst, const TKsPixel* src, size_t count) {
     const __m256i ones = _mm256_set1_epi32(-1), zero = _mm256_setzero_si256();
@@ -158,8 +119,169 @@ BRISAT_AVX2 void Avx2BlendFillRow(TKsPixel* dst, TKsPixel pixel, size_t count) {
                       _mm256_set1_epi16(int16_t(255 - a))});
 }
 
+// HueShift in integer lanes. Its result is fixed by the largest and the smallest channel and the
+// shifted hue step s: each channel is the smallest plus the difference D times a weight of
+// 0..255 / 255, rounded, the weight being 510 − the channel's distance from its peak on a circle of
+// 1530 (6 × 255) units, clamped to 0..255. In exact arithmetic neither that rounding nor a
+// weight's edge ever falls on a tie, so integer lanes give HueShift's results bit for bit; only
+// the hue step itself can be an exact tie (a hue of k + ½ steps, as for two equal largest
+// channels), and there HueShift's own rounding decides: those pixels take HueStep.
+//
+// Sixteen pixels go through at once in 16-bit lanes: packing two registers of eight pixels puts
+// pixels 0–3, 8–11 in the low half and 4–7, 12–15 in the high one, and unpacking restores them.
+struct THueShift {
+    __m256i turn; // Delta mod 255, in 16-bit lanes
+
+    BRISAT_AVX2_INLINE static THueShift ForDelta(int32_t delta) {
+        return {_mm256_set1_epi16(int16_t((int64_t(delta) % 255 + 255) % 255))};
+    }
+
+    // The hue steps of eight pixels from their Sum = sector × D + numerator and D (int32 lanes):
+    // 42.5 × Sum / D rounded to the nearest, once round the circle when negative. The quotient's
+    // fraction is a multiple of 1 / 2D, so a single-precision quotient (from a reciprocal refined
+    // once, good to some 2^-22) tells the exact ties apart; those take HueStep of their Pixels,
+    // but for the lanes of Known, whose steps the caller has.
+    BRISAT_AVX2_INLINE static __m256i Steps(__m256i pixels, __m256i sum, __m256i d, __m256i known) {
+        const __m256 divisor = _mm256_cvtepi32_ps(d);
+        __m256 inverse = _mm256_rcp_ps(divisor);
+        inverse = _mm256_mul_ps(
+            inverse, _mm256_sub_ps(_mm256_set1_ps(2.0f), _mm256_mul_ps(divisor, inverse)));
+        const __m256 halfSteps =
+            _mm256_mul_ps(_mm256_mul_ps(_mm256_cvtepi32_ps(sum), _mm256_set1_ps(42.5f)), inverse);
+        const __m256i nearest = _mm256_cvtps_epi32(halfSteps);
+        const __m256 offHalf = _mm256_andnot_ps(
+            _mm256_set1_ps(-0.0f), _mm256_sub_ps(halfSteps, _mm256_cvtepi32_ps(nearest)));
+        const int ties = _mm256_movemask_ps(
+            _mm256_andnot_ps(_mm256_castsi256_ps(known),
+                             _mm256_cmp_ps(offHalf, _mm256_set1_ps(0.499f), _CMP_GT_OQ)));
+        const __m256i steps = _mm256_add_epi32(
+            nearest, _mm256_and_si256(_mm256_cmpgt_epi32(_mm256_setzero_si256(), sum),
+                                      _mm256_set1_epi32(255)));
+        if (ties) [[unlikely]]
+            return SettleTies(pixels, steps, ties);
+        return steps;
+    }
+
+    // The tie lanes of Steps replaced by HueStep of their pixels.
+    [[gnu::noinline, gnu::cold]] BRISAT_AVX2 static __m256i SettleTies(__m256i pixels,
+                                                                       __m256i steps, int ties) {
+        alignas(32) TKsPixel in[8];
+        alignas(32) int32_t out[8];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(in), pixels);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(out), steps);
+        for (; ties; ties &= ties - 1) {
+            const int lane = __builtin_ctz(unsigned(ties));
+            out[lane] = HueStep(in[lane]);
+        }
+        return _mm256_load_si256(reinterpret_cast<const __m256i*>(out));
+    }
+
+    // Min + round(D × weight / 255), the weight from the channel's Distance. D × weight + 127 is
+    // below 2^16, where (y × 0x8081) >> 23 is y / 255.
+    BRISAT_AVX2_INLINE static __m256i Channel(__m256i min, __m256i d, __m256i distance) {
+        const __m256i weight =
+            _mm256_max_epi16(_mm256_min_epi16(_mm256_sub_epi16(_mm256_set1_epi16(510), distance),
+                                              _mm256_set1_epi16(255)),
+                             _mm256_setzero_si256());
+        const __m256i y = _mm256_add_epi16(_mm256_mullo_epi16(d, weight), _mm256_set1_epi16(127));
+        return _mm256_add_epi16(
+            min, _mm256_srli_epi16(_mm256_mulhi_epu16(y, _mm256_set1_epi16(int16_t(0x8081))), 7));
+    }
+
+    // The channel in byte Byte of sixteen pixels, in 16-bit lanes: each half of a register takes
+    // the byte of four pixels of Low into its first four words and of four of High into the rest.
+    template <int Byte> BRISAT_AVX2_INLINE static __m256i Channel16(__m256i low, __m256i high) {
+        constexpr char z = char(0x80); // a zero byte
+        const __m256i fromLow = _mm256_setr_epi8(Byte, z, 4 + Byte, z, 8 + Byte, z, 12 + Byte, z, z,
+                                                 z, z, z, z, z, z, z, Byte, z, 4 + Byte, z,
+                                                 8 + Byte, z, 12 + Byte, z, z, z, z, z, z, z, z, z);
+        const __m256i fromHigh = _mm256_setr_epi8(z, z, z, z, z, z, z, z, Byte, z, 4 + Byte, z,
+                                                  8 + Byte, z, 12 + Byte, z, z, z, z, z, z, z, z, z,
+                                                  Byte, z, 4 + Byte, z, 8 + Byte, z, 12 + Byte, z);
+        return _mm256_or_si256(_mm256_shuffle_epi8(low, fromLow),
+                               _mm256_shuffle_epi8(high, fromHigh));
+    }
+
+    // Pixels shifted, those with alpha 0 as they were.
+    BRISAT_AVX2_INLINE static __m256i Finish(__m256i pixels, __m256i shifted) {
+        const __m256i clear =
+            _mm256_cmpeq_epi32(_mm256_srli_epi32(pixels, 24), _mm256_setzero_si256());
+        return _mm256_blendv_epi8(shifted, pixels, clear);
+    }
+
+    // Shifts the sixteen pixels Low (0–7) and High (8–15) in place.
+    BRISAT_AVX2_INLINE void operator()(__m256i& low, __m256i& high) const {
+        const __m256i r = Channel16<2>(low, high), g = Channel16<1>(low, high),
+                      b = Channel16<0>(low, high);
+        const __m256i max = _mm256_max_epi16(r, _mm256_max_epi16(g, b));
+        const __m256i min = _mm256_min_epi16(r, _mm256_min_epi16(g, b));
+        const __m256i d = _mm256_sub_epi16(max, min);
+        // The sector of the largest channel, red before green before blue as in HueShift.
+        const __m256i maxIsR = _mm256_cmpeq_epi16(r, max);
+        const __m256i maxIsG = _mm256_andnot_si256(maxIsR, _mm256_cmpeq_epi16(g, max));
+        const __m256i numerator = _mm256_blendv_epi8(
+            _mm256_blendv_epi8(_mm256_sub_epi16(r, g), _mm256_sub_epi16(b, r), maxIsG),
+            _mm256_sub_epi16(g, b), maxIsR);
+        const __m256i sector = _mm256_andnot_si256(
+            maxIsR, _mm256_blendv_epi8(_mm256_slli_epi16(d, 2), _mm256_slli_epi16(d, 1), maxIsG));
+        const __m256i sum = _mm256_add_epi16(sector, numerator);
+        // Greys (D = 0) divide by 1: their weights multiply 0.
+        const __m256i divisor = _mm256_max_epi16(d, _mm256_set1_epi16(1));
+        // The commonest ties have two equal largest channels: their quotient is exactly ±1, so
+        // their steps are fixed (red and green 42, red and blue 212, green and blue 128).
+        const __m256i twoLargest = _mm256_cmpeq_epi16(_mm256_abs_epi16(numerator), d);
+        const __m256i twoLargestStep = _mm256_blendv_epi8(
+            _mm256_set1_epi16(128),
+            _mm256_blendv_epi8(_mm256_set1_epi16(42), _mm256_set1_epi16(212),
+                               _mm256_cmpgt_epi16(_mm256_setzero_si256(), numerator)),
+            maxIsR);
+        const __m256i zero = _mm256_setzero_si256();
+        __m256i step =
+            _mm256_packs_epi32(Steps(low, _mm256_srai_epi32(_mm256_unpacklo_epi16(sum, sum), 16),
+                                     _mm256_unpacklo_epi16(divisor, zero),
+                                     _mm256_unpacklo_epi16(twoLargest, twoLargest)),
+                               Steps(high, _mm256_srai_epi32(_mm256_unpackhi_epi16(sum, sum), 16),
+                                     _mm256_unpackhi_epi16(divisor, zero),
+                                     _mm256_unpackhi_epi16(twoLargest, twoLargest)));
+        step = _mm256_blendv_epi8(step, twoLargestStep, twoLargest);
+        step = _mm256_add_epi16(step, turn);
+        step = _mm256_sub_epi16(step,
+                                _mm256_and_si256(_mm256_cmpgt_epi16(step, _mm256_set1_epi16(254)),
+                                                 _mm256_set1_epi16(255)));
+        // Six units a step; the peaks of red, green and blue lie at 0, 510 and 1020.
+        const __m256i six = _mm256_mullo_epi16(step, _mm256_set1_epi16(6));
+        const __m256i red =
+            Channel(min, d, _mm256_min_epi16(six, _mm256_sub_epi16(_mm256_set1_epi16(1530), six)));
+        const __m256i green =
+            Channel(min, d, _mm256_abs_epi16(_mm256_sub_epi16(six, _mm256_set1_epi16(510))));
+        const __m256i blue =
+            Channel(min, d, _mm256_abs_epi16(_mm256_sub_epi16(six, _mm256_set1_epi16(1020))));
+        // Words of green and blue, and of alpha and red, interleaved into pixels.
+        const __m256i greenBlue = _mm256_or_si256(_mm256_slli_epi16(green, 8), blue);
+        const __m256i alphaRed = _mm256_or_si256(red, _mm256_set1_epi16(int16_t(0xFF00)));
+        low = Finish(low, _mm256_unpacklo_epi16(greenBlue, alphaRed));
+        high = Finish(high, _mm256_unpackhi_epi16(greenBlue, alphaRed));
+    }
+};
+
 BRISAT_AVX2 void Avx2ChangeHueRow(TKsPixel* pixels, size_t count, int32_t delta) {
-    ChangeHueLanesRow(pixels, count, delta);
+    const THueShift shift = THueShift::ForDelta(delta);
+    size_t i = 0;
+    for (; i + 16 <= count; i += 16) {
+        __m256i low = Load(pixels + i), high = Load(pixels + i + 8);
+        shift(low, high);
+        Store(pixels + i, low);
+        Store(pixels + i + 8, high);
+    }
+    if (i == count) return;
+    // The last pixels, padded with transparent ones.
+    alignas(32) TKsPixel tail[16] = {};
+    std::memcpy(tail, pixels + i, (count - i) * sizeof(TKsPixel));
+    __m256i low = Load(tail), high = Load(tail + 8);
+    shift(low, high);
+    Store(tail, low);
+    Store(tail + 8, high);
+    std::memcpy(pixels + i, tail, (count - i) * sizeof(TKsPixel));
 }
 
 BRISAT_AVX2 void Avx2MakeTransparentRow(TKsPixel* pixels, size_t count, TKsPixel pixel) {

@@ -18,7 +18,8 @@ inline void Store(TKsPixel* p, __m128i v) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
 }
 
-// ---- Primitives for pixel_lanes.h: four pixels per register, two doubles per hue register.
+// ---- Primitives for pixel_lanes.h and pixel_hue_lanes.h: four pixels per register, two doubles
+// per hue register.
 
 #define BRISAT_SSE2_INLINE [[gnu::always_inline]] inline
 
@@ -72,6 +73,7 @@ BRISAT_SSE2_INLINE __m128i StepGroup(const __m128i* steps, int group) {
 
 #define BRISAT_LANES BRISAT_SSE2_INLINE
 #include "skin/pixel_lanes.h"
+#include "skin/pixel_hue_lanes.h"
 #undef BRISAT_LANES
 #undef BRISAT_EPI
 #undef BRISAT_PD
