@@ -20,8 +20,7 @@ std::vector<std::string> ExtensionsOf(const std::vector<PlayableType>& types, bo
     for (const PlayableType& type : types)
         if (type.Video == video)
             for (const std::string& extension : type.Extensions)
-                if (std::find(extensions.begin(), extensions.end(), extension) ==
-                    extensions.end())
+                if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end())
                     extensions.push_back(extension);
     return extensions;
 }

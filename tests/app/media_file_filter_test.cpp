@@ -15,15 +15,13 @@ TEST(MediaFileFilter, KeepsTheFirstEntryThenKindsTypesAndAllFiles) {
         {"Quicktime", true, {"mov", "mp4"}},
         {"WebM", true, {"webm", "mkv"}},
     };
-    EXPECT_EQ(MediaFileFilter(kFirst, types),
-              kFirst +
-                  "|Video files|*.mkv;*.mka;*.mov;*.mp4;*.webm"
-                  "|Audio files|*.mp3"
-                  "|Matroska (*.mkv;*.mka)|*.mkv;*.mka"
-                  "|MP3 (*.mp3)|*.mp3"
-                  "|Quicktime (*.mov;*.mp4)|*.mov;*.mp4"
-                  "|WebM (*.webm;*.mkv)|*.webm;*.mkv"
-                  "|All files|*");
+    EXPECT_EQ(MediaFileFilter(kFirst, types), kFirst + "|Video files|*.mkv;*.mka;*.mov;*.mp4;*.webm"
+                                                       "|Audio files|*.mp3"
+                                                       "|Matroska (*.mkv;*.mka)|*.mkv;*.mka"
+                                                       "|MP3 (*.mp3)|*.mp3"
+                                                       "|Quicktime (*.mov;*.mp4)|*.mov;*.mp4"
+                                                       "|WebM (*.webm;*.mkv)|*.webm;*.mkv"
+                                                       "|All files|*");
 }
 
 TEST(MediaFileFilter, LeavesOutKindsWithoutTypes) {

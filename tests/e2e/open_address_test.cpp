@@ -6,8 +6,8 @@
 
 #include <fcntl.h>
 #include <fstream>
-#include <sstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <unistd.h>
 
 using namespace brisat;
@@ -21,8 +21,7 @@ class OpenAddress : public PlayerTest {};
 // every error it shows there as well.
 class StderrCapture {
 public:
-    explicit StderrCapture(const std::string& path)
-        : m_saved(dup(STDERR_FILENO)), m_path(path) {
+    explicit StderrCapture(const std::string& path) : m_saved(dup(STDERR_FILENO)), m_path(path) {
         int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         dup2(file, STDERR_FILENO);
         close(file);
@@ -74,6 +73,53 @@ TEST_F(OpenAddress, TheClockTicksWhileAServerNeverAnswersAndStopCancelsTheOpen) 
     EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return server.HungUp() == server.Accepted(); }));
     for (const TDrivenWindow& window : driver.Windows())
         EXPECT_FALSE(window.Viewable && window.Title == "Brisat") << "a cancelled open is no error";
+    driver.PressKey(main, "Escape");
+    EXPECT_EQ(driver.WaitForExitCode(), 0);
+}
+
+// Types `text` (digits, lower-case letters, ":", "/", "."); ":" takes Shift.
+void Type(TProgramDriver& driver, const std::string& text) {
+    for (char c : text) {
+        if (c == ':') driver.KeyDown("Shift_L");
+        driver.PressKey(c == ':'   ? "colon"
+                        : c == '/' ? "slash"
+                        : c == '.' ? "period"
+                                   : std::string(1, c));
+        if (c == ':') driver.KeyUp("Shift_L");
+    }
+}
+
+// The same through the open-URL dialog: the window goes on ticking, and Stop cancels.
+TEST_F(OpenAddress, TheOpenUrlDialogsAddressOpensWithoutFreezingTheWindow) {
+    THostileHttpServer server(THostility::NeverAnswers);
+    ASSERT_NE(server.Port(), 0);
+    TProgramDriver driver(Program(), {});
+    const TDrivenWindow main = driver.WaitForWindow(kMainCaption, 30s);
+    driver.Click(main, 19, 31); // File
+    driver.Click(main, 54, 70); // Open URL
+    const TDrivenWindow dialog = driver.WaitForWindow("Открыть URL");
+    const int32_t border = (dialog.Bounds.Right - dialog.Bounds.Left - 282) / 2;
+    const int32_t clientTop = dialog.Bounds.Bottom - dialog.Bounds.Top - border - 73;
+    driver.Click(dialog, border + 200, clientTop + 18); // into the address, after "mms://"
+    driver.PressKey(dialog, "End");
+    for (int i = 0; i < 6; ++i) // "mms://"
+        driver.PressKey("BackSpace");
+    Type(driver, server.Address());
+    // OK, at (8, 40) of the 282 × 73 client area, 75 × 25.
+    driver.Click(dialog, border + 45, clientTop + 52);
+    ASSERT_TRUE(driver.WaitForWindowToGo("Открыть URL"));
+    ASSERT_TRUE(TProgramDriver::WaitUntil([&] { return server.Accepted() > 0; }));
+
+    std::vector<std::vector<uint32_t>> seen{ClockPixels(driver.Screenshot(main))};
+    EXPECT_TRUE(TProgramDriver::WaitUntil(
+        [&] {
+            std::vector<uint32_t> now = ClockPixels(driver.Screenshot(main));
+            if (now != seen.back()) seen.push_back(now);
+            return seen.size() >= 3;
+        },
+        10s));
+    driver.Click(main, 103, main.Bounds.Bottom - main.Bounds.Top - 51);
+    EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return server.HungUp() == server.Accepted(); }));
     driver.PressKey(main, "Escape");
     EXPECT_EQ(driver.WaitForExitCode(), 0);
 }

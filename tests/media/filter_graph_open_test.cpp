@@ -38,7 +38,8 @@ protected:
 const std::string kCannotLoad = "The source filter for this file could not be loaded. ($80040241).";
 
 TEST_F(FilterGraphOpen, AFolderIsNamedOnALineOfItsOwn) {
-    const std::string expected = kCannotLoad + "\n" + ClipFolder() + ": is a folder, not a media file.";
+    const std::string expected =
+        kCannotLoad + "\n" + ClipFolder() + ": is a folder, not a media file.";
     try {
         Graph->RenderFile(ClipFolder());
         ADD_FAILURE() << "a folder rendered";

@@ -6,14 +6,14 @@
 #include "media_clips.h"
 
 #include <fcntl.h>
-#include <functional>
-#include <tuple>
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 
 using namespace brisat;
 using namespace brisat::test;
@@ -43,8 +43,8 @@ std::string CauseAsNobody(const std::string& path) {
     if (child == 0) {
         close(channel[0]);
         const passwd* nobody = getpwnam("nobody");
-        if (geteuid() == 0 && (!nobody || setgid(nobody->pw_gid) != 0 ||
-                               setuid(nobody->pw_uid) != 0))
+        if (geteuid() == 0 &&
+            (!nobody || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0))
             _exit(1);
         std::string cause = LocalFileProblem(FileUri(path)).Cause;
         ssize_t written = write(channel[1], cause.data(), cause.size());
@@ -138,9 +138,8 @@ TEST(OpenFailure, HostileServersCannotHoldTheBuildUp) {
         ASSERT_NE(server.Port(), 0);
         GraphHarness h;
         h.Graph.SetRenderTimeout(3000);
-        std::future<HRESULT> build = std::async(std::launch::async, [&] {
-            return h.Graph.RenderFile(server.Address());
-        });
+        std::future<HRESULT> build =
+            std::async(std::launch::async, [&] { return h.Graph.RenderFile(server.Address()); });
         ASSERT_EQ(build.wait_for(std::chrono::seconds(60)), std::future_status::ready);
         EXPECT_TRUE(Failed(build.get()));
         EXPECT_EQ(h.Graph.LastFailureCause().rfind(cause, 0), 0u) << h.Graph.LastFailureCause();
@@ -155,9 +154,8 @@ TEST(OpenFailure, ACancelledBuildEndsAndHangsUp) {
     ASSERT_NE(server.Port(), 0);
     GraphHarness h;
     std::atomic<bool> cancel{false};
-    std::future<HRESULT> build = std::async(std::launch::async, [&] {
-        return h.Graph.RenderFile(server.Address(), &cancel);
-    });
+    std::future<HRESULT> build = std::async(
+        std::launch::async, [&] { return h.Graph.RenderFile(server.Address(), &cancel); });
     ASSERT_TRUE(WaitUntil([&] { return server.Accepted() > 0; }));
     cancel = true;
     ASSERT_EQ(build.wait_for(std::chrono::seconds(10)), std::future_status::ready);

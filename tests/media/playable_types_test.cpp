@@ -23,8 +23,8 @@ const PlayableType* Offering(const std::vector<PlayableType>& types, const std::
 TEST(PlayableTypes, OfferTheCommonVideoAndAudioTypesOfTheInstalledPlugins) {
     const std::vector<PlayableType> types = PlayableMediaTypes();
     const std::pair<const char*, bool> expected[] = {
-        {"avi", true}, {"mpg", true},  {"asf", true},  {"mp4", true},  {"mkv", true},
-        {"webm", true}, {"ogg", true}, {"mov", true},  {"mp3", false}, {"wav", false},
+        {"avi", true},  {"mpg", true}, {"asf", true}, {"mp4", true},  {"mkv", true},
+        {"webm", true}, {"ogg", true}, {"mov", true}, {"mp3", false}, {"wav", false},
     };
     for (auto [extension, video] : expected) {
         const PlayableType* type = Offering(types, extension);
@@ -33,9 +33,8 @@ TEST(PlayableTypes, OfferTheCommonVideoAndAudioTypesOfTheInstalledPlugins) {
         EXPECT_FALSE(type->Description.empty());
     }
     EXPECT_EQ(Offering(types, "png"), nullptr) << "pictures are no media files";
-    EXPECT_TRUE(std::is_sorted(types.begin(), types.end(), [](auto& a, auto& b) {
-        return a.Description < b.Description;
-    }));
+    EXPECT_TRUE(std::is_sorted(types.begin(), types.end(),
+                               [](auto& a, auto& b) { return a.Description < b.Description; }));
 }
 
 TEST(PlayableTypes, ATypeWithoutItsDemuxerIsNotOffered) {

@@ -50,7 +50,8 @@ std::string HttpStatusDetail(GstMessage* message, const GError* error) {
         return "";
     std::string answer = "HTTP " + std::to_string(status);
     if (error && error->message && *error->message) answer += std::string(" ") + error->message;
-    if (status >= 300 && status < 400) return "The server redirects again and again (" + answer + ").";
+    if (status >= 300 && status < 400)
+        return "The server redirects again and again (" + answer + ").";
     return "The server answered " + answer + ".";
 }
 

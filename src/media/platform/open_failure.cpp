@@ -74,8 +74,7 @@ OpenProblem LocalFileProblem(const std::string& uri) {
     if (S_ISDIR(status.st_mode))
         return {VFW_E_CANNOT_LOAD_SOURCE_FILTER, "is a folder, not a media file"};
     // Opening a FIFO or reading a device may wait for another program for ever.
-    if (!S_ISREG(status.st_mode))
-        return {VFW_E_CANNOT_LOAD_SOURCE_FILTER, "is not a regular file"};
+    if (!S_ISREG(status.st_mode)) return {VFW_E_CANNOT_LOAD_SOURCE_FILTER, "is not a regular file"};
     if (access(path.get(), R_OK) != 0) return {VFW_E_CANNOT_LOAD_SOURCE_FILTER, ErrnoText(errno)};
     return {};
 }

@@ -14,8 +14,7 @@ namespace {
 
 // Containers that hold video as well as sound are offered with the video types.
 bool IsVideoOrContainer(std::string_view media) {
-    return media.starts_with("video/") || media == "application/ogg" ||
-           media == "application/mxf";
+    return media.starts_with("video/") || media == "application/ogg" || media == "application/mxf";
 }
 
 struct FeatureListDeleter {
@@ -34,8 +33,7 @@ bool Taken(GList* takers, GstCaps* caps) {
 std::string Describe(GstCaps* caps, const char* media) {
     std::unique_ptr<GstCaps, GstCapsDeleter> fixed(gst_caps_fixate(gst_caps_copy_nth(caps, 0)));
     std::unique_ptr<gchar, GFreeDeleter> description(
-        gst_caps_is_fixed(fixed.get()) ? gst_pb_utils_get_codec_description(fixed.get())
-                                       : nullptr);
+        gst_caps_is_fixed(fixed.get()) ? gst_pb_utils_get_codec_description(fixed.get()) : nullptr);
     return description ? description.get() : media;
 }
 
