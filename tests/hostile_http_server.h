@@ -18,22 +18,39 @@
 
 namespace brisat::test {
 
+// A socket listening on a free port of 127.0.0.1, its port in `port`; -1 (port 0) on failure.
+inline int ListenOnLoopback(int& port) {
+    port = 0;
+    int listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (listener < 0 || bind(listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        listen(listener, 16) != 0 ||
+        getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        if (listener >= 0) close(listener);
+        return -1;
+    }
+    port = ntohs(address.sin_port);
+    return listener;
+}
+
+// A loopback port nothing listens on: bound, then let go.
+inline int ClosedLoopbackPort() {
+    int port = 0;
+    int listener = ListenOnLoopback(port);
+    if (listener >= 0) close(listener);
+    return port;
+}
+
 enum class THostility { NeverAnswers, DripsAByteASecond, RedirectsForever, EndlessHeader };
 
 class THostileHttpServer {
 public:
-    explicit THostileHttpServer(THostility hostility) : m_hostility(hostility) {
-        m_listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (bind(m_listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-            listen(m_listener, 16) != 0 ||
-            getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-            return;
-        m_port = ntohs(address.sin_port);
-        m_acceptor = std::thread([this] { Accept(); });
+    explicit THostileHttpServer(THostility hostility)
+        : m_hostility(hostility), m_listener(ListenOnLoopback(m_port)) {
+        if (m_listener >= 0) m_acceptor = std::thread([this] { Accept(); });
     }
     ~THostileHttpServer() {
         {
@@ -43,8 +60,10 @@ public:
                 shutdown(client, SHUT_RDWR);
         }
         m_wake.notify_all();
-        shutdown(m_listener, SHUT_RDWR);
-        close(m_listener);
+        if (m_listener >= 0) {
+            shutdown(m_listener, SHUT_RDWR);
+            close(m_listener);
+        }
         if (m_acceptor.joinable()) m_acceptor.join();
         for (std::thread& session : m_sessions)
             session.join();
@@ -151,8 +170,8 @@ private:
     }
 
     THostility m_hostility;
-    int m_listener = -1;
     int m_port = 0;
+    int m_listener = -1;
     std::atomic<int> m_accepted{0};
     std::atomic<int> m_hungUp{0};
     std::atomic<int> m_redirects{0};
@@ -163,18 +182,5 @@ private:
     std::vector<std::thread> m_sessions;
     std::thread m_acceptor;
 };
-
-// A loopback port nothing listens on: bound, then let go.
-inline int ClosedLoopbackPort() {
-    int probe = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(probe, reinterpret_cast<sockaddr*>(&address), length);
-    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-    close(probe);
-    return ntohs(address.sin_port);
-}
 
 } // namespace brisat::test

@@ -1,5 +1,6 @@
 // Real clips built and played by the filter graph controller, with events drained by the message
 // loop of the headless platform.
+#include "factory_demotion.h"
 #include "filter_graph_fixture.h"
 #include "framework/form.h"
 
@@ -40,34 +41,6 @@ protected:
         return Graph->Play() && PumpUntil([&] { return Completions > before; });
     }
     int Completions = 0;
-};
-
-// Demotes every decoder that takes `caps` while it lives, so a stream of that kind has none.
-class DecoderDemotion {
-public:
-    explicit DecoderDemotion(const char* caps) {
-        GList* decoders =
-            gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_DECODER, GST_RANK_NONE);
-        GstCaps* wanted = gst_caps_from_string(caps);
-        for (GList* item = decoders; item; item = item->next) {
-            auto* factory = GST_ELEMENT_FACTORY(item->data);
-            if (!gst_element_factory_can_sink_any_caps(factory, wanted)) continue;
-            auto* feature = GST_PLUGIN_FEATURE(gst_object_ref(factory));
-            m_demoted.emplace_back(feature, gst_plugin_feature_get_rank(feature));
-            gst_plugin_feature_set_rank(feature, GST_RANK_NONE);
-        }
-        gst_caps_unref(wanted);
-        gst_plugin_feature_list_free(decoders);
-    }
-    ~DecoderDemotion() {
-        for (auto [feature, rank] : m_demoted) {
-            gst_plugin_feature_set_rank(feature, rank);
-            gst_object_unref(feature);
-        }
-    }
-
-private:
-    std::vector<std::pair<GstPluginFeature*, guint>> m_demoted;
 };
 
 } // namespace
@@ -171,7 +144,7 @@ TEST_F(FilterGraphPlayback, ClearGraphLeavesOnlyTheRendererDisconnected) {
 }
 
 TEST_F(FilterGraphPlayback, UnplayableInputRaisesWithTheResultTextAndLeavesACleanGraph) {
-    DecoderDemotion noJpeg("image/jpeg");
+    FactoryDemotion noJpeg("image/jpeg");
     const std::string inputs[] = {ClipFolder() + "/missing.avi", Clip("text.avi"),
                                   Clip("truncated.mp4"), Clip("mjpeg.avi")};
     for (const std::string& input : inputs) {

@@ -1,5 +1,6 @@
 // The playable types come from the registry: what the installed plugins take, and nothing once
 // the plugin that takes a type is gone.
+#include "factory_demotion.h"
 #include "media/platform/media_setup.h"
 #include "media/platform/playable_types.h"
 
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace brisat;
+using namespace brisat::test;
 
 namespace {
 
@@ -39,27 +41,13 @@ TEST(PlayableTypes, OfferTheCommonVideoAndAudioTypesOfTheInstalledPlugins) {
 
 TEST(PlayableTypes, ATypeWithoutItsDemuxerIsNotOffered) {
     EnsureMediaElements();
-    GstCaps* matroska = gst_caps_from_string("video/x-matroska");
-    GList* takers = gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_DEMUXER |
-                                                              GST_ELEMENT_FACTORY_TYPE_PARSER |
-                                                              GST_ELEMENT_FACTORY_TYPE_DECODER,
-                                                          GST_RANK_NONE);
-    std::vector<std::pair<GstPluginFeature*, guint>> demoted;
-    for (GList* item = takers; item; item = item->next) {
-        auto* factory = GST_ELEMENT_FACTORY(item->data);
-        if (!gst_element_factory_can_sink_any_caps(factory, matroska)) continue;
-        auto* feature = GST_PLUGIN_FEATURE(gst_object_ref(factory));
-        demoted.emplace_back(feature, gst_plugin_feature_get_rank(feature));
-        gst_plugin_feature_set_rank(feature, GST_RANK_NONE);
-    }
-    gst_plugin_feature_list_free(takers);
-    gst_caps_unref(matroska);
-    ASSERT_FALSE(demoted.empty());
-
-    const std::vector<PlayableType> types = PlayableMediaTypes();
-    for (auto [feature, rank] : demoted) {
-        gst_plugin_feature_set_rank(feature, rank);
-        gst_object_unref(feature);
+    std::vector<PlayableType> types;
+    {
+        FactoryDemotion noMatroska("video/x-matroska", GST_ELEMENT_FACTORY_TYPE_DEMUXER |
+                                                           GST_ELEMENT_FACTORY_TYPE_PARSER |
+                                                           GST_ELEMENT_FACTORY_TYPE_DECODER);
+        ASSERT_GT(noMatroska.Count(), 0u);
+        types = PlayableMediaTypes();
     }
     EXPECT_EQ(Offering(types, "mkv"), nullptr);
     EXPECT_NE(Offering(types, "mp4"), nullptr);
