@@ -187,7 +187,9 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress,
                                 const std::atomic<bool>* cancel) {
     HRESULT result = BuildFor(fileOrAddress, cancel);
     if (Failed(result)) {
-        std::string cause = FailureCause(ToUri(fileOrAddress), result);
+        // A cancelled build does not wait for the network any more.
+        std::string cause = cancel && cancel->load() ? "the open was cancelled"
+                                                     : FailureCause(ToUri(fileOrAddress), result);
         std::lock_guard lock(m_statusLock);
         m_failureCause = std::move(cause);
     }
