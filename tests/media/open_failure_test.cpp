@@ -161,7 +161,8 @@ TEST(OpenFailure, ACancelledBuildEndsAndHangsUp) {
     ASSERT_EQ(build.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     EXPECT_EQ(build.get(), E_ABORT);
     EXPECT_EQ(h.Graph.LastFailureCause(), "the open was cancelled");
-    EXPECT_TRUE(WaitUntil([&] { return server.HungUp() == server.Accepted(); }));
+    EXPECT_TRUE(WaitUntil([&] { return server.HungUp() == server.Accepted(); }))
+        << server.HungUp() << " of " << server.Accepted();
 }
 
 } // namespace

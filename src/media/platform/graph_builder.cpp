@@ -90,6 +90,16 @@ std::string Joined(const std::vector<std::string>& parts) {
     return joined;
 }
 
+// The http source shares its session, connections and all, with later sources of the graph
+// unless it has settings of its own; a session of its own is closed with the source, so a
+// cancelled or failed open hangs up. Its own setting: a longer wait for a stalled server than
+// the default 15 seconds.
+void OnSourceSetup(GstElement*, GstElement* source, gpointer) {
+    GParamSpec* timeout = g_object_class_find_property(G_OBJECT_GET_CLASS(source), "timeout");
+    if (timeout && timeout->value_type == G_TYPE_UINT)
+        g_object_set(source, "timeout", guint(20), nullptr);
+}
+
 // An idle renderer (no video stream reached it) stays out of the graph's state changes and is
 // not counted as a sink, so the graph can cue and complete without it.
 void SetRendererIdle(GstElement* renderer, bool idle) {
@@ -150,6 +160,7 @@ HRESULT FilterGraph::BuildFor(const std::string& fileOrAddress,
         SetRendererIdle(renderer, true);
     g_object_set(source, "uri", uri.c_str(), nullptr);
     g_signal_connect(source, "pad-added", G_CALLBACK(OnPadAdded), this);
+    g_signal_connect(source, "source-setup", G_CALLBACK(OnSourceSetup), nullptr);
     gst_bin_add(GST_BIN(m_pipeline.get()), source);
 
     HRESULT result =
