@@ -7,7 +7,9 @@
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
+#include <tuple>
 #include <unistd.h>
 
 using namespace brisat;
@@ -127,6 +129,47 @@ TEST_F(OpenAddress, EscapeQuitsWhileAServerNeverAnswers) {
     driver.PressKey(main, "Escape");
     EXPECT_EQ(driver.WaitForExitCode(10s), 0) << "sooner than the open would time out";
     EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return server.HungUp() == server.Accepted(); }));
+}
+
+// Every hostile server ends in an error box naming the address and the cause, within the open's
+// time-out and a margin; the clock goes on repainting while the slow ones keep the open waiting.
+TEST_F(OpenAddress, HostileServersEndInAnErrorThatNamesTheAddress) {
+    const std::tuple<THostility, const char*, std::string> servers[] = {
+        {THostility::NeverAnswers, "never answers", "timed out"},
+        {THostility::DripsAByteASecond, "drips a byte a second", "timed out"},
+        {THostility::RedirectsForever, "redirects for ever", "the server redirects"},
+        {THostility::EndlessHeader, "sends an endless header", "the address cannot be reached"},
+    };
+    for (const auto& [hostility, title, cause] : servers) {
+        SCOPED_TRACE(title);
+        THostileHttpServer server(hostility);
+        ASSERT_NE(server.Port(), 0);
+        StderrCapture captured(PathOf("stderr.txt"));
+        TProgramDriver driver(Program(), {server.Address()});
+        const TDrivenWindow main = driver.WaitForWindow(kMainCaption, 30s);
+        std::vector<std::vector<uint32_t>> seen{ClockPixels(driver.Screenshot(main))};
+        std::optional<TDrivenWindow> box;
+        ASSERT_TRUE(TProgramDriver::WaitUntil(
+            [&] {
+                std::vector<uint32_t> now = ClockPixels(driver.Screenshot(main));
+                if (now != seen.back()) seen.push_back(now);
+                for (const TDrivenWindow& window : driver.Windows())
+                    if (window.Viewable && window.Title == "Brisat") box = window;
+                return box.has_value();
+            },
+            40s));
+        const bool slow =
+            hostility == THostility::NeverAnswers || hostility == THostility::DripsAByteASecond;
+        if (slow) {
+            EXPECT_GE(seen.size(), 5u) << "the clock repaints while the open waits";
+        }
+        EXPECT_NE(captured.Text().find("\n" + server.Address() + ": " + cause), std::string::npos)
+            << captured.Text();
+        driver.PressKey(*box, "Return");
+        EXPECT_TRUE(driver.WaitForWindowToGo("Brisat"));
+        driver.PressKey(main, "Escape");
+        EXPECT_EQ(driver.WaitForExitCode(), 0);
+    }
 }
 
 TEST_F(OpenAddress, AFolderIsReportedByName) {
