@@ -34,6 +34,7 @@ public:
 
     // Operations other parts of the program call by name.
     void ReadConfiguration();
+    // Starts building the graph for a file or address and returns; it plays once built.
     void PlayFile(const std::string& path);
     void CheckColorControlSupport();
     // The command line's files: the playlist holds them in this order and the first one plays.
@@ -68,6 +69,8 @@ private:
     void VolumeChanged();
     void MuteClicked();
     void OpenURL();
+    // Once a graph is built: the volume bar takes its volume, and it plays.
+    void PlayRendered();
     void ShowColorDialog();
     void ShowAspectPopup();
     void VideoMouseDown(TMouseButton button);
@@ -80,6 +83,7 @@ private:
     TConfigurationFile m_configuration;
     TPlayList m_playList;
     bool m_volumeBarShown = false;
+    bool m_mediaFilterSet = false; // OpenDialog2 offers the types playable here
 };
 
 template <class T> T& TfrmMain::Get(std::string_view name) const {

@@ -105,15 +105,23 @@ void TfrmMain::BindViewHandlers() {
     });
 }
 
+// The graph is built on a worker while the window stays live; playback starts when it is built.
+// A failure is shown by the application's exception display; Stop or the next open cancels.
 void TfrmMain::PlayFile(const std::string& path) {
     TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
     graph.ClearGraph();
     graph.SetActive(false);
     graph.SetActive(true);
-    graph.RenderFile(path);
+    graph.BeginRenderFile(path, [this] {
+        PlayRendered();
+        CheckColorControlSupport();
+    });
+}
+
+void TfrmMain::PlayRendered() {
+    TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
     Get<TTrackBar>("SoundLevel").SetPosition(graph.Volume());
     graph.Play();
-    CheckColorControlSupport();
 }
 
 void TfrmMain::PlayCommand() {
@@ -248,9 +256,7 @@ void TfrmMain::OpenURL() {
     TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
     if (!graph.Active()) graph.SetActive(true);
     graph.ClearGraph();
-    graph.RenderFile(dialog.Address());
-    Get<TTrackBar>("SoundLevel").SetPosition(graph.Volume());
-    graph.Play();
+    graph.BeginRenderFile(dialog.Address(), [this] { PlayRendered(); });
 }
 
 } // namespace brisat

@@ -2,6 +2,8 @@
 // the media file dialog and the graph's completion event, bound to TPlayList.
 #include "app/main_form.h"
 
+#include "app/media_file_filter.h"
+
 #include "framework/list_box.h"
 #include "framework/menu_item.h"
 #include "framework/open_dialog.h"
@@ -36,6 +38,11 @@ void TfrmMain::BindPlaylistHandlers() {
 
     m_playList.OnChooseFiles = [this]() -> std::optional<std::vector<std::string>> {
         TOpenDialog& dialog = Get<TOpenDialog>("OpenDialog2");
+        // The types installed plugins can play, asked once, after the layout's own entry.
+        if (!m_mediaFilterSet) {
+            dialog.SetFilter(MediaFileFilter(dialog.Filter(), PlayableMediaTypes()));
+            m_mediaFilterSet = true;
+        }
         if (!dialog.Execute()) return std::nullopt;
         std::vector<std::string> paths;
         for (int i = 0; i < dialog.Files().Count(); ++i)

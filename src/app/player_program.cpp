@@ -59,6 +59,11 @@ int RunPlayer(const TCommandLine& line) {
         TApplication application;
         application.Initialize();
         application.SetTitle("Brisat");
+        // Every error shown in a message box is also written to stderr, for the record.
+        application.OnException = [&application](TComponent&, const std::exception& e) {
+            std::fprintf(stderr, "brisat: %s\n", e.what());
+            application.ShowException(e);
+        };
         TConfigLocation location = FindConfigLocation();
         TfrmMain& main = application.CreateForm<TfrmMain>(TConfigurationFile(location));
         // The dialogs the program keeps hidden for its whole run.

@@ -19,6 +19,9 @@ namespace {
 
 constexpr long kFullVolume = 10000; // Volume at attenuation 0
 
+// Posted by a build's worker when it is done; wParam is the build's generation.
+constexpr UINT RenderDoneMessage = WM_APP + 2;
+
 // Runs on the GUI thread while a graph builds on a worker: repaints what needs it and leaves
 // input and posted messages queued for later, so nothing re-enters the controller.
 void PaintWhileWaiting() {
@@ -36,17 +39,31 @@ std::string MediaErrorText(HRESULT code) {
     return text;
 }
 
-HRESULT CheckMediaResult(HRESULT code) {
-    if (Succeeded(code)) return code;
+std::string MediaErrorMessage(HRESULT code) {
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, " ($%08X).", static_cast<std::uint32_t>(code));
-    throw EDirectShowException(MediaErrorText(code) + suffix, code);
+    return MediaErrorText(code) + suffix;
 }
+
+HRESULT CheckMediaResult(HRESULT code) {
+    if (Succeeded(code)) return code;
+    throw EDirectShowException(MediaErrorMessage(code), code);
+}
+
+// A build on its worker: what it opens, what runs when it succeeds, and its cancel flag, which
+// the worker reads until it is done.
+struct TFilterGraph::PendingRender {
+    std::string Subject;
+    std::function<void()> Built;
+    std::atomic<bool> Cancel{false};
+    std::future<HRESULT> Result;
+};
 
 TFilterGraph::TFilterGraph(TComponent* owner)
     : TComponent(owner), m_notifyPending(std::make_shared<std::atomic<bool>>(false)) {
     m_window = AllocateHWnd([this](TMessage& m) {
         if (m.Msg == GraphNotifyMessage) HandleNotifyMessage();
+        if (m.Msg == RenderDoneMessage) HandleRenderDone(std::uint32_t(m.WParam));
     });
 }
 
@@ -59,7 +76,6 @@ TFilterGraph::~TFilterGraph() {
 
 void TFilterGraph::SetActive(bool active) {
     if (active == m_active) return;
-    RequireIdle();
     if (active)
         Activate();
     else
@@ -105,6 +121,7 @@ void TFilterGraph::Activate() {
 }
 
 void TFilterGraph::Deactivate() {
+    CancelRender();
     BroadcastControlEvent(TGraphControlEvent::gceActive, 0);
     for (std::size_t i = 0; i < m_clients.size(); ++i)
         RemoveClientFilter(*m_clients[i]);
@@ -162,11 +179,6 @@ void TFilterGraph::SetLogFile(const std::string& logFile) {
     m_logFile = logFile;
 }
 
-void TFilterGraph::RequireIdle() const {
-    if (m_rendering)
-        throw EInvalidOperation("The filter graph cannot change while it builds a graph.");
-}
-
 // --- clients and listeners ---------------------------------------------------------------------
 
 void TFilterGraph::AddClientFilter(IGraphFilterClient& client) {
@@ -220,7 +232,7 @@ void TFilterGraph::BroadcastControlEvent(TGraphControlEvent kind, std::int32_t p
 // --- interface lookup ----------------------------------------------------------------------------
 
 std::shared_ptr<void> TFilterGraph::QueryInterface(TGraphInterface iid) const {
-    if (!m_active || !m_graph) return nullptr;
+    if (!m_active || !m_graph || m_render) return nullptr;
     switch (iid) {
     case TGraphInterface::ICaptureGraphBuilder2:
         return m_captureBuilder;
@@ -244,7 +256,6 @@ std::shared_ptr<void> TFilterGraph::QueryInterface(TGraphInterface iid) const {
 // --- media control -------------------------------------------------------------------------------
 
 bool TFilterGraph::Play() {
-    RequireIdle();
     auto control = QueryInterface<TGraphInterface::IMediaControl>();
     if (!control) return false;
     BroadcastControlEvent(TGraphControlEvent::gcePlay, 0);
@@ -252,7 +263,6 @@ bool TFilterGraph::Play() {
 }
 
 bool TFilterGraph::Pause() {
-    RequireIdle();
     auto control = QueryInterface<TGraphInterface::IMediaControl>();
     if (!control) return false;
     BroadcastControlEvent(TGraphControlEvent::gcePause, 0);
@@ -260,7 +270,7 @@ bool TFilterGraph::Pause() {
 }
 
 bool TFilterGraph::Stop() {
-    RequireIdle();
+    CancelRender();
     auto control = QueryInterface<TGraphInterface::IMediaControl>();
     if (!control) return false;
     BroadcastControlEvent(TGraphControlEvent::gceStop, 0);
@@ -270,37 +280,81 @@ bool TFilterGraph::Stop() {
 // --- building and clearing -----------------------------------------------------------------------
 
 HRESULT TFilterGraph::RenderFile(const std::string& fileOrAddress) {
-    RequireIdle();
-    auto builder = QueryInterface<TGraphInterface::IGraphBuilder>();
-    if (!builder) return S_FALSE;
-    BroadcastControlEvent(TGraphControlEvent::gceFileRendering, 0);
-    HRESULT result = BuildOnWorker(fileOrAddress);
-    RefreshGraphEdit();
-    CheckMediaResult(result);
-    BroadcastControlEvent(TGraphControlEvent::gceFileRendered, 0);
-    return result;
+    CancelRender();
+    if (!QueryInterface<TGraphInterface::IGraphBuilder>()) return S_FALSE;
+    StartRender(fileOrAddress, {});
+    WaitForRender();
+    return FinishRender();
 }
 
-// The graph builder waits until the graph is cued, up to its render time-out: it runs on a worker
-// thread while the GUI thread keeps its windows painted. Nothing else touches the graph meanwhile
-// (RequireIdle).
-HRESULT TFilterGraph::BuildOnWorker(const std::string& fileOrAddress) {
-    std::shared_ptr<FilterGraph> graph = m_graph;
-    m_rendering = true;
-    std::future<HRESULT> build = std::async(
-        std::launch::async, [graph, fileOrAddress] { return graph->RenderFile(fileOrAddress); });
-    // Windows waiting for paint are painted at once, however quickly the graph builds.
+void TFilterGraph::BeginRenderFile(const std::string& fileOrAddress,
+                                   std::function<void()> built) {
+    CancelRender();
+    if (QueryInterface<TGraphInterface::IGraphBuilder>())
+        StartRender(fileOrAddress, std::move(built));
+}
+
+void TFilterGraph::StartRender(const std::string& fileOrAddress, std::function<void()> built) {
+    BroadcastControlEvent(TGraphControlEvent::gceFileRendering, 0);
+    auto render = std::make_unique<PendingRender>();
+    render->Subject = fileOrAddress;
+    render->Built = std::move(built);
+    const std::uint32_t generation = ++m_renderGeneration;
+    // The worker keeps the graph alive and posts to the window, which outlives it: deactivation
+    // and destruction cancel the build and wait for the worker first.
+    render->Result = std::async(std::launch::async, [graph = m_graph, fileOrAddress,
+                                                     cancel = &render->Cancel, generation,
+                                                     window = m_window] {
+        HRESULT result = graph->RenderFile(fileOrAddress, cancel);
+        PostMessage(window, RenderDoneMessage, generation);
+        return result;
+    });
+    m_render = std::move(render);
+}
+
+// Windows waiting for paint are painted at once, however quickly the graph builds.
+void TFilterGraph::WaitForRender() {
     do {
         try {
             PaintWhileWaiting();
         } catch (...) {
-            build.wait();
-            m_rendering = false;
+            CancelRender();
             throw;
         }
-    } while (build.wait_for(std::chrono::milliseconds(15)) != std::future_status::ready);
-    m_rendering = false;
-    return build.get();
+    } while (m_render->Result.wait_for(std::chrono::milliseconds(15)) !=
+             std::future_status::ready);
+}
+
+void TFilterGraph::CancelRender() {
+    if (!m_render) return;
+    std::unique_ptr<PendingRender> render = std::move(m_render);
+    render->Cancel = true;
+    render->Result.wait();
+    RefreshGraphEdit();
+    PostMessage(m_window, GraphNotifyMessage); // events that waited for the build
+}
+
+void TFilterGraph::HandleRenderDone(std::uint32_t generation) {
+    if (!m_render || generation != m_renderGeneration) return; // waited for, or cancelled
+    std::function<void()> built = m_render->Built;
+    FinishRender();
+    if (built) built();
+}
+
+// Takes the finished build's result: raises for a failure, else tells the listeners.
+HRESULT TFilterGraph::FinishRender() {
+    std::unique_ptr<PendingRender> render = std::move(m_render);
+    HRESULT result = render->Result.get();
+    RefreshGraphEdit();
+    PostMessage(m_window, GraphNotifyMessage); // events that waited for the build
+    if (Failed(result)) {
+        std::string cause = m_graph ? m_graph->LastFailureCause() : "";
+        std::string message = MediaErrorMessage(result);
+        if (!cause.empty()) message += "\n" + render->Subject + ": " + cause + ".";
+        throw EDirectShowException(message, result);
+    }
+    BroadcastControlEvent(TGraphControlEvent::gceFileRendered, 0);
+    return result;
 }
 
 std::string TFilterGraph::LastErrorDetail() const {
@@ -308,7 +362,7 @@ std::string TFilterGraph::LastErrorDetail() const {
 }
 
 void TFilterGraph::ClearGraph() {
-    RequireIdle();
+    CancelRender();
     auto graph = QueryInterface<TGraphInterface::IFilterGraph>();
     if (!graph) return;
     Stop();
@@ -322,7 +376,6 @@ void TFilterGraph::ClearGraph() {
 }
 
 void TFilterGraph::DisconnectAllPins() {
-    RequireIdle();
     auto graph = QueryInterface<TGraphInterface::IFilterGraph>();
     if (!graph) return;
     for (const Filter& filter : TFilterList(*graph))
@@ -348,6 +401,7 @@ void TFilterGraph::SetVolume(std::int32_t volume) {
 
 void TFilterGraph::HandleNotifyMessage() {
     m_notifyPending->store(false);
+    if (m_render) return; // the build's end posts this message again
     try {
         PumpGraphEvents();
     } catch (...) {

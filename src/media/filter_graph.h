@@ -7,8 +7,8 @@
 //
 // Threads: everything runs on the GUI thread. GStreamer's threads only queue events in the graph
 // and post GraphNotifyMessage to the controller's hidden notification window, whose procedure
-// drains the queue. RenderFile builds on a worker thread while the GUI thread waits and keeps
-// painting (see RenderFile).
+// drains the queue. Graphs are built on a worker thread: BeginRenderFile returns at once and
+// reports on the GUI thread; RenderFile waits for the worker and keeps the windows painted.
 #pragma once
 
 #include "framework/component.h"
@@ -22,6 +22,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,8 @@ public:
 
 // The text of a result code ("" for a code without one).
 std::string MediaErrorText(HRESULT code);
+// "<text> ($XXXXXXXX).": the message of EDirectShowException for a code.
+std::string MediaErrorMessage(HRESULT code);
 // Returns a success code (>= 0) unchanged; raises EDirectShowException for a failure code.
 HRESULT CheckMediaResult(HRESULT code);
 // Milliseconds of a 100-ns reference time, truncating; callers keep the low 32 bits.
@@ -170,10 +173,23 @@ public:
 
     // Builds the graph for a file path or stream address around the clients' filters. Inactive:
     // S_FALSE and nothing else. A failure raises EDirectShowException (the listeners saw
-    // gceFileRendering but never see gceFileRendered) and leaves only the clients' filters. The
-    // build runs on a worker thread; meanwhile the GUI thread repaints its windows (input waits in
-    // the queue) and the controller refuses to be re-entered (EInvalidOperation).
+    // gceFileRendering but never see gceFileRendered) and leaves only the clients' filters; its
+    // message is MediaErrorMessage and, on a line of its own, the file or address and the cause
+    // ("/films: is a folder, not a media file."). The build runs on a worker thread while this
+    // call waits and the GUI thread repaints its windows (input waits in the queue).
     HRESULT RenderFile(const std::string& fileOrAddress);
+    // The same build without waiting: returns at once and the GUI thread goes on. When the build
+    // succeeds, `built` runs on the GUI thread after gceFileRendered; when it fails, the
+    // exception RenderFile would raise leaves the notification window's message, where the
+    // application's exception display shows it. While the build runs the controller answers no
+    // graph interface (Play, Pause, Volume do nothing), graph events wait, and CancelRender,
+    // Stop, ClearGraph, deactivation, RenderFile and another BeginRenderFile cancel it: a
+    // cancelled build reports nothing. Inactive: nothing happens.
+    void BeginRenderFile(const std::string& fileOrAddress, std::function<void()> built);
+    // Whether a build runs.
+    bool Rendering() const { return m_render != nullptr; }
+    // Cancels a build in progress and waits until its worker has undone it.
+    void CancelRender();
     // GStreamer's words for the last failure of RenderFile or of the graph ("" if none).
     std::string LastErrorDetail() const;
 
@@ -298,9 +314,12 @@ private:
     void BroadcastControlEvent(TGraphControlEvent kind, std::int32_t param);
     void PumpGraphEvents();
     void HandleNotifyMessage();
-    HRESULT BuildOnWorker(const std::string& fileOrAddress);
+    struct PendingRender;
+    void StartRender(const std::string& fileOrAddress, std::function<void()> built);
+    HRESULT FinishRender();
+    void WaitForRender();
+    void HandleRenderDone(std::uint32_t generation);
     void RefreshGraphEdit();
-    void RequireIdle() const;
 
     bool m_active = false;
     bool m_autoCreate = false;
@@ -319,7 +338,8 @@ private:
     std::unique_ptr<GraphEditRegistration> m_registration;
     std::string m_logFile;
     std::unique_ptr<GraphLogFile> m_log;
-    bool m_rendering = false;
+    std::unique_ptr<PendingRender> m_render;
+    std::uint32_t m_renderGeneration = 0; // tells a finished build's message from older ones
 };
 
 } // namespace brisat

@@ -1,4 +1,5 @@
 // A clip played from an address: a one-file HTTP server on 127.0.0.1 started by the test.
+#include "hostile_http_server.h"
 #include "media/platform/event_codes.h"
 #include "media_clips.h"
 
@@ -22,16 +23,8 @@ public:
     explicit OneFileServer(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         m_body.assign(std::istreambuf_iterator<char>(in), {});
-        m_listener = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (bind(m_listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-            listen(m_listener, 4) != 0 ||
-            getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-            return;
-        m_port = ntohs(address.sin_port);
+        m_listener = ListenOnLoopback(m_port);
+        if (m_listener < 0) return;
         m_thread = std::thread([this] { Serve(); });
     }
     ~OneFileServer() {

@@ -169,4 +169,7 @@ TEST(Playback, MissingDecoderIsNamed) {
     }
     EXPECT_EQ(hr, VFW_E_CANNOT_RENDER) << std::hex << hr << " " << detail;
     EXPECT_NE(detail.find("JPEG"), std::string::npos) << detail;
+    const std::string cause = h.Graph.LastFailureCause();
+    EXPECT_EQ(cause.rfind("no decoder for ", 0), 0u) << cause;
+    EXPECT_NE(cause.find("JPEG"), std::string::npos) << cause;
 }

@@ -40,18 +40,31 @@ bool SourceCouldNotRead(GstMessage* message, const GError* error) {
            gst_uri_handler_get_uri_type(GST_URI_HANDLER(source)) == GST_URI_SRC;
 }
 
+// An http source's failure with the server's status: a redirect reaches us only once the source
+// gave up following them.
+std::string HttpStatusDetail(GstMessage* message, const GError* error) {
+    const GstStructure* details = nullptr;
+    gst_message_parse_error_details(message, &details);
+    guint status = 0;
+    if (!details || !gst_structure_get_uint(details, "http-status-code", &status) || status == 0)
+        return "";
+    std::string answer = "HTTP " + std::to_string(status);
+    if (error && error->message && *error->message) answer += std::string(" ") + error->message;
+    if (status >= 300 && status < 400)
+        return "The server redirects again and again (" + answer + ").";
+    return "The server answered " + answer + ".";
+}
+
 EventPosting FromError(GstMessage* message, const BusContext&, MediaEvent& event) {
     GError* raw = nullptr;
     gst_message_parse_error(message, &raw, nullptr);
     std::unique_ptr<GError, GErrorDeleter> error(raw);
     if (SourceCouldNotRead(message, error.get())) {
-        std::unique_ptr<gchar, GFreeDeleter> uri(
-            gst_uri_handler_get_uri(GST_URI_HANDLER(GST_MESSAGE_SRC(message))));
-        event.Detail = std::string("Cannot read ") + (uri ? uri.get() : "the address") +
-                       ": it cannot be reached or sent no data.";
+        event.Detail = "The address cannot be reached or sent nothing readable.";
         return Simple(event, EC_ERRORABORT, VFW_E_CANNOT_LOAD_SOURCE_FILTER);
     }
-    event.Detail = ErrorDetail(error.get());
+    event.Detail = HttpStatusDetail(message, error.get());
+    if (event.Detail.empty()) event.Detail = ErrorDetail(error.get());
     return Simple(event, EC_ERRORABORT, ResultFromGstError(error.get()));
 }
 

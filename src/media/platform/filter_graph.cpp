@@ -184,6 +184,11 @@ std::string FilterGraph::LastErrorDetail() const {
     return detail;
 }
 
+std::string FilterGraph::LastFailureCause() const {
+    std::lock_guard lock(m_statusLock);
+    return m_failureCause;
+}
+
 HRESULT FilterGraph::SetLogFile(int fd) {
     m_log.reset();
     if (fd < 0) return S_OK;

@@ -48,8 +48,10 @@ public:
     // video goes to our video renderer when one is in the graph (else the video sink factory),
     // decoded audio through audioconvert, audioresample and volume to the audio sink factory. Waits
     // until the graph is cued (paused on its first picture) or fails, at most the render time-out.
-    // On failure the builder's elements are removed and the graph is left as it was.
-    HRESULT RenderFile(const std::string& fileOrAddress);
+    // On failure the builder's elements are removed and the graph is left as it was. Setting
+    // `cancel` (any thread) ends the wait with E_ABORT.
+    HRESULT RenderFile(const std::string& fileOrAddress,
+                       const std::atomic<bool>* cancel = nullptr);
     HRESULT Connect(const Pin& output, const Pin& input);
     // Element factory names of the sinks the builder creates ("autoaudiosink", "autovideosink").
     void SetAudioRendererFactory(std::string factory) { m_audioSinkFactory = std::move(factory); }
@@ -57,6 +59,9 @@ public:
     void SetRenderTimeout(int milliseconds) { m_renderTimeoutMs = milliseconds; }
     // GStreamer's own words for the last failure, with any missing decoder named ("" if none).
     std::string LastErrorDetail() const;
+    // Why the last RenderFile failed, in a few words ("is a folder", "permission denied",
+    // "connection refused", "timed out: …", "no decoder for …"); "" after a success.
+    std::string LastFailureCause() const;
     // Writes GStreamer's debug log to a duplicate of `fd` while set; -1 stops it. The log is the
     // process's: with two graphs logging, both files get every line.
     HRESULT SetLogFile(int fd);
@@ -104,7 +109,10 @@ private:
     void LinkAudio(GstPad* pad);
     GstElement* AddBuilt(const char* factory);
     void LinkIntoChain(GstPad* pad, GstElement* head);
-    HRESULT WaitForCue();
+    HRESULT BuildFor(const std::string& fileOrAddress, const std::atomic<bool>* cancel);
+    HRESULT WaitForCue(const std::atomic<bool>* cancel);
+    std::string TimeoutText() const;
+    std::string FailureCause(const std::string& uri, HRESULT result) const;
     void UndoBuild(std::size_t keep);
     GstElement* FindRenderer() const;
     HRESULT ChangeState(GstState state);
@@ -130,6 +138,7 @@ private:
     bool m_rendering = false;
     HRESULT m_failure = S_OK;
     std::string m_failureDetail;
+    std::string m_failureCause;
     std::vector<std::string> m_missing;
     HRESULT m_heldBack = S_OK; // first error posted while rendering, as seen by the error watch
     std::string m_heldBackDetail;

@@ -1,12 +1,13 @@
 // The graph builder: RenderFile and Connect of FilterGraph.
 #include "media/platform/filter_graph.h"
+#include "media/platform/open_failure.h"
 #include "media/platform/video_renderer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <sys/stat.h>
 
 namespace brisat {
 
@@ -75,14 +76,28 @@ std::string ToUri(const std::string& fileOrAddress) {
     return uri ? uri.get() : "";
 }
 
-// A local file that is there but is not a regular file or folder: opening a FIFO or reading a
-// device may wait for another program for ever, and the source opens it while the graph changes
-// state, where no time-out reaches it.
-bool NamesLocalFifoOrDevice(const std::string& uri) {
-    std::unique_ptr<gchar, GFreeDeleter> path(g_filename_from_uri(uri.c_str(), nullptr, nullptr));
-    struct stat status;
-    return path && stat(path.get(), &status) == 0 && !S_ISREG(status.st_mode) &&
-           !S_ISDIR(status.st_mode);
+// GStreamer's sentence as part of ours: "Could not open." → "could not open".
+std::string LowerFirst(std::string text) {
+    while (!text.empty() && (text.back() == '.' || text.back() == '\n')) text.pop_back();
+    if (!text.empty()) text[0] = char(std::tolower(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string joined;
+    for (const std::string& part : parts)
+        joined += (joined.empty() ? "" : ", ") + part;
+    return joined;
+}
+
+// The http source shares its session, connections and all, with later sources of the graph
+// unless it has settings of its own; a session of its own is closed with the source, so a
+// cancelled or failed open hangs up. Its own setting: a longer wait for a stalled server than
+// the default 15 seconds.
+void OnSourceSetup(GstElement*, GstElement* source, gpointer) {
+    GParamSpec* timeout = g_object_class_find_property(G_OBJECT_GET_CLASS(source), "timeout");
+    if (timeout && timeout->value_type == G_TYPE_UINT)
+        g_object_set(source, "timeout", guint(20), nullptr);
 }
 
 // An idle renderer (no video stream reached it) stays out of the graph's state changes and is
@@ -107,13 +122,25 @@ GstElement* FilterGraph::FindRenderer() const {
     return nullptr;
 }
 
-HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
+HRESULT FilterGraph::BuildFor(const std::string& fileOrAddress,
+                              const std::atomic<bool>* cancel) {
     std::string uri = ToUri(fileOrAddress);
-    if (fileOrAddress.empty() || uri.empty()) return E_INVALIDARG;
-    if (NamesLocalFifoOrDevice(uri)) {
+    {
         std::lock_guard lock(m_statusLock);
-        m_failure = VFW_E_CANNOT_LOAD_SOURCE_FILTER;
-        m_failureDetail = fileOrAddress + " is not a regular file.";
+        m_failure = S_OK;
+        m_failureDetail.clear();
+        m_failureCause.clear();
+        m_missing.clear();
+        m_heldBack = S_OK;
+    }
+    if (fileOrAddress.empty() || uri.empty()) return E_INVALIDARG;
+    // Files that cannot be read fail at once, with the reason: the source would open a FIFO or
+    // device while the graph changes state, where no time-out reaches it.
+    if (OpenProblem problem = LocalFileProblem(uri); Failed(problem.Result)) {
+        std::lock_guard lock(m_statusLock);
+        m_failure = problem.Result;
+        m_failureDetail = fileOrAddress + ": " + problem.Cause + ".";
+        m_failureCause = problem.Cause;
         return m_failure;
     }
     GstElement* source = gst_element_factory_make("uridecodebin", nullptr);
@@ -121,10 +148,6 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
     {
         std::lock_guard lock(m_statusLock);
         m_rendering = true;
-        m_failure = S_OK;
-        m_failureDetail.clear();
-        m_missing.clear();
-        m_heldBack = S_OK;
     }
     std::size_t earlier = 0; // elements of an earlier RenderFile on this graph stay
     {
@@ -137,12 +160,13 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
         SetRendererIdle(renderer, true);
     g_object_set(source, "uri", uri.c_str(), nullptr);
     g_signal_connect(source, "pad-added", G_CALLBACK(OnPadAdded), this);
+    g_signal_connect(source, "source-setup", G_CALLBACK(OnSourceSetup), nullptr);
     gst_bin_add(GST_BIN(m_pipeline.get()), source);
 
     HRESULT result =
         gst_element_set_state(m_pipeline.get(), GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE
             ? E_FAIL
-            : WaitForCue();
+            : WaitForCue(cancel);
     int linked = 0;
     {
         std::lock_guard lock(m_buildLock);
@@ -164,18 +188,54 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress) {
         m_failure = result;
         // Decoders sometimes swallow a demuxer's error while they try it out; the wait then ends
         // with the time-out, which must still read as a reason.
-        if (result == VFW_E_TIMEOUT) {
-            char text[80];
-            std::snprintf(text, sizeof text, "Nothing playable arrived within %.1f seconds.",
-                          m_renderTimeoutMs / 1000.0);
-            m_failureDetail = text;
-        }
+        if (result == VFW_E_TIMEOUT) m_failureDetail = TimeoutText();
+        if (result == E_ABORT) m_failureDetail = "The open was cancelled.";
     }
     return result;
 }
 
+HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress,
+                                const std::atomic<bool>* cancel) {
+    HRESULT result = BuildFor(fileOrAddress, cancel);
+    if (Failed(result)) {
+        // A cancelled build does not wait for the network any more.
+        std::string cause = cancel && cancel->load() ? "the open was cancelled"
+                                                     : FailureCause(ToUri(fileOrAddress), result);
+        std::lock_guard lock(m_statusLock);
+        m_failureCause = std::move(cause);
+    }
+    return result;
+}
+
+std::string FilterGraph::TimeoutText() const {
+    char text[80];
+    std::snprintf(text, sizeof text, "Nothing playable arrived within %.1f seconds.",
+                  m_renderTimeoutMs / 1000.0);
+    return text;
+}
+
+// The cause of a failed build in a few words: the time-out, the missing decoders, an address
+// that cannot be reached, else GStreamer's words.
+std::string FilterGraph::FailureCause(const std::string& uri, HRESULT result) const {
+    std::string detail;
+    {
+        std::lock_guard lock(m_statusLock);
+        if (!m_failureCause.empty()) return m_failureCause;
+        if (result == E_ABORT) return "the open was cancelled";
+        if (result == VFW_E_TIMEOUT) return "timed out: " + LowerFirst(TimeoutText());
+        if (!m_missing.empty()) return "no decoder for " + Joined(m_missing);
+        detail = m_failureDetail;
+    }
+    if (!uri.empty() && !gst_uri_has_protocol(uri.c_str(), "file")) {
+        std::string unreachable = NetworkProblem(uri, std::chrono::seconds(3));
+        if (!unreachable.empty()) return unreachable;
+    }
+    if (detail.empty()) detail = MediaResultText(result);
+    return LowerFirst(detail);
+}
+
 // Waits until the pipeline has cued, an error arrived, or the render time-out passed.
-HRESULT FilterGraph::WaitForCue() {
+HRESULT FilterGraph::WaitForCue(const std::atomic<bool>* cancel) {
     using Clock = std::chrono::steady_clock;
     constexpr auto kHeldBackGrace = std::chrono::seconds(1);
     auto deadline = Clock::now() + std::chrono::milliseconds(m_renderTimeoutMs);
@@ -200,6 +260,7 @@ HRESULT FilterGraph::WaitForCue() {
         }
         if (change == GST_STATE_CHANGE_FAILURE) return E_FAIL;
         if (change != GST_STATE_CHANGE_ASYNC) return S_OK;
+        if (cancel && cancel->load()) return E_ABORT;
         if (Clock::now() >= deadline) return VFW_E_TIMEOUT;
     }
 }

@@ -1,0 +1,48 @@
+#include "app/media_file_filter.h"
+
+#include <algorithm>
+
+namespace brisat {
+
+namespace {
+
+// "*.mkv;*.mka"
+std::string Patterns(const std::vector<std::string>& extensions) {
+    std::string patterns;
+    for (const std::string& extension : extensions)
+        patterns += (patterns.empty() ? "*." : ";*.") + extension;
+    return patterns;
+}
+
+// Every extension of the types of one kind, each once.
+std::vector<std::string> ExtensionsOf(const std::vector<PlayableType>& types, bool video) {
+    std::vector<std::string> extensions;
+    for (const PlayableType& type : types)
+        if (type.Video == video)
+            for (const std::string& extension : type.Extensions)
+                if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end())
+                    extensions.push_back(extension);
+    return extensions;
+}
+
+void Append(std::string& filter, const std::string& description, const std::string& patterns) {
+    if (patterns.empty()) return;
+    if (!filter.empty()) filter += '|';
+    filter += description + '|' + patterns;
+}
+
+} // namespace
+
+std::string MediaFileFilter(const std::string& first, const std::vector<PlayableType>& types) {
+    std::string filter = first;
+    Append(filter, "Video files", Patterns(ExtensionsOf(types, true)));
+    Append(filter, "Audio files", Patterns(ExtensionsOf(types, false)));
+    for (const PlayableType& type : types) {
+        const std::string patterns = Patterns(type.Extensions);
+        Append(filter, type.Description + " (" + patterns + ")", patterns);
+    }
+    Append(filter, "All files", "*");
+    return filter;
+}
+
+} // namespace brisat
