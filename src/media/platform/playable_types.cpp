@@ -17,6 +17,16 @@ bool IsVideoOrContainer(std::string_view media) {
     return media.starts_with("video/") || media == "application/ogg" || media == "application/mxf";
 }
 
+// The index of the first of the type's structures that is video, sound or a container of them,
+// or -1; a finder may list others first (the Ogg finder starts with its subtitle stream type).
+int MediaIndex(GstCaps* caps) {
+    for (guint i = 0, n = gst_caps_get_size(caps); i < n; ++i) {
+        std::string_view media = gst_structure_get_name(gst_caps_get_structure(caps, i));
+        if (IsVideoOrContainer(media) || media.starts_with("audio/")) return int(i);
+    }
+    return -1;
+}
+
 struct FeatureListDeleter {
     void operator()(GList* list) const { gst_plugin_feature_list_free(list); }
 };
@@ -29,9 +39,10 @@ bool Taken(GList* takers, GstCaps* caps) {
     return taken;
 }
 
-// The codec library's name for the type, which it gives for fixed caps only.
-std::string Describe(GstCaps* caps, const char* media) {
-    std::unique_ptr<GstCaps, GstCapsDeleter> fixed(gst_caps_fixate(gst_caps_copy_nth(caps, 0)));
+// The codec library's name for structure Index of the type, which it gives for fixed caps only.
+std::string Describe(GstCaps* caps, int index, const char* media) {
+    std::unique_ptr<GstCaps, GstCapsDeleter> fixed(
+        gst_caps_fixate(gst_caps_copy_nth(caps, guint(index))));
     std::unique_ptr<gchar, GFreeDeleter> description(
         gst_caps_is_fixed(fixed.get()) ? gst_pb_utils_get_codec_description(fixed.get()) : nullptr);
     return description ? description.get() : media;
@@ -73,12 +84,11 @@ std::vector<PlayableType> PlayableMediaTypes() {
         if (!extensions || !*extensions || !caps || gst_caps_is_empty(caps) ||
             gst_caps_is_any(caps))
             continue;
-        const char* media = gst_structure_get_name(gst_caps_get_structure(caps, 0));
+        const int index = MediaIndex(caps);
+        if (index < 0 || !Taken(takers.get(), caps)) continue;
+        const char* media = gst_structure_get_name(gst_caps_get_structure(caps, guint(index)));
         bool video = IsVideoOrContainer(media);
-        if ((!video && !std::string_view(media).starts_with("audio/")) ||
-            !Taken(takers.get(), caps))
-            continue;
-        PlayableType type{Describe(caps, media), video, {}};
+        PlayableType type{Describe(caps, index, media), video, {}};
         for (const gchar* const* extension = extensions; *extension; ++extension) {
             std::unique_ptr<gchar, GFreeDeleter> lower(g_ascii_strdown(*extension, -1));
             AddUnique(type.Extensions, lower.get());
