@@ -12,16 +12,17 @@ using namespace brisat::test;
 namespace {
 
 class ColorDialog : public PlayerTest {};
+BRISAT_PLAYER_SUITE(ColorDialog);
 
 // The mean of the pixel's three channels.
 int Grey(uint32_t pixel) {
     return int(((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF)) / 3;
 }
 
-TEST_F(ColorDialog, BrightnessBarLightensAndDarkensTheVideoAndTheChangeOutlivesTheDialog) {
+TEST_P(ColorDialog, BrightnessBarLightensAndDarkensTheVideoAndTheChangeOutlivesTheDialog) {
     const std::string clip =
         MakeClip("grey.avi", "pattern=solid-color foreground-color=0xff808080", 20);
-    TProgramDriver driver(Program(), {clip});
+    TProgramDriver driver = Start({clip});
     std::optional<TDrivenWindow> main;
     ASSERT_TRUE(TProgramDriver::WaitUntil(
         [&] { return (main = driver.WindowStartingWith("grey.avi  ")).has_value(); }, 30s));
