@@ -210,6 +210,16 @@ std::vector<TDrivenWindow> TProgramDriver::Windows() {
     return windows;
 }
 
+std::optional<TSizeLimits> TProgramDriver::SizeLimitsOf(const TDrivenWindow& window) {
+    TX11ErrorTrap gone(m_display);
+    XSizeHints hints{};
+    long supplied = 0;
+    if (!XGetWMNormalHints(m_display, window.Id, &hints, &supplied) ||
+        (hints.flags & (PMinSize | PMaxSize)) != (PMinSize | PMaxSize))
+        return std::nullopt;
+    return TSizeLimits{hints.min_width, hints.min_height, hints.max_width, hints.max_height};
+}
+
 std::optional<TScreenRect> TProgramDriver::BoundsOf(const TDrivenWindow& window) {
     TX11ErrorTrap gone(m_display);
     XWindowAttributes attributes;
@@ -282,6 +292,23 @@ void TProgramDriver::Click(int32_t x, int32_t y, unsigned button) {
 
 void TProgramDriver::Click(const TDrivenWindow& window, int32_t x, int32_t y, unsigned button) {
     Click(window.Bounds.Left + x, window.Bounds.Top + y, button);
+}
+
+void TProgramDriver::DoubleClick(const TDrivenWindow& window, int32_t x, int32_t y) {
+    Click(window, x, y);
+    Click(window, x, y);
+}
+
+void TProgramDriver::Drag(const TDrivenWindow& window, int32_t fromX, int32_t fromY,
+                          int32_t toX, int32_t toY) {
+    MoveTo(window, fromX, fromY);
+    ButtonDown();
+    constexpr int steps = 4;
+    for (int i = 1; i <= steps; ++i) {
+        std::this_thread::sleep_for(20ms);
+        MoveTo(window, fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+    }
+    ButtonUp();
 }
 
 void TProgramDriver::SendKey(const std::string& key, bool down) {

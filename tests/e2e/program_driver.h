@@ -55,6 +55,8 @@ public:
     // --- Windows -------------------------------------------------------------------------------
     std::vector<TDrivenWindow> Windows();
     // The first viewable window titled Title; raises std::runtime_error after Timeout.
+    // The minimum and maximum sizes the window asks the window manager for, when it names both.
+    std::optional<TSizeLimits> SizeLimitsOf(const TDrivenWindow& window);
     // The window's bounds on the screen now; nullopt when it is gone.
     std::optional<TScreenRect> BoundsOf(const TDrivenWindow& window);
     TDrivenWindow WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = 10s);
@@ -71,6 +73,10 @@ public:
     void ButtonUp(unsigned button = 1);
     void Click(int32_t x, int32_t y, unsigned button = 1);
     void Click(const TDrivenWindow& window, int32_t x, int32_t y, unsigned button = 1);
+    void DoubleClick(const TDrivenWindow& window, int32_t x, int32_t y);
+    // Presses the left button at FromX, FromY, moves to ToX, ToY in a few steps and releases it
+    // there.
+    void Drag(const TDrivenWindow& window, int32_t fromX, int32_t fromY, int32_t toX, int32_t toY);
     // Keys by X key name ("Escape", "a", "F5", "Control_L"); raises for an unknown name.
     void KeyDown(const std::string& key);
     void KeyUp(const std::string& key);
