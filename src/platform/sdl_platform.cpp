@@ -351,15 +351,35 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslateMotion(const SDL_MouseMotionEv
     if (!source) return TTranslation::Nothing;
     const int left = source->ScreenBounds().Left, top = source->ScreenBounds().Top;
     TPointerFields f{source->XWindow(), in.x, in.y, left + in.x, top + in.y, 0};
+    unsigned held = m_buttonsDown;
     // SDL keeps the pointer within the window, so while a capture lets it leave the window
     // its place comes from the server.
     if (m_capture) {
-        ReleaseLostButtons();
-        QueryPointer();
+        held = QueryPointer();
         f = {source->XWindow(), m_cursorX - left, m_cursorY - top, m_cursorX, m_cursorY, 0};
     }
-    RoutePointer(*source, f, out);
-    out.Modifiers = Modifiers(uint16_t(SDL_GetModState()));
+    TPlatformEvent move;
+    RoutePointer(*source, f, move);
+    move.Modifiers = Modifiers(uint16_t(SDL_GetModState()));
+    return Deliver(move, held, false, out);
+}
+
+// A release the server never sent (one made outside the window before a capture's grab took
+// hold reaches no one) is made up: before Move, where the pointer was last, when Held are the
+// buttons as Move happened; after it, where Move went, when Held were read later.
+TSdlPlatform::TTranslation TSdlPlatform::Deliver(const TPlatformEvent& move, unsigned held,
+                                                 bool heldAtMove, TPlatformEvent& out) {
+    const int32_t x = heldAtMove ? m_lastScreenX : move.ScreenX;
+    const int32_t y = heldAtMove ? m_lastScreenY : move.ScreenY;
+    m_lastScreenX = move.ScreenX;
+    m_lastScreenY = move.ScreenY;
+    TPlatformEvent up;
+    if (!m_capture || !TakeLostReleases(held, x, y, up)) {
+        out = move;
+        return TTranslation::Event;
+    }
+    out = heldAtMove ? up : move;
+    m_pending.push_back(heldAtMove ? move : up);
     return TTranslation::Event;
 }
 
@@ -389,16 +409,18 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslatePointer(const XEvent& x, TPlat
     if (!PointerFields(x, f)) return TTranslation::Nothing;
     const TSdlPlatformWindow* source = FindByXWindow(f.Target);
     if (!source) return TTranslation::Nothing;
-    if (x.type == MotionNotify && m_capture) ReleaseLostButtons();
     RoutePointer(*source, f, out);
-    if (x.type != ButtonPress && x.type != ButtonRelease) return TTranslation::Event;
+    if (x.type != ButtonPress && x.type != ButtonRelease)
+        return Deliver(TPlatformEvent(out), f.State, true, out);
     const bool down = x.type == ButtonPress;
     switch (x.xbutton.button) {
     case Button1:
     case Button2:
     case Button3: {
+        m_lastScreenX = out.ScreenX;
+        m_lastScreenY = out.ScreenY;
         const unsigned mask = Button1Mask << (x.xbutton.button - Button1);
-        // A release already made up for (ReleaseLostButtons) is not reported twice.
+        // A release already made up for (TakeLostReleases) is not reported twice.
         if (!down && !(m_buttonsDown & mask)) return TTranslation::Nothing;
         m_buttonsDown = down ? m_buttonsDown | mask : m_buttonsDown & ~mask;
         if (down && source->Focusable()) FocusClickedX11Window(source->SdlWindow());
@@ -446,27 +468,33 @@ unsigned TSdlPlatform::QueryPointer() {
     return mask;
 }
 
-void TSdlPlatform::ReleaseLostButtons() {
+bool TSdlPlatform::TakeLostReleases(unsigned held, int32_t x, int32_t y, TPlatformEvent& out) {
     const TSdlPlatformWindow* capture = FindById(m_capture);
-    if (!capture || !m_buttonsDown) return;
-    const unsigned lost = m_buttonsDown & ~QueryPointer();
+    const unsigned lost = m_buttonsDown & ~held;
+    if (!capture || !lost) return false;
+    m_buttonsDown &= ~lost;
     constexpr std::pair<unsigned, TPlatformButton> buttons[] = {
         {Button1Mask, TPlatformButton::Left},
         {Button2Mask, TPlatformButton::Middle},
         {Button3Mask, TPlatformButton::Right}};
+    bool first = true;
     for (const auto& [mask, button] : buttons) {
         if (!(lost & mask)) continue;
         TPlatformEvent up;
         up.Kind = TPlatformEventKind::ButtonUp;
         up.Button = button;
         up.Window = m_capture;
-        up.ScreenX = m_cursorX;
-        up.ScreenY = m_cursorY;
-        up.X = m_cursorX - capture->ScreenBounds().Left;
-        up.Y = m_cursorY - capture->ScreenBounds().Top;
-        m_pending.push_back(up);
+        up.ScreenX = x;
+        up.ScreenY = y;
+        up.X = x - capture->ScreenBounds().Left;
+        up.Y = y - capture->ScreenBounds().Top;
+        if (first)
+            out = up;
+        else
+            m_pending.push_back(up);
+        first = false;
     }
-    m_buttonsDown &= ~lost;
+    return true;
 }
 
 int32_t TSdlPlatform::CursorX() {

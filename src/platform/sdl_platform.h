@@ -79,9 +79,11 @@ private:
     TSdlPlatformWindow* FindByXWindow(unsigned long xWindow) const;
     // Reads the pointer's place and buttons from the server; returns the buttons (X masks).
     unsigned QueryPointer();
-    // Queues the release of each button held down by our count that the server says is up: a
-    // release made before a capture's grab took hold reaches no one.
-    void ReleaseLostButtons();
+    // During a capture: the release of each button held down by our count but not in Held (the
+    // server's buttons), at X, Y, the first in Out and the others queued; false when none.
+    bool TakeLostReleases(unsigned held, int32_t x, int32_t y, TPlatformEvent& out);
+    TTranslation Deliver(const TPlatformEvent& move, unsigned held, bool heldAtMove,
+                         TPlatformEvent& out);
 
     std::unique_ptr<_XDisplay, int (*)(_XDisplay*)> m_display;
     std::vector<TSdlPlatformWindow*> m_windows; // in creation order
@@ -93,6 +95,8 @@ private:
     std::array<SDL_Cursor*, 12> m_cursors{}; // one per SDL system cursor, made on first use
     uint32_t m_keyModifiers = 0;             // of the last key event
     unsigned m_buttonsDown = 0;              // X button masks pressed and not yet released
+    int32_t m_lastScreenX = 0;               // the last pointer event's place
+    int32_t m_lastScreenY = 0;
     std::deque<TPlatformEvent> m_pending;    // made here, handed out before SDL's
     int32_t m_cursorX = 0;
     int32_t m_cursorY = 0;
