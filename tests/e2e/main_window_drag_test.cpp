@@ -36,6 +36,15 @@ TMainWindow Measure(const TDrivenWindow& w) {
     return {w.Bounds.Right - w.Bounds.Left, w.Bounds.Bottom - w.Bounds.Top};
 }
 
+// The main window once the clip has played a second, nullopt when it does not.
+std::optional<TDrivenWindow> PlayingWindow(TProgramDriver& driver) {
+    std::optional<TDrivenWindow> main;
+    TProgramDriver::WaitUntil(
+        [&] { return (main = driver.WindowStartingWith("clip.avi  0:00:01 >")).has_value(); },
+        30s);
+    return main;
+}
+
 // The playing position in seconds as the caption shows it ("name  0:00:12 > 0:00:20"), the
 // duration in Total; -1 without such a caption.
 int32_t CaptionSeconds(TProgramDriver& driver, const std::string& name, int32_t* total = nullptr) {
@@ -59,12 +68,9 @@ int32_t MovedThumb(int32_t from, int32_t to, int32_t old, const TAt& changedAt) 
 }
 
 TEST_P(MainWindowDrag, SeekThumbReleasedAtSixtyPercentPlaysOnFromThere) {
-    const std::string clip = MakeClip("clip.avi", "pattern=smpte", 20);
-    TProgramDriver driver = Start({clip}, 1920, 1080);
-    std::optional<TDrivenWindow> main;
-    ASSERT_TRUE(TProgramDriver::WaitUntil(
-        [&] { return (main = driver.WindowStartingWith("clip.avi  0:00:01 >")).has_value(); },
-        30s));
+    TProgramDriver driver = Start({MakeClip("clip.avi", "pattern=smpte", 20)}, 1920, 1080);
+    const std::optional<TDrivenWindow> main = PlayingWindow(driver);
+    ASSERT_TRUE(main);
     const TMainWindow m = Measure(*main);
     driver.Click(*main, TMainWindow::PauseX, m.ButtonY());
     // Paused, the caption and the thumb stay where the last tick left them.
@@ -88,12 +94,9 @@ TEST_P(MainWindowDrag, SeekThumbReleasedAtSixtyPercentPlaysOnFromThere) {
 }
 
 TEST_P(MainWindowDrag, VolumeAndZoomThumbsStayWhereReleased) {
-    const std::string clip = MakeClip("clip.avi", "pattern=smpte", 20);
-    TProgramDriver driver = Start({clip}, 1920, 1080);
-    std::optional<TDrivenWindow> main;
-    ASSERT_TRUE(TProgramDriver::WaitUntil(
-        [&] { return (main = driver.WindowStartingWith("clip.avi  0:00:01 >")).has_value(); },
-        30s));
+    TProgramDriver driver = Start({MakeClip("clip.avi", "pattern=smpte", 20)}, 1920, 1080);
+    const std::optional<TDrivenWindow> main = PlayingWindow(driver);
+    ASSERT_TRUE(main);
     const TMainWindow m = Measure(*main);
 
     // Playing at full volume, the volume thumb sits at the bar's right end.
