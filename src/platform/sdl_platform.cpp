@@ -298,12 +298,10 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslateWindowEvent(const SDL_Event& i
         out.Kind = TPlatformEventKind::CloseRequest;
         return TTranslation::Event;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
+        out.Kind = TPlatformEventKind::Activated;
+        return TTranslation::Event;
     case SDL_WINDOWEVENT_FOCUS_LOST:
-        // SDL ungrabs the pointer when the focus changes; a capture takes it back.
-        if (const TSdlPlatformWindow* capture = FindById(m_capture))
-            GrabX11Pointer(capture->SdlWindow());
-        out.Kind = in.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ? TPlatformEventKind::Activated
-                                                                   : TPlatformEventKind::Deactivated;
+        out.Kind = TPlatformEventKind::Deactivated;
         return TTranslation::Event;
     case SDL_WINDOWEVENT_EXPOSED:
         w->Recompose();
