@@ -23,6 +23,10 @@ TfrmMain::TfrmMain(TComponent* owner, TConfigurationFile configuration)
     RegisterPlayerClasses();
     BindHandlers();
     LoadLayout(FrmMainLayout());
+    // The window manager draws no frame on the borderless window, so until a skinned frame
+    // draws caption buttons of its own the plain frame shows them, maximise within the size
+    // limits included.
+    SetBorderIcons({TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize});
     ApplyPlayerArtwork(*this);
 }
 

@@ -9,6 +9,8 @@
 #include "framework/screen.h"
 #include "platform/platform.h"
 
+#include <algorithm>
+
 namespace brisat {
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
@@ -125,9 +127,14 @@ void TCustomForm::SetWindowState(TWindowState state) {
     if (old == TWindowState::wsNormal) m_normalBounds = BoundsRect();
     if (old == TWindowState::wsMinimized && Visible()) ShowWindow(Handle(), SW_SHOWNA);
     switch (state) {
-    case TWindowState::wsMaximized:
-        SetBoundsRect(Screen().MonitorFromWindow(Handle()).WorkareaRect());
+    case TWindowState::wsMaximized: {
+        // The work area, or as much of it as the window's largest tracking size allows.
+        const TMinMaxInfo info = GetMinMaxInfo(Handle());
+        SetBounds(info.ptMaxPosition.X, info.ptMaxPosition.Y,
+                  std::min(info.ptMaxSize.X, info.ptMaxTrackSize.X),
+                  std::min(info.ptMaxSize.Y, info.ptMaxTrackSize.Y));
         break;
+    }
     case TWindowState::wsNormal:
         SetBoundsRect(m_normalBounds);
         break;
@@ -192,11 +199,17 @@ void TCustomForm::ApplyPosition() {
     case TPosition::poDesktopCenter:
         area = Screen().DesktopRect();
         break;
+    case TPosition::poDesigned:
+        // A dialog shown modally without a place of its own opens over the form it was opened
+        // from (owner, else the active form), never at the screen's corner.
+        if (!m_modal) return;
+        [[fallthrough]];
     case TPosition::poMainFormCenter:
     case TPosition::poOwnerFormCenter: {
-        TCustomForm* other = m_position == TPosition::poOwnerFormCenter
+        TCustomForm* other = m_position != TPosition::poMainFormCenter
                                  ? dynamic_cast<TCustomForm*>(Owner())
                                  : nullptr;
+        if (!other && m_position == TPosition::poDesigned) other = Screen().ActiveForm();
         if (!other && Application) other = Application->MainForm();
         area =
             other && other != this ? other->BoundsRect() : Screen().PrimaryMonitor().BoundsRect();

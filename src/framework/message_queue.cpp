@@ -189,6 +189,9 @@ void Translate(const TPlatformEvent& e) {
     case TPlatformEventKind::Exposed:
         RedrawWindow(e.Window, nullptr, RDW_FRAME | RDW_INVALIDATE);
         break;
+    case TPlatformEventKind::Moved:
+        NativeWindowMoved(e.Window, {e.Bounds.Left, e.Bounds.Top, e.Bounds.Right, e.Bounds.Bottom});
+        break;
     }
 }
 

@@ -1,6 +1,7 @@
 // The default window procedure, the plain frame it draws and hit-tests, the system metrics, and
 // moving and sizing a window by its frame.
 #include "framework/device_context.h"
+#include "framework/screen.h"
 #include "framework/window_handle.h"
 #include "framework/window_record.h"
 
@@ -134,12 +135,13 @@ bool IsSizingHit(LRESULT hit) {
     return hit >= HTLEFT && hit <= HTBOTTOMRIGHT;
 }
 
-TPoint MinTrackSize(HWND hwnd) {
-    TMinMaxInfo info;
-    info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    info.ptMaxTrackSize = {INT32_MAX / 4, INT32_MAX / 4};
-    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    return info.ptMinTrackSize;
+// A top-level window with a sizing frame keeps within its tracking sizes however it is placed.
+void KeepTrackSize(HWND hwnd, TWindowPos& pos) {
+    if (pos.flags & SWP_NOSIZE || GetParent(hwnd) || !(GetWindowStyle(hwnd) & WS_THICKFRAME))
+        return;
+    const TMinMaxInfo info = GetMinMaxInfo(hwnd);
+    pos.cx = std::max(std::min(pos.cx, info.ptMaxTrackSize.X), info.ptMinTrackSize.X);
+    pos.cy = std::max(std::min(pos.cy, info.ptMaxTrackSize.Y), info.ptMinTrackSize.Y);
 }
 
 // The framework's cursor numbers for the frame's hit codes.
@@ -163,6 +165,21 @@ int32_t CursorForHit(LRESULT hit) {
 }
 
 } // namespace
+
+TMinMaxInfo GetMinMaxInfo(HWND hwnd) {
+    TMinMaxInfo info;
+    const TRect work = Screen().MonitorFromWindow(hwnd).WorkareaRect();
+    info.ptMaxSize = {work.Width(), work.Height()};
+    info.ptMaxPosition = work.TopLeft();
+    info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    info.ptMaxTrackSize = {MaxWindowExtent, MaxWindowExtent};
+    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const auto side = [](int32_t n) { return std::clamp(n, 1, MaxWindowExtent); };
+    info.ptMinTrackSize = {side(info.ptMinTrackSize.X), side(info.ptMinTrackSize.Y)};
+    info.ptMaxTrackSize = {std::max(side(info.ptMaxTrackSize.X), info.ptMinTrackSize.X),
+                           std::max(side(info.ptMaxTrackSize.Y), info.ptMinTrackSize.Y)};
+    return info;
+}
 
 int32_t GetSystemMetrics(int index) {
     switch (index) {
@@ -257,6 +274,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         SendMessage(hwnd, WM_SYSCOMMAND, command, lParam);
         return 0;
     }
+    case WM_NCLBUTTONDBLCLK:
+        // A double click on the caption maximises a window that can be, or restores it.
+        if (wParam == HTCAPTION && (GetWindowStyle(hwnd) & WS_MAXIMIZEBOX))
+            SendMessage(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, lParam);
+        return 0;
+    case WM_WINDOWPOSCHANGING:
+        if (lParam) KeepTrackSize(hwnd, *reinterpret_cast<TWindowPos*>(lParam));
+        return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) SendMessage(hwnd, WM_CLOSE);
         return 0;
@@ -306,15 +331,17 @@ void MoveSizeMouse(TPoint screen, bool buttonUp) {
         r = OffsetRect(r, dx, dy);
         SendMessage(m.Window, WM_MOVING, WPARAM(m.Hit), reinterpret_cast<LPARAM>(&r));
     } else {
-        const TPoint min = MinTrackSize(m.Window);
+        const TMinMaxInfo info = GetMinMaxInfo(m.Window);
+        const TPoint min = info.ptMinTrackSize, max = info.ptMaxTrackSize;
         const bool left = m.Hit == HTLEFT || m.Hit == HTTOPLEFT || m.Hit == HTBOTTOMLEFT;
         const bool right = m.Hit == HTRIGHT || m.Hit == HTTOPRIGHT || m.Hit == HTBOTTOMRIGHT;
         const bool top = m.Hit == HTTOP || m.Hit == HTTOPLEFT || m.Hit == HTTOPRIGHT;
         const bool bottom = m.Hit == HTBOTTOM || m.Hit == HTBOTTOMLEFT || m.Hit == HTBOTTOMRIGHT;
-        if (left) r.Left = std::min(r.Left + dx, r.Right - min.X);
-        if (right) r.Right = std::max(r.Right + dx, r.Left + min.X);
-        if (top) r.Top = std::min(r.Top + dy, r.Bottom - min.Y);
-        if (bottom) r.Bottom = std::max(r.Bottom + dy, r.Top + min.Y);
+        // The dragged edge stops where the window would leave its tracking sizes.
+        if (left) r.Left = std::clamp(r.Left + dx, r.Right - max.X, r.Right - min.X);
+        if (right) r.Right = std::clamp(r.Right + dx, r.Left + min.X, r.Left + max.X);
+        if (top) r.Top = std::clamp(r.Top + dy, r.Bottom - max.Y, r.Bottom - min.Y);
+        if (bottom) r.Bottom = std::clamp(r.Bottom + dy, r.Top + min.Y, r.Top + max.Y);
         SendMessage(m.Window, WM_SIZING, WPARAM(m.Hit), reinterpret_cast<LPARAM>(&r));
     }
     SetWindowPos(m.Window, 0, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);

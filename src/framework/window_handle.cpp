@@ -68,6 +68,19 @@ void InvalidateArea(TWindowRecord& r) {
         if (!IsRectEmpty(area)) top->Dirty.Union(area);
 }
 
+// Tells the window manager how far the user may size a top-level window: within its tracking
+// sizes when it has a sizing frame, not at all otherwise.
+void ApplySizeLimits(TWindowRecord& r) {
+    if (!r.Native) return;
+    std::optional<TSizeLimits> limits;
+    if (r.Style & WS_THICKFRAME) {
+        const TMinMaxInfo info = GetMinMaxInfo(r.Handle);
+        limits = TSizeLimits{info.ptMinTrackSize.X, info.ptMinTrackSize.Y, info.ptMaxTrackSize.X,
+                             info.ptMaxTrackSize.Y};
+    }
+    r.Native->SetSizeLimits(limits);
+}
+
 void ApplyVisibility(TWindowRecord& r, bool visible, bool activate) {
     if (visible == r.Visible()) return;
     if (!visible) InvalidateArea(r);
@@ -365,7 +378,13 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t cx,
         client.Bottom = std::max(client.Bottom, client.Top);
         r->Client = OffsetRect(client, -next.Left, -next.Top);
     }
-    if (r->TopLevel() && (moved || sized) && r->Native) r->Native->SetBounds(ToScreenRect(next));
+    if (r->TopLevel() && r->Native) {
+        if (frame) ApplySizeLimits(*r);
+        // Where the window manager put the window stays as it is: a size outside the limits
+        // goes back to the window with the next present.
+        if ((moved || sized) && !(flags & SWP_NATIVEPLACED))
+            r->Native->SetBounds(ToScreenRect(next));
+    }
     if (!(flags & SWP_NOZORDER)) {
         std::vector<HWND>& siblings = SiblingList(*r);
         if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
@@ -405,6 +424,13 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t cx,
     return true;
 }
 
+void NativeWindowMoved(HWND hwnd, const TRect& bounds) {
+    const TWindowRecord* r = FindWindowRecord(hwnd);
+    if (!r || !r->TopLevel() || r->Rect == bounds) return;
+    SetWindowPos(hwnd, 0, bounds.Left, bounds.Top, bounds.Width(), bounds.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NATIVEPLACED);
+}
+
 bool MoveWindow(HWND hwnd, int32_t x, int32_t y, int32_t cx, int32_t cy, bool repaint) {
     return SetWindowPos(hwnd, 0, x, y, cx, cy,
                         SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
@@ -420,6 +446,9 @@ bool ShowWindow(HWND hwnd, int cmd) {
     if (!(r = FindWindowRecord(hwnd))) return was;
     const bool activate = show && (cmd == SW_SHOW || cmd == SW_SHOWNORMAL) && r->TopLevel() &&
                           !(r->ExStyle & WS_EX_NOACTIVATE);
+    // The window manager reads the limits when the window is mapped; a window procedure may
+    // answer WM_GETMINMAXINFO differently by now than when the window was made.
+    if (show) ApplySizeLimits(*r);
     ApplyVisibility(*r, show, activate);
     TWindowTable& t = Table();
     if (!show) {

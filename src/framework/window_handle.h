@@ -134,6 +134,12 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t cx,
                   uint32_t flags);
 bool MoveWindow(HWND hwnd, int32_t x, int32_t y, int32_t cx, int32_t cy, bool repaint = true);
 
+// The size limits of a window: the defaults (the work area of the window's monitor to maximise
+// into, no tracking size beyond 1..MaxWindowExtent) as WM_GETMINMAXINFO leaves them. A top-level
+// window with a sizing frame (WS_THICKFRAME) keeps to the tracking sizes whatever places it, and
+// the window manager is told them.
+TMinMaxInfo GetMinMaxInfo(HWND hwnd);
+
 // Sends WM_SHOWWINDOW; shows or hides a top-level window's native window. Returns whether it
 // was visible before.
 bool ShowWindow(HWND hwnd, int cmd);

@@ -65,6 +65,13 @@ LRESULT DefFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& ha
 
 namespace brisat {
 
+// A SetWindowPos flag of the framework's own: the native window is already where the call puts
+// it (the window manager placed it), so it is not asked to go there.
+inline constexpr uint32_t SWP_NATIVEPLACED = 0x80000000;
+// The window manager placed or sized a top-level window's native window at Bounds: the window
+// takes them, its size kept within its limits.
+void NativeWindowMoved(HWND hwnd, const TRect& bounds);
+
 // Moving and sizing a top-level window by its frame (window_frame.cpp): started by the default
 // handling of a left-button press on the caption or a sizing border; while it runs, the queue
 // hands it the pointer instead of making mouse messages.

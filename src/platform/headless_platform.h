@@ -45,6 +45,7 @@ public:
     void Show(bool visible, bool activate) override;
     void SetTitle(const std::string& title) override { m_title = title; }
     void SetTopMost(bool topMost) override { m_topMost = topMost; }
+    void SetSizeLimits(const std::optional<TSizeLimits>& limits) override { m_sizeLimits = limits; }
     void SetShape(const std::vector<TScreenRect>& rects) override { m_shape = rects; }
     void Present(const uint32_t* pixels, int32_t width, int32_t height, int32_t stride,
                  const std::vector<TScreenRect>& dirty) override;
@@ -65,6 +66,7 @@ public:
     bool Activated() const { return m_activated; }
     const std::string& Title() const { return m_title; }
     bool TopMost() const { return m_topMost; }
+    const std::optional<TSizeLimits>& SizeLimits() const { return m_sizeLimits; }
     const std::vector<TScreenRect>& Shape() const { return m_shape; }
     // The last icon set (Width 0 before any).
     const TCapturedPixels& Icon() const { return m_icon; }
@@ -86,6 +88,7 @@ private:
     bool m_activated = false;
     std::string m_title;
     bool m_topMost = false;
+    std::optional<TSizeLimits> m_sizeLimits;
     std::vector<TScreenRect> m_shape;
     std::vector<uint32_t> m_pixels;
     int32_t m_width = 0;

@@ -87,14 +87,13 @@ void TNativeWindow::MakeTexture() {
     m_uploaded = false;
 }
 
-void TNativeWindow::SetBounds(const TScreenRect& bounds) {
-    int x = 0, y = 0;
-    SDL_GetWindowPosition(m_window, &x, &y);
-    // SDL waits for the window manager after a move, so an unchanged position is left alone.
-    if (x != bounds.Left || y != bounds.Top)
-        SDL_SetWindowPosition(m_window, bounds.Left, bounds.Top);
-    const int32_t width = ClampSide(bounds.Right - bounds.Left);
-    const int32_t height = ClampSide(bounds.Bottom - bounds.Top);
+void TNativeWindow::Move(int32_t x, int32_t y) {
+    SDL_SetWindowPosition(m_window, x, y);
+}
+
+void TNativeWindow::SetSize(int32_t width, int32_t height) {
+    width = ClampSide(width);
+    height = ClampSide(height);
     if (width == m_width && height == m_height) return;
     m_width = width;
     m_height = height;

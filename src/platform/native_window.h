@@ -69,9 +69,12 @@ public:
     void Present(const uint32_t* pixels, int32_t stride);
     void Present(const uint32_t* pixels, int32_t stride, std::span<const TScreenRect> dirty);
 
-    // Moves the window when Bounds' position differs and resizes it when its size does; a new
-    // size makes a new back-buffer texture, filled by the next Present.
-    void SetBounds(const TScreenRect& bounds);
+    // Moves the window's top-left corner to X, Y on the screen (the window manager may put it
+    // elsewhere).
+    void Move(int32_t x, int32_t y);
+    // Resizes the window where it is when the size differs (ClampSide applies); a new size makes
+    // a new back-buffer texture, filled by the next Present.
+    void SetSize(int32_t width, int32_t height);
     // Shows again what was last presented, with the newest video frame, without a new back
     // buffer (after an expose, or when a frame arrived). Nothing before the first Present.
     void Recompose();

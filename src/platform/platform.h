@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,9 @@ enum class TPlatformEventKind : uint8_t {
     Activated,
     Deactivated,
     Exposed, // the window's pixels were lost and must be presented again
+    // The window lies elsewhere or has another size than the program last knew (the window
+    // manager placed, moved or sized it): Bounds is where it is now.
+    Moved,
 };
 
 enum class TPlatformButton : uint8_t { Left, Right, Middle };
@@ -66,6 +70,16 @@ struct TPlatformEvent {
     uint32_t Key = 0;       // virtual-key code (the classic VK_ numbering)
     uint32_t Modifiers = 0; // Platform* bits held during the event
     std::string Text;       // Text events
+    TScreenRect Bounds;     // Moved events
+};
+
+// The sizes within which the user may size a window through the window manager.
+struct TSizeLimits {
+    int32_t MinWidth = 1;
+    int32_t MinHeight = 1;
+    int32_t MaxWidth = 1;
+    int32_t MaxHeight = 1;
+    friend bool operator==(const TSizeLimits&, const TSizeLimits&) = default;
 };
 
 // What a window is for, so the desktop can treat it accordingly: tool windows and the three
@@ -94,6 +108,9 @@ public:
     virtual void Show(bool visible, bool activate) = 0;
     virtual void SetTitle(const std::string& title) = 0;
     virtual void SetTopMost(bool topMost) = 0;
+    // Lets the window manager size the window within Limits (and maximise it to their maximum);
+    // nullopt keeps the window at the size the program gives it.
+    virtual void SetSizeLimits(const std::optional<TSizeLimits>& limits) = 0;
     // The window's shape in window coordinates; an empty list restores the full rectangle.
     virtual void SetShape(const std::vector<TScreenRect>& rects) = 0;
     // Copies the Dirty rectangles (window coordinates) of a Width × Height back buffer with rows

@@ -85,6 +85,22 @@ bool PointerFields(const XEvent& x, TPointerFields& f) {
     }
 }
 
+// Whether SDL's queue holds a later configure or reparent event of the X window.
+bool LaterConfigureQueued(Window window) {
+    std::array<SDL_Event, 256> queued;
+    const int count = SDL_PeepEvents(queued.data(), int(queued.size()), SDL_PEEKEVENT,
+                                     SDL_SYSWMEVENT, SDL_SYSWMEVENT);
+    for (int i = 0; i < count; ++i) {
+        const SDL_SysWMmsg* msg = queued[size_t(i)].syswm.msg;
+        if (!msg || msg->subsystem != SDL_SYSWM_X11) continue;
+        const XEvent& x = msg->msg.x11.event;
+        if ((x.type == ConfigureNotify && x.xconfigure.window == window) ||
+            (x.type == ReparentNotify && x.xreparent.window == window))
+            return true;
+    }
+    return false;
+}
+
 void InitVideo() {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     // SIGINT and SIGTERM keep their meaning; SDL would turn them into a quit event we ignore.
@@ -180,6 +196,11 @@ SDL_Window* TSdlPlatform::Ceiling(const TSdlPlatformWindow& window) const {
 }
 
 bool TSdlPlatform::WaitEvent(TPlatformEvent& event, int32_t timeoutMs) {
+    if (!m_pending.empty()) {
+        event = m_pending.front();
+        m_pending.pop_front();
+        return true;
+    }
     const uint32_t start = SDL_GetTicks();
     while (true) {
         int32_t left = -1;
@@ -235,6 +256,9 @@ TSdlPlatform::TTranslation TSdlPlatform::Translate(const SDL_Event& in, TPlatfor
         return TranslateMotion(in.motion, out);
     case SDL_SYSWMEVENT:
         if (!in.syswm.msg || in.syswm.msg->subsystem != SDL_SYSWM_X11) return TTranslation::Nothing;
+        if (const XEvent& x = in.syswm.msg->msg.x11.event;
+            x.type == ConfigureNotify || x.type == ReparentNotify)
+            return TranslateConfigure(x, out);
         return TranslatePointer(in.syswm.msg->msg.x11.event, out);
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
@@ -288,6 +312,34 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslateWindowEvent(const SDL_Event& i
     }
 }
 
+// A window moved or sized, by us or by the window manager, or put into a frame or out of one.
+// Real configure events tell the place within the parent, which is the screen only while the
+// window has no frame; the window manager's own (synthetic) ones tell the place on the screen.
+// Either comes in order with the pointer events, so pointer positions within the window meet
+// the place the window had when they happened.
+TSdlPlatform::TTranslation TSdlPlatform::TranslateConfigure(const XEvent& x, TPlatformEvent& out) {
+    const bool reparent = x.type == ReparentNotify;
+    TSdlPlatformWindow* w = FindByXWindow(reparent ? x.xreparent.window : x.xconfigure.window);
+    if (!w) return TTranslation::Nothing;
+    std::optional<TScreenRect> reported;
+    if (reparent) {
+        w->SetFramed(x.xreparent.parent != DefaultRootWindow(x.xreparent.display));
+    } else if (x.xconfigure.send_event || !w->Framed()) {
+        const XConfigureEvent& c = x.xconfigure;
+        const int32_t left = c.x + c.border_width, top = c.y + c.border_width;
+        reported = TScreenRect{left, top, left + c.width, top + c.height};
+    }
+    w->UpdateScreenBounds(reported);
+    // Only places the window manager chose count, and only the newest: an answer to an older
+    // request of ours would take the program back to where it had the window before.
+    if (w->AnswersRequest(w->ScreenBounds()) || LaterConfigureQueued(w->XWindow()))
+        return TTranslation::Nothing;
+    out.Kind = TPlatformEventKind::Moved;
+    out.Window = w->Id();
+    out.Bounds = w->ScreenBounds();
+    return TTranslation::Event;
+}
+
 // The X server sends pointer motion inside our windows to SDL through XInput2, not as core
 // events, also during a pointer grab; SDL's motion event stands in for it. Motion outside them
 // during a grab comes as core events (TranslatePointer), which SDL itself drops.
@@ -295,10 +347,37 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslateMotion(const SDL_MouseMotionEv
                                                          TPlatformEvent& out) {
     const TSdlPlatformWindow* source = FindBySdlId(in.windowID);
     if (!source) return TTranslation::Nothing;
-    int left = 0, top = 0;
-    SDL_GetWindowPosition(source->SdlWindow(), &left, &top);
-    RoutePointer(*source, {source->XWindow(), in.x, in.y, left + in.x, top + in.y, 0}, out);
-    out.Modifiers = Modifiers(uint16_t(SDL_GetModState()));
+    const int left = source->ScreenBounds().Left, top = source->ScreenBounds().Top;
+    TPointerFields f{source->XWindow(), in.x, in.y, left + in.x, top + in.y, 0};
+    unsigned held = m_buttonsDown;
+    // SDL keeps the pointer within the window, so while a capture lets it leave the window
+    // its place comes from the server.
+    if (m_capture) {
+        held = QueryPointer();
+        f = {source->XWindow(), m_cursorX - left, m_cursorY - top, m_cursorX, m_cursorY, 0};
+    }
+    TPlatformEvent move;
+    RoutePointer(*source, f, move);
+    move.Modifiers = Modifiers(uint16_t(SDL_GetModState()));
+    return Deliver(move, held, false, out);
+}
+
+// A release the server never sent (one made outside the window before a capture's grab took
+// hold reaches no one) is made up: before Move, where the pointer was last, when Held are the
+// buttons as Move happened; after it, where Move went, when Held were read later.
+TSdlPlatform::TTranslation TSdlPlatform::Deliver(const TPlatformEvent& move, unsigned held,
+                                                 bool heldAtMove, TPlatformEvent& out) {
+    const int32_t x = heldAtMove ? m_lastScreenX : move.ScreenX;
+    const int32_t y = heldAtMove ? m_lastScreenY : move.ScreenY;
+    m_lastScreenX = move.ScreenX;
+    m_lastScreenY = move.ScreenY;
+    TPlatformEvent up;
+    if (!m_capture || !TakeLostReleases(held, x, y, up)) {
+        out = move;
+        return TTranslation::Event;
+    }
+    out = heldAtMove ? up : move;
+    m_pending.push_back(heldAtMove ? move : up);
     return TTranslation::Event;
 }
 
@@ -314,10 +393,8 @@ void TSdlPlatform::RoutePointer(const TSdlPlatformWindow& source, const TPointer
     out.X = f.X;
     out.Y = f.Y;
     if (target != &source) {
-        int left = 0, top = 0;
-        SDL_GetWindowPosition(target->SdlWindow(), &left, &top);
-        out.X = f.RootX - left;
-        out.Y = f.RootY - top;
+        out.X = f.RootX - target->ScreenBounds().Left;
+        out.Y = f.RootY - target->ScreenBounds().Top;
     }
     out.Modifiers = Modifiers(f.State);
     out.Kind = TPlatformEventKind::MouseMove;
@@ -331,18 +408,26 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslatePointer(const XEvent& x, TPlat
     const TSdlPlatformWindow* source = FindByXWindow(f.Target);
     if (!source) return TTranslation::Nothing;
     RoutePointer(*source, f, out);
-    if (x.type != ButtonPress && x.type != ButtonRelease) return TTranslation::Event;
+    if (x.type != ButtonPress && x.type != ButtonRelease)
+        return Deliver(TPlatformEvent(out), f.State, true, out);
     const bool down = x.type == ButtonPress;
     switch (x.xbutton.button) {
     case Button1:
     case Button2:
-    case Button3:
+    case Button3: {
+        m_lastScreenX = out.ScreenX;
+        m_lastScreenY = out.ScreenY;
+        const unsigned mask = Button1Mask << (x.xbutton.button - Button1);
+        // A release already made up for (TakeLostReleases) is not reported twice.
+        if (!down && !(m_buttonsDown & mask)) return TTranslation::Nothing;
+        m_buttonsDown = down ? m_buttonsDown | mask : m_buttonsDown & ~mask;
         if (down && source->Focusable()) FocusClickedX11Window(source->SdlWindow());
         out.Kind = down ? TPlatformEventKind::ButtonDown : TPlatformEventKind::ButtonUp;
         out.Button = x.xbutton.button == Button1   ? TPlatformButton::Left
                      : x.xbutton.button == Button2 ? TPlatformButton::Middle
                                                    : TPlatformButton::Right;
         return TTranslation::Event;
+    }
     case Button4:
     case Button5:
         if (!down) return TTranslation::Nothing;
@@ -371,13 +456,43 @@ std::vector<TMonitorInfo> TSdlPlatform::Monitors() {
     return monitors;
 }
 
-void TSdlPlatform::QueryPointer() {
+unsigned TSdlPlatform::QueryPointer() {
     Window root = 0, child = 0;
     int winX = 0, winY = 0;
     unsigned mask = 0;
     Display* d = m_display.get();
     XQueryPointer(d, DefaultRootWindow(d), &root, &child, &m_cursorX, &m_cursorY, &winX, &winY,
                   &mask);
+    return mask;
+}
+
+bool TSdlPlatform::TakeLostReleases(unsigned held, int32_t x, int32_t y, TPlatformEvent& out) {
+    const TSdlPlatformWindow* capture = FindById(m_capture);
+    const unsigned lost = m_buttonsDown & ~held;
+    if (!capture || !lost) return false;
+    m_buttonsDown &= ~lost;
+    constexpr std::pair<unsigned, TPlatformButton> buttons[] = {
+        {Button1Mask, TPlatformButton::Left},
+        {Button2Mask, TPlatformButton::Middle},
+        {Button3Mask, TPlatformButton::Right}};
+    bool first = true;
+    for (const auto& [mask, button] : buttons) {
+        if (!(lost & mask)) continue;
+        TPlatformEvent up;
+        up.Kind = TPlatformEventKind::ButtonUp;
+        up.Button = button;
+        up.Window = m_capture;
+        up.ScreenX = x;
+        up.ScreenY = y;
+        up.X = x - capture->ScreenBounds().Left;
+        up.Y = y - capture->ScreenBounds().Top;
+        if (first)
+            out = up;
+        else
+            m_pending.push_back(up);
+        first = false;
+    }
+    return true;
 }
 
 int32_t TSdlPlatform::CursorX() {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <atomic>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -68,6 +69,7 @@ private:
     enum class TTranslation { Event, Woken, Nothing };
     TTranslation Translate(const SDL_Event& in, TPlatformEvent& out);
     TTranslation TranslatePointer(const _XEvent& x, TPlatformEvent& out);
+    TTranslation TranslateConfigure(const _XEvent& x, TPlatformEvent& out);
     TTranslation TranslateMotion(const SDL_MouseMotionEvent& in, TPlatformEvent& out);
     void RoutePointer(const TSdlPlatformWindow& source, const TPointerFields& f,
                       TPlatformEvent& out);
@@ -75,7 +77,13 @@ private:
     TSdlPlatformWindow* FindById(uint32_t id) const;
     TSdlPlatformWindow* FindBySdlId(uint32_t sdlId) const;
     TSdlPlatformWindow* FindByXWindow(unsigned long xWindow) const;
-    void QueryPointer();
+    // Reads the pointer's place and buttons from the server; returns the buttons (X masks).
+    unsigned QueryPointer();
+    // During a capture: the release of each button held down by our count but not in Held (the
+    // server's buttons), at X, Y, the first in Out and the others queued; false when none.
+    bool TakeLostReleases(unsigned held, int32_t x, int32_t y, TPlatformEvent& out);
+    TTranslation Deliver(const TPlatformEvent& move, unsigned held, bool heldAtMove,
+                         TPlatformEvent& out);
 
     std::unique_ptr<_XDisplay, int (*)(_XDisplay*)> m_display;
     std::vector<TSdlPlatformWindow*> m_windows; // in creation order
@@ -86,6 +94,10 @@ private:
     int32_t m_cursor = 0;
     std::array<SDL_Cursor*, 12> m_cursors{}; // one per SDL system cursor, made on first use
     uint32_t m_keyModifiers = 0;             // of the last key event
+    unsigned m_buttonsDown = 0;              // X button masks pressed and not yet released
+    int32_t m_lastScreenX = 0;               // the last pointer event's place
+    int32_t m_lastScreenY = 0;
+    std::deque<TPlatformEvent> m_pending;    // made here, handed out before SDL's
     int32_t m_cursorX = 0;
     int32_t m_cursorY = 0;
 };

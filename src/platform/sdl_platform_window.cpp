@@ -54,7 +54,10 @@ TSdlPlatformWindow::TSdlPlatformWindow(TSdlPlatform& platform, uint32_t id,
                                        const TPlatformWindowParams& params)
     : m_platform(platform), m_id(id), m_kind(params.Kind), m_popup(params.Popup),
       m_native(TNativeWindowParams{params.Title, params.Bounds, false, SdlFlags(params), {}}),
-      m_xWindow(XWindowOf(m_native.SdlWindow())), m_topMost(params.TopMost) {
+      m_xWindow(XWindowOf(m_native.SdlWindow())), m_topMost(params.TopMost),
+      m_screenBounds{params.Bounds.Left, params.Bounds.Top, params.Bounds.Left + m_native.Width(),
+                     params.Bounds.Top + m_native.Height()},
+      m_sentPosition(m_screenBounds), m_lastReported(m_screenBounds) {
     if (const char* type = TransientType(m_kind)) MarkX11Transient(m_native.SdlWindow(), type);
     m_platform.Register(*this);
 }
@@ -71,8 +74,45 @@ bool TSdlPlatformWindow::Transient() const {
     return IsTransient(m_kind);
 }
 
+// SDL waits for the window manager after a move, so a window already where it was last sent
+// stays; one that went elsewhere, or was sent elsewhere since, is moved.
 void TSdlPlatformWindow::SetBounds(const TScreenRect& bounds) {
-    m_native.SetBounds(bounds);
+    const bool there = bounds.Left == m_screenBounds.Left && bounds.Top == m_screenBounds.Top;
+    const bool sent = bounds.Left == m_sentPosition.Left && bounds.Top == m_sentPosition.Top;
+    m_sentPosition = bounds;
+    if (!there || !sent) {
+        m_native.Move(bounds.Left, bounds.Top);
+        NoteRequest(m_native.Width(), m_native.Height());
+    }
+    Resize(bounds.Right - bounds.Left, bounds.Bottom - bounds.Top);
+}
+
+void TSdlPlatformWindow::Resize(int32_t width, int32_t height) {
+    width = TNativeWindow::ClampSide(width);
+    height = TNativeWindow::ClampSide(height);
+    if (width == m_native.Width() && height == m_native.Height()) return;
+    m_native.SetSize(width, height);
+    NoteRequest(width, height);
+}
+
+void TSdlPlatformWindow::NoteRequest(int32_t width, int32_t height) {
+    // Requests the server never answers (a window manager that drops them) must not pile up.
+    if (m_requested.size() == 64) m_requested.pop_front();
+    m_requested.push_back({m_sentPosition.Left, m_sentPosition.Top, m_sentPosition.Left + width,
+                           m_sentPosition.Top + height});
+}
+
+bool TSdlPlatformWindow::AnswersRequest(const TScreenRect& reported) {
+    const bool repeated = reported == m_lastReported;
+    m_lastReported = reported;
+    if (repeated) return true;
+    const auto answered = std::find(m_requested.begin(), m_requested.end(), reported);
+    if (answered == m_requested.end()) {
+        m_requested.clear();
+        return false;
+    }
+    m_requested.erase(m_requested.begin(), answered + 1);
+    return true;
 }
 
 void TSdlPlatformWindow::Show(bool visible, bool activate) {
@@ -109,6 +149,34 @@ void TSdlPlatformWindow::SetTopMost(bool topMost) {
     if (topMost && m_visible) m_platform.Restack();
 }
 
+// SDL tells the window manager the limits only for a resizable window; otherwise it pins the
+// window's size to the one it has.
+void TSdlPlatformWindow::SetSizeLimits(const std::optional<TSizeLimits>& limits) {
+    if (limits == m_sizeLimits) return;
+    m_sizeLimits = limits;
+    SDL_Window* window = m_native.SdlWindow();
+    if (!limits) {
+        SDL_SetWindowResizable(window, SDL_FALSE);
+        return;
+    }
+    const auto side = [](int32_t n) { return TNativeWindow::ClampSide(n); };
+    const int minWidth = side(limits->MinWidth), minHeight = side(limits->MinHeight);
+    const int maxWidth = std::max(minWidth, side(limits->MaxWidth));
+    const int maxHeight = std::max(minHeight, side(limits->MaxHeight));
+    // SDL refuses a minimum above the maximum it has and the other way round: the maximum is
+    // set before and after the minimum, so one of the two calls takes.
+    SDL_SetWindowMaximumSize(window, maxWidth, maxHeight);
+    SDL_SetWindowMinimumSize(window, minWidth, minHeight);
+    SDL_SetWindowMaximumSize(window, maxWidth, maxHeight);
+    SDL_SetWindowResizable(window, SDL_TRUE);
+}
+
+void TSdlPlatformWindow::UpdateScreenBounds(const std::optional<TScreenRect>& reported) {
+    const std::optional<TScreenRect> bounds =
+        reported ? reported : X11WindowScreenBounds(m_native.SdlWindow());
+    if (bounds) m_screenBounds = *bounds;
+}
+
 void TSdlPlatformWindow::SetShape(const std::vector<TScreenRect>& rects) {
     SetX11WindowShape(m_native.SdlWindow(), rects);
 }
@@ -119,10 +187,12 @@ void TSdlPlatformWindow::Present(const uint32_t* pixels, int32_t width, int32_t 
     // The window shows the top-left part of a buffer larger than a window may be.
     const int32_t shownWidth = TNativeWindow::ClampSide(width);
     const int32_t shownHeight = TNativeWindow::ClampSide(height);
-    if (shownWidth != m_native.Width() || shownHeight != m_native.Height()) {
-        int x = 0, y = 0;
-        SDL_GetWindowPosition(m_native.SdlWindow(), &x, &y);
-        m_native.SetBounds({x, y, x + shownWidth, y + shownHeight});
+    Resize(shownWidth, shownHeight);
+    // A window manager that sized the window against its limits gets the window's size back.
+    if (m_requested.empty() && (m_screenBounds.Right - m_screenBounds.Left != shownWidth ||
+                                m_screenBounds.Bottom - m_screenBounds.Top != shownHeight)) {
+        SDL_SetWindowSize(m_native.SdlWindow(), shownWidth, shownHeight);
+        NoteRequest(shownWidth, shownHeight);
     }
     m_native.Present(pixels, stride, dirty);
 }
@@ -157,10 +227,7 @@ void TSdlPlatformWindow::SetIcon(const uint32_t* pixels, int32_t width, int32_t 
 void TSdlPlatformWindow::SetDesktopLayer(bool onDesktop) {
     if (onDesktop == OnDesktop()) return;
     if (onDesktop) {
-        int x = 0, y = 0;
-        SDL_GetWindowPosition(m_native.SdlWindow(), &x, &y);
-        m_hintsBeforeDesktop = MakeDesktopWindow(
-            m_native.SdlWindow(), {x, y, x + m_native.Width(), y + m_native.Height()});
+        m_hintsBeforeDesktop = MakeDesktopWindow(m_native.SdlWindow(), m_screenBounds);
         return;
     }
     RestoreWindowHints(m_native.SdlWindow(), *m_hintsBeforeDesktop);

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <deque>
 #include <optional>
 
 namespace brisat {
@@ -27,6 +28,7 @@ public:
     void Show(bool visible, bool activate) override;
     void SetTitle(const std::string& title) override;
     void SetTopMost(bool topMost) override;
+    void SetSizeLimits(const std::optional<TSizeLimits>& limits) override;
     void SetShape(const std::vector<TScreenRect>& rects) override;
     // A back buffer of another size than the window resizes the window to it first.
     void Present(const uint32_t* pixels, int32_t width, int32_t height, int32_t stride,
@@ -54,8 +56,23 @@ public:
     void ShowVideoFrame();
     // Presents again what was last presented (its pixels were lost).
     void Recompose() { m_native.Recompose(); }
+    // Where the window lies on the screen, as last learnt from the X server.
+    const TScreenRect& ScreenBounds() const { return m_screenBounds; }
+    // Takes the window's place as the X server reported it, or reads it from the server
+    // (nullopt).
+    void UpdateScreenBounds(const std::optional<TScreenRect>& reported);
+    // Whether Reported, a place the server reported, answers a move or resize of ours not yet
+    // answered (or repeats the last place reported); otherwise someone else placed the window.
+    bool AnswersRequest(const TScreenRect& reported);
+    // Whether a window manager has put the window into a frame of its own.
+    bool Framed() const { return m_framed; }
+    void SetFramed(bool framed) { m_framed = framed; }
 
 private:
+    void Resize(int32_t width, int32_t height);
+    // Remembers a move or resize just asked for, at the last position sent.
+    void NoteRequest(int32_t width, int32_t height);
+
     TSdlPlatform& m_platform;
     uint32_t m_id;
     TPlatformWindowKind m_kind;
@@ -67,6 +84,12 @@ private:
     bool m_videoHooked = false;
     // Set while in the desktop layer: what the window was before.
     std::optional<TX11WindowHints> m_hintsBeforeDesktop;
+    std::optional<TSizeLimits> m_sizeLimits;
+    TScreenRect m_screenBounds;
+    TScreenRect m_sentPosition; // where SetBounds last sent the window (its size unused)
+    std::deque<TScreenRect> m_requested; // places asked for and not yet reported, oldest first
+    TScreenRect m_lastReported;
+    bool m_framed = false;
     // Set from the decoder's thread when a frame waits to be shown, so one wake-up is queued
     // per shown frame however fast frames come.
     std::atomic<bool> m_framePending{false};

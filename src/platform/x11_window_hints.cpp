@@ -181,6 +181,19 @@ void UngrabX11Pointer(SDL_Window* window) {
     XFlush(x.Connection);
 }
 
+std::optional<TScreenRect> X11WindowScreenBounds(SDL_Window* window) {
+    const TX11Handle x = HandleOf(window);
+    if (!x.Connection) return std::nullopt;
+    TX11ErrorTrap gone(x.Connection);
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(x.Connection, x.Id, &attributes)) return std::nullopt;
+    int rootX = 0, rootY = 0;
+    Window child = 0;
+    if (!XTranslateCoordinates(x.Connection, x.Id, attributes.root, 0, 0, &rootX, &rootY, &child))
+        return std::nullopt;
+    return TScreenRect{rootX, rootY, rootX + attributes.width, rootY + attributes.height};
+}
+
 TCapturedPixels ReadX11WindowPixels(SDL_Window* window, int32_t width, int32_t height) {
     const TX11Handle x = HandleOf(window);
     if (!x.Connection) throw std::runtime_error("The window is not an X11 window");

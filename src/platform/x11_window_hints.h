@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 
+#include <optional>
 #include <vector>
 
 struct SDL_Window;
@@ -38,6 +39,10 @@ void LowerX11Window(SDL_Window* window);
 // to those). False when the server refused.
 bool GrabX11Pointer(SDL_Window* window);
 void UngrabX11Pointer(SDL_Window* window);
+
+// Where the window itself lies on the screen now (inside a window manager's frame, if any);
+// nullopt when the server cannot tell (the window is gone).
+std::optional<TScreenRect> X11WindowScreenBounds(SDL_Window* window);
 
 // The window's pixels as shown on the screen, its whole Width × Height; parts off the screen
 // read black. Raises std::runtime_error when the window is not viewable.

@@ -15,6 +15,7 @@ using namespace brisat::test;
 namespace {
 
 class ColorDialog : public PlayerTest {};
+BRISAT_PLAYER_SUITE(ColorDialog);
 
 // The mean of the pixel's three channels.
 int Grey(uint32_t pixel) {
@@ -43,9 +44,9 @@ TDrivenWindow OpenDialog(TProgramDriver& driver, const TDrivenWindow& main) {
     return driver.WaitForWindow("ColorControlForm");
 }
 
-TEST_F(ColorDialog, ButtonCaptionsContrastWithTheDialogFace) {
+TEST_P(ColorDialog, ButtonCaptionsContrastWithTheDialogFace) {
     const std::string clip = MakeClip("bars.avi", "pattern=smpte", 20);
-    TProgramDriver driver(Program(), {clip});
+    TProgramDriver driver = Start({clip});
     std::optional<TDrivenWindow> main;
     ASSERT_TRUE(TProgramDriver::WaitUntil(
         [&] { return (main = driver.WindowStartingWith("bars.avi  ")).has_value(); }, 30s));
@@ -72,10 +73,10 @@ TEST_F(ColorDialog, ButtonCaptionsContrastWithTheDialogFace) {
     ASSERT_TRUE(driver.WaitForWindowToGo("ColorControlForm"));
 }
 
-TEST_F(ColorDialog, BrightnessBarLightensAndDarkensTheVideoAndTheChangeOutlivesTheDialog) {
+TEST_P(ColorDialog, BrightnessBarLightensAndDarkensTheVideoAndTheChangeOutlivesTheDialog) {
     const std::string clip =
         MakeClip("grey.avi", "pattern=solid-color foreground-color=0xff808080", 20);
-    TProgramDriver driver(Program(), {clip});
+    TProgramDriver driver = Start({clip});
     std::optional<TDrivenWindow> main;
     ASSERT_TRUE(TProgramDriver::WaitUntil(
         [&] { return (main = driver.WindowStartingWith("grey.avi  ")).has_value(); }, 30s));

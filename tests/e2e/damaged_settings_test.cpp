@@ -13,6 +13,7 @@ using namespace brisat::test;
 namespace {
 
 class DamagedSettings : public PlayerTest {};
+BRISAT_PLAYER_SUITE(DamagedSettings);
 
 // Bytes of every value but the line break and "[", NUL and CR included.
 std::string BinaryJunk() {
@@ -40,13 +41,13 @@ std::map<std::string, std::vector<std::string>> Sections(const std::string& text
     return sections;
 }
 
-TEST_F(DamagedSettings, PlayerStartsWithDefaultsAndRewritesEveryKeyKeepingTheUsersLines) {
+TEST_P(DamagedSettings, PlayerStartsWithDefaultsAndRewritesEveryKeyKeepingTheUsersLines) {
     const std::string junk = BinaryJunk();
     const std::string users = "[My Own]\nColour=teal\nWindow = 10, 20\n";
     Put(IniPath(), junk + "\nLoop=1\n[Kind]\nLimit=" + std::string(3 << 20, '1') +
                        "\n[Animation]\nSpin=1\n" + users);
 
-    TProgramDriver driver(Program(), {});
+    TProgramDriver driver = Start({});
     driver.PressKey(driver.WaitForWindow(kMainCaption, 30s), "Escape");
     ASSERT_EQ(driver.WaitForExitCode(), 0);
 
@@ -77,10 +78,10 @@ TEST_F(DamagedSettings, PlayerStartsWithDefaultsAndRewritesEveryKeyKeepingTheUse
     }
 }
 
-TEST_F(DamagedSettings, AFileTooLargeToBeSettingsIsReportedAtExitAndLeftAsItWas) {
+TEST_P(DamagedSettings, AFileTooLargeToBeSettingsIsReportedAtExitAndLeftAsItWas) {
     const std::string huge = "[Kind]\nLimit=1\n" + std::string(17 << 20, 'x') + "\n";
     Put(IniPath(), huge);
-    TProgramDriver driver(Program(), {});
+    TProgramDriver driver = Start({});
     driver.PressKey(driver.WaitForWindow(kMainCaption, 30s), "Escape");
     driver.PressKey(driver.WaitForWindow("Brisat"), "Return"); // "Unable to write to" the file
     EXPECT_EQ(driver.WaitForExitCode(), 0);

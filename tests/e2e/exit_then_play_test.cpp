@@ -10,10 +10,11 @@ using namespace brisat::test;
 namespace {
 
 class ExitThenPlay : public PlayerTest {};
+BRISAT_PLAYER_SUITE(ExitThenPlay);
 
-TEST_F(ExitThenPlay, ExitShowsNothingStaleAndPlayOpensTheFileDialog) {
+TEST_P(ExitThenPlay, ExitShowsNothingStaleAndPlayOpensTheFileDialog) {
     const std::string clip = MakeClip("red.avi", "pattern=red", 20);
-    TProgramDriver driver(Program(), {clip});
+    TProgramDriver driver = Start({clip});
     std::optional<TDrivenWindow> main;
     ASSERT_TRUE(TProgramDriver::WaitUntil(
         [&] {

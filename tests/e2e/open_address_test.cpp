@@ -18,6 +18,7 @@ using namespace brisat::test;
 namespace {
 
 class OpenAddress : public PlayerTest {};
+BRISAT_PLAYER_SUITE(OpenAddress);
 
 // The player's stderr (and the X server's) goes to a file while this lives: the program writes
 // every error it shows there as well.
@@ -77,10 +78,10 @@ void ExpectALiveWindowThatStopCancels(TProgramDriver& driver, const TDrivenWindo
     EXPECT_EQ(driver.WaitForExitCode(), 0);
 }
 
-TEST_F(OpenAddress, TheClockTicksWhileAServerNeverAnswersAndStopCancelsTheOpen) {
+TEST_P(OpenAddress, TheClockTicksWhileAServerNeverAnswersAndStopCancelsTheOpen) {
     THostileHttpServer server(THostility::NeverAnswers);
     ASSERT_NE(server.Port(), 0);
-    TProgramDriver driver(Program(), {server.Address()});
+    TProgramDriver driver = Start({server.Address()});
     const TDrivenWindow main = driver.WaitForWindow(kMainCaption, 30s);
     ExpectALiveWindowThatStopCancels(driver, main, server);
 }
@@ -98,10 +99,10 @@ void Type(TProgramDriver& driver, const std::string& text) {
 }
 
 // The same through the open-URL dialog: the window goes on ticking, and Stop cancels.
-TEST_F(OpenAddress, TheOpenUrlDialogsAddressOpensWithoutFreezingTheWindow) {
+TEST_P(OpenAddress, TheOpenUrlDialogsAddressOpensWithoutFreezingTheWindow) {
     THostileHttpServer server(THostility::NeverAnswers);
     ASSERT_NE(server.Port(), 0);
-    TProgramDriver driver(Program(), {});
+    TProgramDriver driver = Start({});
     const TDrivenWindow main = driver.WaitForWindow(kMainCaption, 30s);
     driver.Click(main, 19, 31); // File
     driver.Click(main, 54, 70); // Open URL
@@ -120,10 +121,10 @@ TEST_F(OpenAddress, TheOpenUrlDialogsAddressOpensWithoutFreezingTheWindow) {
 }
 
 // Escape quits the player as ever, also while an address opens: at once, hanging up.
-TEST_F(OpenAddress, EscapeQuitsWhileAServerNeverAnswers) {
+TEST_P(OpenAddress, EscapeQuitsWhileAServerNeverAnswers) {
     THostileHttpServer server(THostility::NeverAnswers);
     ASSERT_NE(server.Port(), 0);
-    TProgramDriver driver(Program(), {server.Address()});
+    TProgramDriver driver = Start({server.Address()});
     const TDrivenWindow main = driver.WaitForWindow(kMainCaption, 30s);
     ASSERT_TRUE(TProgramDriver::WaitUntil([&] { return server.Accepted() > 0; }));
     driver.PressKey(main, "Escape");
@@ -133,7 +134,7 @@ TEST_F(OpenAddress, EscapeQuitsWhileAServerNeverAnswers) {
 
 // Every hostile server ends in an error box naming the address and the cause, within the open's
 // time-out and a margin; the clock goes on repainting while the slow ones keep the open waiting.
-TEST_F(OpenAddress, HostileServersEndInAnErrorThatNamesTheAddress) {
+TEST_P(OpenAddress, HostileServersEndInAnErrorThatNamesTheAddress) {
     const std::tuple<THostility, const char*, std::string> servers[] = {
         {THostility::NeverAnswers, "never answers", "timed out"},
         {THostility::DripsAByteASecond, "drips a byte a second", "timed out"},
@@ -145,7 +146,7 @@ TEST_F(OpenAddress, HostileServersEndInAnErrorThatNamesTheAddress) {
         THostileHttpServer server(hostility);
         ASSERT_NE(server.Port(), 0);
         StderrCapture captured(PathOf("stderr.txt"));
-        TProgramDriver driver(Program(), {server.Address()});
+        TProgramDriver driver = Start({server.Address()});
         const TDrivenWindow main = driver.WaitForWindow(kMainCaption, 30s);
         std::vector<std::vector<uint32_t>> seen{ClockPixels(driver.Screenshot(main))};
         std::optional<TDrivenWindow> box;
@@ -172,11 +173,11 @@ TEST_F(OpenAddress, HostileServersEndInAnErrorThatNamesTheAddress) {
     }
 }
 
-TEST_F(OpenAddress, AFolderIsReportedByName) {
+TEST_P(OpenAddress, AFolderIsReportedByName) {
     const std::string folder = PathOf("films");
     std::filesystem::create_directory(folder);
     StderrCapture captured(PathOf("stderr.txt"));
-    TProgramDriver driver(Program(), {folder});
+    TProgramDriver driver = Start({folder});
     const TDrivenWindow box = driver.WaitForWindow("Brisat", 30s);
     EXPECT_NE(captured.Text().find("brisat: The source filter for this file could not be loaded. "
                                    "($80040241).\n" +

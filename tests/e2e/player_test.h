@@ -1,12 +1,14 @@
 // The player as the end-to-end tests run it: each test starts its own hard link of the program in
 // a fresh folder, so the settings file beside it belongs to that test alone and tests may run side
-// by side; the test's clips are made in the same folder with GStreamer.
+// by side; the test's clips are made in the same folder with GStreamer. Every test runs twice:
+// on a bare X server and under a reparenting window manager.
 #pragma once
 
 #include "program_driver.h"
 #include "temp_folder.h"
 
 #include <string>
+#include <vector>
 
 namespace brisat::test {
 
@@ -16,8 +18,13 @@ inline const std::string kMainCaption = "Brisat 1.0b";
 // of the colour dialog centred on the video.
 inline constexpr int32_t kVideoX = 100, kVideoY = 300;
 
-class PlayerTest : public TempFolderTest {
+class PlayerTest : public TempFolderTest, public testing::WithParamInterface<TWindowManager> {
 protected:
+    // The program with Arguments on a Width × Height screen under the test's window manager.
+    TProgramDriver Start(const std::vector<std::string>& arguments, int32_t width = 1024,
+                         int32_t height = 768) {
+        return TProgramDriver(Program(), arguments, {width, height, GetParam()});
+    }
     // The program in the test's folder, linked there on first use (copied when the folder is on
     // another file system).
     std::string Program();
@@ -28,5 +35,13 @@ protected:
     // JPEG in AVI with a tone beside it.
     std::string MakeClip(const std::string& name, const std::string& picture, int seconds);
 };
+
+// Runs a suite of PlayerTest without a window manager and under openbox.
+#define BRISAT_PLAYER_SUITE(suite)                                                                \
+    INSTANTIATE_TEST_SUITE_P(                                                                     \
+        Under, suite, testing::Values(TWindowManager::Absent, TWindowManager::Openbox),                  \
+        [](const testing::TestParamInfo<TWindowManager>& info) {                                  \
+            return info.param == TWindowManager::Absent ? "NoWindowManager" : "Openbox";           \
+        })
 
 } // namespace brisat::test

@@ -11,6 +11,7 @@ using namespace brisat::test;
 namespace {
 
 class PlaylistOrder : public PlayerTest {};
+BRISAT_PLAYER_SUITE(PlaylistOrder);
 
 struct TColourClip {
     const char* Name;
@@ -27,14 +28,14 @@ bool OfChannel(uint32_t pixel, int channel) {
     return true;
 }
 
-TEST_F(PlaylistOrder, ClipsOfTheCommandLinePlayOneAfterAnotherToTheEndOfTheLast) {
+TEST_P(PlaylistOrder, ClipsOfTheCommandLinePlayOneAfterAnotherToTheEndOfTheLast) {
     const TColourClip clips[] = {{"red.avi", "pattern=red", 16},
                                  {"green.avi", "pattern=green", 8},
                                  {"blue.avi", "pattern=blue", 0}};
     std::vector<std::string> paths;
     for (const TColourClip& clip : clips)
         paths.push_back(MakeClip(clip.Name, clip.Picture, 2));
-    TProgramDriver driver(Program(), paths);
+    TProgramDriver driver = Start(paths);
 
     // Each in turn: its name in the caption while its colour fills the video. A clip that came
     // before its turn would leave a later wait nothing to find.

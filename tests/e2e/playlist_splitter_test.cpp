@@ -11,6 +11,7 @@ using namespace brisat::test;
 namespace {
 
 class PlaylistSplitter : public PlayerTest {};
+BRISAT_PLAYER_SUITE(PlaylistSplitter);
 
 // The list's white ground, as against the video beside it.
 bool IsWhite(uint32_t pixel) {
@@ -21,10 +22,10 @@ bool IsRed(uint32_t pixel) {
     return (pixel >> 16) > 0xC0 && ((pixel >> 8) & 0xFF) < 0x40 && (pixel & 0xFF) < 0x40;
 }
 
-TEST_F(PlaylistSplitter, DraggingOpensTheListWhichPlaysADoubleClickedEntry) {
+TEST_P(PlaylistSplitter, DraggingOpensTheListWhichPlaysADoubleClickedEntry) {
     const std::string red = MakeClip("red.avi", "pattern=red", 20);
     const std::string blue = MakeClip("blue.avi", "pattern=blue", 20);
-    TProgramDriver driver(Program(), {red, blue});
+    TProgramDriver driver = Start({red, blue});
     std::optional<TDrivenWindow> main;
     ASSERT_TRUE(TProgramDriver::WaitUntil(
         [&] { return (main = driver.WindowStartingWith("red.avi  ")).has_value(); }, 30s));

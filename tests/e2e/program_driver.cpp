@@ -86,17 +86,27 @@ std::vector<Window> Children(Display* d, Window parent) {
     return result;
 }
 
+// Where the window itself lies on the screen; under a window manager that is inside its frame.
+TScreenRect ScreenBounds(Display* d, Window w, const XWindowAttributes& attributes) {
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(d, w, attributes.root, 0, 0, &x, &y, &child);
+    return {x, y, x + attributes.width, y + attributes.height};
+}
+
 } // namespace
 
 TProgramDriver::TProgramDriver(const std::string& program,
-                               const std::vector<std::string>& arguments, int32_t width,
-                               int32_t height) {
-    StartServer(width, height);
+                               const std::vector<std::string>& arguments,
+                               const TDriverOptions& options) {
+    StartServer(options.Width, options.Height);
+    StartWindowManager(options.WindowManager);
     StartProgram(program, arguments);
 }
 
 TProgramDriver::~TProgramDriver() {
     if (m_program && !m_status) Stop();
+    if (m_manager) Terminate(m_manager, 3s);
     if (m_display) XCloseDisplay(m_display);
     if (m_server) Terminate(m_server, 3s);
 }
@@ -127,6 +137,37 @@ void TProgramDriver::StartServer(int32_t width, int32_t height) {
     int event = 0, error = 0, major = 0, minor = 0;
     if (!XTestQueryExtension(m_display, &event, &error, &major, &minor))
         throw std::runtime_error("The X server has no XTEST extension");
+}
+
+void TProgramDriver::StartWindowManager(TWindowManager manager) {
+    if (manager == TWindowManager::Absent) return;
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("Cannot fork openbox");
+    if (pid == 0) {
+        EndWithParent(parent);
+        setenv("DISPLAY", m_displayName.c_str(), 1);
+        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    m_manager = pid;
+    std::optional<int> ended;
+    WaitUntil([&] { return ManagerRuns() || (ended = Reap(pid, 0ms)).has_value(); });
+    if (ended) m_manager = 0;
+    if (!ManagerRuns()) throw std::runtime_error("openbox did not take over the screen");
+}
+
+// A window manager that has taken over the screen names its check window on the root.
+bool TProgramDriver::ManagerRuns() {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(m_display, DefaultRootWindow(m_display),
+                       XInternAtom(m_display, "_NET_SUPPORTING_WM_CHECK", False), 0, 1, False,
+                       XA_WINDOW, &type, &format, &count, &after, &data);
+    if (data) XFree(data);
+    return type == XA_WINDOW && count == 1;
 }
 
 void TProgramDriver::StartProgram(const std::string& program,
@@ -163,15 +204,27 @@ std::vector<TDrivenWindow> TProgramDriver::Windows() {
     for (Window w : candidates) {
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(m_display, w, &attributes)) continue;
-        int x = 0, y = 0;
-        Window child = 0;
-        XTranslateCoordinates(m_display, w, root, 0, 0, &x, &y, &child);
-        windows.push_back({w,
-                           Title(m_display, w),
-                           {x, y, x + attributes.width, y + attributes.height},
+        windows.push_back({w, Title(m_display, w), ScreenBounds(m_display, w, attributes),
                            attributes.map_state == IsViewable});
     }
     return windows;
+}
+
+std::optional<TSizeLimits> TProgramDriver::SizeLimitsOf(const TDrivenWindow& window) {
+    TX11ErrorTrap gone(m_display);
+    XSizeHints hints{};
+    long supplied = 0;
+    if (!XGetWMNormalHints(m_display, window.Id, &hints, &supplied) ||
+        (hints.flags & (PMinSize | PMaxSize)) != (PMinSize | PMaxSize))
+        return std::nullopt;
+    return TSizeLimits{hints.min_width, hints.min_height, hints.max_width, hints.max_height};
+}
+
+std::optional<TScreenRect> TProgramDriver::BoundsOf(const TDrivenWindow& window) {
+    TX11ErrorTrap gone(m_display);
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(m_display, window.Id, &attributes)) return std::nullopt;
+    return ScreenBounds(m_display, window.Id, attributes);
 }
 
 TDrivenWindow TProgramDriver::WaitForWindow(const std::string& title,
@@ -239,6 +292,23 @@ void TProgramDriver::Click(int32_t x, int32_t y, unsigned button) {
 
 void TProgramDriver::Click(const TDrivenWindow& window, int32_t x, int32_t y, unsigned button) {
     Click(window.Bounds.Left + x, window.Bounds.Top + y, button);
+}
+
+void TProgramDriver::DoubleClick(const TDrivenWindow& window, int32_t x, int32_t y) {
+    Click(window, x, y);
+    Click(window, x, y);
+}
+
+void TProgramDriver::Drag(const TDrivenWindow& window, int32_t fromX, int32_t fromY,
+                          int32_t toX, int32_t toY) {
+    MoveTo(window, fromX, fromY);
+    ButtonDown();
+    constexpr int steps = 4;
+    for (int i = 1; i <= steps; ++i) {
+        std::this_thread::sleep_for(20ms);
+        MoveTo(window, fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+    }
+    ButtonUp();
 }
 
 void TProgramDriver::SendKey(const std::string& key, bool down) {

@@ -19,6 +19,17 @@ namespace brisat::test {
 
 using namespace std::chrono_literals;
 
+// The window manager the driver's X server runs, if any.
+enum class TWindowManager { Absent, Openbox };
+
+struct TDriverOptions {
+    int32_t Width = 1024;
+    int32_t Height = 768;
+    // Openbox reparents every managed window into a frame of its own and places, moves and sizes
+    // windows itself, as the window managers of real desktops do.
+    TWindowManager WindowManager = TWindowManager::Absent;
+};
+
 // A top-level window of the program as the X server sees it.
 struct TDrivenWindow {
     unsigned long Id = 0;
@@ -29,11 +40,12 @@ struct TDrivenWindow {
 
 class TProgramDriver {
 public:
-    // Starts Xvfb with one Width × Height screen, then Program with Arguments on it. Raises
-    // std::runtime_error when either cannot start.
+    // Starts Xvfb with one screen of the options' size and the window manager they name (once it
+    // manages the screen), then Program with Arguments on it. Raises std::runtime_error when
+    // either cannot start.
     TProgramDriver(const std::string& program, const std::vector<std::string>& arguments,
-                   int32_t width = 1024, int32_t height = 768);
-    // Stops the program, then the server.
+                   const TDriverOptions& options = {});
+    // Stops the program, then the window manager and the server.
     ~TProgramDriver();
     TProgramDriver(const TProgramDriver&) = delete;
     TProgramDriver& operator=(const TProgramDriver&) = delete;
@@ -43,6 +55,10 @@ public:
     // --- Windows -------------------------------------------------------------------------------
     std::vector<TDrivenWindow> Windows();
     // The first viewable window titled Title; raises std::runtime_error after Timeout.
+    // The minimum and maximum sizes the window asks the window manager for, when it names both.
+    std::optional<TSizeLimits> SizeLimitsOf(const TDrivenWindow& window);
+    // The window's bounds on the screen now; nullopt when it is gone.
+    std::optional<TScreenRect> BoundsOf(const TDrivenWindow& window);
     TDrivenWindow WaitForWindow(const std::string& title, std::chrono::milliseconds timeout = 10s);
     // The first viewable window whose title starts with Prefix, if one is there now.
     std::optional<TDrivenWindow> WindowStartingWith(const std::string& prefix);
@@ -57,6 +73,10 @@ public:
     void ButtonUp(unsigned button = 1);
     void Click(int32_t x, int32_t y, unsigned button = 1);
     void Click(const TDrivenWindow& window, int32_t x, int32_t y, unsigned button = 1);
+    void DoubleClick(const TDrivenWindow& window, int32_t x, int32_t y);
+    // Presses the left button at FromX, FromY, moves to ToX, ToY in a few steps and releases it
+    // there.
+    void Drag(const TDrivenWindow& window, int32_t fromX, int32_t fromY, int32_t toX, int32_t toY);
     // Keys by X key name ("Escape", "a", "F5", "Control_L"); raises for an unknown name.
     void KeyDown(const std::string& key);
     void KeyUp(const std::string& key);
@@ -88,11 +108,14 @@ public:
 
 private:
     void StartServer(int32_t width, int32_t height);
+    void StartWindowManager(TWindowManager manager);
+    bool ManagerRuns();
     void StartProgram(const std::string& program, const std::vector<std::string>& arguments);
     void Sync();
     void SendKey(const std::string& key, bool down);
 
     pid_t m_server = 0;
+    pid_t m_manager = 0;
     pid_t m_program = 0;
     std::optional<int> m_status;
     std::string m_displayName;

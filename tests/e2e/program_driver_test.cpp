@@ -14,10 +14,11 @@ using namespace brisat::test;
 namespace {
 
 class Player : public PlayerTest {};
+BRISAT_PLAYER_SUITE(Player);
 
-TEST_F(Player, PlaysAClipShowingPictureAndTimeAndWritesItsSettingsWhenClosed) {
+TEST_P(Player, PlaysAClipShowingPictureAndTimeAndWritesItsSettingsWhenClosed) {
     const std::string clip = MakeClip("clip.avi", "pattern=smpte", 3);
-    TProgramDriver driver(Program(), {clip});
+    TProgramDriver driver = Start({clip});
 
     // The caption follows the position: name, two blanks, position " > " duration.
     std::optional<TDrivenWindow> window;
@@ -39,10 +40,10 @@ TEST_F(Player, PlaysAClipShowingPictureAndTimeAndWritesItsSettingsWhenClosed) {
         EXPECT_NE(text.find(key), std::string::npos) << key << " in\n" << text;
 }
 
-TEST_F(Player, AFileItCannotPlayIsReportedAndTheProgramGoesOnUntilTerminated) {
+TEST_P(Player, AFileItCannotPlayIsReportedAndTheProgramGoesOnUntilTerminated) {
     const std::string junk = PathOf("notes.avi");
     Put(junk, "not a video at all");
-    TProgramDriver driver(Program(), {junk});
+    TProgramDriver driver = Start({junk});
     // The message box, titled as the application.
     driver.PressKey(driver.WaitForWindow("Brisat", 30s), "Return");
     ASSERT_TRUE(driver.WaitForWindowToGo("Brisat"));

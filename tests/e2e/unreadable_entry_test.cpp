@@ -13,6 +13,7 @@ using namespace brisat::test;
 namespace {
 
 class UnreadableEntry : public PlayerTest {};
+BRISAT_PLAYER_SUITE(UnreadableEntry);
 
 enum class TSpoil { NeverMade, DeletedWhileTheFirstPlays, Fifo };
 
@@ -23,7 +24,7 @@ struct TSpoiltCase {
     std::string CaptionAfter;       // what the caption starts with once the error is dismissed
 };
 
-TEST_F(UnreadableEntry, IsReportedAndTheNextButtonGoesOnWithTheEntryAfterIt) {
+TEST_P(UnreadableEntry, IsReportedAndTheNextButtonGoesOnWithTheEntryAfterIt) {
     const TSpoiltCase cases[] = {
         {"never made", {"bad.avi", "good.avi"}, TSpoil::NeverMade, kMainCaption},
         {"deleted while the first plays",
@@ -43,7 +44,7 @@ TEST_F(UnreadableEntry, IsReportedAndTheNextButtonGoesOnWithTheEntryAfterIt) {
         if (c.Spoil == TSpoil::Fifo) {
             ASSERT_EQ(mkfifo(PathOf("bad.avi").c_str(), 0600), 0);
         }
-        TProgramDriver driver(Program(), paths);
+        TProgramDriver driver = Start(paths);
         if (c.Spoil == TSpoil::DeletedWhileTheFirstPlays) std::filesystem::remove(PathOf("bad.avi"));
 
         // The message box, titled as the application.
