@@ -133,9 +133,7 @@ void TranslateMouse(const TPlatformEvent& e) {
               PointToLParam(screen));
         return;
     }
-    // Clicks are timed as they happened, not as they are handled.
-    const uint32_t time = e.Time ? e.Time : Platform().TickCount();
-    if (down && IsDoubleClick(target, msg, screen, time)) msg += 2;
+    if (down && IsDoubleClick(target, msg, screen, Platform().TickCount())) msg += 2;
     if (hit == HTCLIENT)
         Queue(target, msg, MouseKeys(), PointToLParam(ScreenToClient(target, screen)));
     else

@@ -69,9 +69,6 @@ struct TPlatformEvent {
     int32_t WheelDelta = 0; // multiples of 120, positive away from the user
     uint32_t Key = 0;       // virtual-key code (the classic VK_ numbering)
     uint32_t Modifiers = 0; // Platform* bits held during the event
-    // When a button went down, in milliseconds of the platform's own clock (0: not known); the
-    // handling may come much later.
-    uint32_t Time = 0;
     std::string Text;       // Text events
     TScreenRect Bounds;     // Moved events
 };

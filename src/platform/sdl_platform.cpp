@@ -440,7 +440,6 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslatePointer(const XEvent& x, TPlat
         m_buttonsDown = down ? m_buttonsDown | mask : m_buttonsDown & ~mask;
         if (down && source->Focusable()) FocusClickedX11Window(source->SdlWindow());
         out.Kind = down ? TPlatformEventKind::ButtonDown : TPlatformEventKind::ButtonUp;
-        out.Time = uint32_t(x.xbutton.time);
         out.Button = x.xbutton.button == Button1   ? TPlatformButton::Left
                      : x.xbutton.button == Button2 ? TPlatformButton::Middle
                                                    : TPlatformButton::Right;
