@@ -101,6 +101,21 @@ bool LaterConfigureQueued(Window window) {
     return false;
 }
 
+// Whether SDL's queue holds more pointer motion or a button release still to be translated.
+bool PointerEventsQueued() {
+    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION) > 0) return true;
+    std::array<SDL_Event, 256> queued;
+    const int count = SDL_PeepEvents(queued.data(), int(queued.size()), SDL_PEEKEVENT,
+                                     SDL_SYSWMEVENT, SDL_SYSWMEVENT);
+    for (int i = 0; i < count; ++i) {
+        const SDL_SysWMmsg* msg = queued[size_t(i)].syswm.msg;
+        if (msg && msg->subsystem == SDL_SYSWM_X11 &&
+            (msg->msg.x11.event.type == ButtonRelease || msg->msg.x11.event.type == MotionNotify))
+            return true;
+    }
+    return false;
+}
+
 void InitVideo() {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     // SIGINT and SIGTERM keep their meaning; SDL would turn them into a quit event we ignore.
@@ -351,9 +366,11 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslateMotion(const SDL_MouseMotionEv
     TPointerFields f{source->XWindow(), in.x, in.y, left + in.x, top + in.y, 0};
     unsigned held = m_buttonsDown;
     // SDL keeps the pointer within the window, so while a capture lets it leave the window
-    // its place comes from the server.
+    // its place comes from the server. Buttons the server has up while pointer events wait
+    // to be translated are left to those.
     if (m_capture) {
-        held = QueryPointer();
+        const unsigned now = QueryPointer();
+        if (!PointerEventsQueued()) held = now;
         f = {source->XWindow(), m_cursorX - left, m_cursorY - top, m_cursorX, m_cursorY, 0};
     }
     TPlatformEvent move;

@@ -64,7 +64,7 @@ TEST_P(MainWindowFrame, EdgesSizeTheWindowWithinItsLimitsWhichTheWindowManagerIs
             << " x " << Height(now);
         driver.MoveTo(edge(expected).first, edge(expected).second);
         driver.ButtonUp();
-        EXPECT_TRUE(sized());
+        EXPECT_TRUE(TProgramDriver::WaitUntil(sized));
         EXPECT_EQ(now.Left, before.Left);
         EXPECT_EQ(now.Top, before.Top);
     }
@@ -73,6 +73,7 @@ TEST_P(MainWindowFrame, EdgesSizeTheWindowWithinItsLimitsWhichTheWindowManagerIs
 TEST_P(MainWindowFrame, CaptionDoubleClickMaximisesWithinTheLimitsAndRestores) {
     TProgramDriver driver = Start({}, 1920, 1080);
     const TDrivenWindow main = driver.WaitForWindow(kMainCaption);
+    ASSERT_TRUE(WaitUntilActive(driver, main));
     const TScreenRect normal = main.Bounds;
     driver.DoubleClick(main, Width(normal) / 2, 10);
     TScreenRect now;
@@ -89,12 +90,11 @@ TEST_P(MainWindowFrame, CaptionDoubleClickMaximisesWithinTheLimitsAndRestores) {
 TEST_P(MainWindowFrame, OpenUrlDialogOpensCentredOnTheMainWindow) {
     TProgramDriver driver = Start({}, 1920, 1080);
     const TDrivenWindow main = driver.WaitForWindow(kMainCaption);
-    // F10 opens the menu bar, Down its "File" menu, Down again its "Open URL" item.
-    driver.PressKey(main, "F10");
-    driver.PressKey("Down");
-    driver.PressKey("Down");
-    driver.PressKey("Return");
-    const TDrivenWindow dialog = driver.WaitForWindow("Открыть URL");
+    ASSERT_TRUE(WaitUntilActive(driver, main));
+    // "File" on the menu bar, then its second item, "Open URL".
+    driver.Click(main, 20, 32);
+    driver.Click(main, 40, 70);
+    const TDrivenWindow dialog = driver.WaitForWindow("Открыть URL", 30s);
     const auto middle = [](const TScreenRect& r) {
         return std::pair{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     };

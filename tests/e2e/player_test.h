@@ -18,6 +18,17 @@ inline const std::string kMainCaption = "Brisat 1.0b";
 // of the colour dialog centred on the video.
 inline constexpr int32_t kVideoX = 100, kVideoY = 300;
 
+// Waits until the main window shows itself active (its caption dark blue, not grey): the
+// program has taken the focus the window manager gave it, and keys and clicks reach it as the
+// active window's.
+inline bool WaitUntilActive(TProgramDriver& driver, const TDrivenWindow& main) {
+    return TProgramDriver::WaitUntil([&] {
+        const uint32_t caption =
+            driver.Screenshot(main).At((main.Bounds.Right - main.Bounds.Left) / 2, 10);
+        return (caption & 0xFF) > ((caption >> 16) & 0xFF) + 0x20;
+    });
+}
+
 class PlayerTest : public TempFolderTest, public testing::WithParamInterface<TWindowManager> {
 protected:
     // The program with Arguments on a Width × Height screen under the test's window manager.

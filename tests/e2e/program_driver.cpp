@@ -305,9 +305,11 @@ void TProgramDriver::Drag(const TDrivenWindow& window, int32_t fromX, int32_t fr
     ButtonDown();
     constexpr int steps = 4;
     for (int i = 1; i <= steps; ++i) {
-        std::this_thread::sleep_for(20ms);
+        std::this_thread::sleep_for(50ms);
         MoveTo(window, fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
     }
+    // Held a moment where it stops, as a hand does.
+    std::this_thread::sleep_for(150ms);
     ButtonUp();
 }
 
