@@ -7,6 +7,7 @@
 #include "program_driver.h"
 #include "temp_folder.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -47,12 +48,21 @@ protected:
     std::string MakeClip(const std::string& name, const std::string& picture, int seconds);
 };
 
+inline std::string WindowManagerName(TWindowManager manager) {
+    return manager == TWindowManager::Absent ? "NoWindowManager" : "Openbox";
+}
+
+// How test listings show the parameter.
+inline void PrintTo(TWindowManager manager, std::ostream* out) {
+    *out << WindowManagerName(manager);
+}
+
 // Runs a suite of PlayerTest without a window manager and under openbox.
-#define BRISAT_PLAYER_SUITE(suite)                                                                \
-    INSTANTIATE_TEST_SUITE_P(                                                                     \
-        Under, suite, testing::Values(TWindowManager::Absent, TWindowManager::Openbox),                  \
-        [](const testing::TestParamInfo<TWindowManager>& info) {                                  \
-            return info.param == TWindowManager::Absent ? "NoWindowManager" : "Openbox";           \
+#define BRISAT_PLAYER_SUITE(suite)                                                                 \
+    INSTANTIATE_TEST_SUITE_P(                                                                      \
+        Under, suite, testing::Values(TWindowManager::Absent, TWindowManager::Openbox),            \
+        [](const testing::TestParamInfo<TWindowManager>& info) {                                   \
+            return WindowManagerName(info.param);                                                  \
         })
 
 } // namespace brisat::test
