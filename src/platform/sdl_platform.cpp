@@ -85,35 +85,31 @@ bool PointerFields(const XEvent& x, TPointerFields& f) {
     }
 }
 
-// Whether SDL's queue holds a later configure or reparent event of the X window.
-bool LaterConfigureQueued(Window window) {
+// Whether SDL's queue holds an X event for which Match holds.
+template <class Match> bool X11EventQueued(Match match) {
     std::array<SDL_Event, 256> queued;
     const int count = SDL_PeepEvents(queued.data(), int(queued.size()), SDL_PEEKEVENT,
                                      SDL_SYSWMEVENT, SDL_SYSWMEVENT);
     for (int i = 0; i < count; ++i) {
         const SDL_SysWMmsg* msg = queued[size_t(i)].syswm.msg;
-        if (!msg || msg->subsystem != SDL_SYSWM_X11) continue;
-        const XEvent& x = msg->msg.x11.event;
-        if ((x.type == ConfigureNotify && x.xconfigure.window == window) ||
-            (x.type == ReparentNotify && x.xreparent.window == window))
-            return true;
+        if (msg && msg->subsystem == SDL_SYSWM_X11 && match(msg->msg.x11.event)) return true;
     }
     return false;
+}
+
+// Whether SDL's queue holds a later configure or reparent event of the X window.
+bool LaterConfigureQueued(Window window) {
+    return X11EventQueued([window](const XEvent& x) {
+        return (x.type == ConfigureNotify && x.xconfigure.window == window) ||
+               (x.type == ReparentNotify && x.xreparent.window == window);
+    });
 }
 
 // Whether SDL's queue holds more pointer motion or a button release still to be translated.
 bool PointerEventsQueued() {
     if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION) > 0) return true;
-    std::array<SDL_Event, 256> queued;
-    const int count = SDL_PeepEvents(queued.data(), int(queued.size()), SDL_PEEKEVENT,
-                                     SDL_SYSWMEVENT, SDL_SYSWMEVENT);
-    for (int i = 0; i < count; ++i) {
-        const SDL_SysWMmsg* msg = queued[size_t(i)].syswm.msg;
-        if (msg && msg->subsystem == SDL_SYSWM_X11 &&
-            (msg->msg.x11.event.type == ButtonRelease || msg->msg.x11.event.type == MotionNotify))
-            return true;
-    }
-    return false;
+    return X11EventQueued(
+        [](const XEvent& x) { return x.type == ButtonRelease || x.type == MotionNotify; });
 }
 
 void InitVideo() {
