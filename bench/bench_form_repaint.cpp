@@ -3,8 +3,8 @@
 // framework paints a form after a resize or an exposure (frame, erase, paint, children in
 // z-order, one present of the dirty area). Heap allocations per repaint are counted too.
 #include "allocation_counter.h"
-#include "framework/application.h"
-#include "framework/form.h"
+#include "framework/controls/application.h"
+#include "framework/controls/form.h"
 #include "platform/headless_platform.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Image-list drawing: the per-pixel blend of enabled images and the two embossing passes of
 // disabled ones, for the player's 16 × 15 glyphs and for one large image. Items are the pixels
 // of the images drawn.
-#include "framework/image_list.h"
+#include "framework/graphics/image_list.h"
 
 #include <benchmark/benchmark.h>
 

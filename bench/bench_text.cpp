@@ -2,8 +2,8 @@
 // 640 × 480 surface, with the font and glyph caches warm. Heap allocations are counted too,
 // since a warm repaint should make none.
 #include "allocation_counter.h"
-#include "framework/device_context.h"
-#include "framework/font.h"
+#include "framework/graphics/device_context.h"
+#include "framework/core/font.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

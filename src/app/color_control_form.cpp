@@ -1,9 +1,9 @@
 #include "app/color_control_form.h"
 
 #include "app/layouts.h"
-#include "framework/check_box.h"
-#include "framework/shape_control.h"
-#include "framework/track_bar.h"
+#include "framework/widgets/check_box.h"
+#include "framework/widgets/shape_control.h"
+#include "framework/widgets/track_bar.h"
 #include "media/color_control.h"
 #include "media/video_window.h"
 

@@ -2,8 +2,8 @@
 // window's colour settings live; the video window's capabilities decide which can be used.
 #pragma once
 
-#include "framework/exceptions.h"
-#include "framework/form.h"
+#include "framework/core/exceptions.h"
+#include "framework/controls/form.h"
 
 namespace brisat {
 

@@ -1,6 +1,6 @@
 #include "app/configuration.h"
 
-#include "framework/ini_file.h"
+#include "framework/core/ini_file.h"
 
 namespace brisat {
 

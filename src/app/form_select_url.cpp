@@ -1,7 +1,7 @@
 #include "app/form_select_url.h"
 
 #include "app/layouts.h"
-#include "framework/edit.h"
+#include "framework/widgets/edit.h"
 
 namespace brisat {
 

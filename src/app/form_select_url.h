@@ -1,7 +1,7 @@
 // The open-URL dialog: an address edit with OK and Cancel. Pressing the client area drags it.
 #pragma once
 
-#include "framework/form.h"
+#include "framework/controls/form.h"
 
 #include <string>
 

@@ -2,11 +2,11 @@
 
 #include "app/layouts.h"
 #include "app/player_artwork.h"
-#include "framework/application.h"
-#include "framework/combo_box.h"
-#include "framework/menu_item.h"
-#include "framework/panel.h"
-#include "framework/screen.h"
+#include "framework/controls/application.h"
+#include "framework/widgets/combo_box.h"
+#include "framework/controls/menu_item.h"
+#include "framework/widgets/panel.h"
+#include "framework/controls/screen.h"
 #include "media/video_window.h"
 
 namespace brisat {

@@ -6,8 +6,8 @@
 
 #include "app/configuration.h"
 #include "app/playlist.h"
-#include "framework/exceptions.h"
-#include "framework/form.h"
+#include "framework/core/exceptions.h"
+#include "framework/controls/form.h"
 
 #include <string>
 #include <vector>

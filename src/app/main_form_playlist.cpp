@@ -4,10 +4,10 @@
 
 #include "app/media_file_filter.h"
 
-#include "framework/list_box.h"
-#include "framework/menu_item.h"
-#include "framework/open_dialog.h"
-#include "framework/speed_button.h"
+#include "framework/widgets/list_box.h"
+#include "framework/controls/menu_item.h"
+#include "framework/dialogs/open_dialog.h"
+#include "framework/widgets/speed_button.h"
 #include "media/filter_graph.h"
 
 namespace brisat {

@@ -1,10 +1,10 @@
 #include "app/player_artwork.h"
 
 #include "effects/about_box.h"
-#include "framework/exceptions.h"
-#include "framework/graphics.h"
-#include "framework/image_list.h"
-#include "framework/speed_button.h"
+#include "framework/core/exceptions.h"
+#include "framework/graphics/graphics.h"
+#include "framework/graphics/image_list.h"
+#include "framework/widgets/speed_button.h"
 
 #include <algorithm>
 

@@ -5,9 +5,10 @@
 #include "app/form_select_url.h"
 #include "app/main_form.h"
 #include "app/termination_signals.h"
-#include "framework/application.h"
-#include "framework/message_queue.h"
-#include "framework/window_handle.h"
+#include "framework/controls/application.h"
+#include "framework/dialogs/message_box.h"
+#include "framework/windowing/message_queue.h"
+#include "framework/windowing/window_handle.h"
 #include "media/platform/media_setup.h"
 #include "media/video_window.h"
 #include "platform/sdl_platform.h"
@@ -59,6 +60,7 @@ int RunPlayer(const TCommandLine& line) {
         TApplication application;
         application.Initialize();
         application.SetTitle("Brisat");
+        application.SetMessageBoxHandler(ShowMessageBox);
         // Every error shown in a message box is also written to stderr, for the record.
         application.OnException = [&application](TComponent&, const std::exception& e) {
             std::fprintf(stderr, "brisat: %s\n", e.what());

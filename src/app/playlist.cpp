@@ -1,6 +1,6 @@
 #include "app/playlist.h"
 
-#include "framework/exceptions.h"
+#include "framework/core/exceptions.h"
 
 #include <algorithm>
 

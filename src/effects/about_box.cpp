@@ -1,9 +1,9 @@
 #include "effects/about_box.h"
 
 #include "effects/pixel_mix.h"
-#include "framework/button.h"
-#include "framework/colors.h"
-#include "framework/label.h"
+#include "framework/widgets/button.h"
+#include "framework/core/colors.h"
+#include "framework/widgets/label.h"
 
 #include <algorithm>
 

@@ -3,9 +3,9 @@
 // button; OK, Enter and Escape close it. GUI thread only.
 #pragma once
 
-#include "framework/component.h"
-#include "framework/form.h"
-#include "framework/graphics.h"
+#include "framework/core/component.h"
+#include "framework/controls/form.h"
+#include "framework/graphics/graphics.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "effects/clock.h"
 
-#include "framework/timer.h"
+#include "framework/controls/timer.h"
 
 #include <cctype>
 #include <chrono>

@@ -2,7 +2,7 @@
 // date-time pattern in Format. GUI thread only.
 #pragma once
 
-#include "framework/label.h"
+#include "framework/widgets/label.h"
 
 #include <functional>
 #include <memory>

@@ -3,8 +3,8 @@
 #include "effects/about_box.h"
 #include "effects/clock.h"
 #include "effects/gradient_label.h"
-#include "framework/basic_control_classes.h"
-#include "framework/class_registry.h"
+#include "framework/widgets/basic_control_classes.h"
+#include "framework/core/class_registry.h"
 
 namespace brisat {
 

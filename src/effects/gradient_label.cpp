@@ -1,8 +1,8 @@
 #include "effects/gradient_label.h"
 
 #include "effects/pixel_mix.h"
-#include "framework/canvas.h"
-#include "framework/surface.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/surface.h"
 
 #include <algorithm>
 

@@ -5,9 +5,9 @@
 // does. GUI thread only.
 #pragma once
 
-#include "framework/colors.h"
-#include "framework/graphics.h"
-#include "framework/label.h"
+#include "framework/core/colors.h"
+#include "framework/graphics/graphics.h"
+#include "framework/widgets/label.h"
 
 namespace brisat {
 

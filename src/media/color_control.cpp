@@ -1,6 +1,6 @@
 #include "media/color_control.h"
 
-#include "framework/exceptions.h"
+#include "framework/core/exceptions.h"
 #include "media/video_window.h"
 
 #include <cstdio>

@@ -11,7 +11,7 @@
 // GUI thread only.
 #pragma once
 
-#include "framework/persistent.h"
+#include "framework/core/persistent.h"
 #include "media/platform/overlay_mixer.h"
 
 #include <cstdint>

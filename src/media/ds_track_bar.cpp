@@ -1,8 +1,8 @@
 #include "media/ds_track_bar.h"
 
-#include "framework/application.h"
-#include "framework/message_queue.h"
-#include "framework/window_handle.h"
+#include "framework/controls/application.h"
+#include "framework/windowing/message_queue.h"
+#include "framework/windowing/window_handle.h"
 #include "media/platform/event_codes.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 // Threads: GUI thread only; the timer posts WM_TIMER to the bar's hidden timer window.
 #pragma once
 
-#include "framework/track_bar.h"
+#include "framework/widgets/track_bar.h"
 #include "media/filter_graph.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "media/filter_graph.h"
 
-#include "framework/application.h"
-#include "framework/message_queue.h"
-#include "framework/window_handle.h"
+#include "framework/controls/application.h"
+#include "framework/windowing/message_queue.h"
+#include "framework/windowing/window_handle.h"
 #include "media/filter_graph_capture.h"
 #include "media/filter_graph_dvd.h"
 #include "media/graph_edit_registration.h"

@@ -11,9 +11,9 @@
 // reports on the GUI thread; RenderFile waits for the worker and keeps the windows painted.
 #pragma once
 
-#include "framework/component.h"
-#include "framework/exceptions.h"
-#include "framework/messages.h"
+#include "framework/core/component.h"
+#include "framework/core/exceptions.h"
+#include "framework/windowing/messages.h"
 #include "media/filter_graph_events.h"
 #include "media/filter_graph_lists.h"
 #include "media/platform/filter_graph.h"

@@ -1,7 +1,7 @@
 #include "media/filter_graph_classes.h"
 
-#include "framework/class_registry.h"
-#include "framework/input_control_classes.h"
+#include "framework/core/class_registry.h"
+#include "framework/widgets/input_control_classes.h"
 #include "media/ds_track_bar.h"
 #include "media/filter_graph.h"
 

@@ -2,7 +2,7 @@
 // with their properties, events and component references.
 #pragma once
 
-#include "framework/property.h"
+#include "framework/core/property.h"
 
 namespace brisat {
 

@@ -5,7 +5,7 @@
 // itself. GUI thread only.
 #pragma once
 
-#include "framework/control.h"
+#include "framework/controls/control.h"
 #include "media/platform/pins.h"
 #include "media/platform/result_codes.h"
 

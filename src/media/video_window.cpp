@@ -1,6 +1,6 @@
 #include "media/video_window.h"
 
-#include "framework/application.h"
+#include "framework/controls/application.h"
 #include "media/platform/event_codes.h"
 #include "media/video_window_geometry.h"
 #include "platform/platform.h"

@@ -12,8 +12,8 @@
 // thread.
 #pragma once
 
-#include "framework/form.h"
-#include "framework/win_control.h"
+#include "framework/controls/form.h"
+#include "framework/controls/win_control.h"
 #include "media/color_control.h"
 #include "media/filter_graph.h"
 #include "media/platform/overlay_mixer.h"

@@ -1,7 +1,7 @@
 #include "media/video_window_classes.h"
 
-#include "framework/class_registry.h"
-#include "framework/control_classes.h"
+#include "framework/core/class_registry.h"
+#include "framework/controls/control_classes.h"
 #include "media/video_window.h"
 
 namespace brisat {

@@ -2,7 +2,7 @@
 // and events, and TColorControl, stored as the window's "ColorControl." sub-properties.
 #pragma once
 
-#include "framework/property.h"
+#include "framework/core/property.h"
 
 namespace brisat {
 

@@ -2,7 +2,7 @@
 // which part of the decoded picture is shown (digital zoom, cropping to fill).
 #pragma once
 
-#include "framework/types.h"
+#include "framework/core/types.h"
 #include "media/platform/video_renderer.h"
 
 namespace brisat {

@@ -1,10 +1,10 @@
 // The video window's display modes (full screen and back), cursor hiding and screen-saver
 // suppression.
-#include "framework/application.h"
-#include "framework/exceptions.h"
-#include "framework/window_handle.h"
-#include "framework/message_queue.h"
-#include "framework/screen.h"
+#include "framework/controls/application.h"
+#include "framework/core/exceptions.h"
+#include "framework/windowing/window_handle.h"
+#include "framework/windowing/message_queue.h"
+#include "framework/controls/screen.h"
 #include "media/video_window.h"
 #include "platform/screen_saver_inhibitor.h"
 

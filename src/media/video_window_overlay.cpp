@@ -1,6 +1,6 @@
 // The overlay of the video window: splicing the mixer in front of the renderer with its journal,
 // the mixer's callback, and finding the mixer the colour controls talk to.
-#include "framework/message_queue.h"
+#include "framework/windowing/message_queue.h"
 #include "media/video_window.h"
 #include "media/video_window_journal.h"
 

@@ -2,8 +2,8 @@
 // links and regions.
 #include "skin/bitmap.h"
 
-#include "framework/exceptions.h"
-#include "framework/graphics.h"
+#include "framework/core/exceptions.h"
+#include "framework/graphics/graphics.h"
 #include "skin/bitmap_link.h"
 #include "skin/checked_math.h"
 #include "skin/pixel_rows.h"

@@ -7,12 +7,12 @@
 // arithmetic that overflows 32 bits raises EIntOverflow. Used on the GUI thread only.
 #pragma once
 
-#include "framework/device_context.h"
-#include "framework/font.h"
-#include "framework/persistent.h"
-#include "framework/region.h"
-#include "framework/surface.h"
-#include "framework/types.h"
+#include "framework/graphics/device_context.h"
+#include "framework/core/font.h"
+#include "framework/core/persistent.h"
+#include "framework/graphics/region.h"
+#include "framework/graphics/surface.h"
+#include "framework/core/types.h"
 #include "skin/pixel.h"
 
 #include <cstdint>

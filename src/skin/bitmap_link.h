@@ -1,8 +1,8 @@
 // TKsBitmapLink: a named rectangle of a skin bitmap. The link never owns its bitmap.
 #pragma once
 
-#include "framework/persistent.h"
-#include "framework/types.h"
+#include "framework/core/persistent.h"
+#include "framework/core/types.h"
 
 #include <cstdint>
 #include <string>

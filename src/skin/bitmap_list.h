@@ -1,7 +1,7 @@
 // TKsBitmapList: the skin's bitmaps, owned by the list.
 #pragma once
 
-#include "framework/types.h"
+#include "framework/core/types.h"
 #include "skin/bitmap.h"
 #include "skin/bitmap_link.h"
 

@@ -1,8 +1,8 @@
 // TKsBitmap stream layout, little-endian: name length (int32), name bytes, width (int32), height
 // (int32), then width × height pixels as bytes B, G, R, A, rows top to bottom. The pixel block is
 // the in-memory layout of a little-endian machine, so it is read and written as it stands.
-#include "framework/exceptions.h"
-#include "framework/streams.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/streams.h"
 #include "skin/bitmap.h"
 #include "skin/checked_math.h"
 

@@ -2,8 +2,8 @@
 // its rectangle set-up with these once per call; per-pixel loops then run on values known to fit.
 #pragma once
 
-#include "framework/exceptions.h"
-#include "framework/types.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/types.h"
 
 #include <cstdint>
 

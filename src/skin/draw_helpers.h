@@ -4,7 +4,7 @@
 // equality are IsRectEmpty and == of framework/types.h.
 #pragma once
 
-#include "framework/types.h"
+#include "framework/core/types.h"
 #include "skin/checked_math.h"
 
 #include <cstdint>

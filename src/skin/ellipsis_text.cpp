@@ -1,6 +1,6 @@
 // EllipsisText: text shortened with "..." to fit a width, cut only between UTF-8 code points.
-#include "framework/device_context.h"
-#include "framework/utf8.h"
+#include "framework/graphics/device_context.h"
+#include "framework/core/utf8.h"
 #include "skin/bitmap.h"
 #include "skin/draw_helpers.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "framework/colors.h"
+#include "framework/core/colors.h"
 
 namespace brisat {
 

@@ -6,8 +6,8 @@
 // Runs on the GUI thread and blocks it for about Duration milliseconds.
 #pragma once
 
-#include "framework/device_context.h"
-#include "framework/types.h"
+#include "framework/graphics/device_context.h"
+#include "framework/core/types.h"
 #include "skin/bitmap.h"
 
 #include <cstdint>

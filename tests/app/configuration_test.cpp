@@ -1,5 +1,5 @@
 #include "app/configuration.h"
-#include "framework/ini_file.h"
+#include "framework/core/ini_file.h"
 #include "temp_folder.h"
 
 #include <filesystem>

@@ -3,11 +3,11 @@
 // free, and the volume handler draws the bar on the video in proportion to the volume.
 #include "app/main_form.h"
 #include "effects/gradient_label.h"
-#include "framework/combo_box.h"
-#include "framework/panel.h"
-#include "framework/speed_button.h"
-#include "framework/track_bar.h"
-#include "framework/window_handle.h"
+#include "framework/widgets/combo_box.h"
+#include "framework/widgets/panel.h"
+#include "framework/widgets/speed_button.h"
+#include "framework/widgets/track_bar.h"
+#include "framework/windowing/window_handle.h"
 #include "media/video_window.h"
 #include "framework/headless_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "app/player_artwork.h"
 
-#include "framework/graphics.h"
+#include "framework/graphics/graphics.h"
 
 #include <gtest/gtest.h>
 #include <set>

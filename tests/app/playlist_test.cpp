@@ -1,5 +1,5 @@
 #include "app/playlist.h"
-#include "framework/exceptions.h"
+#include "framework/core/exceptions.h"
 
 #include <gtest/gtest.h>
 

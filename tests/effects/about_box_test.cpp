@@ -1,9 +1,9 @@
 #include "effects/about_box.h"
 
-#include "framework/button.h"
+#include "framework/widgets/button.h"
 #include "framework/headless_fixture.h"
-#include "framework/label.h"
-#include "framework/win_control.h"
+#include "framework/widgets/label.h"
+#include "framework/controls/win_control.h"
 
 using namespace brisat;
 

@@ -1,6 +1,6 @@
 #include "effects/clock.h"
 
-#include "framework/form.h"
+#include "framework/controls/form.h"
 #include "framework/headless_fixture.h"
 
 using namespace brisat;

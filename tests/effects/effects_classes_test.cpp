@@ -2,7 +2,7 @@
 #include "effects/clock.h"
 #include "effects/effects_classes.h"
 #include "effects/gradient_label.h"
-#include "framework/form.h"
+#include "framework/controls/form.h"
 #include "framework/headless_fixture.h"
 
 using namespace brisat;

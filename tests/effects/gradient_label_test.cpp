@@ -1,8 +1,8 @@
 #include "effects/gradient_label.h"
 
-#include "framework/form.h"
+#include "framework/controls/form.h"
 #include "framework/headless_fixture.h"
-#include "framework/surface.h"
+#include "framework/graphics/surface.h"
 
 using namespace brisat;
 

@@ -1,4 +1,4 @@
-#include "framework/form.h"
+#include "framework/controls/form.h"
 #include "headless_fixture.h"
 #include "test_controls.h"
 

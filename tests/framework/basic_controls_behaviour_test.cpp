@@ -1,9 +1,9 @@
-#include "framework/button.h"
-#include "framework/check_box.h"
-#include "framework/label.h"
-#include "framework/panel.h"
-#include "framework/speed_button.h"
-#include "framework/splitter.h"
+#include "framework/widgets/button.h"
+#include "framework/widgets/check_box.h"
+#include "framework/widgets/label.h"
+#include "framework/widgets/panel.h"
+#include "framework/widgets/speed_button.h"
+#include "framework/widgets/splitter.h"
 #include "headless_fixture.h"
 
 #include <string>

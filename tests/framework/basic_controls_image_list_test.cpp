@@ -1,6 +1,6 @@
-#include "framework/bitmap_data.h"
-#include "framework/exceptions.h"
-#include "framework/image_list.h"
+#include "framework/graphics/bitmap_data.h"
+#include "framework/core/exceptions.h"
+#include "framework/graphics/image_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "framework/component.h"
-#include "framework/exceptions.h"
+#include "framework/core/component.h"
+#include "framework/core/exceptions.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
-#include "framework/caret.h"
-#include "framework/clipboard.h"
-#include "framework/form.h"
-#include "framework/screen.h"
+#include "framework/windowing/caret.h"
+#include "framework/windowing/clipboard.h"
+#include "framework/controls/form.h"
+#include "framework/controls/screen.h"
 #include "headless_fixture.h"
 #include "test_controls.h"
 

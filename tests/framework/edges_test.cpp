@@ -1,4 +1,4 @@
-#include "framework/device_context.h"
+#include "framework/graphics/device_context.h"
 #include "pixel_picture.h"
 
 #include <gtest/gtest.h>

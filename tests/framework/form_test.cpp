@@ -1,7 +1,7 @@
-#include "framework/exceptions.h"
-#include "framework/form.h"
-#include "framework/screen.h"
-#include "framework/timer.h"
+#include "framework/core/exceptions.h"
+#include "framework/controls/form.h"
+#include "framework/controls/screen.h"
+#include "framework/controls/timer.h"
 #include "headless_fixture.h"
 #include "test_controls.h"
 

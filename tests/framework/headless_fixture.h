@@ -1,8 +1,8 @@
 // A test fixture running the framework on the headless platform with a fresh application.
 #pragma once
 
-#include "framework/application.h"
-#include "framework/window_handle.h"
+#include "framework/controls/application.h"
+#include "framework/windowing/window_handle.h"
 #include "platform/headless_platform.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "framework/ini_file.h"
+#include "framework/core/ini_file.h"
 #include "temp_folder.h"
 
 #include <filesystem>

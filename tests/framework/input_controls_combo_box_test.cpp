@@ -1,7 +1,7 @@
-#include "framework/combo_box.h"
-#include "framework/form.h"
-#include "framework/input_control_classes.h"
-#include "framework/object_text_reader.h"
+#include "framework/widgets/combo_box.h"
+#include "framework/controls/form.h"
+#include "framework/widgets/input_control_classes.h"
+#include "framework/core/object_text_reader.h"
 #include "headless_fixture.h"
 #include "text_lines.h"
 

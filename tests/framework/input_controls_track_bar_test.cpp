@@ -1,8 +1,8 @@
-#include "framework/form.h"
-#include "framework/input_control_classes.h"
-#include "framework/object_text_reader.h"
-#include "framework/object_text_writer.h"
-#include "framework/track_bar.h"
+#include "framework/controls/form.h"
+#include "framework/widgets/input_control_classes.h"
+#include "framework/core/object_text_reader.h"
+#include "framework/core/object_text_writer.h"
+#include "framework/widgets/track_bar.h"
 #include "headless_fixture.h"
 #include "text_lines.h"
 

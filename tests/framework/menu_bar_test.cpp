@@ -1,4 +1,4 @@
-#include "framework/menu_bar.h"
+#include "framework/controls/menu_bar.h"
 #include "menu_fixture.h"
 #include "platform/platform.h"
 

@@ -3,9 +3,9 @@
 // that waits when no step is left fails the test with an exception instead of hanging.
 #pragma once
 
-#include "framework/form.h"
-#include "framework/menu.h"
-#include "framework/menu_window.h"
+#include "framework/controls/form.h"
+#include "framework/controls/menu.h"
+#include "framework/controls/menu_window.h"
 #include "headless_fixture.h"
 
 #include <deque>

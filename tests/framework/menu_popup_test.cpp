@@ -1,4 +1,4 @@
-#include "framework/menu_tracking.h"
+#include "framework/controls/menu_tracking.h"
 #include "menu_fixture.h"
 #include "platform/platform.h"
 
@@ -297,7 +297,7 @@ TEST_F(PopupMenuTest, ItemsFreedByAHandlerWhileShownCloseTheMenu) {
 
 } // namespace
 
-#include "framework/image_list.h"
+#include "framework/graphics/image_list.h"
 
 namespace {
 

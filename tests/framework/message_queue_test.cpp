@@ -1,4 +1,4 @@
-#include "framework/message_queue.h"
+#include "framework/windowing/message_queue.h"
 #include "headless_fixture.h"
 
 #include <string>

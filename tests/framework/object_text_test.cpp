@@ -1,9 +1,9 @@
-#include "framework/class_registry.h"
-#include "framework/component_records.h"
-#include "framework/exceptions.h"
-#include "framework/font.h"
-#include "framework/object_text_reader.h"
-#include "framework/object_text_writer.h"
+#include "framework/core/class_registry.h"
+#include "framework/core/component_records.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/font.h"
+#include "framework/core/object_text_reader.h"
+#include "framework/core/object_text_writer.h"
 #include "text_lines.h"
 
 #include <gtest/gtest.h>

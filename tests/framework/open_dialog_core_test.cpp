@@ -1,7 +1,7 @@
 // The file dialog's non-visual core: filter text, glob matching, folder listings and the meaning
 // of typed names, on real folders made under the test's temporary directory.
-#include "framework/file_filter.h"
-#include "framework/folder_listing.h"
+#include "framework/dialogs/file_filter.h"
+#include "framework/dialogs/folder_listing.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,14 +1,14 @@
 // The built-in file dialog driven by injected input on the headless platform, over a folder
 // tree of the test's own; and TOpenDialog falling back to it when no desktop chooser answers.
-#include "framework/button.h"
-#include "framework/combo_box.h"
-#include "framework/edit.h"
-#include "framework/list_box.h"
-#include "framework/object_text_reader.h"
-#include "framework/object_text_writer.h"
-#include "framework/open_dialog.h"
-#include "framework/open_dialog_classes.h"
-#include "framework/open_dialog_form.h"
+#include "framework/widgets/button.h"
+#include "framework/widgets/combo_box.h"
+#include "framework/widgets/edit.h"
+#include "framework/widgets/list_box.h"
+#include "framework/core/object_text_reader.h"
+#include "framework/core/object_text_writer.h"
+#include "framework/dialogs/open_dialog.h"
+#include "framework/dialogs/open_dialog_classes.h"
+#include "framework/dialogs/open_dialog_form.h"
 #include "headless_fixture.h"
 #include "text_lines.h"
 

@@ -1,6 +1,6 @@
-#include "framework/exceptions.h"
-#include "framework/form.h"
-#include "framework/graphics.h"
+#include "framework/core/exceptions.h"
+#include "framework/controls/form.h"
+#include "framework/graphics/graphics.h"
 #include "headless_fixture.h"
 #include "test_controls.h"
 

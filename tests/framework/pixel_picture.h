@@ -2,8 +2,8 @@
 // as pictures.
 #pragma once
 
-#include "framework/colors.h"
-#include "framework/surface.h"
+#include "framework/core/colors.h"
+#include "framework/graphics/surface.h"
 
 #include <string>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "framework/region.h"
+#include "framework/graphics/region.h"
 
 #include <climits>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/region.h"
+#include "framework/graphics/region.h"
 
 using namespace brisat;
 

@@ -1,5 +1,5 @@
-#include "framework/exceptions.h"
-#include "framework/streams.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/streams.h"
 
 #include <gtest/gtest.h>
 

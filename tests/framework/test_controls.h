@@ -2,9 +2,9 @@
 // windowless box that fills itself; both registered for layouts.
 #pragma once
 
-#include "framework/class_registry.h"
-#include "framework/control_classes.h"
-#include "framework/win_control.h"
+#include "framework/core/class_registry.h"
+#include "framework/controls/control_classes.h"
+#include "framework/controls/win_control.h"
 
 namespace brisat {
 

@@ -1,7 +1,7 @@
-#include "framework/device_context.h"
-#include "framework/font.h"
-#include "framework/font_engine.h"
-#include "framework/text_layout.h"
+#include "framework/graphics/device_context.h"
+#include "framework/core/font.h"
+#include "framework/graphics/font_engine.h"
+#include "framework/graphics/text_layout.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "framework/colors.h"
-#include "framework/types.h"
+#include "framework/core/colors.h"
+#include "framework/core/types.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // same limits, maximises within them, takes the place and size the window manager gives it
 // without sending it back, and a dialog shown modally without a place of its own opens centred
 // on the form it was opened from.
-#include "framework/form.h"
+#include "framework/controls/form.h"
 #include "headless_fixture.h"
 
 using namespace brisat;

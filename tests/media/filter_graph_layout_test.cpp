@@ -1,9 +1,9 @@
 // The controller and the seek bar read from and written to a window layout.
 #include "filter_graph_fixture.h"
-#include "framework/class_registry.h"
-#include "framework/form.h"
-#include "framework/object_text_reader.h"
-#include "framework/object_text_writer.h"
+#include "framework/core/class_registry.h"
+#include "framework/controls/form.h"
+#include "framework/core/object_text_reader.h"
+#include "framework/core/object_text_writer.h"
 #include "media/ds_track_bar.h"
 #include "media/filter_graph_classes.h"
 

@@ -2,8 +2,8 @@
 // reports success by its callback and failure through the application's exception display, and
 // is cancelled by Stop and by the next open. Failures name the file and the cause.
 #include "filter_graph_fixture.h"
-#include "framework/form.h"
-#include "framework/message_queue.h"
+#include "framework/controls/form.h"
+#include "framework/windowing/message_queue.h"
 #include "hostile_http_server.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // loop of the headless platform.
 #include "factory_demotion.h"
 #include "filter_graph_fixture.h"
-#include "framework/form.h"
+#include "framework/controls/form.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The seek bar on a real 95.5-second clip: timer arithmetic, seeking on release, the timer's
 // switching by the controller's actions, and the link to the controller.
 #include "filter_graph_fixture.h"
-#include "framework/form.h"
+#include "framework/controls/form.h"
 #include "media/ds_track_bar.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The video window in a layout: its properties, colour controls, controller reference and events
 // are read, and written back the same.
-#include "framework/class_registry.h"
-#include "framework/form.h"
+#include "framework/core/class_registry.h"
+#include "framework/controls/form.h"
 #include "framework/headless_fixture.h"
-#include "framework/object_text_writer.h"
+#include "framework/core/object_text_writer.h"
 #include "media/filter_graph_classes.h"
 #include "media/video_window.h"
 #include "media/video_window_classes.h"

@@ -2,7 +2,7 @@
 // test clips through the real pipeline (audio to a fake sink).
 #pragma once
 
-#include "framework/form.h"
+#include "framework/controls/form.h"
 #include "framework/headless_fixture.h"
 #include "media/platform/event_codes.h"
 #include "media/video_window.h"

@@ -1,5 +1,5 @@
 // The video window's display modes and cursor handling on the headless platform.
-#include "framework/screen.h"
+#include "framework/controls/screen.h"
 #include "video_window_fixture.h"
 
 #include <gtest/gtest.h>

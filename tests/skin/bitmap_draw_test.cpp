@@ -1,6 +1,6 @@
 // Drawing between bitmaps: block and alpha-aware copies, MergeUnder, copies to device contexts and
 // surfaces, and the overflow checks of their set-up.
-#include "framework/exceptions.h"
+#include "framework/core/exceptions.h"
 #include "skin/bitmap.h"
 #include "skin/bitmap_fixture.h"
 

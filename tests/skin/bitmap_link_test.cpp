@@ -1,6 +1,6 @@
 // Bitmap links and the owning bitmap list.
-#include "framework/exceptions.h"
-#include "framework/font.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/font.h"
 #include "skin/bitmap_fixture.h"
 #include "skin/bitmap_link.h"
 #include "skin/bitmap_list.h"

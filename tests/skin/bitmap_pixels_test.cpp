@@ -1,7 +1,7 @@
 // Allocation, pixel access, whole-bitmap pixel operations and copies to and from framework
 // graphics.
-#include "framework/exceptions.h"
-#include "framework/graphics.h"
+#include "framework/core/exceptions.h"
+#include "framework/graphics/graphics.h"
 #include "skin/bitmap.h"
 #include "skin/bitmap_fixture.h"
 

@@ -1,5 +1,5 @@
 // Window regions from the bitmap's non-key pixels.
-#include "framework/exceptions.h"
+#include "framework/core/exceptions.h"
 #include "skin/bitmap.h"
 #include "skin/bitmap_fixture.h"
 

@@ -1,5 +1,5 @@
 // Shapes and lines drawn through the bitmap's device context.
-#include "framework/region.h"
+#include "framework/graphics/region.h"
 #include "skin/bitmap.h"
 #include "skin/bitmap_fixture.h"
 

@@ -1,6 +1,6 @@
 // The bitmap record of skin files, and records that are damaged or hostile.
-#include "framework/exceptions.h"
-#include "framework/streams.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/streams.h"
 #include "skin/bitmap.h"
 #include "skin/bitmap_fixture.h"
 

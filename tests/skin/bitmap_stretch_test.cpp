@@ -1,5 +1,5 @@
 // StretchDraw's fixed-point sampling and TileDraw's tiling.
-#include "framework/exceptions.h"
+#include "framework/core/exceptions.h"
 #include "skin/bitmap.h"
 #include "skin/bitmap_fixture.h"
 

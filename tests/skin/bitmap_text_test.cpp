@@ -1,5 +1,5 @@
 // Text in the bitmap's font: measuring, drawing, turned text and shortening with an ellipsis.
-#include "framework/utf8.h"
+#include "framework/core/utf8.h"
 #include "skin/bitmap.h"
 #include "skin/bitmap_fixture.h"
 #include "skin/draw_helpers.h"

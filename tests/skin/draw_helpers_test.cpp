@@ -1,5 +1,5 @@
 // Rectangle helpers, point-in-polygon and keyboard auto-repeat timings.
-#include "framework/exceptions.h"
+#include "framework/core/exceptions.h"
 #include "platform/keyboard_settings.h"
 #include "skin/draw_helpers.h"
 
