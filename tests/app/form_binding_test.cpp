@@ -5,9 +5,8 @@
 #include "app/form_select_url.h"
 #include "app/main_form.h"
 #include "framework/exceptions.h"
-#include "framework/headless_fixture.h"
+#include "player_window_fixture.h"
 
-#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -31,27 +30,7 @@ std::string Swapped(std::string_view text, const std::string& a, const std::stri
     return Renamed(Renamed(Renamed(std::string(text), a, "Swapping"), b, a), "Swapping", b);
 }
 
-class FormBindingTest : public HeadlessTest {
-protected:
-    void SetUp() override {
-        HeadlessTest::SetUp();
-        std::string pattern = (std::filesystem::temp_directory_path() / "brisat.XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-    }
-    void TearDown() override {
-        HeadlessTest::TearDown();
-        std::filesystem::remove_all(m_folder);
-    }
-
-    TConfigurationFile Settings() const {
-        const std::string ini = (m_folder / "Brisat.ini").string();
-        return TConfigurationFile({ini, ini});
-    }
-
-private:
-    std::filesystem::path m_folder;
-};
+using FormBindingTest = PlayerWindowTest;
 
 TEST_F(FormBindingTest, AWindowMissingOrMistypingAComponentIsNotCreated) {
     // The colour dialog's video window, from a main window made after those that must fail.

@@ -9,9 +9,8 @@
 #include "framework/track_bar.h"
 #include "framework/window_handle.h"
 #include "media/video_window.h"
-#include "framework/headless_fixture.h"
+#include "player_window_fixture.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -19,19 +18,11 @@ using namespace brisat;
 
 namespace {
 
-class MainFormTest : public HeadlessTest {
+class MainFormTest : public PlayerWindowTest {
 protected:
     void SetUp() override {
-        HeadlessTest::SetUp();
-        std::string pattern = (std::filesystem::temp_directory_path() / "brisat.XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-        const std::string ini = (m_folder / "Brisat.ini").string();
-        Main = &App->CreateForm<TfrmMain>(TConfigurationFile({ini, ini}));
-    }
-    void TearDown() override {
-        HeadlessTest::TearDown();
-        std::filesystem::remove_all(m_folder);
+        PlayerWindowTest::SetUp();
+        Main = &App->CreateForm<TfrmMain>(Settings());
     }
 
     // One row of the presented volume-bar area, 27 + 19 pixels above the video's bottom edge.
@@ -47,9 +38,6 @@ protected:
     }
 
     TfrmMain* Main = nullptr;
-
-private:
-    std::filesystem::path m_folder;
 };
 
 TEST_F(MainFormTest, FirstRunShowsTheDefaultWindow) {
