@@ -1,17 +1,17 @@
 #include "app/form_select_url.h"
 
-#include "app/layouts.h"
+#include "app/component_binding.h"
 #include "framework/widgets/edit.h"
 
 namespace brisat {
 
-TFormSelectURL::TFormSelectURL(TComponent* owner) : TForm(owner) {
-    LoadLayout(FormSelectURLLayout());
+TFormSelectURL::TFormSelectURL(TComponent* owner, std::string_view layout) : TForm(owner) {
+    LoadLayout(layout);
+    BindComponent(*this, "URL", m_url);
 }
 
 std::string TFormSelectURL::Address() const {
-    const auto* edit = dynamic_cast<const TEdit*>(const_cast<TFormSelectURL*>(this)->FindComponentInTree("URL"));
-    return edit ? edit->Text() : std::string();
+    return m_url->Text();
 }
 
 void TFormSelectURL::WndProc(TMessage& message) {

@@ -1,6 +1,5 @@
 #include "app/main_form.h"
 
-#include "app/layouts.h"
 #include "app/player_artwork.h"
 #include "framework/controls/application.h"
 #include "framework/widgets/combo_box.h"
@@ -18,11 +17,12 @@ constexpr TPoint kMaxTrackSize{1024, 768};
 
 } // namespace
 
-TfrmMain::TfrmMain(TComponent* owner, TConfigurationFile configuration)
+TfrmMain::TfrmMain(TComponent* owner, TConfigurationFile configuration, std::string_view layout)
     : TForm(owner), m_configuration(std::move(configuration)) {
     RegisterPlayerClasses();
     BindHandlers();
-    LoadLayout(FrmMainLayout());
+    LoadLayout(layout);
+    m_parts.Bind(*this);
     // The window manager draws no frame on the borderless window, so until a skinned frame
     // draws caption buttons of its own the plain frame shows them, maximise within the size
     // limits included.
@@ -41,16 +41,16 @@ void TfrmMain::BindHandlers() {
 
 void TfrmMain::ReadConfiguration() {
     const TCheckMarks marks = m_configuration.Read();
-    for (const TConfigurationKey& key : ConfigurationKeys) {
-        const auto mark = marks.find(key.MenuItem);
-        Get<TMenuItem>(key.MenuItem).SetChecked(mark != marks.end() && mark->second);
+    for (size_t i = 0; i < ConfigurationKeys.size(); ++i) {
+        const auto mark = marks.find(ConfigurationKeys[i].MenuItem);
+        m_parts.SettingItems[i]->SetChecked(mark != marks.end() && mark->second);
     }
 }
 
 TCheckMarks TfrmMain::CheckMarks() const {
     TCheckMarks marks;
-    for (const TConfigurationKey& key : ConfigurationKeys)
-        marks[std::string(key.MenuItem)] = Get<TMenuItem>(key.MenuItem).Checked();
+    for (size_t i = 0; i < ConfigurationKeys.size(); ++i)
+        marks[std::string(ConfigurationKeys[i].MenuItem)] = m_parts.SettingItems[i]->Checked();
     return marks;
 }
 
@@ -58,21 +58,20 @@ void TfrmMain::FormCreate() {
     ReadConfiguration();
     // The skin engine takes the last ticked skin's file; until skins are drawn the choice is
     // only kept in the menu (and so in the settings file).
-    SetFormStyle(Get<TMenuItem>("n").Checked() ? TFormStyle::fsStayOnTop
-                                                                         : TFormStyle::fsNormal);
-    if (!Get<TMenuItem>("N8").Checked()) Get<TPanel>("Panel2").Hide();
-    if (!Get<TMenuItem>("N9").Checked()) Get<TPanel>("Panel1").Hide();
+    SetFormStyle(m_parts.n->Checked() ? TFormStyle::fsStayOnTop : TFormStyle::fsNormal);
+    if (!m_parts.N8->Checked()) m_parts.Panel2->Hide();
+    if (!m_parts.N9->Checked()) m_parts.Panel1->Hide();
     SetCaption(MainCaption);
-    switch (Get<TDSVideoWindowEx2>("DSVideoWindowEx1").AspectRatio()) {
-    case TRatioModes::rmStretched: Get<TMenuItem>("Stretched1").SetChecked(true); break;
-    case TRatioModes::rmLetterBox: Get<TMenuItem>("LetterBox1").SetChecked(true); break;
-    case TRatioModes::rmCrop: Get<TMenuItem>("Crop1").SetChecked(true); break;
+    switch (m_parts.DSVideoWindowEx1->AspectRatio()) {
+    case TRatioModes::rmStretched: m_parts.Stretched1->SetChecked(true); break;
+    case TRatioModes::rmLetterBox: m_parts.LetterBox1->SetChecked(true); break;
+    case TRatioModes::rmCrop: m_parts.Crop1->SetChecked(true); break;
     }
     FillMonitorChooser();
 }
 
 void TfrmMain::FillMonitorChooser() {
-    TComboBox& chooser = Get<TComboBox>("ComboBox1");
+    TComboBox& chooser = *m_parts.ComboBox1;
     chooser.Items().Clear();
     chooser.Items().Add("Текущий Монитор");
     const int monitors = Screen().MonitorCount();

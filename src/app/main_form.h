@@ -5,8 +5,9 @@
 #pragma once
 
 #include "app/configuration.h"
+#include "app/layouts.h"
+#include "app/main_form_parts.h"
 #include "app/playlist.h"
-#include "framework/core/exceptions.h"
 #include "framework/controls/form.h"
 
 #include <string>
@@ -14,22 +15,13 @@
 
 namespace brisat {
 
-class TComboBox;
-class TDSVideoWindowEx2;
-class TFilterGraph;
-class TImageList;
-class TListBox;
-class TMemo;
-class TMenuItem;
-class TPanel;
-class TPopupMenu;
-class TSpeedButton;
-class TTrackBar;
-
 class TfrmMain : public TForm {
 public:
-    // Reads the layout; the creation handler runs when the application creates the form.
-    explicit TfrmMain(TComponent* owner, TConfigurationFile configuration);
+    // Reads the layout (the embedded one unless given) and binds its components, raising
+    // EComponentError for one missing or of another class; the creation handler runs when the
+    // application creates the form.
+    TfrmMain(TComponent* owner, TConfigurationFile configuration,
+             std::string_view layout = FrmMainLayout());
     std::string ClassName() const override { return "TfrmMain"; }
 
     // Operations other parts of the program call by name.
@@ -41,9 +33,7 @@ public:
     void OpenFiles(const std::vector<std::string>& paths);
 
     TPlayList& PlayList() { return m_playList; }
-    // The component of that name anywhere in the window; raises EComponentError when missing or
-    // of another class.
-    template <class T> T& Get(std::string_view name) const;
+    const TMainFormParts& Parts() const { return m_parts; }
 
 protected:
     void WndProc(TMessage& message) override;
@@ -80,19 +70,12 @@ private:
 
     static constexpr const char* MainCaption = "Brisat 1.0b";
 
+    TMainFormParts m_parts;
     TConfigurationFile m_configuration;
     TPlayList m_playList;
     bool m_volumeBarShown = false;
     bool m_mediaFilterSet = false; // OpenDialog2 offers the types playable here
 };
-
-template <class T> T& TfrmMain::Get(std::string_view name) const {
-    T* found = dynamic_cast<T*>(const_cast<TfrmMain*>(this)->FindComponentInTree(name));
-    if (!found)
-        throw EComponentError("The main window has no component " + std::string(name) +
-                              " of the expected class");
-    return *found;
-}
 
 // Registers the classes of every control the player's layouts use.
 void RegisterPlayerClasses();

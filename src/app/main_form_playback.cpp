@@ -27,11 +27,11 @@ namespace brisat {
 
 void TfrmMain::BindPlaybackHandlers() {
     TMethodTable& m = Methods();
-    auto graph = [this]() -> TFilterGraph& { return Get<TFilterGraph>("FilterGraph1"); };
     m.Add<TNotifyEvent>("SpeedButton1Click", [this](TComponent&) { PlayCommand(); });
-    m.Add<TNotifyEvent>("SpeedButton2Click", [graph](TComponent&) { graph().Pause(); });
-    m.Add<TNotifyEvent>("Pause1_OLDClick", [graph](TComponent&) { graph().Pause(); });
-    m.Add<TNotifyEvent>("SpeedButton3Click", [graph](TComponent&) { graph().Stop(); });
+    m.Add<TNotifyEvent>("SpeedButton2Click",
+                        [this](TComponent&) { m_parts.FilterGraph1->Pause(); });
+    m.Add<TNotifyEvent>("Pause1_OLDClick", [this](TComponent&) { m_parts.FilterGraph1->Pause(); });
+    m.Add<TNotifyEvent>("SpeedButton3Click", [this](TComponent&) { m_parts.FilterGraph1->Stop(); });
     m.Add<TNotifyEvent>("Exit1Click", [this](TComponent&) { StopPlayback(); });
     m.Add<TNotifyEvent>("SpeedButton4Click", [this](TComponent&) { FullScreenToggle(); });
     m.Add<TNotifyEvent>("SpeedButton13Click", [this](TComponent&) { DesktopToggle(); });
@@ -41,15 +41,15 @@ void TfrmMain::BindPlaybackHandlers() {
     m.Add<TNotifyEvent>("N12Click", [this](TComponent&) { MuteClicked(); });
     m.Add<TOnDSEvent>("FilterGraph1DSEvent",
                       [this](TComponent&, long code, std::intptr_t, std::intptr_t) {
-                          Get<TMemo>("Memo1").Lines().Add(GraphEventText(code));
+                          m_parts.Memo1->Lines().Add(GraphEventText(code));
                       });
     m.Add<TNotifyEvent>("DSVideoWindowEx1Click", [this](TComponent&) {
-        TMenuItem& toggle = Get<TMenuItem>("Pause1_OLD");
+        TMenuItem& toggle = *m_parts.Pause1_OLD;
         toggle.Click();
         if (toggle.Checked()) PlayCommand();
     });
     m.Add<TNotifyEvent>("DSVideoWindowEx1DblClick",
-                        [this](TComponent&) { Get<TMenuItem>("Open1").Click(); });
+                        [this](TComponent&) { m_parts.Open1->Click(); });
     m.Add<TControl::TMouseEvent>(
         "DSVideoWindowEx1MouseDown",
         [this](TControl&, TMouseButton button, TShiftState, int32_t, int32_t) {
@@ -63,39 +63,33 @@ void TfrmMain::BindPlaybackHandlers() {
                        [this](TComponent&, uint32_t currentPos, uint32_t stopPos) {
                            SeekBarTick(currentPos, stopPos);
                        });
-    m.Add<TNotifyEvent>("CustomItem5Click",
-                        [this](TComponent&) { Get<TZeltShellAbout>("ZeltAbout1").Execute(); });
+    m.Add<TNotifyEvent>("CustomItem5Click", [this](TComponent&) { m_parts.ZeltAbout1->Execute(); });
 }
 
 void TfrmMain::BindViewHandlers() {
     TMethodTable& m = Methods();
-    auto click = [this](const char* item) {
-        return [this, item](TComponent&) { Get<TMenuItem>(item).Click(); };
+    auto click = [this](TMenuItem* TMainFormParts::*item) {
+        return [this, item](TComponent&) { (m_parts.*item)->Click(); };
     };
-    m.Add<TNotifyEvent>("SpeedButton9Click", click("N8"));
-    m.Add<TNotifyEvent>("SpeedButton10Click", click("N9"));
-    m.Add<TNotifyEvent>("SpeedButton11Click", click("N12"));
-    m.Add<TNotifyEvent>("SpeedButton12Click", click("Open1"));
-    m.Add<TNotifyEvent>("CustomItem2Click", click("Open1"));
-    m.Add<TNotifyEvent>("CustomItem3Click", click("OpenURL1"));
-    m.Add<TNotifyEvent>("N8Click", [this](TComponent&) {
-        Get<TPanel>("Panel2").SetVisible(Get<TMenuItem>("N8").Checked());
-    });
-    m.Add<TNotifyEvent>("N9Click", [this](TComponent&) {
-        Get<TPanel>("Panel1").SetVisible(Get<TMenuItem>("N9").Checked());
-    });
+    m.Add<TNotifyEvent>("SpeedButton9Click", click(&TMainFormParts::N8));
+    m.Add<TNotifyEvent>("SpeedButton10Click", click(&TMainFormParts::N9));
+    m.Add<TNotifyEvent>("SpeedButton11Click", click(&TMainFormParts::N12));
+    m.Add<TNotifyEvent>("SpeedButton12Click", click(&TMainFormParts::Open1));
+    m.Add<TNotifyEvent>("CustomItem2Click", click(&TMainFormParts::Open1));
+    m.Add<TNotifyEvent>("CustomItem3Click", click(&TMainFormParts::OpenURL1));
+    m.Add<TNotifyEvent>("N8Click",
+                        [this](TComponent&) { m_parts.Panel2->SetVisible(m_parts.N8->Checked()); });
+    m.Add<TNotifyEvent>("N9Click",
+                        [this](TComponent&) { m_parts.Panel1->SetVisible(m_parts.N9->Checked()); });
     auto aspect = [this](TRatioModes mode) {
-        return [this, mode](TComponent&) {
-            Get<TDSVideoWindowEx2>("DSVideoWindowEx1").SetAspectRatio(mode);
-        };
+        return [this, mode](TComponent&) { m_parts.DSVideoWindowEx1->SetAspectRatio(mode); };
     };
     m.Add<TNotifyEvent>("Stretched1Click", aspect(TRatioModes::rmStretched));
     m.Add<TNotifyEvent>("LetterBox1Click", aspect(TRatioModes::rmLetterBox));
     m.Add<TNotifyEvent>("Crop1Click", aspect(TRatioModes::rmCrop));
     m.Add<TNotifyEvent>("SpeedButton14Click", [this](TComponent&) { ShowAspectPopup(); });
     m.Add<TNotifyEvent>("SeSkinTrackBar1Change", [this](TComponent&) {
-        Get<TDSVideoWindowEx2>("DSVideoWindowEx1")
-            .SetDigitalZoom(Get<TTrackBar>("SeSkinTrackBar1").Position());
+        m_parts.DSVideoWindowEx1->SetDigitalZoom(m_parts.SeSkinTrackBar1->Position());
     });
     m.Add<TNotifyEvent>("Exit2Click", [this](TComponent&) { Close(); });
     m.Add<TNotifyEvent>("Exit2_OLDClick", [this](TComponent&) { Close(); });
@@ -108,7 +102,7 @@ void TfrmMain::BindViewHandlers() {
 // The graph is built on a worker while the window stays live; playback starts when it is built.
 // A failure is shown by the application's exception display; Stop or the next open cancels.
 void TfrmMain::PlayFile(const std::string& path) {
-    TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
+    TFilterGraph& graph = *m_parts.FilterGraph1;
     graph.ClearGraph();
     graph.SetActive(false);
     graph.SetActive(true);
@@ -119,13 +113,13 @@ void TfrmMain::PlayFile(const std::string& path) {
 }
 
 void TfrmMain::PlayRendered() {
-    TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
-    Get<TTrackBar>("SoundLevel").SetPosition(graph.Volume());
+    TFilterGraph& graph = *m_parts.FilterGraph1;
+    m_parts.SoundLevel->SetPosition(graph.Volume());
     graph.Play();
 }
 
 void TfrmMain::PlayCommand() {
-    TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
+    TFilterGraph& graph = *m_parts.FilterGraph1;
     if (graph.Active())
         graph.Play();
     else
@@ -134,42 +128,41 @@ void TfrmMain::PlayCommand() {
 }
 
 void TfrmMain::StopPlayback() {
-    TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
+    TFilterGraph& graph = *m_parts.FilterGraph1;
     graph.Stop();
     graph.ClearGraph();
     // An inactive graph makes Play ask for a file instead of running an empty graph.
     graph.SetActive(false);
-    Get<TDSTrackBar>("DSTrackBar1").SetPosition(0);
-    Get<TPanel>("Panel2").SetCaption(ElapsedTimeText(0));
-    Get<TZeltLiquidLabel>("ZeltLiquidLabel1").SetCaption(LongTimeText(0));
+    m_parts.DSTrackBar1->SetPosition(0);
+    m_parts.Panel2->SetCaption(ElapsedTimeText(0));
+    m_parts.ZeltLiquidLabel1->SetCaption(LongTimeText(0));
     SetCaption(MainCaption);
 }
 
 void TfrmMain::CheckColorControlSupport() {
-    Get<TSpeedButton>("SpeedButton5").SetEnabled(true);
-    Get<TMenuItem>("ColorControl1").SetEnabled(true);
+    m_parts.SpeedButton5->SetEnabled(true);
+    m_parts.ColorControl1->SetEnabled(true);
 }
 
 void TfrmMain::SeekBarTick(uint32_t currentPosMs, uint32_t stopPosMs) {
     int64_t position = 0;
-    if (auto seeking = Get<TFilterGraph>("FilterGraph1")
-                           .QueryInterface<TGraphInterface::IMediaSeeking>())
+    if (auto seeking = m_parts.FilterGraph1->QueryInterface<TGraphInterface::IMediaSeeking>())
         seeking->GetCurrentPosition(position);
-    Get<TPanel>("Panel2").SetCaption(ElapsedTimeText(position));
+    m_parts.Panel2->SetCaption(ElapsedTimeText(position));
     if (m_volumeBarShown) {
-        Get<TDSVideoWindowEx2>("DSVideoWindowEx1").RefreshVideoWindow();
+        m_parts.DSVideoWindowEx1->RefreshVideoWindow();
         m_volumeBarShown = false;
     }
     if (const TPlayListItem* item = m_playList.CurrentItem())
         SetCaption(PlayingCaption(item->FileName, currentPosMs, stopPosMs));
-    Get<TZeltLiquidLabel>("ZeltLiquidLabel1").SetCaption(LongTimeText(currentPosMs));
+    m_parts.ZeltLiquidLabel1->SetCaption(LongTimeText(currentPosMs));
 }
 
 void TfrmMain::VolumeChanged() {
-    TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
-    const TImageList& bars = Get<TImageList>("ImageList2");
-    const int32_t volume = Get<TTrackBar>("SoundLevel").Position();
-    Get<TFilterGraph>("FilterGraph1").SetVolume(volume);
+    TDSVideoWindowEx2& video = *m_parts.DSVideoWindowEx1;
+    const TImageList& bars = *m_parts.ImageList2;
+    const int32_t volume = m_parts.SoundLevel->Position();
+    m_parts.FilterGraph1->SetVolume(volume);
     // The empty bar twice as wide and 38 high, 27 pixels above the video's bottom edge, and the
     // full bar over its left part in proportion to the volume.
     const int32_t top = video.Height() - 65;
@@ -185,21 +178,21 @@ void TfrmMain::VolumeChanged() {
 }
 
 void TfrmMain::MuteClicked() {
-    TTrackBar& level = Get<TTrackBar>("SoundLevel");
-    const bool soundOn = Get<TMenuItem>("N12").Checked();
+    TTrackBar& level = *m_parts.SoundLevel;
+    const bool soundOn = m_parts.N12->Checked();
     level.SetPosition(0);
     if (soundOn) level.SetPosition(10000);
-    TSpeedButton& button = Get<TSpeedButton>("SpeedButton11");
+    TSpeedButton& button = *m_parts.SpeedButton11;
     button.SetImageIndex(soundOn ? 19 : 18);
     button.SetHint(soundOn ? "Выключить звук" : "Включить звук");
 }
 
 int32_t TfrmMain::ChosenMonitor() const {
-    return Get<TComboBox>("ComboBox1").ItemIndex() - 1;
+    return m_parts.ComboBox1->ItemIndex() - 1;
 }
 
 void TfrmMain::FullScreenToggle() {
-    TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+    TDSVideoWindowEx2& video = *m_parts.DSVideoWindowEx1;
     if (video.FullScreen())
         video.NormalPlayback();
     else if (ChosenMonitor() < 0)
@@ -209,7 +202,7 @@ void TfrmMain::FullScreenToggle() {
 }
 
 void TfrmMain::DesktopToggle() {
-    TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+    TDSVideoWindowEx2& video = *m_parts.DSVideoWindowEx1;
     if (video.DesktopPlayback())
         video.NormalPlayback();
     else if (ChosenMonitor() < 0)
@@ -227,33 +220,33 @@ void TfrmMain::VideoMouseDown(TMouseButton button) {
 }
 
 void TfrmMain::ShowAspectPopup() {
-    const TSpeedButton& button = Get<TSpeedButton>("SpeedButton14");
-    const TPoint at = Get<TPanel>("SeSkinPanel1")
-                          .ClientToScreen({button.Left(), button.Top() + button.Height()});
-    Get<TPopupMenu>("SeSkinPopupMenu3").Popup(at.X, at.Y);
+    const TSpeedButton& button = *m_parts.SpeedButton14;
+    const TPoint at =
+        m_parts.SeSkinPanel1->ClientToScreen({button.Left(), button.Top() + button.Height()});
+    m_parts.SeSkinPopupMenu3->Popup(at.X, at.Y);
 }
 
 void TfrmMain::ColorKeyChanged() {
-    TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+    TDSVideoWindowEx2& video = *m_parts.DSVideoWindowEx1;
     const TColor color = video.OverlayVisible() ? video.ColorKey() : video.Color();
-    Get<TPanel>("Panel2").SetColor(color);
-    Get<TImageList>("ImageList2").SetBkColor(color);
+    m_parts.Panel2->SetColor(color);
+    m_parts.ImageList2->SetBkColor(color);
 }
 
 void TfrmMain::OverlayVisibilityChanged(bool visible) {
-    TDSVideoWindowEx2& video = Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
-    Get<TPanel>("Panel2").SetColor(visible ? video.ColorKey() : video.Color());
+    TDSVideoWindowEx2& video = *m_parts.DSVideoWindowEx1;
+    m_parts.Panel2->SetColor(visible ? video.ColorKey() : video.Color());
 }
 
 void TfrmMain::ShowColorDialog() {
-    TColorControlForm dialog(nullptr, Get<TDSVideoWindowEx2>("DSVideoWindowEx1"));
+    TColorControlForm dialog(nullptr, *m_parts.DSVideoWindowEx1);
     dialog.ShowModal();
 }
 
 void TfrmMain::OpenURL() {
     TFormSelectURL dialog(nullptr);
     if (dialog.ShowModal() != mrOk) return;
-    TFilterGraph& graph = Get<TFilterGraph>("FilterGraph1");
+    TFilterGraph& graph = *m_parts.FilterGraph1;
     if (!graph.Active()) graph.SetActive(true);
     graph.ClearGraph();
     graph.BeginRenderFile(dialog.Address(), [this] { PlayRendered(); });

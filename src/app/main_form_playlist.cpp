@@ -22,7 +22,7 @@ void TfrmMain::BindPlaylistHandlers() {
     m.Add<TNotifyEvent>("SpeedButton7Click", [this](TComponent&) { m_playList.Next(); });
     // The user's choice in the list box is the playlist's selection.
     m.Add<TNotifyEvent>("ListBox1Click", [this](TComponent&) {
-        m_playList.SetItemIndex(Get<TListBox>("ListBox1").ItemIndex());
+        m_playList.SetItemIndex(m_parts.ListBox1->ItemIndex());
     });
     m.Add<TNotifyEvent>("ListBox1DblClick", [this](TComponent&) { m_playList.PlaySelected(); });
     m.Add<TControl::TMouseEvent>(
@@ -30,14 +30,14 @@ void TfrmMain::BindPlaylistHandlers() {
             if (button == TMouseButton::mbMiddle) m_playList.Add();
         });
     m.Add<TNotifyEvent>("SeSkinPopupMenu1Popup", [this](TComponent&) {
-        Get<TMenuItem>("Remove1").SetEnabled(m_playList.CanRemove());
-        Get<TMenuItem>("Clear1").SetEnabled(m_playList.CanClear());
+        m_parts.Remove1->SetEnabled(m_playList.CanRemove());
+        m_parts.Clear1->SetEnabled(m_playList.CanClear());
     });
     m.Add<TOnGraphComplete>("FilterGraph1GraphComplete",
                             [this](TComponent&, HRESULT, Filter) { m_playList.Advance(); });
 
     m_playList.OnChooseFiles = [this]() -> std::optional<std::vector<std::string>> {
-        TOpenDialog& dialog = Get<TOpenDialog>("OpenDialog2");
+        TOpenDialog& dialog = *m_parts.OpenDialog2;
         // The types installed plugins can play, asked once, after the layout's own entry.
         if (!m_mediaFilterSet) {
             dialog.SetFilter(MediaFileFilter(dialog.Filter(), PlayableMediaTypes()));
@@ -52,7 +52,7 @@ void TfrmMain::BindPlaylistHandlers() {
     m_playList.OnPlayFile = [this](const std::string& path) { PlayFile(path); };
     m_playList.OnStopPlayback = [this] { StopPlayback(); };
     m_playList.OnItemsChanged = [this] {
-        TListBox& list = Get<TListBox>("ListBox1");
+        TListBox& list = *m_parts.ListBox1;
         TStringList& items = list.Items();
         items.BeginUpdate();
         items.Clear();
@@ -62,11 +62,11 @@ void TfrmMain::BindPlaylistHandlers() {
         list.SetItemIndex(m_playList.ItemIndex());
     };
     m_playList.OnSelectionChanged = [this] {
-        Get<TListBox>("ListBox1").SetItemIndex(m_playList.ItemIndex());
+        m_parts.ListBox1->SetItemIndex(m_playList.ItemIndex());
     };
     m_playList.OnButtonsChanged = [this] {
-        Get<TSpeedButton>("SpeedButton6").SetEnabled(m_playList.PreviousEnabled());
-        Get<TSpeedButton>("SpeedButton7").SetEnabled(m_playList.NextEnabled());
+        m_parts.SpeedButton6->SetEnabled(m_playList.PreviousEnabled());
+        m_parts.SpeedButton7->SetEnabled(m_playList.NextEnabled());
     };
 }
 

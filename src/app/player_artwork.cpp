@@ -1,7 +1,7 @@
 #include "app/player_artwork.h"
 
+#include "app/component_binding.h"
 #include "effects/about_box.h"
-#include "framework/core/exceptions.h"
 #include "framework/graphics/graphics.h"
 #include "framework/graphics/image_list.h"
 #include "framework/widgets/speed_button.h"
@@ -48,21 +48,13 @@ void LoadImageList(TImageList& list, const TArtwork& strip, int32_t imageWidth) 
     list.Add(*ArtworkBitmap(strip));
 }
 
-namespace {
-
-template <class T> T& Part(TComponent& root, const char* name) {
-    T* part = dynamic_cast<T*>(root.FindComponentInTree(name));
-    if (!part) throw EComponentError(root.Name() + " has no " + name + " for its artwork");
-    return *part;
-}
-
-} // namespace
-
 void ApplyPlayerArtwork(TComponent& frmMain) {
-    LoadImageList(Part<TImageList>(frmMain, "ImageList1"), ImageList1Strip(), GlyphWidth);
-    LoadImageList(Part<TImageList>(frmMain, "ImageList2"), ImageList2Strip(), VolumeBarWidth);
-    Part<TSpeedButton>(frmMain, "SpeedButton5").SetGlyph(*ArtworkBitmap(ColorControlGlyph()));
-    Part<TZeltShellAbout>(frmMain, "ZeltAbout1").SetIcon(*ArtworkBitmap(AboutIcon()));
+    LoadImageList(BindComponent<TImageList>(frmMain, "ImageList1"), ImageList1Strip(), GlyphWidth);
+    LoadImageList(BindComponent<TImageList>(frmMain, "ImageList2"), ImageList2Strip(),
+                  VolumeBarWidth);
+    BindComponent<TSpeedButton>(frmMain, "SpeedButton5")
+        .SetGlyph(*ArtworkBitmap(ColorControlGlyph()));
+    BindComponent<TZeltShellAbout>(frmMain, "ZeltAbout1").SetIcon(*ArtworkBitmap(AboutIcon()));
 }
 
 } // namespace brisat

@@ -69,8 +69,7 @@ int RunPlayer(const TCommandLine& line) {
         TConfigLocation location = FindConfigLocation();
         TfrmMain& main = application.CreateForm<TfrmMain>(TConfigurationFile(location));
         // The dialogs the program keeps hidden for its whole run.
-        auto& video = main.Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
-        application.CreateForm<TColorControlForm>(video);
+        application.CreateForm<TColorControlForm>(*main.Parts().DSVideoWindowEx1);
         application.CreateForm<TFormSelectURL>();
         g_mainWindow = main.Handle();
         main.Show();

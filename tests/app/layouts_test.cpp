@@ -1,32 +1,36 @@
+// The player's window layouts: each text is well formed, each reads into a window whose controls
+// fire the handlers it names, and the player's own windows read theirs with every component and
+// property their code relies on. The checks follow the texts, so editing a layout fails a test
+// only where it breaks what the player does with it.
+#include "app/color_control_form.h"
+#include "app/component_binding.h"
+#include "app/form_select_url.h"
 #include "app/layouts.h"
-
+#include "app/main_form.h"
+#include "app/playback_display.h"
 #include "app/player_artwork.h"
 #include "effects/about_box.h"
 #include "framework/widgets/button.h"
 #include "framework/widgets/check_box.h"
 #include "framework/widgets/edit.h"
+#include "framework/controls/form.h"
 #include "framework/graphics/image_list.h"
 #include "framework/controls/menu.h"
 #include "framework/controls/menu_item.h"
+#include "framework/core/object_text_lexer.h"
+#include "framework/dialogs/open_dialog.h"
+#include "framework/widgets/panel.h"
 #include "framework/widgets/speed_button.h"
 #include "framework/widgets/track_bar.h"
-#include "media/filter_graph.h"
-#include "effects/effects_classes.h"
-#include "framework/widgets/basic_control_classes.h"
-#include "framework/core/class_registry.h"
-#include "framework/controls/control_classes.h"
-#include "framework/controls/form.h"
-#include "framework/headless_fixture.h"
-#include "framework/widgets/input_control_classes.h"
-#include "framework/controls/menu_classes.h"
-#include "framework/core/object_text_lexer.h"
+#include "media/color_control.h"
 #include "media/ds_track_bar.h"
-#include "media/filter_graph_classes.h"
+#include "media/filter_graph.h"
 #include "media/filter_graph_events.h"
 #include "media/video_window.h"
-#include "media/video_window_classes.h"
+#include "player_window_fixture.h"
 
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -106,12 +110,6 @@ std::vector<TBlock> Outline(std::string_view text) {
     return blocks;
 }
 
-const TBlock* Find(const std::vector<TBlock>& blocks, std::string_view name) {
-    for (const TBlock& b : blocks)
-        if (b.Name == name) return &b;
-    return nullptr;
-}
-
 std::string Lower(std::string s) {
     for (char& c : s)
         c = char(std::tolower(uint8_t(c)));
@@ -122,14 +120,15 @@ struct TLayoutCase {
     const char* Name;
     std::string_view (*Text)();
     const char* Root;
+    bool Decorations; // read into its window after the main text
 };
 
 const TLayoutCase Layouts[] = {
-    {"frm_main", FrmMainLayout, "frmMain"},
-    {"frm_main_decorations", FrmMainDecorationsLayout, "frmMain"},
-    {"color_control_form", ColorControlFormLayout, "ColorControlForm"},
-    {"form_select_url", FormSelectURLLayout, "FormSelectURL"},
-    {"form_select_url_decorations", FormSelectURLDecorationsLayout, "FormSelectURL"},
+    {"frm_main", FrmMainLayout, "frmMain", false},
+    {"frm_main_decorations", FrmMainDecorationsLayout, "frmMain", true},
+    {"color_control_form", ColorControlFormLayout, "ColorControlForm", false},
+    {"form_select_url", FormSelectURLLayout, "FormSelectURL", false},
+    {"form_select_url_decorations", FormSelectURLDecorationsLayout, "FormSelectURL", true},
 };
 
 TEST(Layouts, EveryTextIsOneBalancedObjectWithNamesUniqueInItsWindow) {
@@ -151,126 +150,22 @@ TEST(Layouts, EveryTextIsOneBalancedObjectWithNamesUniqueInItsWindow) {
     }
 }
 
-TEST(Layouts, MainWindowHoldsItsComponentsWhereTheyBelong) {
-    const std::vector<TBlock> blocks = Outline(FrmMainLayout());
-    struct TPlace {
-        const char* Name;
-        const char* Class;
-        const char* Parent;
-    };
-    const TPlace places[] = {
-        {"SeSkinPanel2", "TPanel", "frmMain"},
-        {"DSTrackBar1", "TDSTrackBar", "SeSkinPanel2"},
-        {"SpeedButton12", "TSpeedButton", "SeSkinPanel3"},
-        {"SpeedButton13", "TSpeedButton", "SeSkinPanel3"},
-        {"SeSkinPanel4", "TPanel", "SeSkinPanel3"},
-        {"SpeedButton11", "TSpeedButton", "SeSkinPanel4"},
-        {"SoundLevel", "TTrackBar", "SeSkinPanel4"},
-        {"ComboBox1", "TComboBox", "SeSkinPanel4"},
-        {"SpeedButton14", "TSpeedButton", "SeSkinPanel1"},
-        {"ZeltClock1", "TZeltClock", "SeSkinPanel1"},
-        {"SeSkinPanel5", "TPanel", "SeSkinPanel1"},
-        {"ZeltLiquidLabel1", "TZeltLiquidLabel", "SeSkinPanel5"},
-        {"SpeedButton5", "TSpeedButton", "SeSkinPanel5"},
-        {"SpeedButton8", "TSpeedButton", "SeSkinPanel5"},
-        {"Memo1", "TMemo", "frmMain"},
-        {"SeSkinTrackBar1", "TTrackBar", "Panel1"},
-        {"ListBox1", "TListBox", "frmMain"},
-        {"Splitter1", "TSplitter", "frmMain"},
-        {"Panel2", "TPanel", "DSVideoWindowEx1"},
-        {"n6", "TMenuItem", "n7"},
-        {"n", "TMenuItem", "n7"},
-        {"n7", "TMenuItem", "SeSkinMenuBar1"},
-        {"SeSkinMenuBar1", "TMainMenu", "DSVideoWindowEx1"},
-        {"FilterGraph1", "TFilterGraph", "frmMain"},
-        {"ImageList1", "TImageList", "frmMain"},
-        {"ImageList2", "TImageList", "frmMain"},
-        {"ZeltAbout1", "TZeltShellAbout", "frmMain"},
-        {"OpenDialog2", "TOpenDialog", "frmMain"},
-        {"N12", "TMenuItem", "N10"},
-        {"Crop1", "TMenuItem", "AspectRatio1"},
-        {"Pause1_OLD", "TMenuItem", "PopupMenu1"},
-        {"Exit2", "TMenuItem", "SeSkinPopupMenu2"},
-        {"CustomItem8", "TMenuItem", "SeSkinPopupMenu3"},
-    };
-    for (const TPlace& p : places) {
-        const TBlock* b = Find(blocks, p.Name);
-        ASSERT_NE(b, nullptr) << p.Name;
-        EXPECT_EQ(b->Class, p.Class) << p.Name;
-        EXPECT_EQ(b->Parent, p.Parent) << p.Name;
-    }
-    // The bottom regions stack downward in this order under the 261-pixel video area.
-    const char* bottom[] = {"SeSkinPanel2", "SeSkinPanel3", "SeSkinPanel1", "Memo1"};
-    int32_t top = 261;
-    for (const char* name : bottom) {
-        const TBlock& b = *Find(blocks, name);
-        EXPECT_EQ(b.Values.at("Align"), "alBottom") << name;
-        EXPECT_EQ(std::stoi(b.Values.at("Top")), top) << name;
-        top += std::stoi(b.Values.at("Height"));
-    }
-    EXPECT_EQ(top, 442);
+// A value "Window.Component" reaches into another window's layout; that window has the component.
+TEST(Layouts, ReferencesIntoAnotherWindowNameOneOfItsComponents) {
+    std::map<std::string, std::set<std::string>> namesPerWindow;
+    for (const TLayoutCase& layout : Layouts)
+        for (const TBlock& b : Outline(layout.Text()))
+            namesPerWindow[layout.Root].insert(Lower(b.Name));
+    for (const TLayoutCase& layout : Layouts)
+        for (const TBlock& b : Outline(layout.Text()))
+            for (const auto& [property, value] : b.Values) {
+                const size_t dot = value.find('.');
+                const auto window = namesPerWindow.find(value.substr(0, dot));
+                if (dot == std::string::npos || window == namesPerWindow.end()) continue;
+                EXPECT_TRUE(window->second.contains(Lower(value.substr(dot + 1))))
+                    << layout.Name << ": " << b.Name << "." << property << " = " << value;
+            }
 }
-
-TEST(Layouts, CaptionsShortcutsGlyphsAndHandlersAreThoseOfTheWindows) {
-    struct TValue {
-        std::string_view (*Text)();
-        const char* Component;
-        const char* Property;
-        const char* Expected;
-    };
-    const TValue values[] = {
-        {FrmMainLayout, "SpeedButton13", "Hint", "Проигрывати на рабочем столе"},
-        {FrmMainLayout, "SpeedButton9", "Hint", "Лимит времяни"},
-        {FrmMainLayout, "SpeedButton11", "ImageIndex", "19"},
-        {FrmMainLayout, "SpeedButton12", "ImageIndex", "22"},
-        {FrmMainLayout, "SpeedButton6", "Enabled", "False"},
-        {FrmMainLayout, "SoundLevel", "OnChange", "SoundLevel2Change"},
-        {FrmMainLayout, "SoundLevel", "Max", "10000"},
-        {FrmMainLayout, "ComboBox1", "Text", "ComboBox1"},
-        {FrmMainLayout, "ZeltClock1", "Format", "hh:nn:ss"},
-        {FrmMainLayout, "ZeltClock1", "Color", "16744703"},
-        {FrmMainLayout, "ZeltLiquidLabel1", "Caption", "0.00.00"},
-        {FrmMainLayout, "Panel2", "Caption", "0:00:00"},
-        {FrmMainLayout, "Panel2", "Font.Color", "clLime"},
-        {FrmMainLayout, "DSTrackBar1", "OnTimer", "DSTrackBar1Timer"},
-        {FrmMainLayout, "DSVideoWindowEx1", "Cursor", "-21"},
-        {FrmMainLayout, "OpenDialog2", "Filter", "All supportet files|*.AVI;*.MPG;*.MPEG;*.ASF"},
-        {FrmMainLayout, "n", "Checked", "True"},
-        {FrmMainLayout, "N12", "Caption", "Вкл"},
-        {FrmMainLayout, "LetterBox1", "Checked", "True"},
-        {FrmMainLayout, "Play1", "ShortCut", "88"},
-        {FrmMainLayout, "Play1", "OnClick", "SpeedButton1Click"},
-        {FrmMainLayout, "Fullscreen1", "ShortCut", "13"},
-        {FrmMainLayout, "Exit2", "ShortCut", "27"},
-        {FrmMainLayout, "CustomItem5", "Caption", "О программе"},
-        {FrmMainLayout, "CustomItem6", "ShortCut", "8241"},
-        {FrmMainLayout, "CustomItem8", "ShortCut", "8306"},
-        {FrmMainLayout, "CustomItem8", "ImageIndex", "9"},
-        {FrmMainLayout, "CustomItem8", "OnClick", "Crop1Click"},
-        {FrmMainLayout, "ZeltAbout1", "Caption", "Brisat 1.0beta"},
-        {FrmMainDecorationsLayout, "SeSkinEngine1", "SkinFile", "\\Skins\\steel.xskn"},
-        {ColorControlFormLayout, "TrackBar3", "Min", "-180"},
-        {ColorControlFormLayout, "CheckBox1", "Caption", "Utilized colors"},
-        {ColorControlFormLayout, "Shape1", "Pen.Color", "clLime"},
-        {FormSelectURLLayout, "FormSelectURL", "Caption", "Открыть URL"},
-        {FormSelectURLLayout, "URL", "Text", "mms://"},
-        {FormSelectURLLayout, "SeSkinButton2", "Caption", "&Отмена"},
-        {FormSelectURLLayout, "SeSkinButton2", "ModalResult", "2"},
-        {FormSelectURLDecorationsLayout, "SeSkinForm1", "SkinEngine", "frmMain.SeSkinEngine1"},
-    };
-    // 16744703 is RGB 255, 128, 255; 8241 and 8306 are Shift+1 and Shift+F3 (0x2031, 0x2072).
-    std::map<std::string_view (*)(), std::vector<TBlock>> outlines;
-    for (const TValue& v : values) {
-        auto [it, added] = outlines.try_emplace(v.Text);
-        if (added) it->second = Outline(v.Text());
-        const TBlock* b = Find(it->second, v.Component);
-        ASSERT_NE(b, nullptr) << v.Component;
-        const auto value = b->Values.find(v.Property);
-        ASSERT_NE(value, b->Values.end()) << v.Component << "." << v.Property;
-        EXPECT_EQ(value->second, v.Expected) << v.Component << "." << v.Property;
-    }
-}
-
 
 // A form standing in for the player's windows: every handler a layout names is in its method
 // table, with the type of the event that names it, and records its calls.
@@ -303,78 +198,41 @@ private:
     }
 };
 
-// What the classes cannot read yet: blocks of a class not registered, and properties a class
-// lacks. Each entry must still be missing (the test says when one lands, so it can go) and is
-// left out of the text read; the layouts themselves keep them.
-struct TPending {
-    const char* Class;
-    const char* Property; // empty: the whole class
-};
-const TPending Pending[] = {
-    {"TOpenDialog", ""},
-    {"TPopupMenu", "AutoHotkeys"},
-};
-
-bool Registered(const TPending& p) {
-    const TClassInfo* info = TClassRegistry::Instance().Find(p.Class);
-    return info && (!*p.Property || info->FindProperty(p.Property));
+// Does what the user does to make a control or menu item fire its click or change event; false
+// for one the user triggers otherwise (the video window, the list box). A menu item the layout
+// disables until the player has a use for it is enabled first.
+bool Trigger(TComponent& component) {
+    if (auto* item = dynamic_cast<TMenuItem*>(&component)) {
+        item->SetEnabled(true);
+        item->Click();
+    } else if (auto* speedButton = dynamic_cast<TSpeedButton*>(&component))
+        speedButton->Click();
+    else if (auto* button = dynamic_cast<TButton*>(&component))
+        button->Click();
+    else if (auto* box = dynamic_cast<TCheckBox*>(&component))
+        box->SetChecked(!box->Checked());
+    else if (auto* bar = dynamic_cast<TTrackBar*>(&component))
+        bar->SetPosition(bar->Position() == bar->Max() ? bar->Min() : bar->Max());
+    else
+        return false;
+    return true;
 }
 
-// Text without the pending blocks and properties, line by line (blocks end at an "end" indented
-// as their "object" line).
-std::string WithoutPending(std::string_view text) {
-    std::string out;
-    std::string skipUntil;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        const size_t eol = std::min(text.find('\n', pos), text.size());
-        const std::string line(text.substr(pos, eol - pos));
-        pos = eol + 1;
-        const size_t indent = line.find_first_not_of(' ');
-        const std::string body = indent == std::string::npos ? "" : line.substr(indent);
-        if (!skipUntil.empty()) {
-            if (line == skipUntil) skipUntil.clear();
-            continue;
-        }
-        bool drop = false;
-        for (const TPending& p : Pending) {
-            if (!*p.Property && body.starts_with("object ") && body.ends_with(std::string(": ") + p.Class)) {
-                skipUntil = line.substr(0, indent) + "end";
-                drop = true;
-            }
-            if (*p.Property && body.starts_with(std::string(p.Property) + " = ")) drop = true;
-        }
-        if (!drop) out += line + '\n';
-    }
-    return out;
-}
-
-class LayoutReading : public HeadlessTest {
+class LayoutReading : public PlayerWindowTest {
 protected:
     void SetUp() override {
-        HeadlessTest::SetUp();
-        RegisterControlClasses();
-        RegisterBasicControlClasses();
-        RegisterInputControlClasses();
-        RegisterMenuClasses();
-        RegisterFilterGraphClasses(TClassRegistry::Instance());
-        RegisterVideoWindowClasses(TClassRegistry::Instance());
-        RegisterEffectsClasses();
+        PlayerWindowTest::SetUp();
+        RegisterPlayerClasses();
     }
 
     TStandInForm& Read(std::string_view layout) {
-        for (const TPending& p : Pending)
-            EXPECT_FALSE(Registered(p)) << p.Class << " " << p.Property << " landed: drop it";
-        const std::string text = WithoutPending(layout);
-        auto& form = App->CreateForm<TStandInForm>(Outline(text));
-        form.LoadLayout(text);
+        auto& form = App->CreateForm<TStandInForm>(Outline(layout));
+        form.LoadLayout(layout);
         return form;
     }
 
     template <class T> static T& Part(TComponent& root, std::string_view name) {
-        T* part = dynamic_cast<T*>(root.FindComponentInTree(name));
-        if (!part) throw std::runtime_error(std::string(name) + " missing");
-        return *part;
+        return BindComponent<T>(root, name);
     }
 };
 
@@ -437,6 +295,88 @@ TEST_F(LayoutReading, OpenUrlDialogReadsWithItsEditAndResults) {
     EXPECT_EQ(Part<TEdit>(form, "URL").Text(), "mms://");
     EXPECT_EQ(Part<TButton>(form, "SeSkinButton1").ModalResult(), mrOk);
     EXPECT_EQ(Part<TButton>(form, "SeSkinButton2").ModalResult(), mrCancel);
+}
+
+// Every control and menu item that names a click or change handler fires that handler, and
+// only it, when the user triggers it.
+TEST_F(LayoutReading, ControlsFireTheHandlersTheirLayoutsName) {
+    for (const TLayoutCase& layout : Layouts) {
+        if (layout.Decorations) continue;
+        SCOPED_TRACE(layout.Name);
+        TStandInForm& form = Read(layout.Text());
+        for (const TBlock& b : Outline(layout.Text()))
+            for (const char* event : {"OnClick", "OnChange"}) {
+                const auto handler = b.Values.find(event);
+                if (handler == b.Values.end()) continue;
+                form.Calls.clear();
+                if (!Trigger(Part<TComponent>(form, b.Name))) continue;
+                EXPECT_EQ(form.Calls, std::vector<std::string>{handler->second})
+                    << b.Name << "." << event;
+            }
+    }
+}
+
+// A menu item's shortcut pressed in the main window fires the handler of an item with that
+// shortcut (two popups may share one: Esc closes from either).
+TEST_F(LayoutReading, ShortcutsFireTheirItemsHandlers) {
+    TStandInForm& form = Read(FrmMainLayout());
+    std::map<TShortCut, std::set<std::string>> handlers;
+    for (const TBlock& b : Outline(FrmMainLayout()))
+        if (b.Values.contains("ShortCut") && b.Values.contains("OnClick"))
+            handlers[Part<TMenuItem>(form, b.Name).ShortCut()].insert(b.Values.at("OnClick"));
+    for (const auto& [shortCut, names] : handlers) {
+        form.Calls.clear();
+        EXPECT_TRUE(DispatchShortCut(form, form.Menu(), shortCut)) << shortCut;
+        ASSERT_EQ(form.Calls.size(), 1u) << shortCut;
+        EXPECT_TRUE(names.contains(form.Calls[0])) << shortCut << " fired " << form.Calls[0];
+    }
+}
+
+// Every glyph a speed button or menu item names is a picture of the image list it draws from.
+TEST_F(LayoutReading, GlyphIndexesArePicturesOfTheArtwork) {
+    TStandInForm& form = Read(FrmMainLayout());
+    ApplyPlayerArtwork(form);
+    for (const TBlock& b : Outline(FrmMainLayout())) {
+        if (!b.Values.contains("ImageIndex")) continue;
+        TComponent& part = Part<TComponent>(form, b.Name);
+        const TImageList* images = nullptr;
+        int32_t index = -1;
+        if (auto* button = dynamic_cast<TSpeedButton*>(&part)) {
+            images = button->Images();
+            index = button->ImageIndex();
+        } else if (auto* item = dynamic_cast<TMenuItem*>(&part)) {
+            images = item->GetParentMenu() ? item->GetParentMenu()->Images() : nullptr;
+            index = item->ImageIndex();
+        }
+        ASSERT_NE(images, nullptr) << b.Name;
+        EXPECT_LT(index, images->Count()) << b.Name;
+    }
+}
+
+// The player's own windows read their layouts: every handler named is in their method tables
+// with the event's type and every component their code uses is there with its class, or creation
+// fails. What the code relies on from the layouts reaches the components.
+TEST_F(LayoutReading, PlayerWindowsReadTheirLayoutsWithWhatTheirCodeNeeds) {
+    TfrmMain& main = App->CreateForm<TfrmMain>(Settings());
+    const TMainFormParts& parts = main.Parts();
+    EXPECT_EQ(parts.SoundLevel->Max(), 10000); // full volume, as the graph and mute take it
+    EXPECT_EQ(parts.Panel2->Caption(), ElapsedTimeText(0)); // as Stop leaves it
+    EXPECT_FALSE(parts.SpeedButton6->Enabled());            // no previous or next entry yet
+    EXPECT_FALSE(parts.SpeedButton7->Enabled());
+    EXPECT_TRUE(parts.OpenDialog2->Options().Contains(TOpenOption::ofAllowMultiSelect));
+
+    // The dialog's bars hold the video's colour settings unclamped (their handlers write back).
+    TColorControl& colours = parts.DSVideoWindowEx1->ColorControl();
+    const int32_t settings[] = {colours.Brightness(), colours.Contrast(), colours.Hue(),
+                                colours.Saturation()};
+    auto& dialog = App->CreateForm<TColorControlForm>(*parts.DSVideoWindowEx1);
+    dialog.GetValues();
+    const TColorControlForm::TParts& bars = dialog.Parts();
+    const TTrackBar* ordered[] = {bars.TrackBar1, bars.TrackBar2, bars.TrackBar3, bars.TrackBar4};
+    for (size_t i = 0; i < std::size(ordered); ++i)
+        EXPECT_EQ(ordered[i]->Position(), settings[i]) << i;
+
+    EXPECT_NO_THROW(App->CreateForm<TFormSelectURL>());
 }
 
 } // namespace

@@ -9,9 +9,8 @@
 #include "framework/widgets/track_bar.h"
 #include "framework/windowing/window_handle.h"
 #include "media/video_window.h"
-#include "framework/headless_fixture.h"
+#include "player_window_fixture.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -19,24 +18,16 @@ using namespace brisat;
 
 namespace {
 
-class MainFormTest : public HeadlessTest {
+class MainFormTest : public PlayerWindowTest {
 protected:
     void SetUp() override {
-        HeadlessTest::SetUp();
-        std::string pattern = (std::filesystem::temp_directory_path() / "brisat.XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-        const std::string ini = (m_folder / "Brisat.ini").string();
-        Main = &App->CreateForm<TfrmMain>(TConfigurationFile({ini, ini}));
-    }
-    void TearDown() override {
-        HeadlessTest::TearDown();
-        std::filesystem::remove_all(m_folder);
+        PlayerWindowTest::SetUp();
+        Main = &App->CreateForm<TfrmMain>(Settings());
     }
 
     // One row of the presented volume-bar area, 27 + 19 pixels above the video's bottom edge.
     std::vector<uint32_t> BarRow() {
-        auto& video = Main->Get<TDSVideoWindowEx2>("DSVideoWindowEx1");
+        auto& video = *Main->Parts().DSVideoWindowEx1;
         const TRect form = GetWindowRect(Main->Handle());
         const TPoint origin = video.ClientOrigin();
         const int32_t y = origin.Y - form.Top + video.Height() - 46;
@@ -47,16 +38,13 @@ protected:
     }
 
     TfrmMain* Main = nullptr;
-
-private:
-    std::filesystem::path m_folder;
 };
 
 TEST_F(MainFormTest, FirstRunShowsTheDefaultWindow) {
     EXPECT_EQ(Main->Caption(), "Brisat 1.0b");
-    EXPECT_FALSE(Main->Get<TPanel>("Panel2").Visible()); // no settings file: time panel off
-    EXPECT_FALSE(Main->Get<TPanel>("Panel1").Visible()); // and zoom panel off
-    TComboBox& monitors = Main->Get<TComboBox>("ComboBox1");
+    EXPECT_FALSE(Main->Parts().Panel2->Visible()); // no settings file: time panel off
+    EXPECT_FALSE(Main->Parts().Panel1->Visible()); // and zoom panel off
+    TComboBox& monitors = *Main->Parts().ComboBox1;
     ASSERT_EQ(monitors.Items().Count(), 1); // one monitor here
     EXPECT_EQ(monitors.Items()[0], "Текущий Монитор");
     EXPECT_FALSE(monitors.Enabled());
@@ -66,8 +54,8 @@ TEST_F(MainFormTest, FirstRunShowsTheDefaultWindow) {
 // The gradient time label grows with its text; whatever time it shows, it ends before the colour
 // button beside it.
 TEST_F(MainFormTest, TheTimeLabelKeepsClearOfTheColourButton) {
-    auto& label = Main->Get<TZeltLiquidLabel>("ZeltLiquidLabel1");
-    const TRect button = Main->Get<TSpeedButton>("SpeedButton5").BoundsRect();
+    auto& label = *Main->Parts().ZeltLiquidLabel1;
+    const TRect button = Main->Parts().SpeedButton5->BoundsRect();
     for (const char* caption : {"0.00.00", "0:00:00", "9:59:59"}) {
         label.SetCaption(caption);
         EXPECT_LT(label.BoundsRect().Right, button.Left) << caption;
@@ -77,7 +65,7 @@ TEST_F(MainFormTest, TheTimeLabelKeepsClearOfTheColourButton) {
 TEST_F(MainFormTest, VolumeBarFillsInProportionToTheVolume) {
     Main->Show();
     Pump();
-    TTrackBar& level = Main->Get<TTrackBar>("SoundLevel");
+    TTrackBar& level = *Main->Parts().SoundLevel;
     level.SetPosition(10000);
     const std::vector<uint32_t> full = BarRow();
     level.SetPosition(0);
