@@ -125,7 +125,14 @@ BRISAT_AVX2 void Avx2BlendFillRow(TKsPixel* dst, TKsPixel pixel, size_t count) {
 // 1530 (6 × 255) units, clamped to 0..255. In exact arithmetic neither that rounding nor a
 // weight's edge ever falls on a tie, so integer lanes give HueShift's results bit for bit; only
 // the hue step itself can be an exact tie (a hue of k + ½ steps, as for two equal largest
-// channels), and there HueShift's own rounding decides: those pixels take HueStep.
+// channels), and there HueShift's own rounding decides.
+//
+// The hue step is the sector's base (0, 85 or 170 for red, green or blue the largest) plus or
+// minus 42.5 × E / D, E being the middle channel's distance from the smallest, rounded to the
+// nearest; a negative step goes once round the circle. Y = 85 × E / D is found by a single-
+// precision division, which is exact whenever Y is a whole number and otherwise stays far from one
+// (Y's fraction is a multiple of 1 / D). The magnitude is then (⌊Y⌋ + 1) div 2, and the exact ties
+// are the odd whole Y.
 //
 // Sixteen pixels go through at once in 16-bit lanes: packing two registers of eight pixels puts
 // pixels 0–3, 8–11 in the low half and 4–7, 12–15 in the high one, and unpacking restores them.
@@ -136,42 +143,31 @@ struct THueShift {
         return {_mm256_set1_epi16(int16_t((int64_t(delta) % 255 + 255) % 255))};
     }
 
-    // The hue steps of eight pixels from their Sum = sector × D + numerator and D (int32 lanes):
-    // 42.5 × Sum / D rounded to the nearest, once round the circle when negative. The quotient's
-    // fraction is a multiple of 1 / 2D, so a single-precision quotient (from a reciprocal refined
-    // once, good to some 2^-22) tells the exact ties apart; those take HueStep of their Pixels,
-    // but for the lanes of Known, whose steps the caller has.
-    BRISAT_AVX2_INLINE static __m256i Steps(__m256i pixels, __m256i sum, __m256i d, __m256i known) {
-        const __m256 divisor = _mm256_cvtepi32_ps(d);
-        __m256 inverse = _mm256_rcp_ps(divisor);
-        inverse = _mm256_mul_ps(
-            inverse, _mm256_sub_ps(_mm256_set1_ps(2.0f), _mm256_mul_ps(divisor, inverse)));
-        const __m256 halfSteps =
-            _mm256_mul_ps(_mm256_mul_ps(_mm256_cvtepi32_ps(sum), _mm256_set1_ps(42.5f)), inverse);
-        const __m256i nearest = _mm256_cvtps_epi32(halfSteps);
-        const __m256 offHalf = _mm256_andnot_ps(
-            _mm256_set1_ps(-0.0f), _mm256_sub_ps(halfSteps, _mm256_cvtepi32_ps(nearest)));
-        const int ties = _mm256_movemask_ps(
-            _mm256_andnot_ps(_mm256_castsi256_ps(known),
-                             _mm256_cmp_ps(offHalf, _mm256_set1_ps(0.499f), _CMP_GT_OQ)));
-        const __m256i steps = _mm256_add_epi32(
-            nearest, _mm256_and_si256(_mm256_cmpgt_epi32(_mm256_setzero_si256(), sum),
-                                      _mm256_set1_epi32(255)));
-        if (ties) [[unlikely]]
-            return SettleTies(pixels, steps, ties);
-        return steps;
+    // ⌊85 × E / D⌋ of the eight lanes (int32) and whether the quotient is whole (mask).
+    BRISAT_AVX2_INLINE static __m256i Quotient(__m256i e85, __m256i d, __m256i& whole) {
+        const __m256 y = _mm256_div_ps(_mm256_cvtepi32_ps(e85), _mm256_cvtepi32_ps(d));
+        const __m256i floor = _mm256_cvttps_epi32(y);
+        whole = _mm256_castps_si256(_mm256_cmp_ps(y, _mm256_cvtepi32_ps(floor), _CMP_EQ_OQ));
+        return floor;
     }
 
-    // The tie lanes of Steps replaced by HueStep of their pixels.
-    [[gnu::noinline, gnu::cold]] BRISAT_AVX2 static __m256i SettleTies(__m256i pixels,
-                                                                       __m256i steps, int ties) {
-        alignas(32) TKsPixel in[8];
-        alignas(32) int32_t out[8];
-        _mm256_store_si256(reinterpret_cast<__m256i*>(in), pixels);
+    // The pixel behind 16-bit lane Lane: lanes 0–3 and 8–11 come from Low, 4–7 and 12–15 from
+    // High, four by four.
+    static constexpr int LanePixel(int lane) { return (lane & 3) | (lane & 4) << 1 | (lane & 8) >> 1; }
+
+    // The tie lanes (two mask bits each) of the unshifted Steps replaced by HueStep of their pixels.
+    [[gnu::noinline, gnu::cold]] BRISAT_AVX2 static __m256i SettleTies(__m256i low, __m256i high,
+                                                                       __m256i steps,
+                                                                       uint32_t ties) {
+        alignas(32) TKsPixel in[16];
+        alignas(32) int16_t out[16];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(in), low);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(in + 8), high);
         _mm256_store_si256(reinterpret_cast<__m256i*>(out), steps);
         for (; ties; ties &= ties - 1) {
-            const int lane = __builtin_ctz(unsigned(ties));
-            out[lane] = HueStep(in[lane]);
+            const int lane = __builtin_ctz(ties) / 2;
+            ties &= ties - 1;
+            out[lane] = int16_t(HueStep(in[LanePixel(lane)]));
         }
         return _mm256_load_si256(reinterpret_cast<const __m256i*>(out));
     }
@@ -179,10 +175,8 @@ struct THueShift {
     // Min + round(D × weight / 255), the weight from the channel's Distance. D × weight + 127 is
     // below 2^16, where (y × 0x8081) >> 23 is y / 255.
     BRISAT_AVX2_INLINE static __m256i Channel(__m256i min, __m256i d, __m256i distance) {
-        const __m256i weight =
-            _mm256_max_epi16(_mm256_min_epi16(_mm256_sub_epi16(_mm256_set1_epi16(510), distance),
-                                              _mm256_set1_epi16(255)),
-                             _mm256_setzero_si256());
+        const __m256i weight = _mm256_min_epi16(_mm256_subs_epu16(_mm256_set1_epi16(510), distance),
+                                                _mm256_set1_epi16(255));
         const __m256i y = _mm256_add_epi16(_mm256_mullo_epi16(d, weight), _mm256_set1_epi16(127));
         return _mm256_add_epi16(
             min, _mm256_srli_epi16(_mm256_mulhi_epu16(y, _mm256_set1_epi16(int16_t(0x8081))), 7));
@@ -209,6 +203,49 @@ struct THueShift {
         return _mm256_blendv_epi8(shifted, pixels, clear);
     }
 
+    // The unshifted hue steps of sixteen pixels (−43..255; greys any), from their channels.
+    BRISAT_AVX2_INLINE static __m256i Steps(__m256i low, __m256i high, __m256i r, __m256i g,
+                                            __m256i b, __m256i max, __m256i d) {
+        // The sector of the largest channel, red before green before blue as in HueShift.
+        const __m256i maxIsR = _mm256_cmpeq_epi16(r, max);
+        const __m256i maxIsG = _mm256_andnot_si256(maxIsR, _mm256_cmpeq_epi16(g, max));
+        const __m256i numerator = _mm256_blendv_epi8(
+            _mm256_blendv_epi8(_mm256_sub_epi16(r, g), _mm256_sub_epi16(b, r), maxIsG),
+            _mm256_sub_epi16(g, b), maxIsR);
+        const __m256i e = _mm256_abs_epi16(numerator);
+        // Greys (D = 0) divide by 1.
+        const __m256i divisor = _mm256_max_epi16(d, _mm256_set1_epi16(1));
+        const __m256i e85 = _mm256_mullo_epi16(e, _mm256_set1_epi16(85));
+        const __m256i zero = _mm256_setzero_si256();
+        __m256i wholeLow, wholeHigh;
+        const __m256i floorLow = Quotient(_mm256_unpacklo_epi16(e85, zero),
+                                          _mm256_unpacklo_epi16(divisor, zero), wholeLow);
+        const __m256i floorHigh = Quotient(_mm256_unpackhi_epi16(e85, zero),
+                                           _mm256_unpackhi_epi16(divisor, zero), wholeHigh);
+        const __m256i floor = _mm256_packs_epi32(floorLow, floorHigh);
+        const __m256i odd = _mm256_slli_epi16(floor, 15);
+        const __m256i ties =
+            _mm256_and_si256(_mm256_packs_epi32(wholeLow, wholeHigh), _mm256_srai_epi16(odd, 15));
+        __m256i magnitude = _mm256_srli_epi16(_mm256_add_epi16(floor, _mm256_set1_epi16(1)), 1);
+        // The commonest ties have two equal largest channels (E = D, a step of 42.5 from the
+        // base): HueShift takes 42 for red and green, 43 (212, 128) for red and blue or green and
+        // blue.
+        const __m256i twoLargest = _mm256_cmpeq_epi16(e, d);
+        magnitude = _mm256_add_epi16(
+            magnitude,
+            _mm256_and_si256(twoLargest,
+                             _mm256_and_si256(maxIsR, _mm256_cmpgt_epi16(numerator, zero))));
+        const __m256i base = _mm256_andnot_si256(
+            maxIsR,
+            _mm256_blendv_epi8(_mm256_set1_epi16(170), _mm256_set1_epi16(85), maxIsG));
+        const __m256i steps = _mm256_add_epi16(base, _mm256_sign_epi16(magnitude, numerator));
+        const uint32_t otherTies =
+            uint32_t(_mm256_movemask_epi8(_mm256_andnot_si256(twoLargest, ties)));
+        if (otherTies) [[unlikely]]
+            return SettleTies(low, high, steps, otherTies);
+        return steps;
+    }
+
     // Shifts the sixteen pixels Low (0–7) and High (8–15) in place.
     BRISAT_AVX2_INLINE void operator()(__m256i& low, __m256i& high) const {
         const __m256i r = Channel16<2>(low, high), g = Channel16<1>(low, high),
@@ -216,38 +253,10 @@ struct THueShift {
         const __m256i max = _mm256_max_epi16(r, _mm256_max_epi16(g, b));
         const __m256i min = _mm256_min_epi16(r, _mm256_min_epi16(g, b));
         const __m256i d = _mm256_sub_epi16(max, min);
-        // The sector of the largest channel, red before green before blue as in HueShift.
-        const __m256i maxIsR = _mm256_cmpeq_epi16(r, max);
-        const __m256i maxIsG = _mm256_andnot_si256(maxIsR, _mm256_cmpeq_epi16(g, max));
-        const __m256i numerator = _mm256_blendv_epi8(
-            _mm256_blendv_epi8(_mm256_sub_epi16(r, g), _mm256_sub_epi16(b, r), maxIsG),
-            _mm256_sub_epi16(g, b), maxIsR);
-        const __m256i sector = _mm256_andnot_si256(
-            maxIsR, _mm256_blendv_epi8(_mm256_slli_epi16(d, 2), _mm256_slli_epi16(d, 1), maxIsG));
-        const __m256i sum = _mm256_add_epi16(sector, numerator);
-        // Greys (D = 0) divide by 1: their weights multiply 0.
-        const __m256i divisor = _mm256_max_epi16(d, _mm256_set1_epi16(1));
-        // The commonest ties have two equal largest channels: their quotient is exactly ±1, so
-        // their steps are fixed (red and green 42, red and blue 212, green and blue 128).
-        const __m256i twoLargest = _mm256_cmpeq_epi16(_mm256_abs_epi16(numerator), d);
-        const __m256i twoLargestStep = _mm256_blendv_epi8(
-            _mm256_set1_epi16(128),
-            _mm256_blendv_epi8(_mm256_set1_epi16(42), _mm256_set1_epi16(212),
-                               _mm256_cmpgt_epi16(_mm256_setzero_si256(), numerator)),
-            maxIsR);
-        const __m256i zero = _mm256_setzero_si256();
-        __m256i step =
-            _mm256_packs_epi32(Steps(low, _mm256_srai_epi32(_mm256_unpacklo_epi16(sum, sum), 16),
-                                     _mm256_unpacklo_epi16(divisor, zero),
-                                     _mm256_unpacklo_epi16(twoLargest, twoLargest)),
-                               Steps(high, _mm256_srai_epi32(_mm256_unpackhi_epi16(sum, sum), 16),
-                                     _mm256_unpackhi_epi16(divisor, zero),
-                                     _mm256_unpackhi_epi16(twoLargest, twoLargest)));
-        step = _mm256_blendv_epi8(step, twoLargestStep, twoLargest);
-        step = _mm256_add_epi16(step, turn);
-        step = _mm256_sub_epi16(step,
-                                _mm256_and_si256(_mm256_cmpgt_epi16(step, _mm256_set1_epi16(254)),
-                                                 _mm256_set1_epi16(255)));
+        // The shifted step mod 255, from −43..509.
+        __m256i step = _mm256_add_epi16(Steps(low, high, r, g, b, max, d), turn);
+        step = _mm256_min_epu16(step, _mm256_add_epi16(step, _mm256_set1_epi16(255)));
+        step = _mm256_min_epu16(step, _mm256_sub_epi16(step, _mm256_set1_epi16(255)));
         // Six units a step; the peaks of red, green and blue lie at 0, 510 and 1020.
         const __m256i six = _mm256_mullo_epi16(step, _mm256_set1_epi16(6));
         const __m256i red =
