@@ -134,8 +134,8 @@ BRISAT_AVX2 void Avx2BlendFillRow(TKsPixel* dst, TKsPixel pixel, size_t count) {
 // (Y's fraction is a multiple of 1 / D). The magnitude is then (⌊Y⌋ + 1) div 2, and the exact ties
 // are the odd whole Y.
 //
-// Sixteen pixels go through at once in 16-bit lanes: packing two registers of eight pixels puts
-// pixels 0–3, 8–11 in the low half and 4–7, 12–15 in the high one, and unpacking restores them.
+// Sixteen pixels go through at once in 16-bit lanes: each 128-bit half holds four pixels of the
+// first register of eight and then four of the second, and unpacking restores them.
 struct THueShift {
     __m256i turn; // Delta mod 255, in 16-bit lanes
 
@@ -143,57 +143,91 @@ struct THueShift {
         return {_mm256_set1_epi16(int16_t((int64_t(delta) % 255 + 255) % 255))};
     }
 
-    // ⌊85 × E / D⌋ of the eight lanes (int32) and whether the quotient is whole (mask).
-    BRISAT_AVX2_INLINE static __m256i Quotient(__m256i e85, __m256i d, __m256i& whole) {
-        const __m256 y = _mm256_div_ps(_mm256_cvtepi32_ps(e85), _mm256_cvtepi32_ps(d));
-        const __m256i floor = _mm256_cvttps_epi32(y);
-        whole = _mm256_castps_si256(_mm256_cmp_ps(y, _mm256_cvtepi32_ps(floor), _CMP_EQ_OQ));
-        return floor;
-    }
-
-    // The pixel behind 16-bit lane Lane: lanes 0–3 and 8–11 come from Low, 4–7 and 12–15 from
-    // High, four by four.
+    // The pixel behind 16-bit lane Lane: lanes 0–3 and 8–11 come from the first register (pixels
+    // 0–7), 4–7 and 12–15 from the second (8–15).
     static constexpr int LanePixel(int lane) { return (lane & 3) | (lane & 4) << 1 | (lane & 8) >> 1; }
 
-    // The tie lanes (two mask bits each) of the unshifted Steps replaced by HueStep of their pixels.
-    [[gnu::noinline, gnu::cold]] BRISAT_AVX2 static __m256i SettleTies(__m256i low, __m256i high,
-                                                                       __m256i steps,
-                                                                       uint32_t ties) {
+    // The tie lanes of Steps (bit 2 × lane + 1 of Ties) replaced by HueStep of their pixels,
+    // turned.
+    [[gnu::noinline, gnu::cold]] BRISAT_AVX2 static __m256i
+    SettleTies(__m256i low, __m256i high, __m256i steps, __m256i turn, uint32_t ties) {
         alignas(32) TKsPixel in[16];
         alignas(32) int16_t out[16];
         _mm256_store_si256(reinterpret_cast<__m256i*>(in), low);
         _mm256_store_si256(reinterpret_cast<__m256i*>(in + 8), high);
         _mm256_store_si256(reinterpret_cast<__m256i*>(out), steps);
+        const int16_t turned = int16_t(_mm256_extract_epi16(turn, 0));
         for (; ties; ties &= ties - 1) {
             const int lane = __builtin_ctz(ties) / 2;
-            ties &= ties - 1;
-            out[lane] = int16_t(HueStep(in[LanePixel(lane)]));
+            out[lane] = int16_t(HueStep(in[LanePixel(lane)]) + turned);
         }
         return _mm256_load_si256(reinterpret_cast<const __m256i*>(out));
     }
 
-    // Min + round(D × weight / 255), the weight from the channel's Distance. D × weight + 127 is
-    // below 2^16, where (y × 0x8081) >> 23 is y / 255.
-    BRISAT_AVX2_INLINE static __m256i Channel(__m256i min, __m256i d, __m256i distance) {
-        const __m256i weight = _mm256_min_epi16(_mm256_subs_epu16(_mm256_set1_epi16(510), distance),
-                                                _mm256_set1_epi16(255));
-        const __m256i y = _mm256_add_epi16(_mm256_mullo_epi16(d, weight), _mm256_set1_epi16(127));
-        return _mm256_add_epi16(
-            min, _mm256_srli_epi16(_mm256_mulhi_epu16(y, _mm256_set1_epi16(int16_t(0x8081))), 7));
+    // The channel bytes of sixteen pixels in 16-bit lanes.
+    struct TChannels {
+        __m256i r, g, b;
+    };
+    BRISAT_AVX2_INLINE static TChannels Channels(__m256i low, __m256i high) {
+        // Each pixel group of four as its blue, green, red and alpha bytes.
+        const __m256i planes = _mm256_setr_epi8(0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11,
+                                                15, 0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7,
+                                                11, 15);
+        const __m256i l = _mm256_shuffle_epi8(low, planes), h = _mm256_shuffle_epi8(high, planes);
+        const __m256i blueGreen = _mm256_unpacklo_epi32(l, h), redAlpha = _mm256_unpackhi_epi32(l, h);
+        const __m256i zero = _mm256_setzero_si256();
+        return {_mm256_unpacklo_epi8(redAlpha, zero), _mm256_unpackhi_epi8(blueGreen, zero),
+                _mm256_unpacklo_epi8(blueGreen, zero)};
     }
 
-    // The channel in byte Byte of sixteen pixels, in 16-bit lanes: each half of a register takes
-    // the byte of four pixels of Low into its first four words and of four of High into the rest.
-    template <int Byte> BRISAT_AVX2_INLINE static __m256i Channel16(__m256i low, __m256i high) {
-        constexpr char z = char(0x80); // a zero byte
-        const __m256i fromLow = _mm256_setr_epi8(Byte, z, 4 + Byte, z, 8 + Byte, z, 12 + Byte, z, z,
-                                                 z, z, z, z, z, z, z, Byte, z, 4 + Byte, z,
-                                                 8 + Byte, z, 12 + Byte, z, z, z, z, z, z, z, z, z);
-        const __m256i fromHigh = _mm256_setr_epi8(z, z, z, z, z, z, z, z, Byte, z, 4 + Byte, z,
-                                                  8 + Byte, z, 12 + Byte, z, z, z, z, z, z, z, z, z,
-                                                  Byte, z, 4 + Byte, z, 8 + Byte, z, 12 + Byte, z);
-        return _mm256_or_si256(_mm256_shuffle_epi8(low, fromLow),
-                               _mm256_shuffle_epi8(high, fromHigh));
+    // The turned hue steps of sixteen pixels (−43..509; greys any), from their channels.
+    BRISAT_AVX2_INLINE __m256i Steps(__m256i low, __m256i high, TChannels c, __m256i max,
+                                     __m256i d) const {
+        // The sector of the largest channel, red before green before blue as in HueShift.
+        const __m256i maxIsR = _mm256_cmpeq_epi16(c.r, max), gIsMax = _mm256_cmpeq_epi16(c.g, max);
+        const __m256i numerator = _mm256_blendv_epi8(
+            _mm256_blendv_epi8(_mm256_sub_epi16(c.r, c.g), _mm256_sub_epi16(c.b, c.r), gIsMax),
+            _mm256_sub_epi16(c.g, c.b), maxIsR);
+        const __m256i e = _mm256_abs_epi16(numerator);
+        // Greys (D = 0) divide by 1.
+        const __m256i divisor = _mm256_max_epi16(d, _mm256_set1_epi16(1));
+        const __m256i e85 = _mm256_mullo_epi16(e, _mm256_set1_epi16(85));
+        const __m256i zero = _mm256_setzero_si256();
+        const __m256i floor = _mm256_packs_epi32(
+            Quotient(_mm256_unpacklo_epi16(e85, zero), _mm256_unpacklo_epi16(divisor, zero)),
+            Quotient(_mm256_unpackhi_epi16(e85, zero), _mm256_unpackhi_epi16(divisor, zero)));
+        // Exact ties: Y whole (⌊Y⌋ × D = 85 × E) and odd, in the top bit of the lane.
+        const __m256i ties =
+            _mm256_and_si256(_mm256_cmpeq_epi16(_mm256_mullo_epi16(floor, divisor), e85),
+                             _mm256_slli_epi16(floor, 15));
+        // The commonest ties have two equal largest channels (E = D, a step of 42.5 from the
+        // base): HueShift takes 42 for red and green, 43 (212, 128) for red and blue or green and
+        // blue. Greys lose one from a magnitude of 0, which their sign of 0 cancels.
+        const __m256i magnitude =
+            _mm256_add_epi16(_mm256_srli_epi16(_mm256_sub_epi16(floor, _mm256_set1_epi16(-1)), 1),
+                             _mm256_and_si256(maxIsR, gIsMax));
+        const __m256i base = _mm256_blendv_epi8(
+            _mm256_blendv_epi8(_mm256_add_epi16(turn, _mm256_set1_epi16(170)),
+                               _mm256_add_epi16(turn, _mm256_set1_epi16(85)), gIsMax),
+            turn, maxIsR);
+        const __m256i steps = _mm256_add_epi16(base, _mm256_sign_epi16(magnitude, numerator));
+        const uint32_t otherTies = uint32_t(
+            _mm256_movemask_epi8(_mm256_andnot_si256(_mm256_cmpeq_epi16(e, d), ties)));
+        if (otherTies) [[unlikely]]
+            return SettleTies(low, high, steps, turn, otherTies);
+        return steps;
+    }
+
+    // ⌊85 × E / D⌋ of eight lanes (int32).
+    BRISAT_AVX2_INLINE static __m256i Quotient(__m256i e85, __m256i d) {
+        return _mm256_cvttps_epi32(_mm256_div_ps(_mm256_cvtepi32_ps(e85), _mm256_cvtepi32_ps(d)));
+    }
+
+    // Min + round(D × weight / 255) for a weight of 0..255: D × weight + 128 is below 2^16, where
+    // (y × 257) >> 16 is (y − 1) div 255.
+    BRISAT_AVX2_INLINE static __m256i Channel(__m256i min, __m256i d, __m256i weight) {
+        const __m256i y = _mm256_add_epi16(_mm256_mullo_epi16(d, weight), _mm256_set1_epi16(128));
+        return _mm256_add_epi16(min, _mm256_mulhi_epu16(y, _mm256_set1_epi16(257)));
     }
 
     // Pixels shifted, those with alpha 0 as they were.
@@ -203,68 +237,34 @@ struct THueShift {
         return _mm256_blendv_epi8(shifted, pixels, clear);
     }
 
-    // The unshifted hue steps of sixteen pixels (−43..255; greys any), from their channels.
-    BRISAT_AVX2_INLINE static __m256i Steps(__m256i low, __m256i high, __m256i r, __m256i g,
-                                            __m256i b, __m256i max, __m256i d) {
-        // The sector of the largest channel, red before green before blue as in HueShift.
-        const __m256i maxIsR = _mm256_cmpeq_epi16(r, max);
-        const __m256i maxIsG = _mm256_andnot_si256(maxIsR, _mm256_cmpeq_epi16(g, max));
-        const __m256i numerator = _mm256_blendv_epi8(
-            _mm256_blendv_epi8(_mm256_sub_epi16(r, g), _mm256_sub_epi16(b, r), maxIsG),
-            _mm256_sub_epi16(g, b), maxIsR);
-        const __m256i e = _mm256_abs_epi16(numerator);
-        // Greys (D = 0) divide by 1.
-        const __m256i divisor = _mm256_max_epi16(d, _mm256_set1_epi16(1));
-        const __m256i e85 = _mm256_mullo_epi16(e, _mm256_set1_epi16(85));
-        const __m256i zero = _mm256_setzero_si256();
-        __m256i wholeLow, wholeHigh;
-        const __m256i floorLow = Quotient(_mm256_unpacklo_epi16(e85, zero),
-                                          _mm256_unpacklo_epi16(divisor, zero), wholeLow);
-        const __m256i floorHigh = Quotient(_mm256_unpackhi_epi16(e85, zero),
-                                           _mm256_unpackhi_epi16(divisor, zero), wholeHigh);
-        const __m256i floor = _mm256_packs_epi32(floorLow, floorHigh);
-        const __m256i odd = _mm256_slli_epi16(floor, 15);
-        const __m256i ties =
-            _mm256_and_si256(_mm256_packs_epi32(wholeLow, wholeHigh), _mm256_srai_epi16(odd, 15));
-        __m256i magnitude = _mm256_srli_epi16(_mm256_add_epi16(floor, _mm256_set1_epi16(1)), 1);
-        // The commonest ties have two equal largest channels (E = D, a step of 42.5 from the
-        // base): HueShift takes 42 for red and green, 43 (212, 128) for red and blue or green and
-        // blue.
-        const __m256i twoLargest = _mm256_cmpeq_epi16(e, d);
-        magnitude = _mm256_add_epi16(
-            magnitude,
-            _mm256_and_si256(twoLargest,
-                             _mm256_and_si256(maxIsR, _mm256_cmpgt_epi16(numerator, zero))));
-        const __m256i base = _mm256_andnot_si256(
-            maxIsR,
-            _mm256_blendv_epi8(_mm256_set1_epi16(170), _mm256_set1_epi16(85), maxIsG));
-        const __m256i steps = _mm256_add_epi16(base, _mm256_sign_epi16(magnitude, numerator));
-        const uint32_t otherTies =
-            uint32_t(_mm256_movemask_epi8(_mm256_andnot_si256(twoLargest, ties)));
-        if (otherTies) [[unlikely]]
-            return SettleTies(low, high, steps, otherTies);
-        return steps;
-    }
-
     // Shifts the sixteen pixels Low (0–7) and High (8–15) in place.
     BRISAT_AVX2_INLINE void operator()(__m256i& low, __m256i& high) const {
-        const __m256i r = Channel16<2>(low, high), g = Channel16<1>(low, high),
-                      b = Channel16<0>(low, high);
-        const __m256i max = _mm256_max_epi16(r, _mm256_max_epi16(g, b));
-        const __m256i min = _mm256_min_epi16(r, _mm256_min_epi16(g, b));
+        const TChannels c = Channels(low, high);
+        const __m256i max = _mm256_max_epi16(c.r, _mm256_max_epi16(c.g, c.b));
+        const __m256i min = _mm256_min_epi16(c.r, _mm256_min_epi16(c.g, c.b));
         const __m256i d = _mm256_sub_epi16(max, min);
-        // The shifted step mod 255, from −43..509.
-        __m256i step = _mm256_add_epi16(Steps(low, high, r, g, b, max, d), turn);
+        // The step mod 255.
+        __m256i step = Steps(low, high, c, max, d);
         step = _mm256_min_epu16(step, _mm256_add_epi16(step, _mm256_set1_epi16(255)));
         step = _mm256_min_epu16(step, _mm256_sub_epi16(step, _mm256_set1_epi16(255)));
-        // Six units a step; the peaks of red, green and blue lie at 0, 510 and 1020.
+        // Six units a step; the peaks of red, green and blue lie at 0, 510 and 1020, and each
+        // weight climbs from 0 to 255 over the 255 units from 510 to 255 away from its peak.
         const __m256i six = _mm256_mullo_epi16(step, _mm256_set1_epi16(6));
-        const __m256i red =
-            Channel(min, d, _mm256_min_epi16(six, _mm256_sub_epi16(_mm256_set1_epi16(1530), six)));
-        const __m256i green =
-            Channel(min, d, _mm256_abs_epi16(_mm256_sub_epi16(six, _mm256_set1_epi16(510))));
-        const __m256i blue =
-            Channel(min, d, _mm256_abs_epi16(_mm256_sub_epi16(six, _mm256_set1_epi16(1020))));
+        const __m256i full = _mm256_set1_epi16(255);
+        const __m256i red = Channel(
+            min, d,
+            _mm256_min_epi16(_mm256_max_epi16(_mm256_subs_epu16(_mm256_set1_epi16(510), six),
+                                              _mm256_subs_epu16(six, _mm256_set1_epi16(1020))),
+                             full));
+        const __m256i green = Channel(
+            min, d,
+            _mm256_min_epi16(_mm256_min_epi16(six, _mm256_subs_epu16(_mm256_set1_epi16(1020), six)),
+                             full));
+        const __m256i blue = Channel(
+            min, d,
+            _mm256_min_epi16(_mm256_min_epi16(_mm256_subs_epu16(six, _mm256_set1_epi16(510)),
+                                              _mm256_subs_epu16(_mm256_set1_epi16(1530), six)),
+                             full));
         // Words of green and blue, and of alpha and red, interleaved into pixels.
         const __m256i greenBlue = _mm256_or_si256(_mm256_slli_epi16(green, 8), blue);
         const __m256i alphaRed = _mm256_or_si256(red, _mm256_set1_epi16(int16_t(0xFF00)));
