@@ -6,6 +6,7 @@
 
 #include "skin/pixel_row_paths.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <immintrin.h>
 
@@ -143,25 +144,41 @@ struct THueShift {
         return {_mm256_set1_epi16(int16_t((int64_t(delta) % 255 + 255) % 255))};
     }
 
-    // The pixel behind 16-bit lane Lane: lanes 0–3 and 8–11 come from the first register (pixels
-    // 0–7), 4–7 and 12–15 from the second (8–15).
-    static constexpr int LanePixel(int lane) { return (lane & 3) | (lane & 4) << 1 | (lane & 8) >> 1; }
-
-    // The tie lanes of Steps (bit 2 × lane + 1 of Ties) replaced by HueStep of their pixels,
-    // turned.
-    [[gnu::noinline, gnu::cold]] BRISAT_AVX2 static __m256i
-    SettleTies(__m256i low, __m256i high, __m256i steps, __m256i turn, uint32_t ties) {
-        alignas(32) TKsPixel in[16];
-        alignas(32) int16_t out[16];
-        _mm256_store_si256(reinterpret_cast<__m256i*>(in), low);
-        _mm256_store_si256(reinterpret_cast<__m256i*>(in + 8), high);
-        _mm256_store_si256(reinterpret_cast<__m256i*>(out), steps);
-        const int16_t turned = int16_t(_mm256_extract_epi16(turn, 0));
+    // The lanes of a tie, as HueShift computes them in double precision. With M the middle
+    // channel, the quotient is ±(M − min) / (max − min) in sector units (the sign rounds alike);
+    // the sector's base is added, the sum divided by 6, a negative hue taken once round, and the
+    // result scaled to steps. Adding 0 changes no quotient of a tie, which is never 0, so every
+    // sector and sign takes the same operations, with its numbers from a table.
+    struct TTieLanes {
+        alignas(32) int16_t max[16], min[16], numerator[16], sector[16], steps[16];
+    };
+    // The ties (bit 2 × lane + 1 of Ties) of the turned Steps settled by that double rounding.
+    [[gnu::noinline]] BRISAT_AVX2 static __m256i SettleTies(__m256i steps, __m256i max, __m256i min,
+                                                           __m256i numerator, __m256i sector,
+                                                           int32_t turn, uint32_t ties) {
+        TTieLanes lanes;
+        Store16(lanes.max, max);
+        Store16(lanes.min, min);
+        Store16(lanes.numerator, numerator);
+        Store16(lanes.sector, sector);
+        Store16(lanes.steps, steps);
+        // By sector (red, green, blue) and sign (+, −).
+        static constexpr double kSign[6] = {1, -1, 1, -1, 1, -1};
+        static constexpr double kBase[6] = {0, 0, 2, 2, 4, 4};
+        static constexpr double kRound[6] = {0, 1, 0, 0, 0, 0};
         for (; ties; ties &= ties - 1) {
             const int lane = __builtin_ctz(ties) / 2;
-            out[lane] = int16_t(HueStep(in[LanePixel(lane)]) + turned);
+            const int lo = lanes.min[lane], e = std::abs(lanes.numerator[lane]);
+            const int kind = lanes.sector[lane] * 2 + (lanes.numerator[lane] < 0);
+            const double spread = ksChannelUnits[lanes.max[lane]] - ksChannelUnits[lo];
+            const double middle = ksChannelUnits[lo + e] - ksChannelUnits[lo];
+            double h = (middle / spread * kSign[kind] + kBase[kind]) / 6 + kRound[kind];
+            lanes.steps[lane] = int16_t(_mm_cvtsd_si32(_mm_set_sd(h * 255)) + turn);
         }
-        return _mm256_load_si256(reinterpret_cast<const __m256i*>(out));
+        return _mm256_load_si256(reinterpret_cast<const __m256i*>(lanes.steps));
+    }
+    BRISAT_AVX2_INLINE static void Store16(int16_t* lanes, __m256i v) {
+        _mm256_store_si256(reinterpret_cast<__m256i*>(lanes), v);
     }
 
     // The channel bytes of sixteen pixels in 16-bit lanes.
@@ -181,8 +198,7 @@ struct THueShift {
     }
 
     // The turned hue steps of sixteen pixels (−43..509; greys any), from their channels.
-    BRISAT_AVX2_INLINE __m256i Steps(__m256i low, __m256i high, TChannels c, __m256i max,
-                                     __m256i d) const {
+    BRISAT_AVX2_INLINE __m256i Steps(TChannels c, __m256i max, __m256i min, __m256i d) const {
         // The sector of the largest channel, red before green before blue as in HueShift.
         const __m256i maxIsR = _mm256_cmpeq_epi16(c.r, max), gIsMax = _mm256_cmpeq_epi16(c.g, max);
         const __m256i numerator = _mm256_blendv_epi8(
@@ -214,7 +230,10 @@ struct THueShift {
         const uint32_t otherTies = uint32_t(
             _mm256_movemask_epi8(_mm256_andnot_si256(_mm256_cmpeq_epi16(e, d), ties)));
         if (otherTies) [[unlikely]]
-            return SettleTies(low, high, steps, turn, otherTies);
+            return SettleTies(
+                steps, max, min, numerator,
+                _mm256_andnot_si256(maxIsR, _mm256_add_epi16(_mm256_set1_epi16(2), gIsMax)),
+                _mm256_extract_epi16(turn, 0), otherTies);
         return steps;
     }
 
@@ -244,7 +263,7 @@ struct THueShift {
         const __m256i min = _mm256_min_epi16(c.r, _mm256_min_epi16(c.g, c.b));
         const __m256i d = _mm256_sub_epi16(max, min);
         // The step mod 255.
-        __m256i step = Steps(low, high, c, max, d);
+        __m256i step = Steps(c, max, min, d);
         step = _mm256_min_epu16(step, _mm256_add_epi16(step, _mm256_set1_epi16(255)));
         step = _mm256_min_epu16(step, _mm256_sub_epi16(step, _mm256_set1_epi16(255)));
         // Six units a step; the peaks of red, green and blue lie at 0, 510 and 1020, and each
