@@ -139,9 +139,21 @@ BRISAT_AVX2 void Avx2BlendFillRow(TKsPixel* dst, TKsPixel pixel, size_t count) {
 // first register of eight and then four of the second, and unpacking restores them.
 struct THueShift {
     __m256i turn; // Delta mod 255, in 16-bit lanes
+    // The word constants of the kernel, set in every lane. The row loop reads them from memory
+    // (see Avx2ChangeHueRow): sixteen vector registers cannot hold them all, and rebuilt from
+    // immediates they would cost three instructions each, every sixteen pixels.
+    struct TWords {
+        // greenTurn, blueTurn: the green and blue sectors' base steps (85, 170) plus the turn.
+        __m256i greenTurn, blueTurn, one, k85, k128, k257, k255, six, k510, k1020, k1530, alphaByte;
+    } k;
+
+    BRISAT_AVX2_INLINE static __m256i Word(int32_t v) { return _mm256_set1_epi16(int16_t(v)); }
 
     BRISAT_AVX2_INLINE static THueShift ForDelta(int32_t delta) {
-        return {_mm256_set1_epi16(int16_t((int64_t(delta) % 255 + 255) % 255))};
+        const int32_t turn = int32_t((int64_t(delta) % 255 + 255) % 255);
+        return {Word(turn),
+                {Word(85 + turn), Word(170 + turn), Word(1), Word(85), Word(128), Word(257),
+                 Word(255), Word(6), Word(510), Word(1020), Word(1530), Word(0xFF00)}};
     }
 
     // The lanes of a tie, as HueShift computes them in double precision. With M the middle
@@ -154,8 +166,8 @@ struct THueShift {
     };
     // The ties (bit 2 × lane + 1 of Ties) of the turned Steps settled by that double rounding.
     [[gnu::noinline]] BRISAT_AVX2 static __m256i SettleTies(__m256i steps, __m256i max, __m256i min,
-                                                           __m256i numerator, __m256i sector,
-                                                           int32_t turn, uint32_t ties) {
+                                                            __m256i numerator, __m256i sector,
+                                                            int32_t turn, uint32_t ties) {
         TTieLanes lanes;
         Store16(lanes.max, max);
         Store16(lanes.min, min);
@@ -187,11 +199,12 @@ struct THueShift {
     };
     BRISAT_AVX2_INLINE static TChannels Channels(__m256i low, __m256i high) {
         // Each pixel group of four as its blue, green, red and alpha bytes.
-        const __m256i planes = _mm256_setr_epi8(0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11,
-                                                15, 0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7,
-                                                11, 15);
+        const __m256i planes =
+            _mm256_setr_epi8(0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 0, 4, 8, 12, 1,
+                             5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15);
         const __m256i l = _mm256_shuffle_epi8(low, planes), h = _mm256_shuffle_epi8(high, planes);
-        const __m256i blueGreen = _mm256_unpacklo_epi32(l, h), redAlpha = _mm256_unpackhi_epi32(l, h);
+        const __m256i blueGreen = _mm256_unpacklo_epi32(l, h),
+                      redAlpha = _mm256_unpackhi_epi32(l, h);
         const __m256i zero = _mm256_setzero_si256();
         return {_mm256_unpacklo_epi8(redAlpha, zero), _mm256_unpackhi_epi8(blueGreen, zero),
                 _mm256_unpacklo_epi8(blueGreen, zero)};
@@ -206,8 +219,8 @@ struct THueShift {
             _mm256_sub_epi16(c.g, c.b), maxIsR);
         const __m256i e = _mm256_abs_epi16(numerator);
         // Greys (D = 0) divide by 1.
-        const __m256i divisor = _mm256_max_epi16(d, _mm256_set1_epi16(1));
-        const __m256i e85 = _mm256_mullo_epi16(e, _mm256_set1_epi16(85));
+        const __m256i divisor = _mm256_max_epi16(d, k.one);
+        const __m256i e85 = _mm256_mullo_epi16(e, k.k85);
         const __m256i zero = _mm256_setzero_si256();
         const __m256i floor = _mm256_packs_epi32(
             Quotient(_mm256_unpacklo_epi16(e85, zero), _mm256_unpacklo_epi16(divisor, zero)),
@@ -219,16 +232,13 @@ struct THueShift {
         // The commonest ties have two equal largest channels (E = D, a step of 42.5 from the
         // base): HueShift takes 42 for red and green, 43 (212, 128) for red and blue or green and
         // blue. Greys lose one from a magnitude of 0, which their sign of 0 cancels.
-        const __m256i magnitude =
-            _mm256_add_epi16(_mm256_srli_epi16(_mm256_sub_epi16(floor, _mm256_set1_epi16(-1)), 1),
-                             _mm256_and_si256(maxIsR, gIsMax));
-        const __m256i base = _mm256_blendv_epi8(
-            _mm256_blendv_epi8(_mm256_add_epi16(turn, _mm256_set1_epi16(170)),
-                               _mm256_add_epi16(turn, _mm256_set1_epi16(85)), gIsMax),
-            turn, maxIsR);
+        const __m256i magnitude = _mm256_add_epi16(
+            _mm256_srli_epi16(_mm256_add_epi16(floor, k.one), 1), _mm256_and_si256(maxIsR, gIsMax));
+        const __m256i base =
+            _mm256_blendv_epi8(_mm256_blendv_epi8(k.blueTurn, k.greenTurn, gIsMax), turn, maxIsR);
         const __m256i steps = _mm256_add_epi16(base, _mm256_sign_epi16(magnitude, numerator));
-        const uint32_t otherTies = uint32_t(
-            _mm256_movemask_epi8(_mm256_andnot_si256(_mm256_cmpeq_epi16(e, d), ties)));
+        const uint32_t otherTies =
+            uint32_t(_mm256_movemask_epi8(_mm256_andnot_si256(_mm256_cmpeq_epi16(e, d), ties)));
         if (otherTies) [[unlikely]]
             return SettleTies(
                 steps, max, min, numerator,
@@ -244,9 +254,9 @@ struct THueShift {
 
     // Min + round(D × weight / 255) for a weight of 0..255: D × weight + 128 is below 2^16, where
     // (y × 257) >> 16 is (y − 1) div 255.
-    BRISAT_AVX2_INLINE static __m256i Channel(__m256i min, __m256i d, __m256i weight) {
-        const __m256i y = _mm256_add_epi16(_mm256_mullo_epi16(d, weight), _mm256_set1_epi16(128));
-        return _mm256_add_epi16(min, _mm256_mulhi_epu16(y, _mm256_set1_epi16(257)));
+    BRISAT_AVX2_INLINE __m256i Channel(__m256i min, __m256i d, __m256i weight) const {
+        const __m256i y = _mm256_add_epi16(_mm256_mullo_epi16(d, weight), k.k128);
+        return _mm256_add_epi16(min, _mm256_mulhi_epu16(y, k.k257));
     }
 
     // Pixels shifted, those with alpha 0 as they were.
@@ -264,36 +274,37 @@ struct THueShift {
         const __m256i d = _mm256_sub_epi16(max, min);
         // The step mod 255.
         __m256i step = Steps(c, max, min, d);
-        step = _mm256_min_epu16(step, _mm256_add_epi16(step, _mm256_set1_epi16(255)));
-        step = _mm256_min_epu16(step, _mm256_sub_epi16(step, _mm256_set1_epi16(255)));
+        step = _mm256_min_epu16(step, _mm256_add_epi16(step, k.k255));
+        step = _mm256_min_epu16(step, _mm256_sub_epi16(step, k.k255));
         // Six units a step; the peaks of red, green and blue lie at 0, 510 and 1020, and each
         // weight climbs from 0 to 255 over the 255 units from 510 to 255 away from its peak.
-        const __m256i six = _mm256_mullo_epi16(step, _mm256_set1_epi16(6));
-        const __m256i full = _mm256_set1_epi16(255);
-        const __m256i red = Channel(
-            min, d,
-            _mm256_min_epi16(_mm256_max_epi16(_mm256_subs_epu16(_mm256_set1_epi16(510), six),
-                                              _mm256_subs_epu16(six, _mm256_set1_epi16(1020))),
-                             full));
+        const __m256i six = _mm256_mullo_epi16(step, k.six);
+        const __m256i full = k.k255;
+        const __m256i red =
+            Channel(min, d,
+                    _mm256_min_epi16(_mm256_max_epi16(_mm256_subs_epu16(k.k510, six),
+                                                      _mm256_subs_epu16(six, k.k1020)),
+                                     full));
         const __m256i green = Channel(
-            min, d,
-            _mm256_min_epi16(_mm256_min_epi16(six, _mm256_subs_epu16(_mm256_set1_epi16(1020), six)),
-                             full));
-        const __m256i blue = Channel(
-            min, d,
-            _mm256_min_epi16(_mm256_min_epi16(_mm256_subs_epu16(six, _mm256_set1_epi16(510)),
-                                              _mm256_subs_epu16(_mm256_set1_epi16(1530), six)),
-                             full));
+            min, d, _mm256_min_epi16(_mm256_min_epi16(six, _mm256_subs_epu16(k.k1020, six)), full));
+        const __m256i blue =
+            Channel(min, d,
+                    _mm256_min_epi16(_mm256_min_epi16(_mm256_subs_epu16(six, k.k510),
+                                                      _mm256_subs_epu16(k.k1530, six)),
+                                     full));
         // Words of green and blue, and of alpha and red, interleaved into pixels.
         const __m256i greenBlue = _mm256_or_si256(_mm256_slli_epi16(green, 8), blue);
-        const __m256i alphaRed = _mm256_or_si256(red, _mm256_set1_epi16(int16_t(0xFF00)));
+        const __m256i alphaRed = _mm256_or_si256(red, k.alphaByte);
         low = Finish(low, _mm256_unpacklo_epi16(greenBlue, alphaRed));
         high = Finish(high, _mm256_unpackhi_epi16(greenBlue, alphaRed));
     }
 };
 
 BRISAT_AVX2 void Avx2ChangeHueRow(TKsPixel* pixels, size_t count, int32_t delta) {
-    const THueShift shift = THueShift::ForDelta(delta);
+    THueShift shift = THueShift::ForDelta(delta);
+    // Hides the constants' values from the compiler, so that the loop takes them as memory
+    // operands instead of rebuilding them.
+    __asm__("" : "+m"(shift));
     size_t i = 0;
     for (; i + 16 <= count; i += 16) {
         __m256i low = Load(pixels + i), high = Load(pixels + i + 8);
