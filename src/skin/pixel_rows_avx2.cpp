@@ -162,7 +162,7 @@ struct THueShift {
     // result scaled to steps. Adding 0 changes no quotient of a tie, which is never 0, so every
     // sector and sign takes the same operations, with its numbers from a table.
     struct TTieLanes {
-        alignas(32) int16_t max[16], min[16], numerator[16], sector[16], steps[16];
+        alignas(32) int16_t max[16], min[16], numerator[16], sector[16];
     };
     // The ties (bit 2 × lane + 1 of Ties) of the turned Steps settled by that double rounding.
     [[gnu::noinline]] BRISAT_AVX2 static __m256i SettleTies(__m256i steps, __m256i max, __m256i min,
@@ -173,7 +173,6 @@ struct THueShift {
         Store16(lanes.min, min);
         Store16(lanes.numerator, numerator);
         Store16(lanes.sector, sector);
-        Store16(lanes.steps, steps);
         // By sector (red, green, blue) and sign (+, −).
         static constexpr double kSign[6] = {1, -1, 1, -1, 1, -1};
         static constexpr double kBase[6] = {0, 0, 2, 2, 4, 4};
@@ -185,9 +184,15 @@ struct THueShift {
             const double spread = ksChannelUnits[lanes.max[lane]] - ksChannelUnits[lo];
             const double middle = ksChannelUnits[lo + e] - ksChannelUnits[lo];
             double h = (middle / spread * kSign[kind] + kBase[kind]) / 6 + kRound[kind];
-            lanes.steps[lane] = int16_t(_mm_cvtsd_si32(_mm_set_sd(h * 255)) + turn);
+            // Blended in, not stored: a vector load of narrow stores would wait for them.
+            const __m256i settled =
+                _mm256_set1_epi16(int16_t(_mm_cvtsd_si32(_mm_set_sd(h * 255)) + turn));
+            const __m256i at = _mm256_cmpeq_epi16(
+                _mm256_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15),
+                _mm256_set1_epi16(int16_t(lane)));
+            steps = _mm256_blendv_epi8(steps, settled, at);
         }
-        return _mm256_load_si256(reinterpret_cast<const __m256i*>(lanes.steps));
+        return steps;
     }
     BRISAT_AVX2_INLINE static void Store16(int16_t* lanes, __m256i v) {
         _mm256_store_si256(reinterpret_cast<__m256i*>(lanes), v);
