@@ -138,8 +138,9 @@ testing::AssertionResult HueShiftsMatchScalar(const std::vector<TNamedPath>& pat
         const auto [a, e] = std::mismatch(actual.begin(), actual.end(), expected.begin());
         if (a != actual.end())
             return testing::AssertionFailure()
-                   << path.name << " delta " << delta << " pixel " << std::hex
-                   << input[size_t(a - actual.begin())] << ": " << *a << " instead of " << *e;
+                   << (testing::Message()
+                       << path.name << " delta " << delta << " pixel " << std::hex
+                       << input[size_t(a - actual.begin())] << ": " << *a << " instead of " << *e);
     }
     return testing::AssertionSuccess();
 }
