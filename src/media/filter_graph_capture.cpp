@@ -8,7 +8,7 @@ namespace brisat {
 namespace {
 
 bool IsVideoRenderer(const Filter& filter) {
-    return G_TYPE_CHECK_INSTANCE_TYPE(filter.Element(), VideoRendererGetType());
+    return G_TYPE_CHECK_INSTANCE_TYPE(filter.Element(), VideoRendererType());
 }
 
 // The media kind ("video", "audio") a source pin offers.

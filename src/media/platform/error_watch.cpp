@@ -37,7 +37,7 @@ void InstanceInit(GTypeInstance* instance, gpointer) {
                               G_CALLBACK(OnPostMessage));
 }
 
-GType ErrorWatchGetType() {
+GType ErrorWatchType() {
     static const GType type =
         g_type_register_static_simple(GST_TYPE_TRACER, "BrisatErrorWatch", sizeof(ErrorWatchClass),
                                       nullptr, sizeof(ErrorWatch), InstanceInit, GTypeFlags(0));
@@ -48,7 +48,7 @@ GType ErrorWatchGetType() {
 
 void WatchPostedErrors(GstElement* pipeline, FilterGraph* graph) {
     // One watch for the process, never freed: hooks cannot be taken back.
-    static GObject* const watch = G_OBJECT(g_object_new(ErrorWatchGetType(), nullptr));
+    static GObject* const watch = G_OBJECT(g_object_new(ErrorWatchType(), nullptr));
     if (watch) g_object_set_qdata(G_OBJECT(pipeline), GraphQuark(), graph);
 }
 

@@ -117,7 +117,7 @@ void SetRendererIdle(GstElement* renderer, bool idle) {
 
 GstElement* FilterGraph::FindRenderer() const {
     for (const Filter& filter : EnumFilters())
-        if (G_TYPE_CHECK_INSTANCE_TYPE(filter.Element(), VideoRendererGetType()))
+        if (G_TYPE_CHECK_INSTANCE_TYPE(filter.Element(), VideoRendererType()))
             return filter.Element(); // the pipeline keeps it alive
     return nullptr;
 }

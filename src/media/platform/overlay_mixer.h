@@ -116,6 +116,7 @@ private:
     Filter m_mixer;
 };
 
-GType OverlayMixerGetType();
+// The mixer's GObject type, registered on first use.
+GType OverlayMixerType();
 
 } // namespace brisat

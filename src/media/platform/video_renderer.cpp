@@ -1,18 +1,18 @@
 #include "media/platform/video_renderer.h"
 
+#include "media/platform/element_type.h"
 #include "platform/video_stats.h"
 
 #include <atomic>
 #include <gst/video/gstvideosink.h>
 #include <gst/video/video.h>
 #include <mutex>
-#include <new>
 
 namespace brisat {
 
 namespace {
 
-struct RendererState {
+struct TRendererState {
     std::mutex Lock;
     std::shared_ptr<FrameConsumer> Consumer;
     GstVideoInfo Info{};
@@ -21,21 +21,13 @@ struct RendererState {
     std::atomic<std::uint64_t> Frames{0};
 };
 
-// GObject instance: the C parent first, our C++ state constructed in place by InstanceInit.
-struct Renderer {
-    GstVideoSink Parent;
-    RendererState State;
-};
-
-struct RendererClass {
-    GstVideoSinkClass Parent;
-};
-
-GstVideoSinkClass* g_parentClass = nullptr;
-
-Renderer* AsRenderer(gpointer object) {
-    return static_cast<Renderer*>(object);
-}
+// A video sink that hands its frames on; the base sink does the timing and the dropping.
+void InitRendererClass(GstVideoSinkClass* video);
+constexpr TElementInfo kRendererInfo{"BrisatVideoRenderer", gst_video_sink_get_type,
+                                     "Brisat video renderer", "Sink/Video",
+                                     "Hands decoded pictures to the video window"};
+using TRendererType = TElementType<GstVideoSink, GstVideoSinkClass, TRendererState,
+                                   kRendererInfo, InitRendererClass>;
 
 bool Fits(const SourceRect& r, const GstVideoInfo& info) {
     return r.Left >= 0 && r.Top >= 0 && r.Width > 0 && r.Height > 0 &&
@@ -59,7 +51,7 @@ VideoPixelFormat PixelFormat(GstVideoFormat format) {
 }
 
 gboolean SetInfo(GstVideoSink* sink, GstCaps*, const GstVideoInfo* info) {
-    RendererState& state = AsRenderer(sink)->State;
+    TRendererState& state = TRendererType::State(sink);
     {
         std::lock_guard lock(state.Lock);
         state.Info = *info;
@@ -99,7 +91,7 @@ bool MayKeep(GstBuffer* buffer) {
 
 // Hands Buffer, a picture of Layout (the negotiated layout when null), to the consumer; false
 // when it cannot be read.
-bool Deliver(RendererState& state, GstBuffer* buffer, const GstVideoInfo* layout = nullptr) {
+bool Deliver(TRendererState& state, GstBuffer* buffer, const GstVideoInfo* layout = nullptr) {
     std::shared_ptr<FrameConsumer> consumer;
     GstVideoInfo info;
     SourceRect source;
@@ -133,7 +125,7 @@ bool Deliver(RendererState& state, GstBuffer* buffer, const GstVideoInfo* layout
 }
 
 GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
-    RendererState& state = AsRenderer(sink)->State;
+    TRendererState& state = TRendererType::State(sink);
     state.Frames.fetch_add(1, std::memory_order_relaxed);
     if (!Deliver(state, buffer)) {
         GST_ELEMENT_ERROR(sink, STREAM, FAILED, ("Cannot read a decoded picture."), (nullptr));
@@ -152,47 +144,28 @@ GstStateChangeReturn ChangeState(GstElement* element, GstStateChange transition)
         if (stats && gst_structure_get_uint64(stats, "dropped", &dropped)) NoteSinkDropped(dropped);
         if (stats) gst_structure_free(stats);
     }
-    return GST_ELEMENT_CLASS(g_parentClass)->change_state(element, transition);
+    return GST_ELEMENT_CLASS(TRendererType::ParentClass())->change_state(element, transition);
 }
 
-void Finalize(GObject* object) {
-    AsRenderer(object)->State.~RendererState();
-    G_OBJECT_CLASS(g_parentClass)->finalize(object);
-}
-
-void InstanceInit(GTypeInstance* instance, gpointer) {
-    new (&AsRenderer(instance)->State) RendererState();
-}
-
-void ClassInit(gpointer klass, gpointer) {
-    g_parentClass = GST_VIDEO_SINK_CLASS(g_type_class_peek_parent(klass));
-    G_OBJECT_CLASS(klass)->finalize = Finalize;
-    GstElementClass* element = GST_ELEMENT_CLASS(klass);
+void InitRendererClass(GstVideoSinkClass* video) {
+    GstElementClass* element = GST_ELEMENT_CLASS(video);
     element->change_state = ChangeState;
-    gst_element_class_set_static_metadata(element, "Brisat video renderer", "Sink/Video",
-                                          "Hands decoded pictures to the video window", "Brisat");
     GstCaps* caps = gst_caps_from_string(GST_VIDEO_CAPS_MAKE("{ I420, NV12, BGRA }"));
     gst_element_class_add_pad_template(
         element, gst_pad_template_new("sink", GST_PAD_SINK, GST_PAD_ALWAYS, caps));
     gst_caps_unref(caps);
-    GstVideoSinkClass* video = GST_VIDEO_SINK_CLASS(klass);
     video->set_info = SetInfo;
     video->show_frame = ShowFrame;
 }
 
-RendererState* StateOf(const Filter& filter) {
-    GstElement* element = filter.Element();
-    if (!element || !G_TYPE_CHECK_INSTANCE_TYPE(element, VideoRendererGetType())) return nullptr;
-    return &AsRenderer(element)->State;
+TRendererState* StateOf(const Filter& filter) {
+    return TRendererType::FindState(filter.Element());
 }
 
 } // namespace
 
-GType VideoRendererGetType() {
-    static const GType type = g_type_register_static_simple(
-        GST_TYPE_VIDEO_SINK, "BrisatVideoRenderer", sizeof(RendererClass), ClassInit,
-        sizeof(Renderer), InstanceInit, GTypeFlags(0));
-    return type;
+GType VideoRendererType() {
+    return TRendererType::Type();
 }
 
 Filter CreateVideoRenderer() {
@@ -200,7 +173,7 @@ Filter CreateVideoRenderer() {
 }
 
 HRESULT BasicVideo::RepaintLastFrame() {
-    RendererState* state = StateOf(m_renderer);
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     GstSample* sample = gst_base_sink_get_last_sample(GST_BASE_SINK(m_renderer.Element()));
     if (!sample) return S_FALSE;
@@ -214,7 +187,7 @@ HRESULT BasicVideo::RepaintLastFrame() {
 }
 
 HRESULT BasicVideo::SetFrameConsumer(std::shared_ptr<FrameConsumer> consumer) {
-    RendererState* state = StateOf(m_renderer);
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     state->Consumer = std::move(consumer);
@@ -222,7 +195,7 @@ HRESULT BasicVideo::SetFrameConsumer(std::shared_ptr<FrameConsumer> consumer) {
 }
 
 HRESULT BasicVideo::GetVideoSize(long& width, long& height) const {
-    RendererState* state = StateOf(m_renderer);
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
@@ -232,7 +205,7 @@ HRESULT BasicVideo::GetVideoSize(long& width, long& height) const {
 }
 
 HRESULT BasicVideo::SetDefaultSourcePosition() {
-    RendererState* state = StateOf(m_renderer);
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
@@ -241,7 +214,7 @@ HRESULT BasicVideo::SetDefaultSourcePosition() {
 }
 
 HRESULT BasicVideo::GetSourcePosition(SourceRect& rect) const {
-    RendererState* state = StateOf(m_renderer);
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
@@ -264,7 +237,7 @@ HRESULT BasicVideo::get_SourceHeight(long& height) const {
 }
 
 HRESULT BasicVideo::EditSource(void (*edit)(SourceRect&, long), long value) {
-    RendererState* state = StateOf(m_renderer);
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
@@ -289,7 +262,7 @@ HRESULT BasicVideo::put_SourceHeight(long height) {
 }
 
 std::uint64_t BasicVideo::FramesRendered() const {
-    RendererState* state = StateOf(m_renderer);
+    TRendererState* state = StateOf(m_renderer);
     return state ? state->Frames.load(std::memory_order_relaxed) : 0;
 }
 

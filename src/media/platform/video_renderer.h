@@ -84,6 +84,7 @@ private:
     Filter m_renderer;
 };
 
-GType VideoRendererGetType();
+// The renderer's GObject type, registered on first use.
+GType VideoRendererType();
 
 } // namespace brisat
