@@ -86,11 +86,11 @@ void TFilterGraph::SetActive(bool active) {
 void TFilterGraph::CreateBuilders() {
     switch (m_mode) {
     case TGraphMode::gmNormal:
-        m_graph = std::make_shared<FilterGraph>();
+        m_graph = std::make_shared<TMediaPipeline>();
         break;
     case TGraphMode::gmCapture:
         m_captureBuilder = std::make_shared<CaptureGraphBuilder>();
-        m_graph = std::make_shared<FilterGraph>();
+        m_graph = std::make_shared<TMediaPipeline>();
         m_captureBuilder->SetFiltergraph(m_graph);
         break;
     case TGraphMode::gmDVD:

@@ -16,8 +16,8 @@
 #include "framework/messages.h"
 #include "media/filter_graph_events.h"
 #include "media/filter_graph_lists.h"
-#include "media/platform/filter_graph.h"
 #include "media/platform/media_event_queue.h"
+#include "media/platform/media_pipeline.h"
 #include "media/platform/result_codes.h"
 
 #include <atomic>
@@ -99,8 +99,8 @@ protected:
 };
 
 // Interfaces the controller answers on behalf of its graph. The graph manager's interfaces are
-// all served by the platform graph (FilterGraph); IMediaEvent and IMediaEventEx by its event queue;
-// IBasicAudio only while the graph renders audio.
+// all served by the platform graph (TMediaPipeline); IMediaEvent and IMediaEventEx by its event
+// queue; IBasicAudio only while the graph renders audio.
 enum class TGraphInterface {
     IFilterGraph,
     IFilterGraph2,
@@ -117,7 +117,7 @@ enum class TGraphInterface {
 };
 
 // The object type that answers each interface.
-template <TGraphInterface I> struct TGraphInterfaceObject { using Type = FilterGraph; };
+template <TGraphInterface I> struct TGraphInterfaceObject { using Type = TMediaPipeline; };
 template <> struct TGraphInterfaceObject<TGraphInterface::IMediaEvent> {
     using Type = MediaEventQueue;
 };
@@ -327,7 +327,7 @@ private:
     TGraphMode m_mode = TGraphMode::gmNormal;
     std::vector<IGraphFilterClient*> m_clients;
     std::vector<IGraphEventListener*> m_listeners;
-    std::shared_ptr<FilterGraph> m_graph;
+    std::shared_ptr<TMediaPipeline> m_graph;
     std::shared_ptr<CaptureGraphBuilder> m_captureBuilder;
     std::shared_ptr<DvdGraphBuilder> m_dvdBuilder;
     std::shared_ptr<MediaEventQueue> m_events;

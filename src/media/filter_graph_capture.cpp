@@ -29,13 +29,13 @@ Pin FirstPin(const Filter& filter, PIN_DIRECTION wanted) {
 
 } // namespace
 
-HRESULT CaptureGraphBuilder::SetFiltergraph(std::shared_ptr<FilterGraph> graph) {
+HRESULT CaptureGraphBuilder::SetFiltergraph(std::shared_ptr<TMediaPipeline> graph) {
     if (!graph) return E_POINTER;
     m_graph = std::move(graph);
     return S_OK;
 }
 
-HRESULT CaptureGraphBuilder::GetFiltergraph(std::shared_ptr<FilterGraph>& graph) const {
+HRESULT CaptureGraphBuilder::GetFiltergraph(std::shared_ptr<TMediaPipeline>& graph) const {
     graph = m_graph;
     return m_graph ? S_OK : E_UNEXPECTED;
 }

@@ -4,7 +4,7 @@
 // only.
 #pragma once
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 
 #include <memory>
 
@@ -14,8 +14,8 @@ enum class TCaptureKind { ckVideo, ckAudio };
 
 class CaptureGraphBuilder {
 public:
-    HRESULT SetFiltergraph(std::shared_ptr<FilterGraph> graph);
-    HRESULT GetFiltergraph(std::shared_ptr<FilterGraph>& graph) const;
+    HRESULT SetFiltergraph(std::shared_ptr<TMediaPipeline> graph);
+    HRESULT GetFiltergraph(std::shared_ptr<TMediaPipeline>& graph) const;
 
     // A new source filter for the first device of that kind; VFW_E_NO_CAPTURE_HARDWARE when none.
     HRESULT FindCaptureDevice(TCaptureKind kind, Filter& source) const;
@@ -26,7 +26,7 @@ public:
 
 private:
     HRESULT AddConnected(const Pin& from, const char* factory, Pin& output);
-    std::shared_ptr<FilterGraph> m_graph;
+    std::shared_ptr<TMediaPipeline> m_graph;
 };
 
 } // namespace brisat

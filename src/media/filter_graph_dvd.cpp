@@ -56,7 +56,7 @@ HRESULT DvdNavigator::GetSubpictureLanguage(std::uint32_t, std::uint32_t& lcid) 
 
 DvdGraphBuilder::DvdGraphBuilder() = default;
 
-HRESULT DvdGraphBuilder::GetFiltergraph(std::shared_ptr<FilterGraph>& graph) const {
+HRESULT DvdGraphBuilder::GetFiltergraph(std::shared_ptr<TMediaPipeline>& graph) const {
     graph = m_graph;
     return S_OK;
 }

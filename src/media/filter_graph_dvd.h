@@ -5,7 +5,7 @@
 // until a disc plays. GUI thread only.
 #pragma once
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 
 #include <cstdint>
 #include <memory>
@@ -29,14 +29,14 @@ class DvdGraphBuilder {
 public:
     DvdGraphBuilder();
 
-    HRESULT GetFiltergraph(std::shared_ptr<FilterGraph>& graph) const;
+    HRESULT GetFiltergraph(std::shared_ptr<TMediaPipeline>& graph) const;
     // The navigator, for IDvdInfo2 and IDvdControl2.
     std::shared_ptr<DvdNavigator> GetDvdInterface() const { return m_navigator; }
     // Builds the graph for the disc in the drive `path` ("" = the default drive).
     HRESULT RenderDvdVideoVolume(const std::string& path);
 
 private:
-    std::shared_ptr<FilterGraph> m_graph = std::make_shared<FilterGraph>();
+    std::shared_ptr<TMediaPipeline> m_graph = std::make_shared<TMediaPipeline>();
     std::shared_ptr<DvdNavigator> m_navigator = std::make_shared<DvdNavigator>();
 };
 

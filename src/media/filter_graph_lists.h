@@ -2,7 +2,7 @@
 // graph while changing it. GUI thread only.
 #pragma once
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 #include "media/platform/pins.h"
 
 #include <vector>
@@ -12,7 +12,7 @@ namespace brisat {
 class TFilterList {
 public:
     // The graph's filters in the order they were added.
-    explicit TFilterList(const FilterGraph& graph) : m_items(graph.EnumFilters()) {}
+    explicit TFilterList(const TMediaPipeline& graph) : m_items(graph.EnumFilters()) {}
 
     int Count() const { return int(m_items.size()); }
     const Filter& Items(int index) const { return m_items.at(std::size_t(index)); }

@@ -35,7 +35,7 @@ std::string GraphEditRegistration::RuntimeFolder() {
     return IsPrivateFolder(fallback) ? fallback : "";
 }
 
-HRESULT GraphEditRegistration::Register(const FilterGraph& graph,
+HRESULT GraphEditRegistration::Register(const TMediaPipeline& graph,
                                         std::unique_ptr<GraphEditRegistration>& out) {
     out.reset();
     std::string folder = RuntimeFolder();

@@ -15,7 +15,7 @@ public:
     GraphLogFile(const GraphLogFile&) = delete;
     GraphLogFile& operator=(const GraphLogFile&) = delete;
 
-    // The open file's descriptor, for FilterGraph::SetLogFile.
+    // The open file's descriptor, for TMediaPipeline::SetLogFile.
     int Handle() const { return m_fd; }
 
     // Takes over an open descriptor; use Create.

@@ -191,7 +191,7 @@ private:
     TMonitor TargetMonitor(int monitor);
     void MoveIntoFullScreenForm(const TMonitor& monitor);
     void LeaveDesktop();
-    HRESULT SpliceMixer(::brisat::FilterGraph& graph, class TConnectionJournal& journal);
+    HRESULT SpliceMixer(TMediaPipeline& graph, class TConnectionJournal& journal);
 
     // Internal state, in the order the control's design lists it.
     std::shared_ptr<TRendererToLayer> m_rendererVideoWindow; // frames to the layer

@@ -2,7 +2,7 @@
 // each entry holds an output and an input pin and how to undo what was done to them. GUI thread.
 #pragma once
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 #include "media/platform/pins.h"
 
 #include <vector>
@@ -20,7 +20,7 @@ public:
         m_entries.push_back({output, input, true});
     }
     // Undoes the entries from the last to the first and forgets them.
-    void Undo(FilterGraph& graph);
+    void Undo(TMediaPipeline& graph);
     bool Empty() const { return m_entries.empty(); }
 
 private:

@@ -43,7 +43,7 @@ Pin FirstFreeInput(const Filter& filter) {
 
 } // namespace
 
-void TConnectionJournal::Undo(FilterGraph& graph) {
+void TConnectionJournal::Undo(TMediaPipeline& graph) {
     for (auto entry = m_entries.rbegin(); entry != m_entries.rend(); ++entry) {
         if (entry->Reconnect) {
             graph.Connect(entry->Output, entry->Input);
@@ -134,7 +134,7 @@ HRESULT TDSVideoWindowEx2::InsertOverlayMixer() {
 }
 
 // Decoder → renderer becomes decoder → mixer → renderer; every change is journalled.
-HRESULT TDSVideoWindowEx2::SpliceMixer(::brisat::FilterGraph& graph, TConnectionJournal& journal) {
+HRESULT TDSVideoWindowEx2::SpliceMixer(TMediaPipeline& graph, TConnectionJournal& journal) {
     std::vector<Pin> rendererPins = m_graphRenderer.EnumPins();
     if (rendererPins.empty()) return VFW_E_NOT_FOUND;
     Pin rendererInput = rendererPins.front();

@@ -86,7 +86,7 @@ TEST_F(FilterGraphTest, ModeChangeRebuildsAnActiveGraphAndOnlyStoresWhileInactiv
     auto capture = Graph->QueryInterface<TGraphInterface::ICaptureGraphBuilder2>();
     ASSERT_NE(capture, nullptr);
     EXPECT_EQ(Graph->QueryInterface(TGraphInterface::IDvdGraphBuilder), nullptr);
-    std::shared_ptr<FilterGraph> built;
+    std::shared_ptr<TMediaPipeline> built;
     EXPECT_EQ(capture->GetFiltergraph(built), S_OK);
     EXPECT_EQ(built, Graph->QueryInterface<TGraphInterface::IGraphBuilder>());
     capture.reset();

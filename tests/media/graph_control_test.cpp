@@ -62,7 +62,7 @@ TEST_F(RenderedClip, VolumeMapsHundredthsOfDecibelsOntoTheVolumeElement) {
     h.Graph.get_Volume(back);
     EXPECT_EQ(back, -2500);
 
-    FilterGraph empty;
+    TMediaPipeline empty;
     EXPECT_EQ(empty.get_Volume(back), E_NOINTERFACE);
     EXPECT_EQ(empty.put_Volume(0), E_NOINTERFACE);
 }
@@ -171,7 +171,7 @@ TEST_F(RenderedClip, FiltersAndPinsDescribeTheBuiltGraph) {
 }
 
 TEST(FilterGraphFilters, AddRemoveAndConnectAnswerWithTheirCodes) {
-    FilterGraph graph;
+    TMediaPipeline graph;
     Filter first = CreateVideoRenderer(), second = CreateVideoRenderer();
     EXPECT_EQ(graph.AddFilter(first, "Video Renderer"), S_OK);
     EXPECT_EQ(graph.AddFilter(second, "Video Renderer"), VFW_S_DUPLICATE_NAME);

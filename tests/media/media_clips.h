@@ -2,7 +2,7 @@
 // a small harness that plays a graph through its event queue.
 #pragma once
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 #include "media/platform/video_renderer.h"
 
 #include <atomic>
@@ -48,7 +48,7 @@ public:
     // Drains what is queued now.
     std::vector<long> Drain();
 
-    FilterGraph Graph;
+    TMediaPipeline Graph;
     Filter Renderer;
     std::shared_ptr<CountingConsumer> Consumer = std::make_shared<CountingConsumer>();
     std::vector<MediaEvent> Seen;

@@ -10,7 +10,7 @@ using namespace brisat::test;
 
 namespace {
 
-int CountFilters(FilterGraph& graph, const std::string& classId) {
+int CountFilters(TMediaPipeline& graph, const std::string& classId) {
     int count = 0;
     for (Filter& f : graph.EnumFilters())
         count += f.GetClassID() == classId;

@@ -208,7 +208,7 @@ TEST_F(VideoWindowTest, FailedSpliceRestoresTheGraphAndTheVideoStillPlays) {
 }
 
 TEST(ConnectionJournal, UndoesConnectionChangesLastFirst) {
-    FilterGraph graph;
+    TMediaPipeline graph;
     Filter source = Filter::Make("videotestsrc"), middle = Filter::Make("identity"),
            sink = Filter::Make("fakesink");
     for (const Filter& f : {source, middle, sink})

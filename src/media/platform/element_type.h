@@ -19,9 +19,9 @@
 namespace brisat {
 
 struct TElementInfo {
-    const char* TypeName;   // the GType name
-    GType (*ParentType)();  // the parent's get_type function
-    const char* LongName;   // element metadata, as gst-inspect shows it
+    const char* TypeName;  // the GType name
+    GType (*ParentType)(); // the parent's get_type function
+    const char* LongName;  // element metadata, as gst-inspect shows it
     const char* Classification;
     const char* Description;
 };
@@ -36,10 +36,9 @@ class TElementType {
 public:
     // The element's GType, registered on the first call.
     static GType Type() {
-        static const GType type =
-            g_type_register_static_simple(Info.ParentType(), Info.TypeName, sizeof(TParentClass),
-                                          ClassInit, sizeof(TInstance), InstanceInit,
-                                          GTypeFlags(0));
+        static const GType type = g_type_register_static_simple(
+            Info.ParentType(), Info.TypeName, sizeof(TParentClass), ClassInit, sizeof(TInstance),
+            InstanceInit, GTypeFlags(0));
         return type;
     }
 

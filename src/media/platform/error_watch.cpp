@@ -1,6 +1,6 @@
 #include "media/platform/error_watch.h"
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 
 namespace brisat {
 
@@ -27,7 +27,7 @@ void OnPostMessage(GObject*, GstClockTime, GstElement* element, GstMessage* mess
         gst_object_unref(top);
         top = parent;
     }
-    auto* graph = static_cast<FilterGraph*>(g_object_get_qdata(G_OBJECT(top), GraphQuark()));
+    auto* graph = static_cast<TMediaPipeline*>(g_object_get_qdata(G_OBJECT(top), GraphQuark()));
     gst_object_unref(top);
     if (graph) graph->NotePostedError(message);
 }
@@ -46,7 +46,7 @@ GType ErrorWatchType() {
 
 } // namespace
 
-void WatchPostedErrors(GstElement* pipeline, FilterGraph* graph) {
+void WatchPostedErrors(GstElement* pipeline, TMediaPipeline* graph) {
     // One watch for the process, never freed: hooks cannot be taken back.
     static GObject* const watch = G_OBJECT(g_object_new(ErrorWatchType(), nullptr));
     if (watch) g_object_set_qdata(G_OBJECT(pipeline), GraphQuark(), graph);

@@ -1,5 +1,5 @@
-// The graph builder: RenderFile and Connect of FilterGraph.
-#include "media/platform/filter_graph.h"
+// The graph builder: RenderFile and Connect of TMediaPipeline.
+#include "media/platform/media_pipeline.h"
 #include "media/platform/open_failure.h"
 #include "media/platform/video_renderer.h"
 
@@ -115,15 +115,15 @@ void SetRendererIdle(GstElement* renderer, bool idle) {
 
 } // namespace
 
-GstElement* FilterGraph::FindRenderer() const {
+GstElement* TMediaPipeline::FindRenderer() const {
     for (const Filter& filter : EnumFilters())
         if (G_TYPE_CHECK_INSTANCE_TYPE(filter.Element(), VideoRendererType()))
             return filter.Element(); // the pipeline keeps it alive
     return nullptr;
 }
 
-HRESULT FilterGraph::BuildFor(const std::string& fileOrAddress,
-                              const std::atomic<bool>* cancel) {
+HRESULT TMediaPipeline::BuildFor(const std::string& fileOrAddress,
+                                 const std::atomic<bool>* cancel) {
     std::string uri = ToUri(fileOrAddress);
     {
         std::lock_guard lock(m_statusLock);
@@ -194,8 +194,8 @@ HRESULT FilterGraph::BuildFor(const std::string& fileOrAddress,
     return result;
 }
 
-HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress,
-                                const std::atomic<bool>* cancel) {
+HRESULT TMediaPipeline::RenderFile(const std::string& fileOrAddress,
+                                   const std::atomic<bool>* cancel) {
     HRESULT result = BuildFor(fileOrAddress, cancel);
     if (Failed(result)) {
         // A cancelled build does not wait for the network any more.
@@ -207,7 +207,7 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress,
     return result;
 }
 
-std::string FilterGraph::TimeoutText() const {
+std::string TMediaPipeline::TimeoutText() const {
     char text[80];
     std::snprintf(text, sizeof text, "Nothing playable arrived within %.1f seconds.",
                   m_renderTimeoutMs / 1000.0);
@@ -216,7 +216,7 @@ std::string FilterGraph::TimeoutText() const {
 
 // The cause of a failed build in a few words: the time-out, the missing decoders, an address
 // that cannot be reached, else GStreamer's words.
-std::string FilterGraph::FailureCause(const std::string& uri, HRESULT result) const {
+std::string TMediaPipeline::FailureCause(const std::string& uri, HRESULT result) const {
     std::string detail;
     {
         std::lock_guard lock(m_statusLock);
@@ -235,7 +235,7 @@ std::string FilterGraph::FailureCause(const std::string& uri, HRESULT result) co
 }
 
 // Waits until the pipeline has cued, an error arrived, or the render time-out passed.
-HRESULT FilterGraph::WaitForCue(const std::atomic<bool>* cancel) {
+HRESULT TMediaPipeline::WaitForCue(const std::atomic<bool>* cancel) {
     using Clock = std::chrono::steady_clock;
     constexpr auto kHeldBackGrace = std::chrono::seconds(1);
     auto deadline = Clock::now() + std::chrono::milliseconds(m_renderTimeoutMs);
@@ -267,7 +267,7 @@ HRESULT FilterGraph::WaitForCue(const std::atomic<bool>* cancel) {
 
 // Stops the graph and takes out what the builder added from the `keep`-th element on; the caller's
 // filters and an earlier build stay.
-void FilterGraph::UndoBuild(std::size_t keep) {
+void TMediaPipeline::UndoBuild(std::size_t keep) {
     gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
     std::vector<GstElement*> added;
     {
@@ -289,11 +289,11 @@ void FilterGraph::UndoBuild(std::size_t keep) {
     if (GstElement* renderer = FindRenderer()) SetRendererIdle(renderer, false);
 }
 
-void FilterGraph::OnPadAdded(GstElement*, GstPad* pad, gpointer self) {
-    static_cast<FilterGraph*>(self)->LinkDecodedPad(pad);
+void TMediaPipeline::OnPadAdded(GstElement*, GstPad* pad, gpointer self) {
+    static_cast<TMediaPipeline*>(self)->LinkDecodedPad(pad);
 }
 
-void FilterGraph::LinkDecodedPad(GstPad* pad) {
+void TMediaPipeline::LinkDecodedPad(GstPad* pad) {
     std::string kind = MediaKind(pad);
     std::lock_guard lock(m_buildLock);
     if (kind == "video") LinkVideo(pad);
@@ -301,7 +301,7 @@ void FilterGraph::LinkDecodedPad(GstPad* pad) {
 }
 
 // Called under m_buildLock. The new element is added to the pipeline but not yet in its state.
-GstElement* FilterGraph::AddBuilt(const char* factory) {
+GstElement* TMediaPipeline::AddBuilt(const char* factory) {
     GstElement* element = gst_element_factory_make(factory, nullptr);
     if (!element) return nullptr;
     gst_bin_add(GST_BIN(m_pipeline.get()), element);
@@ -311,7 +311,7 @@ GstElement* FilterGraph::AddBuilt(const char* factory) {
 
 // Brings `head` (and everything linked after it, already in state) into the pipeline's state,
 // then links the decoder pad to it: a sink must be running before data reaches it.
-void FilterGraph::LinkIntoChain(GstPad* pad, GstElement* head) {
+void TMediaPipeline::LinkIntoChain(GstPad* pad, GstElement* head) {
     gst_element_sync_state_with_parent(head);
     GstPad* input = FirstSinkPad(head);
     if (input && gst_pad_link(pad, input) == GST_PAD_LINK_OK) ++m_linkedStreams;
@@ -321,7 +321,7 @@ void FilterGraph::LinkIntoChain(GstPad* pad, GstElement* head) {
 // The first video stream goes to our renderer when it is in the graph and free; in the decoder's
 // own format when the renderer takes it, else through a converter, which stays in front of the
 // renderer for a restart. Other video streams go to a sink of the video renderer factory.
-void FilterGraph::LinkVideo(GstPad* pad) {
+void TMediaPipeline::LinkVideo(GstPad* pad) {
     GstElement* renderer = FindRenderer();
     if (GstElement* head = renderer && m_videoHead ? FreeChainHead(renderer) : nullptr) {
         SetRendererIdle(renderer, false);
@@ -356,7 +356,7 @@ void FilterGraph::LinkVideo(GstPad* pad) {
 
 // Each audio stream: audioconvert ! audioresample ! volume ! audio sink. A chain left free by a
 // restart (the decoder re-creates its pads) is used again.
-void FilterGraph::LinkAudio(GstPad* pad) {
+void TMediaPipeline::LinkAudio(GstPad* pad) {
     auto free = std::find_if(m_audioHeads.begin(), m_audioHeads.end(),
                              [](GstElement* head) { return !IsLinked(head, "sink"); });
     if (free != m_audioHeads.end()) {
@@ -377,7 +377,7 @@ void FilterGraph::LinkAudio(GstPad* pad) {
     LinkIntoChain(pad, convert);
 }
 
-HRESULT FilterGraph::Connect(const Pin& output, const Pin& input) {
+HRESULT TMediaPipeline::Connect(const Pin& output, const Pin& input) {
     if (!output || !input) return E_POINTER;
     PIN_DIRECTION out = PINDIR_INPUT, in = PINDIR_OUTPUT;
     output.QueryDirection(out);

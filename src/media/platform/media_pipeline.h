@@ -1,6 +1,6 @@
-// The filter graph: a GStreamer pipeline whose elements are the filters, with our graph builder
-// (RenderFile), media control, the event queue, seeking, audio volume, a debug log and a Graphviz
-// dump. Every call runs on the GUI thread.
+// The media pipeline: the filter graph manager on a GStreamer pipeline whose elements are the
+// filters, with our graph builder (RenderFile), media control, the event queue, seeking, audio
+// volume, a debug log and a Graphviz dump. Every call runs on the GUI thread.
 //
 // Threads: GStreamer's threads reach this object only through the bus sync handler, which
 // translates messages into the event queue (locked) and calls its notify callback, through the
@@ -28,12 +28,12 @@ constexpr std::uint32_t AM_SEEKING_RelativePositioning = 2;
 
 class DebugLogFile;
 
-class FilterGraph {
+class TMediaPipeline {
 public:
-    FilterGraph();
-    ~FilterGraph();
-    FilterGraph(const FilterGraph&) = delete;
-    FilterGraph& operator=(const FilterGraph&) = delete;
+    TMediaPipeline();
+    ~TMediaPipeline();
+    TMediaPipeline(const TMediaPipeline&) = delete;
+    TMediaPipeline& operator=(const TMediaPipeline&) = delete;
 
     // --- filters ---------------------------------------------------------------------------
     // Adds a filter under `name` ("" keeps its own); a taken name gets a number appended and the
@@ -50,8 +50,7 @@ public:
     // until the graph is cued (paused on its first picture) or fails, at most the render time-out.
     // On failure the builder's elements are removed and the graph is left as it was. Setting
     // `cancel` (any thread) ends the wait with E_ABORT.
-    HRESULT RenderFile(const std::string& fileOrAddress,
-                       const std::atomic<bool>* cancel = nullptr);
+    HRESULT RenderFile(const std::string& fileOrAddress, const std::atomic<bool>* cancel = nullptr);
     HRESULT Connect(const Pin& output, const Pin& input);
     // Element factory names of the sinks the builder creates ("autoaudiosink", "autovideosink").
     void SetAudioRendererFactory(std::string factory) { m_audioSinkFactory = std::move(factory); }

@@ -1,4 +1,4 @@
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 
 #include "media/platform/bus_events.h"
 #include "media/platform/debug_log.h"
@@ -43,7 +43,7 @@ bool HasChild(GstElement* pipeline, GstElement* element) {
 
 } // namespace
 
-FilterGraph::FilterGraph() {
+TMediaPipeline::TMediaPipeline() {
     EnsureMediaElements();
     GstElement* pipeline = gst_pipeline_new("FilterGraph");
     m_pipeline = GstRef<GstElement>::Adopt(GST_ELEMENT(gst_object_ref_sink(pipeline)));
@@ -52,7 +52,7 @@ FilterGraph::FilterGraph() {
     WatchPostedErrors(pipeline, this);
 }
 
-FilterGraph::~FilterGraph() {
+TMediaPipeline::~TMediaPipeline() {
     // NULL joins every streaming thread, so nothing calls back into this object afterwards.
     gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
     GstRef<GstBus> bus = GstRef<GstBus>::Adopt(gst_element_get_bus(m_pipeline.get()));
@@ -62,7 +62,7 @@ FilterGraph::~FilterGraph() {
 
 // --- filters ---------------------------------------------------------------------------------
 
-HRESULT FilterGraph::AddFilter(const Filter& filter, const std::string& name) {
+HRESULT TMediaPipeline::AddFilter(const Filter& filter, const std::string& name) {
     GstElement* element = filter.Element();
     if (!element) return E_POINTER;
     if (GST_OBJECT_PARENT(element)) return E_INVALIDARG; // already in a graph
@@ -82,7 +82,7 @@ HRESULT FilterGraph::AddFilter(const Filter& filter, const std::string& name) {
     return result;
 }
 
-HRESULT FilterGraph::RemoveFilter(const Filter& filter) {
+HRESULT TMediaPipeline::RemoveFilter(const Filter& filter) {
     GstElement* element = filter.Element();
     if (!element) return E_POINTER;
     if (!HasChild(m_pipeline.get(), element)) return VFW_E_NOT_FOUND;
@@ -99,7 +99,7 @@ HRESULT FilterGraph::RemoveFilter(const Filter& filter) {
     return gst_bin_remove(GST_BIN(m_pipeline.get()), element) ? S_OK : E_FAIL;
 }
 
-std::vector<Filter> FilterGraph::EnumFilters() const {
+std::vector<Filter> TMediaPipeline::EnumFilters() const {
     std::vector<Filter> filters;
     GstBin* bin = GST_BIN(m_pipeline.get());
     GST_OBJECT_LOCK(bin);
@@ -110,7 +110,7 @@ std::vector<Filter> FilterGraph::EnumFilters() const {
     return filters;
 }
 
-HRESULT FilterGraph::FindFilterByName(const std::string& name, Filter& filter) const {
+HRESULT TMediaPipeline::FindFilterByName(const std::string& name, Filter& filter) const {
     for (Filter& candidate : EnumFilters()) {
         if (candidate.Name() == name) {
             filter = candidate;
@@ -122,19 +122,19 @@ HRESULT FilterGraph::FindFilterByName(const std::string& name, Filter& filter) c
 
 // --- events ------------------------------------------------------------------------------------
 
-GstBusSyncReply FilterGraph::OnBusMessage(GstBus*, GstMessage* message, gpointer self) {
-    static_cast<FilterGraph*>(self)->HandleBusMessage(message);
+GstBusSyncReply TMediaPipeline::OnBusMessage(GstBus*, GstMessage* message, gpointer self) {
+    static_cast<TMediaPipeline*>(self)->HandleBusMessage(message);
     return GST_BUS_DROP; // nobody pops the bus: the event queue is the only consumer
 }
 
-void FilterGraph::RecordFailure(HRESULT result, std::string detail) {
+void TMediaPipeline::RecordFailure(HRESULT result, std::string detail) {
     std::lock_guard lock(m_statusLock);
     if (Failed(m_failure)) return; // the first error is the cause, later ones its echoes
     m_failure = result;
     m_failureDetail = std::move(detail);
 }
 
-void FilterGraph::HandleBusMessage(GstMessage* message) {
+void TMediaPipeline::HandleBusMessage(GstMessage* message) {
     if (gst_is_missing_plugin_message(message)) {
         std::unique_ptr<gchar, GFreeDeleter> what(
             gst_missing_plugin_message_get_description(message));
@@ -161,7 +161,7 @@ void FilterGraph::HandleBusMessage(GstMessage* message) {
         m_events.Post(std::move(event), posting == EventPosting::Coalesce);
 }
 
-void FilterGraph::NotePostedError(GstMessage* message) {
+void TMediaPipeline::NotePostedError(GstMessage* message) {
     GError* raw = nullptr;
     gst_message_parse_error(message, &raw, nullptr);
     std::unique_ptr<GError, GErrorDeleter> error(raw);
@@ -172,7 +172,7 @@ void FilterGraph::NotePostedError(GstMessage* message) {
     m_heldBackAt = std::chrono::steady_clock::now();
 }
 
-std::string FilterGraph::LastErrorDetail() const {
+std::string TMediaPipeline::LastErrorDetail() const {
     std::lock_guard lock(m_statusLock);
     std::string detail = m_failureDetail;
     if (!m_missing.empty()) {
@@ -184,12 +184,12 @@ std::string FilterGraph::LastErrorDetail() const {
     return detail;
 }
 
-std::string FilterGraph::LastFailureCause() const {
+std::string TMediaPipeline::LastFailureCause() const {
     std::lock_guard lock(m_statusLock);
     return m_failureCause;
 }
 
-HRESULT FilterGraph::SetLogFile(int fd) {
+HRESULT TMediaPipeline::SetLogFile(int fd) {
     m_log.reset();
     if (fd < 0) return S_OK;
     auto log = std::make_unique<DebugLogFile>(fd);
@@ -200,7 +200,7 @@ HRESULT FilterGraph::SetLogFile(int fd) {
 
 // --- media control -----------------------------------------------------------------------------
 
-HRESULT FilterGraph::ChangeState(GstState state) {
+HRESULT TMediaPipeline::ChangeState(GstState state) {
     {
         std::lock_guard lock(m_statusLock);
         m_failure = S_OK;
@@ -219,13 +219,13 @@ HRESULT FilterGraph::ChangeState(GstState state) {
     }
 }
 
-HRESULT FilterGraph::Run() {
+HRESULT TMediaPipeline::Run() {
     HRESULT cued = ApplyPendingSeek();
     if (Failed(cued)) return cued;
     return ChangeState(GST_STATE_PLAYING);
 }
 
-HRESULT FilterGraph::Pause() {
+HRESULT TMediaPipeline::Pause() {
     HRESULT cued = ApplyPendingSeek();
     if (Failed(cued)) return cued;
     m_pauseRequested = true;
@@ -239,14 +239,14 @@ HRESULT FilterGraph::Pause() {
 
 // Stopping releases the streaming threads and devices; the next Run or Pause starts from the
 // beginning unless a position was set in between.
-HRESULT FilterGraph::Stop() {
+HRESULT TMediaPipeline::Stop() {
     m_pauseRequested = false;
     m_pendingSeek = -1;
     return ChangeState(GST_STATE_READY);
 }
 
 // A position set while stopped: cue the graph (bounded wait), then seek there.
-HRESULT FilterGraph::ApplyPendingSeek() {
+HRESULT TMediaPipeline::ApplyPendingSeek() {
     if (m_pendingSeek < 0) return S_OK;
     std::int64_t position = m_pendingSeek;
     m_pendingSeek = -1;
@@ -263,7 +263,7 @@ HRESULT FilterGraph::ApplyPendingSeek() {
 
 // --- seeking -------------------------------------------------------------------------------------
 
-HRESULT FilterGraph::GetDuration(std::int64_t& duration) const {
+HRESULT TMediaPipeline::GetDuration(std::int64_t& duration) const {
     gint64 nanoseconds = 0;
     if (gst_element_query_duration(m_pipeline.get(), GST_FORMAT_TIME, &nanoseconds) &&
         nanoseconds >= 0)
@@ -273,7 +273,7 @@ HRESULT FilterGraph::GetDuration(std::int64_t& duration) const {
     return S_OK;
 }
 
-HRESULT FilterGraph::GetCurrentPosition(std::int64_t& position) const {
+HRESULT TMediaPipeline::GetCurrentPosition(std::int64_t& position) const {
     gint64 nanoseconds = 0;
     GstState state = CurrentState(m_pipeline.get());
     if (state >= GST_STATE_PAUSED &&
@@ -286,7 +286,7 @@ HRESULT FilterGraph::GetCurrentPosition(std::int64_t& position) const {
     return S_OK;
 }
 
-HRESULT FilterGraph::GetStopPosition(std::int64_t& position) const {
+HRESULT TMediaPipeline::GetStopPosition(std::int64_t& position) const {
     if (m_stop >= 0) {
         position = m_stop;
         return S_OK;
@@ -294,8 +294,8 @@ HRESULT FilterGraph::GetStopPosition(std::int64_t& position) const {
     return GetDuration(position);
 }
 
-HRESULT FilterGraph::SetPositions(std::int64_t* current, std::uint32_t currentFlags,
-                                  std::int64_t* stop, std::uint32_t stopFlags) {
+HRESULT TMediaPipeline::SetPositions(std::int64_t* current, std::uint32_t currentFlags,
+                                     std::int64_t* stop, std::uint32_t stopFlags) {
     std::uint32_t currentMode = currentFlags & 3, stopMode = stopFlags & 3;
     if ((currentMode != AM_SEEKING_NoPositioning && !current) ||
         (stopMode != AM_SEEKING_NoPositioning && !stop))
@@ -333,7 +333,7 @@ HRESULT FilterGraph::SetPositions(std::int64_t* current, std::uint32_t currentFl
 // --- audio
 // -----------------------------------------------------------------------------------------
 
-HRESULT FilterGraph::get_Volume(long& attenuation) const {
+HRESULT TMediaPipeline::get_Volume(long& attenuation) const {
     std::lock_guard lock(m_buildLock);
     if (m_volumes.empty()) return E_NOINTERFACE;
     gdouble linear = 1.0;
@@ -342,7 +342,7 @@ HRESULT FilterGraph::get_Volume(long& attenuation) const {
     return S_OK;
 }
 
-HRESULT FilterGraph::put_Volume(long attenuation) {
+HRESULT TMediaPipeline::put_Volume(long attenuation) {
     if (attenuation > 0 || attenuation < kSilence) return E_INVALIDARG;
     std::lock_guard lock(m_buildLock);
     if (m_volumes.empty()) return E_NOINTERFACE;
@@ -351,7 +351,7 @@ HRESULT FilterGraph::put_Volume(long attenuation) {
     return S_OK;
 }
 
-HRESULT FilterGraph::DumpGraph(const std::string& path) const {
+HRESULT TMediaPipeline::DumpGraph(const std::string& path) const {
     std::unique_ptr<gchar, GFreeDeleter> dot(
         gst_debug_bin_to_dot_data(GST_BIN(m_pipeline.get()), GST_DEBUG_GRAPH_SHOW_ALL));
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
