@@ -34,7 +34,7 @@ void TfrmMain::BindPlaylistHandlers() {
         Get<TMenuItem>("Clear1").SetEnabled(m_playList.CanClear());
     });
     m.Add<TOnGraphComplete>("FilterGraph1GraphComplete",
-                            [this](TComponent&, HRESULT, Filter) { m_playList.Advance(); });
+                            [this](TComponent&, HRESULT, TFilter) { m_playList.Advance(); });
 
     m_playList.OnChooseFiles = [this]() -> std::optional<std::vector<std::string>> {
         TOpenDialog& dialog = Get<TOpenDialog>("OpenDialog2");

@@ -12,15 +12,15 @@
 
 namespace brisat {
 
-class GraphEditRegistration {
+class TGraphEditRegistration {
 public:
     // Registers `graph`, which must outlive the registration; a failure code leaves `out` empty.
     static HRESULT Register(const TMediaPipeline& graph,
-                            std::unique_ptr<GraphEditRegistration>& out);
+                            std::unique_ptr<TGraphEditRegistration>& out);
     // Removes the entry.
-    ~GraphEditRegistration();
-    GraphEditRegistration(const GraphEditRegistration&) = delete;
-    GraphEditRegistration& operator=(const GraphEditRegistration&) = delete;
+    ~TGraphEditRegistration();
+    TGraphEditRegistration(const TGraphEditRegistration&) = delete;
+    TGraphEditRegistration& operator=(const TGraphEditRegistration&) = delete;
 
     // Writes the graph's picture anew (after the graph changed); failures are silent.
     void Refresh() const;
@@ -33,7 +33,7 @@ public:
     static std::string RuntimeFolder();
 
     // Use Register; this only remembers where the entry goes.
-    GraphEditRegistration(const TMediaPipeline& graph, std::string path)
+    TGraphEditRegistration(const TMediaPipeline& graph, std::string path)
         : m_graph(graph), m_path(std::move(path)) {}
 
 private:

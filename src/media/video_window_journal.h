@@ -12,11 +12,11 @@ namespace brisat {
 class TConnectionJournal {
 public:
     // The two pins were connected: undone by disconnecting both.
-    void Connected(const Pin& output, const Pin& input) {
+    void Connected(const TPin& output, const TPin& input) {
         m_entries.push_back({output, input, false});
     }
     // The two pins were disconnected: undone by connecting Output to Input again.
-    void Disconnected(const Pin& output, const Pin& input) {
+    void Disconnected(const TPin& output, const TPin& input) {
         m_entries.push_back({output, input, true});
     }
     // Undoes the entries from the last to the first and forgets them.
@@ -25,8 +25,8 @@ public:
 
 private:
     struct TEntry {
-        Pin Output;
-        Pin Input;
+        TPin Output;
+        TPin Input;
         bool Reconnect;
     };
     std::vector<TEntry> m_entries;

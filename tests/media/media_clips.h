@@ -25,9 +25,9 @@ std::string Clip(const std::string& name);
 std::string ClipFolder();
 
 // Counts frames and remembers the last frame's shape (streaming thread).
-class CountingConsumer : public FrameConsumer {
+class CountingConsumer : public IFrameConsumer {
 public:
-    void ReceiveFrame(const VideoFrame& frame) override;
+    void ReceiveFrame(const TDecodedFrame& frame) override;
     std::atomic<int> Frames{0};
     std::atomic<int> Width{0};
     std::atomic<int> Height{0};
@@ -49,9 +49,9 @@ public:
     std::vector<long> Drain();
 
     TMediaPipeline Graph;
-    Filter Renderer;
+    TFilter Renderer;
     std::shared_ptr<CountingConsumer> Consumer = std::make_shared<CountingConsumer>();
-    std::vector<MediaEvent> Seen;
+    std::vector<TMediaEvent> Seen;
 };
 
 } // namespace brisat::test

@@ -7,8 +7,8 @@
 
 using namespace brisat;
 
-TEST(MediaEventQueue, DeliversInOrderAndNotifiesPerEvent) {
-    MediaEventQueue queue;
+TEST(TMediaEventQueue, DeliversInOrderAndNotifiesPerEvent) {
+    TMediaEventQueue queue;
     int notified = 0;
     queue.SetNotifyCallback([&] { ++notified; });
     queue.Post({EC_CLOCK_CHANGED, 0, 0, ""});
@@ -19,7 +19,7 @@ TEST(MediaEventQueue, DeliversInOrderAndNotifiesPerEvent) {
     std::intptr_t p1 = 0, p2 = 0;
     ASSERT_EQ(queue.GetEvent(code, p1, p2, 0), S_OK);
     EXPECT_EQ(code, EC_CLOCK_CHANGED);
-    MediaEvent event;
+    TMediaEvent event;
     ASSERT_EQ(queue.GetEvent(event), S_OK);
     EXPECT_EQ(event.Code, EC_ERRORABORT);
     EXPECT_EQ(event.Param1, E_FAIL);
@@ -30,12 +30,12 @@ TEST(MediaEventQueue, DeliversInOrderAndNotifiesPerEvent) {
     EXPECT_EQ(queue.GetEvent(code, p1, p2, 0), E_ABORT);
 }
 
-TEST(MediaEventQueue, NoNotifyDiscardsQueuedAndNewEvents) {
-    MediaEventQueue queue;
+TEST(TMediaEventQueue, NoNotifyDiscardsQueuedAndNewEvents) {
+    TMediaEventQueue queue;
     queue.Post({EC_COMPLETE, 0, 0, ""});
     EXPECT_EQ(queue.SetNotifyFlags(AM_MEDIAEVENT_NONOTIFY), S_OK);
     queue.Post({EC_COMPLETE, 0, 0, ""});
-    MediaEvent event;
+    TMediaEvent event;
     EXPECT_EQ(queue.GetEvent(event), E_ABORT);
     EXPECT_EQ(queue.SetNotifyFlags(5), E_INVALIDARG);
     EXPECT_EQ(queue.SetNotifyFlags(0), S_OK);
@@ -43,21 +43,21 @@ TEST(MediaEventQueue, NoNotifyDiscardsQueuedAndNewEvents) {
     EXPECT_EQ(queue.GetEvent(event), S_OK);
 }
 
-TEST(MediaEventQueue, CoalescesWaitingEventsAndStaysBounded) {
-    MediaEventQueue queue;
+TEST(TMediaEventQueue, CoalescesWaitingEventsAndStaysBounded) {
+    TMediaEventQueue queue;
     queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, true);
     queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, true);
-    MediaEvent event;
+    TMediaEvent event;
     EXPECT_EQ(queue.GetEvent(event), S_OK);
     EXPECT_EQ(queue.GetEvent(event), E_ABORT);
 
-    for (std::size_t i = 0; i < MediaEventQueue::kCapacity + 10; ++i)
+    for (std::size_t i = 0; i < TMediaEventQueue::kCapacity + 10; ++i)
         queue.Post({EC_ERROR_STILLPLAYING, 0, 0, ""});
     EXPECT_EQ(queue.Dropped(), 10u);
 }
 
-TEST(MediaEventQueue, ManyThreadsPostWhileTheGuiThreadDrains) {
-    MediaEventQueue queue;
+TEST(TMediaEventQueue, ManyThreadsPostWhileTheGuiThreadDrains) {
+    TMediaEventQueue queue;
     std::vector<std::thread> posters;
     for (int t = 0; t < 4; ++t)
         posters.emplace_back([&queue, t] {
@@ -67,7 +67,7 @@ TEST(MediaEventQueue, ManyThreadsPostWhileTheGuiThreadDrains) {
     int received = 0;
     std::intptr_t last[4] = {-1, -1, -1, -1};
     auto drain = [&] {
-        MediaEvent event;
+        TMediaEvent event;
         while (queue.GetEvent(event) == S_OK) {
             EXPECT_GT(event.Param2, last[event.Param1]); // each thread's events stay in order
             last[event.Param1] = event.Param2;

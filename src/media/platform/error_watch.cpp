@@ -11,11 +11,11 @@ GQuark GraphQuark() {
     return quark;
 }
 
-struct ErrorWatch {
+struct TErrorWatch {
     GstTracer Parent;
 };
 
-struct ErrorWatchClass {
+struct TErrorWatchClass {
     GstTracerClass Parent;
 };
 
@@ -39,8 +39,8 @@ void InstanceInit(GTypeInstance* instance, gpointer) {
 
 GType ErrorWatchType() {
     static const GType type =
-        g_type_register_static_simple(GST_TYPE_TRACER, "BrisatErrorWatch", sizeof(ErrorWatchClass),
-                                      nullptr, sizeof(ErrorWatch), InstanceInit, GTypeFlags(0));
+        g_type_register_static_simple(GST_TYPE_TRACER, "BrisatErrorWatch", sizeof(TErrorWatchClass),
+                                      nullptr, sizeof(TErrorWatch), InstanceInit, GTypeFlags(0));
     return type;
 }
 

@@ -72,7 +72,7 @@ std::string MediaKind(GstPad* pad) {
 
 std::string ToUri(const std::string& fileOrAddress) {
     if (gst_uri_is_valid(fileOrAddress.c_str())) return fileOrAddress;
-    std::unique_ptr<gchar, GFreeDeleter> uri(gst_filename_to_uri(fileOrAddress.c_str(), nullptr));
+    std::unique_ptr<gchar, TGFreeDeleter> uri(gst_filename_to_uri(fileOrAddress.c_str(), nullptr));
     return uri ? uri.get() : "";
 }
 
@@ -116,7 +116,7 @@ void SetRendererIdle(GstElement* renderer, bool idle) {
 } // namespace
 
 GstElement* TMediaPipeline::FindRenderer() const {
-    for (const Filter& filter : EnumFilters())
+    for (const TFilter& filter : EnumFilters())
         if (G_TYPE_CHECK_INSTANCE_TYPE(filter.Element(), VideoRendererType()))
             return filter.Element(); // the pipeline keeps it alive
     return nullptr;
@@ -136,7 +136,7 @@ HRESULT TMediaPipeline::BuildFor(const std::string& fileOrAddress,
     if (fileOrAddress.empty() || uri.empty()) return E_INVALIDARG;
     // Files that cannot be read fail at once, with the reason: the source would open a FIFO or
     // device while the graph changes state, where no time-out reaches it.
-    if (OpenProblem problem = LocalFileProblem(uri); Failed(problem.Result)) {
+    if (TOpenProblem problem = LocalFileProblem(uri); Failed(problem.Result)) {
         std::lock_guard lock(m_statusLock);
         m_failure = problem.Result;
         m_failureDetail = fileOrAddress + ": " + problem.Cause + ".";
@@ -161,10 +161,10 @@ HRESULT TMediaPipeline::BuildFor(const std::string& fileOrAddress,
     g_object_set(source, "uri", uri.c_str(), nullptr);
     g_signal_connect(source, "pad-added", G_CALLBACK(OnPadAdded), this);
     g_signal_connect(source, "source-setup", G_CALLBACK(OnSourceSetup), nullptr);
-    gst_bin_add(GST_BIN(m_pipeline.get()), source);
+    gst_bin_add(GST_BIN(m_pipeline.Get()), source);
 
     HRESULT result =
-        gst_element_set_state(m_pipeline.get(), GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE
+        gst_element_set_state(m_pipeline.Get(), GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE
             ? E_FAIL
             : WaitForCue(cancel);
     int linked = 0;
@@ -242,7 +242,7 @@ HRESULT TMediaPipeline::WaitForCue(const std::atomic<bool>* cancel) {
     for (;;) {
         GstState state = GST_STATE_NULL;
         GstStateChangeReturn change =
-            gst_element_get_state(m_pipeline.get(), &state, nullptr, 20 * GST_MSECOND);
+            gst_element_get_state(m_pipeline.Get(), &state, nullptr, 20 * GST_MSECOND);
         int linked = 0;
         {
             std::lock_guard lock(m_buildLock);
@@ -268,7 +268,7 @@ HRESULT TMediaPipeline::WaitForCue(const std::atomic<bool>* cancel) {
 // Stops the graph and takes out what the builder added from the `keep`-th element on; the caller's
 // filters and an earlier build stay.
 void TMediaPipeline::UndoBuild(std::size_t keep) {
-    gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
+    gst_element_set_state(m_pipeline.Get(), GST_STATE_NULL);
     std::vector<GstElement*> added;
     {
         std::lock_guard lock(m_buildLock);
@@ -284,7 +284,7 @@ void TMediaPipeline::UndoBuild(std::size_t keep) {
     }
     for (GstElement* element : added) {
         gst_element_set_state(element, GST_STATE_NULL);
-        gst_bin_remove(GST_BIN(m_pipeline.get()), element);
+        gst_bin_remove(GST_BIN(m_pipeline.Get()), element);
     }
     if (GstElement* renderer = FindRenderer()) SetRendererIdle(renderer, false);
 }
@@ -304,7 +304,7 @@ void TMediaPipeline::LinkDecodedPad(GstPad* pad) {
 GstElement* TMediaPipeline::AddBuilt(const char* factory) {
     GstElement* element = gst_element_factory_make(factory, nullptr);
     if (!element) return nullptr;
-    gst_bin_add(GST_BIN(m_pipeline.get()), element);
+    gst_bin_add(GST_BIN(m_pipeline.Get()), element);
     m_built.push_back(element);
     return element;
 }
@@ -377,7 +377,7 @@ void TMediaPipeline::LinkAudio(GstPad* pad) {
     LinkIntoChain(pad, convert);
 }
 
-HRESULT TMediaPipeline::Connect(const Pin& output, const Pin& input) {
+HRESULT TMediaPipeline::Connect(const TPin& output, const TPin& input) {
     if (!output || !input) return E_POINTER;
     PIN_DIRECTION out = PINDIR_INPUT, in = PINDIR_OUTPUT;
     output.QueryDirection(out);
@@ -385,11 +385,11 @@ HRESULT TMediaPipeline::Connect(const Pin& output, const Pin& input) {
     if (out != PINDIR_OUTPUT || in != PINDIR_INPUT) return E_INVALIDARG;
     // In a cued or running graph a filter joins the graph's state before data can reach it,
     // downstream first.
-    for (const Pin* pin : {&input, &output}) {
-        PinInfo info;
+    for (const TPin* pin : {&input, &output}) {
+        TPinInfo info;
         pin->QueryPinInfo(info);
-        GstElement* element = info.pFilter.Element();
-        if (element && GST_OBJECT_PARENT(element) == GST_OBJECT(m_pipeline.get()) &&
+        GstElement* element = info.Filter.Element();
+        if (element && GST_OBJECT_PARENT(element) == GST_OBJECT(m_pipeline.Get()) &&
             !gst_element_is_locked_state(element))
             gst_element_sync_state_with_parent(element);
     }

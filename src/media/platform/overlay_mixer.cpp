@@ -86,7 +86,7 @@ void InitMixerInstance(GstBin* bin, TMixerState& state) {
     AddGhost(bin, state.Balance, "src", "Output");
 }
 
-// GObject properties, for tools and graph dumps; the same state as MixerPinConfig.
+// GObject properties, for tools and graph dumps; the same state as TMixerPinConfig.
 enum class TMixerProperty : guint { ColorKey = 1, AspectRatioMode };
 
 void SetProperty(GObject* object, guint id, const GValue* value, GParamSpec* param) {
@@ -135,7 +135,7 @@ void InitMixerClass(GstBinClass* bin) {
                                                      AM_ARMODE_LETTER_BOX, flags));
 }
 
-TMixerState* StateOf(const Filter& filter) {
+TMixerState* StateOf(const TFilter& filter) {
     return TMixerType::FindState(filter.Element());
 }
 
@@ -162,8 +162,8 @@ bool ValidControls(const DDCOLORCONTROL& c) {
 // - contrast and saturation are gains times 10000, videobalance's gains are plain factors 0..2;
 // - hue is in degrees, videobalance's rotation is -1..1 for -180..180 degrees;
 // - colour off is saturation 0.
-BalanceValues BalanceFromColorControls(const DDCOLORCONTROL& c) {
-    BalanceValues v;
+TBalanceValues BalanceFromColorControls(const DDCOLORCONTROL& c) {
+    TBalanceValues v;
     v.Brightness = std::clamp((c.lBrightness - 750) / 10000.0, -1.0, 1.0);
     v.Contrast = std::clamp(c.lContrast / 10000.0, 0.0, 2.0);
     v.Hue = std::clamp(c.lHue / 180.0, -1.0, 1.0);
@@ -175,11 +175,11 @@ GType OverlayMixerType() {
     return TMixerType::Type();
 }
 
-Filter CreateOverlayMixer() {
-    return Filter::Make(kOverlayMixerFactory);
+TFilter CreateOverlayMixer() {
+    return TFilter::Make(kOverlayMixerFactory);
 }
 
-HRESULT MixerPinConfig::GetColorKey(COLORKEY& key, COLORREF& colour) const {
+HRESULT TMixerPinConfig::GetColorKey(COLORKEY& key, COLORREF& colour) const {
     TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
@@ -188,7 +188,7 @@ HRESULT MixerPinConfig::GetColorKey(COLORKEY& key, COLORREF& colour) const {
     return S_OK;
 }
 
-HRESULT MixerPinConfig::SetColorKey(const COLORKEY& key) {
+HRESULT TMixerPinConfig::SetColorKey(const COLORKEY& key) {
     TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     if (key.KeyType != CK_RGB) return E_INVALIDARG;
@@ -201,7 +201,7 @@ HRESULT MixerPinConfig::SetColorKey(const COLORKEY& key) {
     return S_OK;
 }
 
-HRESULT MixerPinConfig::GetAspectRatioMode(AM_ASPECT_RATIO_MODE& mode) const {
+HRESULT TMixerPinConfig::GetAspectRatioMode(AM_ASPECT_RATIO_MODE& mode) const {
     TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
@@ -209,7 +209,7 @@ HRESULT MixerPinConfig::GetAspectRatioMode(AM_ASPECT_RATIO_MODE& mode) const {
     return S_OK;
 }
 
-HRESULT MixerPinConfig::SetAspectRatioMode(long mode) {
+HRESULT TMixerPinConfig::SetAspectRatioMode(long mode) {
     TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     if (mode < AM_ARMODE_STRETCHED || mode > AM_ARMODE_CROP) return E_INVALIDARG;
@@ -218,7 +218,7 @@ HRESULT MixerPinConfig::SetAspectRatioMode(long mode) {
     return S_OK;
 }
 
-HRESULT MixerPinConfig::GetOverlaySurfaceColorControls(DDCOLORCONTROL& controls) const {
+HRESULT TMixerPinConfig::GetOverlaySurfaceColorControls(DDCOLORCONTROL& controls) const {
     TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
@@ -227,7 +227,7 @@ HRESULT MixerPinConfig::GetOverlaySurfaceColorControls(DDCOLORCONTROL& controls)
     return S_OK;
 }
 
-HRESULT MixerPinConfig::SetOverlaySurfaceColorControls(const DDCOLORCONTROL& controls) {
+HRESULT TMixerPinConfig::SetOverlaySurfaceColorControls(const DDCOLORCONTROL& controls) {
     TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     if (!ValidControls(controls)) return E_INVALIDARG;
@@ -242,14 +242,14 @@ HRESULT MixerPinConfig::SetOverlaySurfaceColorControls(const DDCOLORCONTROL& con
     if (flags & DDCOLOR_GAMMA) kept.lGamma = controls.lGamma;
     if (flags & DDCOLOR_COLORENABLE) kept.lColorEnable = controls.lColorEnable ? 1 : 0;
     if (!state->Balance) return E_FAIL;
-    BalanceValues v = BalanceFromColorControls(kept);
+    TBalanceValues v = BalanceFromColorControls(kept);
     g_object_set(state->Balance, "brightness", v.Brightness, "contrast", v.Contrast, "hue", v.Hue,
                  "saturation", v.Saturation, nullptr);
     return S_OK;
 }
 
-HRESULT MixerPinConfig::GetNativeVideoProps(long& width, long& height, long& aspectX,
-                                            long& aspectY) const {
+HRESULT TMixerPinConfig::GetNativeVideoProps(long& width, long& height, long& aspectX,
+                                             long& aspectY) const {
     if (!StateOf(m_mixer)) return E_NOINTERFACE;
     GstPad* input = gst_element_get_static_pad(m_mixer.Element(), "Input0");
     if (!input) return VFW_E_NOT_CONNECTED;
@@ -264,8 +264,8 @@ HRESULT MixerPinConfig::GetNativeVideoProps(long& width, long& height, long& asp
     return S_OK;
 }
 
-HRESULT MixerPinConfig::SetCallbackInterface(std::shared_ptr<IDDrawExclModeVideoCallback> callback,
-                                             std::uint32_t flags) {
+HRESULT TMixerPinConfig::SetCallbackInterface(std::shared_ptr<IDDrawExclModeVideoCallback> callback,
+                                              std::uint32_t flags) {
     TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     if (flags != 0) return E_INVALIDARG;

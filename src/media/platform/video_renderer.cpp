@@ -14,10 +14,10 @@ namespace {
 
 struct TRendererState {
     std::mutex Lock;
-    std::shared_ptr<FrameConsumer> Consumer;
+    std::shared_ptr<IFrameConsumer> Consumer;
     GstVideoInfo Info{};
     bool HasFormat = false;
-    SourceRect Source;
+    TSourceRect Source;
     std::atomic<std::uint64_t> Frames{0};
 };
 
@@ -29,24 +29,24 @@ constexpr TElementInfo kRendererInfo{"BrisatVideoRenderer", gst_video_sink_get_t
 using TRendererType = TElementType<GstVideoSink, GstVideoSinkClass, TRendererState,
                                    kRendererInfo, InitRendererClass>;
 
-bool Fits(const SourceRect& r, const GstVideoInfo& info) {
+bool Fits(const TSourceRect& r, const GstVideoInfo& info) {
     return r.Left >= 0 && r.Top >= 0 && r.Width > 0 && r.Height > 0 &&
            r.Left + r.Width <= GST_VIDEO_INFO_WIDTH(&info) &&
            r.Top + r.Height <= GST_VIDEO_INFO_HEIGHT(&info);
 }
 
-SourceRect FullPicture(const GstVideoInfo& info) {
+TSourceRect FullPicture(const GstVideoInfo& info) {
     return {0, 0, GST_VIDEO_INFO_WIDTH(&info), GST_VIDEO_INFO_HEIGHT(&info)};
 }
 
-VideoPixelFormat PixelFormat(GstVideoFormat format) {
+TDecodedPixelFormat PixelFormat(GstVideoFormat format) {
     switch (format) {
     case GST_VIDEO_FORMAT_NV12:
-        return VideoPixelFormat::NV12;
+        return TDecodedPixelFormat::NV12;
     case GST_VIDEO_FORMAT_BGRA:
-        return VideoPixelFormat::BGRA;
+        return TDecodedPixelFormat::BGRA;
     default:
-        return VideoPixelFormat::I420;
+        return TDecodedPixelFormat::I420;
     }
 }
 
@@ -69,10 +69,10 @@ gboolean SetInfo(GstVideoSink* sink, GstCaps*, const GstVideoInfo* info) {
 }
 
 // A mapped picture that keeps its buffer for as long as a frame consumer holds it.
-struct MappedPicture {
+struct TMappedPicture {
     GstVideoFrame Frame{};
     bool Mapped = false;
-    ~MappedPicture() {
+    ~TMappedPicture() {
         if (Mapped) gst_video_frame_unmap(&Frame);
     }
 };
@@ -92,9 +92,9 @@ bool MayKeep(GstBuffer* buffer) {
 // Hands Buffer, a picture of Layout (the negotiated layout when null), to the consumer; false
 // when it cannot be read.
 bool Deliver(TRendererState& state, GstBuffer* buffer, const GstVideoInfo* layout = nullptr) {
-    std::shared_ptr<FrameConsumer> consumer;
+    std::shared_ptr<IFrameConsumer> consumer;
     GstVideoInfo info;
-    SourceRect source;
+    TSourceRect source;
     {
         std::lock_guard lock(state.Lock);
         consumer = state.Consumer;
@@ -103,11 +103,11 @@ bool Deliver(TRendererState& state, GstBuffer* buffer, const GstVideoInfo* layou
     }
     if (!consumer) return true;
     if (layout) info = *layout;
-    auto picture = std::make_shared<MappedPicture>();
+    auto picture = std::make_shared<TMappedPicture>();
     picture->Mapped = gst_video_frame_map(&picture->Frame, &info, buffer, GST_MAP_READ);
     if (!picture->Mapped) return false;
     const GstVideoFrame& mapped = picture->Frame;
-    VideoFrame frame;
+    TDecodedFrame frame;
     frame.Format = PixelFormat(GST_VIDEO_INFO_FORMAT(&info));
     frame.Width = GST_VIDEO_INFO_WIDTH(&info);
     frame.Height = GST_VIDEO_INFO_HEIGHT(&info);
@@ -158,7 +158,7 @@ void InitRendererClass(GstVideoSinkClass* video) {
     video->show_frame = ShowFrame;
 }
 
-TRendererState* StateOf(const Filter& filter) {
+TRendererState* StateOf(const TFilter& filter) {
     return TRendererType::FindState(filter.Element());
 }
 
@@ -168,11 +168,11 @@ GType VideoRendererType() {
     return TRendererType::Type();
 }
 
-Filter CreateVideoRenderer() {
-    return Filter::Make(kVideoRendererFactory);
+TFilter CreateVideoRenderer() {
+    return TFilter::Make(kVideoRendererFactory);
 }
 
-HRESULT BasicVideo::RepaintLastFrame() {
+HRESULT TBasicVideo::RepaintLastFrame() {
     TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     GstSample* sample = gst_base_sink_get_last_sample(GST_BASE_SINK(m_renderer.Element()));
@@ -186,7 +186,7 @@ HRESULT BasicVideo::RepaintLastFrame() {
     return shown ? S_OK : S_FALSE;
 }
 
-HRESULT BasicVideo::SetFrameConsumer(std::shared_ptr<FrameConsumer> consumer) {
+HRESULT TBasicVideo::SetFrameConsumer(std::shared_ptr<IFrameConsumer> consumer) {
     TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
@@ -194,7 +194,7 @@ HRESULT BasicVideo::SetFrameConsumer(std::shared_ptr<FrameConsumer> consumer) {
     return S_OK;
 }
 
-HRESULT BasicVideo::GetVideoSize(long& width, long& height) const {
+HRESULT TBasicVideo::GetVideoSize(long& width, long& height) const {
     TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
@@ -204,7 +204,7 @@ HRESULT BasicVideo::GetVideoSize(long& width, long& height) const {
     return S_OK;
 }
 
-HRESULT BasicVideo::SetDefaultSourcePosition() {
+HRESULT TBasicVideo::SetDefaultSourcePosition() {
     TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
@@ -213,7 +213,7 @@ HRESULT BasicVideo::SetDefaultSourcePosition() {
     return S_OK;
 }
 
-HRESULT BasicVideo::GetSourcePosition(SourceRect& rect) const {
+HRESULT TBasicVideo::GetSourcePosition(TSourceRect& rect) const {
     TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
@@ -222,46 +222,46 @@ HRESULT BasicVideo::GetSourcePosition(SourceRect& rect) const {
     return S_OK;
 }
 
-HRESULT BasicVideo::get_SourceWidth(long& width) const {
-    SourceRect rect;
+HRESULT TBasicVideo::get_SourceWidth(long& width) const {
+    TSourceRect rect;
     HRESULT hr = GetSourcePosition(rect);
     if (Succeeded(hr)) width = rect.Width;
     return hr;
 }
 
-HRESULT BasicVideo::get_SourceHeight(long& height) const {
-    SourceRect rect;
+HRESULT TBasicVideo::get_SourceHeight(long& height) const {
+    TSourceRect rect;
     HRESULT hr = GetSourcePosition(rect);
     if (Succeeded(hr)) height = rect.Height;
     return hr;
 }
 
-HRESULT BasicVideo::EditSource(void (*edit)(SourceRect&, long), long value) {
+HRESULT TBasicVideo::EditSource(void (*edit)(TSourceRect&, long), long value) {
     TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
-    SourceRect rect = state->Source;
+    TSourceRect rect = state->Source;
     edit(rect, value);
     if (!Fits(rect, state->Info)) return E_INVALIDARG;
     state->Source = rect;
     return S_OK;
 }
 
-HRESULT BasicVideo::put_SourceLeft(long left) {
-    return EditSource([](SourceRect& r, long v) { r.Left = v; }, left);
+HRESULT TBasicVideo::put_SourceLeft(long left) {
+    return EditSource([](TSourceRect& r, long v) { r.Left = v; }, left);
 }
-HRESULT BasicVideo::put_SourceTop(long top) {
-    return EditSource([](SourceRect& r, long v) { r.Top = v; }, top);
+HRESULT TBasicVideo::put_SourceTop(long top) {
+    return EditSource([](TSourceRect& r, long v) { r.Top = v; }, top);
 }
-HRESULT BasicVideo::put_SourceWidth(long width) {
-    return EditSource([](SourceRect& r, long v) { r.Width = v; }, width);
+HRESULT TBasicVideo::put_SourceWidth(long width) {
+    return EditSource([](TSourceRect& r, long v) { r.Width = v; }, width);
 }
-HRESULT BasicVideo::put_SourceHeight(long height) {
-    return EditSource([](SourceRect& r, long v) { r.Height = v; }, height);
+HRESULT TBasicVideo::put_SourceHeight(long height) {
+    return EditSource([](TSourceRect& r, long v) { r.Height = v; }, height);
 }
 
-std::uint64_t BasicVideo::FramesRendered() const {
+std::uint64_t TBasicVideo::FramesRendered() const {
     TRendererState* state = StateOf(m_renderer);
     return state ? state->Frames.load(std::memory_order_relaxed) : 0;
 }
