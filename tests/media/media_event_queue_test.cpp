@@ -7,7 +7,7 @@
 
 using namespace brisat;
 
-TEST(TMediaEventQueue, DeliversInOrderAndNotifiesPerEvent) {
+TEST(MediaEventQueue, DeliversInOrderAndNotifiesPerEvent) {
     TMediaEventQueue queue;
     int notified = 0;
     queue.SetNotifyCallback([&] { ++notified; });
@@ -30,7 +30,7 @@ TEST(TMediaEventQueue, DeliversInOrderAndNotifiesPerEvent) {
     EXPECT_EQ(queue.GetEvent(code, p1, p2, 0), E_ABORT);
 }
 
-TEST(TMediaEventQueue, NoNotifyDiscardsQueuedAndNewEvents) {
+TEST(MediaEventQueue, NoNotifyDiscardsQueuedAndNewEvents) {
     TMediaEventQueue queue;
     queue.Post({EC_COMPLETE, 0, 0, ""});
     EXPECT_EQ(queue.SetNotifyFlags(AM_MEDIAEVENT_NONOTIFY), S_OK);
@@ -43,7 +43,7 @@ TEST(TMediaEventQueue, NoNotifyDiscardsQueuedAndNewEvents) {
     EXPECT_EQ(queue.GetEvent(event), S_OK);
 }
 
-TEST(TMediaEventQueue, CoalescesWaitingEventsAndStaysBounded) {
+TEST(MediaEventQueue, CoalescesWaitingEventsAndStaysBounded) {
     TMediaEventQueue queue;
     queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, true);
     queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, true);
@@ -56,7 +56,7 @@ TEST(TMediaEventQueue, CoalescesWaitingEventsAndStaysBounded) {
     EXPECT_EQ(queue.Dropped(), 10u);
 }
 
-TEST(TMediaEventQueue, ManyThreadsPostWhileTheGuiThreadDrains) {
+TEST(MediaEventQueue, ManyThreadsPostWhileTheGuiThreadDrains) {
     TMediaEventQueue queue;
     std::vector<std::thread> posters;
     for (int t = 0; t < 4; ++t)
