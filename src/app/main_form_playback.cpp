@@ -20,7 +20,7 @@
 #include "media/ds_track_bar.h"
 #include "media/filter_graph.h"
 #include "media/graph_event_text.h"
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 #include "media/video_window.h"
 
 namespace brisat {

@@ -34,7 +34,7 @@ void TfrmMain::BindPlaylistHandlers() {
         m_parts.Clear1->SetEnabled(m_playList.CanClear());
     });
     m.Add<TOnGraphComplete>("FilterGraph1GraphComplete",
-                            [this](TComponent&, HRESULT, Filter) { m_playList.Advance(); });
+                            [this](TComponent&, HRESULT, TFilter) { m_playList.Advance(); });
 
     m_playList.OnChooseFiles = [this]() -> std::optional<std::vector<std::string>> {
         TOpenDialog& dialog = *m_parts.OpenDialog2;

@@ -15,9 +15,9 @@ std::string Patterns(const std::vector<std::string>& extensions) {
 }
 
 // Every extension of the types of one kind, each once.
-std::vector<std::string> ExtensionsOf(const std::vector<PlayableType>& types, bool video) {
+std::vector<std::string> ExtensionsOf(const std::vector<TPlayableType>& types, bool video) {
     std::vector<std::string> extensions;
-    for (const PlayableType& type : types)
+    for (const TPlayableType& type : types)
         if (type.Video == video)
             for (const std::string& extension : type.Extensions)
                 if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end())
@@ -33,11 +33,11 @@ void Append(std::string& filter, const std::string& description, const std::stri
 
 } // namespace
 
-std::string MediaFileFilter(const std::string& first, const std::vector<PlayableType>& types) {
+std::string MediaFileFilter(const std::string& first, const std::vector<TPlayableType>& types) {
     std::string filter = first;
     Append(filter, "Video files", Patterns(ExtensionsOf(types, true)));
     Append(filter, "Audio files", Patterns(ExtensionsOf(types, false)));
-    for (const PlayableType& type : types) {
+    for (const TPlayableType& type : types) {
         const std::string patterns = Patterns(type.Extensions);
         Append(filter, type.Description + " (" + patterns + ")", patterns);
     }

@@ -1,7 +1,7 @@
 #include "effects/effects_classes.h"
 
 #include "effects/about_box.h"
-#include "effects/clock.h"
+#include "effects/clock_label.h"
 #include "effects/gradient_label.h"
 #include "framework/widgets/basic_control_classes.h"
 #include "framework/core/class_registry.h"

@@ -57,7 +57,7 @@ private:
     void SeekToThumb();
 
     TFilterGraph* m_filterGraph = nullptr;
-    std::shared_ptr<brisat::FilterGraph> m_seeking; // IMediaSeeking, held while the graph is active
+    std::shared_ptr<TMediaPipeline> m_seeking; // IMediaSeeking, held while the graph is active
     HWND m_timerWindow = 0;
     std::uint32_t m_timerInterval = 1000;
     TTimerEvent m_onTimer;

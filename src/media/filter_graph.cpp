@@ -86,15 +86,15 @@ void TFilterGraph::SetActive(bool active) {
 void TFilterGraph::CreateBuilders() {
     switch (m_mode) {
     case TGraphMode::gmNormal:
-        m_graph = std::make_shared<FilterGraph>();
+        m_graph = std::make_shared<TMediaPipeline>();
         break;
     case TGraphMode::gmCapture:
-        m_captureBuilder = std::make_shared<CaptureGraphBuilder>();
-        m_graph = std::make_shared<FilterGraph>();
+        m_captureBuilder = std::make_shared<TCaptureGraphBuilder>();
+        m_graph = std::make_shared<TMediaPipeline>();
         m_captureBuilder->SetFiltergraph(m_graph);
         break;
     case TGraphMode::gmDVD:
-        m_dvdBuilder = std::make_shared<DvdGraphBuilder>();
+        m_dvdBuilder = std::make_shared<TDvdGraphBuilder>();
         m_dvdBuilder->GetFiltergraph(m_graph);
         break;
     }
@@ -157,7 +157,7 @@ void TFilterGraph::SetGraphEdit(bool graphEdit) {
     if (!graphEdit)
         m_registration.reset();
     else if (!m_registration && m_active && m_graph)
-        GraphEditRegistration::Register(*m_graph, m_registration); // a failure stays unregistered
+        TGraphEditRegistration::Register(*m_graph, m_registration); // a failure stays unregistered
     m_graphEdit = graphEdit;
 }
 
@@ -170,7 +170,7 @@ void TFilterGraph::SetLogFile(const std::string& logFile) {
         m_graph->SetLogFile(-1);
         m_log.reset();
         if (!logFile.empty()) {
-            std::unique_ptr<GraphLogFile> log = GraphLogFile::Create(logFile);
+            std::unique_ptr<TGraphLogFile> log = TGraphLogFile::Create(logFile);
             if (!log) return; // keeps the previous name
             m_graph->SetLogFile(log->Handle());
             m_log = std::move(log);
@@ -184,7 +184,7 @@ void TFilterGraph::SetLogFile(const std::string& logFile) {
 void TFilterGraph::AddClientFilter(IGraphFilterClient& client) {
     client.NotifyFilterOperation(TFilterClientOperation::fcoAdding, 0);
     std::string name = client.GetClientName();
-    if (Filter filter = client.GetClientFilter(); filter && m_graph)
+    if (TFilter filter = client.GetClientFilter(); filter && m_graph)
         m_graph->AddFilter(filter, name);
     client.NotifyFilterOperation(TFilterClientOperation::fcoAdded, 0);
     RefreshGraphEdit();
@@ -192,7 +192,7 @@ void TFilterGraph::AddClientFilter(IGraphFilterClient& client) {
 
 void TFilterGraph::RemoveClientFilter(IGraphFilterClient& client) {
     client.NotifyFilterOperation(TFilterClientOperation::fcoRemoving, 0);
-    if (Filter filter = client.GetClientFilter(); filter && m_graph) m_graph->RemoveFilter(filter);
+    if (TFilter filter = client.GetClientFilter(); filter && m_graph) m_graph->RemoveFilter(filter);
     client.NotifyFilterOperation(TFilterClientOperation::fcoRemoved, 0);
     RefreshGraphEdit();
 }
@@ -243,7 +243,7 @@ std::shared_ptr<void> TFilterGraph::QueryInterface(TGraphInterface iid) const {
         return m_dvdBuilder ? m_dvdBuilder->GetDvdInterface() : nullptr;
     case TGraphInterface::IMediaEvent:
     case TGraphInterface::IMediaEventEx:
-        return std::shared_ptr<MediaEventQueue>(m_graph, &m_graph->Events());
+        return std::shared_ptr<TMediaEventQueue>(m_graph, &m_graph->Events());
     case TGraphInterface::IBasicAudio: {
         long attenuation = 0;
         return m_graph->get_Volume(attenuation) == E_NOINTERFACE ? nullptr : m_graph;
@@ -370,7 +370,7 @@ void TFilterGraph::ClearGraph() {
     TFilterList filters(*graph);
     for (IGraphFilterClient* client : m_clients)
         filters.Remove(client->GetClientFilter());
-    for (const Filter& filter : filters)
+    for (const TFilter& filter : filters)
         CheckMediaResult(graph->RemoveFilter(filter));
     RefreshGraphEdit();
 }
@@ -378,8 +378,8 @@ void TFilterGraph::ClearGraph() {
 void TFilterGraph::DisconnectAllPins() {
     auto graph = QueryInterface<TGraphInterface::IFilterGraph>();
     if (!graph) return;
-    for (const Filter& filter : TFilterList(*graph))
-        for (Pin pin : TPinList(filter))
+    for (const TFilter& filter : TFilterList(*graph))
+        for (TPin pin : TPinList(filter))
             CheckMediaResult(pin.Disconnect());
 }
 

@@ -16,8 +16,8 @@
 #include "framework/windowing/messages.h"
 #include "media/filter_graph_events.h"
 #include "media/filter_graph_lists.h"
-#include "media/platform/filter_graph.h"
 #include "media/platform/media_event_queue.h"
+#include "media/platform/media_pipeline.h"
 #include "media/platform/result_codes.h"
 
 #include <atomic>
@@ -29,11 +29,11 @@
 
 namespace brisat {
 
-class CaptureGraphBuilder;
-class DvdGraphBuilder;
-class DvdNavigator;
-class GraphEditRegistration;
-class GraphLogFile;
+class TCaptureGraphBuilder;
+class TDvdGraphBuilder;
+class TDvdNavigator;
+class TGraphEditRegistration;
+class TGraphLogFile;
 
 // The message the graph posts to the notification window whenever events are queued.
 inline constexpr UINT GraphNotifyMessage = WM_APP + 1;
@@ -73,7 +73,7 @@ enum class TGraphControlEvent {
 // destroyed.
 class IGraphFilterClient {
 public:
-    virtual Filter GetClientFilter() = 0;
+    virtual TFilter GetClientFilter() = 0;
     // The name under which the filter is added (the control's component name).
     virtual std::string GetClientName() = 0;
     // Called around every add and remove of the client's filter; param is always 0.
@@ -99,8 +99,8 @@ protected:
 };
 
 // Interfaces the controller answers on behalf of its graph. The graph manager's interfaces are
-// all served by the platform graph (FilterGraph); IMediaEvent and IMediaEventEx by its event queue;
-// IBasicAudio only while the graph renders audio.
+// all served by the platform graph (TMediaPipeline); IMediaEvent and IMediaEventEx by its event
+// queue; IBasicAudio only while the graph renders audio.
 enum class TGraphInterface {
     IFilterGraph,
     IFilterGraph2,
@@ -117,22 +117,24 @@ enum class TGraphInterface {
 };
 
 // The object type that answers each interface.
-template <TGraphInterface I> struct TGraphInterfaceObject { using Type = FilterGraph; };
+template <TGraphInterface I> struct TGraphInterfaceObject { using Type = TMediaPipeline; };
 template <> struct TGraphInterfaceObject<TGraphInterface::IMediaEvent> {
-    using Type = MediaEventQueue;
+    using Type = TMediaEventQueue;
 };
 template <> struct TGraphInterfaceObject<TGraphInterface::IMediaEventEx> {
-    using Type = MediaEventQueue;
+    using Type = TMediaEventQueue;
 };
 template <> struct TGraphInterfaceObject<TGraphInterface::ICaptureGraphBuilder2> {
-    using Type = CaptureGraphBuilder;
+    using Type = TCaptureGraphBuilder;
 };
 template <> struct TGraphInterfaceObject<TGraphInterface::IDvdGraphBuilder> {
-    using Type = DvdGraphBuilder;
+    using Type = TDvdGraphBuilder;
 };
-template <> struct TGraphInterfaceObject<TGraphInterface::IDvdInfo2> { using Type = DvdNavigator; };
+template <> struct TGraphInterfaceObject<TGraphInterface::IDvdInfo2> {
+    using Type = TDvdNavigator;
+};
 template <> struct TGraphInterfaceObject<TGraphInterface::IDvdControl2> {
-    using Type = DvdNavigator;
+    using Type = TDvdNavigator;
 };
 
 class TFilterGraph : public TComponent {
@@ -327,17 +329,17 @@ private:
     TGraphMode m_mode = TGraphMode::gmNormal;
     std::vector<IGraphFilterClient*> m_clients;
     std::vector<IGraphEventListener*> m_listeners;
-    std::shared_ptr<FilterGraph> m_graph;
-    std::shared_ptr<CaptureGraphBuilder> m_captureBuilder;
-    std::shared_ptr<DvdGraphBuilder> m_dvdBuilder;
-    std::shared_ptr<MediaEventQueue> m_events;
+    std::shared_ptr<TMediaPipeline> m_graph;
+    std::shared_ptr<TCaptureGraphBuilder> m_captureBuilder;
+    std::shared_ptr<TDvdGraphBuilder> m_dvdBuilder;
+    std::shared_ptr<TMediaEventQueue> m_events;
     // Set by the graph's threads when they post GraphNotifyMessage, cleared when the pump starts:
     // one message in the queue at a time however many events arrive.
     std::shared_ptr<std::atomic<bool>> m_notifyPending;
     bool m_graphEdit = false;
-    std::unique_ptr<GraphEditRegistration> m_registration;
+    std::unique_ptr<TGraphEditRegistration> m_registration;
     std::string m_logFile;
-    std::unique_ptr<GraphLogFile> m_log;
+    std::unique_ptr<TGraphLogFile> m_log;
     std::unique_ptr<PendingRender> m_render;
     std::uint32_t m_renderGeneration = 0; // tells a finished build's message from older ones
 };

@@ -4,7 +4,7 @@
 // only.
 #pragma once
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 
 #include <memory>
 
@@ -12,21 +12,21 @@ namespace brisat {
 
 enum class TCaptureKind { ckVideo, ckAudio };
 
-class CaptureGraphBuilder {
+class TCaptureGraphBuilder {
 public:
-    HRESULT SetFiltergraph(std::shared_ptr<FilterGraph> graph);
-    HRESULT GetFiltergraph(std::shared_ptr<FilterGraph>& graph) const;
+    HRESULT SetFiltergraph(std::shared_ptr<TMediaPipeline> graph);
+    HRESULT GetFiltergraph(std::shared_ptr<TMediaPipeline>& graph) const;
 
     // A new source filter for the first device of that kind; VFW_E_NO_CAPTURE_HARDWARE when none.
-    HRESULT FindCaptureDevice(TCaptureKind kind, Filter& source) const;
+    HRESULT FindCaptureDevice(TCaptureKind kind, TFilter& source) const;
     // Adds `source` to the graph (under "Capture") and connects its output through a converter:
     // video to the graph's video renderer (a video sink when it has none), audio to an audio sink.
     // VFW_E_WRONG_STATE without a graph.
-    HRESULT RenderStream(const Filter& source);
+    HRESULT RenderStream(const TFilter& source);
 
 private:
-    HRESULT AddConnected(const Pin& from, const char* factory, Pin& output);
-    std::shared_ptr<FilterGraph> m_graph;
+    HRESULT AddConnected(const TPin& from, const char* factory, TPin& output);
+    std::shared_ptr<TMediaPipeline> m_graph;
 };
 
 } // namespace brisat

@@ -5,7 +5,7 @@
 // until a disc plays. GUI thread only.
 #pragma once
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,7 +13,7 @@
 
 namespace brisat {
 
-class DvdNavigator {
+class TDvdNavigator {
 public:
     // Locale identifiers of a stream's language. GStreamer's DVD source reports no per-stream
     // languages, so a rendered volume answers E_NOTIMPL rather than a made-up language.
@@ -21,23 +21,23 @@ public:
     HRESULT GetSubpictureLanguage(std::uint32_t stream, std::uint32_t& lcid) const;
 
 private:
-    friend class DvdGraphBuilder;
+    friend class TDvdGraphBuilder;
     bool m_ready = false;
 };
 
-class DvdGraphBuilder {
+class TDvdGraphBuilder {
 public:
-    DvdGraphBuilder();
+    TDvdGraphBuilder();
 
-    HRESULT GetFiltergraph(std::shared_ptr<FilterGraph>& graph) const;
+    HRESULT GetFiltergraph(std::shared_ptr<TMediaPipeline>& graph) const;
     // The navigator, for IDvdInfo2 and IDvdControl2.
-    std::shared_ptr<DvdNavigator> GetDvdInterface() const { return m_navigator; }
+    std::shared_ptr<TDvdNavigator> GetDvdInterface() const { return m_navigator; }
     // Builds the graph for the disc in the drive `path` ("" = the default drive).
     HRESULT RenderDvdVideoVolume(const std::string& path);
 
 private:
-    std::shared_ptr<FilterGraph> m_graph = std::make_shared<FilterGraph>();
-    std::shared_ptr<DvdNavigator> m_navigator = std::make_shared<DvdNavigator>();
+    std::shared_ptr<TMediaPipeline> m_graph = std::make_shared<TMediaPipeline>();
+    std::shared_ptr<TDvdNavigator> m_navigator = std::make_shared<TDvdNavigator>();
 };
 
 // The English name of a locale identifier's language ("English", "German"), "" when unknown.

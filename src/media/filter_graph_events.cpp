@@ -11,11 +11,11 @@ namespace brisat {
 
 namespace {
 
-using Handler = void (*)(TFilterGraph& g, std::intptr_t p1, std::intptr_t p2);
+using THandler = void (*)(TFilterGraph& g, std::intptr_t p1, std::intptr_t p2);
 
-struct Route {
+struct TRoute {
     long Code;
-    Handler Call;
+    THandler Call;
 };
 
 std::int32_t Int(std::intptr_t value) {
@@ -54,7 +54,7 @@ void StreamError(TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
 
 template <TOnGraphStreamControl TFilterGraph::*Member>
 void StreamControl(TFilterGraph& g, std::intptr_t, std::intptr_t p2) {
-    Raise(g, g.*Member, Pin(), Int(p2));
+    Raise(g, g.*Member, TPin(), Int(p2));
 }
 
 template <TOnGraphSNDDevError TFilterGraph::*Member>
@@ -106,110 +106,111 @@ void StreamChange(TFilterGraph& g, const TOnDVDStreamChange& event, std::intptr_
 
 const std::array kRoutes{
     // Graph events.
-    Route{EC_COMPLETE, [](TFilterGraph& g, std::intptr_t p1,
-                          std::intptr_t) { Raise(g, g.OnGraphComplete, HRESULT(p1), Filter()); }},
-    Route{EC_USERABORT, Notify<&TFilterGraph::OnGraphUserAbort>},
-    Route{EC_ERRORABORT, Result<&TFilterGraph::OnGraphErrorAbort>},
-    Route{EC_STREAM_ERROR_STOPPED, StreamError<&TFilterGraph::OnGraphStreamErrorStopped>},
-    Route{EC_STREAM_ERROR_STILLPLAYING, StreamError<&TFilterGraph::OnGraphStreamErrorStillPlaying>},
-    Route{EC_ERROR_STILLPLAYING, Result<&TFilterGraph::OnGraphErrorStillPlaying>},
-    Route{EC_PALETTE_CHANGED, Notify<&TFilterGraph::OnGraphPaletteChanged>},
-    Route{EC_VIDEO_SIZE_CHANGED,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              Raise(g, g.OnGraphVideoSizeChanged, Int(p1 & 0xFFFF), Int((p1 >> 16) & 0xFFFF));
-          }},
-    Route{EC_QUALITY_CHANGE, Notify<&TFilterGraph::OnGraphQualityChange>},
-    Route{EC_CLOCK_CHANGED, Notify<&TFilterGraph::OnGraphClockChanged>},
-    Route{EC_PAUSED, Result<&TFilterGraph::OnGraphPaused>},
-    Route{EC_OPENING_FILE, [](TFilterGraph& g, std::intptr_t p1,
-                              std::intptr_t) { Raise(g, g.OnGraphOpeningFile, p1 == 1); }},
-    Route{EC_BUFFERING_DATA, [](TFilterGraph& g, std::intptr_t p1,
-                                std::intptr_t) { Raise(g, g.OnGraphBufferingData, p1 == 1); }},
-    Route{EC_FULLSCREEN_LOST, [](TFilterGraph& g, std::intptr_t,
-                                 std::intptr_t) { Raise(g, g.OnGraphFullscreenLost, Filter()); }},
+    TRoute{EC_COMPLETE, [](TFilterGraph& g, std::intptr_t p1,
+                           std::intptr_t) { Raise(g, g.OnGraphComplete, HRESULT(p1), TFilter()); }},
+    TRoute{EC_USERABORT, Notify<&TFilterGraph::OnGraphUserAbort>},
+    TRoute{EC_ERRORABORT, Result<&TFilterGraph::OnGraphErrorAbort>},
+    TRoute{EC_STREAM_ERROR_STOPPED, StreamError<&TFilterGraph::OnGraphStreamErrorStopped>},
+    TRoute{EC_STREAM_ERROR_STILLPLAYING,
+           StreamError<&TFilterGraph::OnGraphStreamErrorStillPlaying>},
+    TRoute{EC_ERROR_STILLPLAYING, Result<&TFilterGraph::OnGraphErrorStillPlaying>},
+    TRoute{EC_PALETTE_CHANGED, Notify<&TFilterGraph::OnGraphPaletteChanged>},
+    TRoute{EC_VIDEO_SIZE_CHANGED,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+               Raise(g, g.OnGraphVideoSizeChanged, Int(p1 & 0xFFFF), Int((p1 >> 16) & 0xFFFF));
+           }},
+    TRoute{EC_QUALITY_CHANGE, Notify<&TFilterGraph::OnGraphQualityChange>},
+    TRoute{EC_CLOCK_CHANGED, Notify<&TFilterGraph::OnGraphClockChanged>},
+    TRoute{EC_PAUSED, Result<&TFilterGraph::OnGraphPaused>},
+    TRoute{EC_OPENING_FILE, [](TFilterGraph& g, std::intptr_t p1,
+                               std::intptr_t) { Raise(g, g.OnGraphOpeningFile, p1 == 1); }},
+    TRoute{EC_BUFFERING_DATA, [](TFilterGraph& g, std::intptr_t p1,
+                                 std::intptr_t) { Raise(g, g.OnGraphBufferingData, p1 == 1); }},
+    TRoute{EC_FULLSCREEN_LOST, [](TFilterGraph& g, std::intptr_t,
+                                  std::intptr_t) { Raise(g, g.OnGraphFullscreenLost, TFilter()); }},
     // Our queue carries no strings: the texts arrive empty.
-    Route{EC_OLE_EVENT,
-          [](TFilterGraph& g, std::intptr_t, std::intptr_t) {
-              Raise(g, g.OnGraphOleEvent, std::string(), std::string());
-          }},
-    Route{EC_STREAM_CONTROL_STOPPED, StreamControl<&TFilterGraph::OnGraphStreamControlStopped>},
-    Route{EC_STREAM_CONTROL_STARTED, StreamControl<&TFilterGraph::OnGraphStreamControlStarted>},
-    Route{EC_END_OF_SEGMENT,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
-              Raise(g, g.OnGraphEndOfSegment, std::int64_t(p1), Int(p2));
-          }},
-    Route{EC_DEVICE_LOST, [](TFilterGraph& g, std::intptr_t p1,
-                             std::intptr_t p2) { Raise(g, g.OnGraphDeviceLost, p1, p2 == 0); }},
-    Route{EC_STEP_COMPLETE, Notify<&TFilterGraph::OnGraphStepComplete>},
-    Route{EC_TIMECODE_AVAILABLE,
-          [](TFilterGraph& g, std::intptr_t, std::intptr_t p2) {
-              Raise(g, g.OnGraphTimeCodeAvailable, Filter(), Int(p2));
-          }},
-    Route{EC_EXTDEVICE_MODE_CHANGE,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
-              Raise(g, g.OnGraphEXTDeviceModeChange, Int(p1), Int(p2));
-          }},
-    Route{EC_GRAPH_CHANGED, Notify<&TFilterGraph::OnGraphChanged>},
-    Route{EC_CLOCK_UNSET, Notify<&TFilterGraph::OnGraphClockUnset>},
-    Route{EC_VMR_RENDERDEVICE_SET,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              Raise(g, g.OnGraphVMRRenderDevice, Int(p1));
-          }},
-    Route{EC_SNDDEV_IN_ERROR, SoundDeviceError<&TFilterGraph::OnGraphSNDDevInError>},
-    Route{EC_SNDDEV_OUT_ERROR, SoundDeviceError<&TFilterGraph::OnGraphSNDDevOutError>},
+    TRoute{EC_OLE_EVENT,
+           [](TFilterGraph& g, std::intptr_t, std::intptr_t) {
+               Raise(g, g.OnGraphOleEvent, std::string(), std::string());
+           }},
+    TRoute{EC_STREAM_CONTROL_STOPPED, StreamControl<&TFilterGraph::OnGraphStreamControlStopped>},
+    TRoute{EC_STREAM_CONTROL_STARTED, StreamControl<&TFilterGraph::OnGraphStreamControlStarted>},
+    TRoute{EC_END_OF_SEGMENT,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
+               Raise(g, g.OnGraphEndOfSegment, std::int64_t(p1), Int(p2));
+           }},
+    TRoute{EC_DEVICE_LOST, [](TFilterGraph& g, std::intptr_t p1,
+                              std::intptr_t p2) { Raise(g, g.OnGraphDeviceLost, p1, p2 == 0); }},
+    TRoute{EC_STEP_COMPLETE, Notify<&TFilterGraph::OnGraphStepComplete>},
+    TRoute{EC_TIMECODE_AVAILABLE,
+           [](TFilterGraph& g, std::intptr_t, std::intptr_t p2) {
+               Raise(g, g.OnGraphTimeCodeAvailable, TFilter(), Int(p2));
+           }},
+    TRoute{EC_EXTDEVICE_MODE_CHANGE,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
+               Raise(g, g.OnGraphEXTDeviceModeChange, Int(p1), Int(p2));
+           }},
+    TRoute{EC_GRAPH_CHANGED, Notify<&TFilterGraph::OnGraphChanged>},
+    TRoute{EC_CLOCK_UNSET, Notify<&TFilterGraph::OnGraphClockUnset>},
+    TRoute{EC_VMR_RENDERDEVICE_SET,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+               Raise(g, g.OnGraphVMRRenderDevice, Int(p1));
+           }},
+    TRoute{EC_SNDDEV_IN_ERROR, SoundDeviceError<&TFilterGraph::OnGraphSNDDevInError>},
+    TRoute{EC_SNDDEV_OUT_ERROR, SoundDeviceError<&TFilterGraph::OnGraphSNDDevOutError>},
     // DVD navigator events.
-    Route{EC_DVD_DOMAIN_CHANGE,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDomains, p1); }},
-    Route{EC_DVD_TITLE_CHANGE, Value<&TFilterGraph::OnDVDTitleChange>},
-    Route{EC_DVD_CHAPTER_START, Value<&TFilterGraph::OnDVDChapterStart>},
-    Route{EC_DVD_AUDIO_STREAM_CHANGE,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              StreamChange(g, g.OnDVDAudioStreamChange, p1, true);
-          }},
-    Route{EC_DVD_SUBPICTURE_STREAM_CHANGE,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              StreamChange(g, g.OnDVDSubpictureStreamChange, p1, false);
-          }},
-    Route{EC_DVD_ANGLE_CHANGE, Pair<&TFilterGraph::OnDVDAngleChange>},
-    Route{EC_DVD_BUTTON_CHANGE, Pair<&TFilterGraph::OnDVDButtonChange>},
-    Route{EC_DVD_VALID_UOPS_CHANGE, Value<&TFilterGraph::OnDVDValidUOPSChange>},
-    Route{EC_DVD_STILL_ON, [](TFilterGraph& g, std::intptr_t p1,
-                              std::intptr_t p2) { Raise(g, g.OnDVDStillOn, p1 == 1, Int(p2)); }},
-    Route{EC_DVD_STILL_OFF, Notify<&TFilterGraph::OnDVDStillOff>},
-    Route{EC_DVD_CURRENT_TIME,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              DVD_TIMECODE t = DecodeDvdTimeCode(std::uint32_t(p1));
-              Raise(g, g.OnDVDCurrentTime, t.Hours, t.Minutes, t.Seconds, t.Frames, t.FrameRate);
-          }},
-    Route{EC_DVD_ERROR,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDvdErrors, p1); }},
-    Route{EC_DVD_WARNING,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDvdWarnings, p1); }},
-    Route{EC_DVD_CHAPTER_AUTOSTOP, Notify<&TFilterGraph::OnDVDChapterAutoStop>},
-    Route{EC_DVD_NO_FP_PGC, Notify<&TFilterGraph::OnDVDNoFP_PGC>},
-    Route{EC_DVD_PLAYBACK_RATE_CHANGE,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              Raise(g, g.OnDVDPlaybackRateChange, float(Int(p1)) / 10000.0f);
-          }},
-    Route{EC_DVD_PARENTAL_LEVEL_CHANGE, Value<&TFilterGraph::OnDVDParentalLevelChange>},
-    Route{EC_DVD_PLAYBACK_STOPPED, Notify<&TFilterGraph::OnDVDPlaybackStopped>},
-    Route{EC_DVD_ANGLES_AVAILABLE,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              Raise(g, g.OnDVDAnglesAvailable, p1 == 1);
-          }},
-    Route{EC_DVD_PLAYPERIOD_AUTOSTOP, Notify<&TFilterGraph::OnDVDPlayPeriodAutoStop>},
-    Route{EC_DVD_BUTTON_AUTO_ACTIVATED, Value<&TFilterGraph::OnDVDButtonAutoActivated>},
-    Route{EC_DVD_CMD_START, Value<&TFilterGraph::OnDVDCMDStart>},
-    Route{EC_DVD_CMD_END, Value<&TFilterGraph::OnDVDCMDEnd>},
-    Route{EC_DVD_DISC_EJECTED, Notify<&TFilterGraph::OnDVDDiscEjected>},
-    Route{EC_DVD_DISC_INSERTED, Notify<&TFilterGraph::OnDVDDiscInserted>},
-    Route{EC_DVD_CURRENT_HMSF_TIME,
-          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
-              Raise(g, g.OnDVDCurrentHMSFTime, DecodeHmsfTimeCode(std::uint32_t(p1)),
-                    DecodeDvdTimeCode(std::uint32_t(p2)));
-          }},
-    Route{EC_DVD_KARAOKE_MODE, [](TFilterGraph& g, std::intptr_t p1,
-                                  std::intptr_t) { Raise(g, g.OnDVDKaraokeMode, p1 != 0); }},
+    TRoute{EC_DVD_DOMAIN_CHANGE,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDomains, p1); }},
+    TRoute{EC_DVD_TITLE_CHANGE, Value<&TFilterGraph::OnDVDTitleChange>},
+    TRoute{EC_DVD_CHAPTER_START, Value<&TFilterGraph::OnDVDChapterStart>},
+    TRoute{EC_DVD_AUDIO_STREAM_CHANGE,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+               StreamChange(g, g.OnDVDAudioStreamChange, p1, true);
+           }},
+    TRoute{EC_DVD_SUBPICTURE_STREAM_CHANGE,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+               StreamChange(g, g.OnDVDSubpictureStreamChange, p1, false);
+           }},
+    TRoute{EC_DVD_ANGLE_CHANGE, Pair<&TFilterGraph::OnDVDAngleChange>},
+    TRoute{EC_DVD_BUTTON_CHANGE, Pair<&TFilterGraph::OnDVDButtonChange>},
+    TRoute{EC_DVD_VALID_UOPS_CHANGE, Value<&TFilterGraph::OnDVDValidUOPSChange>},
+    TRoute{EC_DVD_STILL_ON, [](TFilterGraph& g, std::intptr_t p1,
+                               std::intptr_t p2) { Raise(g, g.OnDVDStillOn, p1 == 1, Int(p2)); }},
+    TRoute{EC_DVD_STILL_OFF, Notify<&TFilterGraph::OnDVDStillOff>},
+    TRoute{EC_DVD_CURRENT_TIME,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+               DVD_TIMECODE t = DecodeDvdTimeCode(std::uint32_t(p1));
+               Raise(g, g.OnDVDCurrentTime, t.Hours, t.Minutes, t.Seconds, t.Frames, t.FrameRate);
+           }},
+    TRoute{EC_DVD_ERROR,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDvdErrors, p1); }},
+    TRoute{EC_DVD_WARNING,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDvdWarnings, p1); }},
+    TRoute{EC_DVD_CHAPTER_AUTOSTOP, Notify<&TFilterGraph::OnDVDChapterAutoStop>},
+    TRoute{EC_DVD_NO_FP_PGC, Notify<&TFilterGraph::OnDVDNoFP_PGC>},
+    TRoute{EC_DVD_PLAYBACK_RATE_CHANGE,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+               Raise(g, g.OnDVDPlaybackRateChange, float(Int(p1)) / 10000.0f);
+           }},
+    TRoute{EC_DVD_PARENTAL_LEVEL_CHANGE, Value<&TFilterGraph::OnDVDParentalLevelChange>},
+    TRoute{EC_DVD_PLAYBACK_STOPPED, Notify<&TFilterGraph::OnDVDPlaybackStopped>},
+    TRoute{EC_DVD_ANGLES_AVAILABLE,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+               Raise(g, g.OnDVDAnglesAvailable, p1 == 1);
+           }},
+    TRoute{EC_DVD_PLAYPERIOD_AUTOSTOP, Notify<&TFilterGraph::OnDVDPlayPeriodAutoStop>},
+    TRoute{EC_DVD_BUTTON_AUTO_ACTIVATED, Value<&TFilterGraph::OnDVDButtonAutoActivated>},
+    TRoute{EC_DVD_CMD_START, Value<&TFilterGraph::OnDVDCMDStart>},
+    TRoute{EC_DVD_CMD_END, Value<&TFilterGraph::OnDVDCMDEnd>},
+    TRoute{EC_DVD_DISC_EJECTED, Notify<&TFilterGraph::OnDVDDiscEjected>},
+    TRoute{EC_DVD_DISC_INSERTED, Notify<&TFilterGraph::OnDVDDiscInserted>},
+    TRoute{EC_DVD_CURRENT_HMSF_TIME,
+           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
+               Raise(g, g.OnDVDCurrentHMSFTime, DecodeHmsfTimeCode(std::uint32_t(p1)),
+                     DecodeDvdTimeCode(std::uint32_t(p2)));
+           }},
+    TRoute{EC_DVD_KARAOKE_MODE, [](TFilterGraph& g, std::intptr_t p1,
+                                   std::intptr_t) { Raise(g, g.OnDVDKaraokeMode, p1 != 0); }},
 };
 
 std::int32_t Bcd(std::uint32_t packed, int shift, std::uint32_t tensMask = 0xF) {
@@ -245,7 +246,7 @@ DVD_HMSF_TIMECODE DecodeHmsfTimeCode(std::uint32_t packed) {
 void DispatchTableEvent(TFilterGraph& graph, long code, std::intptr_t param1,
                         std::intptr_t param2) {
     auto route = std::find_if(kRoutes.begin(), kRoutes.end(),
-                              [code](const Route& r) { return r.Code == code; });
+                              [code](const TRoute& r) { return r.Code == code; });
     if (route != kRoutes.end()) route->Call(graph, param1, param2);
 }
 

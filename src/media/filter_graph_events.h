@@ -20,25 +20,25 @@ class TFilterGraph;
 using TOnDSEvent =
     std::function<void(TComponent& sender, long Event, std::intptr_t Param1, std::intptr_t Param2)>;
 using TOnDSResultEvent = std::function<void(TComponent& sender, HRESULT Result)>;
-using TOnGraphComplete = std::function<void(TComponent& sender, HRESULT Result, Filter Renderer)>;
+using TOnGraphComplete = std::function<void(TComponent& sender, HRESULT Result, TFilter Renderer)>;
 using TOnGraphStreamError =
     std::function<void(TComponent& sender, HRESULT Operation, std::int32_t Value)>;
 using TOnGraphVideoSizeChanged =
     std::function<void(TComponent& sender, std::int32_t Width, std::int32_t height)>;
 using TOnGraphOpeningFile = std::function<void(TComponent& sender, bool opening)>;
 using TOnGraphBufferingData = std::function<void(TComponent& sender, bool Buffering)>;
-using TOnGraphFullscreenLost = std::function<void(TComponent& sender, Filter Renderer)>;
+using TOnGraphFullscreenLost = std::function<void(TComponent& sender, TFilter Renderer)>;
 using TOnGraphOleEvent =
     std::function<void(TComponent& sender, const std::string& String1, const std::string& String2)>;
 using TOnGraphStreamControl =
-    std::function<void(TComponent& sender, Pin PinSender, std::int32_t Cookie)>;
+    std::function<void(TComponent& sender, TPin PinSender, std::int32_t Cookie)>;
 // StreamTime in 100-ns units.
 using TOnGraphEndOfSegment =
     std::function<void(TComponent& sender, std::int64_t StreamTime, std::int32_t NumSegment)>;
 using TOnGraphDeviceLost =
     std::function<void(TComponent& sender, std::intptr_t Device, bool Removed)>;
 using TOnGraphTimeCodeAvailable =
-    std::function<void(TComponent& sender, Filter From, std::int32_t DeviceID)>;
+    std::function<void(TComponent& sender, TFilter From, std::int32_t DeviceID)>;
 using TOnGraphEXTDeviceModeChange =
     std::function<void(TComponent& sender, std::int32_t NewMode, std::int32_t DeviceID)>;
 using TOnGraphVMRRenderDevice = std::function<void(TComponent& sender, std::int32_t RenderDevice)>;

@@ -4,7 +4,7 @@
 
 namespace brisat {
 
-void TFilterList::Remove(const Filter& filter) {
+void TFilterList::Remove(const TFilter& filter) {
     std::erase(m_items, filter);
 }
 

@@ -2,7 +2,7 @@
 // graph while changing it. GUI thread only.
 #pragma once
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 #include "media/platform/pins.h"
 
 #include <vector>
@@ -12,35 +12,35 @@ namespace brisat {
 class TFilterList {
 public:
     // The graph's filters in the order they were added.
-    explicit TFilterList(const FilterGraph& graph) : m_items(graph.EnumFilters()) {}
+    explicit TFilterList(const TMediaPipeline& graph) : m_items(graph.EnumFilters()) {}
 
     int Count() const { return int(m_items.size()); }
-    const Filter& Items(int index) const { return m_items.at(std::size_t(index)); }
+    const TFilter& Items(int index) const { return m_items.at(std::size_t(index)); }
     // Removes every entry that is `filter`.
-    void Remove(const Filter& filter);
+    void Remove(const TFilter& filter);
 
-    std::vector<Filter>::const_iterator begin() const { return m_items.begin(); }
-    std::vector<Filter>::const_iterator end() const { return m_items.end(); }
+    std::vector<TFilter>::const_iterator begin() const { return m_items.begin(); }
+    std::vector<TFilter>::const_iterator end() const { return m_items.end(); }
 
 private:
-    std::vector<Filter> m_items;
+    std::vector<TFilter> m_items;
 };
 
 class TPinList {
 public:
-    explicit TPinList(Filter filter) : m_filter(std::move(filter)) { Update(); }
+    explicit TPinList(TFilter filter) : m_filter(std::move(filter)) { Update(); }
 
     // Reads the filter's pins again.
-    void Update() { m_items = m_filter ? m_filter.EnumPins() : std::vector<Pin>{}; }
+    void Update() { m_items = m_filter ? m_filter.EnumPins() : std::vector<TPin>{}; }
     int Count() const { return int(m_items.size()); }
-    const Pin& Items(int index) const { return m_items.at(std::size_t(index)); }
+    const TPin& Items(int index) const { return m_items.at(std::size_t(index)); }
 
-    std::vector<Pin>::const_iterator begin() const { return m_items.begin(); }
-    std::vector<Pin>::const_iterator end() const { return m_items.end(); }
+    std::vector<TPin>::const_iterator begin() const { return m_items.begin(); }
+    std::vector<TPin>::const_iterator end() const { return m_items.end(); }
 
 private:
-    Filter m_filter;
-    std::vector<Pin> m_items;
+    TFilter m_filter;
+    std::vector<TPin> m_items;
 };
 
 } // namespace brisat

@@ -20,14 +20,14 @@ bool IsPrivateFolder(const std::string& path) {
 
 } // namespace
 
-std::string GraphEditRegistration::ItemName(const void* graph, long pid) {
+std::string TGraphEditRegistration::ItemName(const void* graph, long pid) {
     char name[64];
     std::snprintf(name, sizeof name, "FilterGraph %0*" PRIXPTR " pid %lX", int(sizeof(void*) * 2),
                   reinterpret_cast<std::uintptr_t>(graph), pid);
     return name;
 }
 
-std::string GraphEditRegistration::RuntimeFolder() {
+std::string TGraphEditRegistration::RuntimeFolder() {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/')
         if (IsPrivateFolder(runtime)) return runtime;
     std::string fallback = "/tmp/brisat-" + std::to_string(getuid());
@@ -35,28 +35,28 @@ std::string GraphEditRegistration::RuntimeFolder() {
     return IsPrivateFolder(fallback) ? fallback : "";
 }
 
-HRESULT GraphEditRegistration::Register(const FilterGraph& graph,
-                                        std::unique_ptr<GraphEditRegistration>& out) {
+HRESULT TGraphEditRegistration::Register(const TMediaPipeline& graph,
+                                         std::unique_ptr<TGraphEditRegistration>& out) {
     out.reset();
     std::string folder = RuntimeFolder();
     if (folder.empty()) return E_ACCESSDENIED;
     std::string path = folder + "/" + ItemName(&graph, long(getpid()));
-    auto entry = std::make_unique<GraphEditRegistration>(graph, path);
+    auto entry = std::make_unique<TGraphEditRegistration>(graph, path);
     HRESULT result = entry->Write();
     if (Succeeded(result)) out = std::move(entry);
     return result;
 }
 
-GraphEditRegistration::~GraphEditRegistration() {
+TGraphEditRegistration::~TGraphEditRegistration() {
     std::remove(m_path.c_str());
 }
 
-void GraphEditRegistration::Refresh() const {
+void TGraphEditRegistration::Refresh() const {
     Write();
 }
 
 // Through a temporary file and a rename, so a reader never sees half a picture.
-HRESULT GraphEditRegistration::Write() const {
+HRESULT TGraphEditRegistration::Write() const {
     std::string temporary = m_path + ".new";
     HRESULT result = m_graph.DumpGraph(temporary);
     if (Succeeded(result) && std::rename(temporary.c_str(), m_path.c_str()) != 0) result = E_FAIL;

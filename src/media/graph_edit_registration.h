@@ -4,7 +4,7 @@
 // viewer finds running graphs by listing the folder. GUI thread only.
 #pragma once
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 #include "media/platform/result_codes.h"
 
 #include <memory>
@@ -12,14 +12,15 @@
 
 namespace brisat {
 
-class GraphEditRegistration {
+class TGraphEditRegistration {
 public:
     // Registers `graph`, which must outlive the registration; a failure code leaves `out` empty.
-    static HRESULT Register(const FilterGraph& graph, std::unique_ptr<GraphEditRegistration>& out);
+    static HRESULT Register(const TMediaPipeline& graph,
+                            std::unique_ptr<TGraphEditRegistration>& out);
     // Removes the entry.
-    ~GraphEditRegistration();
-    GraphEditRegistration(const GraphEditRegistration&) = delete;
-    GraphEditRegistration& operator=(const GraphEditRegistration&) = delete;
+    ~TGraphEditRegistration();
+    TGraphEditRegistration(const TGraphEditRegistration&) = delete;
+    TGraphEditRegistration& operator=(const TGraphEditRegistration&) = delete;
 
     // Writes the graph's picture anew (after the graph changed); failures are silent.
     void Refresh() const;
@@ -32,13 +33,13 @@ public:
     static std::string RuntimeFolder();
 
     // Use Register; this only remembers where the entry goes.
-    GraphEditRegistration(const FilterGraph& graph, std::string path)
+    TGraphEditRegistration(const TMediaPipeline& graph, std::string path)
         : m_graph(graph), m_path(std::move(path)) {}
 
 private:
     HRESULT Write() const;
 
-    const FilterGraph& m_graph;
+    const TMediaPipeline& m_graph;
     std::string m_path;
 };
 

@@ -10,12 +10,12 @@ namespace brisat {
 
 namespace {
 
-struct EventText {
+struct TEventText {
     long Code;
     const char* Text;
 };
 
-constexpr std::array<EventText, 64> kEventTexts{{
+constexpr std::array<TEventText, 64> kEventTexts{{
     {EC_COMPLETE, "EC_COMPLETE - All data from a particular stream has been rendered."},
     {EC_USERABORT, "EC_USERABORT - The user has terminated playback."},
     {EC_ERRORABORT, "EC_ERRORABORT - An operation was aborted because of an error."},
@@ -113,7 +113,7 @@ constexpr std::array<EventText, 64> kEventTexts{{
 
 std::string GraphEventText(long code) {
     auto entry = std::find_if(kEventTexts.begin(), kEventTexts.end(),
-                              [code](const EventText& e) { return e.Code == code; });
+                              [code](const TEventText& e) { return e.Code == code; });
     if (entry != kEventTexts.end()) return entry->Text;
     char fallback[48];
     std::snprintf(fallback, sizeof fallback, "Unknow Graph Event ($%lX)",

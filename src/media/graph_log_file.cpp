@@ -6,7 +6,7 @@
 
 namespace brisat {
 
-std::unique_ptr<GraphLogFile> GraphLogFile::Create(const std::string& path) {
+std::unique_ptr<TGraphLogFile> TGraphLogFile::Create(const std::string& path) {
     if (path.empty()) return nullptr;
     // Locked before truncating, so a log another player is writing is not cut short.
     int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0644);
@@ -15,10 +15,10 @@ std::unique_ptr<GraphLogFile> GraphLogFile::Create(const std::string& path) {
         close(fd);
         return nullptr;
     }
-    return std::make_unique<GraphLogFile>(fd);
+    return std::make_unique<TGraphLogFile>(fd);
 }
 
-GraphLogFile::~GraphLogFile() {
+TGraphLogFile::~TGraphLogFile() {
     close(m_fd);
 }
 

@@ -7,19 +7,19 @@
 
 namespace brisat {
 
-class GraphLogFile {
+class TGraphLogFile {
 public:
     // nullptr when the file cannot be created or another process holds its lock.
-    static std::unique_ptr<GraphLogFile> Create(const std::string& path);
-    ~GraphLogFile();
-    GraphLogFile(const GraphLogFile&) = delete;
-    GraphLogFile& operator=(const GraphLogFile&) = delete;
+    static std::unique_ptr<TGraphLogFile> Create(const std::string& path);
+    ~TGraphLogFile();
+    TGraphLogFile(const TGraphLogFile&) = delete;
+    TGraphLogFile& operator=(const TGraphLogFile&) = delete;
 
-    // The open file's descriptor, for FilterGraph::SetLogFile.
+    // The open file's descriptor, for TMediaPipeline::SetLogFile.
     int Handle() const { return m_fd; }
 
     // Takes over an open descriptor; use Create.
-    explicit GraphLogFile(int fd) : m_fd(fd) {}
+    explicit TGraphLogFile(int fd) : m_fd(fd) {}
 
 private:
     int m_fd;

@@ -2,15 +2,15 @@
 
 namespace brisat {
 
-bool ToLayerFrame(const VideoFrame& frame, TVideoFrame& layerFrame) {
+bool ToLayerFrame(const TDecodedFrame& frame, TVideoFrame& layerFrame) {
     switch (frame.Format) {
-    case VideoPixelFormat::I420:
+    case TDecodedPixelFormat::I420:
         layerFrame.Format = TVideoPixelFormat::I420;
         break;
-    case VideoPixelFormat::NV12:
+    case TDecodedPixelFormat::NV12:
         layerFrame.Format = TVideoPixelFormat::NV12;
         break;
-    case VideoPixelFormat::BGRA:
+    case TDecodedPixelFormat::BGRA:
         layerFrame.Format = TVideoPixelFormat::BGRA;
         break;
     }
@@ -30,7 +30,7 @@ void TRendererToLayer::SetLayer(IVideoLayer* layer) {
     m_layer = layer;
 }
 
-void TRendererToLayer::ReceiveFrame(const VideoFrame& frame) {
+void TRendererToLayer::ReceiveFrame(const TDecodedFrame& frame) {
     TVideoFrame layerFrame;
     if (!ToLayerFrame(frame, layerFrame)) return;
     std::lock_guard lock(m_lock);

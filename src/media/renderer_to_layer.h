@@ -19,13 +19,13 @@ namespace brisat {
 
 // The layer's view of a renderer frame (planes borrowed, keeper shared); false for a layout the
 // layer lacks.
-bool ToLayerFrame(const VideoFrame& frame, TVideoFrame& layerFrame);
+bool ToLayerFrame(const TDecodedFrame& frame, TVideoFrame& layerFrame);
 
-class TRendererToLayer : public FrameConsumer {
+class TRendererToLayer : public IFrameConsumer {
 public:
     // GUI thread. Where frames go from now on; nullptr drops them.
     void SetLayer(IVideoLayer* layer);
-    void ReceiveFrame(const VideoFrame& frame) override;
+    void ReceiveFrame(const TDecodedFrame& frame) override;
     // Frames the layer accepted.
     std::uint64_t FramesSubmitted() const { return m_submitted.load(std::memory_order_relaxed); }
 

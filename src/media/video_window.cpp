@@ -98,11 +98,11 @@ void TDSVideoWindowEx2::SetDigitalZoom(int32_t zoom) {
         throw Exception(text);
     }
     if (!Designing() && m_graphRenderer) {
-        BasicVideo video(m_graphRenderer);
+        TBasicVideo video(m_graphRenderer);
         long width = 0, height = 0;
         if (video.SetDefaultSourcePosition() == S_OK && Succeeded(video.get_SourceWidth(width)) &&
             Succeeded(video.get_SourceHeight(height))) {
-            SourceRect zoomed = ZoomSourceRect(width, height, zoom);
+            TSourceRect zoomed = ZoomSourceRect(width, height, zoom);
             video.put_SourceWidth(zoomed.Width);
             video.put_SourceHeight(zoomed.Height);
             video.put_SourceLeft(zoomed.Left);
@@ -118,7 +118,7 @@ void TDSVideoWindowEx2::SetAspectRatio(TRatioModes mode) {
         m_aspectRatio = mode;
         return;
     }
-    if (Succeeded(MixerPinConfig(m_overlayMixer).SetAspectRatioMode(long(mode))))
+    if (Succeeded(TMixerPinConfig(m_overlayMixer).SetAspectRatioMode(long(mode))))
         m_aspectRatio = mode;
     if (m_overlayActive && !m_desktopPlayback) RefreshVideoWindow();
 }
@@ -134,19 +134,19 @@ void TDSVideoWindowEx2::NotifyFilterOperation(TFilterClientOperation operation, 
     case TFilterClientOperation::fcoAdded:
         m_rendererVideoWindow = std::make_shared<TRendererToLayer>();
         m_rendererVideoWindow->SetLayer(m_layer);
-        BasicVideo(m_ownRenderer).SetFrameConsumer(m_rendererVideoWindow);
+        TBasicVideo(m_ownRenderer).SetFrameConsumer(m_rendererVideoWindow);
         break;
     case TFilterClientOperation::fcoRemoving:
         HoldScreenSaver(false);
         if (m_overlayMixer) {
             m_colorControl->ResetToDefaults();
             gst_element_set_state(m_ownRenderer.Element(), GST_STATE_READY);
-            for (Pin& pin : m_overlayMixer.EnumPins())
+            for (TPin& pin : m_overlayMixer.EnumPins())
                 pin.Disconnect();
         }
         if (m_ownRenderer) {
             gst_element_set_state(m_ownRenderer.Element(), GST_STATE_READY);
-            for (Pin& pin : m_ownRenderer.EnumPins())
+            for (TPin& pin : m_ownRenderer.EnumPins())
                 pin.Disconnect();
         }
         if (m_exclusiveModeVideo) m_exclusiveModeVideo->SetCallbackInterface(nullptr, 0);
@@ -157,17 +157,17 @@ void TDSVideoWindowEx2::NotifyFilterOperation(TFilterClientOperation operation, 
         m_rendererWindowVisible = false;
         ReleaseOverlay();
         if (m_rendererVideoWindow) m_rendererVideoWindow->SetLayer(nullptr);
-        BasicVideo(m_ownRenderer).SetFrameConsumer(nullptr);
+        TBasicVideo(m_ownRenderer).SetFrameConsumer(nullptr);
         m_rendererVideoWindow.reset();
-        m_ownRenderer = Filter();
+        m_ownRenderer = TFilter();
         break;
     }
 }
 
 void TDSVideoWindowEx2::ReleaseOverlay() {
     m_exclusiveModeVideo.reset();
-    m_overlayMixer = Filter();
-    m_graphRenderer = Filter();
+    m_overlayMixer = TFilter();
+    m_graphRenderer = TFilter();
     m_overlayActive = false;
 }
 
@@ -242,7 +242,7 @@ void TDSVideoWindowEx2::RefreshColorKey() {
     if (!m_overlayActive) return;
     COLORKEY key;
     COLORREF colour = 0;
-    if (Failed(MixerPinConfig(m_overlayMixer).GetColorKey(key, colour))) return;
+    if (Failed(TMixerPinConfig(m_overlayMixer).GetColorKey(key, colour))) return;
     m_colorKey = TColor(key.HighColorValue);
     PlaceVideo();
     if (OnColorKeyChanged) OnColorKeyChanged(*this);
@@ -266,8 +266,8 @@ HRESULT TDSVideoWindowEx2::UpdateVideoRect() {
 bool TDSVideoWindowEx2::RendererWindowShown() const {
     if (!m_rendererWindowVisible || m_overlayActive || !m_ownRenderer)
         return false;
-    std::vector<Pin> pins = m_ownRenderer.EnumPins();
-    Pin peer;
+    std::vector<TPin> pins = m_ownRenderer.EnumPins();
+    TPin peer;
     return !pins.empty() && Succeeded(pins.front().ConnectedTo(peer));
 }
 
@@ -295,7 +295,7 @@ void TDSVideoWindowEx2::BindLayer() {
     if (m_rendererVideoWindow) m_rendererVideoWindow->SetLayer(m_layer);
     PlaceVideo();
     // A window the video moved to shows the current picture at once, paused or not.
-    if (moved && m_layer && m_rendererVideoWindow) BasicVideo(m_ownRenderer).RepaintLastFrame();
+    if (moved && m_layer && m_rendererVideoWindow) TBasicVideo(m_ownRenderer).RepaintLastFrame();
 }
 
 void TDSVideoWindowEx2::UnbindLayer() {
@@ -316,8 +316,8 @@ void TDSVideoWindowEx2::PlaceVideo() {
     const TPoint origin = ClientToScreen(TPoint{0, 0});
     const TRect top = GetWindowRect(GetTopLevelWindow(Handle()));
     m_layer->SetDestRect(ToScreenRect(OffsetRect(key, origin.X - top.Left, origin.Y - top.Top)));
-    SourceRect source;
-    if (Failed(BasicVideo(m_graphRenderer ? m_graphRenderer : m_ownRenderer)
+    TSourceRect source;
+    if (Failed(TBasicVideo(m_graphRenderer ? m_graphRenderer : m_ownRenderer)
                    .GetSourcePosition(source))) {
         m_layer->SetSourceRect({});
         return;

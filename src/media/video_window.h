@@ -102,9 +102,9 @@ public:
     // Where the colour key goes, in client coordinates, as UpdateVideoRect last computed it.
     const TRect& VideoRect() const { return m_videoRect; }
     // The filters this window holds (empty when none).
-    const Filter& OwnRenderer() const { return m_ownRenderer; }
-    const Filter& OverlayMixer() const { return m_overlayMixer; }
-    const Filter& GraphRenderer() const { return m_graphRenderer; }
+    const TFilter& OwnRenderer() const { return m_ownRenderer; }
+    const TFilter& OverlayMixer() const { return m_overlayMixer; }
+    const TFilter& GraphRenderer() const { return m_graphRenderer; }
 
     // --- display modes (video_window_modes.cpp) ----------------------------------------------
     // Full screen on the monitor nearest the control (or on Monitor, a TScreen index; an index
@@ -140,10 +140,10 @@ public:
     HRESULT InsertOverlayMixer();
     // The mixer's pin configuration while the controller is active and its graph holds a mixer
     // with an input pin (what the colour controls talk to).
-    std::optional<MixerPinConfig> FindOverlayPin() const;
+    std::optional<TMixerPinConfig> FindOverlayPin() const;
 
     // --- filter client and event listener ----------------------------------------------------
-    Filter GetClientFilter() override { return m_ownRenderer; }
+    TFilter GetClientFilter() override { return m_ownRenderer; }
     std::string GetClientName() override { return Name(); }
     void NotifyFilterOperation(TFilterClientOperation operation, std::int32_t param) override;
     void HandleGraphEvent(long code, std::intptr_t param1, std::intptr_t param2) override;
@@ -191,15 +191,15 @@ private:
     TMonitor TargetMonitor(int monitor);
     void MoveIntoFullScreenForm(const TMonitor& monitor);
     void LeaveDesktop();
-    HRESULT SpliceMixer(::brisat::FilterGraph& graph, class TConnectionJournal& journal);
+    HRESULT SpliceMixer(TMediaPipeline& graph, class TConnectionJournal& journal);
 
     // Internal state, in the order the control's design lists it.
     std::shared_ptr<TRendererToLayer> m_rendererVideoWindow; // frames to the layer
     TFilterGraph* m_filterGraph = nullptr;
-    Filter m_ownRenderer;
-    Filter m_overlayMixer;
-    Filter m_graphRenderer;
-    std::optional<MixerPinConfig> m_exclusiveModeVideo;
+    TFilter m_ownRenderer;
+    TFilter m_overlayMixer;
+    TFilter m_graphRenderer;
+    std::optional<TMixerPinConfig> m_exclusiveModeVideo;
     bool m_fullScreen = false;
     bool m_fullScreenTopMost = false;
     TColor m_colorKey = clNone;

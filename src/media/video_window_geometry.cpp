@@ -16,7 +16,7 @@ TRect FitRectToAspect(const TRect& dest, const TRect& aspect) {
     return Bounds(dest.Left + (w - width) / 2, dest.Top + (h - height) / 2, width, height);
 }
 
-SourceRect ZoomSourceRect(long width, long height, int zoom) {
+TSourceRect ZoomSourceRect(long width, long height, int zoom) {
     if (width <= 0 || height <= 0) return {};
     const double ratio = double(height) / double(width);
     const double newWidth = double(width) - double(long(zoom) * width) / 100.0;
@@ -25,8 +25,8 @@ SourceRect ZoomSourceRect(long width, long height, int zoom) {
             long(newHeight)};
 }
 
-SourceRect CropSourceRect(const SourceRect& source, long width, long height, long aspectX,
-                          long aspectY, int32_t destWidth, int32_t destHeight) {
+TSourceRect CropSourceRect(const TSourceRect& source, long width, long height, long aspectX,
+                           long aspectY, int32_t destWidth, int32_t destHeight) {
     if (width <= 0 || height <= 0 || aspectX <= 0 || aspectY <= 0 || destWidth <= 0 ||
         destHeight <= 0 || source.Width <= 0 || source.Height <= 0)
         return source;
@@ -34,7 +34,7 @@ SourceRect CropSourceRect(const SourceRect& source, long width, long height, lon
     const double pixelAspect = (double(aspectX) * height) / (double(aspectY) * width);
     const double shown = source.Width * pixelAspect / source.Height;
     const double wanted = double(destWidth) / destHeight;
-    SourceRect crop = source;
+    TSourceRect crop = source;
     if (shown > wanted)
         crop.Width = std::max(1L, long(source.Height * wanted / pixelAspect + 0.5));
     else

@@ -13,11 +13,11 @@ TRect FitRectToAspect(const TRect& dest, const TRect& aspect);
 
 // The source rectangle of a picture Width × Height with Zoom percent (0..99) of its width cut
 // away, centred, keeping the picture's proportions. 640 × 480 at 10 → 576 × 432 at (32, 24).
-SourceRect ZoomSourceRect(long width, long height, int zoom);
+TSourceRect ZoomSourceRect(long width, long height, int zoom);
 
 // The centred part of Source that fills a DestWidth × DestHeight area without distortion, for a
 // picture Width × Height whose display aspect is AspectX : AspectY (cropping mode).
-SourceRect CropSourceRect(const SourceRect& source, long width, long height, long aspectX,
-                          long aspectY, int32_t destWidth, int32_t destHeight);
+TSourceRect CropSourceRect(const TSourceRect& source, long width, long height, long aspectX,
+                           long aspectY, int32_t destWidth, int32_t destHeight);
 
 } // namespace brisat

@@ -8,42 +8,42 @@ namespace brisat {
 
 namespace {
 
-bool IsConnected(const Pin& pin) {
-    Pin peer;
+bool IsConnected(const TPin& pin) {
+    TPin peer;
     return Succeeded(pin.ConnectedTo(peer));
 }
 
-bool HasDirection(const Pin& pin, PIN_DIRECTION wanted) {
+bool HasDirection(const TPin& pin, PIN_DIRECTION wanted) {
     PIN_DIRECTION direction = PINDIR_INPUT;
     return Succeeded(pin.QueryDirection(direction)) && direction == wanted;
 }
 
 // A mixer already in the graph counts only when it feeds Renderer and something feeds it.
-bool MixerFeedsRenderer(const Filter& mixer, const Filter& renderer) {
+bool MixerFeedsRenderer(const TFilter& mixer, const TFilter& renderer) {
     bool feedsRenderer = false, fed = false;
-    for (const Pin& pin : TPinList(mixer)) {
-        Pin peer;
+    for (const TPin& pin : TPinList(mixer)) {
+        TPin peer;
         if (Failed(pin.ConnectedTo(peer))) continue;
         if (HasDirection(pin, PINDIR_INPUT)) {
             fed = true;
         } else {
-            PinInfo info;
+            TPinInfo info;
             feedsRenderer =
-                feedsRenderer || (Succeeded(peer.QueryPinInfo(info)) && info.pFilter == renderer);
+                feedsRenderer || (Succeeded(peer.QueryPinInfo(info)) && info.Filter == renderer);
         }
     }
     return feedsRenderer && fed;
 }
 
-Pin FirstFreeInput(const Filter& filter) {
-    for (const Pin& pin : TPinList(filter))
+TPin FirstFreeInput(const TFilter& filter) {
+    for (const TPin& pin : TPinList(filter))
         if (HasDirection(pin, PINDIR_INPUT) && !IsConnected(pin)) return pin;
-    return Pin();
+    return TPin();
 }
 
 } // namespace
 
-void TConnectionJournal::Undo(FilterGraph& graph) {
+void TConnectionJournal::Undo(TMediaPipeline& graph) {
     for (auto entry = m_entries.rbegin(); entry != m_entries.rend(); ++entry) {
         if (entry->Reconnect) {
             graph.Connect(entry->Output, entry->Input);
@@ -72,18 +72,18 @@ HRESULT TOverlayCallback::OnUpdateSize(long, long, long, long) {
     return S_OK;
 }
 
-std::optional<MixerPinConfig> TDSVideoWindowEx2::FindOverlayPin() const {
+std::optional<TMixerPinConfig> TDSVideoWindowEx2::FindOverlayPin() const {
     if (Designing() || !m_filterGraph || !m_filterGraph->Active()) return std::nullopt;
     auto graph = m_filterGraph->QueryInterface<TGraphInterface::IFilterGraph>();
     if (!graph) return std::nullopt;
-    Filter mixer;
-    for (const Filter& filter : TFilterList(*graph))
+    TFilter mixer;
+    for (const TFilter& filter : TFilterList(*graph))
         if (filter.GetClassID() == kOverlayMixerFactory) mixer = filter;
     if (!mixer) return std::nullopt;
-    for (const Pin& pin : TPinList(mixer)) {
+    for (const TPin& pin : TPinList(mixer)) {
         PIN_DIRECTION direction = PINDIR_INPUT;
         if (Failed(pin.QueryDirection(direction))) return std::nullopt;
-        if (direction == PINDIR_INPUT) return MixerPinConfig(mixer);
+        if (direction == PINDIR_INPUT) return TMixerPinConfig(mixer);
     }
     return std::nullopt;
 }
@@ -94,7 +94,7 @@ HRESULT TDSVideoWindowEx2::InsertOverlayMixer() {
     auto graph =
         m_filterGraph ? m_filterGraph->QueryInterface<TGraphInterface::IGraphBuilder>() : nullptr;
     if (!graph) return E_NOINTERFACE;
-    for (const Filter& filter : TFilterList(*graph)) {
+    for (const TFilter& filter : TFilterList(*graph)) {
         const std::string id = filter.GetClassID();
         if (id == kOverlayMixerFactory) m_overlayMixer = filter;
         if (id == kVideoRendererFactory) m_graphRenderer = filter;
@@ -108,7 +108,7 @@ HRESULT TDSVideoWindowEx2::InsertOverlayMixer() {
         if (!m_overlayMixer) return E_FAIL;
         result = graph->AddFilter(m_overlayMixer, "Overlay Mixer");
         if (Failed(result)) {
-            m_overlayMixer = Filter();
+            m_overlayMixer = TFilter();
             return result;
         }
         if (!m_graphRenderer) return E_FAIL; // the mixer stays, unconnected
@@ -129,26 +129,26 @@ HRESULT TDSVideoWindowEx2::InsertOverlayMixer() {
     journal.Undo(*graph);
     HRESULT removed = graph->RemoveFilter(m_overlayMixer);
     if (Failed(removed)) return removed;
-    m_overlayMixer = Filter();
+    m_overlayMixer = TFilter();
     return result;
 }
 
 // Decoder → renderer becomes decoder → mixer → renderer; every change is journalled.
-HRESULT TDSVideoWindowEx2::SpliceMixer(::brisat::FilterGraph& graph, TConnectionJournal& journal) {
-    std::vector<Pin> rendererPins = m_graphRenderer.EnumPins();
+HRESULT TDSVideoWindowEx2::SpliceMixer(TMediaPipeline& graph, TConnectionJournal& journal) {
+    std::vector<TPin> rendererPins = m_graphRenderer.EnumPins();
     if (rendererPins.empty()) return VFW_E_NOT_FOUND;
-    Pin rendererInput = rendererPins.front();
-    Pin upstream;
+    TPin rendererInput = rendererPins.front();
+    TPin upstream;
     HRESULT result = rendererInput.ConnectedTo(upstream);
     if (Failed(result)) return result;
     if (Failed(result = rendererInput.Disconnect()) || Failed(result = upstream.Disconnect()))
         return result;
     journal.Disconnected(upstream, rendererInput);
-    Pin mixerInput = FirstFreeInput(m_overlayMixer);
+    TPin mixerInput = FirstFreeInput(m_overlayMixer);
     if (!mixerInput) return E_FAIL;
     if (Failed(result = graph.Connect(upstream, mixerInput))) return result;
     journal.Connected(upstream, mixerInput);
-    Pin mixerOutput;
+    TPin mixerOutput;
     if (Failed(result = m_overlayMixer.FindPin("Output", mixerOutput))) return result;
     if (Failed(result = graph.Connect(mixerOutput, rendererInput))) return result;
     journal.Connected(mixerOutput, rendererInput);

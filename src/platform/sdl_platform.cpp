@@ -1,8 +1,8 @@
 #include "platform/sdl_platform.h"
 
-#include "platform/clock.h"
 #include "platform/sdl_keys.h"
 #include "platform/sdl_platform_window.h"
+#include "platform/tick_counter.h"
 #include "platform/x11_desktop_background.h"
 #include "platform/x11_image.h"
 #include "platform/x11_window_hints.h"

@@ -1,6 +1,6 @@
 #include "skin/counter.h"
 
-#include "platform/clock.h"
+#include "platform/tick_counter.h"
 
 namespace brisat {
 

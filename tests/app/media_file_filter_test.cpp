@@ -9,7 +9,7 @@ namespace {
 const std::string kFirst = "All supportet files|*.AVI;*.MPG;*.MPEG;*.ASF";
 
 TEST(MediaFileFilter, KeepsTheFirstEntryThenKindsTypesAndAllFiles) {
-    const std::vector<PlayableType> types = {
+    const std::vector<TPlayableType> types = {
         {"Matroska", true, {"mkv", "mka"}},
         {"MP3", false, {"mp3"}},
         {"Quicktime", true, {"mov", "mp4"}},

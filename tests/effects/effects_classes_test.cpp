@@ -1,5 +1,5 @@
 #include "effects/about_box.h"
-#include "effects/clock.h"
+#include "effects/clock_label.h"
 #include "effects/effects_classes.h"
 #include "effects/gradient_label.h"
 #include "framework/controls/form.h"

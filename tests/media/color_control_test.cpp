@@ -11,7 +11,7 @@ using namespace brisat::test;
 
 namespace {
 
-double BalanceProperty(const Filter& mixer, const char* name) {
+double BalanceProperty(const TFilter& mixer, const char* name) {
     GstElement* balance = gst_bin_get_by_name(GST_BIN(mixer.Element()), "balance");
     gdouble value = -99;
     if (balance) g_object_get(balance, name, &value, nullptr);
@@ -92,7 +92,7 @@ TEST_F(ColorControlTest, ColourSetWhileInactiveIsAppliedWhenTheOverlayComesUp) {
     DDCOLORCONTROL elsewhere;
     elsewhere.dwFlags = DDCOLOR_CONTRAST;
     elsewhere.lContrast = 5000;
-    MixerPinConfig(Window->OverlayMixer()).SetOverlaySurfaceColorControls(elsewhere);
+    TMixerPinConfig(Window->OverlayMixer()).SetOverlaySurfaceColorControls(elsewhere);
     EXPECT_EQ(colour.Contrast(), 5000);
     EXPECT_EQ(colour.Brightness(), 2750);
     // Back to what the overlay had before the first change.

@@ -24,7 +24,7 @@ TEST_F(FilterGraphTest, ActivationAndDeactivationRunInOrderAndTellTheClients) {
     Graph->OnActivate = [&](TComponent&) { Events.push_back("OnActivate"); };
     Graph->SetActive(true);
     EXPECT_EQ(Events, (Log{"fcoAdding", "fcoAdded", "OnActivate", "gceActive 1"}));
-    std::vector<Filter> filters = Filters();
+    std::vector<TFilter> filters = Filters();
     ASSERT_EQ(filters.size(), 1u);
     EXPECT_EQ(filters[0], Client.Renderer);
     EXPECT_EQ(filters[0].Name(), "VideoWindow");
@@ -86,7 +86,7 @@ TEST_F(FilterGraphTest, ModeChangeRebuildsAnActiveGraphAndOnlyStoresWhileInactiv
     auto capture = Graph->QueryInterface<TGraphInterface::ICaptureGraphBuilder2>();
     ASSERT_NE(capture, nullptr);
     EXPECT_EQ(Graph->QueryInterface(TGraphInterface::IDvdGraphBuilder), nullptr);
-    std::shared_ptr<FilterGraph> built;
+    std::shared_ptr<TMediaPipeline> built;
     EXPECT_EQ(capture->GetFiltergraph(built), S_OK);
     EXPECT_EQ(built, Graph->QueryInterface<TGraphInterface::IGraphBuilder>());
     capture.reset();
@@ -111,21 +111,21 @@ TEST_F(FilterGraphTest, CaptureModeConnectsASourceToTheRendererOrReportsNoDevice
     Attach();
     Activate();
     auto capture = Graph->QueryInterface<TGraphInterface::ICaptureGraphBuilder2>();
-    Filter device;
+    TFilter device;
     HRESULT found = capture->FindCaptureDevice(TCaptureKind::ckVideo, device);
     EXPECT_TRUE(found == S_OK || found == VFW_E_NO_CAPTURE_HARDWARE) << std::hex << found;
     EXPECT_EQ(bool(device), found == S_OK);
     EXPECT_FALSE(MediaErrorText(VFW_E_NO_CAPTURE_HARDWARE).empty());
 
-    Filter source = Filter::Make("videotestsrc");
+    TFilter source = TFilter::Make("videotestsrc");
     g_object_set(source.Element(), "num-buffers", 10, nullptr);
     ASSERT_EQ(capture->RenderStream(source), S_OK);
     EXPECT_TRUE(IsConnected(Client.Renderer));
     bool complete = false;
-    Graph->OnGraphComplete = [&](TComponent&, HRESULT, Filter) { complete = true; };
+    Graph->OnGraphComplete = [&](TComponent&, HRESULT, TFilter) { complete = true; };
     EXPECT_TRUE(Graph->Play());
     EXPECT_TRUE(PumpUntil([&] { return complete; }));
-    EXPECT_GE(BasicVideo(Client.Renderer).FramesRendered(),
+    EXPECT_GE(TBasicVideo(Client.Renderer).FramesRendered(),
               10u); // the cued picture may count twice
     Detach();
 }
@@ -216,7 +216,7 @@ TEST_F(GraphEditTest, EntryNamesTheLiveGraphWhileActiveAndGoesWithIt) {
 
 TEST_F(GraphEditTest, RuntimeFolderFallsBackToAPrivateFolderUnderTmp) {
     setenv("XDG_RUNTIME_DIR", "relative/folder", 1);
-    std::string folder = GraphEditRegistration::RuntimeFolder();
+    std::string folder = TGraphEditRegistration::RuntimeFolder();
     EXPECT_EQ(folder, "/tmp/brisat-" + std::to_string(getuid()));
     EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
 }

@@ -17,7 +17,7 @@ protected:
         auto named = [note](const char* name) { return [note, name](TComponent&) { note(name); }; };
         auto n = [](auto value) { return std::to_string(value); };
         TFilterGraph& g = *Graph;
-        g.OnGraphComplete = [=](TComponent&, HRESULT r, Filter) { note("Complete " + n(r)); };
+        g.OnGraphComplete = [=](TComponent&, HRESULT r, TFilter) { note("Complete " + n(r)); };
         g.OnGraphErrorAbort = [=](TComponent&, HRESULT r) { note("ErrorAbort " + n(r)); };
         g.OnGraphVideoSizeChanged = [=](TComponent&, std::int32_t w, std::int32_t h) {
             note("VideoSize " + n(w) + "x" + n(h));

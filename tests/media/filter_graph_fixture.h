@@ -34,7 +34,7 @@ public:
     explicit RecordingClient(Log& log, std::string name = "VideoWindow")
         : m_log(log), m_name(std::move(name)) {}
 
-    Filter GetClientFilter() override { return Renderer; }
+    TFilter GetClientFilter() override { return Renderer; }
     std::string GetClientName() override { return m_name; }
     // A new renderer for every graph, as the video window makes one.
     void NotifyFilterOperation(TFilterClientOperation operation, std::int32_t) override {
@@ -52,7 +52,7 @@ public:
         m_log.push_back(entry);
     }
 
-    Filter Renderer;
+    TFilter Renderer;
 
 private:
     Log& m_log;
@@ -93,13 +93,13 @@ protected:
         }
         return done();
     }
-    std::vector<Filter> Filters() {
+    std::vector<TFilter> Filters() {
         auto graph = Graph->QueryInterface<TGraphInterface::IFilterGraph>();
-        return graph ? graph->EnumFilters() : std::vector<Filter>{};
+        return graph ? graph->EnumFilters() : std::vector<TFilter>{};
     }
-    bool IsConnected(const Filter& filter) {
-        for (Pin& pin : filter.EnumPins()) {
-            Pin peer;
+    bool IsConnected(const TFilter& filter) {
+        for (TPin& pin : filter.EnumPins()) {
+            TPin peer;
             if (pin.ConnectedTo(peer) == S_OK) return true;
         }
         return false;

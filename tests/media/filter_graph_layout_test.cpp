@@ -37,7 +37,7 @@ TEST_F(FilterGraphTest, LayoutsBindPropertiesEventsAndTheSeekBarsController) {
     form.Methods().Add<TOnDSEvent>(
         "FilterGraph1DSEvent", [&](TComponent&, long, std::intptr_t, std::intptr_t) { ++events; });
     form.Methods().Add<TOnGraphComplete>("FilterGraph1GraphComplete",
-                                         [&](TComponent&, HRESULT, Filter) { ++completions; });
+                                         [&](TComponent&, HRESULT, TFilter) { ++completions; });
     form.Methods().Add<TTimerEvent>("DSTrackBar1Timer",
                                     [&](TComponent&, std::uint32_t, std::uint32_t) { ++ticks; });
     ReadComponentText(kLayout, form);

@@ -26,7 +26,7 @@ protected:
         Graph->OnDSEvent = [&](TComponent&, long code, std::intptr_t, std::intptr_t) {
             Events.push_back("OnDSEvent " + std::to_string(code));
         };
-        Graph->OnGraphComplete = [&](TComponent& sender, HRESULT result, Filter) {
+        Graph->OnGraphComplete = [&](TComponent& sender, HRESULT result, TFilter) {
             EXPECT_EQ(&sender, Graph.get());
             Events.push_back("OnGraphComplete " + std::to_string(result));
             ++Completions;
@@ -69,14 +69,14 @@ TEST_F(FilterGraphPlayback, EventsReachListenersThenOnDSEventThenTheirHandler) {
     EXPECT_LT(clock, complete);
     EXPECT_EQ(width, 160);
     EXPECT_EQ(height, 120);
-    EXPECT_GE(BasicVideo(Client.Renderer).FramesRendered(), std::uint64_t(kMostOfASecond));
+    EXPECT_GE(TBasicVideo(Client.Renderer).FramesRendered(), std::uint64_t(kMostOfASecond));
 }
 
 // The player's completion handler starts the next file from inside the pump: clear, deactivate,
 // activate, render, play. The new graph's events must still arrive.
 TEST_F(FilterGraphPlayback, CompletionHandlerCanStartTheNextFile) {
     std::vector<std::string> playlist{Clip("clip.mpg"), Clip("clip.mp4")};
-    Graph->OnGraphComplete = [&](TComponent&, HRESULT, Filter) {
+    Graph->OnGraphComplete = [&](TComponent&, HRESULT, TFilter) {
         ++Completions;
         if (playlist.empty()) return;
         Graph->ClearGraph();
@@ -134,7 +134,7 @@ TEST_F(FilterGraphPlayback, ClearGraphLeavesOnlyTheRendererDisconnected) {
     Events.clear();
     Graph->ClearGraph();
     EXPECT_EQ(Events, Log{"gceStop"});
-    std::vector<Filter> left = Filters();
+    std::vector<TFilter> left = Filters();
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0], Client.Renderer);
     EXPECT_FALSE(IsConnected(Client.Renderer));
@@ -163,7 +163,7 @@ TEST_F(FilterGraphPlayback, UnplayableInputRaisesWithTheResultTextAndLeavesAClea
             EXPECT_GT(e.Message().size(), head.size() + 3) << e.Message();
         }
         EXPECT_EQ(Events, Log{"gceFileRendering"}) << input;
-        std::vector<Filter> left = Filters();
+        std::vector<TFilter> left = Filters();
         ASSERT_EQ(left.size(), 1u) << input;
         EXPECT_EQ(left[0], Client.Renderer);
         EXPECT_FALSE(IsConnected(Client.Renderer)) << input;

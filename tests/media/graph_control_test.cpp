@@ -28,7 +28,7 @@ protected:
         ASSERT_EQ(h.Graph.RenderFile(clip), S_OK) << h.Graph.LastErrorDetail();
     }
     GstElement* Volume() {
-        for (Filter& f : h.Graph.EnumFilters())
+        for (TFilter& f : h.Graph.EnumFilters())
             if (f.GetClassID() == "volume") return f.Element();
         return nullptr;
     }
@@ -62,7 +62,7 @@ TEST_F(RenderedClip, VolumeMapsHundredthsOfDecibelsOntoTheVolumeElement) {
     h.Graph.get_Volume(back);
     EXPECT_EQ(back, -2500);
 
-    FilterGraph empty;
+    TMediaPipeline empty;
     EXPECT_EQ(empty.get_Volume(back), E_NOINTERFACE);
     EXPECT_EQ(empty.put_Volume(0), E_NOINTERFACE);
 }
@@ -137,67 +137,67 @@ TEST_F(RenderedClip, PauseRunStopAndRunAgainFromAPositionSetWhileStopped) {
 TEST_F(RenderedClip, FiltersAndPinsDescribeTheBuiltGraph) {
     EXPECT_EQ(h.Renderer.GetClassID(), kVideoRendererFactory);
     EXPECT_EQ(h.Renderer.Name(), "Video Renderer");
-    Pin input, peer;
+    TPin input, peer;
     ASSERT_EQ(h.Renderer.FindPin("sink", input), S_OK);
     EXPECT_EQ(h.Renderer.FindPin("nope", peer), VFW_E_NOT_FOUND);
     ASSERT_EQ(input.ConnectedTo(peer), S_OK);
     PIN_DIRECTION direction = PINDIR_OUTPUT;
     EXPECT_EQ(input.QueryDirection(direction), S_OK);
     EXPECT_EQ(direction, PINDIR_INPUT);
-    PinInfo info;
+    TPinInfo info;
     ASSERT_EQ(peer.QueryPinInfo(info), S_OK);
-    EXPECT_EQ(info.dir, PINDIR_OUTPUT);
-    EXPECT_EQ(info.pFilter.GetClassID(), "uridecodebin");
+    EXPECT_EQ(info.Direction, PINDIR_OUTPUT);
+    EXPECT_EQ(info.Filter.GetClassID(), "uridecodebin");
 
     // The sequence the controller's ClearGraph runs: stop, disconnect everything, remove all but
     // its own filters.
     EXPECT_EQ(h.Graph.Stop(), S_OK);
-    for (Filter& filter : h.Graph.EnumFilters())
-        for (Pin& pin : filter.EnumPins())
+    for (TFilter& filter : h.Graph.EnumFilters())
+        for (TPin& pin : filter.EnumPins())
             EXPECT_TRUE(Succeeded(pin.Disconnect()));
     EXPECT_EQ(input.Disconnect(), S_FALSE);
-    for (Filter& filter : h.Graph.EnumFilters()) {
+    for (TFilter& filter : h.Graph.EnumFilters()) {
         if (!(filter == h.Renderer)) {
             EXPECT_EQ(h.Graph.RemoveFilter(filter), S_OK);
         }
     }
-    std::vector<Filter> left = h.Graph.EnumFilters();
+    std::vector<TFilter> left = h.Graph.EnumFilters();
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0], h.Renderer);
     EXPECT_EQ(input.ConnectedTo(peer), VFW_E_NOT_CONNECTED);
     h.Drain();
-    for (const MediaEvent& e : h.Seen)
+    for (const TMediaEvent& e : h.Seen)
         EXPECT_NE(e.Code, EC_ERRORABORT) << e.Detail;
 }
 
 TEST(FilterGraphFilters, AddRemoveAndConnectAnswerWithTheirCodes) {
-    FilterGraph graph;
-    Filter first = CreateVideoRenderer(), second = CreateVideoRenderer();
+    TMediaPipeline graph;
+    TFilter first = CreateVideoRenderer(), second = CreateVideoRenderer();
     EXPECT_EQ(graph.AddFilter(first, "Video Renderer"), S_OK);
     EXPECT_EQ(graph.AddFilter(second, "Video Renderer"), VFW_S_DUPLICATE_NAME);
     EXPECT_EQ(second.Name(), "Video Renderer 0001");
     EXPECT_EQ(graph.AddFilter(second, "again"), E_INVALIDARG);
-    EXPECT_EQ(graph.AddFilter(Filter(), "none"), E_POINTER);
+    EXPECT_EQ(graph.AddFilter(TFilter(), "none"), E_POINTER);
     ASSERT_EQ(graph.EnumFilters().size(), 2u);
     EXPECT_EQ(graph.EnumFilters()[0], first); // in the order added
 
-    Filter tone = Filter::Make("audiotestsrc");
-    EXPECT_FALSE(Filter::Make("no-such-element"));
-    Filter mixer = CreateOverlayMixer();
+    TFilter tone = TFilter::Make("audiotestsrc");
+    EXPECT_FALSE(TFilter::Make("no-such-element"));
+    TFilter mixer = CreateOverlayMixer();
     graph.AddFilter(tone, "Tone");
     graph.AddFilter(mixer, "Overlay Mixer");
-    Pin toneOut, rendererIn, mixerIn, mixerOut;
+    TPin toneOut, rendererIn, mixerIn, mixerOut;
     tone.FindPin("src", toneOut);
     first.FindPin("sink", rendererIn);
     ASSERT_EQ(mixer.FindPin("Input0", mixerIn), S_OK);
     ASSERT_EQ(mixer.FindPin("Output", mixerOut), S_OK);
 
     struct Case {
-        const Pin* Out;
-        const Pin* In;
+        const TPin* Out;
+        const TPin* In;
         HRESULT Expected;
     };
-    const Pin none;
+    const TPin none;
     const Case cases[] = {
         {&rendererIn, &toneOut, E_INVALIDARG},              // directions swapped
         {&toneOut, &rendererIn, VFW_E_NO_ACCEPTABLE_TYPES}, // sound into a picture

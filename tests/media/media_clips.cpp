@@ -91,7 +91,7 @@ std::string Clip(const std::string& name) {
     return made[name] = ok ? path : "";
 }
 
-void CountingConsumer::ReceiveFrame(const VideoFrame& frame) {
+void CountingConsumer::ReceiveFrame(const TDecodedFrame& frame) {
     Width = frame.Width;
     Height = frame.Height;
     for (int plane = 0; plane < frame.PlaneCount; ++plane)
@@ -107,7 +107,7 @@ GraphHarness::GraphHarness() : Renderer(CreateVideoRenderer()) {
         ++m_notified;
         m_signal.notify_all();
     });
-    BasicVideo(Renderer).SetFrameConsumer(Consumer);
+    TBasicVideo(Renderer).SetFrameConsumer(Consumer);
     // Late frames are shown rather than dropped, so a loaded test machine still counts them all.
     g_object_set(Renderer.Element(), "max-lateness", gint64(-1), "qos", FALSE, nullptr);
     Graph.AddFilter(Renderer, "Video Renderer");
@@ -115,7 +115,7 @@ GraphHarness::GraphHarness() : Renderer(CreateVideoRenderer()) {
 
 std::vector<long> GraphHarness::Drain() {
     std::vector<long> codes;
-    MediaEvent event;
+    TMediaEvent event;
     while (Graph.Events().GetEvent(event) == S_OK) {
         codes.push_back(event.Code);
         Seen.push_back(event);

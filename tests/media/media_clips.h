@@ -2,7 +2,7 @@
 // a small harness that plays a graph through its event queue.
 #pragma once
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 #include "media/platform/video_renderer.h"
 
 #include <atomic>
@@ -25,9 +25,9 @@ std::string Clip(const std::string& name);
 std::string ClipFolder();
 
 // Counts frames and remembers the last frame's shape (streaming thread).
-class CountingConsumer : public FrameConsumer {
+class CountingConsumer : public IFrameConsumer {
 public:
-    void ReceiveFrame(const VideoFrame& frame) override;
+    void ReceiveFrame(const TDecodedFrame& frame) override;
     std::atomic<int> Frames{0};
     std::atomic<int> Width{0};
     std::atomic<int> Height{0};
@@ -48,10 +48,10 @@ public:
     // Drains what is queued now.
     std::vector<long> Drain();
 
-    FilterGraph Graph;
-    Filter Renderer;
+    TMediaPipeline Graph;
+    TFilter Renderer;
     std::shared_ptr<CountingConsumer> Consumer = std::make_shared<CountingConsumer>();
-    std::vector<MediaEvent> Seen;
+    std::vector<TMediaEvent> Seen;
 };
 
 } // namespace brisat::test

@@ -8,7 +8,7 @@
 using namespace brisat;
 
 TEST(MediaEventQueue, DeliversInOrderAndNotifiesPerEvent) {
-    MediaEventQueue queue;
+    TMediaEventQueue queue;
     int notified = 0;
     queue.SetNotifyCallback([&] { ++notified; });
     queue.Post({EC_CLOCK_CHANGED, 0, 0, ""});
@@ -19,7 +19,7 @@ TEST(MediaEventQueue, DeliversInOrderAndNotifiesPerEvent) {
     std::intptr_t p1 = 0, p2 = 0;
     ASSERT_EQ(queue.GetEvent(code, p1, p2, 0), S_OK);
     EXPECT_EQ(code, EC_CLOCK_CHANGED);
-    MediaEvent event;
+    TMediaEvent event;
     ASSERT_EQ(queue.GetEvent(event), S_OK);
     EXPECT_EQ(event.Code, EC_ERRORABORT);
     EXPECT_EQ(event.Param1, E_FAIL);
@@ -31,11 +31,11 @@ TEST(MediaEventQueue, DeliversInOrderAndNotifiesPerEvent) {
 }
 
 TEST(MediaEventQueue, NoNotifyDiscardsQueuedAndNewEvents) {
-    MediaEventQueue queue;
+    TMediaEventQueue queue;
     queue.Post({EC_COMPLETE, 0, 0, ""});
     EXPECT_EQ(queue.SetNotifyFlags(AM_MEDIAEVENT_NONOTIFY), S_OK);
     queue.Post({EC_COMPLETE, 0, 0, ""});
-    MediaEvent event;
+    TMediaEvent event;
     EXPECT_EQ(queue.GetEvent(event), E_ABORT);
     EXPECT_EQ(queue.SetNotifyFlags(5), E_INVALIDARG);
     EXPECT_EQ(queue.SetNotifyFlags(0), S_OK);
@@ -44,20 +44,20 @@ TEST(MediaEventQueue, NoNotifyDiscardsQueuedAndNewEvents) {
 }
 
 TEST(MediaEventQueue, CoalescesWaitingEventsAndStaysBounded) {
-    MediaEventQueue queue;
+    TMediaEventQueue queue;
     queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, true);
     queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, true);
-    MediaEvent event;
+    TMediaEvent event;
     EXPECT_EQ(queue.GetEvent(event), S_OK);
     EXPECT_EQ(queue.GetEvent(event), E_ABORT);
 
-    for (std::size_t i = 0; i < MediaEventQueue::kCapacity + 10; ++i)
+    for (std::size_t i = 0; i < TMediaEventQueue::kCapacity + 10; ++i)
         queue.Post({EC_ERROR_STILLPLAYING, 0, 0, ""});
     EXPECT_EQ(queue.Dropped(), 10u);
 }
 
 TEST(MediaEventQueue, ManyThreadsPostWhileTheGuiThreadDrains) {
-    MediaEventQueue queue;
+    TMediaEventQueue queue;
     std::vector<std::thread> posters;
     for (int t = 0; t < 4; ++t)
         posters.emplace_back([&queue, t] {
@@ -67,7 +67,7 @@ TEST(MediaEventQueue, ManyThreadsPostWhileTheGuiThreadDrains) {
     int received = 0;
     std::intptr_t last[4] = {-1, -1, -1, -1};
     auto drain = [&] {
-        MediaEvent event;
+        TMediaEvent event;
         while (queue.GetEvent(event) == S_OK) {
             EXPECT_GT(event.Param2, last[event.Param1]); // each thread's events stay in order
             last[event.Param1] = event.Param2;

@@ -77,7 +77,7 @@ TEST(OpenFailure, LocalFilesThatCannotBeReadAreNamedBeforeAnythingIsBuilt) {
         {"http://127.0.0.1:9/clip.avi", S_OK, ""},
     };
     for (const Case& c : cases) {
-        OpenProblem problem = LocalFileProblem(c.Uri);
+        TOpenProblem problem = LocalFileProblem(c.Uri);
         EXPECT_EQ(problem.Result, c.Result) << c.Uri;
         EXPECT_EQ(problem.Cause, c.Cause) << c.Uri;
     }

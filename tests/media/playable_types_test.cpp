@@ -14,8 +14,9 @@ using namespace brisat::test;
 namespace {
 
 // The type offering `extension`, or nullptr.
-const PlayableType* Offering(const std::vector<PlayableType>& types, const std::string& extension) {
-    for (const PlayableType& type : types)
+const TPlayableType* Offering(const std::vector<TPlayableType>& types,
+                              const std::string& extension) {
+    for (const TPlayableType& type : types)
         if (std::find(type.Extensions.begin(), type.Extensions.end(), extension) !=
             type.Extensions.end())
             return &type;
@@ -23,13 +24,13 @@ const PlayableType* Offering(const std::vector<PlayableType>& types, const std::
 }
 
 TEST(PlayableTypes, OfferTheCommonVideoAndAudioTypesOfTheInstalledPlugins) {
-    const std::vector<PlayableType> types = PlayableMediaTypes();
+    const std::vector<TPlayableType> types = PlayableMediaTypes();
     const std::pair<const char*, bool> expected[] = {
         {"avi", true},  {"mpg", true}, {"asf", true}, {"mp4", true},  {"mkv", true},
         {"webm", true}, {"ogg", true}, {"mov", true}, {"mp3", false}, {"wav", false},
     };
     for (auto [extension, video] : expected) {
-        const PlayableType* type = Offering(types, extension);
+        const TPlayableType* type = Offering(types, extension);
         ASSERT_NE(type, nullptr) << extension;
         EXPECT_EQ(type->Video, video) << extension << " in " << type->Description;
         EXPECT_FALSE(type->Description.empty());
@@ -41,7 +42,7 @@ TEST(PlayableTypes, OfferTheCommonVideoAndAudioTypesOfTheInstalledPlugins) {
 
 TEST(PlayableTypes, ATypeWithoutItsDemuxerIsNotOffered) {
     EnsureMediaElements();
-    std::vector<PlayableType> types;
+    std::vector<TPlayableType> types;
     {
         FactoryDemotion noMatroska("video/x-matroska", GST_ELEMENT_FACTORY_TYPE_DEMUXER |
                                                            GST_ELEMENT_FACTORY_TYPE_PARSER |

@@ -10,9 +10,9 @@ using namespace brisat::test;
 
 namespace {
 
-int CountFilters(FilterGraph& graph, const std::string& classId) {
+int CountFilters(TMediaPipeline& graph, const std::string& classId) {
     int count = 0;
-    for (Filter& f : graph.EnumFilters())
+    for (TFilter& f : graph.EnumFilters())
         count += f.GetClassID() == classId;
     return count;
 }
@@ -57,7 +57,7 @@ TEST_P(PlaysContainer, ToCompletionWithFramesAndOrderedEvents) {
     EXPECT_EQ(h.Consumer->Width, 160);
     EXPECT_EQ(h.Consumer->Height, 120);
     EXPECT_TRUE(h.Consumer->PlanesValid);
-    EXPECT_EQ(BasicVideo(h.Renderer).FramesRendered(),
+    EXPECT_EQ(TBasicVideo(h.Renderer).FramesRendered(),
               static_cast<std::uint64_t>(h.Consumer->Frames));
 }
 
@@ -71,9 +71,9 @@ INSTANTIATE_TEST_SUITE_P(Clips, PlaysContainer,
 TEST(Playback, AudioOnlyFileCompletesWithTheRendererLeftIdle) {
     GraphHarness h;
     ASSERT_EQ(h.Graph.RenderFile(Clip("audio.mp3")), S_OK) << h.Graph.LastErrorDetail();
-    Pin input;
+    TPin input;
     ASSERT_EQ(h.Renderer.FindPin("sink", input), S_OK);
-    Pin peer;
+    TPin peer;
     EXPECT_EQ(input.ConnectedTo(peer), VFW_E_NOT_CONNECTED);
     h.Graph.Run();
     std::vector<long> codes = h.WaitForEnd();
@@ -81,7 +81,7 @@ TEST(Playback, AudioOnlyFileCompletesWithTheRendererLeftIdle) {
     EXPECT_EQ(codes.back(), EC_COMPLETE);
     EXPECT_EQ(h.Consumer->Frames, 0);
     long width = 0, height = 0;
-    EXPECT_EQ(BasicVideo(h.Renderer).GetVideoSize(width, height), VFW_E_NOT_CONNECTED);
+    EXPECT_EQ(TBasicVideo(h.Renderer).GetVideoSize(width, height), VFW_E_NOT_CONNECTED);
 }
 
 // A 4:4:4 picture reaches the renderer through a converter, which stays for a restart.
@@ -128,10 +128,10 @@ TEST(Playback, BadFilesFailWithACodeAndLeaveTheGraphClean) {
         }
         EXPECT_FALSE(MediaResultText(hr).empty()) << std::hex << hr;
         EXPECT_FALSE(h.Graph.LastErrorDetail().empty()) << c.Path;
-        std::vector<Filter> left = h.Graph.EnumFilters();
+        std::vector<TFilter> left = h.Graph.EnumFilters();
         ASSERT_EQ(left.size(), 1u) << c.Path;
         EXPECT_EQ(left[0], h.Renderer);
-        Pin input, peer;
+        TPin input, peer;
         h.Renderer.FindPin("sink", input);
         EXPECT_EQ(input.ConnectedTo(peer), VFW_E_NOT_CONNECTED);
         EXPECT_EQ(h.Drain(), std::vector<long>{}) << "render failures are answered, not posted";

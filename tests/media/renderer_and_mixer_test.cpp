@@ -13,19 +13,19 @@ namespace {
 // Remembers the source rectangle frames arrive with (streaming thread).
 class SourceProbe : public CountingConsumer {
 public:
-    void ReceiveFrame(const VideoFrame& frame) override {
+    void ReceiveFrame(const TDecodedFrame& frame) override {
         std::lock_guard lock(m_lock);
         m_last = frame.Source;
         CountingConsumer::ReceiveFrame(frame);
     }
-    SourceRect Last() {
+    TSourceRect Last() {
         std::lock_guard lock(m_lock);
         return m_last;
     }
 
 private:
     std::mutex m_lock;
-    SourceRect m_last;
+    TSourceRect m_last;
 };
 
 double Property(GstElement* element, const char* name) {
@@ -34,7 +34,7 @@ double Property(GstElement* element, const char* name) {
     return value;
 }
 
-GstElement* Balance(const Filter& mixer) {
+GstElement* Balance(const TFilter& mixer) {
     return gst_bin_get_by_name(GST_BIN(mixer.Element()), "balance");
 }
 
@@ -43,11 +43,11 @@ GstElement* Balance(const Filter& mixer) {
 TEST(VideoRenderer, SourceRectangleIsCheckedAgainstThePictureAndReachesTheFrames) {
     GraphHarness h;
     auto probe = std::make_shared<SourceProbe>();
-    BasicVideo video(h.Renderer);
+    TBasicVideo video(h.Renderer);
     ASSERT_EQ(video.SetFrameConsumer(probe), S_OK);
     long width = 0;
     EXPECT_EQ(video.get_SourceWidth(width), VFW_E_NOT_CONNECTED);
-    EXPECT_EQ(BasicVideo(CreateOverlayMixer()).SetDefaultSourcePosition(), E_NOINTERFACE);
+    EXPECT_EQ(TBasicVideo(CreateOverlayMixer()).SetDefaultSourcePosition(), E_NOINTERFACE);
 
     ASSERT_EQ(h.Graph.RenderFile(Clip("clip.mp4")), S_OK);
     // The zoom sequence of the video window: 25 % cut away, centred.
@@ -58,16 +58,16 @@ TEST(VideoRenderer, SourceRectangleIsCheckedAgainstThePictureAndReachesTheFrames
     EXPECT_EQ(video.put_SourceHeight(90), S_OK);
     EXPECT_EQ(video.put_SourceLeft(20), S_OK);
     EXPECT_EQ(video.put_SourceTop(15), S_OK);
-    const SourceRect zoomed{20, 15, 120, 90};
+    const TSourceRect zoomed{20, 15, 120, 90};
 
-    const std::pair<HRESULT (BasicVideo::*)(long), long> outside[] = {
-        {&BasicVideo::put_SourceLeft, 41},    {&BasicVideo::put_SourceLeft, -1},
-        {&BasicVideo::put_SourceTop, 31},     {&BasicVideo::put_SourceWidth, 0},
-        {&BasicVideo::put_SourceHeight, 106},
+    const std::pair<HRESULT (TBasicVideo::*)(long), long> outside[] = {
+        {&TBasicVideo::put_SourceLeft, 41},    {&TBasicVideo::put_SourceLeft, -1},
+        {&TBasicVideo::put_SourceTop, 31},     {&TBasicVideo::put_SourceWidth, 0},
+        {&TBasicVideo::put_SourceHeight, 106},
     };
     for (auto [put, value] : outside)
         EXPECT_EQ((video.*put)(value), E_INVALIDARG) << value;
-    SourceRect rect;
+    TSourceRect rect;
     EXPECT_EQ(video.GetSourcePosition(rect), S_OK);
     EXPECT_EQ(rect, zoomed);
 
@@ -80,11 +80,11 @@ TEST(VideoRenderer, SourceRectangleIsCheckedAgainstThePictureAndReachesTheFrames
 TEST(OverlayMixer, SplicedInFrontOfTheRendererPassesColourControlsToTheBalance) {
     GraphHarness h;
     ASSERT_EQ(h.Graph.RenderFile(Clip("clip.avi")), S_OK);
-    Filter mixer = CreateOverlayMixer();
+    TFilter mixer = CreateOverlayMixer();
     ASSERT_EQ(h.Graph.AddFilter(mixer, "Overlay Mixer"), S_OK);
 
     // Decoder -> renderer becomes decoder -> mixer -> renderer.
-    Pin rendererIn, decoderOut, mixerIn, mixerOut;
+    TPin rendererIn, decoderOut, mixerIn, mixerOut;
     h.Renderer.FindPin("sink", rendererIn);
     ASSERT_EQ(rendererIn.ConnectedTo(decoderOut), S_OK);
     ASSERT_EQ(rendererIn.Disconnect(), S_OK);
@@ -93,7 +93,7 @@ TEST(OverlayMixer, SplicedInFrontOfTheRendererPassesColourControlsToTheBalance) 
     ASSERT_EQ(h.Graph.Connect(decoderOut, mixerIn), S_OK);
     ASSERT_EQ(h.Graph.Connect(mixerOut, rendererIn), S_OK);
 
-    MixerPinConfig config(mixer);
+    TMixerPinConfig config(mixer);
     DDCOLORCONTROL controls;
     ASSERT_EQ(config.GetOverlaySurfaceColorControls(controls), S_OK);
     EXPECT_EQ(controls.dwFlags, kSupportedColorControls);
@@ -146,7 +146,7 @@ TEST(OverlayMixer, SplicedInFrontOfTheRendererPassesColourControlsToTheBalance) 
 }
 
 TEST(OverlayMixer, ColourKeyAndAspectModeKeepValidValuesOnly) {
-    MixerPinConfig config(CreateOverlayMixer());
+    TMixerPinConfig config(CreateOverlayMixer());
     COLORKEY key;
     COLORREF colour = 0;
     ASSERT_EQ(config.GetColorKey(key, colour), S_OK);
@@ -175,5 +175,5 @@ TEST(OverlayMixer, ColourKeyAndAspectModeKeepValidValuesOnly) {
 
     long w, hgt, ax, ay;
     EXPECT_EQ(config.GetNativeVideoProps(w, hgt, ax, ay), VFW_E_NOT_CONNECTED);
-    EXPECT_EQ(MixerPinConfig(CreateVideoRenderer()).SetAspectRatioMode(0), E_NOINTERFACE);
+    EXPECT_EQ(TMixerPinConfig(CreateVideoRenderer()).SetAspectRatioMode(0), E_NOINTERFACE);
 }

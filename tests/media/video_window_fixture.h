@@ -25,7 +25,7 @@ protected:
         Window->SetParent(Form.get());
         Window->SetBounds(24, 20, 452, 261);
         Window->SetFilterGraph(Graph);
-        Graph->OnGraphComplete = [this](TComponent&, HRESULT, Filter) { Completed = true; };
+        Graph->OnGraphComplete = [this](TComponent&, HRESULT, TFilter) { Completed = true; };
         Form->Show();
         Pump();
     }

@@ -11,8 +11,8 @@ using namespace brisat::test;
 
 TEST(RendererToLayer, PassesPlanesThroughWithoutConverting) {
     const uint8_t y[4 * 2] = {}, u[2] = {}, v[2] = {};
-    VideoFrame frame;
-    frame.Format = VideoPixelFormat::I420;
+    TDecodedFrame frame;
+    frame.Format = TDecodedPixelFormat::I420;
     frame.Width = 4;
     frame.Height = 2;
     frame.PlaneCount = 3;
@@ -27,13 +27,13 @@ TEST(RendererToLayer, PassesPlanesThroughWithoutConverting) {
     EXPECT_EQ(layerFrame.Planes[1], u);
     EXPECT_EQ(layerFrame.Strides[2], 2);
 
-    frame.Format = VideoPixelFormat::BGRA; // three planes do not make a BGRA picture
+    frame.Format = TDecodedPixelFormat::BGRA; // three planes do not make a BGRA picture
     EXPECT_FALSE(ToLayerFrame(frame, layerFrame));
 
     // Without a layer frames are dropped; with one they arrive.
     THeadlessVideoLayer layer;
     TRendererToLayer path;
-    frame.Format = VideoPixelFormat::I420;
+    frame.Format = TDecodedPixelFormat::I420;
     path.ReceiveFrame(frame);
     path.SetLayer(&layer);
     path.ReceiveFrame(frame);
@@ -48,7 +48,7 @@ TEST(RendererToLayer, ClipFramesReachTheLayerInTheirOwnFormatAndSize) {
     THeadlessVideoLayer layer;
     auto path = std::make_shared<TRendererToLayer>();
     path->SetLayer(&layer);
-    ASSERT_EQ(BasicVideo(h.Renderer).SetFrameConsumer(path), S_OK);
+    ASSERT_EQ(TBasicVideo(h.Renderer).SetFrameConsumer(path), S_OK);
     ASSERT_EQ(h.Graph.RenderFile(Clip("clip.mp4")), S_OK);
     h.Graph.Run();
     EXPECT_EQ(h.WaitForEnd().back(), EC_COMPLETE);

@@ -31,7 +31,7 @@ TEST(VideoWindowGeometry, ZoomCutsThePercentageOfTheWidthAwayCentred) {
     struct Case {
         long Width, Height;
         int Zoom;
-        SourceRect Expected;
+        TSourceRect Expected;
     } cases[] = {
         {640, 480, 0, {0, 0, 640, 480}},    {640, 480, 10, {32, 24, 576, 432}},
         {640, 480, 25, {80, 60, 480, 360}}, {640, 480, 99, {316, 237, 6, 4}},
@@ -43,17 +43,17 @@ TEST(VideoWindowGeometry, ZoomCutsThePercentageOfTheWidthAwayCentred) {
 }
 
 TEST(VideoWindowGeometry, CropKeepsTheCentreThatFillsTheArea) {
-    const SourceRect whole{0, 0, 640, 480};
+    const TSourceRect whole{0, 0, 640, 480};
     // 4:3 into 16:9 cuts rows, into 1:1 cuts columns, into 4:3 nothing.
-    EXPECT_EQ(CropSourceRect(whole, 640, 480, 4, 3, 320, 180), (SourceRect{0, 60, 640, 360}));
-    EXPECT_EQ(CropSourceRect(whole, 640, 480, 4, 3, 200, 200), (SourceRect{80, 0, 480, 480}));
+    EXPECT_EQ(CropSourceRect(whole, 640, 480, 4, 3, 320, 180), (TSourceRect{0, 60, 640, 360}));
+    EXPECT_EQ(CropSourceRect(whole, 640, 480, 4, 3, 200, 200), (TSourceRect{80, 0, 480, 480}));
     EXPECT_EQ(CropSourceRect(whole, 640, 480, 4, 3, 400, 300), whole);
     // Non-square pixels: 720 × 576 shown 16:9 into a 16:9 area is left whole.
     EXPECT_EQ(CropSourceRect({0, 0, 720, 576}, 720, 576, 16, 9, 1280, 720),
-              (SourceRect{0, 0, 720, 576}));
+              (TSourceRect{0, 0, 720, 576}));
     // A zoomed rectangle is cropped within itself.
     EXPECT_EQ(CropSourceRect({32, 24, 576, 432}, 640, 480, 4, 3, 320, 180),
-              (SourceRect{32, 78, 576, 324}));
+              (TSourceRect{32, 78, 576, 324}));
     // Unknown proportions leave the source alone.
     EXPECT_EQ(CropSourceRect(whole, 640, 480, 0, 0, 320, 180), whole);
 }

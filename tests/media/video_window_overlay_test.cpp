@@ -15,15 +15,15 @@ namespace {
 constexpr uint32_t kKeyPixel = 0x100010; // the mixer's key RGB(16, 0, 16) as 0x00RRGGBB
 
 // The filter whose pad feeds Pin, or an empty filter.
-Filter Upstream(const Pin& pin) {
-    Pin peer;
-    PinInfo info;
-    if (Failed(pin.ConnectedTo(peer)) || Failed(peer.QueryPinInfo(info))) return Filter();
-    return info.pFilter;
+TFilter Upstream(const TPin& pin) {
+    TPin peer;
+    TPinInfo info;
+    if (Failed(pin.ConnectedTo(peer)) || Failed(peer.QueryPinInfo(info))) return TFilter();
+    return info.Filter;
 }
 
-Pin PinOf(const Filter& filter, const char* name) {
-    Pin pin;
+TPin PinOf(const TFilter& filter, const char* name) {
+    TPin pin;
     filter.FindPin(name, pin);
     return pin;
 }
@@ -128,9 +128,9 @@ TEST_F(VideoWindowTest, AspectModesAndZoomSetTheKeyAndTheSourceRectangle) {
     Window->SetAspectRatio(TRatioModes::rmCrop);
     Open("clip.avi");
     PlayToEnd();
-    SourceRect zoomed;
-    ASSERT_EQ(BasicVideo(Window->OwnRenderer()).GetSourcePosition(zoomed), S_OK);
-    EXPECT_EQ(zoomed, (SourceRect{20, 15, 120, 90}));
+    TSourceRect zoomed;
+    ASSERT_EQ(TBasicVideo(Window->OwnRenderer()).GetSourcePosition(zoomed), S_OK);
+    EXPECT_EQ(zoomed, (TSourceRect{20, 15, 120, 90}));
 
     struct Case {
         TRatioModes Mode;
@@ -155,7 +155,7 @@ TEST_F(VideoWindowTest, AspectModesAndZoomSetTheKeyAndTheSourceRectangle) {
         EXPECT_EQ(WindowPixel(2, 2), c.Key.Left ? 0u : kKeyPixel);
     }
     AM_ASPECT_RATIO_MODE mode = AM_ARMODE_STRETCHED;
-    MixerPinConfig(Window->OverlayMixer()).GetAspectRatioMode(mode);
+    TMixerPinConfig(Window->OverlayMixer()).GetAspectRatioMode(mode);
     EXPECT_EQ(mode, AM_ARMODE_CROP);
 
     try {
@@ -178,7 +178,7 @@ TEST_F(VideoWindowTest, AudioOnlyFilePaintsOnlyTheBackground) {
 }
 
 TEST_F(VideoWindowTest, FailedSpliceRestoresTheGraphAndTheVideoStillPlays) {
-    Filter decoder;
+    TFilter decoder;
     {
         // Without videobalance our mixer has no pins: the splice fails after it disconnected the
         // renderer, and must connect the decoder to it again.
@@ -189,13 +189,13 @@ TEST_F(VideoWindowTest, FailedSpliceRestoresTheGraphAndTheVideoStillPlays) {
     EXPECT_FALSE(Window->OverlayMixer());
     EXPECT_FALSE(Window->Capabilities().CanOverlayGraphic());
     auto graph = Graph->QueryInterface<TGraphInterface::IFilterGraph>();
-    for (const Filter& filter : graph->EnumFilters())
+    for (const TFilter& filter : graph->EnumFilters())
         EXPECT_NE(filter.GetClassID(), kOverlayMixerFactory);
-    Filter upstream = Upstream(PinOf(Window->OwnRenderer(), "sink"));
+    TFilter upstream = Upstream(PinOf(Window->OwnRenderer(), "sink"));
     ASSERT_TRUE(upstream);
     EXPECT_NE(upstream.GetClassID(), kOverlayMixerFactory);
     PlayToEnd();
-    EXPECT_GE(BasicVideo(Window->OwnRenderer()).FramesRendered(), uint64_t(kMostOfASecond));
+    EXPECT_GE(TBasicVideo(Window->OwnRenderer()).FramesRendered(), uint64_t(kMostOfASecond));
     // The renderer shows the picture itself, stretched over the whole control.
     EXPECT_GE(Layer().FrameCount(), kMostOfASecond);
     EXPECT_TRUE(Layer().Visible());
@@ -208,13 +208,13 @@ TEST_F(VideoWindowTest, FailedSpliceRestoresTheGraphAndTheVideoStillPlays) {
 }
 
 TEST(ConnectionJournal, UndoesConnectionChangesLastFirst) {
-    FilterGraph graph;
-    Filter source = Filter::Make("videotestsrc"), middle = Filter::Make("identity"),
-           sink = Filter::Make("fakesink");
-    for (const Filter& f : {source, middle, sink})
+    TMediaPipeline graph;
+    TFilter source = TFilter::Make("videotestsrc"), middle = TFilter::Make("identity"),
+            sink = TFilter::Make("fakesink");
+    for (const TFilter& f : {source, middle, sink})
         ASSERT_EQ(graph.AddFilter(f, ""), S_OK);
-    Pin out = PinOf(source, "src"), in = PinOf(sink, "sink");
-    Pin middleIn = PinOf(middle, "sink"), middleOut = PinOf(middle, "src");
+    TPin out = PinOf(source, "src"), in = PinOf(sink, "sink");
+    TPin middleIn = PinOf(middle, "sink"), middleOut = PinOf(middle, "src");
     ASSERT_EQ(graph.Connect(out, in), S_OK);
 
     // The splice: source → sink becomes source → middle → sink.
@@ -230,7 +230,7 @@ TEST(ConnectionJournal, UndoesConnectionChangesLastFirst) {
     EXPECT_TRUE(journal.Empty());
     EXPECT_EQ(Upstream(in), source);
     EXPECT_FALSE(Upstream(middleIn));
-    Pin peer;
+    TPin peer;
     EXPECT_EQ(middleOut.ConnectedTo(peer), VFW_E_NOT_CONNECTED);
 }
 
@@ -246,7 +246,7 @@ TEST_F(VideoWindowTest, PlayingAgainAfterStopKeepsTheMixerInFrontOfTheRenderer) 
     EXPECT_EQ(Upstream(PinOf(Window->OwnRenderer(), "sink")), Window->OverlayMixer());
     EXPECT_TRUE(Upstream(PinOf(Window->OverlayMixer(), "Input0")));
     auto graph = Graph->QueryInterface<TGraphInterface::IFilterGraph>();
-    for (const Filter& filter : graph->EnumFilters())
+    for (const TFilter& filter : graph->EnumFilters())
         EXPECT_NE(filter.GetClassID(), "autovideosink");
 }
 
@@ -259,7 +259,7 @@ TEST_F(VideoWindowTest, ANewKeyFromTheMixerIsPaintedAndGivenToTheLayer) {
     // The mixer tells its callback, which posts to the control: nothing changes before the
     // message is handled on the GUI thread.
     const COLORREF green = 0x0000C000; // 0x00BBGGRR
-    ASSERT_EQ(MixerPinConfig(Window->OverlayMixer()).SetColorKey(COLORKEY{CK_RGB, 0, 0, green}),
+    ASSERT_EQ(TMixerPinConfig(Window->OverlayMixer()).SetColorKey(COLORKEY{CK_RGB, 0, 0, green}),
               S_OK);
     EXPECT_EQ(Window->ColorKey(), TColor(kDefaultColorKey));
     Pump();
@@ -276,13 +276,13 @@ TEST_F(VideoWindowTest, AWindowDestroyedWhilePlayingLeavesTheControllerWorking) 
     Open("clip.avi");
     ASSERT_TRUE(Graph->Play());
     Pump();
-    Filter renderer = Window->OwnRenderer();
+    TFilter renderer = Window->OwnRenderer();
     paints = 0;
     Window->Free();
     Window = nullptr;
     EXPECT_EQ(paints, 0);
     auto graph = Graph->QueryInterface<TGraphInterface::IFilterGraph>();
-    for (const Filter& filter : graph->EnumFilters())
+    for (const TFilter& filter : graph->EnumFilters())
         EXPECT_FALSE(filter == renderer);
     Graph->Stop();
     Graph->SetActive(false);

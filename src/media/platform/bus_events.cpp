@@ -12,12 +12,12 @@ namespace brisat {
 
 namespace {
 
-using Translator = EventPosting (*)(GstMessage*, const BusContext&, MediaEvent&);
+using TTranslator = TEventPosting (*)(GstMessage*, const TBusContext&, TMediaEvent&);
 
-EventPosting Simple(MediaEvent& event, long code, std::intptr_t param1 = 0) {
+TEventPosting Simple(TMediaEvent& event, long code, std::intptr_t param1 = 0) {
     event.Code = code;
     event.Param1 = param1;
-    return EventPosting::Post;
+    return TEventPosting::Post;
 }
 
 std::string ErrorDetail(const GError* error) {
@@ -26,7 +26,7 @@ std::string ErrorDetail(const GError* error) {
 
 // EC_COMPLETE: Param1 the completion status; Param2 (the renderer) is 0 because the pipeline
 // reports one end of stream for all its sinks together.
-EventPosting FromEos(GstMessage*, const BusContext&, MediaEvent& event) {
+TEventPosting FromEos(GstMessage*, const TBusContext&, TMediaEvent& event) {
     return Simple(event, EC_COMPLETE, S_OK);
 }
 
@@ -55,10 +55,10 @@ std::string HttpStatusDetail(GstMessage* message, const GError* error) {
     return "The server answered " + answer + ".";
 }
 
-EventPosting FromError(GstMessage* message, const BusContext&, MediaEvent& event) {
+TEventPosting FromError(GstMessage* message, const TBusContext&, TMediaEvent& event) {
     GError* raw = nullptr;
     gst_message_parse_error(message, &raw, nullptr);
-    std::unique_ptr<GError, GErrorDeleter> error(raw);
+    std::unique_ptr<GError, TGErrorDeleter> error(raw);
     if (SourceCouldNotRead(message, error.get())) {
         event.Detail = "The address cannot be reached or sent nothing readable.";
         return Simple(event, EC_ERRORABORT, VFW_E_CANNOT_LOAD_SOURCE_FILTER);
@@ -68,68 +68,69 @@ EventPosting FromError(GstMessage* message, const BusContext&, MediaEvent& event
     return Simple(event, EC_ERRORABORT, ResultFromGstError(error.get()));
 }
 
-EventPosting FromWarning(GstMessage* message, const BusContext&, MediaEvent& event) {
+TEventPosting FromWarning(GstMessage* message, const TBusContext&, TMediaEvent& event) {
     GError* raw = nullptr;
     gst_message_parse_warning(message, &raw, nullptr);
-    std::unique_ptr<GError, GErrorDeleter> error(raw);
+    std::unique_ptr<GError, TGErrorDeleter> error(raw);
     event.Detail = ErrorDetail(error.get());
     return Simple(event, EC_ERROR_STILLPLAYING, ResultFromGstError(error.get()));
 }
 
-EventPosting FromNewClock(GstMessage*, const BusContext&, MediaEvent& event) {
+TEventPosting FromNewClock(GstMessage*, const TBusContext&, TMediaEvent& event) {
     return Simple(event, EC_CLOCK_CHANGED);
 }
 
-EventPosting FromClockLost(GstMessage*, const BusContext&, MediaEvent& event) {
+TEventPosting FromClockLost(GstMessage*, const TBusContext&, TMediaEvent& event) {
     return Simple(event, EC_CLOCK_UNSET);
 }
 
 // EC_BUFFERING_DATA: Param1 1 when buffering starts, 0 when it ends; sent on changes only.
-EventPosting FromBuffering(GstMessage* message, const BusContext& context, MediaEvent& event) {
+TEventPosting FromBuffering(GstMessage* message, const TBusContext& context, TMediaEvent& event) {
     gint percent = 100;
     gst_message_parse_buffering(message, &percent);
     int buffering = percent < 100 ? 1 : 0;
     if (context.Buffering) {
         if (*context.Buffering == buffering || (*context.Buffering < 0 && !buffering))
-            return EventPosting::None;
+            return TEventPosting::None;
         *context.Buffering = buffering;
     }
     return Simple(event, EC_BUFFERING_DATA, buffering);
 }
 
 // EC_PAUSED: a requested pause has completed (the pipeline itself reached PAUSED).
-EventPosting FromStateChanged(GstMessage* message, const BusContext& context, MediaEvent& event) {
+TEventPosting FromStateChanged(GstMessage* message, const TBusContext& context,
+                               TMediaEvent& event) {
     if (GST_MESSAGE_SRC(message) != GST_OBJECT(context.Pipeline) || !context.PauseRequested)
-        return EventPosting::None;
+        return TEventPosting::None;
     GstState now = GST_STATE_NULL, pending = GST_STATE_NULL;
     gst_message_parse_state_changed(message, nullptr, &now, &pending);
-    if (now != GST_STATE_PAUSED || pending != GST_STATE_VOID_PENDING) return EventPosting::None;
+    if (now != GST_STATE_PAUSED || pending != GST_STATE_VOID_PENDING) return TEventPosting::None;
     return Simple(event, EC_PAUSED, S_OK);
 }
 
-EventPosting FromStepDone(GstMessage*, const BusContext&, MediaEvent& event) {
+TEventPosting FromStepDone(GstMessage*, const TBusContext&, TMediaEvent& event) {
     return Simple(event, EC_STEP_COMPLETE);
 }
 
 // EC_DEVICE_LOST: Param2 0 = the device was removed.
-EventPosting FromDeviceRemoved(GstMessage*, const BusContext&, MediaEvent& event) {
+TEventPosting FromDeviceRemoved(GstMessage*, const TBusContext&, TMediaEvent& event) {
     return Simple(event, EC_DEVICE_LOST);
 }
 
-EventPosting FromSegmentDone(GstMessage*, const BusContext&, MediaEvent& event) {
+TEventPosting FromSegmentDone(GstMessage*, const TBusContext&, TMediaEvent& event) {
     return Simple(event, EC_END_OF_SEGMENT);
 }
 
 // EC_QUALITY_CHANGE: a sink dropped or is late with frames; one waiting event is enough.
-EventPosting FromQos(GstMessage*, const BusContext&, MediaEvent& event) {
+TEventPosting FromQos(GstMessage*, const TBusContext&, TMediaEvent& event) {
     Simple(event, EC_QUALITY_CHANGE);
-    return EventPosting::Coalesce;
+    return TEventPosting::Coalesce;
 }
 
 // EC_VIDEO_SIZE_CHANGED: Param1 = width in the low 16 bits, height in the high 16 bits.
-EventPosting FromElement(GstMessage* message, const BusContext&, MediaEvent& event) {
+TEventPosting FromElement(GstMessage* message, const TBusContext&, TMediaEvent& event) {
     const GstStructure* s = gst_message_get_structure(message);
-    if (!s || !gst_structure_has_name(s, kVideoSizeMessage)) return EventPosting::None;
+    if (!s || !gst_structure_has_name(s, kVideoSizeMessage)) return TEventPosting::None;
     gint width = 0, height = 0;
     gst_structure_get_int(s, "width", &width);
     gst_structure_get_int(s, "height", &height);
@@ -137,33 +138,33 @@ EventPosting FromElement(GstMessage* message, const BusContext&, MediaEvent& eve
                   std::intptr_t(width & 0xFFFF) | (std::intptr_t(height & 0xFFFF) << 16));
 }
 
-struct Row {
+struct TRow {
     GstMessageType Type;
-    Translator Translate;
+    TTranslator Translate;
 };
 
 constexpr std::array kTable{
-    Row{GST_MESSAGE_EOS, FromEos},
-    Row{GST_MESSAGE_ERROR, FromError},
-    Row{GST_MESSAGE_WARNING, FromWarning},
-    Row{GST_MESSAGE_NEW_CLOCK, FromNewClock},
-    Row{GST_MESSAGE_CLOCK_LOST, FromClockLost},
-    Row{GST_MESSAGE_BUFFERING, FromBuffering},
-    Row{GST_MESSAGE_STATE_CHANGED, FromStateChanged},
-    Row{GST_MESSAGE_STEP_DONE, FromStepDone},
-    Row{GST_MESSAGE_DEVICE_REMOVED, FromDeviceRemoved},
-    Row{GST_MESSAGE_SEGMENT_DONE, FromSegmentDone},
-    Row{GST_MESSAGE_QOS, FromQos},
-    Row{GST_MESSAGE_ELEMENT, FromElement},
+    TRow{GST_MESSAGE_EOS, FromEos},
+    TRow{GST_MESSAGE_ERROR, FromError},
+    TRow{GST_MESSAGE_WARNING, FromWarning},
+    TRow{GST_MESSAGE_NEW_CLOCK, FromNewClock},
+    TRow{GST_MESSAGE_CLOCK_LOST, FromClockLost},
+    TRow{GST_MESSAGE_BUFFERING, FromBuffering},
+    TRow{GST_MESSAGE_STATE_CHANGED, FromStateChanged},
+    TRow{GST_MESSAGE_STEP_DONE, FromStepDone},
+    TRow{GST_MESSAGE_DEVICE_REMOVED, FromDeviceRemoved},
+    TRow{GST_MESSAGE_SEGMENT_DONE, FromSegmentDone},
+    TRow{GST_MESSAGE_QOS, FromQos},
+    TRow{GST_MESSAGE_ELEMENT, FromElement},
 };
 
 } // namespace
 
-EventPosting TranslateBusMessage(GstMessage* message, const BusContext& context,
-                                 MediaEvent& event) {
-    for (const Row& row : kTable)
+TEventPosting TranslateBusMessage(GstMessage* message, const TBusContext& context,
+                                  TMediaEvent& event) {
+    for (const TRow& row : kTable)
         if (GST_MESSAGE_TYPE(message) == row.Type) return row.Translate(message, context, event);
-    return EventPosting::None;
+    return TEventPosting::None;
 }
 
 } // namespace brisat

@@ -9,16 +9,17 @@
 namespace brisat {
 
 // What the translation needs to know about the graph.
-struct BusContext {
+struct TBusContext {
     GstElement* Pipeline = nullptr;
     bool PauseRequested = false; // a Pause call waits for its completion event
     int* Buffering = nullptr;    // last buffering state sent (0 or 1), -1 before the first
 };
 
-enum class EventPosting { None, Post, Coalesce };
+enum class TEventPosting { None, Post, Coalesce };
 
 // Fills `event` and says whether (and how) to queue it. ERROR gives EC_ERRORABORT with the result
 // code as Param1 and GStreamer's message as Detail.
-EventPosting TranslateBusMessage(GstMessage* message, const BusContext& context, MediaEvent& event);
+TEventPosting TranslateBusMessage(GstMessage* message, const TBusContext& context,
+                                  TMediaEvent& event);
 
 } // namespace brisat

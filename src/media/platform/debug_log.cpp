@@ -42,7 +42,7 @@ void RegisterOnce() {
 
 } // namespace
 
-DebugLogFile::DebugLogFile(int fd) {
+TDebugLogFile::TDebugLogFile(int fd) {
     int copy = fd >= 0 ? dup(fd) : -1;
     if (copy < 0) return;
     m_file = fdopen(copy, "w");
@@ -63,7 +63,7 @@ DebugLogFile::DebugLogFile(int fd) {
     }
 }
 
-DebugLogFile::~DebugLogFile() {
+TDebugLogFile::~TDebugLogFile() {
     if (!m_file) return;
     {
         std::lock_guard lock(g_levelLock);

@@ -6,13 +6,13 @@
 
 namespace brisat {
 
-class DebugLogFile {
+class TDebugLogFile {
 public:
     // Writes to a duplicate of `fd`; Valid() is false when it cannot be duplicated.
-    explicit DebugLogFile(int fd);
-    ~DebugLogFile();
-    DebugLogFile(const DebugLogFile&) = delete;
-    DebugLogFile& operator=(const DebugLogFile&) = delete;
+    explicit TDebugLogFile(int fd);
+    ~TDebugLogFile();
+    TDebugLogFile(const TDebugLogFile&) = delete;
+    TDebugLogFile& operator=(const TDebugLogFile&) = delete;
 
     bool Valid() const { return m_file != nullptr; }
 

@@ -1,6 +1,6 @@
 #include "media/platform/error_watch.h"
 
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 
 namespace brisat {
 
@@ -11,11 +11,11 @@ GQuark GraphQuark() {
     return quark;
 }
 
-struct ErrorWatch {
+struct TErrorWatch {
     GstTracer Parent;
 };
 
-struct ErrorWatchClass {
+struct TErrorWatchClass {
     GstTracerClass Parent;
 };
 
@@ -27,7 +27,7 @@ void OnPostMessage(GObject*, GstClockTime, GstElement* element, GstMessage* mess
         gst_object_unref(top);
         top = parent;
     }
-    auto* graph = static_cast<FilterGraph*>(g_object_get_qdata(G_OBJECT(top), GraphQuark()));
+    auto* graph = static_cast<TMediaPipeline*>(g_object_get_qdata(G_OBJECT(top), GraphQuark()));
     gst_object_unref(top);
     if (graph) graph->NotePostedError(message);
 }
@@ -37,18 +37,18 @@ void InstanceInit(GTypeInstance* instance, gpointer) {
                               G_CALLBACK(OnPostMessage));
 }
 
-GType ErrorWatchGetType() {
+GType ErrorWatchType() {
     static const GType type =
-        g_type_register_static_simple(GST_TYPE_TRACER, "BrisatErrorWatch", sizeof(ErrorWatchClass),
-                                      nullptr, sizeof(ErrorWatch), InstanceInit, GTypeFlags(0));
+        g_type_register_static_simple(GST_TYPE_TRACER, "BrisatErrorWatch", sizeof(TErrorWatchClass),
+                                      nullptr, sizeof(TErrorWatch), InstanceInit, GTypeFlags(0));
     return type;
 }
 
 } // namespace
 
-void WatchPostedErrors(GstElement* pipeline, FilterGraph* graph) {
+void WatchPostedErrors(GstElement* pipeline, TMediaPipeline* graph) {
     // One watch for the process, never freed: hooks cannot be taken back.
-    static GObject* const watch = G_OBJECT(g_object_new(ErrorWatchGetType(), nullptr));
+    static GObject* const watch = G_OBJECT(g_object_new(ErrorWatchType(), nullptr));
     if (watch) g_object_set_qdata(G_OBJECT(pipeline), GraphQuark(), graph);
 }
 

@@ -10,9 +10,9 @@
 
 namespace brisat {
 
-class FilterGraph;
+class TMediaPipeline;
 
 // Installs the process-wide hook (once) and ties `pipeline` to `graph`; nullptr unties it.
-void WatchPostedErrors(GstElement* pipeline, FilterGraph* graph);
+void WatchPostedErrors(GstElement* pipeline, TMediaPipeline* graph);
 
 } // namespace brisat

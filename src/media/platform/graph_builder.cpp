@@ -1,5 +1,5 @@
-// The graph builder: RenderFile and Connect of FilterGraph.
-#include "media/platform/filter_graph.h"
+// The graph builder: RenderFile and Connect of TMediaPipeline.
+#include "media/platform/media_pipeline.h"
 #include "media/platform/open_failure.h"
 #include "media/platform/video_renderer.h"
 
@@ -72,7 +72,7 @@ std::string MediaKind(GstPad* pad) {
 
 std::string ToUri(const std::string& fileOrAddress) {
     if (gst_uri_is_valid(fileOrAddress.c_str())) return fileOrAddress;
-    std::unique_ptr<gchar, GFreeDeleter> uri(gst_filename_to_uri(fileOrAddress.c_str(), nullptr));
+    std::unique_ptr<gchar, TGFreeDeleter> uri(gst_filename_to_uri(fileOrAddress.c_str(), nullptr));
     return uri ? uri.get() : "";
 }
 
@@ -115,15 +115,15 @@ void SetRendererIdle(GstElement* renderer, bool idle) {
 
 } // namespace
 
-GstElement* FilterGraph::FindRenderer() const {
-    for (const Filter& filter : EnumFilters())
-        if (G_TYPE_CHECK_INSTANCE_TYPE(filter.Element(), VideoRendererGetType()))
+GstElement* TMediaPipeline::FindRenderer() const {
+    for (const TFilter& filter : EnumFilters())
+        if (G_TYPE_CHECK_INSTANCE_TYPE(filter.Element(), VideoRendererType()))
             return filter.Element(); // the pipeline keeps it alive
     return nullptr;
 }
 
-HRESULT FilterGraph::BuildFor(const std::string& fileOrAddress,
-                              const std::atomic<bool>* cancel) {
+HRESULT TMediaPipeline::BuildFor(const std::string& fileOrAddress,
+                                 const std::atomic<bool>* cancel) {
     std::string uri = ToUri(fileOrAddress);
     {
         std::lock_guard lock(m_statusLock);
@@ -136,7 +136,7 @@ HRESULT FilterGraph::BuildFor(const std::string& fileOrAddress,
     if (fileOrAddress.empty() || uri.empty()) return E_INVALIDARG;
     // Files that cannot be read fail at once, with the reason: the source would open a FIFO or
     // device while the graph changes state, where no time-out reaches it.
-    if (OpenProblem problem = LocalFileProblem(uri); Failed(problem.Result)) {
+    if (TOpenProblem problem = LocalFileProblem(uri); Failed(problem.Result)) {
         std::lock_guard lock(m_statusLock);
         m_failure = problem.Result;
         m_failureDetail = fileOrAddress + ": " + problem.Cause + ".";
@@ -161,10 +161,10 @@ HRESULT FilterGraph::BuildFor(const std::string& fileOrAddress,
     g_object_set(source, "uri", uri.c_str(), nullptr);
     g_signal_connect(source, "pad-added", G_CALLBACK(OnPadAdded), this);
     g_signal_connect(source, "source-setup", G_CALLBACK(OnSourceSetup), nullptr);
-    gst_bin_add(GST_BIN(m_pipeline.get()), source);
+    gst_bin_add(GST_BIN(m_pipeline.Get()), source);
 
     HRESULT result =
-        gst_element_set_state(m_pipeline.get(), GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE
+        gst_element_set_state(m_pipeline.Get(), GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE
             ? E_FAIL
             : WaitForCue(cancel);
     int linked = 0;
@@ -194,8 +194,8 @@ HRESULT FilterGraph::BuildFor(const std::string& fileOrAddress,
     return result;
 }
 
-HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress,
-                                const std::atomic<bool>* cancel) {
+HRESULT TMediaPipeline::RenderFile(const std::string& fileOrAddress,
+                                   const std::atomic<bool>* cancel) {
     HRESULT result = BuildFor(fileOrAddress, cancel);
     if (Failed(result)) {
         // A cancelled build does not wait for the network any more.
@@ -207,7 +207,7 @@ HRESULT FilterGraph::RenderFile(const std::string& fileOrAddress,
     return result;
 }
 
-std::string FilterGraph::TimeoutText() const {
+std::string TMediaPipeline::TimeoutText() const {
     char text[80];
     std::snprintf(text, sizeof text, "Nothing playable arrived within %.1f seconds.",
                   m_renderTimeoutMs / 1000.0);
@@ -216,7 +216,7 @@ std::string FilterGraph::TimeoutText() const {
 
 // The cause of a failed build in a few words: the time-out, the missing decoders, an address
 // that cannot be reached, else GStreamer's words.
-std::string FilterGraph::FailureCause(const std::string& uri, HRESULT result) const {
+std::string TMediaPipeline::FailureCause(const std::string& uri, HRESULT result) const {
     std::string detail;
     {
         std::lock_guard lock(m_statusLock);
@@ -235,14 +235,14 @@ std::string FilterGraph::FailureCause(const std::string& uri, HRESULT result) co
 }
 
 // Waits until the pipeline has cued, an error arrived, or the render time-out passed.
-HRESULT FilterGraph::WaitForCue(const std::atomic<bool>* cancel) {
+HRESULT TMediaPipeline::WaitForCue(const std::atomic<bool>* cancel) {
     using Clock = std::chrono::steady_clock;
     constexpr auto kHeldBackGrace = std::chrono::seconds(1);
     auto deadline = Clock::now() + std::chrono::milliseconds(m_renderTimeoutMs);
     for (;;) {
         GstState state = GST_STATE_NULL;
         GstStateChangeReturn change =
-            gst_element_get_state(m_pipeline.get(), &state, nullptr, 20 * GST_MSECOND);
+            gst_element_get_state(m_pipeline.Get(), &state, nullptr, 20 * GST_MSECOND);
         int linked = 0;
         {
             std::lock_guard lock(m_buildLock);
@@ -267,8 +267,8 @@ HRESULT FilterGraph::WaitForCue(const std::atomic<bool>* cancel) {
 
 // Stops the graph and takes out what the builder added from the `keep`-th element on; the caller's
 // filters and an earlier build stay.
-void FilterGraph::UndoBuild(std::size_t keep) {
-    gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
+void TMediaPipeline::UndoBuild(std::size_t keep) {
+    gst_element_set_state(m_pipeline.Get(), GST_STATE_NULL);
     std::vector<GstElement*> added;
     {
         std::lock_guard lock(m_buildLock);
@@ -284,16 +284,16 @@ void FilterGraph::UndoBuild(std::size_t keep) {
     }
     for (GstElement* element : added) {
         gst_element_set_state(element, GST_STATE_NULL);
-        gst_bin_remove(GST_BIN(m_pipeline.get()), element);
+        gst_bin_remove(GST_BIN(m_pipeline.Get()), element);
     }
     if (GstElement* renderer = FindRenderer()) SetRendererIdle(renderer, false);
 }
 
-void FilterGraph::OnPadAdded(GstElement*, GstPad* pad, gpointer self) {
-    static_cast<FilterGraph*>(self)->LinkDecodedPad(pad);
+void TMediaPipeline::OnPadAdded(GstElement*, GstPad* pad, gpointer self) {
+    static_cast<TMediaPipeline*>(self)->LinkDecodedPad(pad);
 }
 
-void FilterGraph::LinkDecodedPad(GstPad* pad) {
+void TMediaPipeline::LinkDecodedPad(GstPad* pad) {
     std::string kind = MediaKind(pad);
     std::lock_guard lock(m_buildLock);
     if (kind == "video") LinkVideo(pad);
@@ -301,17 +301,17 @@ void FilterGraph::LinkDecodedPad(GstPad* pad) {
 }
 
 // Called under m_buildLock. The new element is added to the pipeline but not yet in its state.
-GstElement* FilterGraph::AddBuilt(const char* factory) {
+GstElement* TMediaPipeline::AddBuilt(const char* factory) {
     GstElement* element = gst_element_factory_make(factory, nullptr);
     if (!element) return nullptr;
-    gst_bin_add(GST_BIN(m_pipeline.get()), element);
+    gst_bin_add(GST_BIN(m_pipeline.Get()), element);
     m_built.push_back(element);
     return element;
 }
 
 // Brings `head` (and everything linked after it, already in state) into the pipeline's state,
 // then links the decoder pad to it: a sink must be running before data reaches it.
-void FilterGraph::LinkIntoChain(GstPad* pad, GstElement* head) {
+void TMediaPipeline::LinkIntoChain(GstPad* pad, GstElement* head) {
     gst_element_sync_state_with_parent(head);
     GstPad* input = FirstSinkPad(head);
     if (input && gst_pad_link(pad, input) == GST_PAD_LINK_OK) ++m_linkedStreams;
@@ -321,7 +321,7 @@ void FilterGraph::LinkIntoChain(GstPad* pad, GstElement* head) {
 // The first video stream goes to our renderer when it is in the graph and free; in the decoder's
 // own format when the renderer takes it, else through a converter, which stays in front of the
 // renderer for a restart. Other video streams go to a sink of the video renderer factory.
-void FilterGraph::LinkVideo(GstPad* pad) {
+void TMediaPipeline::LinkVideo(GstPad* pad) {
     GstElement* renderer = FindRenderer();
     if (GstElement* head = renderer && m_videoHead ? FreeChainHead(renderer) : nullptr) {
         SetRendererIdle(renderer, false);
@@ -356,7 +356,7 @@ void FilterGraph::LinkVideo(GstPad* pad) {
 
 // Each audio stream: audioconvert ! audioresample ! volume ! audio sink. A chain left free by a
 // restart (the decoder re-creates its pads) is used again.
-void FilterGraph::LinkAudio(GstPad* pad) {
+void TMediaPipeline::LinkAudio(GstPad* pad) {
     auto free = std::find_if(m_audioHeads.begin(), m_audioHeads.end(),
                              [](GstElement* head) { return !IsLinked(head, "sink"); });
     if (free != m_audioHeads.end()) {
@@ -377,7 +377,7 @@ void FilterGraph::LinkAudio(GstPad* pad) {
     LinkIntoChain(pad, convert);
 }
 
-HRESULT FilterGraph::Connect(const Pin& output, const Pin& input) {
+HRESULT TMediaPipeline::Connect(const TPin& output, const TPin& input) {
     if (!output || !input) return E_POINTER;
     PIN_DIRECTION out = PINDIR_INPUT, in = PINDIR_OUTPUT;
     output.QueryDirection(out);
@@ -385,11 +385,11 @@ HRESULT FilterGraph::Connect(const Pin& output, const Pin& input) {
     if (out != PINDIR_OUTPUT || in != PINDIR_INPUT) return E_INVALIDARG;
     // In a cued or running graph a filter joins the graph's state before data can reach it,
     // downstream first.
-    for (const Pin* pin : {&input, &output}) {
-        PinInfo info;
+    for (const TPin* pin : {&input, &output}) {
+        TPinInfo info;
         pin->QueryPinInfo(info);
-        GstElement* element = info.pFilter.Element();
-        if (element && GST_OBJECT_PARENT(element) == GST_OBJECT(m_pipeline.get()) &&
+        GstElement* element = info.Filter.Element();
+        if (element && GST_OBJECT_PARENT(element) == GST_OBJECT(m_pipeline.Get()) &&
             !gst_element_is_locked_state(element))
             gst_element_sync_state_with_parent(element);
     }

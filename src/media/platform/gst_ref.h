@@ -8,47 +8,46 @@
 
 namespace brisat {
 
-template <typename T> class GstRef {
+template <typename T> class TGstRef {
 public:
-    GstRef() = default;
-    static GstRef Adopt(T* object) { return GstRef(object); }
-    static GstRef Share(T* object) {
+    TGstRef() = default;
+    static TGstRef Adopt(T* object) { return TGstRef(object); }
+    static TGstRef Share(T* object) {
         if (object) gst_object_ref(object);
-        return GstRef(object);
+        return TGstRef(object);
     }
-    GstRef(const GstRef& other) : m_object(other.m_object) {
+    TGstRef(const TGstRef& other) : m_object(other.m_object) {
         if (m_object) gst_object_ref(m_object);
     }
-    GstRef(GstRef&& other) noexcept : m_object(std::exchange(other.m_object, nullptr)) {}
-    GstRef& operator=(GstRef other) noexcept {
+    TGstRef(TGstRef&& other) noexcept : m_object(std::exchange(other.m_object, nullptr)) {}
+    TGstRef& operator=(TGstRef other) noexcept {
         std::swap(m_object, other.m_object);
         return *this;
     }
-    ~GstRef() {
+    ~TGstRef() {
         if (m_object) gst_object_unref(m_object);
     }
 
-    T* get() const { return m_object; }
-    T* release() { return std::exchange(m_object, nullptr); }
+    T* Get() const { return m_object; }
     explicit operator bool() const { return m_object != nullptr; }
-    bool operator==(const GstRef& other) const { return m_object == other.m_object; }
+    bool operator==(const TGstRef& other) const { return m_object == other.m_object; }
 
 private:
-    explicit GstRef(T* object) : m_object(object) {}
+    explicit TGstRef(T* object) : m_object(object) {}
     T* m_object = nullptr;
 };
 
 // Owning pointers for the mini objects and plain GLib values used here.
-struct GstCapsDeleter {
+struct TGstCapsDeleter {
     void operator()(GstCaps* caps) const { gst_caps_unref(caps); }
 };
-struct GstMessageDeleter {
+struct TGstMessageDeleter {
     void operator()(GstMessage* message) const { gst_message_unref(message); }
 };
-struct GErrorDeleter {
+struct TGErrorDeleter {
     void operator()(GError* error) const { g_error_free(error); }
 };
-struct GFreeDeleter {
+struct TGFreeDeleter {
     void operator()(void* memory) const { g_free(memory); }
 };
 

@@ -4,12 +4,12 @@
 
 namespace brisat {
 
-void MediaEventQueue::SetNotifyCallback(NotifyCallback callback) {
+void TMediaEventQueue::SetNotifyCallback(TNotifyCallback callback) {
     std::lock_guard lock(m_lock);
     m_notify = std::move(callback);
 }
 
-HRESULT MediaEventQueue::SetNotifyFlags(long flags) {
+HRESULT TMediaEventQueue::SetNotifyFlags(long flags) {
     if (flags != 0 && flags != AM_MEDIAEVENT_NONOTIFY) return E_INVALIDARG;
     std::lock_guard lock(m_lock);
     m_flags = flags;
@@ -17,18 +17,18 @@ HRESULT MediaEventQueue::SetNotifyFlags(long flags) {
     return S_OK;
 }
 
-long MediaEventQueue::GetNotifyFlags() const {
+long TMediaEventQueue::GetNotifyFlags() const {
     std::lock_guard lock(m_lock);
     return m_flags;
 }
 
-void MediaEventQueue::Post(MediaEvent event, bool coalesce) {
-    NotifyCallback notify;
+void TMediaEventQueue::Post(TMediaEvent event, bool coalesce) {
+    TNotifyCallback notify;
     {
         std::lock_guard lock(m_lock);
         if (m_flags == AM_MEDIAEVENT_NONOTIFY) return;
         if (coalesce && std::any_of(m_events.begin(), m_events.end(),
-                                    [&](const MediaEvent& e) { return e.Code == event.Code; }))
+                                    [&](const TMediaEvent& e) { return e.Code == event.Code; }))
             return;
         if (m_events.size() >= kCapacity) {
             ++m_dropped;
@@ -41,7 +41,7 @@ void MediaEventQueue::Post(MediaEvent event, bool coalesce) {
     if (notify) notify();
 }
 
-HRESULT MediaEventQueue::GetEvent(MediaEvent& event) {
+HRESULT TMediaEventQueue::GetEvent(TMediaEvent& event) {
     std::lock_guard lock(m_lock);
     if (m_events.empty()) return E_ABORT;
     event = std::move(m_events.front());
@@ -49,9 +49,9 @@ HRESULT MediaEventQueue::GetEvent(MediaEvent& event) {
     return S_OK;
 }
 
-HRESULT MediaEventQueue::GetEvent(long& code, std::intptr_t& param1, std::intptr_t& param2,
-                                  long /*timeoutMs: the GUI thread never waits*/) {
-    MediaEvent event;
+HRESULT TMediaEventQueue::GetEvent(long& code, std::intptr_t& param1, std::intptr_t& param2,
+                                   long /*timeoutMs: the GUI thread never waits*/) {
+    TMediaEvent event;
     HRESULT hr = GetEvent(event);
     code = event.Code;
     param1 = event.Param1;
@@ -59,11 +59,11 @@ HRESULT MediaEventQueue::GetEvent(long& code, std::intptr_t& param1, std::intptr
     return hr;
 }
 
-HRESULT MediaEventQueue::FreeEventParams(long, std::intptr_t, std::intptr_t) {
+HRESULT TMediaEventQueue::FreeEventParams(long, std::intptr_t, std::intptr_t) {
     return S_OK;
 }
 
-std::size_t MediaEventQueue::Dropped() const {
+std::size_t TMediaEventQueue::Dropped() const {
     std::lock_guard lock(m_lock);
     return m_dropped;
 }

@@ -13,7 +13,7 @@
 
 namespace brisat {
 
-struct MediaEvent {
+struct TMediaEvent {
     long Code = 0;
     std::intptr_t Param1 = 0;
     std::intptr_t Param2 = 0;
@@ -24,27 +24,27 @@ struct MediaEvent {
 
 constexpr long AM_MEDIAEVENT_NONOTIFY = 1;
 
-class MediaEventQueue {
+class TMediaEventQueue {
 public:
     // Called after every queued event, on whichever thread queued it. It must only hand the news
     // to the GUI thread (PostMessage) and return.
-    using NotifyCallback = std::function<void()>;
+    using TNotifyCallback = std::function<void()>;
 
     // Bounds the queue so a flood of warnings from a damaged file cannot grow it without limit;
     // events beyond it are dropped and counted.
     static constexpr std::size_t kCapacity = 1024;
 
-    void SetNotifyCallback(NotifyCallback callback);
+    void SetNotifyCallback(TNotifyCallback callback);
     // 0 = queue and notify; AM_MEDIAEVENT_NONOTIFY = discard queued and new events.
     HRESULT SetNotifyFlags(long flags);
     long GetNotifyFlags() const;
 
     // Queues one event unless notifications are off or the queue is full. With coalesce, the event
     // is dropped when one of the same code is still waiting (for frequent, state-like events).
-    void Post(MediaEvent event, bool coalesce = false);
+    void Post(TMediaEvent event, bool coalesce = false);
 
     // S_OK with the oldest event, or E_ABORT when the queue is empty (GUI thread, never waits).
-    HRESULT GetEvent(MediaEvent& event);
+    HRESULT GetEvent(TMediaEvent& event);
     HRESULT GetEvent(long& code, std::intptr_t& param1, std::intptr_t& param2, long timeoutMs);
     // Parameters are plain values owned by the caller's copy; nothing to free.
     HRESULT FreeEventParams(long code, std::intptr_t param1, std::intptr_t param2);
@@ -53,8 +53,8 @@ public:
 
 private:
     mutable std::mutex m_lock;
-    std::deque<MediaEvent> m_events;
-    NotifyCallback m_notify;
+    std::deque<TMediaEvent> m_events;
+    TNotifyCallback m_notify;
     long m_flags = 0;
     std::size_t m_dropped = 0;
 };

@@ -12,8 +12,8 @@ void EnsureMediaElements() {
     static std::once_flag once;
     std::call_once(once, [] {
         gst_init(nullptr, nullptr);
-        gst_element_register(nullptr, kVideoRendererFactory, GST_RANK_NONE, VideoRendererGetType());
-        gst_element_register(nullptr, kOverlayMixerFactory, GST_RANK_NONE, OverlayMixerGetType());
+        gst_element_register(nullptr, kVideoRendererFactory, GST_RANK_NONE, VideoRendererType());
+        gst_element_register(nullptr, kOverlayMixerFactory, GST_RANK_NONE, OverlayMixerType());
     });
 }
 

@@ -24,7 +24,7 @@ std::string ErrnoText(int error) {
     return text;
 }
 
-struct GUriDeleter {
+struct TGUriDeleter {
     void operator()(GstUri* uri) const { gst_uri_unref(uri); }
 };
 
@@ -35,7 +35,7 @@ int DefaultPort(const std::string& scheme) {
     return 80;
 }
 
-struct AddrInfoDeleter {
+struct TAddrInfoDeleter {
     void operator()(addrinfo* info) const { freeaddrinfo(info); }
 };
 
@@ -63,8 +63,8 @@ int TryConnect(const addrinfo& address, std::chrono::milliseconds timeout) {
 
 } // namespace
 
-OpenProblem LocalFileProblem(const std::string& uri) {
-    std::unique_ptr<gchar, GFreeDeleter> path(g_filename_from_uri(uri.c_str(), nullptr, nullptr));
+TOpenProblem LocalFileProblem(const std::string& uri) {
+    std::unique_ptr<gchar, TGFreeDeleter> path(g_filename_from_uri(uri.c_str(), nullptr, nullptr));
     if (!path) return {};
     struct stat status;
     if (stat(path.get(), &status) != 0) {
@@ -80,7 +80,7 @@ OpenProblem LocalFileProblem(const std::string& uri) {
 }
 
 std::string NetworkProblem(const std::string& uri, std::chrono::milliseconds timeout) {
-    std::unique_ptr<GstUri, GUriDeleter> parsed(gst_uri_from_string(uri.c_str()));
+    std::unique_ptr<GstUri, TGUriDeleter> parsed(gst_uri_from_string(uri.c_str()));
     const gchar* host = parsed ? gst_uri_get_host(parsed.get()) : nullptr;
     if (!host || !*host || !gst_uri_get_scheme(parsed.get())) return "";
     guint port = gst_uri_get_port(parsed.get());
@@ -91,7 +91,7 @@ std::string NetworkProblem(const std::string& uri, std::chrono::milliseconds tim
     addrinfo* found = nullptr;
     if (getaddrinfo(host, service.c_str(), &hints, &found) != 0 || !found)
         return std::string("unknown host ") + host;
-    std::unique_ptr<addrinfo, AddrInfoDeleter> addresses(found);
+    std::unique_ptr<addrinfo, TAddrInfoDeleter> addresses(found);
     int error = 0;
     for (const addrinfo* address = found; address; address = address->ai_next)
         if ((error = TryConnect(*address, timeout)) == 0) return "";

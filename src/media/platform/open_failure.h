@@ -10,7 +10,7 @@
 
 namespace brisat {
 
-struct OpenProblem {
+struct TOpenProblem {
     HRESULT Result = S_OK;
     std::string Cause; // "" when there is no problem
 };
@@ -19,7 +19,7 @@ struct OpenProblem {
 // a file without read permission, a FIFO or a device (VFW_E_CANNOT_LOAD_SOURCE_FILTER). No
 // problem for a readable regular file or for an address that names no local file. `uri` is a
 // URI; only file: URIs name local files.
-OpenProblem LocalFileProblem(const std::string& uri);
+TOpenProblem LocalFileProblem(const std::string& uri);
 
 // Why a network address cannot be reached: tries a TCP connection to its host and port for at
 // most `timeout` and names the failure ("connection refused", "timed out connecting to …",

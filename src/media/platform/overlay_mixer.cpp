@@ -1,16 +1,17 @@
 #include "media/platform/overlay_mixer.h"
 
+#include "media/platform/element_type.h"
+
 #include <algorithm>
 #include <gst/video/video.h>
 #include <mutex>
-#include <new>
 #include <numeric>
 
 namespace brisat {
 
 namespace {
 
-struct MixerState {
+struct TMixerState {
     std::mutex Lock;
     COLORREF ColorKey = kDefaultColorKey;
     AM_ASPECT_RATIO_MODE AspectMode = AM_ARMODE_LETTER_BOX;
@@ -19,25 +20,14 @@ struct MixerState {
     std::shared_ptr<IDDrawExclModeVideoCallback> Callback;
 };
 
-struct Mixer {
-    GstBin Parent;
-    MixerState State;
-};
-
-struct MixerClass {
-    GstBinClass Parent;
-};
-
-GstBinClass* g_parentClass = nullptr;
-
-Mixer* AsMixer(gpointer object) {
-    return static_cast<Mixer*>(object);
-}
-
-void Finalize(GObject* object) {
-    AsMixer(object)->State.~MixerState();
-    G_OBJECT_CLASS(g_parentClass)->finalize(object);
-}
+// A bin around a videobalance, with the mixer's state and properties.
+void InitMixerClass(GstBinClass* bin);
+void InitMixerInstance(GstBin* bin, TMixerState& state);
+constexpr TElementInfo kMixerInfo{"BrisatOverlayMixer", gst_bin_get_type, "Brisat overlay mixer",
+                                  "Filter/Effect/Video",
+                                  "Colour key, aspect mode and colour controls"};
+using TMixerType = TElementType<GstBin, GstBinClass, TMixerState, kMixerInfo, InitMixerClass,
+                                InitMixerInstance>;
 
 GstPad* AddGhost(GstBin* bin, GstElement* inner, const char* innerPad, const char* name) {
     GstPad* target = gst_element_get_static_pad(inner, innerPad);
@@ -47,7 +37,7 @@ GstPad* AddGhost(GstBin* bin, GstElement* inner, const char* innerPad, const cha
     return ghost;
 }
 
-std::shared_ptr<IDDrawExclModeVideoCallback> CallbackOf(MixerState& state) {
+std::shared_ptr<IDDrawExclModeVideoCallback> CallbackOf(TMixerState& state) {
     std::lock_guard lock(state.Lock);
     return state.Callback;
 }
@@ -72,7 +62,7 @@ GstPadProbeReturn WatchInputFormat(GstPad*, GstPadProbeInfo* info, gpointer data
     gst_event_parse_caps(event, &caps);
     GstVideoInfo video;
     if (!caps || !gst_video_info_from_caps(&video, caps)) return GST_PAD_PROBE_OK;
-    if (auto callback = CallbackOf(*static_cast<MixerState*>(data))) {
+    if (auto callback = CallbackOf(*static_cast<TMixerState*>(data))) {
         long width = 0, height = 0, aspectX = 0, aspectY = 0;
         NativeProps(video, width, height, aspectX, aspectY);
         callback->OnUpdateSize(width, height, aspectX, aspectY);
@@ -80,36 +70,35 @@ GstPadProbeReturn WatchInputFormat(GstPad*, GstPadProbeInfo* info, gpointer data
     return GST_PAD_PROBE_OK;
 }
 
-void NotifyColorKey(MixerState& state, COLORREF colour) {
+void NotifyColorKey(TMixerState& state, COLORREF colour) {
     if (auto callback = CallbackOf(state))
         callback->OnUpdateColorKey(COLORKEY{CK_RGB, 0, colour, colour}, colour);
 }
 
-void InstanceInit(GTypeInstance* instance, gpointer) {
-    MixerState* state = new (&AsMixer(instance)->State) MixerState();
-    state->Controls.dwFlags = kSupportedColorControls;
-    GstBin* bin = GST_BIN(instance);
-    state->Balance = gst_element_factory_make("videobalance", "balance");
-    if (!state->Balance) return; // no pins: every connection to the mixer then fails cleanly
-    gst_bin_add(bin, state->Balance);
-    GstPad* input = AddGhost(bin, state->Balance, "sink", "Input0");
-    gst_pad_add_probe(input, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM, WatchInputFormat, state, nullptr);
-    AddGhost(bin, state->Balance, "src", "Output");
+void InitMixerInstance(GstBin* bin, TMixerState& state) {
+    state.Controls.dwFlags = kSupportedColorControls;
+    state.Balance = gst_element_factory_make("videobalance", "balance");
+    if (!state.Balance) return; // no pins: every connection to the mixer then fails cleanly
+    gst_bin_add(bin, state.Balance);
+    GstPad* input = AddGhost(bin, state.Balance, "sink", "Input0");
+    gst_pad_add_probe(input, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM, WatchInputFormat, &state,
+                      nullptr);
+    AddGhost(bin, state.Balance, "src", "Output");
 }
 
-// GObject properties, for tools and graph dumps; the same state as MixerPinConfig.
-enum MixerProperty : guint { PROP_COLOR_KEY = 1, PROP_ASPECT_RATIO_MODE };
+// GObject properties, for tools and graph dumps; the same state as TMixerPinConfig.
+enum class TMixerProperty : guint { ColorKey = 1, AspectRatioMode };
 
 void SetProperty(GObject* object, guint id, const GValue* value, GParamSpec* param) {
-    MixerState& state = AsMixer(object)->State;
-    if (id == PROP_COLOR_KEY) {
+    TMixerState& state = TMixerType::State(object);
+    if (TMixerProperty(id) == TMixerProperty::ColorKey) {
         COLORREF key = g_value_get_uint(value) & 0x00FFFFFF;
         {
             std::lock_guard lock(state.Lock);
             state.ColorKey = key;
         }
         NotifyColorKey(state, key);
-    } else if (id == PROP_ASPECT_RATIO_MODE) {
+    } else if (TMixerProperty(id) == TMixerProperty::AspectRatioMode) {
         std::lock_guard lock(state.Lock);
         state.AspectMode = static_cast<AM_ASPECT_RATIO_MODE>(g_value_get_int(value));
     } else {
@@ -118,43 +107,36 @@ void SetProperty(GObject* object, guint id, const GValue* value, GParamSpec* par
 }
 
 void GetProperty(GObject* object, guint id, GValue* value, GParamSpec* param) {
-    MixerState& state = AsMixer(object)->State;
+    TMixerState& state = TMixerType::State(object);
     std::lock_guard lock(state.Lock);
-    if (id == PROP_COLOR_KEY)
+    if (TMixerProperty(id) == TMixerProperty::ColorKey)
         g_value_set_uint(value, state.ColorKey);
-    else if (id == PROP_ASPECT_RATIO_MODE)
+    else if (TMixerProperty(id) == TMixerProperty::AspectRatioMode)
         g_value_set_int(value, state.AspectMode);
     else
         G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, param);
 }
 
-void ClassInit(gpointer klass, gpointer) {
-    g_parentClass = GST_BIN_CLASS(g_type_class_peek_parent(klass));
-    GObjectClass* object = G_OBJECT_CLASS(klass);
-    object->finalize = Finalize;
+void InitMixerClass(GstBinClass* bin) {
+    GObjectClass* object = G_OBJECT_CLASS(bin);
     object->set_property = SetProperty;
     object->get_property = GetProperty;
     auto flags = GParamFlags(G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS);
     g_object_class_install_property(
-        object, PROP_COLOR_KEY,
+        object, guint(TMixerProperty::ColorKey),
         g_param_spec_uint("color-key", "Colour key",
                           "Colour the window paints where the video shows "
                           "(0x00BBGGRR)",
                           0, 0x00FFFFFF, kDefaultColorKey, flags));
-    g_object_class_install_property(object, PROP_ASPECT_RATIO_MODE,
+    g_object_class_install_property(object, guint(TMixerProperty::AspectRatioMode),
                                     g_param_spec_int("aspect-ratio-mode", "Aspect-ratio mode",
                                                      "0 stretched, 1 letter-boxed, 2 cropped",
                                                      AM_ARMODE_STRETCHED, AM_ARMODE_CROP,
                                                      AM_ARMODE_LETTER_BOX, flags));
-    gst_element_class_set_static_metadata(GST_ELEMENT_CLASS(klass), "Brisat overlay mixer",
-                                          "Filter/Effect/Video",
-                                          "Colour key, aspect mode and colour controls", "Brisat");
 }
 
-MixerState* StateOf(const Filter& filter) {
-    GstElement* element = filter.Element();
-    if (!element || !G_TYPE_CHECK_INSTANCE_TYPE(element, OverlayMixerGetType())) return nullptr;
-    return &AsMixer(element)->State;
+TMixerState* StateOf(const TFilter& filter) {
+    return TMixerType::FindState(filter.Element());
 }
 
 bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
@@ -180,8 +162,8 @@ bool ValidControls(const DDCOLORCONTROL& c) {
 // - contrast and saturation are gains times 10000, videobalance's gains are plain factors 0..2;
 // - hue is in degrees, videobalance's rotation is -1..1 for -180..180 degrees;
 // - colour off is saturation 0.
-BalanceValues BalanceFromColorControls(const DDCOLORCONTROL& c) {
-    BalanceValues v;
+TBalanceValues BalanceFromColorControls(const DDCOLORCONTROL& c) {
+    TBalanceValues v;
     v.Brightness = std::clamp((c.lBrightness - 750) / 10000.0, -1.0, 1.0);
     v.Contrast = std::clamp(c.lContrast / 10000.0, 0.0, 2.0);
     v.Hue = std::clamp(c.lHue / 180.0, -1.0, 1.0);
@@ -189,19 +171,16 @@ BalanceValues BalanceFromColorControls(const DDCOLORCONTROL& c) {
     return v;
 }
 
-GType OverlayMixerGetType() {
-    static const GType type =
-        g_type_register_static_simple(GST_TYPE_BIN, "BrisatOverlayMixer", sizeof(MixerClass),
-                                      ClassInit, sizeof(Mixer), InstanceInit, GTypeFlags(0));
-    return type;
+GType OverlayMixerType() {
+    return TMixerType::Type();
 }
 
-Filter CreateOverlayMixer() {
-    return Filter::Make(kOverlayMixerFactory);
+TFilter CreateOverlayMixer() {
+    return TFilter::Make(kOverlayMixerFactory);
 }
 
-HRESULT MixerPinConfig::GetColorKey(COLORKEY& key, COLORREF& colour) const {
-    MixerState* state = StateOf(m_mixer);
+HRESULT TMixerPinConfig::GetColorKey(COLORKEY& key, COLORREF& colour) const {
+    TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     key = COLORKEY{CK_RGB, 0, state->ColorKey, state->ColorKey};
@@ -209,8 +188,8 @@ HRESULT MixerPinConfig::GetColorKey(COLORKEY& key, COLORREF& colour) const {
     return S_OK;
 }
 
-HRESULT MixerPinConfig::SetColorKey(const COLORKEY& key) {
-    MixerState* state = StateOf(m_mixer);
+HRESULT TMixerPinConfig::SetColorKey(const COLORKEY& key) {
+    TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     if (key.KeyType != CK_RGB) return E_INVALIDARG;
     COLORREF colour = key.HighColorValue & 0x00FFFFFF;
@@ -222,16 +201,16 @@ HRESULT MixerPinConfig::SetColorKey(const COLORKEY& key) {
     return S_OK;
 }
 
-HRESULT MixerPinConfig::GetAspectRatioMode(AM_ASPECT_RATIO_MODE& mode) const {
-    MixerState* state = StateOf(m_mixer);
+HRESULT TMixerPinConfig::GetAspectRatioMode(AM_ASPECT_RATIO_MODE& mode) const {
+    TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     mode = state->AspectMode;
     return S_OK;
 }
 
-HRESULT MixerPinConfig::SetAspectRatioMode(long mode) {
-    MixerState* state = StateOf(m_mixer);
+HRESULT TMixerPinConfig::SetAspectRatioMode(long mode) {
+    TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     if (mode < AM_ARMODE_STRETCHED || mode > AM_ARMODE_CROP) return E_INVALIDARG;
     std::lock_guard lock(state->Lock);
@@ -239,8 +218,8 @@ HRESULT MixerPinConfig::SetAspectRatioMode(long mode) {
     return S_OK;
 }
 
-HRESULT MixerPinConfig::GetOverlaySurfaceColorControls(DDCOLORCONTROL& controls) const {
-    MixerState* state = StateOf(m_mixer);
+HRESULT TMixerPinConfig::GetOverlaySurfaceColorControls(DDCOLORCONTROL& controls) const {
+    TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     controls = state->Controls;
@@ -248,8 +227,8 @@ HRESULT MixerPinConfig::GetOverlaySurfaceColorControls(DDCOLORCONTROL& controls)
     return S_OK;
 }
 
-HRESULT MixerPinConfig::SetOverlaySurfaceColorControls(const DDCOLORCONTROL& controls) {
-    MixerState* state = StateOf(m_mixer);
+HRESULT TMixerPinConfig::SetOverlaySurfaceColorControls(const DDCOLORCONTROL& controls) {
+    TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     if (!ValidControls(controls)) return E_INVALIDARG;
     std::lock_guard lock(state->Lock);
@@ -263,14 +242,14 @@ HRESULT MixerPinConfig::SetOverlaySurfaceColorControls(const DDCOLORCONTROL& con
     if (flags & DDCOLOR_GAMMA) kept.lGamma = controls.lGamma;
     if (flags & DDCOLOR_COLORENABLE) kept.lColorEnable = controls.lColorEnable ? 1 : 0;
     if (!state->Balance) return E_FAIL;
-    BalanceValues v = BalanceFromColorControls(kept);
+    TBalanceValues v = BalanceFromColorControls(kept);
     g_object_set(state->Balance, "brightness", v.Brightness, "contrast", v.Contrast, "hue", v.Hue,
                  "saturation", v.Saturation, nullptr);
     return S_OK;
 }
 
-HRESULT MixerPinConfig::GetNativeVideoProps(long& width, long& height, long& aspectX,
-                                            long& aspectY) const {
+HRESULT TMixerPinConfig::GetNativeVideoProps(long& width, long& height, long& aspectX,
+                                             long& aspectY) const {
     if (!StateOf(m_mixer)) return E_NOINTERFACE;
     GstPad* input = gst_element_get_static_pad(m_mixer.Element(), "Input0");
     if (!input) return VFW_E_NOT_CONNECTED;
@@ -285,9 +264,9 @@ HRESULT MixerPinConfig::GetNativeVideoProps(long& width, long& height, long& asp
     return S_OK;
 }
 
-HRESULT MixerPinConfig::SetCallbackInterface(std::shared_ptr<IDDrawExclModeVideoCallback> callback,
-                                             std::uint32_t flags) {
-    MixerState* state = StateOf(m_mixer);
+HRESULT TMixerPinConfig::SetCallbackInterface(std::shared_ptr<IDDrawExclModeVideoCallback> callback,
+                                              std::uint32_t flags) {
+    TMixerState* state = StateOf(m_mixer);
     if (!state) return E_NOINTERFACE;
     if (flags != 0) return E_INVALIDARG;
     std::lock_guard lock(state->Lock);

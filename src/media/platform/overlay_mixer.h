@@ -67,15 +67,15 @@ enum AM_ASPECT_RATIO_MODE : long {
 constexpr COLORREF kDefaultColorKey = 0x00100010;
 
 // videobalance's property values for a set of colour controls.
-struct BalanceValues {
+struct TBalanceValues {
     double Brightness = 0; // -1..1, added to luma
     double Contrast = 1;   // 0..2
     double Hue = 0;        // -1..1
     double Saturation = 1; // 0..2
 };
-BalanceValues BalanceFromColorControls(const DDCOLORCONTROL& controls);
+TBalanceValues BalanceFromColorControls(const DDCOLORCONTROL& controls);
 
-Filter CreateOverlayMixer();
+TFilter CreateOverlayMixer();
 
 // What the mixer tells its client (the video window): a new colour key, on the thread that set it,
 // and the size of the picture reaching its input, on the streaming thread. Implementations only
@@ -90,10 +90,10 @@ public:
 
 // The mixer's pin configuration and exclusive-mode video interfaces, in one. E_NOINTERFACE when
 // the filter is not our mixer.
-class MixerPinConfig {
+class TMixerPinConfig {
 public:
-    explicit MixerPinConfig(Filter mixer) : m_mixer(std::move(mixer)) {}
-    const Filter& Mixer() const { return m_mixer; }
+    explicit TMixerPinConfig(TFilter mixer) : m_mixer(std::move(mixer)) {}
+    const TFilter& Mixer() const { return m_mixer; }
 
     HRESULT GetColorKey(COLORKEY& key, COLORREF& colour) const;
     HRESULT SetColorKey(const COLORKEY& key);
@@ -113,9 +113,10 @@ public:
                                  std::uint32_t flags);
 
 private:
-    Filter m_mixer;
+    TFilter m_mixer;
 };
 
-GType OverlayMixerGetType();
+// The mixer's GObject type, registered on first use.
+GType OverlayMixerType();
 
 } // namespace brisat

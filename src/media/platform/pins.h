@@ -10,59 +10,61 @@
 
 namespace brisat {
 
-class Pin;
+class TPin;
 
-class Filter {
+class TFilter {
 public:
-    Filter() = default;
-    explicit Filter(GstRef<GstElement> element) : m_element(std::move(element)) {}
-    static Filter Share(GstElement* element) { return Filter(GstRef<GstElement>::Share(element)); }
+    TFilter() = default;
+    explicit TFilter(TGstRef<GstElement> element) : m_element(std::move(element)) {}
+    static TFilter Share(GstElement* element) {
+        return TFilter(TGstRef<GstElement>::Share(element));
+    }
     // A new element of the factory (our own elements included); empty when there is none.
-    static Filter Make(const char* factory);
+    static TFilter Make(const char* factory);
 
-    GstElement* Element() const { return m_element.get(); }
+    GstElement* Element() const { return m_element.Get(); }
     explicit operator bool() const { return static_cast<bool>(m_element); }
-    bool operator==(const Filter& other) const { return m_element == other.m_element; }
+    bool operator==(const TFilter& other) const { return m_element == other.m_element; }
 
     // The element factory name ("" for an element made without a factory).
     std::string GetClassID() const;
     // The name under which the filter is in its graph.
     std::string Name() const;
     // Pins in the element's own order (sink pads first for most elements).
-    std::vector<Pin> EnumPins() const;
-    HRESULT FindPin(const std::string& id, Pin& pin) const;
+    std::vector<TPin> EnumPins() const;
+    HRESULT FindPin(const std::string& id, TPin& pin) const;
 
 private:
-    GstRef<GstElement> m_element;
+    TGstRef<GstElement> m_element;
 };
 
 enum PIN_DIRECTION { PINDIR_INPUT = 0, PINDIR_OUTPUT = 1 };
 
-struct PinInfo {
-    Filter pFilter;
-    PIN_DIRECTION dir = PINDIR_INPUT;
-    std::string achName;
+struct TPinInfo {
+    TFilter Filter;
+    PIN_DIRECTION Direction = PINDIR_INPUT;
+    std::string Name;
 };
 
-class Pin {
+class TPin {
 public:
-    Pin() = default;
-    explicit Pin(GstRef<GstPad> pad) : m_pad(std::move(pad)) {}
-    static Pin Share(GstPad* pad) { return Pin(GstRef<GstPad>::Share(pad)); }
+    TPin() = default;
+    explicit TPin(TGstRef<GstPad> pad) : m_pad(std::move(pad)) {}
+    static TPin Share(GstPad* pad) { return TPin(TGstRef<GstPad>::Share(pad)); }
 
-    GstPad* Pad() const { return m_pad.get(); }
+    GstPad* Pad() const { return m_pad.Get(); }
     explicit operator bool() const { return static_cast<bool>(m_pad); }
-    bool operator==(const Pin& other) const { return m_pad == other.m_pad; }
+    bool operator==(const TPin& other) const { return m_pad == other.m_pad; }
 
     // The peer pin, or VFW_E_NOT_CONNECTED.
-    HRESULT ConnectedTo(Pin& peer) const;
+    HRESULT ConnectedTo(TPin& peer) const;
     // Breaks the link from either end: S_OK, or S_FALSE when the pin was not connected.
     HRESULT Disconnect();
     HRESULT QueryDirection(PIN_DIRECTION& direction) const;
-    HRESULT QueryPinInfo(PinInfo& info) const;
+    HRESULT QueryPinInfo(TPinInfo& info) const;
 
 private:
-    GstRef<GstPad> m_pad;
+    TGstRef<GstPad> m_pad;
 };
 
 } // namespace brisat

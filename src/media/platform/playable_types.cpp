@@ -27,7 +27,7 @@ int MediaIndex(GstCaps* caps) {
     return -1;
 }
 
-struct FeatureListDeleter {
+struct TFeatureListDeleter {
     void operator()(GList* list) const { gst_plugin_feature_list_free(list); }
 };
 
@@ -41,9 +41,9 @@ bool Taken(GList* takers, GstCaps* caps) {
 
 // The codec library's name for structure Index of the type, which it gives for fixed caps only.
 std::string Describe(GstCaps* caps, int index, const char* media) {
-    std::unique_ptr<GstCaps, GstCapsDeleter> fixed(
+    std::unique_ptr<GstCaps, TGstCapsDeleter> fixed(
         gst_caps_fixate(gst_caps_copy_nth(caps, guint(index))));
-    std::unique_ptr<gchar, GFreeDeleter> description(
+    std::unique_ptr<gchar, TGFreeDeleter> description(
         gst_caps_is_fixed(fixed.get()) ? gst_pb_utils_get_codec_description(fixed.get()) : nullptr);
     return description ? description.get() : media;
 }
@@ -53,8 +53,8 @@ void AddUnique(std::vector<std::string>& list, std::string item) {
         list.push_back(std::move(item));
 }
 
-void Merge(std::vector<PlayableType>& types, PlayableType type) {
-    auto same = std::find_if(types.begin(), types.end(), [&](const PlayableType& t) {
+void Merge(std::vector<TPlayableType>& types, TPlayableType type) {
+    auto same = std::find_if(types.begin(), types.end(), [&](const TPlayableType& t) {
         return t.Description == type.Description;
     });
     if (same == types.end()) {
@@ -68,15 +68,15 @@ void Merge(std::vector<PlayableType>& types, PlayableType type) {
 
 } // namespace
 
-std::vector<PlayableType> PlayableMediaTypes() {
+std::vector<TPlayableType> PlayableMediaTypes() {
     EnsureMediaElements();
     gst_pb_utils_init();
-    std::unique_ptr<GList, FeatureListDeleter> takers(gst_element_factory_list_get_elements(
+    std::unique_ptr<GList, TFeatureListDeleter> takers(gst_element_factory_list_get_elements(
         GST_ELEMENT_FACTORY_TYPE_DEMUXER | GST_ELEMENT_FACTORY_TYPE_PARSER |
             GST_ELEMENT_FACTORY_TYPE_DECODER,
         GST_RANK_MARGINAL));
-    std::unique_ptr<GList, FeatureListDeleter> finders(gst_type_find_factory_get_list());
-    std::vector<PlayableType> types;
+    std::unique_ptr<GList, TFeatureListDeleter> finders(gst_type_find_factory_get_list());
+    std::vector<TPlayableType> types;
     for (GList* item = finders.get(); item; item = item->next) {
         auto* finder = GST_TYPE_FIND_FACTORY(item->data);
         const gchar* const* extensions = gst_type_find_factory_get_extensions(finder);
@@ -88,14 +88,14 @@ std::vector<PlayableType> PlayableMediaTypes() {
         if (index < 0 || !Taken(takers.get(), caps)) continue;
         const char* media = gst_structure_get_name(gst_caps_get_structure(caps, guint(index)));
         bool video = IsVideoOrContainer(media);
-        PlayableType type{Describe(caps, index, media), video, {}};
+        TPlayableType type{Describe(caps, index, media), video, {}};
         for (const gchar* const* extension = extensions; *extension; ++extension) {
-            std::unique_ptr<gchar, GFreeDeleter> lower(g_ascii_strdown(*extension, -1));
+            std::unique_ptr<gchar, TGFreeDeleter> lower(g_ascii_strdown(*extension, -1));
             AddUnique(type.Extensions, lower.get());
         }
         Merge(types, std::move(type));
     }
-    std::sort(types.begin(), types.end(), [](const PlayableType& a, const PlayableType& b) {
+    std::sort(types.begin(), types.end(), [](const TPlayableType& a, const TPlayableType& b) {
         return a.Description < b.Description;
     });
     return types;

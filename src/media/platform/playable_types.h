@@ -7,7 +7,7 @@
 
 namespace brisat {
 
-struct PlayableType {
+struct TPlayableType {
     std::string Description;             // "Matroska", "WAV"
     bool Video = false;                  // a video or container type, else audio
     std::vector<std::string> Extensions; // lower case, without the dot, no duplicates
@@ -16,6 +16,6 @@ struct PlayableType {
 // Every audio, video or container type that GStreamer recognises by content and gives file
 // extensions for, when a demuxer, parser or decoder installed here takes it; types of the same
 // description are merged. Sorted by description.
-std::vector<PlayableType> PlayableMediaTypes();
+std::vector<TPlayableType> PlayableMediaTypes();
 
 } // namespace brisat

@@ -1,65 +1,57 @@
 #include "media/platform/video_renderer.h"
 
+#include "media/platform/element_type.h"
 #include "platform/video_stats.h"
 
 #include <atomic>
 #include <gst/video/gstvideosink.h>
 #include <gst/video/video.h>
 #include <mutex>
-#include <new>
 
 namespace brisat {
 
 namespace {
 
-struct RendererState {
+struct TRendererState {
     std::mutex Lock;
-    std::shared_ptr<FrameConsumer> Consumer;
+    std::shared_ptr<IFrameConsumer> Consumer;
     GstVideoInfo Info{};
     bool HasFormat = false;
-    SourceRect Source;
+    TSourceRect Source;
     std::atomic<std::uint64_t> Frames{0};
 };
 
-// GObject instance: the C parent first, our C++ state constructed in place by InstanceInit.
-struct Renderer {
-    GstVideoSink Parent;
-    RendererState State;
-};
+// A video sink that hands its frames on; the base sink does the timing and the dropping.
+void InitRendererClass(GstVideoSinkClass* video);
+constexpr TElementInfo kRendererInfo{"BrisatVideoRenderer", gst_video_sink_get_type,
+                                     "Brisat video renderer", "Sink/Video",
+                                     "Hands decoded pictures to the video window"};
+using TRendererType = TElementType<GstVideoSink, GstVideoSinkClass, TRendererState,
+                                   kRendererInfo, InitRendererClass>;
 
-struct RendererClass {
-    GstVideoSinkClass Parent;
-};
-
-GstVideoSinkClass* g_parentClass = nullptr;
-
-Renderer* AsRenderer(gpointer object) {
-    return static_cast<Renderer*>(object);
-}
-
-bool Fits(const SourceRect& r, const GstVideoInfo& info) {
+bool Fits(const TSourceRect& r, const GstVideoInfo& info) {
     return r.Left >= 0 && r.Top >= 0 && r.Width > 0 && r.Height > 0 &&
            r.Left + r.Width <= GST_VIDEO_INFO_WIDTH(&info) &&
            r.Top + r.Height <= GST_VIDEO_INFO_HEIGHT(&info);
 }
 
-SourceRect FullPicture(const GstVideoInfo& info) {
+TSourceRect FullPicture(const GstVideoInfo& info) {
     return {0, 0, GST_VIDEO_INFO_WIDTH(&info), GST_VIDEO_INFO_HEIGHT(&info)};
 }
 
-VideoPixelFormat PixelFormat(GstVideoFormat format) {
+TDecodedPixelFormat PixelFormat(GstVideoFormat format) {
     switch (format) {
     case GST_VIDEO_FORMAT_NV12:
-        return VideoPixelFormat::NV12;
+        return TDecodedPixelFormat::NV12;
     case GST_VIDEO_FORMAT_BGRA:
-        return VideoPixelFormat::BGRA;
+        return TDecodedPixelFormat::BGRA;
     default:
-        return VideoPixelFormat::I420;
+        return TDecodedPixelFormat::I420;
     }
 }
 
 gboolean SetInfo(GstVideoSink* sink, GstCaps*, const GstVideoInfo* info) {
-    RendererState& state = AsRenderer(sink)->State;
+    TRendererState& state = TRendererType::State(sink);
     {
         std::lock_guard lock(state.Lock);
         state.Info = *info;
@@ -77,10 +69,10 @@ gboolean SetInfo(GstVideoSink* sink, GstCaps*, const GstVideoInfo* info) {
 }
 
 // A mapped picture that keeps its buffer for as long as a frame consumer holds it.
-struct MappedPicture {
+struct TMappedPicture {
     GstVideoFrame Frame{};
     bool Mapped = false;
-    ~MappedPicture() {
+    ~TMappedPicture() {
         if (Mapped) gst_video_frame_unmap(&Frame);
     }
 };
@@ -99,10 +91,10 @@ bool MayKeep(GstBuffer* buffer) {
 
 // Hands Buffer, a picture of Layout (the negotiated layout when null), to the consumer; false
 // when it cannot be read.
-bool Deliver(RendererState& state, GstBuffer* buffer, const GstVideoInfo* layout = nullptr) {
-    std::shared_ptr<FrameConsumer> consumer;
+bool Deliver(TRendererState& state, GstBuffer* buffer, const GstVideoInfo* layout = nullptr) {
+    std::shared_ptr<IFrameConsumer> consumer;
     GstVideoInfo info;
-    SourceRect source;
+    TSourceRect source;
     {
         std::lock_guard lock(state.Lock);
         consumer = state.Consumer;
@@ -111,11 +103,11 @@ bool Deliver(RendererState& state, GstBuffer* buffer, const GstVideoInfo* layout
     }
     if (!consumer) return true;
     if (layout) info = *layout;
-    auto picture = std::make_shared<MappedPicture>();
+    auto picture = std::make_shared<TMappedPicture>();
     picture->Mapped = gst_video_frame_map(&picture->Frame, &info, buffer, GST_MAP_READ);
     if (!picture->Mapped) return false;
     const GstVideoFrame& mapped = picture->Frame;
-    VideoFrame frame;
+    TDecodedFrame frame;
     frame.Format = PixelFormat(GST_VIDEO_INFO_FORMAT(&info));
     frame.Width = GST_VIDEO_INFO_WIDTH(&info);
     frame.Height = GST_VIDEO_INFO_HEIGHT(&info);
@@ -133,7 +125,7 @@ bool Deliver(RendererState& state, GstBuffer* buffer, const GstVideoInfo* layout
 }
 
 GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
-    RendererState& state = AsRenderer(sink)->State;
+    TRendererState& state = TRendererType::State(sink);
     state.Frames.fetch_add(1, std::memory_order_relaxed);
     if (!Deliver(state, buffer)) {
         GST_ELEMENT_ERROR(sink, STREAM, FAILED, ("Cannot read a decoded picture."), (nullptr));
@@ -152,55 +144,36 @@ GstStateChangeReturn ChangeState(GstElement* element, GstStateChange transition)
         if (stats && gst_structure_get_uint64(stats, "dropped", &dropped)) NoteSinkDropped(dropped);
         if (stats) gst_structure_free(stats);
     }
-    return GST_ELEMENT_CLASS(g_parentClass)->change_state(element, transition);
+    return GST_ELEMENT_CLASS(TRendererType::ParentClass())->change_state(element, transition);
 }
 
-void Finalize(GObject* object) {
-    AsRenderer(object)->State.~RendererState();
-    G_OBJECT_CLASS(g_parentClass)->finalize(object);
-}
-
-void InstanceInit(GTypeInstance* instance, gpointer) {
-    new (&AsRenderer(instance)->State) RendererState();
-}
-
-void ClassInit(gpointer klass, gpointer) {
-    g_parentClass = GST_VIDEO_SINK_CLASS(g_type_class_peek_parent(klass));
-    G_OBJECT_CLASS(klass)->finalize = Finalize;
-    GstElementClass* element = GST_ELEMENT_CLASS(klass);
+void InitRendererClass(GstVideoSinkClass* video) {
+    GstElementClass* element = GST_ELEMENT_CLASS(video);
     element->change_state = ChangeState;
-    gst_element_class_set_static_metadata(element, "Brisat video renderer", "Sink/Video",
-                                          "Hands decoded pictures to the video window", "Brisat");
     GstCaps* caps = gst_caps_from_string(GST_VIDEO_CAPS_MAKE("{ I420, NV12, BGRA }"));
     gst_element_class_add_pad_template(
         element, gst_pad_template_new("sink", GST_PAD_SINK, GST_PAD_ALWAYS, caps));
     gst_caps_unref(caps);
-    GstVideoSinkClass* video = GST_VIDEO_SINK_CLASS(klass);
     video->set_info = SetInfo;
     video->show_frame = ShowFrame;
 }
 
-RendererState* StateOf(const Filter& filter) {
-    GstElement* element = filter.Element();
-    if (!element || !G_TYPE_CHECK_INSTANCE_TYPE(element, VideoRendererGetType())) return nullptr;
-    return &AsRenderer(element)->State;
+TRendererState* StateOf(const TFilter& filter) {
+    return TRendererType::FindState(filter.Element());
 }
 
 } // namespace
 
-GType VideoRendererGetType() {
-    static const GType type = g_type_register_static_simple(
-        GST_TYPE_VIDEO_SINK, "BrisatVideoRenderer", sizeof(RendererClass), ClassInit,
-        sizeof(Renderer), InstanceInit, GTypeFlags(0));
-    return type;
+GType VideoRendererType() {
+    return TRendererType::Type();
 }
 
-Filter CreateVideoRenderer() {
-    return Filter::Make(kVideoRendererFactory);
+TFilter CreateVideoRenderer() {
+    return TFilter::Make(kVideoRendererFactory);
 }
 
-HRESULT BasicVideo::RepaintLastFrame() {
-    RendererState* state = StateOf(m_renderer);
+HRESULT TBasicVideo::RepaintLastFrame() {
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     GstSample* sample = gst_base_sink_get_last_sample(GST_BASE_SINK(m_renderer.Element()));
     if (!sample) return S_FALSE;
@@ -213,16 +186,16 @@ HRESULT BasicVideo::RepaintLastFrame() {
     return shown ? S_OK : S_FALSE;
 }
 
-HRESULT BasicVideo::SetFrameConsumer(std::shared_ptr<FrameConsumer> consumer) {
-    RendererState* state = StateOf(m_renderer);
+HRESULT TBasicVideo::SetFrameConsumer(std::shared_ptr<IFrameConsumer> consumer) {
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     state->Consumer = std::move(consumer);
     return S_OK;
 }
 
-HRESULT BasicVideo::GetVideoSize(long& width, long& height) const {
-    RendererState* state = StateOf(m_renderer);
+HRESULT TBasicVideo::GetVideoSize(long& width, long& height) const {
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
@@ -231,8 +204,8 @@ HRESULT BasicVideo::GetVideoSize(long& width, long& height) const {
     return S_OK;
 }
 
-HRESULT BasicVideo::SetDefaultSourcePosition() {
-    RendererState* state = StateOf(m_renderer);
+HRESULT TBasicVideo::SetDefaultSourcePosition() {
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
@@ -240,8 +213,8 @@ HRESULT BasicVideo::SetDefaultSourcePosition() {
     return S_OK;
 }
 
-HRESULT BasicVideo::GetSourcePosition(SourceRect& rect) const {
-    RendererState* state = StateOf(m_renderer);
+HRESULT TBasicVideo::GetSourcePosition(TSourceRect& rect) const {
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
@@ -249,47 +222,47 @@ HRESULT BasicVideo::GetSourcePosition(SourceRect& rect) const {
     return S_OK;
 }
 
-HRESULT BasicVideo::get_SourceWidth(long& width) const {
-    SourceRect rect;
+HRESULT TBasicVideo::get_SourceWidth(long& width) const {
+    TSourceRect rect;
     HRESULT hr = GetSourcePosition(rect);
     if (Succeeded(hr)) width = rect.Width;
     return hr;
 }
 
-HRESULT BasicVideo::get_SourceHeight(long& height) const {
-    SourceRect rect;
+HRESULT TBasicVideo::get_SourceHeight(long& height) const {
+    TSourceRect rect;
     HRESULT hr = GetSourcePosition(rect);
     if (Succeeded(hr)) height = rect.Height;
     return hr;
 }
 
-HRESULT BasicVideo::EditSource(void (*edit)(SourceRect&, long), long value) {
-    RendererState* state = StateOf(m_renderer);
+HRESULT TBasicVideo::EditSource(void (*edit)(TSourceRect&, long), long value) {
+    TRendererState* state = StateOf(m_renderer);
     if (!state) return E_NOINTERFACE;
     std::lock_guard lock(state->Lock);
     if (!state->HasFormat) return VFW_E_NOT_CONNECTED;
-    SourceRect rect = state->Source;
+    TSourceRect rect = state->Source;
     edit(rect, value);
     if (!Fits(rect, state->Info)) return E_INVALIDARG;
     state->Source = rect;
     return S_OK;
 }
 
-HRESULT BasicVideo::put_SourceLeft(long left) {
-    return EditSource([](SourceRect& r, long v) { r.Left = v; }, left);
+HRESULT TBasicVideo::put_SourceLeft(long left) {
+    return EditSource([](TSourceRect& r, long v) { r.Left = v; }, left);
 }
-HRESULT BasicVideo::put_SourceTop(long top) {
-    return EditSource([](SourceRect& r, long v) { r.Top = v; }, top);
+HRESULT TBasicVideo::put_SourceTop(long top) {
+    return EditSource([](TSourceRect& r, long v) { r.Top = v; }, top);
 }
-HRESULT BasicVideo::put_SourceWidth(long width) {
-    return EditSource([](SourceRect& r, long v) { r.Width = v; }, width);
+HRESULT TBasicVideo::put_SourceWidth(long width) {
+    return EditSource([](TSourceRect& r, long v) { r.Width = v; }, width);
 }
-HRESULT BasicVideo::put_SourceHeight(long height) {
-    return EditSource([](SourceRect& r, long v) { r.Height = v; }, height);
+HRESULT TBasicVideo::put_SourceHeight(long height) {
+    return EditSource([](TSourceRect& r, long v) { r.Height = v; }, height);
 }
 
-std::uint64_t BasicVideo::FramesRendered() const {
-    RendererState* state = StateOf(m_renderer);
+std::uint64_t TBasicVideo::FramesRendered() const {
+    TRendererState* state = StateOf(m_renderer);
     return state ? state->Frames.load(std::memory_order_relaxed) : 0;
 }
 

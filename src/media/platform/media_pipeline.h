@@ -1,6 +1,6 @@
-// The filter graph: a GStreamer pipeline whose elements are the filters, with our graph builder
-// (RenderFile), media control, the event queue, seeking, audio volume, a debug log and a Graphviz
-// dump. Every call runs on the GUI thread.
+// The media pipeline: the filter graph manager on a GStreamer pipeline whose elements are the
+// filters, with our graph builder (RenderFile), media control, the event queue, seeking, audio
+// volume, a debug log and a Graphviz dump. Every call runs on the GUI thread.
 //
 // Threads: GStreamer's threads reach this object only through the bus sync handler, which
 // translates messages into the event queue (locked) and calls its notify callback, through the
@@ -26,22 +26,22 @@ constexpr std::uint32_t AM_SEEKING_NoPositioning = 0;
 constexpr std::uint32_t AM_SEEKING_AbsolutePositioning = 1;
 constexpr std::uint32_t AM_SEEKING_RelativePositioning = 2;
 
-class DebugLogFile;
+class TDebugLogFile;
 
-class FilterGraph {
+class TMediaPipeline {
 public:
-    FilterGraph();
-    ~FilterGraph();
-    FilterGraph(const FilterGraph&) = delete;
-    FilterGraph& operator=(const FilterGraph&) = delete;
+    TMediaPipeline();
+    ~TMediaPipeline();
+    TMediaPipeline(const TMediaPipeline&) = delete;
+    TMediaPipeline& operator=(const TMediaPipeline&) = delete;
 
     // --- filters ---------------------------------------------------------------------------
     // Adds a filter under `name` ("" keeps its own); a taken name gets a number appended and the
     // call answers VFW_S_DUPLICATE_NAME.
-    HRESULT AddFilter(const Filter& filter, const std::string& name);
-    HRESULT RemoveFilter(const Filter& filter);
-    std::vector<Filter> EnumFilters() const;
-    HRESULT FindFilterByName(const std::string& name, Filter& filter) const;
+    HRESULT AddFilter(const TFilter& filter, const std::string& name);
+    HRESULT RemoveFilter(const TFilter& filter);
+    std::vector<TFilter> EnumFilters() const;
+    HRESULT FindFilterByName(const std::string& name, TFilter& filter) const;
 
     // --- graph builder -----------------------------------------------------------------------
     // Builds the graph for a file path or an address around the filters already added: decoded
@@ -50,9 +50,8 @@ public:
     // until the graph is cued (paused on its first picture) or fails, at most the render time-out.
     // On failure the builder's elements are removed and the graph is left as it was. Setting
     // `cancel` (any thread) ends the wait with E_ABORT.
-    HRESULT RenderFile(const std::string& fileOrAddress,
-                       const std::atomic<bool>* cancel = nullptr);
-    HRESULT Connect(const Pin& output, const Pin& input);
+    HRESULT RenderFile(const std::string& fileOrAddress, const std::atomic<bool>* cancel = nullptr);
+    HRESULT Connect(const TPin& output, const TPin& input);
     // Element factory names of the sinks the builder creates ("autoaudiosink", "autovideosink").
     void SetAudioRendererFactory(std::string factory) { m_audioSinkFactory = std::move(factory); }
     void SetVideoRendererFactory(std::string factory) { m_videoSinkFactory = std::move(factory); }
@@ -76,7 +75,7 @@ public:
     HRESULT Stop();
 
     // --- events --------------------------------------------------------------------------------
-    MediaEventQueue& Events() { return m_events; }
+    TMediaEventQueue& Events() { return m_events; }
 
     // --- seeking, in 100-ns units --------------------------------------------------------------
     HRESULT GetDuration(std::int64_t& duration) const;
@@ -94,7 +93,7 @@ public:
     HRESULT DumpGraph(const std::string& path) const;
 
     // The pipeline, for inspection; the graph keeps ownership.
-    GstElement* Pipeline() const { return m_pipeline.get(); }
+    GstElement* Pipeline() const { return m_pipeline.Get(); }
 
     // Any thread: an element of this graph posted an error, which a bin may still hold back.
     void NotePostedError(GstMessage* message);
@@ -118,8 +117,8 @@ private:
     HRESULT ChangeState(GstState state);
     HRESULT ApplyPendingSeek();
 
-    GstRef<GstElement> m_pipeline;
-    MediaEventQueue m_events;
+    TGstRef<GstElement> m_pipeline;
+    TMediaEventQueue m_events;
     std::string m_audioSinkFactory = "autoaudiosink";
     std::string m_videoSinkFactory = "autovideosink";
     int m_renderTimeoutMs = 15000;
@@ -148,7 +147,7 @@ private:
     mutable std::int64_t m_knownDuration = -1;
     std::int64_t m_stop = -1;        // 100-ns units, -1 = end of the stream
     std::int64_t m_pendingSeek = -1; // asked for while stopped, applied when cued
-    std::unique_ptr<DebugLogFile> m_log;
+    std::unique_ptr<TDebugLogFile> m_log;
 };
 
 } // namespace brisat

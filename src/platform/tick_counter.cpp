@@ -1,4 +1,4 @@
-#include "platform/clock.h"
+#include "platform/tick_counter.h"
 
 #include <time.h>
 
@@ -10,8 +10,12 @@ uint64_t PerformanceCounter() {
     return uint64_t(now.tv_sec) * 1000000000u + uint64_t(now.tv_nsec);
 }
 
-uint64_t PerformanceFrequency() { return 1000000000u; }
+uint64_t PerformanceFrequency() {
+    return 1000000000u;
+}
 
-uint32_t GetTickCount() { return uint32_t(PerformanceCounter() / 1000000u); }
+uint32_t GetTickCount() {
+    return uint32_t(PerformanceCounter() / 1000000u);
+}
 
 } // namespace brisat

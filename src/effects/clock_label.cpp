@@ -1,4 +1,4 @@
-#include "effects/clock.h"
+#include "effects/clock_label.h"
 
 #include "framework/controls/timer.h"
 

@@ -1,4 +1,4 @@
-#include "media/platform/filter_graph.h"
+#include "media/platform/media_pipeline.h"
 
 #include "media/platform/bus_events.h"
 #include "media/platform/debug_log.h"
@@ -43,33 +43,33 @@ bool HasChild(GstElement* pipeline, GstElement* element) {
 
 } // namespace
 
-FilterGraph::FilterGraph() {
+TMediaPipeline::TMediaPipeline() {
     EnsureMediaElements();
     GstElement* pipeline = gst_pipeline_new("FilterGraph");
-    m_pipeline = GstRef<GstElement>::Adopt(GST_ELEMENT(gst_object_ref_sink(pipeline)));
-    GstRef<GstBus> bus = GstRef<GstBus>::Adopt(gst_element_get_bus(pipeline));
-    gst_bus_set_sync_handler(bus.get(), OnBusMessage, this, nullptr);
+    m_pipeline = TGstRef<GstElement>::Adopt(GST_ELEMENT(gst_object_ref_sink(pipeline)));
+    TGstRef<GstBus> bus = TGstRef<GstBus>::Adopt(gst_element_get_bus(pipeline));
+    gst_bus_set_sync_handler(bus.Get(), OnBusMessage, this, nullptr);
     WatchPostedErrors(pipeline, this);
 }
 
-FilterGraph::~FilterGraph() {
+TMediaPipeline::~TMediaPipeline() {
     // NULL joins every streaming thread, so nothing calls back into this object afterwards.
-    gst_element_set_state(m_pipeline.get(), GST_STATE_NULL);
-    GstRef<GstBus> bus = GstRef<GstBus>::Adopt(gst_element_get_bus(m_pipeline.get()));
-    gst_bus_set_sync_handler(bus.get(), nullptr, nullptr, nullptr);
-    WatchPostedErrors(m_pipeline.get(), nullptr);
+    gst_element_set_state(m_pipeline.Get(), GST_STATE_NULL);
+    TGstRef<GstBus> bus = TGstRef<GstBus>::Adopt(gst_element_get_bus(m_pipeline.Get()));
+    gst_bus_set_sync_handler(bus.Get(), nullptr, nullptr, nullptr);
+    WatchPostedErrors(m_pipeline.Get(), nullptr);
 }
 
 // --- filters ---------------------------------------------------------------------------------
 
-HRESULT FilterGraph::AddFilter(const Filter& filter, const std::string& name) {
+HRESULT TMediaPipeline::AddFilter(const TFilter& filter, const std::string& name) {
     GstElement* element = filter.Element();
     if (!element) return E_POINTER;
     if (GST_OBJECT_PARENT(element)) return E_INVALIDARG; // already in a graph
     HRESULT result = S_OK;
     if (!name.empty()) {
         std::string unique = name;
-        Filter taken;
+        TFilter taken;
         for (int n = 1; Succeeded(FindFilterByName(unique, taken)); ++n) {
             char suffix[16];
             std::snprintf(suffix, sizeof suffix, " %04d", n);
@@ -78,14 +78,14 @@ HRESULT FilterGraph::AddFilter(const Filter& filter, const std::string& name) {
         }
         gst_object_set_name(GST_OBJECT(element), unique.c_str());
     }
-    if (!gst_bin_add(GST_BIN(m_pipeline.get()), element)) return E_FAIL;
+    if (!gst_bin_add(GST_BIN(m_pipeline.Get()), element)) return E_FAIL;
     return result;
 }
 
-HRESULT FilterGraph::RemoveFilter(const Filter& filter) {
+HRESULT TMediaPipeline::RemoveFilter(const TFilter& filter) {
     GstElement* element = filter.Element();
     if (!element) return E_POINTER;
-    if (!HasChild(m_pipeline.get(), element)) return VFW_E_NOT_FOUND;
+    if (!HasChild(m_pipeline.Get(), element)) return VFW_E_NOT_FOUND;
     {
         std::lock_guard lock(m_buildLock);
         for (auto* list : {&m_built, &m_audioHeads, &m_volumes})
@@ -96,22 +96,22 @@ HRESULT FilterGraph::RemoveFilter(const Filter& filter) {
         GST_OBJECT_FLAG_SET(element, GST_ELEMENT_FLAG_SINK); // undo an idle renderer's state
     gst_element_set_locked_state(element, FALSE);
     gst_element_set_state(element, GST_STATE_NULL);
-    return gst_bin_remove(GST_BIN(m_pipeline.get()), element) ? S_OK : E_FAIL;
+    return gst_bin_remove(GST_BIN(m_pipeline.Get()), element) ? S_OK : E_FAIL;
 }
 
-std::vector<Filter> FilterGraph::EnumFilters() const {
-    std::vector<Filter> filters;
-    GstBin* bin = GST_BIN(m_pipeline.get());
+std::vector<TFilter> TMediaPipeline::EnumFilters() const {
+    std::vector<TFilter> filters;
+    GstBin* bin = GST_BIN(m_pipeline.Get());
     GST_OBJECT_LOCK(bin);
     for (GList* child = bin->children; child; child = child->next)
-        filters.push_back(Filter::Share(GST_ELEMENT(child->data)));
+        filters.push_back(TFilter::Share(GST_ELEMENT(child->data)));
     GST_OBJECT_UNLOCK(bin);
     std::reverse(filters.begin(), filters.end()); // the bin keeps the newest first
     return filters;
 }
 
-HRESULT FilterGraph::FindFilterByName(const std::string& name, Filter& filter) const {
-    for (Filter& candidate : EnumFilters()) {
+HRESULT TMediaPipeline::FindFilterByName(const std::string& name, TFilter& filter) const {
+    for (TFilter& candidate : EnumFilters()) {
         if (candidate.Name() == name) {
             filter = candidate;
             return S_OK;
@@ -122,32 +122,32 @@ HRESULT FilterGraph::FindFilterByName(const std::string& name, Filter& filter) c
 
 // --- events ------------------------------------------------------------------------------------
 
-GstBusSyncReply FilterGraph::OnBusMessage(GstBus*, GstMessage* message, gpointer self) {
-    static_cast<FilterGraph*>(self)->HandleBusMessage(message);
+GstBusSyncReply TMediaPipeline::OnBusMessage(GstBus*, GstMessage* message, gpointer self) {
+    static_cast<TMediaPipeline*>(self)->HandleBusMessage(message);
     return GST_BUS_DROP; // nobody pops the bus: the event queue is the only consumer
 }
 
-void FilterGraph::RecordFailure(HRESULT result, std::string detail) {
+void TMediaPipeline::RecordFailure(HRESULT result, std::string detail) {
     std::lock_guard lock(m_statusLock);
     if (Failed(m_failure)) return; // the first error is the cause, later ones its echoes
     m_failure = result;
     m_failureDetail = std::move(detail);
 }
 
-void FilterGraph::HandleBusMessage(GstMessage* message) {
+void TMediaPipeline::HandleBusMessage(GstMessage* message) {
     if (gst_is_missing_plugin_message(message)) {
-        std::unique_ptr<gchar, GFreeDeleter> what(
+        std::unique_ptr<gchar, TGFreeDeleter> what(
             gst_missing_plugin_message_get_description(message));
         std::lock_guard lock(m_statusLock);
         if (what && m_missing.size() < kMaxMissing) m_missing.emplace_back(what.get());
         return;
     }
-    MediaEvent event;
-    EventPosting posting;
+    TMediaEvent event;
+    TEventPosting posting;
     bool rendering;
     {
         std::lock_guard lock(m_statusLock);
-        BusContext context{m_pipeline.get(), m_pauseRequested.load(), &m_buffering};
+        TBusContext context{m_pipeline.Get(), m_pauseRequested.load(), &m_buffering};
         posting = TranslateBusMessage(message, context, event);
         rendering = m_rendering;
     }
@@ -157,14 +157,14 @@ void FilterGraph::HandleBusMessage(GstMessage* message) {
         if (rendering) return; // RenderFile answers with the failure instead
         event.Detail = LastErrorDetail();
     }
-    if (posting != EventPosting::None)
-        m_events.Post(std::move(event), posting == EventPosting::Coalesce);
+    if (posting != TEventPosting::None)
+        m_events.Post(std::move(event), posting == TEventPosting::Coalesce);
 }
 
-void FilterGraph::NotePostedError(GstMessage* message) {
+void TMediaPipeline::NotePostedError(GstMessage* message) {
     GError* raw = nullptr;
     gst_message_parse_error(message, &raw, nullptr);
-    std::unique_ptr<GError, GErrorDeleter> error(raw);
+    std::unique_ptr<GError, TGErrorDeleter> error(raw);
     std::lock_guard lock(m_statusLock);
     if (!m_rendering || Failed(m_heldBack)) return;
     m_heldBack = ResultFromGstError(error.get());
@@ -172,7 +172,7 @@ void FilterGraph::NotePostedError(GstMessage* message) {
     m_heldBackAt = std::chrono::steady_clock::now();
 }
 
-std::string FilterGraph::LastErrorDetail() const {
+std::string TMediaPipeline::LastErrorDetail() const {
     std::lock_guard lock(m_statusLock);
     std::string detail = m_failureDetail;
     if (!m_missing.empty()) {
@@ -184,15 +184,15 @@ std::string FilterGraph::LastErrorDetail() const {
     return detail;
 }
 
-std::string FilterGraph::LastFailureCause() const {
+std::string TMediaPipeline::LastFailureCause() const {
     std::lock_guard lock(m_statusLock);
     return m_failureCause;
 }
 
-HRESULT FilterGraph::SetLogFile(int fd) {
+HRESULT TMediaPipeline::SetLogFile(int fd) {
     m_log.reset();
     if (fd < 0) return S_OK;
-    auto log = std::make_unique<DebugLogFile>(fd);
+    auto log = std::make_unique<TDebugLogFile>(fd);
     if (!log->Valid()) return E_INVALIDARG;
     m_log = std::move(log);
     return S_OK;
@@ -200,13 +200,13 @@ HRESULT FilterGraph::SetLogFile(int fd) {
 
 // --- media control -----------------------------------------------------------------------------
 
-HRESULT FilterGraph::ChangeState(GstState state) {
+HRESULT TMediaPipeline::ChangeState(GstState state) {
     {
         std::lock_guard lock(m_statusLock);
         m_failure = S_OK;
         m_failureDetail.clear();
     }
-    switch (gst_element_set_state(m_pipeline.get(), state)) {
+    switch (gst_element_set_state(m_pipeline.Get(), state)) {
     case GST_STATE_CHANGE_SUCCESS:
     case GST_STATE_CHANGE_NO_PREROLL:
         return S_OK;
@@ -219,41 +219,41 @@ HRESULT FilterGraph::ChangeState(GstState state) {
     }
 }
 
-HRESULT FilterGraph::Run() {
+HRESULT TMediaPipeline::Run() {
     HRESULT cued = ApplyPendingSeek();
     if (Failed(cued)) return cued;
     return ChangeState(GST_STATE_PLAYING);
 }
 
-HRESULT FilterGraph::Pause() {
+HRESULT TMediaPipeline::Pause() {
     HRESULT cued = ApplyPendingSeek();
     if (Failed(cued)) return cued;
     m_pauseRequested = true;
     HRESULT result = ChangeState(GST_STATE_PAUSED);
     // Already paused: no state message comes, so the completion is reported here.
     if (result == S_OK && m_pauseRequested.exchange(false))
-        m_events.Post(MediaEvent{EC_PAUSED, S_OK, 0, ""});
+        m_events.Post(TMediaEvent{EC_PAUSED, S_OK, 0, ""});
     if (Failed(result)) m_pauseRequested = false;
     return result;
 }
 
 // Stopping releases the streaming threads and devices; the next Run or Pause starts from the
 // beginning unless a position was set in between.
-HRESULT FilterGraph::Stop() {
+HRESULT TMediaPipeline::Stop() {
     m_pauseRequested = false;
     m_pendingSeek = -1;
     return ChangeState(GST_STATE_READY);
 }
 
 // A position set while stopped: cue the graph (bounded wait), then seek there.
-HRESULT FilterGraph::ApplyPendingSeek() {
+HRESULT TMediaPipeline::ApplyPendingSeek() {
     if (m_pendingSeek < 0) return S_OK;
     std::int64_t position = m_pendingSeek;
     m_pendingSeek = -1;
     HRESULT result = ChangeState(GST_STATE_PAUSED);
     if (Failed(result)) return result;
     GstState state = GST_STATE_NULL;
-    if (gst_element_get_state(m_pipeline.get(), &state, nullptr,
+    if (gst_element_get_state(m_pipeline.Get(), &state, nullptr,
                               GstClockTime(m_renderTimeoutMs) * GST_MSECOND) ==
         GST_STATE_CHANGE_FAILURE)
         return E_FAIL;
@@ -263,9 +263,9 @@ HRESULT FilterGraph::ApplyPendingSeek() {
 
 // --- seeking -------------------------------------------------------------------------------------
 
-HRESULT FilterGraph::GetDuration(std::int64_t& duration) const {
+HRESULT TMediaPipeline::GetDuration(std::int64_t& duration) const {
     gint64 nanoseconds = 0;
-    if (gst_element_query_duration(m_pipeline.get(), GST_FORMAT_TIME, &nanoseconds) &&
+    if (gst_element_query_duration(m_pipeline.Get(), GST_FORMAT_TIME, &nanoseconds) &&
         nanoseconds >= 0)
         m_knownDuration = nanoseconds / 100;
     if (m_knownDuration < 0) return E_FAIL;
@@ -273,11 +273,11 @@ HRESULT FilterGraph::GetDuration(std::int64_t& duration) const {
     return S_OK;
 }
 
-HRESULT FilterGraph::GetCurrentPosition(std::int64_t& position) const {
+HRESULT TMediaPipeline::GetCurrentPosition(std::int64_t& position) const {
     gint64 nanoseconds = 0;
-    GstState state = CurrentState(m_pipeline.get());
+    GstState state = CurrentState(m_pipeline.Get());
     if (state >= GST_STATE_PAUSED &&
-        gst_element_query_position(m_pipeline.get(), GST_FORMAT_TIME, &nanoseconds) &&
+        gst_element_query_position(m_pipeline.Get(), GST_FORMAT_TIME, &nanoseconds) &&
         nanoseconds >= 0) {
         position = nanoseconds / 100;
         return S_OK;
@@ -286,7 +286,7 @@ HRESULT FilterGraph::GetCurrentPosition(std::int64_t& position) const {
     return S_OK;
 }
 
-HRESULT FilterGraph::GetStopPosition(std::int64_t& position) const {
+HRESULT TMediaPipeline::GetStopPosition(std::int64_t& position) const {
     if (m_stop >= 0) {
         position = m_stop;
         return S_OK;
@@ -294,8 +294,8 @@ HRESULT FilterGraph::GetStopPosition(std::int64_t& position) const {
     return GetDuration(position);
 }
 
-HRESULT FilterGraph::SetPositions(std::int64_t* current, std::uint32_t currentFlags,
-                                  std::int64_t* stop, std::uint32_t stopFlags) {
+HRESULT TMediaPipeline::SetPositions(std::int64_t* current, std::uint32_t currentFlags,
+                                     std::int64_t* stop, std::uint32_t stopFlags) {
     std::uint32_t currentMode = currentFlags & 3, stopMode = stopFlags & 3;
     if ((currentMode != AM_SEEKING_NoPositioning && !current) ||
         (stopMode != AM_SEEKING_NoPositioning && !stop))
@@ -318,11 +318,11 @@ HRESULT FilterGraph::SetPositions(std::int64_t* current, std::uint32_t currentFl
     if (target >= 0) target = std::min({target, duration, kLatest});
     newStop = std::min(newStop, kLatest);
     m_stop = newStop;
-    if (CurrentState(m_pipeline.get()) < GST_STATE_PAUSED) {
+    if (CurrentState(m_pipeline.Get()) < GST_STATE_PAUSED) {
         if (target >= 0) m_pendingSeek = target;
         return S_OK;
     }
-    bool moved = gst_element_seek(m_pipeline.get(), 1.0, GST_FORMAT_TIME,
+    bool moved = gst_element_seek(m_pipeline.Get(), 1.0, GST_FORMAT_TIME,
                                   GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE),
                                   GST_SEEK_TYPE_SET, (target >= 0 ? target : now) * 100,
                                   m_stop >= 0 ? GST_SEEK_TYPE_SET : GST_SEEK_TYPE_END,
@@ -333,7 +333,7 @@ HRESULT FilterGraph::SetPositions(std::int64_t* current, std::uint32_t currentFl
 // --- audio
 // -----------------------------------------------------------------------------------------
 
-HRESULT FilterGraph::get_Volume(long& attenuation) const {
+HRESULT TMediaPipeline::get_Volume(long& attenuation) const {
     std::lock_guard lock(m_buildLock);
     if (m_volumes.empty()) return E_NOINTERFACE;
     gdouble linear = 1.0;
@@ -342,7 +342,7 @@ HRESULT FilterGraph::get_Volume(long& attenuation) const {
     return S_OK;
 }
 
-HRESULT FilterGraph::put_Volume(long attenuation) {
+HRESULT TMediaPipeline::put_Volume(long attenuation) {
     if (attenuation > 0 || attenuation < kSilence) return E_INVALIDARG;
     std::lock_guard lock(m_buildLock);
     if (m_volumes.empty()) return E_NOINTERFACE;
@@ -351,9 +351,9 @@ HRESULT FilterGraph::put_Volume(long attenuation) {
     return S_OK;
 }
 
-HRESULT FilterGraph::DumpGraph(const std::string& path) const {
-    std::unique_ptr<gchar, GFreeDeleter> dot(
-        gst_debug_bin_to_dot_data(GST_BIN(m_pipeline.get()), GST_DEBUG_GRAPH_SHOW_ALL));
+HRESULT TMediaPipeline::DumpGraph(const std::string& path) const {
+    std::unique_ptr<gchar, TGFreeDeleter> dot(
+        gst_debug_bin_to_dot_data(GST_BIN(m_pipeline.Get()), GST_DEBUG_GRAPH_SHOW_ALL));
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out || !dot) return E_FAIL;
     out << dot.get();

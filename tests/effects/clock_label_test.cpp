@@ -1,5 +1,4 @@
-#include "effects/clock.h"
-
+#include "effects/clock_label.h"
 #include "framework/controls/form.h"
 #include "framework/headless_fixture.h"
 
@@ -10,9 +9,15 @@ namespace {
 TEST(FormatDateTime, PatternLettersAndLiterals) {
     const TDateTimeParts t{2026, 3, 7, 9, 5, 4, 7};
     const std::pair<const char*, const char*> cases[] = {
-        {"hh:nn:ss", "09:05:04"}, {"h:n:s", "9:5:4"},         {"HH:NN:SS", "09:05:04"},
-        {"yyyy-mm-dd", "2026-03-07"}, {"d.m.yy", "7.3.26"}, {"'at' hh \"o'clock\"", "at 09 o'clock"},
-        {"ss.zzz", "04.007"},     {"hh-", "09-"},           {"", ""},
+        {"hh:nn:ss", "09:05:04"},
+        {"h:n:s", "9:5:4"},
+        {"HH:NN:SS", "09:05:04"},
+        {"yyyy-mm-dd", "2026-03-07"},
+        {"d.m.yy", "7.3.26"},
+        {"'at' hh \"o'clock\"", "at 09 o'clock"},
+        {"ss.zzz", "04.007"},
+        {"hh-", "09-"},
+        {"", ""},
     };
     for (const auto& [format, expected] : cases)
         EXPECT_EQ(FormatDateTime(format, t), expected) << format;
