@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/controls/application.h"
+#include "framework/dialogs/message_box.h"
 #include "framework/windowing/window_handle.h"
 #include "platform/headless_platform.h"
 
@@ -17,6 +18,7 @@ protected:
         Host = platform.get();
         SetPlatform(std::move(platform));
         App = std::make_unique<TApplication>();
+        App->SetMessageBoxHandler(ShowMessageBox);
     }
 
     void TearDown() override {
