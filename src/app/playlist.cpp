@@ -1,6 +1,7 @@
 #include "app/playlist.h"
 
 #include "framework/core/exceptions.h"
+#include "framework/core/store_if_changed.h"
 
 #include <algorithm>
 
@@ -26,9 +27,7 @@ const TPlayListItem& TPlayList::Items(int index) const {
 void TPlayList::SetItemIndex(int index) {
     if (index > Count() - 1) index = Count() - 1;
     if (index < -1) index = 0;
-    if (index == m_itemIndex) return;
-    m_itemIndex = index;
-    Fire(OnSelectionChanged);
+    if (StoreIfChanged(m_itemIndex, index)) Fire(OnSelectionChanged);
 }
 
 void TPlayList::Open() {

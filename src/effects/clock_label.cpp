@@ -1,6 +1,7 @@
 #include "effects/clock_label.h"
 
 #include "framework/controls/timer.h"
+#include "framework/core/store_if_changed.h"
 
 #include <cctype>
 #include <chrono>
@@ -93,9 +94,7 @@ TZeltClock::TZeltClock(TComponent* owner) : TLabel(owner) {
 TZeltClock::~TZeltClock() = default;
 
 void TZeltClock::SetFormat(const std::string& format) {
-    if (format == m_format) return;
-    m_format = format;
-    UpdateTime();
+    if (StoreIfChanged(m_format, format)) UpdateTime();
 }
 
 void TZeltClock::UpdateTime() {

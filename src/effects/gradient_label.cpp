@@ -1,6 +1,7 @@
 #include "effects/gradient_label.h"
 
 #include "effects/pixel_mix.h"
+#include "framework/core/store_if_changed.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/surface.h"
 
@@ -127,22 +128,19 @@ void FillGradient(TSurface& s, TColor from, TColor to, TDirection direction) {
 TZeltLiquidLabel::TZeltLiquidLabel(TComponent* owner) : TLabel(owner) {}
 
 void TZeltLiquidLabel::SetFromColor(TColor color) {
-    if (color == m_fromColor) return;
-    m_fromColor = color;
+    if (!StoreIfChanged(m_fromColor, color)) return;
     m_gradientValid = false;
     Invalidate();
 }
 
 void TZeltLiquidLabel::SetToColor(TColor color) {
-    if (color == m_toColor) return;
-    m_toColor = color;
+    if (!StoreIfChanged(m_toColor, color)) return;
     m_gradientValid = false;
     Invalidate();
 }
 
 void TZeltLiquidLabel::SetDirection(TDirection direction) {
-    if (direction == m_direction) return;
-    m_direction = direction;
+    if (!StoreIfChanged(m_direction, direction)) return;
     m_gradientValid = false;
     Invalidate();
 }

@@ -1,6 +1,7 @@
 #include "media/ds_track_bar.h"
 
 #include "framework/controls/application.h"
+#include "framework/core/store_if_changed.h"
 #include "framework/windowing/message_queue.h"
 #include "framework/windowing/window_handle.h"
 #include "media/platform/event_codes.h"
@@ -63,9 +64,7 @@ void TDSTrackBar::Notification(TComponent& component, TOperation operation) {
 }
 
 void TDSTrackBar::SetTimerInterval(std::uint32_t interval) {
-    if (interval == m_timerInterval) return;
-    m_timerInterval = interval;
-    UpdateTimer();
+    if (StoreIfChanged(m_timerInterval, interval)) UpdateTimer();
 }
 
 void TDSTrackBar::SetOnTimer(TTimerEvent handler) {
@@ -74,9 +73,7 @@ void TDSTrackBar::SetOnTimer(TTimerEvent handler) {
 }
 
 void TDSTrackBar::SetTimerEnabled(bool enabled) {
-    if (enabled == m_timerEnabled) return;
-    m_timerEnabled = enabled;
-    UpdateTimer();
+    if (StoreIfChanged(m_timerEnabled, enabled)) UpdateTimer();
 }
 
 void TDSTrackBar::UpdateTimer() {

@@ -1,6 +1,7 @@
 #include "media/video_window.h"
 
 #include "framework/controls/application.h"
+#include "framework/core/store_if_changed.h"
 #include "media/platform/event_codes.h"
 #include "media/video_window_geometry.h"
 #include "platform/platform.h"
@@ -215,8 +216,7 @@ void TDSVideoWindowEx2::HandleGraphEvent(long code, std::intptr_t, std::intptr_t
 }
 
 void TDSVideoWindowEx2::ShowRendererWindow(bool visible) {
-    if (visible == m_rendererWindowVisible) return;
-    m_rendererWindowVisible = visible;
+    if (!StoreIfChanged(m_rendererWindowVisible, visible)) return;
     if (!m_overlayActive) RefreshVideoWindow();
 }
 

@@ -2,6 +2,7 @@
 // suppression.
 #include "framework/controls/application.h"
 #include "framework/core/exceptions.h"
+#include "framework/core/store_if_changed.h"
 #include "framework/windowing/window_handle.h"
 #include "framework/windowing/message_queue.h"
 #include "framework/controls/screen.h"
@@ -147,10 +148,7 @@ void TDSVideoWindowEx2::MouseUp(TMouseButton button, TShiftState shift, int32_t 
 void TDSVideoWindowEx2::MouseMove(TShiftState shift, int32_t x, int32_t y) {
     const TPoint p = EventPosition(x, y);
     // A move message that leaves the pointer where it was is no activity.
-    if (p != m_lastMousePos) {
-        m_lastMousePos = p;
-        ShowCursorAgain();
-    }
+    if (StoreIfChanged(m_lastMousePos, p)) ShowCursorAgain();
     TCustomControl::MouseMove(shift, p.X, p.Y);
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/controls/control_classes.h"
 #include "framework/controls/screen.h"
+#include "framework/core/store_if_changed.h"
 
 #include <iostream>
 
@@ -155,8 +156,7 @@ void TApplication::Restore() {
 }
 
 void TApplication::SetShowHint(bool on) {
-    if (on == m_showHint) return;
-    m_showHint = on;
+    if (!StoreIfChanged(m_showHint, on)) return;
     // Switching hints off drops the hint window; switching them on makes a new one of the
     // current class, so a changed class takes effect.
     CancelHint();

@@ -3,6 +3,7 @@
 #include "framework/controls/application.h"
 #include "framework/graphics/canvas.h"
 #include "framework/core/exceptions.h"
+#include "framework/core/store_if_changed.h"
 #include "framework/controls/form.h"
 #include "framework/windowing/message_queue.h"
 #include "framework/core/utf8.h"
@@ -157,9 +158,7 @@ TPoint TControl::ScreenToClient(TPoint p) const {
 }
 
 void TControl::SetAlign(TAlign align) {
-    if (align == m_align) return;
-    m_align = align;
-    RequestAlign();
+    if (StoreIfChanged(m_align, align)) RequestAlign();
 }
 
 void TControl::RequestAlign() {
@@ -182,28 +181,20 @@ bool TControl::Showing() const {
 }
 
 void TControl::SetEnabled(bool enabled) {
-    if (enabled == m_enabled) return;
-    m_enabled = enabled;
-    Changed(CM_ENABLEDCHANGED);
+    if (StoreIfChanged(m_enabled, enabled)) Changed(CM_ENABLEDCHANGED);
 }
 
 void TControl::SetCaption(const std::string& caption) {
-    if (caption == m_caption) return;
-    m_caption = caption;
-    Changed(CM_TEXTCHANGED);
+    if (StoreIfChanged(m_caption, caption)) Changed(CM_TEXTCHANGED);
 }
 
 void TControl::SetColor(TColor color) {
     m_parentColor = false;
-    if (color == m_color) return;
-    m_color = color;
-    Changed(CM_COLORCHANGED);
+    if (StoreIfChanged(m_color, color)) Changed(CM_COLORCHANGED);
 }
 
 void TControl::SetParentColor(bool on) {
-    if (on == m_parentColor) return;
-    m_parentColor = on;
-    ParentColorChanged();
+    if (StoreIfChanged(m_parentColor, on)) ParentColorChanged();
 }
 
 void TControl::ParentColorChanged() {
@@ -213,8 +204,7 @@ void TControl::ParentColorChanged() {
 }
 
 void TControl::SetParentFont(bool on) {
-    if (on == m_parentFont) return;
-    m_parentFont = on;
+    if (!StoreIfChanged(m_parentFont, on)) return;
     if (on) ParentFontChanged();
 }
 
@@ -234,15 +224,11 @@ void TControl::FontChanged() {
 
 void TControl::SetShowHint(bool on) {
     m_parentShowHint = false;
-    if (on == m_showHint) return;
-    m_showHint = on;
-    Changed(CM_SHOWHINTCHANGED);
+    if (StoreIfChanged(m_showHint, on)) Changed(CM_SHOWHINTCHANGED);
 }
 
 void TControl::SetParentShowHint(bool on) {
-    if (on == m_parentShowHint) return;
-    m_parentShowHint = on;
-    ParentShowHintChanged();
+    if (StoreIfChanged(m_parentShowHint, on)) ParentShowHintChanged();
 }
 
 void TControl::ParentShowHintChanged() {

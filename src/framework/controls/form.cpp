@@ -6,6 +6,7 @@
 #include "framework/controls/menu_bar.h"
 #include "framework/windowing/message_queue.h"
 #include "framework/core/object_text_reader.h"
+#include "framework/core/store_if_changed.h"
 #include "framework/controls/screen.h"
 #include "platform/platform.h"
 
@@ -101,28 +102,22 @@ void TCustomForm::ApplyFrame() {
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
-    if (style == m_borderStyle) return;
-    m_borderStyle = style;
-    ApplyFrame();
+    if (StoreIfChanged(m_borderStyle, style)) ApplyFrame();
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons icons) {
-    if (icons == m_borderIcons) return;
-    m_borderIcons = icons;
-    ApplyFrame();
+    if (StoreIfChanged(m_borderIcons, icons)) ApplyFrame();
 }
 
 void TCustomForm::SetFormStyle(TFormStyle style) {
-    if (style == m_formStyle) return;
-    m_formStyle = style;
+    if (!StoreIfChanged(m_formStyle, style)) return;
     SetWindowPos(Handle(), style == TFormStyle::fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
                  0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TCustomForm::SetWindowState(TWindowState state) {
-    if (state == m_windowState) return;
     const TWindowState old = m_windowState;
-    m_windowState = state;
+    if (!StoreIfChanged(m_windowState, state)) return;
     if (ComponentState().Contains(TComponentStateFlag::csLoading)) return;
     if (old == TWindowState::wsNormal) m_normalBounds = BoundsRect();
     if (old == TWindowState::wsMinimized && Visible()) ShowWindow(Handle(), SW_SHOWNA);

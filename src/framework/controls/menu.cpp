@@ -1,5 +1,6 @@
 #include "framework/controls/menu.h"
 
+#include "framework/core/store_if_changed.h"
 #include "framework/graphics/image_list.h"
 #include "framework/controls/menu_tracking.h"
 
@@ -36,8 +37,7 @@ bool TMenu::IsShortCut(TShortCut shortCut) {
 }
 
 void TMenu::SetImages(TImageList* images) {
-    if (images == m_images) return;
-    m_images = images;
+    if (!StoreIfChanged(m_images, images)) return;
     if (images) FreeNotification(*images);
     ItemChanged();
 }

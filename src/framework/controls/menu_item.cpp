@@ -2,6 +2,7 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/core/identifiers.h"
+#include "framework/core/store_if_changed.h"
 #include "framework/controls/menu.h"
 
 #include <algorithm>
@@ -48,34 +49,27 @@ void TMenuItem::Changed() {
 }
 
 void TMenuItem::SetCaption(const std::string& caption) {
-    if (caption == m_caption) return;
-    m_caption = caption;
-    Changed();
+    if (StoreIfChanged(m_caption, caption)) Changed();
 }
 
 void TMenuItem::SetShortCut(TShortCut shortCut) {
-    if (shortCut == m_shortCut) return;
-    m_shortCut = shortCut;
-    Changed();
+    if (StoreIfChanged(m_shortCut, shortCut)) Changed();
 }
 
 void TMenuItem::SetChecked(bool checked) {
-    if (checked == m_checked) return;
-    m_checked = checked;
+    if (!StoreIfChanged(m_checked, checked)) return;
     if (checked && m_radioItem) UncheckGroup();
     Changed();
 }
 
 void TMenuItem::SetRadioItem(bool on) {
-    if (on == m_radioItem) return;
-    m_radioItem = on;
+    if (!StoreIfChanged(m_radioItem, on)) return;
     if (on && m_checked) UncheckGroup();
     Changed();
 }
 
 void TMenuItem::SetGroupIndex(uint8_t index) {
-    if (index == m_groupIndex) return;
-    m_groupIndex = index;
+    if (!StoreIfChanged(m_groupIndex, index)) return;
     if (m_radioItem && m_checked) UncheckGroup();
 }
 
@@ -92,27 +86,19 @@ void TMenuItem::UncheckGroup() {
 }
 
 void TMenuItem::SetImageIndex(int32_t index) {
-    if (index == m_imageIndex) return;
-    m_imageIndex = index;
-    Changed();
+    if (StoreIfChanged(m_imageIndex, index)) Changed();
 }
 
 void TMenuItem::SetEnabled(bool enabled) {
-    if (enabled == m_enabled) return;
-    m_enabled = enabled;
-    Changed();
+    if (StoreIfChanged(m_enabled, enabled)) Changed();
 }
 
 void TMenuItem::SetVisible(bool visible) {
-    if (visible == m_visible) return;
-    m_visible = visible;
-    Changed();
+    if (StoreIfChanged(m_visible, visible)) Changed();
 }
 
 void TMenuItem::SetDefault(bool on) {
-    if (on == m_default) return;
-    m_default = on;
-    Changed();
+    if (StoreIfChanged(m_default, on)) Changed();
 }
 
 TMenuItem& TMenuItem::Items(int index) const {

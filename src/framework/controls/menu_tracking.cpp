@@ -3,6 +3,7 @@
 #include "framework/controls/application.h"
 #include "framework/controls/menu_window.h"
 #include "framework/controls/screen.h"
+#include "framework/core/store_if_changed.h"
 
 #include <climits>
 
@@ -314,8 +315,7 @@ void TMenuTracker::HandleChar(char32_t c) {
 }
 
 void TMenuTracker::MouseMove(TPoint p) {
-    if (p == m_lastMove) return;
-    m_lastMove = p;
+    if (!StoreIfChanged(m_lastMove, p)) return;
     const int level = LevelAt(p);
     if (level < 0) {
         // Off the menus the innermost popup drops its highlight.

@@ -1,6 +1,7 @@
 #include "framework/controls/screen.h"
 
 #include "framework/core/exceptions.h"
+#include "framework/core/store_if_changed.h"
 #include "framework/controls/form.h"
 #include "platform/platform.h"
 
@@ -63,9 +64,7 @@ TRect TScreen::DesktopRect() const {
 }
 
 void TScreen::SetCursor(TCursor cursor) {
-    if (cursor == m_cursor) return;
-    m_cursor = cursor;
-    Platform().SetCursor(cursor);
+    if (StoreIfChanged(m_cursor, cursor)) Platform().SetCursor(cursor);
 }
 
 } // namespace brisat

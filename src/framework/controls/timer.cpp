@@ -1,6 +1,7 @@
 #include "framework/controls/timer.h"
 
 #include "framework/controls/application.h"
+#include "framework/core/store_if_changed.h"
 #include "framework/windowing/message_queue.h"
 
 namespace brisat {
@@ -17,15 +18,11 @@ TTimer::~TTimer() {
 }
 
 void TTimer::SetEnabled(bool enabled) {
-    if (enabled == m_enabled) return;
-    m_enabled = enabled;
-    UpdateTimer();
+    if (StoreIfChanged(m_enabled, enabled)) UpdateTimer();
 }
 
 void TTimer::SetInterval(uint32_t interval) {
-    if (interval == m_interval) return;
-    m_interval = interval;
-    UpdateTimer();
+    if (StoreIfChanged(m_interval, interval)) UpdateTimer();
 }
 
 void TTimer::Loaded() {

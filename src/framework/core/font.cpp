@@ -1,5 +1,6 @@
 #include "framework/core/font.h"
 
+#include "framework/core/store_if_changed.h"
 #include "framework/core/types.h"
 
 namespace brisat {
@@ -28,9 +29,7 @@ void TFont::Changed() {
 
 #define BRISAT_FONT_SETTER(Setter, Type, field)                                                    \
     void TFont::Setter(Type value) {                                                               \
-        if (field == value) return;                                                                \
-        field = value;                                                                             \
-        Changed();                                                                                 \
+        if (StoreIfChanged(field, value)) Changed();                                               \
     }
 
 BRISAT_FONT_SETTER(SetName, const std::string&, m_name)

@@ -2,6 +2,7 @@
 
 #include "framework/core/exceptions.h"
 #include "framework/core/identifiers.h"
+#include "framework/core/store_if_changed.h"
 
 #include <algorithm>
 #include <utility>
@@ -102,8 +103,7 @@ void TStringList::SetText(std::string_view text) {
 }
 
 void TStringList::SetSorted(bool sorted) {
-    if (sorted == m_sorted) return;
-    m_sorted = sorted;
+    if (!StoreIfChanged(m_sorted, sorted)) return;
     if (!sorted) return;
     std::stable_sort(m_items.begin(), m_items.end(), LessText);
     Changed();

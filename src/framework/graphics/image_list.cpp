@@ -2,6 +2,7 @@
 
 #include "framework/graphics/bitmap_data.h"
 #include "framework/core/exceptions.h"
+#include "framework/core/store_if_changed.h"
 
 #include <algorithm>
 
@@ -114,15 +115,11 @@ void TImageList::SetSize(int32_t width, int32_t height) {
 }
 
 void TImageList::SetBkColor(TColor color) {
-    if (color == m_bkColor) return;
-    m_bkColor = color;
-    Change();
+    if (StoreIfChanged(m_bkColor, color)) Change();
 }
 
 void TImageList::SetMasked(bool masked) {
-    if (masked == m_masked) return;
-    m_masked = masked;
-    Change();
+    if (StoreIfChanged(m_masked, masked)) Change();
 }
 
 void TImageList::Change() {

@@ -1,5 +1,6 @@
 #include "framework/widgets/button.h"
 
+#include "framework/core/store_if_changed.h"
 #include "framework/widgets/label.h"
 
 namespace brisat {
@@ -13,9 +14,7 @@ TButtonControl::TButtonControl(TComponent* owner) : TCustomControl(owner) {
 }
 
 void TButtonControl::SetPressed(bool pressed) {
-    if (pressed == m_pressed) return;
-    m_pressed = pressed;
-    Invalidate();
+    if (StoreIfChanged(m_pressed, pressed)) Invalidate();
 }
 
 void TButtonControl::WndProc(TMessage& m) {
@@ -94,9 +93,7 @@ void TButton::Click() {
 }
 
 void TButton::SetDefault(bool on) {
-    if (on == m_default) return;
-    m_default = on;
-    Invalidate();
+    if (StoreIfChanged(m_default, on)) Invalidate();
 }
 
 bool TButton::Active() const {

@@ -1,5 +1,6 @@
 #include "framework/widgets/check_box.h"
 
+#include "framework/core/store_if_changed.h"
 #include "framework/widgets/label.h"
 
 namespace brisat {
@@ -16,17 +17,14 @@ TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner) {
 }
 
 void TCheckBox::SetState(TCheckBoxState state) {
-    if (state == m_state) return;
-    m_state = state;
+    if (!StoreIfChanged(m_state, state)) return;
     Invalidate();
     if (!ComponentState().Contains(TComponentStateFlag::csLoading)) Click();
 }
 
 void TCheckBox::SetAlignment(TAlignment alignment) {
     if (alignment == TAlignment::taCenter) alignment = TAlignment::taRightJustify;
-    if (alignment == m_alignment) return;
-    m_alignment = alignment;
-    Invalidate();
+    if (StoreIfChanged(m_alignment, alignment)) Invalidate();
 }
 
 void TCheckBox::Activate() {

@@ -3,6 +3,7 @@
 #include "framework/widgets/edit.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/identifiers.h"
+#include "framework/core/store_if_changed.h"
 #include "framework/widgets/list_box.h"
 #include "framework/widgets/scroll_bar.h"
 #include "framework/core/utf8.h"
@@ -82,9 +83,7 @@ void TComboBox::ItemsChanged() {
 void TComboBox::SetItemIndex(int32_t index) {
     if (index < -1 || index >= m_items.Count())
         throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-    if (index == m_itemIndex) return;
-    m_itemIndex = index;
-    ShowText();
+    if (StoreIfChanged(m_itemIndex, index)) ShowText();
 }
 
 // Puts the chosen item's text in the edit (csDropDown) and repaints.
@@ -114,8 +113,7 @@ void TComboBox::SetText(const std::string& text) {
 }
 
 void TComboBox::SetStyle(TComboBoxStyle style) {
-    if (style == m_style) return;
-    m_style = style;
+    if (!StoreIfChanged(m_style, style)) return;
     if (style == TComboBoxStyle::csDropDownList) {
         const bool hadFocus = m_edit->Focused();
         m_edit.reset();

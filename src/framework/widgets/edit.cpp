@@ -1,5 +1,6 @@
 #include "framework/widgets/edit.h"
 
+#include "framework/core/store_if_changed.h"
 #include "framework/windowing/caret.h"
 #include "framework/windowing/clipboard.h"
 #include "framework/widgets/scroll_bar.h"
@@ -41,22 +42,17 @@ void TEdit::SetReadOnly(bool on) {
 }
 
 void TEdit::SetPasswordChar(char32_t c) {
-    if (c == m_passwordChar) return;
-    m_passwordChar = c;
+    if (!StoreIfChanged(m_passwordChar, c)) return;
     CaretMoved();
     Invalidate();
 }
 
 void TEdit::SetBorderStyle(TBorderStyle style) {
-    if (style == m_borderStyle) return;
-    m_borderStyle = style;
-    Invalidate();
+    if (StoreIfChanged(m_borderStyle, style)) Invalidate();
 }
 
 void TEdit::SetCtl3D(bool on) {
-    if (on == m_ctl3D) return;
-    m_ctl3D = on;
-    Invalidate();
+    if (StoreIfChanged(m_ctl3D, on)) Invalidate();
 }
 
 void TEdit::Change() {

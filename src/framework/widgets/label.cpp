@@ -1,5 +1,6 @@
 #include "framework/widgets/label.h"
 
+#include "framework/core/store_if_changed.h"
 #include "framework/graphics/canvas.h"
 #include "framework/controls/win_control.h"
 
@@ -33,40 +34,29 @@ void TLabel::Changed() {
 }
 
 void TLabel::SetAlignment(TAlignment alignment) {
-    if (alignment == m_alignment) return;
-    m_alignment = alignment;
-    Invalidate();
+    if (StoreIfChanged(m_alignment, alignment)) Invalidate();
 }
 
 void TLabel::SetLayout(TLabelLayout layout) {
-    if (layout == m_layout) return;
-    m_layout = layout;
-    Invalidate();
+    if (StoreIfChanged(m_layout, layout)) Invalidate();
 }
 
 void TLabel::SetAutoSize(bool on) {
-    if (on == m_autoSize) return;
-    m_autoSize = on;
-    Changed();
+    if (StoreIfChanged(m_autoSize, on)) Changed();
 }
 
 void TLabel::SetWordWrap(bool on) {
-    if (on == m_wordWrap) return;
-    m_wordWrap = on;
-    Changed();
+    if (StoreIfChanged(m_wordWrap, on)) Changed();
 }
 
 void TLabel::SetTransparent(bool on) {
-    if (on == m_transparent) return;
-    m_transparent = on;
+    if (!StoreIfChanged(m_transparent, on)) return;
     ControlStyle().Set(TControlStyleKind::csOpaque, !on);
     Invalidate();
 }
 
 void TLabel::SetShowAccelChar(bool on) {
-    if (on == m_showAccelChar) return;
-    m_showAccelChar = on;
-    Changed();
+    if (StoreIfChanged(m_showAccelChar, on)) Changed();
 }
 
 void TLabel::SetFocusControl(TWinControl* control) {

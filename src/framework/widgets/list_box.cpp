@@ -1,6 +1,7 @@
 #include "framework/widgets/list_box.h"
 
 #include "framework/core/exceptions.h"
+#include "framework/core/store_if_changed.h"
 
 #include <algorithm>
 
@@ -22,23 +23,20 @@ void TListBox::ItemsChanged() {
 void TListBox::SetItemIndex(int32_t index) {
     if (index < -1 || index >= m_items.Count())
         throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-    if (index == m_itemIndex) return;
-    m_itemIndex = index;
+    if (!StoreIfChanged(m_itemIndex, index)) return;
     if (index >= 0) MakeRowVisible(index);
     Invalidate();
 }
 
 void TListBox::SetItemHeight(int32_t height) {
     height = std::max(height, 1);
-    if (height == m_itemHeight) return;
-    m_itemHeight = height;
+    if (!StoreIfChanged(m_itemHeight, height)) return;
     UpdateScrollBar();
     Invalidate();
 }
 
 void TListBox::SetStyle(TListBoxStyle style) {
-    if (style == m_style) return;
-    m_style = style;
+    if (!StoreIfChanged(m_style, style)) return;
     UpdateScrollBar();
     Invalidate();
 }

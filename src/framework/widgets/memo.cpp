@@ -1,5 +1,6 @@
 #include "framework/widgets/memo.h"
 
+#include "framework/core/store_if_changed.h"
 #include "framework/core/utf8.h"
 
 namespace brisat {
@@ -10,15 +11,11 @@ TMemo::TMemo(TComponent* owner) : TScrollingControl(owner) {
 }
 
 void TMemo::SetScrollBars(TScrollStyle style) {
-    if (style == m_scrollBars) return;
-    m_scrollBars = style;
-    RowsChanged();
+    if (StoreIfChanged(m_scrollBars, style)) RowsChanged();
 }
 
 void TMemo::SetWordWrap(bool on) {
-    if (on == m_wordWrap) return;
-    m_wordWrap = on;
-    RowsChanged();
+    if (StoreIfChanged(m_wordWrap, on)) RowsChanged();
 }
 
 TScrollBarShow TMemo::ScrollBarShow() const {

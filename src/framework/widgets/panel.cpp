@@ -1,6 +1,7 @@
 #include "framework/widgets/panel.h"
 
 #include "framework/core/exceptions.h"
+#include "framework/core/store_if_changed.h"
 
 namespace brisat {
 
@@ -56,40 +57,29 @@ void TPanel::Changed() {
 }
 
 void TPanel::SetAlignment(TAlignment alignment) {
-    if (alignment == m_alignment) return;
-    m_alignment = alignment;
-    Invalidate();
+    if (StoreIfChanged(m_alignment, alignment)) Invalidate();
 }
 
 void TPanel::SetBevelInner(TPanelBevel bevel) {
-    if (bevel == m_bevelInner) return;
-    m_bevelInner = bevel;
-    Changed();
+    if (StoreIfChanged(m_bevelInner, bevel)) Changed();
 }
 
 void TPanel::SetBevelOuter(TPanelBevel bevel) {
-    if (bevel == m_bevelOuter) return;
-    m_bevelOuter = bevel;
-    Changed();
+    if (StoreIfChanged(m_bevelOuter, bevel)) Changed();
 }
 
 void TPanel::SetBevelWidth(int32_t width) {
     CheckWidth(width, 1, "BevelWidth");
-    if (width == m_bevelWidth) return;
-    m_bevelWidth = width;
-    Changed();
+    if (StoreIfChanged(m_bevelWidth, width)) Changed();
 }
 
 void TPanel::SetBorderWidth(int32_t width) {
     CheckWidth(width, 0, "BorderWidth");
-    if (width == m_borderWidth) return;
-    m_borderWidth = width;
-    Changed();
+    if (StoreIfChanged(m_borderWidth, width)) Changed();
 }
 
 void TPanel::SetBorderStyle(TBorderStyle style) {
-    if (style == m_borderStyle) return;
-    m_borderStyle = style;
+    if (!StoreIfChanged(m_borderStyle, style)) return;
     if (!HandleAllocated()) return;
     const uint32_t others = GetWindowStyle(Handle()) & ~WS_BORDER;
     SetWindowStyle(Handle(), others | (style == TBorderStyle::bsSingle ? WS_BORDER : 0));

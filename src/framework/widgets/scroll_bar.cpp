@@ -1,5 +1,6 @@
 #include "framework/widgets/scroll_bar.h"
 
+#include "framework/core/store_if_changed.h"
 #include "framework/windowing/message_queue.h"
 
 #include <algorithm>
@@ -26,8 +27,7 @@ void TScrollBarPart::SetRange(int32_t count, int32_t page) {
 
 void TScrollBarPart::SetPosition(int32_t position) {
     position = std::clamp(position, 0, MaxPosition());
-    if (position == m_position) return;
-    m_position = position;
+    if (!StoreIfChanged(m_position, position)) return;
     Invalidate();
     if (OnScroll) OnScroll(position);
 }
@@ -184,15 +184,13 @@ TScrollingControl::TScrollingControl(TComponent* owner) : TCustomControl(owner) 
 }
 
 void TScrollingControl::SetBorderStyle(TBorderStyle style) {
-    if (style == m_borderStyle) return;
-    m_borderStyle = style;
+    if (!StoreIfChanged(m_borderStyle, style)) return;
     UpdateScrollBar();
     Invalidate();
 }
 
 void TScrollingControl::SetCtl3D(bool on) {
-    if (on == m_ctl3D) return;
-    m_ctl3D = on;
+    if (!StoreIfChanged(m_ctl3D, on)) return;
     UpdateScrollBar();
     Invalidate();
 }

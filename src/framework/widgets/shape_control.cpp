@@ -2,6 +2,7 @@
 
 #include "framework/graphics/canvas.h"
 #include "framework/core/exceptions.h"
+#include "framework/core/store_if_changed.h"
 
 #include <algorithm>
 
@@ -21,9 +22,7 @@ TShape::TShape(TComponent* owner) : TGraphicControl(owner) {
 }
 
 void TShape::SetShape(TShapeType shape) {
-    if (shape == m_shape) return;
-    m_shape = shape;
-    Invalidate();
+    if (StoreIfChanged(m_shape, shape)) Invalidate();
 }
 
 void TShape::Paint() {

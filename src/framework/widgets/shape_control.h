@@ -7,6 +7,7 @@
 #include "framework/controls/control.h"
 #include "framework/graphics/device_context.h"
 #include "framework/core/persistent.h"
+#include "framework/core/store_if_changed.h"
 
 #include <functional>
 
@@ -33,9 +34,7 @@ public:
 
 protected:
     template <class V> void Update(V& field, V value) {
-        if (field == value) return;
-        field = value;
-        Changed();
+        if (StoreIfChanged(field, value)) Changed();
     }
     void Changed() {
         if (OnChange) OnChange(static_cast<Self&>(*this));

@@ -2,6 +2,7 @@
 
 #include "framework/graphics/canvas.h"
 #include "framework/core/exceptions.h"
+#include "framework/core/store_if_changed.h"
 #include "framework/graphics/image_list.h"
 #include "framework/widgets/label.h"
 #include "framework/controls/win_control.h"
@@ -77,15 +78,11 @@ void TSpeedButton::Changed() {
 }
 
 void TSpeedButton::SetAllowAllUp(bool on) {
-    if (on == m_allowAllUp) return;
-    m_allowAllUp = on;
-    UpdateExclusive();
+    if (StoreIfChanged(m_allowAllUp, on)) UpdateExclusive();
 }
 
 void TSpeedButton::SetGroupIndex(int32_t index) {
-    if (index == m_groupIndex) return;
-    m_groupIndex = index;
-    UpdateExclusive();
+    if (StoreIfChanged(m_groupIndex, index)) UpdateExclusive();
 }
 
 void TSpeedButton::SetDown(bool down) {
@@ -116,14 +113,11 @@ void TSpeedButton::GroupButtonPressed(const TSpeedButton& sender) {
 }
 
 void TSpeedButton::SetFlat(bool on) {
-    if (on == m_flat) return;
-    m_flat = on;
-    Changed();
+    if (StoreIfChanged(m_flat, on)) Changed();
 }
 
 void TSpeedButton::SetTransparent(bool on) {
-    if (on == m_transparent) return;
-    m_transparent = on;
+    if (!StoreIfChanged(m_transparent, on)) return;
     ControlStyle().Set(TControlStyleKind::csOpaque, !on);
     Changed();
 }
@@ -136,9 +130,7 @@ void TSpeedButton::SetGlyph(const TBitmap& glyph) {
 void TSpeedButton::SetNumGlyphs(int32_t count) {
     if (count < 1 || count > 4)
         throw EInvalidOperation("NumGlyphs " + std::to_string(count) + " is out of range (1..4)");
-    if (count == m_numGlyphs) return;
-    m_numGlyphs = count;
-    Changed();
+    if (StoreIfChanged(m_numGlyphs, count)) Changed();
 }
 
 void TSpeedButton::SetImages(TImageList* images) {
@@ -146,29 +138,21 @@ void TSpeedButton::SetImages(TImageList* images) {
 }
 
 void TSpeedButton::SetImageIndex(int32_t index) {
-    if (index == m_imageIndex) return;
-    m_imageIndex = index;
-    Changed();
+    if (StoreIfChanged(m_imageIndex, index)) Changed();
 }
 
 void TSpeedButton::SetLayout(TButtonLayout layout) {
-    if (layout == m_layout) return;
-    m_layout = layout;
-    Changed();
+    if (StoreIfChanged(m_layout, layout)) Changed();
 }
 
 void TSpeedButton::SetMargin(int32_t margin) {
     margin = std::clamp(margin, -1, MaxMargin);
-    if (margin == m_margin) return;
-    m_margin = margin;
-    Changed();
+    if (StoreIfChanged(m_margin, margin)) Changed();
 }
 
 void TSpeedButton::SetSpacing(int32_t spacing) {
     spacing = std::clamp(spacing, -1, MaxMargin);
-    if (spacing == m_spacing) return;
-    m_spacing = spacing;
-    Changed();
+    if (StoreIfChanged(m_spacing, spacing)) Changed();
 }
 
 void TSpeedButton::Notification(TComponent& component, TOperation operation) {
@@ -224,9 +208,7 @@ void TSpeedButton::MouseMove(TShiftState shift, int32_t x, int32_t y) {
     const bool inside = PtInRect(ClientRect(), {x, y});
     TButtonState state = m_down ? TButtonState::bsExclusive : TButtonState::bsUp;
     if (inside && !m_down) state = TButtonState::bsDown;
-    if (state == m_state) return;
-    m_state = state;
-    Invalidate();
+    if (StoreIfChanged(m_state, state)) Invalidate();
 }
 
 void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {

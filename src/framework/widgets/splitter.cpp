@@ -1,5 +1,6 @@
 #include "framework/widgets/splitter.h"
 
+#include "framework/core/store_if_changed.h"
 #include "framework/graphics/canvas.h"
 #include "framework/controls/win_control.h"
 
@@ -17,9 +18,7 @@ bool TSplitter::Horizontal() const {
 }
 
 void TSplitter::SetBeveled(bool on) {
-    if (on == m_beveled) return;
-    m_beveled = on;
-    Invalidate();
+    if (StoreIfChanged(m_beveled, on)) Invalidate();
 }
 
 void TSplitter::UpdateCursor() {

@@ -1,5 +1,6 @@
 #include "framework/widgets/track_bar.h"
 
+#include "framework/core/store_if_changed.h"
 #include "framework/windowing/message_queue.h"
 
 #include <algorithm>
@@ -61,8 +62,7 @@ TTrackBar::TTrackBar(TComponent* owner) : TCustomControl(owner) {
 }
 
 void TTrackBar::SetMin(int32_t value) {
-    if (value == m_min) return;
-    m_min = value;
+    if (!StoreIfChanged(m_min, value)) return;
     if (Loading()) return;
     m_max = std::max(m_max, m_min);
     Invalidate();
@@ -70,8 +70,7 @@ void TTrackBar::SetMin(int32_t value) {
 }
 
 void TTrackBar::SetMax(int32_t value) {
-    if (value == m_max) return;
-    m_max = value;
+    if (!StoreIfChanged(m_max, value)) return;
     if (Loading()) return;
     m_min = std::min(m_min, m_max);
     Invalidate();
@@ -80,60 +79,44 @@ void TTrackBar::SetMax(int32_t value) {
 
 void TTrackBar::SetPosition(int32_t value) {
     if (!Loading()) value = std::clamp(value, m_min, m_max);
-    if (value == m_position) return;
-    m_position = value;
+    if (!StoreIfChanged(m_position, value)) return;
     Invalidate();
     if (!Loading()) Changed();
 }
 
 void TTrackBar::SetFrequency(int32_t value) {
-    if (value == m_frequency) return;
-    m_frequency = value;
-    Invalidate();
+    if (StoreIfChanged(m_frequency, value)) Invalidate();
 }
 
 void TTrackBar::SetSelStart(int32_t value) {
-    if (value == m_selStart) return;
-    m_selStart = value;
-    Invalidate();
+    if (StoreIfChanged(m_selStart, value)) Invalidate();
 }
 
 void TTrackBar::SetSelEnd(int32_t value) {
-    if (value == m_selEnd) return;
-    m_selEnd = value;
-    Invalidate();
+    if (StoreIfChanged(m_selEnd, value)) Invalidate();
 }
 
 void TTrackBar::SetThumbLength(int32_t value) {
     value = std::max(value, MinThumbLength);
-    if (value == m_thumbLength) return;
-    m_thumbLength = value;
-    Invalidate();
+    if (StoreIfChanged(m_thumbLength, value)) Invalidate();
 }
 
 void TTrackBar::SetOrientation(TTrackBarOrientation value) {
-    if (value == m_orientation) return;
-    m_orientation = value;
+    if (!StoreIfChanged(m_orientation, value)) return;
     if (!Loading()) SetBounds(Left(), Top(), Height(), Width());
     Invalidate();
 }
 
 void TTrackBar::SetTickMarks(TTickMark value) {
-    if (value == m_tickMarks) return;
-    m_tickMarks = value;
-    Invalidate();
+    if (StoreIfChanged(m_tickMarks, value)) Invalidate();
 }
 
 void TTrackBar::SetTickStyle(TTickStyle value) {
-    if (value == m_tickStyle) return;
-    m_tickStyle = value;
-    Invalidate();
+    if (StoreIfChanged(m_tickStyle, value)) Invalidate();
 }
 
 void TTrackBar::SetSliderVisible(bool value) {
-    if (value == m_sliderVisible) return;
-    m_sliderVisible = value;
-    Invalidate();
+    if (StoreIfChanged(m_sliderVisible, value)) Invalidate();
 }
 
 void TTrackBar::SetTick(int32_t value) {
