@@ -14,10 +14,6 @@ namespace {
 
 TControl* g_captureControl = nullptr;
 
-bool IsMouseMessage(UINT msg) {
-    return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK;
-}
-
 } // namespace
 
 TShiftState KeysToShiftState(WPARAM keys) {
@@ -305,92 +301,127 @@ void TControl::SetMouseCapture(bool on) {
 }
 
 void TControl::WndProc(TMessage& m) {
-    if (IsMouseMessage(m.Msg)) {
-        HandleMouse(m);
-        return;
-    }
     switch (m.Msg) {
-    case CM_VISIBLECHANGED:
-    case CM_ENABLEDCHANGED:
-    case CM_TEXTCHANGED:
-    case CM_COLORCHANGED:
-    case CM_FONTCHANGED:
-        Invalidate();
-        break;
-    case CM_PARENTFONTCHANGED:
-        ParentFontChanged();
-        break;
-    case CM_PARENTCOLORCHANGED:
-        ParentColorChanged();
-        break;
-    case CM_SHOWHINTCHANGED:
-        break;
+    case WM_MOUSEMOVE:
+        return WMMouseMove(m);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        return WMLButtonDown(m);
+    case WM_LBUTTONUP:
+        return WMLButtonUp(m);
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        return WMRButtonDown(m);
+    case WM_RBUTTONUP:
+        return WMRButtonUp(m);
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        return WMMButtonDown(m);
+    case WM_MBUTTONUP:
+        return WMMButtonUp(m);
+    case WM_PAINT:
+        return WMPaint(m);
     case WM_CONTEXTMENU:
-        if (auto* menu = dynamic_cast<IPopupSource*>(m_popupMenu); menu && menu->AutoPopup()) {
-            // From the keyboard (no position) the menu opens at the control's centre.
-            const TPoint at = m.LParam == -1 ? ClientToScreen({m_width / 2, m_height / 2})
-                                             : LParamToPoint(m.LParam);
-            menu->SetPopupComponent(this);
-            menu->Popup(at.X, at.Y);
-            m.Result = 1;
-            return;
-        }
-        DefaultHandler(m);
-        break;
+        return WMContextMenu(m);
+    case CM_VISIBLECHANGED:
+        return CMVisibleChanged(m);
+    case CM_ENABLEDCHANGED:
+        return CMEnabledChanged(m);
+    case CM_TEXTCHANGED:
+        return CMTextChanged(m);
+    case CM_COLORCHANGED:
+        return CMColorChanged(m);
+    case CM_FONTCHANGED:
+        return CMFontChanged(m);
+    case CM_SHOWHINTCHANGED:
+        return CMShowHintChanged(m);
+    case CM_PARENTCOLORCHANGED:
+        return CMParentColorChanged(m);
+    case CM_PARENTFONTCHANGED:
+        return CMParentFontChanged(m);
     default:
         DefaultHandler(m);
     }
 }
 
-void TControl::HandleMouse(TMessage& m) {
-    const int32_t x = GetXLParam(m.LParam), y = GetYLParam(m.LParam);
+bool TControl::IsDoubleClick(const TMessage& m) const {
+    const bool dbl =
+        m.Msg == WM_LBUTTONDBLCLK || m.Msg == WM_RBUTTONDBLCLK || m.Msg == WM_MBUTTONDBLCLK;
+    return dbl && m_controlStyle.Contains(TControlStyleKind::csDoubleClicks);
+}
+
+TShiftState TControl::MouseShift(const TMessage& m) const {
     TShiftState shift = KeysToShiftState(m.WParam);
-    UINT msg = m.Msg;
-    const bool dbl = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
-    if (dbl && !m_controlStyle.Contains(TControlStyleKind::csDoubleClicks))
-        msg -= 2;
-    else if (dbl)
-        shift.Include(TShiftStateKind::ssDouble);
-    switch (msg) {
-    case WM_MOUSEMOVE:
-        MouseMove(shift, x, y);
-        return;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        if (m_controlStyle.Contains(TControlStyleKind::csCaptureMouse)) SetMouseCapture(true);
-        if (m_controlStyle.Contains(TControlStyleKind::csClickEvents))
-            m_controlState.Include(TControlStateKind::csClicked);
-        m_controlState.Include(TControlStateKind::csLButtonDown);
-        if (msg == WM_LBUTTONDBLCLK) DblClick();
-        MouseDown(TMouseButton::mbLeft, shift, x, y);
-        return;
-    case WM_LBUTTONUP:
-        if (m_controlStyle.Contains(TControlStyleKind::csCaptureMouse)) SetMouseCapture(false);
-        m_controlState.Exclude(TControlStateKind::csLButtonDown);
-        if (m_controlState.Contains(TControlStateKind::csClicked)) {
-            m_controlState.Exclude(TControlStateKind::csClicked);
-            if (PtInRect(ClientRect(), {x, y})) Click();
-        }
-        MouseUp(TMouseButton::mbLeft, shift, x, y);
-        return;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-        MouseDown(TMouseButton::mbRight, shift, x, y);
-        break;
-    case WM_RBUTTONUP:
-        MouseUp(TMouseButton::mbRight, shift, x, y);
-        break;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-        MouseDown(TMouseButton::mbMiddle, shift, x, y);
-        break;
-    case WM_MBUTTONUP:
-        MouseUp(TMouseButton::mbMiddle, shift, x, y);
-        break;
-    default:
-        break;
+    if (IsDoubleClick(m)) shift.Include(TShiftStateKind::ssDouble);
+    return shift;
+}
+
+void TControl::MouseDownAt(const TMessage& m, TMouseButton button) {
+    MouseDown(button, MouseShift(m), GetXLParam(m.LParam), GetYLParam(m.LParam));
+}
+
+void TControl::MouseUpAt(const TMessage& m, TMouseButton button) {
+    MouseUp(button, MouseShift(m), GetXLParam(m.LParam), GetYLParam(m.LParam));
+}
+
+void TControl::WMMouseMove(TMessage& m) {
+    MouseMove(MouseShift(m), GetXLParam(m.LParam), GetYLParam(m.LParam));
+}
+
+// Captures the mouse and arms the click that the release completes.
+void TControl::WMLButtonDown(TMessage& m) {
+    if (m_controlStyle.Contains(TControlStyleKind::csCaptureMouse)) SetMouseCapture(true);
+    if (m_controlStyle.Contains(TControlStyleKind::csClickEvents))
+        m_controlState.Include(TControlStateKind::csClicked);
+    m_controlState.Include(TControlStateKind::csLButtonDown);
+    if (IsDoubleClick(m)) DblClick();
+    MouseDownAt(m, TMouseButton::mbLeft);
+}
+
+// Releases the capture; a release inside the control completes the click.
+void TControl::WMLButtonUp(TMessage& m) {
+    if (m_controlStyle.Contains(TControlStyleKind::csCaptureMouse)) SetMouseCapture(false);
+    m_controlState.Exclude(TControlStateKind::csLButtonDown);
+    if (m_controlState.Contains(TControlStateKind::csClicked)) {
+        m_controlState.Exclude(TControlStateKind::csClicked);
+        if (PtInRect(ClientRect(), {GetXLParam(m.LParam), GetYLParam(m.LParam)})) Click();
     }
+    MouseUpAt(m, TMouseButton::mbLeft);
+}
+
+void TControl::WMRButtonDown(TMessage& m) {
+    MouseDownAt(m, TMouseButton::mbRight);
     DefaultHandler(m);
+}
+
+// The default handling of the release asks for the context menu.
+void TControl::WMRButtonUp(TMessage& m) {
+    MouseUpAt(m, TMouseButton::mbRight);
+    DefaultHandler(m);
+}
+
+void TControl::WMMButtonDown(TMessage& m) {
+    MouseDownAt(m, TMouseButton::mbMiddle);
+    DefaultHandler(m);
+}
+
+void TControl::WMMButtonUp(TMessage& m) {
+    MouseUpAt(m, TMouseButton::mbMiddle);
+    DefaultHandler(m);
+}
+
+void TControl::WMContextMenu(TMessage& m) {
+    auto* menu = dynamic_cast<IPopupSource*>(m_popupMenu);
+    if (!menu || !menu->AutoPopup()) {
+        DefaultHandler(m);
+        return;
+    }
+    // From the keyboard (no position) the menu opens at the control's centre.
+    const TPoint at =
+        m.LParam == -1 ? ClientToScreen({m_width / 2, m_height / 2}) : LParamToPoint(m.LParam);
+    menu->SetPopupComponent(this);
+    menu->Popup(at.X, at.Y);
+    m.Result = 1;
 }
 
 void TControl::Click() {
@@ -431,13 +462,13 @@ TGraphicControl::TGraphicControl(TComponent* owner)
 
 TGraphicControl::~TGraphicControl() = default;
 
-void TGraphicControl::WndProc(TMessage& m) {
-    if (m.Msg == WM_PAINT && m.WParam) {
-        TCanvasBinding binding(*m_canvas, *WParamToDC(m.WParam), Font(), Color());
-        Paint();
+void TGraphicControl::WMPaint(TMessage& m) {
+    if (!m.WParam) {
+        TControl::WMPaint(m);
         return;
     }
-    TControl::WndProc(m);
+    TCanvasBinding binding(*m_canvas, *WParamToDC(m.WParam), Font(), Color());
+    Paint();
 }
 
 } // namespace brisat

@@ -199,10 +199,33 @@ public:
     TMouseEvent OnMouseUp;
 
 protected:
-    // The dispatch point: routes messages to the handlers below; unhandled ones reach
+    // The dispatch point: routes each message to its handler below; unhandled ones reach
     // DefaultHandler.
     virtual void WndProc(TMessage& message);
     virtual void DefaultHandler(TMessage&) {}
+
+    // Message handlers: a subclass overrides one by name and calls the inherited handler for
+    // the default. A double click reaches the press handler of its button; it counts as a double
+    // click only with csDoubleClicks.
+    virtual void WMMouseMove(TMessage& message);
+    virtual void WMLButtonDown(TMessage& message);
+    virtual void WMLButtonUp(TMessage& message);
+    virtual void WMRButtonDown(TMessage& message);
+    virtual void WMRButtonUp(TMessage& message);
+    virtual void WMMButtonDown(TMessage& message);
+    virtual void WMMButtonUp(TMessage& message);
+    // Paints through the device context in WParam; nothing here.
+    virtual void WMPaint(TMessage& message) { DefaultHandler(message); }
+    // Opens the popup menu (at the control's centre when asked from the keyboard).
+    virtual void WMContextMenu(TMessage& message);
+    virtual void CMVisibleChanged(TMessage&) { Invalidate(); }
+    virtual void CMEnabledChanged(TMessage&) { Invalidate(); }
+    virtual void CMTextChanged(TMessage&) { Invalidate(); }
+    virtual void CMColorChanged(TMessage&) { Invalidate(); }
+    virtual void CMFontChanged(TMessage&) { Invalidate(); }
+    virtual void CMShowHintChanged(TMessage&) {}
+    virtual void CMParentColorChanged(TMessage&) { ParentColorChanged(); }
+    virtual void CMParentFontChanged(TMessage&) { ParentFontChanged(); }
 
     virtual void Click();
     virtual void DblClick();
@@ -236,7 +259,11 @@ protected:
 private:
     friend class TWinControl;
 
-    void HandleMouse(TMessage& m);
+    // Whether a mouse message is a double click the control takes as one.
+    bool IsDoubleClick(const TMessage& m) const;
+    TShiftState MouseShift(const TMessage& m) const;
+    void MouseDownAt(const TMessage& m, TMouseButton button);
+    void MouseUpAt(const TMessage& m, TMouseButton button);
     void FontChanged();
     void ParentColorChanged();
     void ParentFontChanged();
@@ -284,7 +311,8 @@ public:
     TCanvas& Canvas() { return *m_canvas; }
 
 protected:
-    void WndProc(TMessage& message) override;
+    // Paints through Paint and the canvas.
+    void WMPaint(TMessage& message) override;
     virtual void Paint() {}
 
 private:

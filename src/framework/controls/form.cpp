@@ -384,59 +384,73 @@ void TCustomForm::PaintWindow(TDeviceContext& dc) {
 void TCustomForm::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_CLOSE:
-        Close();
-        return;
+        return WMClose(m);
     case WM_ACTIVATE:
-        if (m.WParam != WA_INACTIVE) {
-            m_active = true;
-            Screen().SetActiveForm(this);
-            FocusOnActivation();
-            Activate();
-        } else {
-            m_active = false;
-            Deactivate();
-        }
-        return;
+        return WMActivate(m);
     case WM_SYSCOMMAND:
-        switch (m.WParam & 0xFFF0) {
-        case SC_MINIMIZE:
-            if (Application && Application->MainForm() == this)
-                Application->Minimize();
-            else
-                SetWindowState(TWindowState::wsMinimized);
-            return;
-        case SC_MAXIMIZE:
-            SetWindowState(m_windowState == TWindowState::wsMaximized ? TWindowState::wsNormal
-                                                                      : TWindowState::wsMaximized);
-            return;
-        case SC_RESTORE:
-            SetWindowState(TWindowState::wsNormal);
-            return;
-        default:
-            break;
-        }
-        break;
-    case CM_VISIBLECHANGED:
-        ShowingChanged();
-        return;
-    case CM_DIALOGCHAR:
-        // Alt+letter opens the menu bar's item with that accelerator first.
-        if (m_menuBar && GetKeyState(VK_MENU) < 0 && m_menuBar->MenuChar(char32_t(m.WParam))) {
-            m.Result = 1;
-            return;
-        }
-        break;
-    case CM_DIALOGKEY:
-        // Tab and the arrows move the focus; other keys are offered to the controls.
-        if (DialogKeyPressed(uint16_t(m.WParam))) {
-            m.Result = 1;
-            return;
-        }
-        break;
+        return WMSysCommand(m);
     default:
-        break;
+        TWinControl::WndProc(m);
     }
-    TWinControl::WndProc(m);
+}
+
+void TCustomForm::WMClose(TMessage&) {
+    Close();
+}
+
+void TCustomForm::WMActivate(TMessage& m) {
+    m_active = m.WParam != WA_INACTIVE;
+    if (!m_active) {
+        Deactivate();
+        return;
+    }
+    Screen().SetActiveForm(this);
+    FocusOnActivation();
+    Activate();
+}
+
+void TCustomForm::WMSysCommand(TMessage& m) {
+    if (!SysCommand(m.WParam & 0xFFF0)) DefaultHandler(m);
+}
+
+bool TCustomForm::SysCommand(WPARAM command) {
+    switch (command) {
+    case SC_MINIMIZE:
+        if (Application && Application->MainForm() == this)
+            Application->Minimize();
+        else
+            SetWindowState(TWindowState::wsMinimized);
+        return true;
+    case SC_MAXIMIZE:
+        SetWindowState(m_windowState == TWindowState::wsMaximized ? TWindowState::wsNormal
+                                                                  : TWindowState::wsMaximized);
+        return true;
+    case SC_RESTORE:
+        SetWindowState(TWindowState::wsNormal);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TCustomForm::CMVisibleChanged(TMessage&) {
+    ShowingChanged();
+}
+
+void TCustomForm::CMDialogChar(TMessage& m) {
+    if (m_menuBar && GetKeyState(VK_MENU) < 0 && m_menuBar->MenuChar(char32_t(m.WParam))) {
+        m.Result = 1;
+        return;
+    }
+    TWinControl::CMDialogChar(m);
+}
+
+void TCustomForm::CMDialogKey(TMessage& m) {
+    if (DialogKeyPressed(uint16_t(m.WParam))) {
+        m.Result = 1;
+        return;
+    }
+    TWinControl::CMDialogKey(m);
 }
 
 void TCustomForm::Loaded() {

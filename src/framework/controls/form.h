@@ -3,7 +3,8 @@
 // message loop, closing with OnCloseQuery / OnClose and a close action, and the form events.
 // The frame (non-client area) follows the window protocol: WM_NCCALCSIZE, WM_NCHITTEST,
 // WM_NCPAINT and the non-client mouse messages, answered by the default window procedure unless
-// a hook on the form's window takes them over. GUI thread only.
+// a hook on the form's window or an override of a handler (WMNCHitTest...) takes them over. GUI
+// thread only.
 #pragma once
 
 #include "framework/controls/win_control.h"
@@ -120,6 +121,17 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
+    // Closing from the frame or the window manager: Close.
+    virtual void WMClose(TMessage& message);
+    virtual void WMActivate(TMessage& message);
+    // Minimise, maximise and restore set the window state; other commands go to the default.
+    virtual void WMSysCommand(TMessage& message);
+    // Shows or hides the top-level window (OnShow, OnHide).
+    void CMVisibleChanged(TMessage& message) override;
+    // Alt+letter opens the menu bar's item with that accelerator first.
+    void CMDialogChar(TMessage& message) override;
+    // Tab and the arrows move the focus; other keys are offered to the controls.
+    void CMDialogKey(TMessage& message) override;
     void PaintWindow(TDeviceContext& dc) override;
     void Loaded() override;
     void Notification(TComponent& component, TOperation operation) override;
@@ -135,6 +147,8 @@ private:
     void ShowingChanged();
     void FocusOnActivation();
     bool DialogKeyPressed(uint16_t key);
+    // Carries out a window-menu command; false for one the form leaves to the default.
+    bool SysCommand(WPARAM command);
     void CloseModal();
 
     TFormBorderStyle m_borderStyle = TFormBorderStyle::bsSizeable;

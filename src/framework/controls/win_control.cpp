@@ -501,162 +501,218 @@ void TWinControl::TrackMouseControl(TControl* control) {
 }
 
 void TWinControl::WndProc(TMessage& m) {
-    if (IsMouseMessage(m.Msg)) {
-        if (m.Msg == WM_MOUSEMOVE) {
-            TControl* under =
-                GetCaptureControl() ? m_mouseControl : ControlAtPos(LParamToPoint(m.LParam), false);
-            if (dynamic_cast<TWinControl*>(under)) under = nullptr;
-            TrackMouseControl(under);
-        }
-        if (ForwardMouse(m)) {
-            // A right click on a windowless child still asks for a context menu.
-            if (m.Msg == WM_RBUTTONUP) DefaultHandler(m);
-            return;
-        }
-        TControl::WndProc(m);
-        return;
-    }
+    if (IsMouseMessage(m.Msg) && RouteMouseToChild(m)) return;
     switch (m.Msg) {
+    case WM_NCCALCSIZE:
+        return WMNCCalcSize(m);
+    case WM_NCHITTEST:
+        return WMNCHitTest(m);
+    case WM_NCPAINT:
+        return WMNCPaint(m);
     case WM_ERASEBKGND:
-        if (m.WParam && !ControlStyle().Contains(TControlStyleKind::csOpaque))
-            WParamToDC(m.WParam)->FillRect(ClientRect(), Color());
-        m.Result = 1;
-        return;
-    case WM_PAINT: {
-        TPaintStruct ps;
-        TDeviceContext* dc = m.WParam ? WParamToDC(m.WParam) : BeginPaint(m_handle, ps);
-        if (dc) {
-            PaintWindow(*dc);
-            PaintControls(*dc);
-        }
-        return;
-    }
+        return WMEraseBkgnd(m);
     case WM_MOUSELEAVE:
-        if (TControl* old = std::exchange(m_mouseControl, nullptr)) old->Perform(CM_MOUSELEAVE);
-        if (m_mouseInside) {
-            m_mouseInside = false;
-            Perform(CM_MOUSELEAVE);
-        }
-        return;
+        return WMMouseLeave(m);
     case WM_SETCURSOR:
-        if (HWND(m.WParam) == m_handle && LoWord(uintptr_t(m.LParam)) == HTCLIENT &&
-            SetControlCursor()) {
-            m.Result = 1;
-            return;
-        }
-        DefaultHandler(m);
-        return;
+        return WMSetCursor(m);
     case WM_WINDOWPOSCHANGING:
-        // Sizes the window is given from elsewhere (a frame drag) obey the resize events too.
-        if (auto* pos = reinterpret_cast<TWindowPos*>(m.LParam); pos && !(pos->flags & SWP_NOSIZE))
-            CheckNewSize(pos->cx, pos->cy);
-        DefaultHandler(m);
-        return;
+        return WMWindowPosChanging(m);
     case WM_WINDOWPOSCHANGED:
-        UpdateBoundsFromWindow();
-        DefaultHandler(m);
-        return;
+        return WMWindowPosChanged(m);
     case WM_SIZE:
-        Realign();
-        Resize();
-        DefaultHandler(m);
-        return;
+        return WMSize(m);
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-        uint16_t key = uint16_t(m.WParam);
-        if (IsMenuKey(m) || DialogKey(key)) return;
-        KeyDown(key, KeyboardShiftState());
-        if (key) DefaultHandler(m);
-        return;
-    }
+    case WM_SYSKEYDOWN:
+        return WMKeyDown(m);
     case WM_KEYUP:
-    case WM_SYSKEYUP: {
-        if (IsMenuKey(m)) return;
-        uint16_t key = uint16_t(m.WParam);
-        KeyUp(key, KeyboardShiftState());
-        if (key) DefaultHandler(m);
-        return;
-    }
+    case WM_SYSKEYUP:
+        return WMKeyUp(m);
     case WM_CHAR:
-    case WM_SYSCHAR: {
-        // A character the focused control does not take may be a caption's accelerator.
-        const bool wanted = Perform(WM_GETDLGCODE) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS);
-        if (m.Msg == WM_SYSCHAR || !wanted)
-            if (TCustomForm* form = ParentForm(); form && form->Perform(CM_DIALOGCHAR, m.WParam))
-                return;
-        if (m.Msg == WM_SYSCHAR) {
-            DefaultHandler(m);
-            return;
-        }
-        char32_t c = char32_t(m.WParam);
-        KeyPress(c);
-        if (c) DefaultHandler(m);
-        return;
-    }
-    case CM_DIALOGKEY:
-    case CM_DIALOGCHAR:
-        // Offered to every control until one takes it.
-        for (TControl* c : std::vector<TControl*>(m_controls))
-            if (ContainsControl(c) && c->Perform(m.Msg, m.WParam, m.LParam)) {
-                m.Result = 1;
-                return;
-            }
-        return;
+    case WM_SYSCHAR:
+        return WMChar(m);
     case WM_MOUSEWHEEL:
-        if (DoMouseWheel(KeysToShiftState(LoWord(m.WParam)), int16_t(HiWord(m.WParam)),
-                         LParamToPoint(m.LParam))) {
-            m.Result = 1;
-            return;
-        }
-        DefaultHandler(m);
-        return;
-    case WM_CONTEXTMENU: {
-        // A windowless child under the point, then this control's own menu, then the parent.
-        TPoint at = LParamToPoint(m.LParam);
-        if (m.LParam != -1)
-            if (TControl* child = ControlAtPos(ScreenToClient(at), false);
-                child && !dynamic_cast<TWinControl*>(child) && child->PopupMenu()) {
-                m.Result = child->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
-                return;
-            }
-        TControl::WndProc(m);
-        return;
-    }
+        return WMMouseWheel(m);
     case WM_SETFOCUS:
-        if (TCustomForm* form = ParentForm(); form && form != this) form->SetActiveControl(this);
-        DoEnter();
-        return;
+        return WMSetFocus(m);
     case WM_KILLFOCUS:
-        DoExit();
-        return;
-    case CM_ENABLEDCHANGED:
-        if (m_handle) EnableWindow(m_handle, Enabled());
-        Invalidate();
-        return;
-    case CM_VISIBLECHANGED:
-        if (m_handle && Parent()) ShowWindow(m_handle, Visible() ? SW_SHOWNA : SW_HIDE);
-        return;
-    case CM_TEXTCHANGED:
-        if (m_handle) SetWindowText(m_handle, Caption());
-        Invalidate();
-        return;
-    case CM_COLORCHANGED:
-    case CM_FONTCHANGED:
-    case CM_SHOWHINTCHANGED: {
-        if (m.Msg != CM_SHOWHINTCHANGED) Invalidate();
-        const UINT notice = m.Msg == CM_COLORCHANGED  ? CM_PARENTCOLORCHANGED
-                            : m.Msg == CM_FONTCHANGED ? CM_PARENTFONTCHANGED
-                                                      : 0;
-        for (TControl* c : std::vector<TControl*>(m_controls))
-            if (notice)
-                c->Perform(notice);
-            else
-                c->ParentShowHintChanged();
-        return;
-    }
+        return WMKillFocus(m);
+    case CM_DIALOGKEY:
+        return CMDialogKey(m);
+    case CM_DIALOGCHAR:
+        return CMDialogChar(m);
     default:
         TControl::WndProc(m);
     }
+}
+
+bool TWinControl::RouteMouseToChild(TMessage& m) {
+    if (m.Msg == WM_MOUSEMOVE) {
+        TControl* under =
+            GetCaptureControl() ? m_mouseControl : ControlAtPos(LParamToPoint(m.LParam), false);
+        if (dynamic_cast<TWinControl*>(under)) under = nullptr;
+        TrackMouseControl(under);
+    }
+    if (!ForwardMouse(m)) return false;
+    // A right click on a windowless child still asks for a context menu.
+    if (m.Msg == WM_RBUTTONUP) DefaultHandler(m);
+    return true;
+}
+
+void TWinControl::WMEraseBkgnd(TMessage& m) {
+    if (m.WParam && !ControlStyle().Contains(TControlStyleKind::csOpaque))
+        WParamToDC(m.WParam)->FillRect(ClientRect(), Color());
+    m.Result = 1;
+}
+
+void TWinControl::WMPaint(TMessage& m) {
+    TPaintStruct ps;
+    TDeviceContext* dc = m.WParam ? WParamToDC(m.WParam) : BeginPaint(m_handle, ps);
+    if (!dc) return;
+    PaintWindow(*dc);
+    PaintControls(*dc);
+}
+
+// The mouse left the window: the child under it and then the control itself hear of it.
+void TWinControl::WMMouseLeave(TMessage&) {
+    if (TControl* old = std::exchange(m_mouseControl, nullptr)) old->Perform(CM_MOUSELEAVE);
+    if (m_mouseInside) {
+        m_mouseInside = false;
+        Perform(CM_MOUSELEAVE);
+    }
+}
+
+// Over the client area the screen's cursor or that of the control under the mouse wins.
+void TWinControl::WMSetCursor(TMessage& m) {
+    if (HWND(m.WParam) == m_handle && LoWord(uintptr_t(m.LParam)) == HTCLIENT &&
+        SetControlCursor()) {
+        m.Result = 1;
+        return;
+    }
+    DefaultHandler(m);
+}
+
+// Sizes the window is given from elsewhere (a frame drag) obey the resize events too.
+void TWinControl::WMWindowPosChanging(TMessage& m) {
+    if (auto* pos = reinterpret_cast<TWindowPos*>(m.LParam); pos && !(pos->flags & SWP_NOSIZE))
+        CheckNewSize(pos->cx, pos->cy);
+    DefaultHandler(m);
+}
+
+void TWinControl::WMWindowPosChanged(TMessage& m) {
+    UpdateBoundsFromWindow();
+    DefaultHandler(m);
+}
+
+void TWinControl::WMSize(TMessage& m) {
+    Realign();
+    Resize();
+    DefaultHandler(m);
+}
+
+void TWinControl::WMKeyDown(TMessage& m) {
+    uint16_t key = uint16_t(m.WParam);
+    if (IsMenuKey(m) || DialogKey(key)) return;
+    KeyDown(key, KeyboardShiftState());
+    if (key) DefaultHandler(m);
+}
+
+void TWinControl::WMKeyUp(TMessage& m) {
+    if (IsMenuKey(m)) return;
+    uint16_t key = uint16_t(m.WParam);
+    KeyUp(key, KeyboardShiftState());
+    if (key) DefaultHandler(m);
+}
+
+// A character the focused control does not take may be a caption's accelerator.
+void TWinControl::WMChar(TMessage& m) {
+    const bool wanted = Perform(WM_GETDLGCODE) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS);
+    if (m.Msg == WM_SYSCHAR || !wanted)
+        if (TCustomForm* form = ParentForm(); form && form->Perform(CM_DIALOGCHAR, m.WParam))
+            return;
+    if (m.Msg == WM_SYSCHAR) {
+        DefaultHandler(m);
+        return;
+    }
+    char32_t c = char32_t(m.WParam);
+    KeyPress(c);
+    if (c) DefaultHandler(m);
+}
+
+void TWinControl::CMDialogKey(TMessage& m) {
+    OfferToControls(m);
+}
+
+void TWinControl::CMDialogChar(TMessage& m) {
+    OfferToControls(m);
+}
+
+void TWinControl::OfferToControls(TMessage& m) {
+    for (TControl* c : std::vector<TControl*>(m_controls))
+        if (ContainsControl(c) && c->Perform(m.Msg, m.WParam, m.LParam)) {
+            m.Result = 1;
+            return;
+        }
+}
+
+// Unhandled turns go on to the parent.
+void TWinControl::WMMouseWheel(TMessage& m) {
+    if (DoMouseWheel(KeysToShiftState(LoWord(m.WParam)), int16_t(HiWord(m.WParam)),
+                     LParamToPoint(m.LParam))) {
+        m.Result = 1;
+        return;
+    }
+    DefaultHandler(m);
+}
+
+// A windowless child under the point, then this control's own menu, then the parent.
+void TWinControl::WMContextMenu(TMessage& m) {
+    if (m.LParam != -1)
+        if (TControl* child = ControlAtPos(ScreenToClient(LParamToPoint(m.LParam)), false);
+            child && !dynamic_cast<TWinControl*>(child) && child->PopupMenu()) {
+            m.Result = child->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
+            return;
+        }
+    TControl::WMContextMenu(m);
+}
+
+void TWinControl::WMSetFocus(TMessage&) {
+    if (TCustomForm* form = ParentForm(); form && form != this) form->SetActiveControl(this);
+    DoEnter();
+}
+
+void TWinControl::WMKillFocus(TMessage&) {
+    DoExit();
+}
+
+void TWinControl::CMEnabledChanged(TMessage&) {
+    if (m_handle) EnableWindow(m_handle, Enabled());
+    Invalidate();
+}
+
+void TWinControl::CMVisibleChanged(TMessage&) {
+    if (m_handle && Parent()) ShowWindow(m_handle, Visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::CMTextChanged(TMessage&) {
+    if (m_handle) SetWindowText(m_handle, Caption());
+    Invalidate();
+}
+
+void TWinControl::CMColorChanged(TMessage&) {
+    Invalidate();
+    for (TControl* c : std::vector<TControl*>(m_controls))
+        c->Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TWinControl::CMFontChanged(TMessage&) {
+    Invalidate();
+    for (TControl* c : std::vector<TControl*>(m_controls))
+        c->Perform(CM_PARENTFONTCHANGED);
+}
+
+void TWinControl::CMShowHintChanged(TMessage&) {
+    for (TControl* c : std::vector<TControl*>(m_controls))
+        c->ParentShowHintChanged();
 }
 
 // The popup menus of the control and of its parents come first, then the form's menus, then, as

@@ -100,9 +100,46 @@ protected:
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateWnd();
     virtual void DestroyWnd();
+    // Mouse messages over (or captured by) a windowless child go to that child; the rest reach
+    // the handlers below, or TControl's.
     void WndProc(TMessage& message) override;
     // Unhandled messages go to the window's default procedure.
     void DefaultHandler(TMessage& message) override;
+
+    // The frame: the default window procedure's unless overridden.
+    virtual void WMNCCalcSize(TMessage& message) { DefaultHandler(message); }
+    virtual void WMNCHitTest(TMessage& message) { DefaultHandler(message); }
+    virtual void WMNCPaint(TMessage& message) { DefaultHandler(message); }
+    // Fills the client area with Color unless the control is csOpaque.
+    virtual void WMEraseBkgnd(TMessage& message);
+    // PaintWindow, then the windowless children.
+    void WMPaint(TMessage& message) override;
+    virtual void WMMouseLeave(TMessage& message);
+    virtual void WMSetCursor(TMessage& message);
+    virtual void WMWindowPosChanging(TMessage& message);
+    virtual void WMWindowPosChanged(TMessage& message);
+    virtual void WMSize(TMessage& message);
+    // WM_KEYDOWN and WM_SYSKEYDOWN; menu and dialog keys never reach KeyDown.
+    virtual void WMKeyDown(TMessage& message);
+    // WM_KEYUP and WM_SYSKEYUP.
+    virtual void WMKeyUp(TMessage& message);
+    // WM_CHAR and WM_SYSCHAR.
+    virtual void WMChar(TMessage& message);
+    virtual void WMMouseWheel(TMessage& message);
+    virtual void WMSetFocus(TMessage& message);
+    virtual void WMKillFocus(TMessage& message);
+    // Offered to every child until one takes it (Result 1).
+    virtual void CMDialogKey(TMessage& message);
+    virtual void CMDialogChar(TMessage& message);
+    void WMContextMenu(TMessage& message) override;
+    void CMEnabledChanged(TMessage& message) override;
+    void CMVisibleChanged(TMessage& message) override;
+    void CMTextChanged(TMessage& message) override;
+    // Colour, font and hint changes go on to the children that take them from this control.
+    void CMColorChanged(TMessage& message) override;
+    void CMFontChanged(TMessage& message) override;
+    void CMShowHintChanged(TMessage& message) override;
+
     // Draws the control's own face; the windowless children are painted after it.
     virtual void PaintWindow(TDeviceContext& dc);
     void PaintControls(TDeviceContext& dc);
@@ -125,6 +162,9 @@ private:
     friend class TControl;
 
     void MainWndProc(HWND hwnd, TMessage& message);
+    // Mouse tracking and forwarding to windowless children; true when a child took the message.
+    bool RouteMouseToChild(TMessage& message);
+    void OfferToControls(TMessage& message);
     void UpdateBoundsFromWindow();
     void ApplyAnchors(int32_t dx, int32_t dy);
     bool ForwardMouse(TMessage& message);

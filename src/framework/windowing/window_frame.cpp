@@ -230,82 +230,141 @@ uint32_t GetDoubleClickTime() {
     return 500;
 }
 
+namespace {
+
+// The client rectangle in LParam (parent coordinates) loses the frame.
+LRESULT DefNCCalcSize(HWND hwnd, LPARAM lParam) {
+    TRect& r = *reinterpret_cast<TRect*>(lParam);
+    const TFrameInsets f = FrameInsets(GetWindowStyle(hwnd), GetWindowExStyle(hwnd));
+    r = {r.Left + f.Border, r.Top + f.Border + f.Caption, r.Right - f.Border, r.Bottom - f.Border};
+    return 0;
+}
+
+LRESULT DefNCPaint(HWND hwnd, WPARAM wParam) {
+    if (wParam) PaintFrame(hwnd, *WParamToDC(wParam));
+    return 0;
+}
+
+// The caption shows whether the window is active.
+LRESULT DefNCActivate(HWND hwnd) {
+    RedrawWindow(hwnd, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    return 1;
+}
+
+LRESULT DefEraseBkgnd(HWND hwnd, WPARAM wParam) {
+    if (wParam) WParamToDC(wParam)->FillRect(GetClientRect(hwnd), clBtnFace);
+    return 1;
+}
+
+// An activated window takes the focus unless a window inside it has it.
+LRESULT DefActivate(HWND hwnd, WPARAM wParam) {
+    if (wParam != WA_INACTIVE && GetTopLevelWindow(GetFocus()) != hwnd) SetFocus(hwnd);
+    return 0;
+}
+
+// The caption and the sizing borders start moving or sizing; a caption button waits for its
+// release.
+LRESULT DefNCLButtonDown(HWND hwnd, WPARAM hit, LPARAM lParam) {
+    if (hit == HTCAPTION || IsSizingHit(LRESULT(hit)))
+        BeginMoveSize(hwnd, LRESULT(hit), LParamToPoint(lParam));
+    else if (hit == HTCLOSE || hit == HTMINBUTTON || hit == HTMAXBUTTON) {
+        g_pressedWindow = hwnd;
+        g_pressedHit = LRESULT(hit);
+    }
+    return 0;
+}
+
+// Released over the caption button it was pressed on, the button sends its command.
+LRESULT DefNCLButtonUp(HWND hwnd, WPARAM hit, LPARAM lParam) {
+    const bool same = g_pressedWindow == hwnd && g_pressedHit == LRESULT(hit);
+    g_pressedWindow = 0;
+    g_pressedHit = HTNOWHERE;
+    if (!same) return 0;
+    const WPARAM command = hit == HTCLOSE       ? SC_CLOSE
+                           : hit == HTMINBUTTON ? SC_MINIMIZE
+                                                : SC_MAXIMIZE;
+    SendMessage(hwnd, WM_SYSCOMMAND, command, lParam);
+    return 0;
+}
+
+// A double click on the caption maximises a window that can be, or restores it.
+LRESULT DefNCLButtonDblClk(HWND hwnd, WPARAM hit, LPARAM lParam) {
+    if (hit == HTCAPTION && (GetWindowStyle(hwnd) & WS_MAXIMIZEBOX))
+        SendMessage(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, lParam);
+    return 0;
+}
+
+LRESULT DefWindowPosChanging(HWND hwnd, LPARAM lParam) {
+    if (lParam) KeepTrackSize(hwnd, *reinterpret_cast<TWindowPos*>(lParam));
+    return 0;
+}
+
+LRESULT DefSysCommand(HWND hwnd, WPARAM command) {
+    if ((command & 0xFFF0) == SC_CLOSE) SendMessage(hwnd, WM_CLOSE);
+    return 0;
+}
+
+// Asked about a child: the child decides. About itself: its parent may choose first, else the
+// frame's cursor for the hit code.
+LRESULT DefSetCursor(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    if (HWND(wParam) != hwnd) return 0;
+    if (HWND parent = GetParent(hwnd); parent && SendMessage(parent, WM_SETCURSOR, wParam, lParam))
+        return 1;
+    Platform().SetCursor(CursorForHit(LRESULT(int16_t(LoWord(uintptr_t(lParam))))));
+    return 1;
+}
+
+// A right click asks for the context menu at its screen point.
+LRESULT DefRButtonUp(HWND hwnd, LPARAM lParam) {
+    SendMessage(hwnd, WM_CONTEXTMENU, hwnd,
+                PointToLParam(ClientToScreen(hwnd, LParamToPoint(lParam))));
+    return 0;
+}
+
+// What a child does not answer goes on to its parent.
+LRESULT SendToParent(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (HWND parent = GetParent(hwnd)) return SendMessage(parent, msg, wParam, lParam);
+    return 0;
+}
+
+} // namespace
+
 LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_NCCREATE:
         return 1;
-    case WM_NCCALCSIZE: {
-        TRect& r = *reinterpret_cast<TRect*>(lParam);
-        const TFrameInsets f = FrameInsets(GetWindowStyle(hwnd), GetWindowExStyle(hwnd));
-        r = {r.Left + f.Border, r.Top + f.Border + f.Caption, r.Right - f.Border,
-             r.Bottom - f.Border};
-        return 0;
-    }
+    case WM_NCCALCSIZE:
+        return DefNCCalcSize(hwnd, lParam);
     case WM_NCHITTEST:
         return FrameHitTest(hwnd, LParamToPoint(lParam));
     case WM_NCPAINT:
-        if (wParam) PaintFrame(hwnd, *WParamToDC(wParam));
-        return 0;
+        return DefNCPaint(hwnd, wParam);
     case WM_NCACTIVATE:
-        RedrawWindow(hwnd, nullptr, RDW_FRAME | RDW_INVALIDATE);
-        return 1;
+        return DefNCActivate(hwnd);
     case WM_ERASEBKGND:
-        if (wParam) WParamToDC(wParam)->FillRect(GetClientRect(hwnd), clBtnFace);
-        return 1;
+        return DefEraseBkgnd(hwnd, wParam);
     case WM_ACTIVATE:
-        if (wParam != WA_INACTIVE && GetTopLevelWindow(GetFocus()) != hwnd) SetFocus(hwnd);
-        return 0;
+        return DefActivate(hwnd, wParam);
     case WM_NCLBUTTONDOWN:
-        if (wParam == HTCAPTION || IsSizingHit(LRESULT(wParam)))
-            BeginMoveSize(hwnd, LRESULT(wParam), LParamToPoint(lParam));
-        else if (wParam == HTCLOSE || wParam == HTMINBUTTON || wParam == HTMAXBUTTON) {
-            g_pressedWindow = hwnd;
-            g_pressedHit = LRESULT(wParam);
-        }
-        return 0;
-    case WM_NCLBUTTONUP: {
-        const bool same = g_pressedWindow == hwnd && g_pressedHit == LRESULT(wParam);
-        g_pressedWindow = 0;
-        g_pressedHit = HTNOWHERE;
-        if (!same) return 0;
-        const WPARAM command = wParam == HTCLOSE       ? SC_CLOSE
-                               : wParam == HTMINBUTTON ? SC_MINIMIZE
-                                                       : SC_MAXIMIZE;
-        SendMessage(hwnd, WM_SYSCOMMAND, command, lParam);
-        return 0;
-    }
+        return DefNCLButtonDown(hwnd, wParam, lParam);
+    case WM_NCLBUTTONUP:
+        return DefNCLButtonUp(hwnd, wParam, lParam);
     case WM_NCLBUTTONDBLCLK:
-        // A double click on the caption maximises a window that can be, or restores it.
-        if (wParam == HTCAPTION && (GetWindowStyle(hwnd) & WS_MAXIMIZEBOX))
-            SendMessage(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, lParam);
-        return 0;
+        return DefNCLButtonDblClk(hwnd, wParam, lParam);
     case WM_WINDOWPOSCHANGING:
-        if (lParam) KeepTrackSize(hwnd, *reinterpret_cast<TWindowPos*>(lParam));
-        return 0;
+        return DefWindowPosChanging(hwnd, lParam);
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE) SendMessage(hwnd, WM_CLOSE);
-        return 0;
+        return DefSysCommand(hwnd, wParam);
     case WM_CLOSE:
         DestroyWindow(hwnd);
         return 0;
-    case WM_GETMINMAXINFO:
-        return 0;
-    case WM_SETCURSOR: {
-        // Asked about a child: the child decides. About itself: its parent may choose first.
-        if (HWND(wParam) != hwnd) return 0;
-        if (HWND parent = GetParent(hwnd); parent && SendMessage(parent, msg, wParam, lParam))
-            return 1;
-        Platform().SetCursor(CursorForHit(LRESULT(int16_t(LoWord(uintptr_t(lParam))))));
-        return 1;
-    }
+    case WM_SETCURSOR:
+        return DefSetCursor(hwnd, wParam, lParam);
     case WM_RBUTTONUP:
-        SendMessage(hwnd, WM_CONTEXTMENU, hwnd,
-                    PointToLParam(ClientToScreen(hwnd, LParamToPoint(lParam))));
-        return 0;
+        return DefRButtonUp(hwnd, lParam);
     case WM_CONTEXTMENU:
     case WM_MOUSEWHEEL:
-        if (HWND parent = GetParent(hwnd)) return SendMessage(parent, msg, wParam, lParam);
-        return 0;
+        return SendToParent(hwnd, msg, wParam, lParam);
     default:
         return 0;
     }

@@ -345,82 +345,138 @@ TPoint ScreenToClient(HWND hwnd, TPoint p) {
     return {p.X - origin.X, p.Y - origin.Y};
 }
 
+namespace {
+
+// What one SetWindowPos call changes.
+struct TPosChange {
+    TRect OldClient; // window coordinates
+    TRect Next;
+    uint32_t Flags = 0;
+    bool Moved = false;
+    bool Sized = false;
+    bool Frame = false; // the client area is computed again
+    bool Redraw = false;
+};
+
+// The record the window is asked about: what the flags keep comes from the window.
+TWindowPos ProposedPos(const TWindowRecord& r, int32_t x, int32_t y, int32_t cx, int32_t cy,
+                       uint32_t flags) {
+    TWindowPos pos{r.Handle, x, y, cx, cy, flags};
+    if (flags & SWP_NOMOVE) pos.x = r.Rect.Left, pos.y = r.Rect.Top;
+    if (flags & SWP_NOSIZE) pos.cx = r.Rect.Width(), pos.cy = r.Rect.Height();
+    return pos;
+}
+
+// The change the window agreed to, its size kept within 0..MaxWindowExtent.
+TPosChange AgreedChange(const TWindowRecord& r, TWindowPos& pos, uint32_t flags) {
+    pos.cx = std::clamp(pos.cx, 0, MaxWindowExtent);
+    pos.cy = std::clamp(pos.cy, 0, MaxWindowExtent);
+    TPosChange c;
+    c.OldClient = r.Client;
+    c.Next = Bounds(pos.x, pos.y, pos.cx, pos.cy);
+    c.Flags = flags;
+    c.Moved = c.Next.TopLeft() != r.Rect.TopLeft();
+    c.Sized = c.Next.Width() != r.Rect.Width() || c.Next.Height() != r.Rect.Height();
+    c.Frame = c.Sized || (flags & SWP_FRAMECHANGED);
+    c.Redraw = !(flags & SWP_NOREDRAW);
+    return c;
+}
+
+// A client rectangle a window procedure answered, kept inside the window rectangle.
+TRect ClampClient(const TRect& client, const TRect& window) {
+    TRect c{std::clamp(client.Left, window.Left, window.Right),
+            std::clamp(client.Top, window.Top, window.Bottom),
+            std::clamp(client.Right, window.Left, window.Right),
+            std::clamp(client.Bottom, window.Top, window.Bottom)};
+    c.Right = std::max(c.Right, c.Left);
+    c.Bottom = std::max(c.Bottom, c.Top);
+    return c;
+}
+
+// The window takes its new rectangle; WM_NCCALCSIZE places the client area in it when the size
+// or frame changed. Returns the record, or nullptr when the window went meanwhile.
+TWindowRecord* PlaceWindow(TWindowRecord& r, const TPosChange& c) {
+    const HWND hwnd = r.Handle;
+    if (c.Redraw && (c.Moved || c.Frame) && r.Visible() && !r.TopLevel()) InvalidateArea(r);
+    r.Rect = c.Next;
+    if (!c.Frame) return &r;
+    TRect client = c.Next;
+    SendMessage(hwnd, WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&client));
+    TWindowRecord* placed = FindWindowRecord(hwnd);
+    if (placed) placed->Client = OffsetRect(ClampClient(client, c.Next), -c.Next.Left, -c.Next.Top);
+    return placed;
+}
+
+// A top-level window's native window follows, unless the window manager placed it already: a
+// size outside the limits goes back to the window with the next present.
+void PlaceNativeWindow(TWindowRecord& r, const TPosChange& c) {
+    if (!r.TopLevel() || !r.Native) return;
+    if (c.Frame) ApplySizeLimits(r);
+    if ((c.Moved || c.Sized) && !(c.Flags & SWP_NATIVEPLACED))
+        r.Native->SetBounds(ToScreenRect(c.Next));
+}
+
+// Moves the window to the top or bottom of its siblings; top-most windows stay above the others.
+void Restack(TWindowRecord& r, HWND insertAfter, bool redraw) {
+    if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
+        const bool top = insertAfter == HWND_TOPMOST;
+        r.ExStyle = top ? r.ExStyle | WS_EX_TOPMOST : r.ExStyle & ~WS_EX_TOPMOST;
+        if (r.Native) r.Native->SetTopMost(top);
+    }
+    std::vector<HWND>& siblings = SiblingList(r);
+    if (std::find(siblings.begin(), siblings.end(), r.Handle) != siblings.end()) {
+        std::erase(siblings, r.Handle);
+        if (insertAfter == HWND_BOTTOM)
+            siblings.insert(siblings.begin(), r.Handle);
+        else
+            siblings.push_back(r.Handle);
+        if (r.TopLevel())
+            std::stable_partition(siblings.begin(), siblings.end(), [](HWND h) {
+                return !(FindWindowRecord(h)->ExStyle & WS_EX_TOPMOST);
+            });
+    }
+    if (redraw && r.Visible()) InvalidateArea(r);
+}
+
+// A resized top-level window paints all of itself again, a moved child its new place.
+void InvalidatePlaced(TWindowRecord& r, const TPosChange& c) {
+    if (!c.Redraw || !(c.Moved || c.Frame) || !r.Visible()) return;
+    if (r.TopLevel() && (c.Sized || c.Frame))
+        r.Dirty = TRegion(TRect{0, 0, c.Next.Width(), c.Next.Height()});
+    else if (!r.TopLevel())
+        InvalidateArea(r);
+}
+
+// WM_WINDOWPOSCHANGED, then WM_MOVE and WM_SIZE for what changed of the client area.
+void NotifyPlaced(HWND hwnd, TWindowPos& pos, const TPosChange& c) {
+    SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+    const TWindowRecord* r = FindWindowRecord(hwnd);
+    if (!r) return;
+    const TRect client = r->Client;
+    if (c.Moved || client.TopLeft() != c.OldClient.TopLeft())
+        SendMessage(hwnd, WM_MOVE, 0,
+                    MakeLParam(c.Next.Left + client.Left, c.Next.Top + client.Top));
+    if (client.Width() != c.OldClient.Width() || client.Height() != c.OldClient.Height() || c.Sized)
+        SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MakeLParam(client.Width(), client.Height()));
+}
+
+} // namespace
+
 bool SetWindowPos(HWND hwnd, HWND insertAfter, int32_t x, int32_t y, int32_t cx, int32_t cy,
                   uint32_t flags) {
     TWindowRecord* r = FindWindowRecord(hwnd);
     if (!r) return false;
-    TWindowPos pos{hwnd, x, y, cx, cy, flags};
-    if (flags & SWP_NOMOVE) pos.x = r->Rect.Left, pos.y = r->Rect.Top;
-    if (flags & SWP_NOSIZE) pos.cx = r->Rect.Width(), pos.cy = r->Rect.Height();
+    TWindowPos pos = ProposedPos(*r, x, y, cx, cy, flags);
     SendMessage(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
     if (!(r = FindWindowRecord(hwnd))) return false;
-    pos.cx = std::clamp(pos.cx, 0, MaxWindowExtent);
-    pos.cy = std::clamp(pos.cy, 0, MaxWindowExtent);
-    const TRect old = r->Rect;
-    const TRect oldClient = r->Client;
-    const TRect next = Bounds(pos.x, pos.y, pos.cx, pos.cy);
-    const bool moved = next.TopLeft() != old.TopLeft();
-    const bool sized = next.Width() != old.Width() || next.Height() != old.Height();
-    const bool frame = sized || (flags & SWP_FRAMECHANGED);
-    const bool redraw = !(flags & SWP_NOREDRAW);
-
-    if (redraw && (moved || frame) && r->Visible() && !r->TopLevel()) InvalidateArea(*r);
-    r->Rect = next;
-    if (frame) {
-        TRect client = next;
-        SendMessage(hwnd, WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&client));
-        if (!(r = FindWindowRecord(hwnd))) return false;
-        client = {std::clamp(client.Left, next.Left, next.Right),
-                  std::clamp(client.Top, next.Top, next.Bottom),
-                  std::clamp(client.Right, next.Left, next.Right),
-                  std::clamp(client.Bottom, next.Top, next.Bottom)};
-        client.Right = std::max(client.Right, client.Left);
-        client.Bottom = std::max(client.Bottom, client.Top);
-        r->Client = OffsetRect(client, -next.Left, -next.Top);
-    }
-    if (r->TopLevel() && r->Native) {
-        if (frame) ApplySizeLimits(*r);
-        // Where the window manager put the window stays as it is: a size outside the limits
-        // goes back to the window with the next present.
-        if ((moved || sized) && !(flags & SWP_NATIVEPLACED))
-            r->Native->SetBounds(ToScreenRect(next));
-    }
-    if (!(flags & SWP_NOZORDER)) {
-        std::vector<HWND>& siblings = SiblingList(*r);
-        if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
-            const bool top = insertAfter == HWND_TOPMOST;
-            r->ExStyle = top ? r->ExStyle | WS_EX_TOPMOST : r->ExStyle & ~WS_EX_TOPMOST;
-            if (r->Native) r->Native->SetTopMost(top);
-        }
-        if (std::find(siblings.begin(), siblings.end(), hwnd) != siblings.end()) {
-            std::erase(siblings, hwnd);
-            if (insertAfter == HWND_BOTTOM)
-                siblings.insert(siblings.begin(), hwnd);
-            else
-                siblings.push_back(hwnd);
-            // Top-most windows stay above the others.
-            if (r->TopLevel())
-                std::stable_partition(siblings.begin(), siblings.end(), [](HWND h) {
-                    return !(FindWindowRecord(h)->ExStyle & WS_EX_TOPMOST);
-                });
-        }
-        if (redraw && r->Visible()) InvalidateArea(*r);
-    }
-    if (redraw && (moved || frame) && r->Visible()) {
-        if (r->TopLevel() && (sized || frame))
-            r->Dirty = TRegion(TRect{0, 0, next.Width(), next.Height()});
-        else if (!r->TopLevel())
-            InvalidateArea(*r);
-    }
+    const TPosChange change = AgreedChange(*r, pos, flags);
+    if (!(r = PlaceWindow(*r, change))) return false;
+    PlaceNativeWindow(*r, change);
+    if (!(flags & SWP_NOZORDER)) Restack(*r, insertAfter, change.Redraw);
+    InvalidatePlaced(*r, change);
     if (flags & SWP_SHOWWINDOW) ShowWindow(hwnd, (flags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
     if (flags & SWP_HIDEWINDOW) ShowWindow(hwnd, SW_HIDE);
-    SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
-    if (!(r = FindWindowRecord(hwnd))) return true;
-    const TRect client = r->Client;
-    if (moved || client.TopLeft() != oldClient.TopLeft())
-        SendMessage(hwnd, WM_MOVE, 0, MakeLParam(next.Left + client.Left, next.Top + client.Top));
-    if (client.Width() != oldClient.Width() || client.Height() != oldClient.Height() || sized)
-        SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MakeLParam(client.Width(), client.Height()));
+    NotifyPlaced(hwnd, pos, change);
     return true;
 }
 

@@ -58,8 +58,6 @@ void ForgetWindowInput(HWND hwnd);
 // caret of a window that goes.
 bool CaretOverlay(HWND top, TRect& rectInTop);
 void ForgetWindowCaret(HWND hwnd);
-// The default non-client behaviour (window_frame.cpp).
-LRESULT DefFrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
 
 } // namespace brisat
 
