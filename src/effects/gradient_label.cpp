@@ -1,6 +1,7 @@
 #include "effects/gradient_label.h"
 
 #include "effects/pixel_mix.h"
+#include "framework/core/enum_info.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/surface.h"
 
@@ -8,10 +9,7 @@
 
 namespace brisat {
 
-const TEnumInfo DirectionInfo{
-    "TDirection",
-    {"dfLeftRight", "dfRightLeft", "dfTopBottom", "dfBottomTop", "dfInHorizontal",
-     "dfOutHorizontal", "dfInVertical", "dfOutVertical", "dfInRectangle", "dfOutRectangle"}};
+const TEnumInfo DirectionInfo = EnumInfoOf<TDirection>("TDirection");
 
 namespace {
 
