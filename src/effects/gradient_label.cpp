@@ -198,7 +198,7 @@ void TZeltLiquidLabel::Paint() {
     m_mask.DC().SelectFont(&Font());
     const TRect textRect = TextRect(m_mask.DC());
     if (!Enabled()) {
-        DrawControlText(canvas, Caption(), textRect, TextFormat(), false);
+        DrawDisabledText(canvas, Caption(), textRect, TextFormat());
         return;
     }
     if (!m_gradientValid || m_gradient.Width() != w || m_gradient.Height() != h) {
