@@ -92,12 +92,15 @@ constexpr std::array kDvdWarnings{&TFilterGraph::OnDVDWarningInvalidDVD1_0Disc,
 
 // The language of a DVD stream, asked only when the handler is assigned and the graph has DVD
 // information. The audio query's failure raises; the subpicture query's is not examined.
-void StreamChange(TFilterGraph& g, const TOnDVDStreamChange& event, std::intptr_t p1, bool audio) {
+enum class TDvdStream { Audio, Subpicture };
+
+void StreamChange(TFilterGraph& g, const TOnDVDStreamChange& event, std::intptr_t p1,
+                  TDvdStream stream) {
     if (!event) return;
     auto info = g.QueryInterface<TGraphInterface::IDvdInfo2>();
     if (!info) return;
     std::uint32_t lcid = 0;
-    if (audio)
+    if (stream == TDvdStream::Audio)
         CheckMediaResult(info->GetAudioLanguage(std::uint32_t(p1), lcid));
     else
         info->GetSubpictureLanguage(std::uint32_t(p1), lcid);
@@ -164,11 +167,11 @@ const std::array kRoutes{
     Route{EC_DVD_CHAPTER_START, Value<&TFilterGraph::OnDVDChapterStart>},
     Route{EC_DVD_AUDIO_STREAM_CHANGE,
           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              StreamChange(g, g.OnDVDAudioStreamChange, p1, true);
+              StreamChange(g, g.OnDVDAudioStreamChange, p1, TDvdStream::Audio);
           }},
     Route{EC_DVD_SUBPICTURE_STREAM_CHANGE,
           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-              StreamChange(g, g.OnDVDSubpictureStreamChange, p1, false);
+              StreamChange(g, g.OnDVDSubpictureStreamChange, p1, TDvdStream::Subpicture);
           }},
     Route{EC_DVD_ANGLE_CHANGE, Pair<&TFilterGraph::OnDVDAngleChange>},
     Route{EC_DVD_BUTTON_CHANGE, Pair<&TFilterGraph::OnDVDButtonChange>},

@@ -137,7 +137,7 @@ void TDSVideoWindowEx2::NotifyFilterOperation(TFilterClientOperation operation, 
         BasicVideo(m_ownRenderer).SetFrameConsumer(m_rendererVideoWindow);
         break;
     case TFilterClientOperation::fcoRemoving:
-        HoldScreenSaver(false);
+        ReleaseScreenSaver();
         if (m_overlayMixer) {
             m_colorControl->ResetToDefaults();
             gst_element_set_state(m_ownRenderer.Element(), GST_STATE_READY);
@@ -175,9 +175,12 @@ void TDSVideoWindowEx2::HandleControlEvent(TGraphControlEvent kind, std::int32_t
     switch (kind) {
     case TGraphControlEvent::gcePlay:
     case TGraphControlEvent::gcePause:
-        HoldScreenSaver(kind == TGraphControlEvent::gcePlay);
+        if (kind == TGraphControlEvent::gcePlay)
+            HoldScreenSaver();
+        else
+            ReleaseScreenSaver();
         if (!m_overlayAttempted) OverlaySetUp();
-        ShowRendererWindow(true);
+        SetRendererWindowVisible(true);
         if (m_overlayActive && !m_overlayVisible && !m_desktopPlayback) {
             m_overlayVisible = true;
             if (OnOverlayVisible) OnOverlayVisible(*this, true);
@@ -185,9 +188,9 @@ void TDSVideoWindowEx2::HandleControlEvent(TGraphControlEvent kind, std::int32_t
         }
         break;
     case TGraphControlEvent::gceStop:
-        HoldScreenSaver(false);
+        ReleaseScreenSaver();
         if (!m_overlayAttempted) OverlaySetUp();
-        ShowRendererWindow(false);
+        SetRendererWindowVisible(false);
         if (m_overlayActive && m_overlayVisible) {
             m_overlayVisible = false;
             RefreshVideoWindow();
@@ -214,7 +217,7 @@ void TDSVideoWindowEx2::HandleGraphEvent(long code, std::intptr_t, std::intptr_t
     }
 }
 
-void TDSVideoWindowEx2::ShowRendererWindow(bool visible) {
+void TDSVideoWindowEx2::SetRendererWindowVisible(bool visible) {
     if (visible == m_rendererWindowVisible) return;
     m_rendererWindowVisible = visible;
     if (!m_overlayActive) RefreshVideoWindow();

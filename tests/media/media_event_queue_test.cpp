@@ -45,8 +45,8 @@ TEST(MediaEventQueue, NoNotifyDiscardsQueuedAndNewEvents) {
 
 TEST(MediaEventQueue, CoalescesWaitingEventsAndStaysBounded) {
     MediaEventQueue queue;
-    queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, true);
-    queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, true);
+    queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, EventPosting::Coalesce);
+    queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, EventPosting::Coalesce);
     MediaEvent event;
     EXPECT_EQ(queue.GetEvent(event), S_OK);
     EXPECT_EQ(queue.GetEvent(event), E_ABORT);

@@ -15,8 +15,6 @@ struct BusContext {
     int* Buffering = nullptr;    // last buffering state sent (0 or 1), -1 before the first
 };
 
-enum class EventPosting { None, Post, Coalesce };
-
 // Fills `event` and says whether (and how) to queue it. ERROR gives EC_ERRORABORT with the result
 // code as Param1 and GStreamer's message as Detail.
 EventPosting TranslateBusMessage(GstMessage* message, const BusContext& context, MediaEvent& event);

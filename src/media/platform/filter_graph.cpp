@@ -157,8 +157,7 @@ void FilterGraph::HandleBusMessage(GstMessage* message) {
         if (rendering) return; // RenderFile answers with the failure instead
         event.Detail = LastErrorDetail();
     }
-    if (posting != EventPosting::None)
-        m_events.Post(std::move(event), posting == EventPosting::Coalesce);
+    m_events.Post(std::move(event), posting);
 }
 
 void FilterGraph::NotePostedError(GstMessage* message) {

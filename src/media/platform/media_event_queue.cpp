@@ -22,13 +22,15 @@ long MediaEventQueue::GetNotifyFlags() const {
     return m_flags;
 }
 
-void MediaEventQueue::Post(MediaEvent event, bool coalesce) {
+void MediaEventQueue::Post(MediaEvent event, EventPosting posting) {
+    if (posting == EventPosting::None) return;
     NotifyCallback notify;
     {
         std::lock_guard lock(m_lock);
         if (m_flags == AM_MEDIAEVENT_NONOTIFY) return;
-        if (coalesce && std::any_of(m_events.begin(), m_events.end(),
-                                    [&](const MediaEvent& e) { return e.Code == event.Code; }))
+        if (posting == EventPosting::Coalesce &&
+            std::any_of(m_events.begin(), m_events.end(),
+                        [&](const MediaEvent& e) { return e.Code == event.Code; }))
             return;
         if (m_events.size() >= kCapacity) {
             ++m_dropped;
