@@ -105,7 +105,7 @@ void TfrmMain::WndProc(TMessage& message) {
     // A press on the window's own client surface drags the window; a windowless control there
     // (the playlist's splitter) keeps its press.
     if (message.Msg == WM_NCHITTEST && message.Result == HTCLIENT &&
-        !ControlAtPos(ScreenToClient(LParamToPoint(message.LParam)), true))
+        !ControlAtPos(ScreenToClient(LParamToPoint(message.LParam)), TDisabledControls::Include))
         message.Result = HTCAPTION;
 }
 

@@ -37,7 +37,7 @@ void TPlayList::Open() {
 
 void TPlayList::OpenFiles(const std::vector<std::string>& paths) {
     auto enableNext = [this] {
-        if (m_currentIndex < Count() - 1) SetButtons(m_previousEnabled, true);
+        if (m_currentIndex < Count() - 1) SetButtons({.Previous = m_previousEnabled, .Next = true});
     };
     if (paths.empty()) { // nothing chosen
         enableNext();
@@ -58,10 +58,10 @@ void TPlayList::Add() {
         try {
             Open();
         } catch (...) {
-            SetButtons(false, false);
+            SetButtons({.Previous = false, .Next = false});
             throw;
         }
-        SetButtons(false, false);
+        SetButtons({.Previous = false, .Next = false});
         return;
     }
     std::optional<std::vector<std::string>> chosen = ChooseFiles();
@@ -70,8 +70,8 @@ void TPlayList::Add() {
         ItemsChanged();
     }
     // Only enables: a button enabled before stays enabled.
-    SetButtons(m_previousEnabled || m_currentIndex > 0,
-               m_nextEnabled || m_currentIndex < Count() - 1);
+    SetButtons({.Previous = m_previousEnabled || m_currentIndex > 0,
+                .Next = m_nextEnabled || m_currentIndex < Count() - 1});
 }
 
 void TPlayList::Remove() {
@@ -152,13 +152,13 @@ void TPlayList::StartEntry(int index, const std::function<void()>& afterwards) {
 }
 
 void TPlayList::ApplyButtonRule() {
-    SetButtons(m_currentIndex >= 1, m_currentIndex < Count() - 1);
+    SetButtons({.Previous = m_currentIndex >= 1, .Next = m_currentIndex < Count() - 1});
 }
 
-void TPlayList::SetButtons(bool previous, bool next) {
-    if (previous == m_previousEnabled && next == m_nextEnabled) return;
-    m_previousEnabled = previous;
-    m_nextEnabled = next;
+void TPlayList::SetButtons(TStepButtons buttons) {
+    if (buttons.Previous == m_previousEnabled && buttons.Next == m_nextEnabled) return;
+    m_previousEnabled = buttons.Previous;
+    m_nextEnabled = buttons.Next;
     Fire(OnButtonsChanged);
 }
 

@@ -79,7 +79,12 @@ private:
     void StartSelected();
     void StartEntry(int index, const std::function<void()>& afterwards);
     void ApplyButtonRule();
-    void SetButtons(bool previous, bool next);
+    // Whether the previous and next buttons are enabled.
+    struct TStepButtons {
+        bool Previous = false;
+        bool Next = false;
+    };
+    void SetButtons(TStepButtons buttons);
     std::optional<std::vector<std::string>> ChooseFiles();
 
     // Shared so that a record outlives its entry while it is still CurrentItem.

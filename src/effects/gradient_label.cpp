@@ -1,6 +1,7 @@
 #include "effects/gradient_label.h"
 
 #include "effects/pixel_mix.h"
+#include "framework/core/enum_info.h"
 #include "framework/core/store_if_changed.h"
 #include "framework/graphics/canvas.h"
 #include "framework/graphics/surface.h"
@@ -9,10 +10,7 @@
 
 namespace brisat {
 
-const TEnumInfo DirectionInfo{
-    "TDirection",
-    {"dfLeftRight", "dfRightLeft", "dfTopBottom", "dfBottomTop", "dfInHorizontal",
-     "dfOutHorizontal", "dfInVertical", "dfOutVertical", "dfInRectangle", "dfOutRectangle"}};
+const TEnumInfo DirectionInfo = EnumInfoOf<TDirection>("TDirection");
 
 namespace {
 
@@ -198,7 +196,7 @@ void TZeltLiquidLabel::Paint() {
     m_mask.DC().SelectFont(&Font());
     const TRect textRect = TextRect(m_mask.DC());
     if (!Enabled()) {
-        DrawControlText(canvas, Caption(), textRect, TextFormat(), false);
+        DrawDisabledText(canvas, Caption(), textRect, TextFormat());
         return;
     }
     if (!m_gradientValid || m_gradient.Width() != w || m_gradient.Height() != h) {

@@ -26,7 +26,7 @@ enum class TDirection : uint8_t {
     dfOutRectangle,
 };
 
-extern const TEnumInfo DirectionInfo; // dfLeftRight … dfOutRectangle
+extern const TEnumInfo DirectionInfo;
 
 // Fills the whole surface with the gradient (opaque pixels). Step i of n has, per channel,
 // From + (To − From) × i / n rounded to the nearest integer; a direction with no steps to go

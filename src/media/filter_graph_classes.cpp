@@ -1,6 +1,7 @@
 #include "media/filter_graph_classes.h"
 
 #include "framework/core/class_registry.h"
+#include "framework/core/enum_info.h"
 #include "framework/widgets/input_control_classes.h"
 #include "media/ds_track_bar.h"
 #include "media/filter_graph.h"
@@ -9,7 +10,7 @@
 
 namespace brisat {
 
-const TEnumInfo GraphModeInfo{"TGraphMode", {"gmNormal", "gmCapture", "gmDVD"}};
+const TEnumInfo GraphModeInfo = EnumInfoOf<TGraphMode>("TGraphMode");
 
 namespace {
 

@@ -8,7 +8,7 @@ namespace brisat {
 
 class TClassRegistry;
 
-extern const TEnumInfo GraphModeInfo; // gmNormal, gmCapture, gmDVD
+extern const TEnumInfo GraphModeInfo;
 
 // Registers the classes (the track bar's own classes first); registering again does nothing.
 void RegisterFilterGraphClasses(TClassRegistry& registry);

@@ -92,12 +92,15 @@ constexpr std::array kDvdWarnings{&TFilterGraph::OnDVDWarningInvalidDVD1_0Disc,
 
 // The language of a DVD stream, asked only when the handler is assigned and the graph has DVD
 // information. The audio query's failure raises; the subpicture query's is not examined.
-void StreamChange(TFilterGraph& g, const TOnDVDStreamChange& event, std::intptr_t p1, bool audio) {
+enum class TDvdStream { Audio, Subpicture };
+
+void StreamChange(TFilterGraph& g, const TOnDVDStreamChange& event, std::intptr_t p1,
+                  TDvdStream stream) {
     if (!event) return;
     auto info = g.QueryInterface<TGraphInterface::IDvdInfo2>();
     if (!info) return;
     std::uint32_t lcid = 0;
-    if (audio)
+    if (stream == TDvdStream::Audio)
         CheckMediaResult(info->GetAudioLanguage(std::uint32_t(p1), lcid));
     else
         info->GetSubpictureLanguage(std::uint32_t(p1), lcid);
@@ -160,44 +163,44 @@ const std::array kRoutes{
     TRoute{EC_SNDDEV_OUT_ERROR, SoundDeviceError<&TFilterGraph::OnGraphSNDDevOutError>},
     // DVD navigator events.
     TRoute{EC_DVD_DOMAIN_CHANGE,
-           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDomains, p1); }},
+          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDomains, p1); }},
     TRoute{EC_DVD_TITLE_CHANGE, Value<&TFilterGraph::OnDVDTitleChange>},
     TRoute{EC_DVD_CHAPTER_START, Value<&TFilterGraph::OnDVDChapterStart>},
     TRoute{EC_DVD_AUDIO_STREAM_CHANGE,
-           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-               StreamChange(g, g.OnDVDAudioStreamChange, p1, true);
-           }},
+          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+              StreamChange(g, g.OnDVDAudioStreamChange, p1, TDvdStream::Audio);
+          }},
     TRoute{EC_DVD_SUBPICTURE_STREAM_CHANGE,
-           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-               StreamChange(g, g.OnDVDSubpictureStreamChange, p1, false);
-           }},
+          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+              StreamChange(g, g.OnDVDSubpictureStreamChange, p1, TDvdStream::Subpicture);
+          }},
     TRoute{EC_DVD_ANGLE_CHANGE, Pair<&TFilterGraph::OnDVDAngleChange>},
     TRoute{EC_DVD_BUTTON_CHANGE, Pair<&TFilterGraph::OnDVDButtonChange>},
     TRoute{EC_DVD_VALID_UOPS_CHANGE, Value<&TFilterGraph::OnDVDValidUOPSChange>},
     TRoute{EC_DVD_STILL_ON, [](TFilterGraph& g, std::intptr_t p1,
-                               std::intptr_t p2) { Raise(g, g.OnDVDStillOn, p1 == 1, Int(p2)); }},
+                              std::intptr_t p2) { Raise(g, g.OnDVDStillOn, p1 == 1, Int(p2)); }},
     TRoute{EC_DVD_STILL_OFF, Notify<&TFilterGraph::OnDVDStillOff>},
     TRoute{EC_DVD_CURRENT_TIME,
-           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-               DVD_TIMECODE t = DecodeDvdTimeCode(std::uint32_t(p1));
-               Raise(g, g.OnDVDCurrentTime, t.Hours, t.Minutes, t.Seconds, t.Frames, t.FrameRate);
-           }},
+          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+              DVD_TIMECODE t = DecodeDvdTimeCode(std::uint32_t(p1));
+              Raise(g, g.OnDVDCurrentTime, t.Hours, t.Minutes, t.Seconds, t.Frames, t.FrameRate);
+          }},
     TRoute{EC_DVD_ERROR,
-           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDvdErrors, p1); }},
+          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDvdErrors, p1); }},
     TRoute{EC_DVD_WARNING,
-           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDvdWarnings, p1); }},
+          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) { ByParam(g, kDvdWarnings, p1); }},
     TRoute{EC_DVD_CHAPTER_AUTOSTOP, Notify<&TFilterGraph::OnDVDChapterAutoStop>},
     TRoute{EC_DVD_NO_FP_PGC, Notify<&TFilterGraph::OnDVDNoFP_PGC>},
     TRoute{EC_DVD_PLAYBACK_RATE_CHANGE,
-           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-               Raise(g, g.OnDVDPlaybackRateChange, float(Int(p1)) / 10000.0f);
-           }},
+          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+              Raise(g, g.OnDVDPlaybackRateChange, float(Int(p1)) / 10000.0f);
+          }},
     TRoute{EC_DVD_PARENTAL_LEVEL_CHANGE, Value<&TFilterGraph::OnDVDParentalLevelChange>},
     TRoute{EC_DVD_PLAYBACK_STOPPED, Notify<&TFilterGraph::OnDVDPlaybackStopped>},
     TRoute{EC_DVD_ANGLES_AVAILABLE,
-           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
-               Raise(g, g.OnDVDAnglesAvailable, p1 == 1);
-           }},
+          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t) {
+              Raise(g, g.OnDVDAnglesAvailable, p1 == 1);
+          }},
     TRoute{EC_DVD_PLAYPERIOD_AUTOSTOP, Notify<&TFilterGraph::OnDVDPlayPeriodAutoStop>},
     TRoute{EC_DVD_BUTTON_AUTO_ACTIVATED, Value<&TFilterGraph::OnDVDButtonAutoActivated>},
     TRoute{EC_DVD_CMD_START, Value<&TFilterGraph::OnDVDCMDStart>},
@@ -205,12 +208,12 @@ const std::array kRoutes{
     TRoute{EC_DVD_DISC_EJECTED, Notify<&TFilterGraph::OnDVDDiscEjected>},
     TRoute{EC_DVD_DISC_INSERTED, Notify<&TFilterGraph::OnDVDDiscInserted>},
     TRoute{EC_DVD_CURRENT_HMSF_TIME,
-           [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
-               Raise(g, g.OnDVDCurrentHMSFTime, DecodeHmsfTimeCode(std::uint32_t(p1)),
-                     DecodeDvdTimeCode(std::uint32_t(p2)));
-           }},
+          [](TFilterGraph& g, std::intptr_t p1, std::intptr_t p2) {
+              Raise(g, g.OnDVDCurrentHMSFTime, DecodeHmsfTimeCode(std::uint32_t(p1)),
+                    DecodeDvdTimeCode(std::uint32_t(p2)));
+          }},
     TRoute{EC_DVD_KARAOKE_MODE, [](TFilterGraph& g, std::intptr_t p1,
-                                   std::intptr_t) { Raise(g, g.OnDVDKaraokeMode, p1 != 0); }},
+                                  std::intptr_t) { Raise(g, g.OnDVDKaraokeMode, p1 != 0); }},
 };
 
 std::int32_t Bcd(std::uint32_t packed, int shift, std::uint32_t tensMask = 0xF) {

@@ -138,7 +138,7 @@ void TDSVideoWindowEx2::NotifyFilterOperation(TFilterClientOperation operation, 
         TBasicVideo(m_ownRenderer).SetFrameConsumer(m_rendererVideoWindow);
         break;
     case TFilterClientOperation::fcoRemoving:
-        HoldScreenSaver(false);
+        ReleaseScreenSaver();
         if (m_overlayMixer) {
             m_colorControl->ResetToDefaults();
             gst_element_set_state(m_ownRenderer.Element(), GST_STATE_READY);
@@ -176,9 +176,12 @@ void TDSVideoWindowEx2::HandleControlEvent(TGraphControlEvent kind, std::int32_t
     switch (kind) {
     case TGraphControlEvent::gcePlay:
     case TGraphControlEvent::gcePause:
-        HoldScreenSaver(kind == TGraphControlEvent::gcePlay);
+        if (kind == TGraphControlEvent::gcePlay)
+            HoldScreenSaver();
+        else
+            ReleaseScreenSaver();
         if (!m_overlayAttempted) OverlaySetUp();
-        ShowRendererWindow(true);
+        SetRendererWindowVisible(true);
         if (m_overlayActive && !m_overlayVisible && !m_desktopPlayback) {
             m_overlayVisible = true;
             if (OnOverlayVisible) OnOverlayVisible(*this, true);
@@ -186,9 +189,9 @@ void TDSVideoWindowEx2::HandleControlEvent(TGraphControlEvent kind, std::int32_t
         }
         break;
     case TGraphControlEvent::gceStop:
-        HoldScreenSaver(false);
+        ReleaseScreenSaver();
         if (!m_overlayAttempted) OverlaySetUp();
-        ShowRendererWindow(false);
+        SetRendererWindowVisible(false);
         if (m_overlayActive && m_overlayVisible) {
             m_overlayVisible = false;
             RefreshVideoWindow();
@@ -215,7 +218,7 @@ void TDSVideoWindowEx2::HandleGraphEvent(long code, std::intptr_t, std::intptr_t
     }
 }
 
-void TDSVideoWindowEx2::ShowRendererWindow(bool visible) {
+void TDSVideoWindowEx2::SetRendererWindowVisible(bool visible) {
     if (!StoreIfChanged(m_rendererWindowVisible, visible)) return;
     if (!m_overlayActive) RefreshVideoWindow();
 }

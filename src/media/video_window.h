@@ -173,7 +173,6 @@ private:
     bool Designing() const;
     bool Destroying() const;
     void OverlaySetUp();
-    void ShowOverlay(bool visible);
     void ReleaseOverlay();
     void BindLayer();
     void UnbindLayer();
@@ -183,11 +182,12 @@ private:
     // KeyColor as the layer's and desktop's 0x00RRGGBB.
     uint32_t KeyPixel() const;
     bool RendererWindowShown() const;
-    void ShowRendererWindow(bool visible);
+    void SetRendererWindowVisible(bool visible);
     bool ModeMessage(TMessage& message);
     void ShowCursorAgain();
     TPoint EventPosition(int32_t x, int32_t y) const;
-    void HoldScreenSaver(bool hold);
+    void HoldScreenSaver();
+    void ReleaseScreenSaver();
     TMonitor TargetMonitor(int monitor);
     void MoveIntoFullScreenForm(const TMonitor& monitor);
     void LeaveDesktop();

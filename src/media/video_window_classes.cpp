@@ -1,12 +1,13 @@
 #include "media/video_window_classes.h"
 
-#include "framework/core/class_registry.h"
 #include "framework/controls/control_classes.h"
+#include "framework/core/class_registry.h"
+#include "framework/core/enum_info.h"
 #include "media/video_window.h"
 
 namespace brisat {
 
-const TEnumInfo RatioModesInfo{"TRatioModes", {"rmStretched", "rmLetterBox", "rmCrop"}};
+const TEnumInfo RatioModesInfo = EnumInfoOf<TRatioModes>("TRatioModes");
 
 namespace {
 

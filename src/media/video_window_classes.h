@@ -8,7 +8,7 @@ namespace brisat {
 
 class TClassRegistry;
 
-extern const TEnumInfo RatioModesInfo; // rmStretched, rmLetterBox, rmCrop
+extern const TEnumInfo RatioModesInfo;
 
 // Registers the classes (and the control classes they derive from) in Registry.
 void RegisterVideoWindowClasses(TClassRegistry& registry);

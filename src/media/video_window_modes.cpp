@@ -174,13 +174,14 @@ bool TDSVideoWindowEx2::ModeMessage(TMessage& m) {
 
 // Linux sends no screen-saver commands to windows; the desktop's and the X server's screen
 // savers are held off while the video plays instead.
-void TDSVideoWindowEx2::HoldScreenSaver(bool hold) {
-    if (hold && m_noScreenSaver && !Designing()) {
-        if (!m_screenSaver) m_screenSaver = std::make_unique<TScreenSaverInhibitor>();
-        m_screenSaver->Inhibit();
-    } else if (m_screenSaver) {
-        m_screenSaver->Release();
-    }
+void TDSVideoWindowEx2::HoldScreenSaver() {
+    if (!m_noScreenSaver || Designing()) return ReleaseScreenSaver();
+    if (!m_screenSaver) m_screenSaver = std::make_unique<TScreenSaverInhibitor>();
+    m_screenSaver->Inhibit();
+}
+
+void TDSVideoWindowEx2::ReleaseScreenSaver() {
+    if (m_screenSaver) m_screenSaver->Release();
 }
 
 } // namespace brisat

@@ -50,9 +50,14 @@ IVideoLayer& THeadlessWindow::VideoLayer() {
     return *m_videoLayer;
 }
 
-void THeadlessWindow::Show(bool visible, bool activate) {
-    m_visible = visible;
-    m_activated = visible && activate;
+void THeadlessWindow::Show(TActivation activation) {
+    m_visible = true;
+    m_activated = activation == TActivation::Activate;
+}
+
+void THeadlessWindow::Hide() {
+    m_visible = false;
+    m_activated = false;
 }
 
 void THeadlessWindow::Present(const uint32_t* pixels, int32_t width, int32_t height, int32_t stride,

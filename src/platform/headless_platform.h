@@ -42,7 +42,8 @@ private:
 class THeadlessWindow : public IPlatformWindow {
 public:
     void SetBounds(const TScreenRect& bounds) override { m_bounds = bounds; }
-    void Show(bool visible, bool activate) override;
+    void Show(TActivation activation) override;
+    void Hide() override;
     void SetTitle(const std::string& title) override { m_title = title; }
     void SetTopMost(bool topMost) override { m_topMost = topMost; }
     void SetSizeLimits(const std::optional<TSizeLimits>& limits) override { m_sizeLimits = limits; }

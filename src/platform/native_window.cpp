@@ -50,9 +50,11 @@ SDL_Rect ToSdl(const TScreenRect& r) {
 
 TNativeWindow::TNativeWindow(const std::string& title, int32_t width, int32_t height,
                              const std::string& renderDriver)
-    : TNativeWindow(
-          TNativeWindowParams{title, {0, 0, width, height}, true, SDL_WINDOW_SHOWN, renderDriver}) {
-}
+    : TNativeWindow(TNativeWindowParams{.Title = title,
+                                        .Bounds = {0, 0, width, height},
+                                        .Centered = true,
+                                        .SdlFlags = SDL_WINDOW_SHOWN,
+                                        .RenderDriver = renderDriver}) {}
 
 TNativeWindow::TNativeWindow(const TNativeWindowParams& params)
     : m_width(ClampSide(params.Bounds.Right - params.Bounds.Left)),

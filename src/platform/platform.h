@@ -87,6 +87,9 @@ struct TSizeLimits {
 // window manager (no frame, no focus, stacked above the others).
 enum class TPlatformWindowKind : uint8_t { Normal, Tool, PopupMenu, DropDown, Tooltip };
 
+// Whether showing a window also makes it the focused, active one.
+enum class TActivation : uint8_t { Activate, NoActivate };
+
 struct TPlatformWindowParams {
     TScreenRect Bounds;
     std::string Title;
@@ -105,7 +108,9 @@ public:
     virtual ~IPlatformWindow() = default;
 
     virtual void SetBounds(const TScreenRect& bounds) = 0;
-    virtual void Show(bool visible, bool activate) = 0;
+    // Maps the window; a window already shown is only activated when asked.
+    virtual void Show(TActivation activation) = 0;
+    virtual void Hide() = 0;
     virtual void SetTitle(const std::string& title) = 0;
     virtual void SetTopMost(bool topMost) = 0;
     // Lets the window manager size the window within Limits (and maximise it to their maximum);

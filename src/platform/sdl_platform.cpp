@@ -372,14 +372,15 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslateMotion(const SDL_MouseMotionEv
     TPlatformEvent move;
     RoutePointer(*source, f, move);
     move.Modifiers = Modifiers(uint16_t(SDL_GetModState()));
-    return Deliver(move, held, false, out);
+    return Deliver(move, held, THeldRead::Later, out);
 }
 
 // A release the server never sent (one made outside the window before a capture's grab took
 // hold reaches no one) is made up: before Move, where the pointer was last, when Held are the
 // buttons as Move happened; after it, where Move went, when Held were read later.
 TSdlPlatform::TTranslation TSdlPlatform::Deliver(const TPlatformEvent& move, unsigned held,
-                                                 bool heldAtMove, TPlatformEvent& out) {
+                                                 THeldRead heldRead, TPlatformEvent& out) {
+    const bool heldAtMove = heldRead == THeldRead::AtMove;
     const int32_t x = heldAtMove ? m_lastScreenX : move.ScreenX;
     const int32_t y = heldAtMove ? m_lastScreenY : move.ScreenY;
     m_lastScreenX = move.ScreenX;
@@ -422,7 +423,7 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslatePointer(const XEvent& x, TPlat
     if (!source) return TTranslation::Nothing;
     RoutePointer(*source, f, out);
     if (x.type != ButtonPress && x.type != ButtonRelease)
-        return Deliver(TPlatformEvent(out), f.State, true, out);
+        return Deliver(TPlatformEvent(out), f.State, THeldRead::AtMove, out);
     const bool down = x.type == ButtonPress;
     switch (x.xbutton.button) {
     case Button1:

@@ -82,7 +82,9 @@ private:
     // During a capture: the release of each button held down by our count but not in Held (the
     // server's buttons), at X, Y, the first in Out and the others queued; false when none.
     bool TakeLostReleases(unsigned held, int32_t x, int32_t y, TPlatformEvent& out);
-    TTranslation Deliver(const TPlatformEvent& move, unsigned held, bool heldAtMove,
+    // When the held buttons were read: with the move, or afterwards from the server.
+    enum class THeldRead : uint8_t { AtMove, Later };
+    TTranslation Deliver(const TPlatformEvent& move, unsigned held, THeldRead heldRead,
                          TPlatformEvent& out);
 
     std::unique_ptr<_XDisplay, int (*)(_XDisplay*)> m_display;

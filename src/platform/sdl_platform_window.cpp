@@ -53,7 +53,11 @@ unsigned long XWindowOf(SDL_Window* window) {
 TSdlPlatformWindow::TSdlPlatformWindow(TSdlPlatform& platform, uint32_t id,
                                        const TPlatformWindowParams& params)
     : m_platform(platform), m_id(id), m_kind(params.Kind), m_popup(params.Popup),
-      m_native(TNativeWindowParams{params.Title, params.Bounds, false, SdlFlags(params), {}}),
+      m_native(TNativeWindowParams{.Title = params.Title,
+                                   .Bounds = params.Bounds,
+                                   .Centered = false,
+                                   .SdlFlags = SdlFlags(params),
+                                   .RenderDriver = {}}),
       m_xWindow(XWindowOf(m_native.SdlWindow())), m_topMost(params.TopMost),
       m_screenBounds{params.Bounds.Left, params.Bounds.Top, params.Bounds.Left + m_native.Width(),
                      params.Bounds.Top + m_native.Height()},
@@ -115,13 +119,13 @@ bool TSdlPlatformWindow::AnswersRequest(const TScreenRect& reported) {
     return true;
 }
 
-void TSdlPlatformWindow::Show(bool visible, bool activate) {
-    if (!visible) {
-        if (m_visible) HideX11Window(m_native.SdlWindow());
-        m_visible = false;
-        return;
-    }
-    const bool takesFocus = activate && Focusable();
+void TSdlPlatformWindow::Hide() {
+    if (m_visible) HideX11Window(m_native.SdlWindow());
+    m_visible = false;
+}
+
+void TSdlPlatformWindow::Show(TActivation activation) {
+    const bool takesFocus = activation == TActivation::Activate && Focusable();
     if (m_visible && !takesFocus) return;
     if (OnDesktop()) {
         ShowX11Window(m_native.SdlWindow(), TX11Activation::Leave, nullptr);

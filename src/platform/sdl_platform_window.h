@@ -25,7 +25,8 @@ public:
 
     void SetBounds(const TScreenRect& bounds) override;
     // Popups are never activated by showing.
-    void Show(bool visible, bool activate) override;
+    void Show(TActivation activation) override;
+    void Hide() override;
     void SetTitle(const std::string& title) override;
     void SetTopMost(bool topMost) override;
     void SetSizeLimits(const std::optional<TSizeLimits>& limits) override;
@@ -86,7 +87,7 @@ private:
     std::optional<TX11WindowHints> m_hintsBeforeDesktop;
     std::optional<TSizeLimits> m_sizeLimits;
     TScreenRect m_screenBounds;
-    TScreenRect m_sentPosition; // where SetBounds last sent the window (its size unused)
+    TScreenRect m_sentPosition;          // where SetBounds last sent the window (its size unused)
     std::deque<TScreenRect> m_requested; // places asked for and not yet reported, oldest first
     TScreenRect m_lastReported;
     bool m_framed = false;

@@ -173,7 +173,9 @@ void RestoreWindowHints(SDL_Window* window, const TX11WindowHints& hints) {
     XSync(w.Connection, False);
 }
 
-void MakeFullScreenWindow(SDL_Window* window, const TScreenRect& monitor, bool topMost) {
+void MakeFullScreenWindow(SDL_Window* window, const TScreenRect& monitor,
+                          TFullScreenStacking stacking) {
+    const bool topMost = stacking == TFullScreenStacking::TopMost;
     const TX11Window w = X11WindowOf(window);
     PlaceFrameless(window, monitor);
     if (ManagerSupports(w, "_NET_WM_STATE_FULLSCREEN")) {

@@ -27,9 +27,13 @@ TX11WindowHints MakeDesktopWindow(SDL_Window* window, const TScreenRect& monitor
 // every workspace but the current one; a shown window is withdrawn and mapped again, raised.
 void RestoreWindowHints(SDL_Window* window, const TX11WindowHints& hints);
 
+// Where a full-screen window stacks: among normal windows, or above them.
+enum class TFullScreenStacking : uint8_t { Normal, TopMost };
+
 // The window covers the monitor without a frame, above normal windows when TopMost. Under a
 // window manager that announces _NET_WM_STATE_FULLSCREEN it is asked for that state; without
 // one the window is placed over the monitor and, when TopMost, raised.
-void MakeFullScreenWindow(SDL_Window* window, const TScreenRect& monitor, bool topMost);
+void MakeFullScreenWindow(SDL_Window* window, const TScreenRect& monitor,
+                          TFullScreenStacking stacking);
 
 } // namespace brisat

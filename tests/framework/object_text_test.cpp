@@ -1,5 +1,6 @@
 #include "framework/core/class_registry.h"
 #include "framework/core/component_records.h"
+#include "framework/core/enum_info.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/font.h"
 #include "framework/core/object_text_reader.h"
@@ -34,7 +35,7 @@ public:
 };
 
 enum class TGadgetAlign { gaNone, gaTop, gaClient };
-const TEnumInfo GadgetAlignInfo{"TGadgetAlign", {"gaNone", "gaTop", "gaClient"}};
+const TEnumInfo GadgetAlignInfo = EnumInfoOf<TGadgetAlign>("TGadgetAlign");
 const TEnumInfo GadgetOptionInfo{"TGadgetOptions", {"goFocus", "goHover", "goWrap"}};
 
 // One property of every kind; children are written as nested object blocks.

@@ -45,8 +45,8 @@ TEST(MediaEventQueue, NoNotifyDiscardsQueuedAndNewEvents) {
 
 TEST(MediaEventQueue, CoalescesWaitingEventsAndStaysBounded) {
     TMediaEventQueue queue;
-    queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, true);
-    queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, true);
+    queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, TEventPosting::Coalesce);
+    queue.Post({EC_QUALITY_CHANGE, 0, 0, ""}, TEventPosting::Coalesce);
     TMediaEvent event;
     EXPECT_EQ(queue.GetEvent(event), S_OK);
     EXPECT_EQ(queue.GetEvent(event), E_ABORT);

@@ -387,7 +387,7 @@ TEST_F(TDesktopWindowTest, AShownWindowIsMappedAgainBelowTheOthersAndComesBackAs
 TEST_F(TDesktopWindowTest, WithoutAWindowManagerFullScreenIsPlacedAndRaised) {
     SDL_Window* window = NewWindow(true);
     NewWindow(true);
-    MakeFullScreenWindow(window, Monitor, true);
+    MakeFullScreenWindow(window, Monitor, TFullScreenStacking::TopMost);
     EXPECT_EQ(Bounds(XId(window)), Monitor);
     EXPECT_EQ(Stacking().back(), XId(window));
     EXPECT_TRUE(Atoms(XId(window), "_NET_WM_STATE").empty());
@@ -407,7 +407,7 @@ TEST_F(TDesktopWindowTest, UnderAWindowManagerFullScreenIsRequested) {
     XSync(Connection, False);
 
     SDL_Window* window = NewWindow(true);
-    MakeFullScreenWindow(window, Monitor, true);
+    MakeFullScreenWindow(window, Monitor, TFullScreenStacking::TopMost);
     XSync(Connection, False);
     std::vector<std::pair<long, Atom>> requests;
     XEvent event;
@@ -422,7 +422,7 @@ TEST_F(TDesktopWindowTest, UnderAWindowManagerFullScreenIsRequested) {
 
     // A hidden window carries the state for the manager to read when it is mapped.
     SDL_Window* hidden = NewWindow(false);
-    MakeFullScreenWindow(hidden, Monitor, false);
+    MakeFullScreenWindow(hidden, Monitor, TFullScreenStacking::Normal);
     EXPECT_EQ(Atoms(XId(hidden), "_NET_WM_STATE"),
               std::vector<Atom>{Intern("_NET_WM_STATE_FULLSCREEN")});
 

@@ -25,8 +25,8 @@ TEST(HeadlessCapture, ScreenShowsVisibleWindowsInOrderWithShapes) {
     Fill(*below, 10, 10, 0x112233);
     Fill(*above, 10, 10, 0x445566);
     Fill(*hidden, 5, 5, 0x778899);
-    below->Show(true, true);
-    above->Show(true, false);
+    below->Show(TActivation::Activate);
+    above->Show(TActivation::NoActivate);
     above->SetShape({{0, 0, 10, 5}});
 
     const std::vector<uint32_t> screen = platform.CaptureScreen({0, 0, 30, 20});

@@ -176,7 +176,7 @@ TEST_F(TSdlPlatformTest, WindowsShowWhatWasPresentedAtTheirBounds) {
     IPlatformWindow& w = MakeWindow(1, {100, 50, 260, 170}, Red, Blue);
     Settle();
     EXPECT_EQ(ScreenPixel(120, 60), before[size_t(20 * 210 + 30)]) << "shown before Show";
-    w.Show(true, true);
+    w.Show(TActivation::Activate);
     EXPECT_EQ(ScreenPixelBecomes(100, 50, Red), Red);
     EXPECT_EQ(ScreenPixel(179, 169), Red);
     EXPECT_EQ(ScreenPixel(180, 50), Blue);
@@ -197,7 +197,7 @@ TEST_F(TSdlPlatformTest, WindowsShowWhatWasPresentedAtTheirBounds) {
     EXPECT_EQ(shot.At(0, 0), Green);
     EXPECT_EQ(shot.At(199, 99), Green);
 
-    w.Show(false, false);
+    w.Hide();
     Settle();
     EXPECT_NE(ScreenPixel(400, 250), Green);
     EXPECT_THROW(w.Capture(), std::runtime_error);
@@ -205,7 +205,7 @@ TEST_F(TSdlPlatformTest, WindowsShowWhatWasPresentedAtTheirBounds) {
 
 TEST_F(TSdlPlatformTest, EmptyAndOversizedWindowsAreClampedToWhatXAllows) {
     IPlatformWindow& w = MakeWindow(1, {50, 50, 50, 50}, Red, Red);
-    w.Show(true, false);
+    w.Show(TActivation::NoActivate);
     w.Present(nullptr, 0, 0, 0, {{0, 0, 10, 10}});
     // Past X's limit of 32767 pixels a side, Xlib would end the program.
     w.SetBounds({0, 0, 40000, 20});
@@ -216,7 +216,7 @@ TEST_F(TSdlPlatformTest, EmptyAndOversizedWindowsAreClampedToWhatXAllows) {
 
 TEST_F(TSdlPlatformTest, DirtyPresentsChangeOnlyTheirRectangles) {
     IPlatformWindow& w = MakeWindow(1, {100, 100, 200, 200}, Red, Red);
-    w.Show(true, false);
+    w.Show(TActivation::NoActivate);
     ASSERT_EQ(ScreenPixelBecomes(150, 150, Red), Red);
     const TPicture blue(100, 100, Blue, Blue);
     w.Present(blue.Pixels.data(), 100, 100, 100, {{10, 10, 20, 20}});
@@ -230,7 +230,7 @@ TEST_F(TSdlPlatformTest, ShapeCutsTheWindowAndAnEmptyListRestoresIt) {
     const std::vector<uint32_t> before = m_platform->CaptureScreen({100, 100, 200, 200});
     IPlatformWindow& w = MakeWindow(1, {100, 100, 200, 200}, Red, Red);
     w.SetShape({{0, 0, 50, 100}, {50, 0, 100, 10}});
-    w.Show(true, false);
+    w.Show(TActivation::NoActivate);
     ASSERT_EQ(ScreenPixelBecomes(120, 150, Red), Red);
     EXPECT_EQ(ScreenPixel(160, 105), Red);
     EXPECT_EQ(ScreenPixel(160, 150), before[size_t(50 * 100 + 60)]);
@@ -249,10 +249,10 @@ TEST_F(TSdlPlatformTest, TopMostWindowsStayAboveAndMenusAboveThem) {
     TPlatformWindowParams topMost;
     topMost.TopMost = true;
     IPlatformWindow& top = MakeWindow(1, {100, 100, 200, 200}, Red, Red, topMost);
-    top.Show(true, false);
+    top.Show(TActivation::NoActivate);
     Settle();
     IPlatformWindow& normal = MakeWindow(2, {150, 150, 250, 250}, Blue, Blue);
-    normal.Show(true, true);
+    normal.Show(TActivation::Activate);
     // Shown under the top-most window, which is never uncovered to be drawn again.
     for (const TPlatformEvent& e :
          Pump([](const TPlatformEvent&) { return false; }, std::chrono::milliseconds(300)))
@@ -264,13 +264,13 @@ TEST_F(TSdlPlatformTest, TopMostWindowsStayAboveAndMenusAboveThem) {
     menu.Popup = true;
     menu.Kind = TPlatformWindowKind::PopupMenu;
     IPlatformWindow& popup = MakeWindow(3, {170, 170, 190, 190}, Green, Green, menu);
-    popup.Show(true, false);
+    popup.Show(TActivation::NoActivate);
     EXPECT_EQ(ScreenPixelBecomes(180, 180, Green), Green);
 
     // No longer top-most: the next window shown may cover it.
     top.SetTopMost(false);
     IPlatformWindow& later = MakeWindow(4, {90, 90, 130, 130}, Blue, Blue);
-    later.Show(true, false);
+    later.Show(TActivation::NoActivate);
     EXPECT_EQ(ScreenPixelBecomes(110, 110, Blue), Blue);
 }
 
@@ -279,13 +279,13 @@ TEST_F(TSdlPlatformTest, ADesktopLayerWindowStaysUnderEveryOtherUntilItLeavesThe
     topMost.TopMost = true;
     IPlatformWindow& desktop = MakeWindow(1, {100, 100, 200, 200}, Red, Red, topMost);
     desktop.SetDesktopLayer(true);
-    desktop.Show(true, true);
+    desktop.Show(TActivation::Activate);
     IPlatformWindow& normal = MakeWindow(2, {150, 150, 250, 250}, Blue, Blue);
-    normal.Show(true, true);
+    normal.Show(TActivation::Activate);
     EXPECT_EQ(ScreenPixelBecomes(175, 175, Blue), Blue);
     EXPECT_EQ(ScreenPixelBecomes(120, 120, Red), Red);
     // Shown again or restacked, it stays under.
-    desktop.Show(true, true);
+    desktop.Show(TActivation::Activate);
     normal.SetTopMost(true);
     Settle();
     EXPECT_EQ(ScreenPixel(175, 175), Blue);
@@ -297,7 +297,7 @@ TEST_F(TSdlPlatformTest, ADesktopLayerWindowStaysUnderEveryOtherUntilItLeavesThe
 
 TEST_F(TSdlPlatformTest, PopupsAndToolTipsShowWithoutTakingTheFocus) {
     IPlatformWindow& main = MakeWindow(1, {100, 100, 300, 300}, Red, Red);
-    main.Show(true, true);
+    main.Show(TActivation::Activate);
     const auto activated =
         Pump([](const TPlatformEvent& e) { return Is(e, TPlatformEventKind::Activated); });
     ASSERT_FALSE(activated.empty());
@@ -312,11 +312,11 @@ TEST_F(TSdlPlatformTest, PopupsAndToolTipsShowWithoutTakingTheFocus) {
         params.Kind = kind;
         const uint32_t id = 10 + uint32_t(kind);
         IPlatformWindow& popup = MakeWindow(id, {150, 150, 200, 200}, Green, Green, params);
-        popup.Show(true, true);
+        popup.Show(TActivation::Activate);
         EXPECT_EQ(ScreenPixelBecomes(160, 160, Green), Green);
         Settle();
         EXPECT_EQ(Focus(), mainFocus) << int(kind);
-        popup.Show(false, false);
+        popup.Hide();
     }
     const auto later = Pump([](const TPlatformEvent&) { return false; });
     for (const TPlatformEvent& e : later)
@@ -376,9 +376,9 @@ TEST_F(TSdlPlatformTest, AClickFocusesAWindowButNeverAPopup) {
     menu.Popup = true;
     menu.Kind = TPlatformWindowKind::PopupMenu;
     IPlatformWindow& popup = MakeWindow(3, {500, 100, 600, 200}, Green, Green, menu);
-    first.Show(true, true);
-    second.Show(true, true);
-    popup.Show(true, false);
+    first.Show(TActivation::Activate);
+    second.Show(TActivation::Activate);
+    popup.Show(TActivation::NoActivate);
     auto activatedOne = [](const TPlatformEvent& e) {
         return Is(e, TPlatformEventKind::Activated) && e.Window == 1;
     };
@@ -410,7 +410,7 @@ TEST_F(TSdlPlatformTest, PointerMovesInsideNormalWindowsMenusAndDropDowns) {
         params.Kind = kind;
         const uint32_t id = 8 + uint32_t(kind);
         IPlatformWindow& w = MakeWindow(id, {200, 100, 400, 300}, Red, Red, params);
-        w.Show(true, false);
+        w.Show(TActivation::NoActivate);
         Settle();
         MovePointer(250, 130);
         MovePointer(262, 141);
@@ -419,14 +419,14 @@ TEST_F(TSdlPlatformTest, PointerMovesInsideNormalWindowsMenusAndDropDowns) {
         EXPECT_EQ(events.back().Kind, TPlatformEventKind::MouseMove);
         EXPECT_EQ(events.back().Window, id);
         EXPECT_EQ(events.back().ScreenX, 262);
-        w.Show(false, false);
+        w.Hide();
         MovePointer(10, 10);
     }
 }
 
 TEST_F(TSdlPlatformTest, MouseEventsCarryWindowAndScreenCoordinates) {
     IPlatformWindow& w = MakeWindow(7, {200, 100, 400, 300}, Red, Red);
-    w.Show(true, true);
+    w.Show(TActivation::Activate);
     Settle();
     MovePointer(250, 130);
     auto events = Pump([](const TPlatformEvent& e) { return e.X == 50 && e.Y == 30; });
@@ -477,7 +477,7 @@ TEST_F(TSdlPlatformTest, MouseEventsCarryWindowAndScreenCoordinates) {
 
 TEST_F(TSdlPlatformTest, KeysArriveAsVirtualKeysWithModifiersAndText) {
     IPlatformWindow& w = MakeWindow(3, {100, 100, 200, 200}, Red, Red);
-    w.Show(true, true);
+    w.Show(TActivation::Activate);
     Pump([](const TPlatformEvent& e) { return Is(e, TPlatformEventKind::Activated); });
 
     PressKey(XK_Shift_L, true);
@@ -544,8 +544,8 @@ TEST_F(TSdlPlatformTest, CaptureKeepsPointerEventsOnTheCapturingWindow) {
     menu.Kind = TPlatformWindowKind::PopupMenu;
     IPlatformWindow& w = MakeWindow(5, {300, 300, 400, 400}, Red, Red, menu);
     IPlatformWindow& other = MakeWindow(6, {500, 300, 600, 400}, Blue, Blue);
-    w.Show(true, false);
-    other.Show(true, false);
+    w.Show(TActivation::NoActivate);
+    other.Show(TActivation::NoActivate);
     Settle();
     m_platform->SetCapture(5);
     auto isDown = [](const TPlatformEvent& e) { return Is(e, TPlatformEventKind::ButtonDown); };
@@ -592,7 +592,7 @@ struct TShownCursor {
 
 TEST_F(TSdlPlatformTest, CursorsFollowTheFrameworkNumbersAndNoneHidesIt) {
     IPlatformWindow& w = MakeWindow(1, {100, 100, 200, 200}, Red, Red);
-    w.Show(true, true);
+    w.Show(TActivation::Activate);
     MovePointer(150, 150);
     Settle();
     auto shown = [&] {
@@ -641,7 +641,7 @@ TEST_F(TSdlPlatformTest, WaitEndsOnTimeoutAndOnWakeFromAnotherThread) {
 
 TEST_F(TSdlPlatformTest, CloseRequestExposureAndFocusBecomeEvents) {
     IPlatformWindow& w = MakeWindow(9, {100, 100, 200, 200}, Red, Red);
-    w.Show(true, true);
+    w.Show(TActivation::Activate);
     ASSERT_FALSE(
         Pump([](const TPlatformEvent& e) { return Is(e, TPlatformEventKind::Activated); }).empty());
 
@@ -749,7 +749,7 @@ TEST_F(TSdlPlatformTest, ClipboardTextReachesOtherPrograms) {
 
 TEST_F(TSdlPlatformTest, ScreenCaptureIsBlackOffTheScreenAndWindowsSaveToPng) {
     IPlatformWindow& w = MakeWindow(1, {1200, 980, 1300, 1040}, Red, Blue);
-    w.Show(true, false);
+    w.Show(TActivation::NoActivate);
     ASSERT_EQ(ScreenPixelBecomes(1200, 980, Red), Red);
     const std::vector<uint32_t> corner = m_platform->CaptureScreen({1270, 1014, 1290, 1034});
     EXPECT_EQ(corner[0], Blue);
@@ -774,7 +774,7 @@ TEST_F(TSdlPlatformTest, VideoFramesShowWhileTheLoopWaits) {
     IVideoLayer& layer = w.VideoLayer();
     layer.SetColorKey(KeyColour);
     layer.SetDestRect({0, 0, 80, 60});
-    w.Show(true, false);
+    w.Show(TActivation::NoActivate);
     Paint(w, 80, 60, KeyColour, KeyColour);
     Settle();
 

@@ -191,7 +191,8 @@ void TApplication::TrackHint(const TMsg& msg) {
     TControl* control = FindControl(msg.hwnd);
     if (!control) return;
     if (auto* w = dynamic_cast<TWinControl*>(control))
-        if (TControl* child = w->ControlAtPos(LParamToPoint(msg.lParam), true);
+        if (TControl* child =
+                w->ControlAtPos(LParamToPoint(msg.lParam), TDisabledControls::Include);
             child && !dynamic_cast<TWinControl*>(child))
             control = child;
     if (control == m_hintControl) return;

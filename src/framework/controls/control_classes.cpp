@@ -1,28 +1,22 @@
 #include "framework/controls/control_classes.h"
 
-#include "framework/core/class_registry.h"
-#include "framework/core/exceptions.h"
 #include "framework/controls/form.h"
 #include "framework/controls/menu.h"
 #include "framework/controls/menu_classes.h"
 #include "framework/controls/timer.h"
+#include "framework/core/class_registry.h"
+#include "framework/core/enum_info.h"
+#include "framework/core/exceptions.h"
 
 namespace brisat {
 
-const TEnumInfo AlignInfo{
-    "TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"}};
-const TEnumInfo AnchorsInfo{"TAnchors", {"akLeft", "akTop", "akRight", "akBottom"}};
-const TEnumInfo FormBorderStyleInfo{
-    "TFormBorderStyle",
-    {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
-const TEnumInfo BorderIconsInfo{"TBorderIcons",
-                                {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
-const TEnumInfo PositionInfo{"TPosition",
-                             {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
-                              "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
-                              "poOwnerFormCenter"}};
-const TEnumInfo FormStyleInfo{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}};
-const TEnumInfo WindowStateInfo{"TWindowState", {"wsNormal", "wsMinimized", "wsMaximized"}};
+const TEnumInfo AlignInfo = EnumInfoOf<TAlign>("TAlign");
+const TEnumInfo AnchorsInfo = EnumInfoOf<TAnchorKind>("TAnchors");
+const TEnumInfo FormBorderStyleInfo = EnumInfoOf<TFormBorderStyle>("TFormBorderStyle");
+const TEnumInfo BorderIconsInfo = EnumInfoOf<TBorderIcon>("TBorderIcons");
+const TEnumInfo PositionInfo = EnumInfoOf<TPosition>("TPosition");
+const TEnumInfo FormStyleInfo = EnumInfoOf<TFormStyle>("TFormStyle");
+const TEnumInfo WindowStateInfo = EnumInfoOf<TWindowState>("TWindowState");
 
 namespace {
 

@@ -8,13 +8,13 @@ namespace brisat {
 
 class TClassRegistry;
 
-extern const TEnumInfo AlignInfo;           // alNone … alCustom
-extern const TEnumInfo AnchorsInfo;         // akLeft, akTop, akRight, akBottom
-extern const TEnumInfo FormBorderStyleInfo; // bsNone … bsSizeToolWin
-extern const TEnumInfo BorderIconsInfo;     // biSystemMenu, biMinimize, biMaximize, biHelp
-extern const TEnumInfo PositionInfo;        // poDesigned … poOwnerFormCenter
-extern const TEnumInfo FormStyleInfo;       // fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop
-extern const TEnumInfo WindowStateInfo;     // wsNormal, wsMinimized, wsMaximized
+extern const TEnumInfo AlignInfo;
+extern const TEnumInfo AnchorsInfo;
+extern const TEnumInfo FormBorderStyleInfo;
+extern const TEnumInfo BorderIconsInfo;
+extern const TEnumInfo PositionInfo;
+extern const TEnumInfo FormStyleInfo;
+extern const TEnumInfo WindowStateInfo;
 
 // Registers the classes once (later calls do nothing).
 void RegisterControlClasses();

@@ -255,7 +255,8 @@ TModalResult TCustomForm::ShowModal() {
         if (IsWindow(before) && IsWindowVisible(before)) {
             SetActiveWindow(before);
             // The keyboard went with the modal window; the window it came from takes it back.
-            if (IPlatformWindow* native = GetNativeWindow(before)) native->Show(true, true);
+            if (IPlatformWindow* native = GetNativeWindow(before))
+                native->Show(TActivation::Activate);
         }
     };
     try {
@@ -349,7 +350,8 @@ void TCustomForm::FocusOnActivation() {
         brisat::SetFocus(m_activeControl->Handle());
         return;
     }
-    if (TWinControl* first = FindNextControl(nullptr, true, true, false)) {
+    if (TWinControl* first =
+            FindNextControl(nullptr, TTabDirection::Forward, TFocusMove::TabStops)) {
         m_activeControl = first;
         brisat::SetFocus(first->Handle());
     } else {
@@ -361,15 +363,19 @@ bool TCustomForm::DialogKeyPressed(uint16_t key) {
     switch (key) {
     case VK_TAB:
         if (GetKeyState(VK_CONTROL) < 0) return false;
-        SelectNext(m_activeControl, GetKeyState(VK_SHIFT) >= 0, true);
+        SelectNext(m_activeControl,
+                   GetKeyState(VK_SHIFT) >= 0 ? TTabDirection::Forward : TTabDirection::Backward,
+                   TFocusMove::TabStops);
         return true;
     case VK_LEFT:
     case VK_RIGHT:
     case VK_UP:
     case VK_DOWN:
         if (!m_activeControl || !m_activeControl->Parent()) return false;
-        m_activeControl->Parent()->SelectNext(m_activeControl, key == VK_RIGHT || key == VK_DOWN,
-                                              false);
+        m_activeControl->Parent()->SelectNext(
+            m_activeControl,
+            key == VK_RIGHT || key == VK_DOWN ? TTabDirection::Forward : TTabDirection::Backward,
+            TFocusMove::Children);
         return true;
     default:
         return false;

@@ -81,7 +81,7 @@ std::vector<TRect> TMenuBar::ItemRects() const {
     const TMenuItem& root = m_menu.Items();
     std::vector<TRect> rects(size_t(root.Count()));
     TDeviceContext dc;
-    dc.SelectFont(&MenuFont(false));
+    dc.SelectFont(&MenuFont());
     const TRect bar = BarRect();
     int32_t left = bar.Left;
     for (int i = 0; i < root.Count(); ++i) {
@@ -101,7 +101,8 @@ void TMenuBar::Invalidate() const {
     RedrawWindow(m_hwnd, &bar, RDW_FRAME | RDW_INVALIDATE);
 }
 
-void TMenuBar::SetSelected(int index, bool opened) {
+void TMenuBar::SetSelected(int index, TSubMenu subMenu) {
+    const bool opened = subMenu == TSubMenu::Open;
     if (index == m_selected && opened == m_opened) return;
     m_selected = index;
     m_opened = opened;
@@ -136,7 +137,7 @@ void TMenuBar::Paint(TDeviceContext& dc) const {
     dc.FillRect(bar, clMenu);
     dc.SaveDC();
     dc.IntersectClipRect(bar);
-    dc.SelectFont(&MenuFont(false));
+    dc.SelectFont(&MenuFont());
     const std::vector<TRect> rects = ItemRects();
     for (int i = 0; i < int(rects.size()); ++i) {
         const TMenuItem& item = m_menu.Items().Items(i);
@@ -148,7 +149,7 @@ void TMenuBar::Paint(TDeviceContext& dc) const {
             dc.DrawEdge(edge, m_opened ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
         }
         if (i == m_selected && m_opened) r = OffsetRect(r, 1, 1);
-        DrawMenuText(dc, item.Caption(), r, BarTextFormat, item.Enabled(), false);
+        DrawMenuText(dc, item.Caption(), r, BarTextFormat, item.Enabled(), TMenuHighlight::None);
     }
     dc.RestoreDC();
 }

@@ -31,7 +31,7 @@ public:
     TMenuItem& ParentItem() const override;
     bool Horizontal() const override { return true; }
     int Selected() const override { return m_selected; }
-    void SetSelected(int index, bool opened) override;
+    void SetSelected(int index, TSubMenu subMenu) override;
     bool ContainsScreen(TPoint screen) const override;
     int ItemAtScreen(TPoint screen) const override;
     TRect ItemScreenRect(int index) const override;

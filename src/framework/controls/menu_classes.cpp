@@ -1,13 +1,14 @@
 #include "framework/controls/menu_classes.h"
 
+#include "framework/controls/menu.h"
 #include "framework/core/class_registry.h"
+#include "framework/core/enum_info.h"
 #include "framework/core/exceptions.h"
 #include "framework/graphics/image_list.h"
-#include "framework/controls/menu.h"
 
 namespace brisat {
 
-const TEnumInfo PopupAlignmentInfo{"TPopupAlignment", {"paLeft", "paRight", "paCenter"}};
+const TEnumInfo PopupAlignmentInfo = EnumInfoOf<TPopupAlignment>("TPopupAlignment");
 
 namespace {
 

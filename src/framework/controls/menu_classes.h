@@ -8,7 +8,7 @@ namespace brisat {
 
 class TClassRegistry;
 
-extern const TEnumInfo PopupAlignmentInfo; // paLeft, paRight, paCenter
+extern const TEnumInfo PopupAlignmentInfo;
 
 // Registers the classes once (later calls do nothing).
 void RegisterMenuClasses();

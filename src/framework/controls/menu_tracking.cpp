@@ -24,6 +24,9 @@ bool IsNonClientMouseMessage(UINT msg) {
     return msg >= WM_NCMOUSEMOVE && msg <= WM_NCMBUTTONDBLCLK;
 }
 
+// What is selected in a sub-menu as it opens: its first item (opened by key) or nothing.
+enum class TOpenSelection : uint8_t { FirstItem, Nothing };
+
 class TMenuTracker {
 public:
     explicit TMenuTracker(HWND capture) : m_capture(capture) {}
@@ -40,7 +43,7 @@ public:
     }
     void Select(size_t level, int index);
     void SelectNext(size_t level, int direction);
-    void OpenSubMenu(size_t level, bool selectFirst);
+    void OpenSubMenu(size_t level, TOpenSelection selection);
     void SetMouseUsed() { m_mouseUsed = true; }
     TMenuItem* Run();
 
@@ -108,7 +111,7 @@ void TMenuTracker::Finish() {
     IMenuView* bar = m_hasBar && !m_stale && IsWindow(m_capture) ? &View(0) : nullptr;
     while (!m_levels.empty())
         m_levels.pop_back();
-    if (bar) bar->SetSelected(-1, false);
+    if (bar) bar->SetSelected(-1, TSubMenu::Closed);
     g_tracking = false;
 }
 
@@ -186,7 +189,7 @@ int TMenuTracker::LevelAt(TPoint screen) const {
 
 void TMenuTracker::Select(size_t level, int index) {
     KillHover();
-    View(level).SetSelected(index, false);
+    View(level).SetSelected(index, TSubMenu::Closed);
 }
 
 void TMenuTracker::SelectNext(size_t level, int direction) {
@@ -204,7 +207,8 @@ void TMenuTracker::SelectNext(size_t level, int direction) {
     }
 }
 
-void TMenuTracker::OpenSubMenu(size_t level, bool selectFirst) {
+void TMenuTracker::OpenSubMenu(size_t level, TOpenSelection selection) {
+    const bool selectFirst = selection == TOpenSelection::FirstItem;
     IMenuView& view = View(level);
     const int selected = view.Selected();
     if (selected < 0) return;
@@ -224,7 +228,7 @@ void TMenuTracker::OpenSubMenu(size_t level, bool selectFirst) {
         PlaceMenu(window->MenuSize(), anchor,
                   view.Horizontal() ? TMenuAnchor::BarItem : TMenuAnchor::SubMenuItem, work);
     window->ShowAt(place.TopLeft());
-    view.SetSelected(selected, true);
+    view.SetSelected(selected, TSubMenu::Open);
     PushPopup(std::move(window));
     if (selectFirst) SelectNext(level + 1, 1);
 }
@@ -234,7 +238,7 @@ void TMenuTracker::CloseTo(size_t count) {
     KillHover();
     while (m_levels.size() > count)
         m_levels.pop_back();
-    if (count > 0) View(count - 1).SetSelected(View(count - 1).Selected(), false);
+    if (count > 0) View(count - 1).SetSelected(View(count - 1).Selected(), TSubMenu::Closed);
 }
 
 void TMenuTracker::Choose(size_t level, int index) {
@@ -242,7 +246,7 @@ void TMenuTracker::Choose(size_t level, int index) {
     if (!item.Enabled() || item.IsLine()) return;
     if (item.HasVisibleItems()) {
         Select(level, index);
-        OpenSubMenu(level, true);
+        OpenSubMenu(level, TOpenSelection::FirstItem);
         return;
     }
     m_chosen = &item;
@@ -253,7 +257,7 @@ void TMenuTracker::MoveBar(int direction) {
     const bool open = m_levels.size() > 1;
     CloseTo(1);
     SelectNext(0, direction);
-    if (open) OpenSubMenu(0, true);
+    if (open) OpenSubMenu(0, TOpenSelection::FirstItem);
 }
 
 void TMenuTracker::HandleKey(uint16_t key) {
@@ -263,7 +267,7 @@ void TMenuTracker::HandleKey(uint16_t key) {
     case VK_UP:
     case VK_DOWN:
         if (view.Horizontal())
-            OpenSubMenu(d, true);
+            OpenSubMenu(d, TOpenSelection::FirstItem);
         else
             SelectNext(d, key == VK_DOWN ? 1 : -1);
         break;
@@ -272,7 +276,7 @@ void TMenuTracker::HandleKey(uint16_t key) {
             MoveBar(1);
         } else if (const int s = view.Selected(); s >= 0 && view.ParentItem().Items(s).Enabled() &&
                                                   view.ParentItem().Items(s).HasVisibleItems()) {
-            OpenSubMenu(d, true);
+            OpenSubMenu(d, TOpenSelection::FirstItem);
         } else if (HasBar()) {
             MoveBar(1);
         }
@@ -330,7 +334,7 @@ void TMenuTracker::MouseMove(TPoint p) {
         const bool open = m_levels.size() > 1;
         CloseTo(1);
         Select(0, index);
-        if (open) OpenSubMenu(0, false);
+        if (open) OpenSubMenu(0, TOpenSelection::Nothing);
         return;
     }
     CloseTo(size_t(level) + 1);
@@ -357,11 +361,11 @@ void TMenuTracker::MouseDown(TPoint p) {
         }
         CloseTo(1);
         Select(0, index);
-        OpenSubMenu(0, false);
+        OpenSubMenu(0, TOpenSelection::Nothing);
     } else if (view.ParentItem().Items(index).HasVisibleItems()) {
         CloseTo(size_t(level) + 1);
         Select(size_t(level), index);
-        OpenSubMenu(size_t(level), false);
+        OpenSubMenu(size_t(level), TOpenSelection::Nothing);
     }
 }
 
@@ -384,7 +388,7 @@ void TMenuTracker::StartHover(size_t level, int index) {
         const int hoverIndex = m_hoverIndex;
         KillHover();
         if (hoverLevel < m_levels.size() && View(hoverLevel).Selected() == hoverIndex)
-            OpenSubMenu(hoverLevel, false);
+            OpenSubMenu(hoverLevel, TOpenSelection::Nothing);
     });
 }
 
@@ -419,7 +423,9 @@ TMenuItem* TrackMenuBar(IMenuView& bar, HWND capture, int index, TBarStart start
     tracker.PushBar(bar);
     tracker.Select(0, index);
     if (start == TBarStart::OpenByMouse) tracker.SetMouseUsed();
-    if (start != TBarStart::SelectOnly) tracker.OpenSubMenu(0, start == TBarStart::OpenByKey);
+    if (start != TBarStart::SelectOnly)
+        tracker.OpenSubMenu(0, start == TBarStart::OpenByKey ? TOpenSelection::FirstItem
+                                                             : TOpenSelection::Nothing);
     return tracker.Run();
 }
 

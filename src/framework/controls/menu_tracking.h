@@ -10,6 +10,9 @@
 
 namespace brisat {
 
+// Whether a selected item's sub-menu is shown.
+enum class TSubMenu : uint8_t { Closed, Open };
+
 // One level of an open chain, as the tracking loop sees it: a menu bar or a popup window.
 // Indices are those of ParentItem's sub-items.
 class IMenuView {
@@ -19,8 +22,8 @@ public:
     // A menu bar lays its items out side by side.
     virtual bool Horizontal() const = 0;
     virtual int Selected() const = 0;
-    // Highlights an item (-1: none); Opened tells that its sub-menu is shown.
-    virtual void SetSelected(int index, bool opened) = 0;
+    // Highlights an item (-1: none) whose sub-menu is shown or not.
+    virtual void SetSelected(int index, TSubMenu subMenu) = 0;
     virtual bool ContainsScreen(TPoint screen) const = 0;
     // The visible, non-separator item under a screen point, or -1.
     virtual int ItemAtScreen(TPoint screen) const = 0;

@@ -18,12 +18,12 @@ constexpr int32_t ShortCutGap = 16; // between the longest caption and the short
 constexpr uint32_t CaptionFormat = DT_SINGLELINE | DT_VCENTER | DT_LEFT;
 constexpr uint32_t ShortCutFormat = DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX;
 
-TFont MakeMenuFont(bool bold) {
+TFont MakeMenuFont(TFontStyles style) {
     TFont font;
     font.SetName("Tahoma");
     font.SetSize(8);
     font.SetColor(clMenuText);
-    if (bold) font.SetStyle({TFontStyle::fsBold});
+    font.SetStyle(style);
     return font;
 }
 
@@ -35,14 +35,19 @@ TSize TextSize(TDeviceContext& dc, const std::string& text, uint32_t format) {
 
 } // namespace
 
-const TFont& MenuFont(bool bold) {
-    static const TFont normal = MakeMenuFont(false);
-    static const TFont boldFont = MakeMenuFont(true);
-    return bold ? boldFont : normal;
+const TFont& MenuFont() {
+    static const TFont font = MakeMenuFont({});
+    return font;
+}
+
+const TFont& MenuItemFont(const TMenuItem& item) {
+    static const TFont boldFont = MakeMenuFont({TFontStyle::fsBold});
+    return item.Default() ? boldFont : MenuFont();
 }
 
 void DrawMenuText(TDeviceContext& dc, const std::string& text, TRect rect, uint32_t format,
-                  bool enabled, bool selected) {
+                  bool enabled, TMenuHighlight highlight) {
+    const bool selected = highlight == TMenuHighlight::Selected;
     dc.SetBkMode(TBkMode::Transparent);
     if (!enabled && !selected) {
         // The classic embossed look: a highlight copy one pixel down and right, grey on top.
@@ -95,7 +100,7 @@ void TMenuWindow::CreateParams(TCreateParams& p) {
 
 void TMenuWindow::Measure() {
     TDeviceContext dc;
-    dc.SelectFont(&MenuFont(false));
+    dc.SelectFont(&MenuFont());
     int32_t itemHeight = std::max(MinItemHeight, dc.GetTextMetrics().Height + 5);
     m_glyphColumn = CheckColumn;
     if (const TMenu* menu = m_parent.GetParentMenu(); menu && menu->Images()) {
@@ -110,7 +115,7 @@ void TMenuWindow::Measure() {
         m_rows.push_back({i, top, line ? SeparatorHeight : itemHeight});
         top += m_rows.back().Height;
         if (line) continue;
-        dc.SelectFont(&MenuFont(item.Default()));
+        dc.SelectFont(&MenuItemFont(item));
         captionWidth = std::max(captionWidth, TextSize(dc, item.Caption(), CaptionFormat).cx);
         if (item.ShortCut() != scNone)
             m_shortCutWidth = std::max(
@@ -127,7 +132,7 @@ void TMenuWindow::ShowAt(TPoint screen) {
     SetVisible(true);
 }
 
-void TMenuWindow::SetSelected(int index, bool) {
+void TMenuWindow::SetSelected(int index, TSubMenu) {
     if (index == m_selected) return;
     for (int changed : {m_selected, index})
         if (const TRow* row = FindRow(changed)) {
@@ -191,12 +196,13 @@ void TMenuWindow::DrawItem(TDeviceContext& dc, const TRow& row) const {
         DrawImage(dc, item, r, selected);
     else
         DrawMark(dc, item, r, ink);
-    dc.SelectFont(&MenuFont(item.Default()));
+    dc.SelectFont(&MenuItemFont(item));
     TRect text{r.Left + m_glyphColumn, r.Top, r.Right - ArrowColumn, r.Bottom};
-    DrawMenuText(dc, item.Caption(), text, CaptionFormat, item.Enabled(), selected);
+    const TMenuHighlight highlight = selected ? TMenuHighlight::Selected : TMenuHighlight::None;
+    DrawMenuText(dc, item.Caption(), text, CaptionFormat, item.Enabled(), highlight);
     if (item.ShortCut() != scNone)
         DrawMenuText(dc, ShortCutToText(item.ShortCut()), text, ShortCutFormat, item.Enabled(),
-                     selected);
+                     highlight);
     if (item.HasVisibleItems()) {
         const int32_t cy = (r.Top + r.Bottom) / 2;
         DrawArrowGlyph(dc, {r.Right - ArrowColumn + 2, cy - 8, r.Right - 2, cy + 8},

@@ -13,11 +13,16 @@
 
 namespace brisat {
 
-// The menus' font (bold for default items) and their item text: the caption with its
-// accelerator underlined, embossed in grey when disabled.
-const TFont& MenuFont(bool bold);
+// The menus' font, in bold for Item when it is the default one.
+const TFont& MenuFont();
+const TFont& MenuItemFont(const TMenuItem& item);
+
+// Whether a menu item is drawn on the highlight (the popups' selected item).
+enum class TMenuHighlight : uint8_t { None, Selected };
+// A menu item's text: the caption with its accelerator underlined, embossed in grey when
+// disabled and not highlighted.
 void DrawMenuText(TDeviceContext& dc, const std::string& text, TRect rect, uint32_t format,
-                  bool enabled, bool selected);
+                  bool enabled, TMenuHighlight highlight);
 
 // How a popup relates to what it opens from.
 enum class TMenuAnchor : uint8_t { Point, BarItem, SubMenuItem };
@@ -40,7 +45,7 @@ public:
     TMenuItem& ParentItem() const override { return m_parent; }
     bool Horizontal() const override { return false; }
     int Selected() const override { return m_selected; }
-    void SetSelected(int index, bool opened) override;
+    void SetSelected(int index, TSubMenu subMenu) override;
     bool ContainsScreen(TPoint screen) const override;
     int ItemAtScreen(TPoint screen) const override;
     TRect ItemScreenRect(int index) const override;

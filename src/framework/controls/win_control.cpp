@@ -243,7 +243,8 @@ bool TWinControl::ContainsControl(const TControl* control) const {
     return false;
 }
 
-TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled) const {
+TControl* TWinControl::ControlAtPos(TPoint p, TDisabledControls disabled) const {
+    const bool allowDisabled = disabled == TDisabledControls::Include;
     for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
         TControl* c = *it;
         if (c->Visible() && (allowDisabled || c->Enabled()) && PtInRect(c->BoundsRect(), p))
@@ -410,8 +411,10 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
     }
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
-                                          bool checkParent) const {
+TWinControl* TWinControl::FindNextControl(TWinControl* current, TTabDirection direction,
+                                          TFocusMove move) const {
+    const bool forward = direction == TTabDirection::Forward;
+    const bool checkTabStop = move == TFocusMove::TabStops, checkParent = !checkTabStop;
     std::vector<TWinControl*> list;
     GetTabOrderList(list);
     if (list.empty()) return nullptr;
@@ -431,9 +434,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward, bo
     return nullptr;
 }
 
-void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
-    if (TWinControl* c = FindNextControl(current, forward, checkTabStop, !checkTabStop))
-        c->SetFocus();
+void TWinControl::SelectNext(TWinControl* current, TTabDirection direction, TFocusMove move) {
+    if (TWinControl* c = FindNextControl(current, direction, move)) c->SetFocus();
 }
 
 void TWinControl::PaintWindow(TDeviceContext&) {}
@@ -465,7 +467,7 @@ bool TWinControl::ForwardMouse(TMessage& m) {
         if (capture->Parent() != this) return false;
         target = capture;
     } else {
-        target = ControlAtPos(p, false);
+        target = ControlAtPos(p, TDisabledControls::Skip);
         if (dynamic_cast<TWinControl*>(target)) target = nullptr;
     }
     if (!target) return false;
@@ -479,7 +481,8 @@ bool TWinControl::ForwardMouse(TMessage& m) {
 bool TWinControl::SetControlCursor() {
     TCursor cursor = Screen().Cursor();
     if (cursor == crDefault) {
-        const TControl* under = ControlAtPos(ScreenToClient(GetCursorPos()), false);
+        const TControl* under =
+            ControlAtPos(ScreenToClient(GetCursorPos()), TDisabledControls::Skip);
         if (!under || dynamic_cast<const TWinControl*>(under)) under = this;
         if (GetCaptureControl() && GetCaptureControl()->Parent() == this)
             under = GetCaptureControl();
@@ -547,8 +550,9 @@ void TWinControl::WndProc(TMessage& m) {
 
 bool TWinControl::RouteMouseToChild(TMessage& m) {
     if (m.Msg == WM_MOUSEMOVE) {
-        TControl* under =
-            GetCaptureControl() ? m_mouseControl : ControlAtPos(LParamToPoint(m.LParam), false);
+        TControl* under = GetCaptureControl()
+                              ? m_mouseControl
+                              : ControlAtPos(LParamToPoint(m.LParam), TDisabledControls::Skip);
         if (dynamic_cast<TWinControl*>(under)) under = nullptr;
         TrackMouseControl(under);
     }
@@ -667,7 +671,8 @@ void TWinControl::WMMouseWheel(TMessage& m) {
 // A windowless child under the point, then this control's own menu, then the parent.
 void TWinControl::WMContextMenu(TMessage& m) {
     if (m.LParam != -1)
-        if (TControl* child = ControlAtPos(ScreenToClient(LParamToPoint(m.LParam)), false);
+        if (TControl* child =
+                ControlAtPos(ScreenToClient(LParamToPoint(m.LParam)), TDisabledControls::Skip);
             child && !dynamic_cast<TWinControl*>(child) && child->PopupMenu()) {
             m.Result = child->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
             return;

@@ -25,6 +25,13 @@ struct TCreateParams {
     std::string WinClassName;
 };
 
+// Whether a search of the children takes in disabled controls too.
+enum class TDisabledControls : uint8_t { Skip, Include };
+enum class TTabDirection : uint8_t { Forward, Backward };
+// Which controls a move of the focus stops at: tab stops anywhere below (the Tab key), or any
+// control among the direct children (the arrow keys).
+enum class TFocusMove : uint8_t { TabStops, Children };
+
 class TWinControl : public TControl {
 public:
     using TKeyEvent = std::function<void(TComponent& sender, uint16_t& key, TShiftState)>;
@@ -54,8 +61,9 @@ public:
     void InsertControl(TControl& control);
     void RemoveControl(TControl& control);
     bool ContainsControl(const TControl* control) const;
-    // The visible (and, unless AllowDisabled, enabled) child at a client point, topmost first.
-    TControl* ControlAtPos(TPoint p, bool allowDisabled) const;
+    // The visible (and, unless Disabled includes them, enabled) child at a client point, topmost
+    // first.
+    TControl* ControlAtPos(TPoint p, TDisabledControls disabled) const;
 
     void DisableAlign() { ++m_alignDisabled; }
     void EnableAlign();
@@ -81,9 +89,9 @@ public:
     // Windowed descendants in tab order, depth first.
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
     // The next (or previous) control after Current that can take the focus, wrapping round.
-    TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
-                                 bool checkParent) const;
-    void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+    TWinControl* FindNextControl(TWinControl* current, TTabDirection direction,
+                                 TFocusMove move) const;
+    void SelectNext(TWinControl* current, TTabDirection direction, TFocusMove move);
 
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;

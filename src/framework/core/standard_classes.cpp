@@ -1,12 +1,13 @@
 #include "framework/core/standard_classes.h"
 
 #include "framework/core/class_registry.h"
+#include "framework/core/enum_info.h"
 #include "framework/core/font.h"
 
 namespace brisat {
 
-const TEnumInfo FontStyleInfo{"TFontStyles", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
-const TEnumInfo FontPitchInfo{"TFontPitch", {"fpDefault", "fpVariable", "fpFixed"}};
+const TEnumInfo FontStyleInfo = FlagInfoOf<TFontStyle>("TFontStyles");
+const TEnumInfo FontPitchInfo = EnumInfoOf<TFontPitch>("TFontPitch");
 
 namespace {
 

@@ -7,8 +7,8 @@ namespace brisat {
 
 class TClassRegistry;
 
-extern const TEnumInfo FontStyleInfo; // fsBold, fsItalic, fsUnderline, fsStrikeOut
-extern const TEnumInfo FontPitchInfo; // fpDefault, fpVariable, fpFixed
+extern const TEnumInfo FontStyleInfo;
+extern const TEnumInfo FontPitchInfo;
 
 void RegisterStandardClasses(TClassRegistry& registry);
 

@@ -99,8 +99,8 @@ TFolderListing ListFolder(const std::string& folder, const TFileFilter* filter) 
     return listing;
 }
 
-std::vector<std::string> TypedNames(const std::string& text, bool multiple) {
-    if (!multiple || text.find('"') == std::string::npos) {
+std::vector<std::string> TypedNames(const std::string& text, const TTypedNameRules& rules) {
+    if (!rules.Multiple || text.find('"') == std::string::npos) {
         const size_t first = text.find_first_not_of(' ');
         if (first == std::string::npos) return {};
         return {text.substr(first, text.find_last_not_of(' ') - first + 1)};
@@ -151,7 +151,7 @@ bool FileExists(const std::string& path) {
 TTypedName ResolveTypedName(const std::string& folder, const std::string& text,
                             const TTypedNameRules& rules) {
     TTypedName result;
-    const std::vector<std::string> names = TypedNames(text, rules.Multiple);
+    const std::vector<std::string> names = TypedNames(text, rules);
     if (names.empty()) return result;
     if (names.size() == 1) {
         const std::string path = JoinPath(folder, names[0]);

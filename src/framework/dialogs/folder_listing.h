@@ -51,9 +51,10 @@ struct TTypedNameRules {
     bool PathMustExist = false;
 };
 
-// The names in Text: with Multiple and any double quote there, the quoted names (an open quote
-// runs to the end); else the whole text without surrounding blanks. QuoteNames is the reverse.
-std::vector<std::string> TypedNames(const std::string& text, bool multiple);
+// The names in Text: with Rules.Multiple and any double quote there, the quoted names (an open
+// quote runs to the end); else the whole text without surrounding blanks. QuoteNames is the
+// reverse.
+std::vector<std::string> TypedNames(const std::string& text, const TTypedNameRules& rules);
 std::string QuoteNames(const std::vector<std::string>& names);
 
 // Text may be one name, or with Multiple several names in double quotes ("a.avi" "b.avi"). A

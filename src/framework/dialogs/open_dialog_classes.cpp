@@ -1,13 +1,12 @@
 #include "framework/dialogs/open_dialog_classes.h"
 
 #include "framework/core/class_registry.h"
+#include "framework/core/enum_info.h"
 #include "framework/dialogs/open_dialog.h"
 
 namespace brisat {
 
-const TEnumInfo OpenOptionInfo{"TOpenOption",
-                               {"ofAllowMultiSelect", "ofFileMustExist", "ofPathMustExist",
-                                "ofHideReadOnly", "ofEnableSizing"}};
+const TEnumInfo OpenOptionInfo = EnumInfoOf<TOpenOption>("TOpenOption");
 
 void RegisterOpenDialogClass(TClassRegistry& registry) {
     using T = TOpenDialog;

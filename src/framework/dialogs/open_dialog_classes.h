@@ -8,7 +8,7 @@ namespace brisat {
 
 class TClassRegistry;
 
-extern const TEnumInfo OpenOptionInfo; // ofAllowMultiSelect, …, ofEnableSizing
+extern const TEnumInfo OpenOptionInfo;
 
 // Registers the class once (later calls do nothing).
 void RegisterOpenDialogClass();

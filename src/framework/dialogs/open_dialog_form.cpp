@@ -212,7 +212,7 @@ void TOpenDialogForm::ListToggle(int32_t index) {
         m_nameEdit->SetText(name);
         return;
     }
-    std::vector<std::string> names = TypedNames(m_nameEdit->Text(), true);
+    std::vector<std::string> names = TypedNames(m_nameEdit->Text(), m_settings.Rules);
     if (const auto at = std::find(names.begin(), names.end(), name); at != names.end())
         names.erase(at);
     else
@@ -224,8 +224,7 @@ bool TOpenDialogForm::ListHighlights(int32_t index, bool current) const {
     if (size_t(index) >= m_entries.size()) return current;
     const TFolderEntry& entry = m_entries[size_t(index)];
     if (entry.Folder) return current;
-    const std::vector<std::string> names =
-        TypedNames(m_nameEdit->Text(), m_settings.Rules.Multiple);
+    const std::vector<std::string> names = TypedNames(m_nameEdit->Text(), m_settings.Rules);
     return std::find(names.begin(), names.end(), entry.Name) != names.end();
 }
 

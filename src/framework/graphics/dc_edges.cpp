@@ -18,13 +18,21 @@ struct TEdgeColors {
 // One ring of an edge. Raised: light outside, highlight inside, dark shadows below. Sunken is
 // the reverse. BF_SOFT swaps the top-left colours of the two rings (a push button's softer
 // look); BF_FLAT and BF_MONO draw an outer line and an inner ring the colour of the middle.
-TEdgeColors RingColors(bool raised, bool outer, uint32_t flags) {
+enum class TRelief { Raised, Sunken };
+enum class TRing { Outer, Inner };
+
+TRelief ReliefOf(uint32_t edge, uint32_t raisedBit) {
+    return edge & raisedBit ? TRelief::Raised : TRelief::Sunken;
+}
+
+TEdgeColors RingColors(TRelief relief, TRing ring, uint32_t flags) {
+    const bool outer = ring == TRing::Outer;
     if (flags & BF_MONO)
         return outer ? TEdgeColors{clWindowFrame, clWindowFrame} : TEdgeColors{clWindow, clWindow};
     if (flags & BF_FLAT)
         return outer ? TEdgeColors{clBtnShadow, clBtnShadow} : TEdgeColors{clBtnFace, clBtnFace};
     const bool soft = flags & BF_SOFT;
-    if (raised)
+    if (relief == TRelief::Raised)
         return outer ? TEdgeColors{soft ? clBtnHighlight : cl3DLight, cl3DDkShadow}
                      : TEdgeColors{soft ? cl3DLight : clBtnHighlight, clBtnShadow};
     return outer ? TEdgeColors{soft ? cl3DDkShadow : clBtnShadow, clBtnHighlight}
@@ -171,7 +179,8 @@ void DrawRadioButton(TDeviceContext& dc, const TRect& rect, uint32_t state) {
         return rx >= inset && rx < size - inset;
     };
     const uint32_t look = FaceLook(state);
-    const TEdgeColors outer = RingColors(false, true, look), inner = RingColors(false, false, look);
+    const TEdgeColors outer = RingColors(TRelief::Sunken, TRing::Outer, look);
+    const TEdgeColors inner = RingColors(TRelief::Sunken, TRing::Inner, look);
     const TRect area = IntersectRect(box, dc.ClipBox());
     for (int32_t y = area.Top; y < area.Bottom; ++y)
         for (int32_t x = area.Left; x < area.Right; ++x) {
@@ -243,9 +252,9 @@ void TDeviceContext::DrawEdge(TRect& rect, uint32_t edge, uint32_t flags) {
         r = {r.Left + left, r.Top + top, r.Right - right, r.Bottom - bottom};
     };
     if (edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER))
-        ring(RingColors(edge & BDR_RAISEDOUTER, true, flags));
+        ring(RingColors(ReliefOf(edge, BDR_RAISEDOUTER), TRing::Outer, flags));
     if (edge & (BDR_RAISEDINNER | BDR_SUNKENINNER))
-        ring(RingColors(edge & BDR_RAISEDINNER, false, flags));
+        ring(RingColors(ReliefOf(edge, BDR_RAISEDINNER), TRing::Inner, flags));
     if (flags & BF_MIDDLE) FillRect(r, flags & BF_MONO ? clWindow : clBtnFace);
     if (flags & BF_ADJUST) rect = r;
 }

@@ -262,19 +262,20 @@ void TDeviceContext::RoundRect(const TRect& rect, int32_t ellipseWidth, int32_t 
                 FillSpan(int32_t(y), int32_t(x), int32_t(x + 1), pen);
         k += x1 - x0;
     };
-    auto runs = [&](int64_t y, bool right) {
+    enum class THalf { Left, Right };
+    auto runs = [&](int64_t y, THalf half) {
         const int64_t r = y - d.Top, i = inset(r), ii = interiorInset(r);
         if (2 * i >= w) return;
         const bool hollow = 2 * ii >= w, top = r < h / 2;
-        if (right)
+        if (half == THalf::Right)
             walk(y, std::max(hollow ? d.Left + i : d.Right - ii, mid), d.Right - i, top);
         else
             walk(y, d.Left + i, std::min(hollow ? d.Right - i : d.Left + ii, mid), top);
     };
     for (int64_t y = rowFirst; y < rowEnd; ++y)
-        runs(y, true);
+        runs(y, THalf::Right);
     for (int64_t y = rowEnd - 1; y >= rowFirst; --y)
-        runs(y, false);
+        runs(y, THalf::Left);
 }
 
 void TDeviceContext::Polygon(std::span<const TPoint> points) {

@@ -73,18 +73,19 @@ void TTextLayout::Decode(std::string_view text) {
         if (code == '\r' || code == '\n') {
             if (code == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
             accelerator = false;
-            if (!singleLine) Push(LineBreak, false);
+            if (!singleLine) Push(LineBreak, TCharMark::Plain);
             continue;
         }
         // Other control characters (and tabs that are not expanded) take no room and draw
         // nothing, rather than showing missing-glyph boxes.
         if ((code < 0x20 && !(code == Tab && (m_format & DT_EXPANDTABS))) || code == 0x7F) continue;
-        Push(code, accelerator);
+        Push(code, accelerator ? TCharMark::Accelerator : TCharMark::Plain);
         accelerator = false;
     }
 }
 
-void TTextLayout::Push(char32_t code, bool accelerator) {
+void TTextLayout::Push(char32_t code, TCharMark mark) {
+    const bool accelerator = mark == TCharMark::Accelerator;
     if (code == LineBreak || code == Tab) {
         m_chars.push_back({code, TLayoutGlyph::NoGlyph, 0, accelerator});
         return;

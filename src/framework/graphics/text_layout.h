@@ -56,7 +56,9 @@ private:
     };
 
     void Decode(std::string_view text);
-    void Push(char32_t code, bool accelerator);
+    // Whether a character is the accelerator, drawn underlined.
+    enum class TCharMark : uint8_t { Plain, Accelerator };
+    void Push(char32_t code, TCharMark mark);
     void Paragraph(size_t first, size_t last);
     void Wrap(size_t first, size_t last);
     void EmitLine(size_t first, size_t last);

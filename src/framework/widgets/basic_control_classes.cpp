@@ -1,11 +1,12 @@
 #include "framework/widgets/basic_control_classes.h"
 
+#include "framework/controls/control_classes.h"
+#include "framework/core/class_registry.h"
+#include "framework/core/enum_info.h"
 #include "framework/graphics/bitmap_data.h"
+#include "framework/graphics/image_list.h"
 #include "framework/widgets/button.h"
 #include "framework/widgets/check_box.h"
-#include "framework/core/class_registry.h"
-#include "framework/controls/control_classes.h"
-#include "framework/graphics/image_list.h"
 #include "framework/widgets/label.h"
 #include "framework/widgets/panel.h"
 #include "framework/widgets/shape_control.h"
@@ -14,17 +15,14 @@
 
 namespace brisat {
 
-const TEnumInfo PenStyleInfo{"TPenStyle", {"psSolid", "psDash", "psDot", "psDashDot", "psClear"}};
-const TEnumInfo BrushStyleInfo{"TBrushStyle", {"bsSolid", "bsClear"}};
-const TEnumInfo PanelBevelInfo{"TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
-const TEnumInfo LabelLayoutInfo{"TTextLayout", {"tlTop", "tlCenter", "tlBottom"}};
-const TEnumInfo ButtonLayoutInfo{
-    "TButtonLayout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
-const TEnumInfo CheckBoxStateInfo{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
-const TEnumInfo ShapeTypeInfo{"TShapeType",
-                              {"stRectangle", "stSquare", "stRoundRect", "stRoundSquare",
-                               "stEllipse", "stCircle"}};
-const TEnumInfo ResizeStyleInfo{"TResizeStyle", {"rsNone", "rsLine", "rsUpdate", "rsPattern"}};
+const TEnumInfo PenStyleInfo = EnumInfoOf<TPenStyle>("TPenStyle");
+const TEnumInfo BrushStyleInfo = EnumInfoOf<TBrushStyle>("TBrushStyle");
+const TEnumInfo PanelBevelInfo = EnumInfoOf<TPanelBevel>("TPanelBevel");
+const TEnumInfo LabelLayoutInfo = EnumInfoOf<TLabelLayout>("TTextLayout");
+const TEnumInfo ButtonLayoutInfo = EnumInfoOf<TButtonLayout>("TButtonLayout");
+const TEnumInfo CheckBoxStateInfo = EnumInfoOf<TCheckBoxState>("TCheckBoxState");
+const TEnumInfo ShapeTypeInfo = EnumInfoOf<TShapeType>("TShapeType");
+const TEnumInfo ResizeStyleInfo = EnumInfoOf<TResizeStyle>("TResizeStyle");
 
 namespace {
 

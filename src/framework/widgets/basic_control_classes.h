@@ -9,14 +9,14 @@ namespace brisat {
 
 class TClassRegistry;
 
-extern const TEnumInfo PenStyleInfo;      // psSolid … psClear
-extern const TEnumInfo BrushStyleInfo;    // bsSolid, bsClear
-extern const TEnumInfo PanelBevelInfo;    // bvNone, bvLowered, bvRaised, bvSpace
-extern const TEnumInfo LabelLayoutInfo;   // tlTop, tlCenter, tlBottom
-extern const TEnumInfo ButtonLayoutInfo;  // blGlyphLeft … blGlyphBottom
-extern const TEnumInfo CheckBoxStateInfo; // cbUnchecked, cbChecked, cbGrayed
-extern const TEnumInfo ShapeTypeInfo;     // stRectangle … stCircle
-extern const TEnumInfo ResizeStyleInfo;   // rsNone, rsLine, rsUpdate, rsPattern
+extern const TEnumInfo PenStyleInfo;
+extern const TEnumInfo BrushStyleInfo;
+extern const TEnumInfo PanelBevelInfo;
+extern const TEnumInfo LabelLayoutInfo;
+extern const TEnumInfo ButtonLayoutInfo;
+extern const TEnumInfo CheckBoxStateInfo;
+extern const TEnumInfo ShapeTypeInfo;
+extern const TEnumInfo ResizeStyleInfo;
 
 // Registers the classes (after the control framework's own) once; later calls do nothing.
 void RegisterBasicControlClasses();

@@ -48,10 +48,10 @@ protected:
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            if (!PtInRect(ClientRect(), p)) m_combo.CloseUp(false);
+            if (!PtInRect(ClientRect(), p)) m_combo.CloseUp();
             break;
         case WM_LBUTTONUP:
-            if (index >= 0) m_combo.CloseUp(true);
+            if (index >= 0) m_combo.ChooseAndCloseUp();
             break;
         default:
             break;
@@ -71,7 +71,7 @@ TComboBox::TComboBox(TComponent* owner) : TCustomControl(owner) {
 }
 
 TComboBox::~TComboBox() {
-    CloseUp(false);
+    CloseUp();
 }
 
 void TComboBox::ItemsChanged() {
@@ -131,7 +131,7 @@ void TComboBox::SetStyle(TComboBoxStyle style) {
         m_edit->OnKeyDown = [this](TComponent&, uint16_t& key, TShiftState shift) {
             if (ComboKey(key, shift)) key = 0;
         };
-        m_edit->OnExit = [this](TComponent&) { CloseUp(false); };
+        m_edit->OnExit = [this](TComponent&) { CloseUp(); };
         // Enter and Escape stay with the edit while the list shows.
         TWndMethod editProc = m_edit->WindowProc;
         m_edit->WindowProc = [this, editProc](TMessage& m) {
@@ -181,7 +181,7 @@ void TComboBox::Choose(int32_t index) {
 
 void TComboBox::SetDroppedDown(bool on) {
     if (on == m_dropped) return;
-    if (!on) return CloseUp(false);
+    if (!on) return CloseUp();
     DropDown();
     if (!m_list) m_list = std::make_unique<TComboList>(*this);
     m_list->SetItemHeight(m_itemHeight);
@@ -200,13 +200,18 @@ void TComboBox::SetDroppedDown(bool on) {
     Invalidate();
 }
 
-void TComboBox::CloseUp(bool choose) {
+void TComboBox::CloseUp() {
     if (!m_dropped) return;
     m_dropped = false;
     if (GetCapture() == m_list->Handle()) ReleaseCapture();
     ShowWindow(m_list->Handle(), SW_HIDE);
     Invalidate();
-    if (choose) Choose(m_list->ItemIndex());
+}
+
+void TComboBox::ChooseAndCloseUp() {
+    if (!m_dropped) return;
+    CloseUp();
+    Choose(m_list->ItemIndex());
 }
 
 void TComboBox::Paint() {
@@ -257,7 +262,10 @@ bool TComboBox::ComboKey(uint16_t key, TShiftState shift) {
             return true;
         case VK_RETURN:
         case VK_ESCAPE:
-            CloseUp(key == VK_RETURN);
+            if (key == VK_RETURN)
+                ChooseAndCloseUp();
+            else
+                CloseUp();
             return true;
         default:
             return false;
@@ -317,7 +325,7 @@ void TComboBox::DoEnter() {
 }
 
 void TComboBox::DoExit() {
-    CloseUp(false);
+    CloseUp();
     Invalidate();
     TCustomControl::DoExit();
 }

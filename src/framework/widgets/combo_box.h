@@ -78,7 +78,9 @@ private:
     void ItemsChanged();
     // The user's choice: the item becomes the text and OnChange runs when it changed.
     void Choose(int32_t index);
-    void CloseUp(bool choose);
+    // Hides the drop-down list; ChooseAndCloseUp also takes its selected item as the choice.
+    void CloseUp();
+    void ChooseAndCloseUp();
     // Up, Down, F4 and the rest, from the box or its edit; true when used.
     bool ComboKey(uint16_t key, TShiftState shift);
     void ShowText();

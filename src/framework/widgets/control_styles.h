@@ -2,7 +2,7 @@
 // border of a windowed control, with their identifier tables for layouts.
 #pragma once
 
-#include "framework/core/property.h"
+#include "framework/core/enum_info.h"
 
 #include <cstdint>
 
@@ -12,9 +12,10 @@ enum class TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
 // A windowed control's own frame: none, or a one-pixel line round the client area.
 enum class TBorderStyle : uint8_t { bsNone, bsSingle };
 
-inline const TEnumInfo AlignmentInfo{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
+inline const TEnumInfo AlignmentInfo = EnumInfoOf<TAlignment>("TAlignment");
 // The two-sided alignment of a check box's caption (TAlignment's first two values).
-inline const TEnumInfo LeftRightInfo{"TLeftRight", {"taLeftJustify", "taRightJustify"}};
-inline const TEnumInfo BorderStyleInfo{"TBorderStyle", {"bsNone", "bsSingle"}};
+inline const TEnumInfo LeftRightInfo =
+    EnumInfoOf<TAlignment>("TLeftRight", TAlignment::taRightJustify);
+inline const TEnumInfo BorderStyleInfo = EnumInfoOf<TBorderStyle>("TBorderStyle");
 
 } // namespace brisat

@@ -28,6 +28,11 @@ std::string_view Leading(std::string_view text, size_t count) {
     return text.substr(0, at);
 }
 
+// Shift extends the selection as the caret moves.
+TCaretMove CaretMoveFor(TShiftState shift) {
+    return shift.Contains(TShiftStateKind::ssShift) ? TCaretMove::Extend : TCaretMove::Collapse;
+}
+
 } // namespace
 
 TEdit::TEdit(TComponent* owner) : TCustomControl(owner) {
@@ -141,9 +146,9 @@ void TEdit::SetSelection(size_t start, size_t length) {
     CaretMoved();
 }
 
-void TEdit::MoveCaret(size_t pos, bool extend) {
+void TEdit::MoveCaret(size_t pos, TCaretMove move) {
     m_caret = pos;
-    if (!extend) m_anchor = pos;
+    if (move == TCaretMove::Collapse) m_anchor = pos;
     CaretMoved();
 }
 
@@ -229,32 +234,34 @@ void TEdit::Paint() {
 void TEdit::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
     if (button == TMouseButton::mbLeft) {
         if (CanFocus() && !Focused()) SetFocus();
-        MoveCaret(PosAt(x), shift.Contains(TShiftStateKind::ssShift));
+        MoveCaret(PosAt(x), CaretMoveFor(shift));
     }
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TEdit::MouseMove(TShiftState shift, int32_t x, int32_t y) {
-    if (shift.Contains(TShiftStateKind::ssLeft) && MouseCapture()) MoveCaret(PosAt(x), true);
+    if (shift.Contains(TShiftStateKind::ssLeft) && MouseCapture())
+        MoveCaret(PosAt(x), TCaretMove::Extend);
     TCustomControl::MouseMove(shift, x, y);
 }
 
 void TEdit::KeyDown(uint16_t& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);
-    const bool extend = shift.Contains(TShiftStateKind::ssShift);
+    const TCaretMove move = CaretMoveFor(shift);
+    const bool extend = move == TCaretMove::Extend;
     const bool ctrl = shift.Contains(TShiftStateKind::ssCtrl);
     switch (key) {
     case VK_LEFT:
-        MoveCaret(SelLength() && !extend ? SelStart() : PrevPos(m_caret), extend);
+        MoveCaret(SelLength() && !extend ? SelStart() : PrevPos(m_caret), move);
         break;
     case VK_RIGHT:
-        MoveCaret(SelLength() && !extend ? SelStart() + SelLength() : NextPos(m_caret), extend);
+        MoveCaret(SelLength() && !extend ? SelStart() + SelLength() : NextPos(m_caret), move);
         break;
     case VK_HOME:
-        MoveCaret(0, extend);
+        MoveCaret(0, move);
         break;
     case VK_END:
-        MoveCaret(Text().size(), extend);
+        MoveCaret(Text().size(), move);
         break;
     case VK_BACK:
     case VK_DELETE:

@@ -13,6 +13,10 @@
 
 namespace brisat {
 
+// How a move of an edit's caret treats the selection: Extend keeps its other end where it is,
+// Collapse empties it.
+enum class TCaretMove : uint8_t { Collapse, Extend };
+
 class TEdit : public TCustomControl {
 public:
     explicit TEdit(TComponent* owner);
@@ -79,7 +83,7 @@ private:
     size_t PrevPos(size_t pos) const;
     // The text offset nearest to client x.
     size_t PosAt(int32_t x) const;
-    void MoveCaret(size_t pos, bool extend);
+    void MoveCaret(size_t pos, TCaretMove move);
     void CaretMoved();
 
     int32_t m_maxLength = 0;

@@ -1,24 +1,25 @@
 #include "framework/widgets/input_control_classes.h"
 
-#include "framework/core/class_registry.h"
-#include "framework/widgets/combo_box.h"
 #include "framework/controls/control_classes.h"
+#include "framework/core/class_registry.h"
+#include "framework/core/enum_info.h"
+#include "framework/core/exceptions.h"
+#include "framework/core/utf8.h"
+#include "framework/widgets/combo_box.h"
 #include "framework/widgets/control_styles.h"
 #include "framework/widgets/edit.h"
-#include "framework/core/exceptions.h"
 #include "framework/widgets/list_box.h"
-#include "framework/core/utf8.h"
 #include "framework/widgets/memo.h"
 #include "framework/widgets/track_bar.h"
 
 namespace brisat {
 
-const TEnumInfo TrackBarOrientationInfo{"TTrackBarOrientation", {"trHorizontal", "trVertical"}};
-const TEnumInfo TickMarkInfo{"TTickMark", {"tmBottomRight", "tmTopLeft", "tmBoth"}};
-const TEnumInfo TickStyleInfo{"TTickStyle", {"tsNone", "tsAuto", "tsManual"}};
-const TEnumInfo ScrollStyleInfo{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
-const TEnumInfo ListBoxStyleInfo{"TListBoxStyle", {"lbStandard", "lbOwnerDrawFixed"}};
-const TEnumInfo ComboBoxStyleInfo{"TComboBoxStyle", {"csDropDown", "csDropDownList"}};
+const TEnumInfo TrackBarOrientationInfo = EnumInfoOf<TTrackBarOrientation>("TTrackBarOrientation");
+const TEnumInfo TickMarkInfo = EnumInfoOf<TTickMark>("TTickMark");
+const TEnumInfo TickStyleInfo = EnumInfoOf<TTickStyle>("TTickStyle");
+const TEnumInfo ScrollStyleInfo = EnumInfoOf<TScrollStyle>("TScrollStyle");
+const TEnumInfo ListBoxStyleInfo = EnumInfoOf<TListBoxStyle>("TListBoxStyle");
+const TEnumInfo ComboBoxStyleInfo = EnumInfoOf<TComboBoxStyle>("TComboBoxStyle");
 
 namespace {
 

@@ -8,12 +8,12 @@ namespace brisat {
 
 class TClassRegistry;
 
-extern const TEnumInfo TrackBarOrientationInfo; // trHorizontal, trVertical
-extern const TEnumInfo TickMarkInfo;            // tmBottomRight, tmTopLeft, tmBoth
-extern const TEnumInfo TickStyleInfo;           // tsNone, tsAuto, tsManual
-extern const TEnumInfo ScrollStyleInfo;         // ssNone, ssHorizontal, ssVertical, ssBoth
-extern const TEnumInfo ListBoxStyleInfo;        // lbStandard, lbOwnerDrawFixed
-extern const TEnumInfo ComboBoxStyleInfo;       // csDropDown, csDropDownList
+extern const TEnumInfo TrackBarOrientationInfo;
+extern const TEnumInfo TickMarkInfo;
+extern const TEnumInfo TickStyleInfo;
+extern const TEnumInfo ScrollStyleInfo;
+extern const TEnumInfo ListBoxStyleInfo;
+extern const TEnumInfo ComboBoxStyleInfo;
 
 // Registers the classes once (later calls do nothing); the control classes come first.
 void RegisterInputControlClasses();

@@ -8,11 +8,13 @@ namespace brisat {
 
 void DrawControlText(TCanvas& canvas, std::string_view text, TRect r, uint32_t format,
                      bool enabled) {
+    if (!enabled) return DrawDisabledText(canvas, text, r, format);
     canvas.Brush().Style = TBrushStyle::bsClear;
-    if (enabled) {
-        canvas.DrawText(text, r, format);
-        return;
-    }
+    canvas.DrawText(text, r, format);
+}
+
+void DrawDisabledText(TCanvas& canvas, std::string_view text, TRect r, uint32_t format) {
+    canvas.Brush().Style = TBrushStyle::bsClear;
     const TColor color = canvas.Font().Color();
     TRect lit = OffsetRect(r, 1, 1);
     canvas.Font().SetColor(clBtnHighlight);

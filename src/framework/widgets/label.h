@@ -16,6 +16,7 @@ class TCanvas;
 // embossed (highlight one pixel down and right, shadow on top) while disabled.
 void DrawControlText(TCanvas& canvas, std::string_view text, TRect rect, uint32_t format,
                      bool enabled);
+void DrawDisabledText(TCanvas& canvas, std::string_view text, TRect rect, uint32_t format);
 
 enum class TLabelLayout : uint8_t { tlTop, tlCenter, tlBottom };
 

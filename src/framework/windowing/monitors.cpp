@@ -21,14 +21,18 @@ TMonitor NearestTo(const std::vector<TMonitor>& list, TPoint p) {
 } // namespace
 
 std::vector<TMonitor> MonitorsNow() {
+    std::vector<TMonitorInfo> infos = Platform().Monitors();
+    // Without any monitor reported, one of a common size stands in.
+    if (infos.empty())
+        infos.push_back(
+            {.Bounds = {0, 0, 1024, 768}, .WorkArea = {0, 0, 1024, 768}, .Primary = true});
     std::vector<TMonitor> list;
-    for (const TMonitorInfo& info : Platform().Monitors())
-        list.emplace_back(int(list.size()), info.Primary,
-                          TRect{info.Bounds.Left, info.Bounds.Top, info.Bounds.Right,
-                                info.Bounds.Bottom},
-                          TRect{info.WorkArea.Left, info.WorkArea.Top, info.WorkArea.Right,
-                                info.WorkArea.Bottom});
-    if (list.empty()) list.emplace_back(0, true, TRect{0, 0, 1024, 768}, TRect{0, 0, 1024, 768});
+    for (const TMonitorInfo& info : infos)
+        list.emplace_back(
+            int(list.size()), info.Primary,
+            TRect{info.Bounds.Left, info.Bounds.Top, info.Bounds.Right, info.Bounds.Bottom},
+            TRect{info.WorkArea.Left, info.WorkArea.Top, info.WorkArea.Right,
+                  info.WorkArea.Bottom});
     return list;
 }
 

@@ -86,7 +86,11 @@ void ApplyVisibility(TWindowRecord& r, bool visible, bool activate) {
     if (!visible) InvalidateArea(r);
     r.Style = visible ? r.Style | WS_VISIBLE : r.Style & ~WS_VISIBLE;
     if (visible) InvalidateArea(r);
-    if (r.Native) r.Native->Show(visible, activate);
+    if (!r.Native) return;
+    if (visible)
+        r.Native->Show(activate ? TActivation::Activate : TActivation::NoActivate);
+    else
+        r.Native->Hide();
 }
 
 } // namespace

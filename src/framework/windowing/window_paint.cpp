@@ -20,13 +20,16 @@ void AddDirty(TWindowRecord& r, const TRegion& areaInTop) {
         top->Dirty.Union(areaInTop);
 }
 
+// Whether a window is painted for the screen or printed, which paints it even when hidden.
+enum class TPaintPurpose { Screen, Print };
+
 // Paints Hwnd and its children through Dc. Clip is the part of the top-level window to paint,
 // in its coordinates; device coordinates are those plus Shift. Hidden windows are skipped, but
 // for the one asked for by Print.
 void PaintWindow(HWND hwnd, TDeviceContext& dc, const TRegion& clip, TPoint shift,
-                 bool print = false) {
+                 TPaintPurpose purpose = TPaintPurpose::Screen) {
     TWindowRecord* r = FindWindowRecord(hwnd);
-    if (!r || (!r->Visible() && !print)) return;
+    if (!r || (!r->Visible() && purpose != TPaintPurpose::Print)) return;
     const TRect w = WindowRectInTop(*r);
     TRegion area = clip;
     area.Intersect(w);
@@ -172,7 +175,7 @@ bool PrintWindow(HWND hwnd, TDeviceContext& dc) {
     const TWindowRecord* r = FindWindowRecord(hwnd);
     if (!r || r->MessageOnly) return false;
     const TRect w = WindowRectInTop(*r);
-    PaintWindow(hwnd, dc, TRegion(w), {-w.Left, -w.Top}, true);
+    PaintWindow(hwnd, dc, TRegion(w), {-w.Left, -w.Top}, TPaintPurpose::Print);
     return true;
 }
 

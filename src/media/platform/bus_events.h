@@ -15,8 +15,6 @@ struct TBusContext {
     int* Buffering = nullptr;    // last buffering state sent (0 or 1), -1 before the first
 };
 
-enum class TEventPosting { None, Post, Coalesce };
-
 // Fills `event` and says whether (and how) to queue it. ERROR gives EC_ERRORABORT with the result
 // code as Param1 and GStreamer's message as Detail.
 TEventPosting TranslateBusMessage(GstMessage* message, const TBusContext& context,

@@ -102,15 +102,16 @@ void OnSourceSetup(GstElement*, GstElement* source, gpointer) {
 
 // An idle renderer (no video stream reached it) stays out of the graph's state changes and is
 // not counted as a sink, so the graph can cue and complete without it.
-void SetRendererIdle(GstElement* renderer, bool idle) {
-    if (idle) {
-        GST_OBJECT_FLAG_UNSET(renderer, GST_ELEMENT_FLAG_SINK);
-        gst_element_set_locked_state(renderer, TRUE);
-        gst_element_set_state(renderer, GST_STATE_READY);
-    } else {
-        GST_OBJECT_FLAG_SET(renderer, GST_ELEMENT_FLAG_SINK);
-        gst_element_set_locked_state(renderer, FALSE);
-    }
+void SetRendererIdle(GstElement* renderer) {
+    GST_OBJECT_FLAG_UNSET(renderer, GST_ELEMENT_FLAG_SINK);
+    gst_element_set_locked_state(renderer, TRUE);
+    gst_element_set_state(renderer, GST_STATE_READY);
+}
+
+// Undoes SetRendererIdle: the renderer is a sink following the graph's state again.
+void SetRendererActive(GstElement* renderer) {
+    GST_OBJECT_FLAG_SET(renderer, GST_ELEMENT_FLAG_SINK);
+    gst_element_set_locked_state(renderer, FALSE);
 }
 
 } // namespace
@@ -157,7 +158,7 @@ HRESULT TMediaPipeline::BuildFor(const std::string& fileOrAddress,
         m_built.push_back(source);
     }
     if (GstElement* renderer = FindRenderer(); renderer && !IsLinked(renderer, "sink"))
-        SetRendererIdle(renderer, true);
+        SetRendererIdle(renderer);
     g_object_set(source, "uri", uri.c_str(), nullptr);
     g_signal_connect(source, "pad-added", G_CALLBACK(OnPadAdded), this);
     g_signal_connect(source, "source-setup", G_CALLBACK(OnSourceSetup), nullptr);
@@ -286,7 +287,7 @@ void TMediaPipeline::UndoBuild(std::size_t keep) {
         gst_element_set_state(element, GST_STATE_NULL);
         gst_bin_remove(GST_BIN(m_pipeline.Get()), element);
     }
-    if (GstElement* renderer = FindRenderer()) SetRendererIdle(renderer, false);
+    if (GstElement* renderer = FindRenderer()) SetRendererActive(renderer);
 }
 
 void TMediaPipeline::OnPadAdded(GstElement*, GstPad* pad, gpointer self) {
@@ -324,14 +325,14 @@ void TMediaPipeline::LinkIntoChain(GstPad* pad, GstElement* head) {
 void TMediaPipeline::LinkVideo(GstPad* pad) {
     GstElement* renderer = FindRenderer();
     if (GstElement* head = renderer && m_videoHead ? FreeChainHead(renderer) : nullptr) {
-        SetRendererIdle(renderer, false);
+        SetRendererActive(renderer);
         gst_element_sync_state_with_parent(renderer);
         LinkIntoChain(pad, head);
         return;
     }
     GstElement* sink = nullptr;
     if (renderer && !IsLinked(renderer, "sink")) {
-        SetRendererIdle(renderer, false);
+        SetRendererActive(renderer);
         sink = renderer;
     } else {
         sink = AddBuilt(m_videoSinkFactory.c_str());

@@ -22,13 +22,15 @@ long TMediaEventQueue::GetNotifyFlags() const {
     return m_flags;
 }
 
-void TMediaEventQueue::Post(TMediaEvent event, bool coalesce) {
+void TMediaEventQueue::Post(TMediaEvent event, TEventPosting posting) {
+    if (posting == TEventPosting::None) return;
     TNotifyCallback notify;
     {
         std::lock_guard lock(m_lock);
         if (m_flags == AM_MEDIAEVENT_NONOTIFY) return;
-        if (coalesce && std::any_of(m_events.begin(), m_events.end(),
-                                    [&](const TMediaEvent& e) { return e.Code == event.Code; }))
+        if (posting == TEventPosting::Coalesce &&
+            std::any_of(m_events.begin(), m_events.end(),
+                        [&](const TMediaEvent& e) { return e.Code == event.Code; }))
             return;
         if (m_events.size() >= kCapacity) {
             ++m_dropped;

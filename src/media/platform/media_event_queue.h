@@ -13,6 +13,10 @@
 
 namespace brisat {
 
+// Whether an event is queued: not at all, always, or only when none of its code still waits (for
+// frequent, state-like events).
+enum class TEventPosting { None, Post, Coalesce };
+
 struct TMediaEvent {
     long Code = 0;
     std::intptr_t Param1 = 0;
@@ -39,9 +43,8 @@ public:
     HRESULT SetNotifyFlags(long flags);
     long GetNotifyFlags() const;
 
-    // Queues one event unless notifications are off or the queue is full. With coalesce, the event
-    // is dropped when one of the same code is still waiting (for frequent, state-like events).
-    void Post(TMediaEvent event, bool coalesce = false);
+    // Queues one event as Posting says unless notifications are off or the queue is full.
+    void Post(TMediaEvent event, TEventPosting posting = TEventPosting::Post);
 
     // S_OK with the oldest event, or E_ABORT when the queue is empty (GUI thread, never waits).
     HRESULT GetEvent(TMediaEvent& event);

@@ -157,8 +157,7 @@ void TMediaPipeline::HandleBusMessage(GstMessage* message) {
         if (rendering) return; // RenderFile answers with the failure instead
         event.Detail = LastErrorDetail();
     }
-    if (posting != TEventPosting::None)
-        m_events.Post(std::move(event), posting == TEventPosting::Coalesce);
+    m_events.Post(std::move(event), posting);
 }
 
 void TMediaPipeline::NotePostedError(GstMessage* message) {
