@@ -1,9 +1,9 @@
 // The bitmap engine's per-pixel work against a plain memcpy of the same bytes: the row kernels on
 // each instruction-set path, then the TKsBitmap operations that use them. Items are the pixels
 // written; bytes are those pixels' four bytes each, so they compare with memcpy's bytes copied.
-#include "skin/bitmap.h"
-#include "skin/pixel_row_paths.h"
-#include "skin/pixel_rows.h"
+#include "skin/bitmap/bitmap.h"
+#include "skin/bitmap/pixel_row_paths.h"
+#include "skin/bitmap/pixel_rows.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Drawing between bitmaps: block and alpha-aware copies, MergeUnder, copies to device contexts and
 // surfaces, and the overflow checks of their set-up.
 #include "framework/core/exceptions.h"
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 #include "skin/bitmap_fixture.h"
 
 #include <climits>

@@ -1,5 +1,5 @@
 // Rectangle fills, bevels, halftones and gradients.
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 #include "skin/bitmap_fixture.h"
 
 #include <climits>

@@ -1,7 +1,7 @@
 // Small bitmaps for the bitmap engine's pixel tests.
 #pragma once
 
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 
 #include <memory>
 #include <vector>

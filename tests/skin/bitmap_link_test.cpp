@@ -2,8 +2,8 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/font.h"
 #include "skin/bitmap_fixture.h"
-#include "skin/bitmap_link.h"
-#include "skin/bitmap_list.h"
+#include "skin/bitmap/bitmap_link.h"
+#include "skin/bitmap/bitmap_list.h"
 
 #include <climits>
 #include <gtest/gtest.h>

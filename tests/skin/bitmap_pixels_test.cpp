@@ -2,7 +2,7 @@
 // graphics.
 #include "framework/core/exceptions.h"
 #include "framework/graphics/graphics.h"
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 #include "skin/bitmap_fixture.h"
 
 #include <climits>

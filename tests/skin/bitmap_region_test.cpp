@@ -1,6 +1,6 @@
 // Window regions from the bitmap's non-key pixels.
 #include "framework/core/exceptions.h"
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 #include "skin/bitmap_fixture.h"
 
 #include <climits>

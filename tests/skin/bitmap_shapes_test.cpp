@@ -1,6 +1,6 @@
 // Shapes and lines drawn through the bitmap's device context.
 #include "framework/graphics/region.h"
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 #include "skin/bitmap_fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The bitmap record of skin files, and records that are damaged or hostile.
 #include "framework/core/exceptions.h"
 #include "framework/core/streams.h"
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 #include "skin/bitmap_fixture.h"
 
 #include <algorithm>

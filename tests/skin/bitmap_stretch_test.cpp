@@ -1,6 +1,6 @@
 // StretchDraw's fixed-point sampling and TileDraw's tiling.
 #include "framework/core/exceptions.h"
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 #include "skin/bitmap_fixture.h"
 
 #include <climits>

@@ -1,8 +1,8 @@
 // Text in the bitmap's font: measuring, drawing, turned text and shortening with an ellipsis.
 #include "framework/core/utf8.h"
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 #include "skin/bitmap_fixture.h"
-#include "skin/draw_helpers.h"
+#include "skin/bitmap/draw_helpers.h"
 
 #include <gtest/gtest.h>
 

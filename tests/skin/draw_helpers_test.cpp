@@ -1,7 +1,7 @@
 // Rectangle helpers, point-in-polygon and keyboard auto-repeat timings.
 #include "framework/core/exceptions.h"
 #include "platform/keyboard_settings.h"
-#include "skin/draw_helpers.h"
+#include "skin/bitmap/draw_helpers.h"
 
 #include <climits>
 #include <gtest/gtest.h>

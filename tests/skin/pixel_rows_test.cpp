@@ -1,7 +1,7 @@
 // Every vector path of the row kernels against the scalar reference, which is itself checked on a
 // few known values.
-#include "skin/pixel_row_paths.h"
-#include "skin/pixel_rows.h"
+#include "skin/bitmap/pixel_row_paths.h"
+#include "skin/bitmap/pixel_rows.h"
 
 #include <algorithm>
 #include <cstdint>

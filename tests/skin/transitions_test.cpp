@@ -1,6 +1,6 @@
 // Transition frames and the timed loop that shows them.
 #include "skin/bitmap_fixture.h"
-#include "skin/transitions.h"
+#include "skin/bitmap/transitions.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // the in-memory layout of a little-endian machine, so it is read and written as it stands.
 #include "framework/core/exceptions.h"
 #include "framework/core/streams.h"
-#include "skin/bitmap.h"
-#include "skin/checked_math.h"
+#include "skin/bitmap/bitmap.h"
+#include "skin/bitmap/checked_math.h"
 
 #include <algorithm>
 #include <bit>

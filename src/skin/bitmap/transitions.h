@@ -8,7 +8,7 @@
 
 #include "framework/graphics/device_context.h"
 #include "framework/core/types.h"
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 
 #include <cstdint>
 

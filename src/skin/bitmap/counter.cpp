@@ -1,4 +1,4 @@
-#include "skin/counter.h"
+#include "skin/bitmap/counter.h"
 
 #include "platform/tick_counter.h"
 

@@ -3,7 +3,7 @@
 // benchmarks reach each path directly through PixelRowKernels.
 #pragma once
 
-#include "skin/pixel.h"
+#include "skin/bitmap/pixel.h"
 
 #include <cstddef>
 #include <cstdint>

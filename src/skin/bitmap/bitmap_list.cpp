@@ -1,4 +1,4 @@
-#include "skin/bitmap_list.h"
+#include "skin/bitmap/bitmap_list.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "skin/pixel.h"
+#include "skin/bitmap/pixel.h"
 
 #include <cmath>
 

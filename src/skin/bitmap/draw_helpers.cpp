@@ -1,4 +1,4 @@
-#include "skin/draw_helpers.h"
+#include "skin/bitmap/draw_helpers.h"
 
 #include "platform/keyboard_settings.h"
 

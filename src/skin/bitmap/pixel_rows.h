@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/pixel.h"
+#include "skin/bitmap/pixel.h"
 
 namespace brisat {
 

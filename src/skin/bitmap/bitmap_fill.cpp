@@ -1,6 +1,6 @@
 // TKsBitmap: rectangle fills, frames, bevels, halftones and gradients on the raw pixels.
-#include "skin/bitmap.h"
-#include "skin/pixel_rows.h"
+#include "skin/bitmap/bitmap.h"
+#include "skin/bitmap/pixel_rows.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "framework/core/types.h"
-#include "skin/bitmap.h"
-#include "skin/bitmap_link.h"
+#include "skin/bitmap/bitmap.h"
+#include "skin/bitmap/bitmap_link.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "skin/bitmap_link.h"
+#include "skin/bitmap/bitmap_link.h"
 
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 
 namespace brisat {
 

@@ -1,5 +1,5 @@
 // TKsBitmap: shapes and lines drawn through the bitmap's device context.
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 // TKsBitmap: drawing from one bitmap into another bitmap, a device context or a surface.
-#include "skin/bitmap.h"
-#include "skin/checked_math.h"
-#include "skin/pixel_rows.h"
+#include "skin/bitmap/bitmap.h"
+#include "skin/bitmap/checked_math.h"
+#include "skin/bitmap/pixel_rows.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
 // EllipsisText: text shortened with "..." to fit a width, cut only between UTF-8 code points.
 #include "framework/graphics/device_context.h"
 #include "framework/core/utf8.h"
-#include "skin/bitmap.h"
-#include "skin/draw_helpers.h"
+#include "skin/bitmap/bitmap.h"
+#include "skin/bitmap/draw_helpers.h"
 
 namespace brisat {
 

@@ -4,7 +4,7 @@
 // differently from the scalar reference.
 #if defined(__x86_64__)
 
-#include "skin/pixel_row_paths.h"
+#include "skin/bitmap/pixel_row_paths.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -46,7 +46,7 @@ BRISAT_AVX2_INLINE TPixels PixelSelect(TPixels mask, TPixels a, TPixels b) {
 }
 
 #define BRISAT_LANES BRISAT_AVX2_INLINE
-#include "skin/pixel_lanes.h"
+#include "skin/bitmap/pixel_lanes.h"
 #undef BRISAT_LANES
 #undef BRISAT_EPI
 

@@ -1,6 +1,6 @@
-#include "skin/transitions.h"
+#include "skin/bitmap/transitions.h"
 
-#include "skin/counter.h"
+#include "skin/bitmap/counter.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "skin/pixel_rows.h"
+#include "skin/bitmap/pixel_rows.h"
 
-#include "skin/pixel_row_paths.h"
+#include "skin/bitmap/pixel_row_paths.h"
 
 namespace brisat {
 

@@ -2,7 +2,7 @@
 // needs no run-time check.
 #if defined(__x86_64__)
 
-#include "skin/pixel_row_paths.h"
+#include "skin/bitmap/pixel_row_paths.h"
 
 #include <cstring>
 #include <emmintrin.h>
@@ -72,8 +72,8 @@ BRISAT_SSE2_INLINE __m128i StepGroup(const __m128i* steps, int group) {
 }
 
 #define BRISAT_LANES BRISAT_SSE2_INLINE
-#include "skin/pixel_lanes.h"
-#include "skin/pixel_hue_lanes.h"
+#include "skin/bitmap/pixel_lanes.h"
+#include "skin/bitmap/pixel_hue_lanes.h"
 #undef BRISAT_LANES
 #undef BRISAT_EPI
 #undef BRISAT_PD

@@ -1,12 +1,12 @@
 // TKsBitmap: allocation, copies from and to framework graphics, whole-bitmap pixel operations,
 // links and regions.
-#include "skin/bitmap.h"
+#include "skin/bitmap/bitmap.h"
 
 #include "framework/core/exceptions.h"
 #include "framework/graphics/graphics.h"
-#include "skin/bitmap_link.h"
-#include "skin/checked_math.h"
-#include "skin/pixel_rows.h"
+#include "skin/bitmap/bitmap_link.h"
+#include "skin/bitmap/checked_math.h"
+#include "skin/bitmap/pixel_rows.h"
 
 #include <algorithm>
 #include <vector>

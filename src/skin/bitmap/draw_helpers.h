@@ -5,7 +5,7 @@
 #pragma once
 
 #include "framework/core/types.h"
-#include "skin/checked_math.h"
+#include "skin/bitmap/checked_math.h"
 
 #include <cstdint>
 #include <span>

@@ -13,7 +13,7 @@
 #include "framework/graphics/region.h"
 #include "framework/graphics/surface.h"
 #include "framework/core/types.h"
-#include "skin/pixel.h"
+#include "skin/bitmap/pixel.h"
 
 #include <cstdint>
 #include <functional>

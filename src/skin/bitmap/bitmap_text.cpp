@@ -1,6 +1,6 @@
 // TKsBitmap: text measured and drawn in the bitmap's font.
-#include "skin/bitmap.h"
-#include "skin/checked_math.h"
+#include "skin/bitmap/bitmap.h"
+#include "skin/bitmap/checked_math.h"
 
 namespace brisat {
 
