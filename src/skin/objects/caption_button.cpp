@@ -129,22 +129,12 @@ void TSeCaptionButton::DrawWindowIcon(TSeSkinObject& button, TKsBitmap& target) 
 
 // --- TSeSystemButton ---------------------------------------------------------------------------------
 
-TSeSystemButton::TSeSystemButton(TComponent* owner) : TSeActiveBitmap(owner) {
-    SetKind(TSeKind::skSysButton);
-}
-
 void TSeSystemButton::Assign(const TPersistent& source) {
-    TSeActiveBitmap::Assign(source);
+    TSeCaptionButtonObject::Assign(source);
     if (const auto* src = dynamic_cast<const TSeSystemButton*>(&source)) {
-        m_button.Action = src->m_button.Action;
         m_bitmapHot.Assign(src->m_bitmapHot);
         m_bitmapPressed.Assign(src->m_bitmapPressed);
     }
-}
-
-void TSeSystemButton::SetState(TSeState state) {
-    TSeActiveBitmap::SetState(state);
-    m_button.ApplyState(*this, state);
 }
 
 const TKsBitmapLink& TSeSystemButton::CurrentLink() const {
@@ -163,10 +153,7 @@ void TSeSystemButton::SetChildrenState(TSeState state) {
 }
 
 void TSeSystemButton::Draw(TKsBitmap& target) {
-    if (m_button.Action == TSeAction::sbaSysMenu) {
-        if (Visible()) TSeCaptionButton::DrawWindowIcon(*this, target);
-        return;
-    }
+    if (DrawnAsWindowIcon(target)) return;
     if (!WindowActive()) {
         SetChildrenState(ssDisabled);
         TSeActiveBitmap::Draw(target);
@@ -195,23 +182,13 @@ void TSeSystemButton::DrawActive(TKsBitmap& target, const TKsBitmapLink& link,
 
 // --- TSeSysButtonSkinObject --------------------------------------------------------------------------
 
-TSeSysButtonSkinObject::TSeSysButtonSkinObject(TComponent* owner) : TSeBitmapSkinObject(owner) {
-    SetKind(TSeKind::skSysButton);
-}
-
 void TSeSysButtonSkinObject::Assign(const TPersistent& source) {
-    TSeBitmapSkinObject::Assign(source);
+    TSeCaptionButtonObject::Assign(source);
     if (const auto* src = dynamic_cast<const TSeSysButtonSkinObject*>(&source)) {
-        m_button.Action = src->m_button.Action;
         m_bitmapHover.Assign(src->m_bitmapHover);
         m_bitmapDown.Assign(src->m_bitmapDown);
         m_rollPanel = src->m_rollPanel;
     }
-}
-
-void TSeSysButtonSkinObject::SetState(TSeState state) {
-    TSeBitmapSkinObject::SetState(state);
-    m_button.ApplyState(*this, state);
 }
 
 const TKsBitmapLink& TSeSysButtonSkinObject::CurrentLink() const {
@@ -229,10 +206,7 @@ void TSeSysButtonSkinObject::EnumLinks(const std::function<void(TKsBitmapLink&)>
 }
 
 void TSeSysButtonSkinObject::Draw(TKsBitmap& target) {
-    if (m_button.Action == TSeAction::sbaSysMenu) {
-        if (Visible()) TSeCaptionButton::DrawWindowIcon(*this, target);
-        return;
-    }
+    if (DrawnAsWindowIcon(target)) return;
     TSeBitmapSkinObject::Draw(target);
 }
 
