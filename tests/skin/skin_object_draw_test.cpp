@@ -183,6 +183,80 @@ TEST(SkinObjectDraw, StatesPickTheirLinksWhenValid) {
     EXPECT_EQ(target->Pixels(0, 0), Coord(0, 0));
 }
 
+TEST(SkinObjectDraw, PlainObjectsTakeTheirActiveAndStateColoursForTheDraw) {
+    TSeActiveObject active(nullptr);
+    active.SetActiveColor(clRed);
+    TSeActiveSkinObject hover(nullptr);
+    hover.SetActiveColor(clRed);
+    TSeColorButtonObject button(nullptr);
+    button.SetHotColor(clRed);
+    button.SetPressedColor(clLime);
+    button.SetFocusedColor(clBlue);
+    button.SetDisabledColor(clGray);
+    struct Case {
+        TSeSkinObject* Object;
+        bool WindowActive;
+        TSeState State;
+        TColor Expected;
+    };
+    const Case cases[] = {
+        {&active, false, ssNormal, clWhite}, {&active, true, ssNormal, clRed},
+        {&active, false, ssPressed, clRed},  {&active, false, ssDisabled, clWhite},
+        {&hover, true, ssNormal, clWhite},   {&hover, false, ssFocused, clRed},
+        {&hover, false, ssPressed, clWhite}, {&button, false, ssHot, clRed},
+        {&button, false, ssPressed, clLime}, {&button, false, ssFocused, clBlue},
+        {&button, false, ssDisabled, clGray}, {&button, true, ssNormal, clWhite},
+    };
+    for (const Case& c : cases) {
+        c.Object->SetBounds({0, 0, 1, 1});
+        c.Object->SetActive(c.WindowActive);
+        c.Object->SetState(c.State);
+        auto target = MakeBitmap(1, 1);
+        c.Object->Draw(*target);
+        EXPECT_EQ(target->Pixels(0, 0), ColorToPixel(c.Expected, 255))
+            << c.Object->ClassName() << " active " << c.WindowActive << " state " << c.State;
+        EXPECT_EQ(c.Object->Color(), clWhite) << "the substitution lasts one draw";
+    }
+}
+
+TEST(SkinObjectDraw, ASystemButtonDrawsItsChildrenInItsOwnLookAndRestoresThem) {
+    auto source = MakeCoordBitmap(3, 1);
+    TSeSystemButton button(nullptr);
+    Link(button.Bitmap(), *source, {0, 0, 1, 1});
+    Link(button.BitmapHot(), *source, {1, 0, 2, 1});
+    Link(button.BitmapPressed(), *source, {2, 0, 3, 1});
+    button.SetAction(TSeAction::sbaClose);
+    button.SetBounds({0, 0, 2, 1});
+    auto& glyph = AddChild<TSeColorButtonObject>(button, "Glyph", TSeAlign::saNone, {1, 0, 2, 1});
+    glyph.SetHotColor(clRed);
+    glyph.SetPressedColor(clLime);
+    glyph.SetDisabledColor(clGray);
+    struct Case {
+        bool WindowActive;
+        bool Enter, Press;
+        TKsPixel Face, Glyph;
+    };
+    const Case cases[] = {
+        {true, false, false, Coord(0, 0), 0xFFFFFFFF},
+        {true, true, false, Coord(1, 0), 0xFFFF0000},
+        {true, true, true, Coord(2, 0), 0xFF00FF00},
+        {false, true, true, Coord(0, 0), 0xFF808080},
+    };
+    for (const Case& c : cases) {
+        button.MouseLeave();
+        if (c.Enter) button.MouseEnter();
+        if (c.Press) button.MouseDown(TMouseButton::mbLeft, 0, 0);
+        button.SetActive(c.WindowActive);
+        auto target = MakeBitmap(2, 1);
+        button.Draw(*target);
+        EXPECT_EQ(target->Pixels(0, 0), c.Face) << c.Enter << c.Press << c.WindowActive;
+        EXPECT_EQ(target->Pixels(1, 0), c.Glyph) << c.Enter << c.Press << c.WindowActive;
+        EXPECT_EQ(button.WindowActive(), c.WindowActive);
+        EXPECT_EQ(glyph.WindowActive(), c.WindowActive);
+        EXPECT_EQ(glyph.State(), ssNormal);
+    }
+}
+
 TEST(SkinObjectDraw, AnUnresolvedLinkDrawsNothingAndResolvingFindsTheBitmap) {
     TKsBitmapList bitmaps;
     auto face = MakeCoordBitmap(2, 1);
@@ -202,6 +276,7 @@ TEST(SkinObjectDraw, AnUnresolvedLinkDrawsNothingAndResolvingFindsTheBitmap) {
     object.ResolveBitmaps();
     object.Draw(*target);
     EXPECT_EQ(target->Pixels(0, 0), Coord(1, 0));
+    EXPECT_EQ(object.Bitmap().Name(), "face") << "the stored spelling is kept";
     EXPECT_EQ(other.Bitmap().Bitmap(), nullptr);
     EXPECT_EQ(other.Bitmaps(), &bitmaps);
 }

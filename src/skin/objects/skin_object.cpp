@@ -26,6 +26,7 @@ void TSeSkinObject::Assign(const TPersistent& source) {
         TComponent::Assign(source);
         return;
     }
+    if (src == this) return;
     SetName(src->Name());
     m_align = src->m_align;
     m_kind = src->m_kind;
@@ -240,8 +241,11 @@ void TSeSkinObject::ResolveBitmaps() {
         EnumLinks([this](TKsBitmapLink& link) {
             // A link without a name links to nothing, whatever the skin's bitmaps are called.
             if (link.Name().empty()) return;
-            if (auto resolved = m_bitmaps->GetBitmapLink(link.Name(), link.Rect()))
+            // The link keeps its own spelling of the name, so a skin written back is unchanged.
+            if (auto resolved = m_bitmaps->GetBitmapLink(link.Name(), link.Rect())) {
+                resolved->SetName(link.Name());
                 link.Assign(*resolved);
+            }
         });
     for (TSeSkinObject* child : Children())
         child->ResolveBitmaps();
