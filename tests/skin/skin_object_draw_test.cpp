@@ -1,11 +1,13 @@
 // Drawing skin objects: plain fills and separators, bitmap links tiled, stretched, centred and
 // in nine parts, the links chosen by state, and regions cut from transparent pixels.
+#include "framework/core/exceptions.h"
 #include "skin/bitmap/bitmap.h"
 #include "skin/bitmap/bitmap_list.h"
 #include "skin/bitmap_fixture.h"
 #include "skin/objects/skin_object_classes.h"
 #include "skin/skin_object_fixture.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace brisat;
@@ -306,4 +308,40 @@ TEST(SkinObjectDraw, RegionsCutOutKeyAndTransparentPixels) {
     EXPECT_TRUE(part.CreateRegion()->SameArea(TRegion(part.BoundsRect())));
     part.Bitmap().SetBitmap(nullptr);
     EXPECT_FALSE(part.CreateRegion());
+}
+
+TEST(SkinObjectDraw, ExtremeGeometryFromADamagedSkinDrawsOrRaisesOverflow) {
+    auto source = MakeCoordBitmap(4, 4);
+    struct Case {
+        TRect Bounds;
+        int32_t Margin;
+        int32_t TextMargin;
+    };
+    const Case cases[] = {
+        {{0, 0, 8, 8}, INT_MAX, 0},
+        {{0, 0, 8, 8}, INT_MIN, 0},
+        {{0, 0, 8, 8}, 1, INT_MIN},
+        {{INT_MAX - 8, INT_MAX - 8, INT_MAX, INT_MAX}, 3, INT_MAX},
+        {{INT_MIN, INT_MIN, INT_MIN + 8, INT_MIN + 8}, -5, 2},
+    };
+    for (const Case& c : cases) {
+        TSeBitmapObject object(nullptr);
+        Link(object.Bitmap(), *source, {0, 0, 4, 4});
+        object.SetBounds(c.Bounds);
+        object.SetMarginLeft(c.Margin);
+        object.SetMarginRight(c.Margin);
+        object.SetMarginTop(c.Margin);
+        object.SetTextMarginLeft(c.TextMargin);
+        object.SetTextMarginRight(c.TextMargin);
+        object.SetText("x");
+        object.SetKind(TSeKind::skTitle);
+        auto& child = AddChild(object, "Child", TSeAlign::saBottomRight, c.Bounds);
+        child.SetColor(clRed);
+        auto target = MakeBitmap(8, 8);
+        try {
+            object.Draw(*target);
+            object.CreateRegion();
+        } catch (const EIntOverflow&) {
+        }
+    }
 }
