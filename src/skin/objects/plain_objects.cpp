@@ -16,14 +16,20 @@ void ShiftFontHue(TFont& font, int32_t delta) {
 
 } // namespace
 
-// --- TSeActiveObject ---------------------------------------------------------------------------
+// --- The active classes ------------------------------------------------------------------------
 
-void TSeActiveObject::Assign(const TPersistent& source) {
+void TSeActiveLookObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
-    if (const auto* src = dynamic_cast<const TSeActiveObject*>(&source)) {
+    if (const auto* src = dynamic_cast<const TSeActiveLookObject*>(&source)) {
         m_activeColor = src->m_activeColor;
         m_activeFont.Assign(src->m_activeFont);
     }
+}
+
+void TSeActiveLookObject::ChangeHue(int32_t delta) {
+    TSeSkinObject::ChangeHue(delta);
+    m_activeColor = ShiftedHue(m_activeColor, delta);
+    ShiftFontHue(m_activeFont, delta);
 }
 
 bool TSeActiveObject::LooksActive() const {
@@ -32,54 +38,16 @@ bool TSeActiveObject::LooksActive() const {
 
 const TFont& TSeActiveObject::GetFont() const {
     const TSeState s = State();
-    return s == ssHot || s == ssPressed || s == ssFocused ? m_activeFont : Font();
-}
-
-const TFont& TSeActiveObject::DrawFont() const {
-    return LooksActive() ? m_activeFont : Font();
-}
-
-TColor TSeActiveObject::DrawColor() const {
-    return LooksActive() ? m_activeColor : Color();
-}
-
-void TSeActiveObject::ChangeHue(int32_t delta) {
-    TSeSkinObject::ChangeHue(delta);
-    m_activeColor = ShiftedHue(m_activeColor, delta);
-    ShiftFontHue(m_activeFont, delta);
+    return s == ssHot || s == ssPressed || s == ssFocused ? ActiveFont() : Font();
 }
 
 void TSeActiveObject::SetCharset(TFontCharset charset) {
-    TSeSkinObject::SetCharset(charset);
-    m_activeFont.SetCharset(charset);
-}
-
-// --- TSeActiveSkinObject -------------------------------------------------------------------------
-
-void TSeActiveSkinObject::Assign(const TPersistent& source) {
-    TSeSkinObject::Assign(source);
-    if (const auto* src = dynamic_cast<const TSeActiveSkinObject*>(&source)) {
-        m_activeColor = src->m_activeColor;
-        m_activeFont.Assign(src->m_activeFont);
-    }
+    TSeActiveLookObject::SetCharset(charset);
+    ActiveFont().SetCharset(charset);
 }
 
 bool TSeActiveSkinObject::LooksActive() const {
     return State() == ssHot || State() == ssFocused;
-}
-
-const TFont& TSeActiveSkinObject::DrawFont() const {
-    return LooksActive() ? m_activeFont : Font();
-}
-
-TColor TSeActiveSkinObject::DrawColor() const {
-    return LooksActive() ? m_activeColor : Color();
-}
-
-void TSeActiveSkinObject::ChangeHue(int32_t delta) {
-    TSeSkinObject::ChangeHue(delta);
-    m_activeColor = ShiftedHue(m_activeColor, delta);
-    ShiftFontHue(m_activeFont, delta);
 }
 
 void TSeActiveSkinObject::MouseEnter() {

@@ -8,12 +8,11 @@
 
 namespace brisat {
 
-// Uses ActiveColor and ActiveFont while the window is active or in the states hot, pressed and
-// focused.
-class TSeActiveObject : public TSeSkinObject {
+// ActiveColor and ActiveFont, drawn instead of Color and Font while LooksActive holds; both
+// follow hue changes. The common part of the two active classes.
+class TSeActiveLookObject : public TSeSkinObject {
 public:
     using TSeSkinObject::TSeSkinObject;
-    std::string ClassName() const override { return "TSeActiveObject"; }
     void Assign(const TPersistent& source) override;
 
     TColor ActiveColor() const { return m_activeColor; }
@@ -21,19 +20,29 @@ public:
     TFont& ActiveFont() { return m_activeFont; }
     const TFont& ActiveFont() const { return m_activeFont; }
 
-    const TFont& GetFont() const override;
     void ChangeHue(int32_t delta) override;
+
+protected:
+    virtual bool LooksActive() const = 0;
+    const TFont& DrawFont() const override { return LooksActive() ? m_activeFont : Font(); }
+    TColor DrawColor() const override { return LooksActive() ? m_activeColor : Color(); }
+
+private:
+    TColor m_activeColor = 0;
+    TFont m_activeFont;
+};
+
+// Looks active while the window is active or in the states hot, pressed and focused.
+class TSeActiveObject : public TSeActiveLookObject {
+public:
+    using TSeActiveLookObject::TSeActiveLookObject;
+    std::string ClassName() const override { return "TSeActiveObject"; }
+
+    const TFont& GetFont() const override;
     void SetCharset(TFontCharset charset) override;
 
 protected:
-    const TFont& DrawFont() const override;
-    TColor DrawColor() const override;
-
-private:
-    bool LooksActive() const;
-
-    TColor m_activeColor = 0;
-    TFont m_activeFont;
+    bool LooksActive() const override;
 };
 
 // A bitmap drawn by tiling, stretching, centring or nine parts (with margins), then the caption
@@ -293,31 +302,17 @@ private:
     std::string m_rollPanel;
 };
 
-// ActiveColor and ActiveFont while hot or focused; repaints on mouse enter and leave.
-class TSeActiveSkinObject : public TSeSkinObject {
+// Looks active while hot or focused; repaints on mouse enter and leave.
+class TSeActiveSkinObject : public TSeActiveLookObject {
 public:
-    using TSeSkinObject::TSeSkinObject;
+    using TSeActiveLookObject::TSeActiveLookObject;
     std::string ClassName() const override { return "TSeActiveSkinObject"; }
-    void Assign(const TPersistent& source) override;
 
-    TColor ActiveColor() const { return m_activeColor; }
-    void SetActiveColor(TColor value) { m_activeColor = value; }
-    TFont& ActiveFont() { return m_activeFont; }
-    const TFont& ActiveFont() const { return m_activeFont; }
-
-    void ChangeHue(int32_t delta) override;
     void MouseEnter() override;
     void MouseLeave() override;
 
 protected:
-    const TFont& DrawFont() const override;
-    TColor DrawColor() const override;
-
-private:
-    bool LooksActive() const;
-
-    TColor m_activeColor = 0;
-    TFont m_activeFont;
+    bool LooksActive() const override;
 };
 
 // A plain object with a colour and font for each of the states hot, pressed, focused, disabled.
