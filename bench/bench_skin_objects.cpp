@@ -25,8 +25,8 @@ std::unique_ptr<TKsBitmap> SkinBitmap() {
 }
 
 template <class T>
-T& Part(TSeSkinObject& parent, const char* name, TSeAlign align, const TRect& rect,
-        TKsBitmap& skin, const TRect& link, int32_t margin) {
+T& Part(TSeSkinObject& parent, const char* name, TSeAlign align, const TRect& rect, TKsBitmap& skin,
+        const TRect& link, int32_t margin) {
     T& part = CreateOwned<T>(parent);
     part.SetName(name);
     part.SetAlign(align);
@@ -71,14 +71,14 @@ std::unique_ptr<TSeSkinObject> FormTree(TKsBitmap& skin) {
         button.BitmapHover().SetBitmap(&skin);
         button.BitmapHover().SetRect({128 + 18 * i, 18, 146 + 18 * i, 36});
     }
-    Part<TSeFormBitmapSkinObject>(*form, "Bottom", TSeAlign::saMostBottom, {0, 192, 300, 200},
-                                  skin, {0, 64, 128, 72}, 0)
+    Part<TSeFormBitmapSkinObject>(*form, "Bottom", TSeAlign::saMostBottom, {0, 192, 300, 200}, skin,
+                                  {0, 64, 128, 72}, 0)
         .SetKind(TSeKind::skBottom);
     Part<TSeFormBitmapSkinObject>(*form, "Left", TSeAlign::saMostLeft, {0, 30, 8, 192}, skin,
                                   {0, 80, 8, 208}, 0)
         .SetKind(TSeKind::skLeft);
-    Part<TSeFormBitmapSkinObject>(*form, "Right", TSeAlign::saMostRight, {292, 30, 300, 192},
-                                  skin, {8, 80, 16, 208}, 0)
+    Part<TSeFormBitmapSkinObject>(*form, "Right", TSeAlign::saMostRight, {292, 30, 300, 192}, skin,
+                                  {8, 80, 16, 208}, 0)
         .SetKind(TSeKind::skRight);
     const struct {
         const char* Name;

@@ -138,9 +138,12 @@ TEST(SkinObjectDraw, WithoutMarginsTheLinkIsTiledStretchedOrCentred) {
         TKsPixel Expected;
     };
     const TCase cases[] = {
-        {TscTileStyle::tsTile, {2, 3}, Coord(1, 1)},    {TscTileStyle::tsTile, {4, 0}, Coord(1, 0)},
-        {TscTileStyle::tsStretch, {4, 3}, Coord(2, 1)}, {TscTileStyle::tsCenter, {0, 0}, kBack},
-        {TscTileStyle::tsCenter, {1, 1}, Coord(1, 0)},  {TscTileStyle::tsCenter, {2, 2}, Coord(2, 1)},
+        {TscTileStyle::tsTile, {2, 3}, Coord(1, 1)},
+        {TscTileStyle::tsTile, {4, 0}, Coord(1, 0)},
+        {TscTileStyle::tsStretch, {4, 3}, Coord(2, 1)},
+        {TscTileStyle::tsCenter, {0, 0}, kBack},
+        {TscTileStyle::tsCenter, {1, 1}, Coord(1, 0)},
+        {TscTileStyle::tsCenter, {2, 2}, Coord(2, 1)},
         {TscTileStyle::tsCenter, {3, 1}, kBack},
     };
     for (const TCase& c : cases) {
@@ -163,7 +166,8 @@ TEST(SkinObjectDraw, StatesPickTheirLinksWhenValid) {
     button.BitmapFocused().SetName("Missing");
     button.SetBounds({0, 0, 1, 1});
     const std::pair<TSeState, int32_t> cases[] = {
-        {ssNormal, 0}, {ssHot, 1}, {ssPressed, 2}, {ssDisabled, 3}, {ssFocused, 0}, {ssMaximized, 0},
+        {ssNormal, 0},   {ssHot, 1},     {ssPressed, 2},
+        {ssDisabled, 3}, {ssFocused, 0}, {ssMaximized, 0},
     };
     for (auto [state, column] : cases) {
         button.SetState(state);
@@ -202,11 +206,11 @@ TEST(SkinObjectDraw, PlainObjectsTakeTheirActiveAndStateColoursForTheDraw) {
         TColor Expected;
     };
     const Case cases[] = {
-        {&active, false, ssNormal, clWhite}, {&active, true, ssNormal, clRed},
-        {&active, false, ssPressed, clRed},  {&active, false, ssDisabled, clWhite},
-        {&hover, true, ssNormal, clWhite},   {&hover, false, ssFocused, clRed},
-        {&hover, false, ssPressed, clWhite}, {&button, false, ssHot, clRed},
-        {&button, false, ssPressed, clLime}, {&button, false, ssFocused, clBlue},
+        {&active, false, ssNormal, clWhite},  {&active, true, ssNormal, clRed},
+        {&active, false, ssPressed, clRed},   {&active, false, ssDisabled, clWhite},
+        {&hover, true, ssNormal, clWhite},    {&hover, false, ssFocused, clRed},
+        {&hover, false, ssPressed, clWhite},  {&button, false, ssHot, clRed},
+        {&button, false, ssPressed, clLime},  {&button, false, ssFocused, clBlue},
         {&button, false, ssDisabled, clGray}, {&button, true, ssNormal, clWhite},
     };
     for (const Case& c : cases) {

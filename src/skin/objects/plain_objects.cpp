@@ -60,7 +60,8 @@ void TSeActiveSkinObject::MouseLeave() {
     Invalidate();
 }
 
-// --- TSeTextObject ---------------------------------------------------------------------------------
+// --- TSeTextObject
+// ---------------------------------------------------------------------------------
 
 void TSeTextObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
@@ -74,11 +75,16 @@ void TSeTextObject::Assign(const TPersistent& source) {
 
 const TFont& TSeTextObject::GetFont() const {
     switch (State()) {
-    case ssHot: return m_fontHot;
-    case ssPressed: return m_fontPressed;
-    case ssFocused: return m_fontFocused;
-    case ssDisabled: return m_fontDisabled;
-    default: return Font();
+    case ssHot:
+        return m_fontHot;
+    case ssPressed:
+        return m_fontPressed;
+    case ssFocused:
+        return m_fontFocused;
+    case ssDisabled:
+        return m_fontDisabled;
+    default:
+        return Font();
     }
 }
 
@@ -94,7 +100,8 @@ void TSeTextObject::SetCharset(TFontCharset charset) {
         font->SetCharset(charset);
 }
 
-// --- TSeColorButtonObject --------------------------------------------------------------------------
+// --- TSeColorButtonObject
+// --------------------------------------------------------------------------
 
 void TSeColorButtonObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
@@ -112,25 +119,36 @@ void TSeColorButtonObject::Assign(const TPersistent& source) {
 
 const TFont& TSeColorButtonObject::DrawFont() const {
     switch (State()) {
-    case ssHot: return m_hotFont;
-    case ssPressed: return m_pressedFont;
-    case ssFocused: return m_focusedFont;
-    case ssDisabled: return m_disabledFont;
-    default: return Font();
+    case ssHot:
+        return m_hotFont;
+    case ssPressed:
+        return m_pressedFont;
+    case ssFocused:
+        return m_focusedFont;
+    case ssDisabled:
+        return m_disabledFont;
+    default:
+        return Font();
     }
 }
 
 TColor TSeColorButtonObject::DrawColor() const {
     switch (State()) {
-    case ssHot: return m_hotColor;
-    case ssPressed: return m_pressedColor;
-    case ssFocused: return m_focusedColor;
-    case ssDisabled: return m_disabledColor;
-    default: return Color();
+    case ssHot:
+        return m_hotColor;
+    case ssPressed:
+        return m_pressedColor;
+    case ssFocused:
+        return m_focusedColor;
+    case ssDisabled:
+        return m_disabledColor;
+    default:
+        return Color();
     }
 }
 
-// --- TSeLinkSkinObject -----------------------------------------------------------------------------
+// --- TSeLinkSkinObject
+// -----------------------------------------------------------------------------
 
 void TSeLinkSkinObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
@@ -138,7 +156,8 @@ void TSeLinkSkinObject::Assign(const TPersistent& source) {
         m_linkControl = src->m_linkControl;
 }
 
-// --- TSeRollPanelObject ----------------------------------------------------------------------------
+// --- TSeRollPanelObject
+// ----------------------------------------------------------------------------
 
 void TSeRollPanelObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
@@ -159,10 +178,18 @@ void TSeRollPanelObject::Toggle() {
     }
     TRect r = BoundsRect();
     switch (m_rollKind) {
-    case TSeRollKind::rkLeft: r.Left = CheckedSub(r.Right, newSize); break;
-    case TSeRollKind::rkTop: r.Top = CheckedSub(r.Bottom, newSize); break;
-    case TSeRollKind::rkRight: r.Right = CheckedAdd(r.Left, newSize); break;
-    case TSeRollKind::rkBottom: r.Bottom = CheckedAdd(r.Top, newSize); break;
+    case TSeRollKind::rkLeft:
+        r.Left = CheckedSub(r.Right, newSize);
+        break;
+    case TSeRollKind::rkTop:
+        r.Top = CheckedSub(r.Bottom, newSize);
+        break;
+    case TSeRollKind::rkRight:
+        r.Right = CheckedAdd(r.Left, newSize);
+        break;
+    case TSeRollKind::rkBottom:
+        r.Bottom = CheckedAdd(r.Top, newSize);
+        break;
     }
     SetBounds(r);
     if (ISkinnedForm* form = GetForm()) form->ProcessPendingMessages();

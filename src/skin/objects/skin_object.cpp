@@ -60,8 +60,9 @@ void TSeSkinObject::CloneChildrenOf(const TSeSkinObject& source) {
         CloneObject(*child, *this);
 }
 
-// --- Bounds ----------------------------------------------------------------------------------------
-// Right and Bottom always fit 32 bits: every setter checks its sum.
+// --- Bounds
+// ---------------------------------------------------------------------------------------- Right
+// and Bottom always fit 32 bits: every setter checks its sum.
 
 void TSeSkinObject::SetLeft(int32_t value) {
     SetBounds({value, m_top, CheckedAdd(value, m_width), m_top + m_height});
@@ -138,7 +139,8 @@ void TSeSkinObject::GetChildren(const std::function<void(TComponent&)>& proc) co
         proc(*child);
 }
 
-// --- Tree operations -------------------------------------------------------------------------------
+// --- Tree operations
+// -------------------------------------------------------------------------------
 
 void TSeSkinObject::DrawChildren(TKsBitmap& target) {
     for (TSeSkinObject* child : Children())
@@ -228,7 +230,8 @@ ISkinnedForm* TSeSkinObject::GetForm() const {
     return reinterpret_cast<ISkinnedForm*>(m_control->Perform(SM_GETSKINNEDFORM));
 }
 
-// --- Virtual operations ----------------------------------------------------------------------------
+// --- Virtual operations
+// ----------------------------------------------------------------------------
 
 void TSeSkinObject::SetState(TSeState state) {
     m_state = state;
@@ -275,7 +278,8 @@ void TSeSkinObject::SetCharset(TFontCharset charset) {
         child->SetCharset(charset);
 }
 
-// --- Cloning ----------------------------------------------------------------------------------------
+// --- Cloning
+// ----------------------------------------------------------------------------------------
 
 std::unique_ptr<TSeSkinObject> CloneObject(const TSeSkinObject& object) {
     RegisterSkinObjectClasses();
