@@ -1,5 +1,6 @@
 // libFuzzer target: the input as a skin file of each storage variant, loaded into a source, then
 // drawn, shifted in hue and written again, as the engine and the skin tool would use it.
+#include "framework/core/exceptions.h"
 #include "skin/files/skin_filter.h"
 #include "skin/files/skin_source.h"
 
