@@ -10,6 +10,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   zlib1g-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   xvfb xauth openbox
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
