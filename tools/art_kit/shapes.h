@@ -1,4 +1,4 @@
-// Shapes as signed distance functions for the artwork generator: a shape answers, for a point in
+// Shapes as signed distance functions for the artwork generators: a shape answers, for a point in
 // pixel units (pixel (i, j) covers [i, i + 1) × [j, j + 1)), its distance to the shape's edge,
 // negative inside. Union, intersection and cut-outs combine distances; the painter samples them.
 #pragma once
@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace glyph_art {
+namespace art_kit {
 
 struct TPointF {
     float X = 0;
@@ -37,4 +37,4 @@ TShape Cut(TShape a, TShape b);
 TShape InnerBand(TShape a, float width);
 TShape Moved(TShape a, float dx, float dy);
 
-} // namespace glyph_art
+} // namespace art_kit

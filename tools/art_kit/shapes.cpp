@@ -1,9 +1,9 @@
-#include "shapes.h"
+#include "art_kit/shapes.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace glyph_art {
+namespace art_kit {
 namespace {
 
 float SegmentDistance(TPointF p, TPointF a, TPointF b) {
@@ -100,4 +100,4 @@ TShape Moved(TShape a, float dx, float dy) {
     return [=](float x, float y) { return a(x - dx, y - dy); };
 }
 
-} // namespace glyph_art
+} // namespace art_kit

@@ -1,0 +1,6 @@
+# The drawing kit shared by the artwork generators: an anti-aliased painter over signed-distance
+# shapes, paints and textures, and a PNG writer.
+add_library(art_kit STATIC
+  ${CMAKE_SOURCE_DIR}/tools/art_kit/painter.cpp
+  ${CMAKE_SOURCE_DIR}/tools/art_kit/shapes.cpp)
+target_include_directories(art_kit PUBLIC ${CMAKE_SOURCE_DIR}/tools)
