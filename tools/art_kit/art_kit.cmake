@@ -2,5 +2,8 @@
 # shapes, paints and textures, and a PNG writer.
 add_library(art_kit STATIC
   ${CMAKE_SOURCE_DIR}/tools/art_kit/painter.cpp
-  ${CMAKE_SOURCE_DIR}/tools/art_kit/shapes.cpp)
+  ${CMAKE_SOURCE_DIR}/tools/art_kit/shapes.cpp
+  ${CMAKE_SOURCE_DIR}/tools/art_kit/texture.cpp
+  ${CMAKE_SOURCE_DIR}/tools/art_kit/image.cpp)
 target_include_directories(art_kit PUBLIC ${CMAKE_SOURCE_DIR}/tools)
+target_link_libraries(art_kit PUBLIC PNG::PNG)

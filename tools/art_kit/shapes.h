@@ -16,6 +16,9 @@ struct TPointF {
 
 using TShape = std::function<float(float x, float y)>;
 
+// Distance from P to the segment A-B.
+float SegmentDistance(TPointF p, TPointF a, TPointF b);
+
 TShape Circle(float cx, float cy, float r);
 TShape Ellipse(float cx, float cy, float rx, float ry);
 // Axis-aligned box from (x0, y0) to (x1, y1) with corners rounded by Radius.
@@ -24,6 +27,8 @@ TShape Box(float x0, float y0, float x1, float y1, float radius = 0);
 TShape Polygon(std::vector<TPointF> points);
 // A line from A to B, Width thick, with round ends.
 TShape Line(TPointF a, TPointF b, float width);
+// Open line through Points, Width thick, with round ends and joins.
+TShape Polyline(std::vector<TPointF> points, float width);
 // A circular ring between radii Inner and Outer.
 TShape Ring(float cx, float cy, float inner, float outer);
 // A gear: Teeth teeth reaching from Root to Tip around the centre.

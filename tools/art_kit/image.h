@@ -1,0 +1,37 @@
+// A straight-alpha 0xAARRGGBB picture that painted pieces are copied into (an atlas), written out
+// as an 8-bit RGBA PNG.
+#pragma once
+
+#include "art_kit/painter.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace art_kit {
+
+class TImage {
+public:
+    TImage(int width, int height);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    uint32_t At(int x, int y) const { return m_pixels[Index(x, y)]; }
+    void Set(int x, int y, uint32_t argb) { m_pixels[Index(x, y)] = argb; }
+    const std::vector<uint32_t>& Pixels() const { return m_pixels; }
+
+    // Copies the painter's pixels with their top-left corner at (X, Y); they must fit.
+    void Place(const TPainter& painter, int x, int y);
+
+private:
+    size_t Index(int x, int y) const;
+
+    int m_width;
+    int m_height;
+    std::vector<uint32_t> m_pixels;
+};
+
+// Writes Image as an 8-bit RGBA PNG; raises std::runtime_error naming the file on failure.
+void WritePng(const std::string& path, const TImage& image);
+
+} // namespace art_kit
