@@ -19,13 +19,18 @@ size_t TImage::Index(int x, int y) const {
     return size_t(y) * size_t(m_width) + size_t(x);
 }
 
-void TImage::Place(const TPainter& painter, int x, int y) {
-    if (x < 0 || y < 0 || x + painter.Width() > m_width || y + painter.Height() > m_height)
+TImage TImage::FromPainter(const TPainter& painter) {
+    TImage image(painter.Width(), painter.Height());
+    image.m_pixels = painter.Pixels();
+    return image;
+}
+
+void TImage::Place(const TImage& piece, int x, int y) {
+    if (x < 0 || y < 0 || x + piece.Width() > m_width || y + piece.Height() > m_height)
         throw std::out_of_range("A piece does not fit its image");
-    const std::vector<uint32_t> pixels = painter.Pixels();
-    for (int row = 0; row < painter.Height(); ++row)
-        for (int col = 0; col < painter.Width(); ++col)
-            m_pixels[Index(x + col, y + row)] = pixels[size_t(row * painter.Width() + col)];
+    for (int row = 0; row < piece.Height(); ++row)
+        for (int col = 0; col < piece.Width(); ++col)
+            m_pixels[Index(x + col, y + row)] = piece.At(col, row);
 }
 
 namespace {

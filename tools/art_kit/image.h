@@ -13,6 +13,8 @@ namespace art_kit {
 class TImage {
 public:
     TImage(int width, int height);
+    // The painter's pixels.
+    static TImage FromPainter(const TPainter& painter);
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
@@ -20,8 +22,8 @@ public:
     void Set(int x, int y, uint32_t argb) { m_pixels[Index(x, y)] = argb; }
     const std::vector<uint32_t>& Pixels() const { return m_pixels; }
 
-    // Copies the painter's pixels with their top-left corner at (X, Y); they must fit.
-    void Place(const TPainter& painter, int x, int y);
+    // Copies Piece with its top-left corner at (X, Y); it must fit.
+    void Place(const TImage& piece, int x, int y);
 
 private:
     size_t Index(int x, int y) const;

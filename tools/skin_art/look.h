@@ -52,14 +52,15 @@ struct TTextColors {
 };
 
 struct TPalette {
-    uint32_t Window = 0xD4D0C8; // the form's client area and the colour of plain surfaces
-    TTextColors Caption;        // window title: Normal = inactive window, Focused = active one
-    TTextColors Text;           // edits, combo boxes, check boxes, radio buttons, panels, groups
-    TTextColors Button;         // push buttons on their face
-    TTextColors MenuBar;        // bar items: Normal, Hot (selected, idle), Focused (tracking)
-    TTextColors Menu;           // popup items, on the popup frame or the item highlight
-    TTextColors ListItem;       // list items: Normal, Pressed (selected), Focused, Disabled
-    TTextColors Tab;            // tabs: Normal, Hot, Focused (the selected tab)
+    uint32_t Window = 0xD4D0C8;    // the form's client area and plain surfaces
+    uint32_t CaptionText = 0;      // window titles, on the active and on the inactive caption
+    uint32_t MenuBarText = 0;      // bar items in every state (on the bar and its highlights)
+    uint32_t MenuText = 0;         // popup items in every state (on the popup and its highlight)
+    uint32_t Selection = 0x316AC5; // the background of selected list items
+    TTextColors Text;   // edits, combo boxes, check boxes, radio buttons, panel and group captions
+    TTextColors Button; // push buttons on their face
+    TTextColors ListItem; // list items: Normal, Pressed (selected), Focused (selected, focused)
+    TTextColors Tab;      // tabs: Normal, Hot, Focused (the selected tab)
 };
 
 struct TMetrics {
@@ -134,11 +135,11 @@ public:
     virtual void DrawScrollSlider(TPainter& p, TAxis axis, TState state) const = 0;
 
     // Edit, combo box and list box frames with their background (Normal, Hot, Focused,
-    // Disabled), the combo box's drop-down button (every state) and a list item (Normal is
-    // usually transparent; Pressed = selected, Focused = selected with focus, Disabled).
+    // Disabled) and the combo box's drop-down button (every state). Keep the inside of a
+    // normal field one flat colour: list items are filled with it (selected ones with
+    // Palette().Selection).
     virtual void DrawField(TPainter& p, TState state) const = 0;
     virtual void DrawComboButton(TPainter& p, TState state) const = 0;
-    virtual void DrawListItem(TPainter& p, TState state) const = 0;
 
     // Check box and radio glyphs (Normal, Hot, Focused, Disabled).
     virtual void DrawCheckBox(TPainter& p, TCheck check, TState state) const = 0;

@@ -1,0 +1,111 @@
+// Panels, push buttons, check boxes, radio buttons and group boxes.
+#include "skin_art/anatomy_parts.h"
+
+namespace skin_art {
+namespace {
+
+using namespace brisat;
+
+constexpr int Nominal = 48; // pieces stretch or tile to any size
+
+void AddPanelButton(TBuilder& b, TSeSkinObject& panel, const char* name, const TStatePiece& piece) {
+    auto& button = AddStateBox(b, panel, name, piece, {TState::Hot, TState::Pressed}, 0);
+    button.SetTileStyle(TscTileStyle::tsCenter);
+}
+
+TStatePiece PanelButtonPiece(TBuilder& b, TPanelButton kind) {
+    const int size = b.M.PanelButton;
+    return Cached([&b, kind, size](TState state) {
+        return b.Controls.Add(size, size, [&](art_kit::TPainter& p) {
+            b.Look.DrawPanelButton(p, kind, state);
+        });
+    });
+}
+
+TStatePiece GlyphPiece(TBuilder& b, std::function<void(art_kit::TPainter&, TState)> draw) {
+    const int size = b.M.CheckSize;
+    return Cached([&b, draw = std::move(draw), size](TState state) {
+        return b.Controls.Add(size, size, [&](art_kit::TPainter& p) { draw(p, state); });
+    });
+}
+
+void AddGlyph(TBuilder& b, TSeSkinObject& parent, const char* name, const TStatePiece& piece) {
+    auto& glyph = AddStateBox(b, parent, name, piece,
+                              {TState::Hot, TState::Focused, TState::Disabled}, 0);
+    glyph.SetTileStyle(TscTileStyle::tsStretch);
+}
+
+} // namespace
+
+void BuildPanel(TBuilder& b) {
+    auto& panel = AddControl(b, "Panel", 160, 80, b.P.Text);
+    AddBox(b, panel, "Frame", b.Controls.Add(Nominal, Nominal, [&](art_kit::TPainter& p) {
+        b.Look.DrawPanel(p);
+    }), b.M.PanelBorder);
+    auto& caption = AddBox(b, panel, "Caption",
+                           b.Controls.Add(Nominal, b.M.PanelCaptionHeight,
+                                          [&](art_kit::TPainter& p) { b.Look.DrawPanelCaption(p); }),
+                           0);
+    SetMargins(caption, 4, 0, 4, 0);
+    SetFont(caption.Font(), b.M.Font, b.P.Text.Normal);
+    const TStatePiece rollUp = PanelButtonPiece(b, TPanelButton::RollUp);
+    AddPanelButton(b, panel, "ButtonRollup", rollUp);
+    AddPanelButton(b, panel, "ButtonRolldown", PanelButtonPiece(b, TPanelButton::RollDown));
+    AddPanelButton(b, panel, "ButtonHide", PanelButtonPiece(b, TPanelButton::Hide));
+    AddPanelButton(b, panel, "Button", rollUp);
+}
+
+void BuildButton(TBuilder& b) {
+    auto& button = AddControl(b, "Button", 75, 25, b.P.Button);
+    const auto face = [&](TState state) {
+        return b.Controls.Add(Nominal, 24,
+                              [&](art_kit::TPainter& p) { b.Look.DrawButton(p, state); });
+    };
+    AddStateBox(b, button, "Face", face,
+                {TState::Hot, TState::Pressed, TState::Focused, TState::Disabled}, b.M.ButtonMargin);
+    AddText(button, b.M.Font, b.P.Button);
+}
+
+void AddCheckGlyphs(TBuilder& b, TSeSkinObject& parent) {
+    const auto glyph = [&](TCheck check) {
+        return GlyphPiece(b, [&b, check](art_kit::TPainter& p, TState state) {
+            b.Look.DrawCheckBox(p, check, state);
+        });
+    };
+    AddGlyph(b, parent, "Checked", glyph(TCheck::Checked));
+    AddGlyph(b, parent, "Unchecked", glyph(TCheck::Unchecked));
+    AddGlyph(b, parent, "Mixed", glyph(TCheck::Mixed));
+}
+
+void BuildCheckBox(TBuilder& b) {
+    auto& box = AddControl(b, "CheckBox", 120, 20, b.P.Text);
+    AddCheckGlyphs(b, box);
+    AddText(box, b.M.Font, b.P.Text);
+}
+
+void BuildRadioButton(TBuilder& b) {
+    auto& radio = AddControl(b, "RadioButton", 120, 20, b.P.Text);
+    const auto glyph = [&](bool checked) {
+        return GlyphPiece(b, [&b, checked](art_kit::TPainter& p, TState state) {
+            b.Look.DrawRadio(p, checked, state);
+        });
+    };
+    AddGlyph(b, radio, "Checked", glyph(true));
+    AddGlyph(b, radio, "Unchecked", glyph(false));
+    AddText(radio, b.M.Font, b.P.Text);
+}
+
+void BuildGroupBox(TBuilder& b) {
+    auto& group = AddControl(b, "GroupBox", 160, 100, b.P.Text);
+    AddBox(b, group, "Frame", b.Controls.Add(Nominal, Nominal, [&](art_kit::TPainter& p) {
+        b.Look.DrawGroupFrame(p);
+    }), b.M.GroupMargin);
+    auto& caption = AddBox(b, group, "Caption",
+                           b.Controls.Add(Nominal, 16,
+                                          [&](art_kit::TPainter& p) { b.Look.DrawGroupCaption(p); }),
+                           0);
+    SetMargins(caption, 4, 0, 4, 0);
+    SetFont(caption.Font(), b.M.Font, b.P.Text.Normal);
+}
+
+} // namespace skin_art
