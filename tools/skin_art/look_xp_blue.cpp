@@ -10,8 +10,6 @@ namespace {
 using namespace art_kit;
 
 constexpr uint32_t Beige = 0xECE9D8;
-constexpr uint32_t Navy = 0x0A246A;
-constexpr uint32_t Royal = 0x0B4FC2;
 constexpr uint32_t Orange = 0xF2A43A;
 constexpr uint32_t FieldBorder = 0x7F9DB9;
 constexpr uint32_t Selection = 0x316AC5;
