@@ -21,6 +21,15 @@ TShape BoxShape(const TBox& box, float radius) {
     return Box(box.X0, box.Y0, box.X1, box.Y1, radius);
 }
 
+TBox TabBox(const TPainter& p, TSide side, float overhang) {
+    TBox b = Whole(p).Inset(0.5f);
+    if (side == TSide::Top) b.Y1 += overhang;
+    if (side == TSide::Bottom) b.Y0 -= overhang;
+    if (side == TSide::Left) b.X1 += overhang;
+    if (side == TSide::Right) b.X0 -= overhang;
+    return b;
+}
+
 namespace {
 
 TShape Outline(const TBox& box, float stroke) {

@@ -23,6 +23,9 @@ TBox Whole(const art_kit::TPainter& p);
 // The largest square centred in Box.
 TBox Square(const TBox& box);
 art_kit::TShape BoxShape(const TBox& box, float radius = 0);
+// A tab on a strip along Side: the painter's area (half a pixel in, for crisp outlines) run
+// Overhang past the edge that meets the page, so rounded corners show only on the outer side.
+TBox TabBox(const art_kit::TPainter& p, TSide side, float overhang);
 
 // Close ×, maximise box, restore pair of boxes, minimise bar, roll-up and roll-down chevrons,
 // tray dot and help question mark, drawn with Stroke inside Box.

@@ -270,12 +270,8 @@ public:
     void DrawGroupCaption(TPainter&) const override {}
 
     void DrawTab(TPainter& p, TSide side, TState state) const override {
-        const float w = float(p.Width()), h = float(p.Height()), o = 4;
-        TBox b{0.5f, 0.5f, w - 0.5f, h - 0.5f};
-        if (side == TSide::Top) b.Y1 += o;
-        if (side == TSide::Bottom) b.Y0 -= o;
-        if (side == TSide::Left) b.X1 += o;
-        if (side == TSide::Right) b.X0 -= o;
+        const float w = float(p.Width()), h = float(p.Height());
+        const TBox b = TabBox(p, side, 4);
         const bool selected = state == TState::Focused;
         const uint32_t outer = selected ? SilverTop : state == TState::Hot ? 0xCDD2D7 : 0xAFB5BC;
         const uint32_t inner = selected ? Window : state == TState::Hot ? 0xBEC3C9 : 0xA2A8AF;

@@ -296,12 +296,8 @@ public:
     }
 
     void DrawTab(TPainter& p, TSide side, TState state) const override {
-        const float w = float(p.Width()), h = float(p.Height()), o = 4;
-        TBox b{0.5f, 0.5f, w - 0.5f, h - 0.5f};
-        if (side == TSide::Top) b.Y1 += o;
-        if (side == TSide::Bottom) b.Y0 -= o;
-        if (side == TSide::Left) b.X1 += o;
-        if (side == TSide::Right) b.X0 -= o;
+        const float w = float(p.Width()), h = float(p.Height());
+        const TBox b = TabBox(p, side, 4);
         const bool selected = state == TState::Focused;
         const TShape shape = BoxShape(b, 3);
         p.Fill(shape, VerticalGradient(Rgb(0xFFFFFF), Rgb(selected ? 0xFCFCFE : 0xECEBE6), 0, h));
