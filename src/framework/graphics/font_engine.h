@@ -51,18 +51,21 @@ private:
         uint8_t Style; // bold and italic bits of TFontStyles
         uint8_t Charset;
         uint8_t Pitch;
-        auto Tie() const { return std::tie(Name, Height, Style, Charset, Pitch); }
     };
     struct TRequestKey {
         std::string Name;
         int32_t Height;
         uint8_t Style, Charset, Pitch;
-        auto Tie() const { return std::tie(Name, Height, Style, Charset, Pitch); }
     };
     struct TRequestLess {
         using is_transparent = void;
+        // Names compared as views, so a string and a string_view key compare with any
+        // standard library (clang's tuple has no mixed comparison).
         template <class A, class B> bool operator()(const A& a, const B& b) const {
-            return a.Tie() < b.Tie();
+            const std::string_view aName = a.Name, bName = b.Name;
+            if (aName != bName) return aName < bName;
+            return std::tie(a.Height, a.Style, a.Charset, a.Pitch) <
+                   std::tie(b.Height, b.Style, b.Charset, b.Pitch);
         }
     };
     struct TFaceKey {
