@@ -105,9 +105,10 @@ TEST(SkinObjectBehaviour, AClickRunsTheActionOnlyAfterAPressOnTheButton) {
 TEST(SkinObjectBehaviour, ActionsReachTheFormAndMayFreeTheTree) {
     using enum TSeAction;
     const std::pair<TSeAction, std::string> cases[] = {
-        {sbaClose, "Close"},           {sbaHelp, "Help"},         {sbaMinimize, "Minimize"},
-        {sbaRestore, "Restore"},       {sbaRollDown, "Restore"},  {sbaRollUp, "RollUp"},
-        {sbaTray, "HideToTray"},       {sbaSysMenu, "OpenSystemMenu"},
+        {sbaClose, "Close"},          {sbaHelp, "Help"},
+        {sbaMinimize, "Minimize"},    {sbaRestore, "Restore"},
+        {sbaRollDown, "Restore"},     {sbaRollUp, "RollUp"},
+        {sbaTray, "HideToTray"},      {sbaSysMenu, "OpenSystemMenu"},
         {sbaCustom, "Custom Button"},
     };
     for (const auto& [action, call] : cases) {
@@ -134,8 +135,8 @@ TEST(SkinObjectBehaviour, ActionsReachTheFormAndMayFreeTheTree) {
 
 TEST(SkinObjectBehaviour, ARollPanelButtonTogglesThePanelKeepingItsFixedEdge) {
     BoundTree tree;
-    auto& panel = AddChild<TSeRollPanelObject>(*tree.root, "Drawer", TSeAlign::saNone,
-                                               {10, 5, 60, 25});
+    auto& panel =
+        AddChild<TSeRollPanelObject>(*tree.root, "Drawer", TSeAlign::saNone, {10, 5, 60, 25});
     panel.SetRollKind(TSeRollKind::rkLeft);
     panel.SetRollValue(12);
     auto& button = tree.Button<TSeSysButtonSkinObject>(TSeAction::sbaRollPanel);
@@ -179,8 +180,8 @@ TEST(SkinObjectBehaviour, ChangeHueAndSetCharsetReachTheColoursAndFontsTheyCover
     EXPECT_EQ(colors.Color(), hue(clWhite));
 
     root.SetCharset(RUSSIAN_CHARSET);
-    for (const TFont* font : {&root.Font(), &root.ActiveFont(), &text.FontHot(),
-                              &bitmap.ActiveFont(), &colors.Font()})
+    for (const TFont* font :
+         {&root.Font(), &root.ActiveFont(), &text.FontHot(), &bitmap.ActiveFont(), &colors.Font()})
         EXPECT_EQ(font->Charset(), RUSSIAN_CHARSET);
     EXPECT_EQ(colors.HotFont().Charset(), DEFAULT_CHARSET);
 }

@@ -1,11 +1,13 @@
 // Drawing skin objects: plain fills and separators, bitmap links tiled, stretched, centred and
 // in nine parts, the links chosen by state, and regions cut from transparent pixels.
+#include "framework/core/exceptions.h"
 #include "skin/bitmap/bitmap.h"
 #include "skin/bitmap/bitmap_list.h"
 #include "skin/bitmap_fixture.h"
 #include "skin/objects/skin_object_classes.h"
 #include "skin/skin_object_fixture.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace brisat;
@@ -136,9 +138,12 @@ TEST(SkinObjectDraw, WithoutMarginsTheLinkIsTiledStretchedOrCentred) {
         TKsPixel Expected;
     };
     const TCase cases[] = {
-        {TscTileStyle::tsTile, {2, 3}, Coord(1, 1)},    {TscTileStyle::tsTile, {4, 0}, Coord(1, 0)},
-        {TscTileStyle::tsStretch, {4, 3}, Coord(2, 1)}, {TscTileStyle::tsCenter, {0, 0}, kBack},
-        {TscTileStyle::tsCenter, {1, 1}, Coord(1, 0)},  {TscTileStyle::tsCenter, {2, 2}, Coord(2, 1)},
+        {TscTileStyle::tsTile, {2, 3}, Coord(1, 1)},
+        {TscTileStyle::tsTile, {4, 0}, Coord(1, 0)},
+        {TscTileStyle::tsStretch, {4, 3}, Coord(2, 1)},
+        {TscTileStyle::tsCenter, {0, 0}, kBack},
+        {TscTileStyle::tsCenter, {1, 1}, Coord(1, 0)},
+        {TscTileStyle::tsCenter, {2, 2}, Coord(2, 1)},
         {TscTileStyle::tsCenter, {3, 1}, kBack},
     };
     for (const TCase& c : cases) {
@@ -161,7 +166,8 @@ TEST(SkinObjectDraw, StatesPickTheirLinksWhenValid) {
     button.BitmapFocused().SetName("Missing");
     button.SetBounds({0, 0, 1, 1});
     const std::pair<TSeState, int32_t> cases[] = {
-        {ssNormal, 0}, {ssHot, 1}, {ssPressed, 2}, {ssDisabled, 3}, {ssFocused, 0}, {ssMaximized, 0},
+        {ssNormal, 0},   {ssHot, 1},     {ssPressed, 2},
+        {ssDisabled, 3}, {ssFocused, 0}, {ssMaximized, 0},
     };
     for (auto [state, column] : cases) {
         button.SetState(state);
@@ -183,6 +189,80 @@ TEST(SkinObjectDraw, StatesPickTheirLinksWhenValid) {
     EXPECT_EQ(target->Pixels(0, 0), Coord(0, 0));
 }
 
+TEST(SkinObjectDraw, PlainObjectsTakeTheirActiveAndStateColoursForTheDraw) {
+    TSeActiveObject active(nullptr);
+    active.SetActiveColor(clRed);
+    TSeActiveSkinObject hover(nullptr);
+    hover.SetActiveColor(clRed);
+    TSeColorButtonObject button(nullptr);
+    button.SetHotColor(clRed);
+    button.SetPressedColor(clLime);
+    button.SetFocusedColor(clBlue);
+    button.SetDisabledColor(clGray);
+    struct Case {
+        TSeSkinObject* Object;
+        bool WindowActive;
+        TSeState State;
+        TColor Expected;
+    };
+    const Case cases[] = {
+        {&active, false, ssNormal, clWhite},  {&active, true, ssNormal, clRed},
+        {&active, false, ssPressed, clRed},   {&active, false, ssDisabled, clWhite},
+        {&hover, true, ssNormal, clWhite},    {&hover, false, ssFocused, clRed},
+        {&hover, false, ssPressed, clWhite},  {&button, false, ssHot, clRed},
+        {&button, false, ssPressed, clLime},  {&button, false, ssFocused, clBlue},
+        {&button, false, ssDisabled, clGray}, {&button, true, ssNormal, clWhite},
+    };
+    for (const Case& c : cases) {
+        c.Object->SetBounds({0, 0, 1, 1});
+        c.Object->SetActive(c.WindowActive);
+        c.Object->SetState(c.State);
+        auto target = MakeBitmap(1, 1);
+        c.Object->Draw(*target);
+        EXPECT_EQ(target->Pixels(0, 0), ColorToPixel(c.Expected, 255))
+            << c.Object->ClassName() << " active " << c.WindowActive << " state " << c.State;
+        EXPECT_EQ(c.Object->Color(), clWhite) << "the substitution lasts one draw";
+    }
+}
+
+TEST(SkinObjectDraw, ASystemButtonDrawsItsChildrenInItsOwnLookAndRestoresThem) {
+    auto source = MakeCoordBitmap(3, 1);
+    TSeSystemButton button(nullptr);
+    Link(button.Bitmap(), *source, {0, 0, 1, 1});
+    Link(button.BitmapHot(), *source, {1, 0, 2, 1});
+    Link(button.BitmapPressed(), *source, {2, 0, 3, 1});
+    button.SetAction(TSeAction::sbaClose);
+    button.SetBounds({0, 0, 2, 1});
+    auto& glyph = AddChild<TSeColorButtonObject>(button, "Glyph", TSeAlign::saNone, {1, 0, 2, 1});
+    glyph.SetHotColor(clRed);
+    glyph.SetPressedColor(clLime);
+    glyph.SetDisabledColor(clGray);
+    struct Case {
+        bool WindowActive;
+        bool Enter, Press;
+        TKsPixel Face, Glyph;
+    };
+    const Case cases[] = {
+        {true, false, false, Coord(0, 0), 0xFFFFFFFF},
+        {true, true, false, Coord(1, 0), 0xFFFF0000},
+        {true, true, true, Coord(2, 0), 0xFF00FF00},
+        {false, true, true, Coord(0, 0), 0xFF808080},
+    };
+    for (const Case& c : cases) {
+        button.MouseLeave();
+        if (c.Enter) button.MouseEnter();
+        if (c.Press) button.MouseDown(TMouseButton::mbLeft, 0, 0);
+        button.SetActive(c.WindowActive);
+        auto target = MakeBitmap(2, 1);
+        button.Draw(*target);
+        EXPECT_EQ(target->Pixels(0, 0), c.Face) << c.Enter << c.Press << c.WindowActive;
+        EXPECT_EQ(target->Pixels(1, 0), c.Glyph) << c.Enter << c.Press << c.WindowActive;
+        EXPECT_EQ(button.WindowActive(), c.WindowActive);
+        EXPECT_EQ(glyph.WindowActive(), c.WindowActive);
+        EXPECT_EQ(glyph.State(), ssNormal);
+    }
+}
+
 TEST(SkinObjectDraw, AnUnresolvedLinkDrawsNothingAndResolvingFindsTheBitmap) {
     TKsBitmapList bitmaps;
     auto face = MakeCoordBitmap(2, 1);
@@ -202,6 +282,7 @@ TEST(SkinObjectDraw, AnUnresolvedLinkDrawsNothingAndResolvingFindsTheBitmap) {
     object.ResolveBitmaps();
     object.Draw(*target);
     EXPECT_EQ(target->Pixels(0, 0), Coord(1, 0));
+    EXPECT_EQ(object.Bitmap().Name(), "face") << "the stored spelling is kept";
     EXPECT_EQ(other.Bitmap().Bitmap(), nullptr);
     EXPECT_EQ(other.Bitmaps(), &bitmaps);
 }
@@ -231,4 +312,40 @@ TEST(SkinObjectDraw, RegionsCutOutKeyAndTransparentPixels) {
     EXPECT_TRUE(part.CreateRegion()->SameArea(TRegion(part.BoundsRect())));
     part.Bitmap().SetBitmap(nullptr);
     EXPECT_FALSE(part.CreateRegion());
+}
+
+TEST(SkinObjectDraw, ExtremeGeometryFromADamagedSkinDrawsOrRaisesOverflow) {
+    auto source = MakeCoordBitmap(4, 4);
+    struct Case {
+        TRect Bounds;
+        int32_t Margin;
+        int32_t TextMargin;
+    };
+    const Case cases[] = {
+        {{0, 0, 8, 8}, INT_MAX, 0},
+        {{0, 0, 8, 8}, INT_MIN, 0},
+        {{0, 0, 8, 8}, 1, INT_MIN},
+        {{INT_MAX - 8, INT_MAX - 8, INT_MAX, INT_MAX}, 3, INT_MAX},
+        {{INT_MIN, INT_MIN, INT_MIN + 8, INT_MIN + 8}, -5, 2},
+    };
+    for (const Case& c : cases) {
+        TSeBitmapObject object(nullptr);
+        Link(object.Bitmap(), *source, {0, 0, 4, 4});
+        object.SetBounds(c.Bounds);
+        object.SetMarginLeft(c.Margin);
+        object.SetMarginRight(c.Margin);
+        object.SetMarginTop(c.Margin);
+        object.SetTextMarginLeft(c.TextMargin);
+        object.SetTextMarginRight(c.TextMargin);
+        object.SetText("x");
+        object.SetKind(TSeKind::skTitle);
+        auto& child = AddChild(object, "Child", TSeAlign::saBottomRight, c.Bounds);
+        child.SetColor(clRed);
+        auto target = MakeBitmap(8, 8);
+        try {
+            object.Draw(*target);
+            object.CreateRegion();
+        } catch (const EIntOverflow&) {
+        }
+    }
 }

@@ -45,7 +45,9 @@ public:
     void RollUp() override { Calls.push_back("RollUp"); }
     void HideToTray() override { Calls.push_back("HideToTray"); }
     void OpenSystemMenu() override { Calls.push_back("OpenSystemMenu"); }
-    void CustomAction(TSeSkinObject& button) override { Calls.push_back("Custom " + button.Name()); }
+    void CustomAction(TSeSkinObject& button) override {
+        Calls.push_back("Custom " + button.Name());
+    }
     bool HasBorderIcon(TKsBorderIcon icon) const override { return Icons.contains(icon); }
     const TKsBitmap* WindowIcon() const override { return Icon; }
     void ProcessPendingMessages() override { Calls.push_back("ProcessPendingMessages"); }

@@ -28,8 +28,8 @@ std::unique_ptr<TSeSkinObject> MakeFrame() {
     form->Bitmap().SetRect({0, 0, 64, 64});
     form->SetMarginLeft(8);
     form->InactiveBitmap().SetName("FrameOff");
-    auto& close = AddChild<TSeSysButtonSkinObject>(*form, "Close", TSeAlign::saTopRight,
-                                                   {180, 4, 196, 20});
+    auto& close =
+        AddChild<TSeSysButtonSkinObject>(*form, "Close", TSeAlign::saTopRight, {180, 4, 196, 20});
     close.SetAction(TSeAction::sbaClose);
     close.BitmapHover().SetName("CloseHot");
     auto& sys = AddChild<TSeSystemButton>(*form, "Sys", TSeAlign::saTopLeft, {4, 4, 20, 20});
@@ -78,14 +78,30 @@ TEST(SkinObjectText, ALeafWritesEveryPropertyAndAnEmptyObjectsBlock) {
     TSeSkinObject leaf(nullptr);
     leaf.SetName("Leaf");
     EXPECT_EQ(SkinObjectText(leaf, TSkinTextForm::tsfFile),
-              Lines({"object Leaf: TSeSkinObject", "  Align = saNone", "  Color = clWhite",
-                     "  DrawIfOwner = False", "  Font.Charset = DEFAULT_CHARSET",
-                     "  Font.Color = clWindowText", "  Font.Height = -11",
-                     "  Font.Name = 'MS Sans Serif'", "  Font.Style = []", "  Kind = skNone",
-                     "  Left = 0", "  Top = 0", "  Height = 0", "  Width = 0", "  MarginLeft = 0",
-                     "  MarginRight = 0", "  MarginTop = 0", "  MarginBottom = 0",
-                     "  TextAlign = taLeft", "  TextEffect = teNone", "  TextMarginLeft = 0",
-                     "  TextMarginRight = 0", "  TextMarginTop = 0", "  Objects = {00000000}",
+              Lines({"object Leaf: TSeSkinObject",
+                     "  Align = saNone",
+                     "  Color = clWhite",
+                     "  DrawIfOwner = False",
+                     "  Font.Charset = DEFAULT_CHARSET",
+                     "  Font.Color = clWindowText",
+                     "  Font.Height = -11",
+                     "  Font.Name = 'MS Sans Serif'",
+                     "  Font.Style = []",
+                     "  Kind = skNone",
+                     "  Left = 0",
+                     "  Top = 0",
+                     "  Height = 0",
+                     "  Width = 0",
+                     "  MarginLeft = 0",
+                     "  MarginRight = 0",
+                     "  MarginTop = 0",
+                     "  MarginBottom = 0",
+                     "  TextAlign = taLeft",
+                     "  TextEffect = teNone",
+                     "  TextMarginLeft = 0",
+                     "  TextMarginRight = 0",
+                     "  TextMarginTop = 0",
+                     "  Objects = {00000000}",
                      "end"}));
 }
 
@@ -96,18 +112,34 @@ TEST(SkinObjectText, ClassesAddTheirPropertiesAfterTheInheritedOnes) {
     button.BitmapHot().SetName("MaxHot");
     button.BitmapHot().SetRect({1, 2, 3, 4});
     const std::string text = SkinObjectText(button, TSkinTextForm::tsfFile);
-    const std::string tail =
-        Lines({"  TextMarginTop = 0", "  Bitmap.Left = 0", "  Bitmap.Top = 0",
-               "  Bitmap.Right = 0", "  Bitmap.Bottom = 0", "  TileStyle = tsTile",
-               "  BorderTileStyle = tsTile", "  ActiveBitmap.Left = 0", "  ActiveBitmap.Top = 0",
-               "  ActiveBitmap.Right = 0", "  ActiveBitmap.Bottom = 0",
-               "  ActiveFont.Charset = DEFAULT_CHARSET", "  ActiveFont.Color = clWindowText",
-               "  ActiveFont.Height = -11", "  ActiveFont.Name = 'MS Sans Serif'",
-               "  ActiveFont.Style = []", "  Action = sbaMaximize", "  BitmapHot.Name = 'MaxHot'",
-               "  BitmapHot.Left = 1", "  BitmapHot.Top = 2", "  BitmapHot.Right = 3",
-               "  BitmapHot.Bottom = 4", "  BitmapPressed.Left = 0", "  BitmapPressed.Top = 0",
-               "  BitmapPressed.Right = 0", "  BitmapPressed.Bottom = 0",
-               "  Objects = {00000000}", "end"});
+    const std::string tail = Lines({"  TextMarginTop = 0",
+                                    "  Bitmap.Left = 0",
+                                    "  Bitmap.Top = 0",
+                                    "  Bitmap.Right = 0",
+                                    "  Bitmap.Bottom = 0",
+                                    "  TileStyle = tsTile",
+                                    "  BorderTileStyle = tsTile",
+                                    "  ActiveBitmap.Left = 0",
+                                    "  ActiveBitmap.Top = 0",
+                                    "  ActiveBitmap.Right = 0",
+                                    "  ActiveBitmap.Bottom = 0",
+                                    "  ActiveFont.Charset = DEFAULT_CHARSET",
+                                    "  ActiveFont.Color = clWindowText",
+                                    "  ActiveFont.Height = -11",
+                                    "  ActiveFont.Name = 'MS Sans Serif'",
+                                    "  ActiveFont.Style = []",
+                                    "  Action = sbaMaximize",
+                                    "  BitmapHot.Name = 'MaxHot'",
+                                    "  BitmapHot.Left = 1",
+                                    "  BitmapHot.Top = 2",
+                                    "  BitmapHot.Right = 3",
+                                    "  BitmapHot.Bottom = 4",
+                                    "  BitmapPressed.Left = 0",
+                                    "  BitmapPressed.Top = 0",
+                                    "  BitmapPressed.Right = 0",
+                                    "  BitmapPressed.Bottom = 0",
+                                    "  Objects = {00000000}",
+                                    "end"});
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
     EXPECT_NE(text.find("  Kind = skSysButton\r\n"), std::string::npos);
@@ -124,8 +156,8 @@ TEST(SkinObjectText, BothFormsReadBackToTheSameTree) {
     // The editable form nests them and has no Objects line; long strings are cut into segments.
     EXPECT_EQ(editable.find("Objects"), std::string::npos);
     EXPECT_NE(editable.find("\r\n    object Box: TSeButtonBitmapBoxObject\r\n"), std::string::npos);
-    EXPECT_NE(editable.find("    LinkControl = \r\n      '" + std::string(64, 'a') + "' +\r\n      '" +
-                            std::string(35, 'b') + "'#39\r\n"),
+    EXPECT_NE(editable.find("    LinkControl = \r\n      '" + std::string(64, 'a') +
+                            "' +\r\n      '" + std::string(35, 'b') + "'#39\r\n"),
               std::string::npos);
 
     for (const std::string& text : {file, editable}) {
@@ -144,8 +176,8 @@ TEST(SkinObjectText, RecordsOfUnknownClassesInsideObjectsAreSkippedWhole) {
         Record("TSeFancyObject", Lines({"object Fancy: TSeFancyObject", "  Sparkle = 3", "end"}));
     const std::string known =
         Record("TSeSkinObject", Lines({"object Known: TSeSkinObject", "  Left = 5", "end"}));
-    const std::string text =
-        Lines({"object Root: TSeSkinObject", "  Objects = " + Hex(Records({unknown, known})), "end"});
+    const std::string text = Lines(
+        {"object Root: TSeSkinObject", "  Objects = " + Hex(Records({unknown, known})), "end"});
     std::unique_ptr<TSeSkinObject> read = SkinObjectFromText(text);
     ASSERT_EQ(read->ChildCount(), 1);
     EXPECT_EQ(read->Child(0).Name(), "Known");

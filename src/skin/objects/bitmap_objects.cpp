@@ -38,7 +38,8 @@ std::optional<TRegion> BitmapRegion(TSeSkinObject& object, const TKsBitmapLink& 
 
 } // namespace
 
-// --- TSeBitmapObject ---------------------------------------------------------------------------------
+// --- TSeBitmapObject
+// ---------------------------------------------------------------------------------
 
 void TSeBitmapObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
@@ -67,7 +68,8 @@ std::optional<TRegion> TSeBitmapObject::CreateObjectRegion() {
     return BitmapRegion(*this, m_bitmap);
 }
 
-// --- TSeActiveBitmap ---------------------------------------------------------------------------------
+// --- TSeActiveBitmap
+// ---------------------------------------------------------------------------------
 
 void TSeActiveBitmap::Assign(const TPersistent& source) {
     TSeBitmapObject::Assign(source);
@@ -96,7 +98,8 @@ void TSeActiveBitmap::EnumLinks(const std::function<void(TKsBitmapLink&)>& proc)
     proc(m_activeBitmap);
 }
 
-// --- TSeButtonObject ---------------------------------------------------------------------------------
+// --- TSeButtonObject
+// ---------------------------------------------------------------------------------
 
 void TSeButtonObject::Assign(const TPersistent& source) {
     TSeBitmapObject::Assign(source);
@@ -109,18 +112,19 @@ void TSeButtonObject::Assign(const TPersistent& source) {
 }
 
 const TKsBitmapLink& TSeButtonObject::CurrentLink() const {
-    return ButtonStateLink(State(),
-                           {m_bitmapHot, m_bitmapFocused, m_bitmapPressed, m_bitmapDisabled},
-                           Bitmap());
+    return ButtonStateLink(
+        State(), {m_bitmapHot, m_bitmapFocused, m_bitmapPressed, m_bitmapDisabled}, Bitmap());
 }
 
 void TSeButtonObject::EnumLinks(const std::function<void(TKsBitmapLink&)>& proc) {
     TSeBitmapObject::EnumLinks(proc);
-    for (TKsBitmapLink* link : {&m_bitmapHot, &m_bitmapFocused, &m_bitmapPressed, &m_bitmapDisabled})
+    for (TKsBitmapLink* link :
+         {&m_bitmapHot, &m_bitmapFocused, &m_bitmapPressed, &m_bitmapDisabled})
         proc(*link);
 }
 
-// --- TSeBitmapSkinObject -------------------------------------------------------------------------------
+// --- TSeBitmapSkinObject
+// -------------------------------------------------------------------------------
 
 void TSeBitmapSkinObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
@@ -142,7 +146,8 @@ std::optional<TRegion> TSeBitmapSkinObject::CreateObjectRegion() {
     return BitmapRegion(*this, m_bitmap);
 }
 
-// --- TSeFormBitmapSkinObject ---------------------------------------------------------------------------
+// --- TSeFormBitmapSkinObject
+// ---------------------------------------------------------------------------
 
 void TSeFormBitmapSkinObject::Assign(const TPersistent& source) {
     TSeBitmapSkinObject::Assign(source);
@@ -159,7 +164,8 @@ void TSeFormBitmapSkinObject::EnumLinks(const std::function<void(TKsBitmapLink&)
     proc(m_inactiveBitmap);
 }
 
-// --- The box classes -----------------------------------------------------------------------------------
+// --- The box classes
+// -----------------------------------------------------------------------------------
 
 void TSeBitmapBoxObject::Assign(const TPersistent& source) {
     TSeBitmapSkinObject::Assign(source);
@@ -194,14 +200,14 @@ void TSeButtonBitmapBoxObject::Assign(const TPersistent& source) {
 }
 
 const TKsBitmapLink& TSeButtonBitmapBoxObject::CurrentLink() const {
-    return ButtonStateLink(State(),
-                           {m_hotBitmap, m_focusedBitmap, m_pressedBitmap, m_disabledBitmap},
-                           Bitmap());
+    return ButtonStateLink(
+        State(), {m_hotBitmap, m_focusedBitmap, m_pressedBitmap, m_disabledBitmap}, Bitmap());
 }
 
 void TSeButtonBitmapBoxObject::EnumLinks(const std::function<void(TKsBitmapLink&)>& proc) {
     TSeBitmapBoxObject::EnumLinks(proc);
-    for (TKsBitmapLink* link : {&m_hotBitmap, &m_focusedBitmap, &m_pressedBitmap, &m_disabledBitmap})
+    for (TKsBitmapLink* link :
+         {&m_hotBitmap, &m_focusedBitmap, &m_pressedBitmap, &m_disabledBitmap})
         proc(*link);
 }
 

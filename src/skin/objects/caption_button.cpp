@@ -17,16 +17,24 @@ constexpr int32_t SmallIconSize = 16;
 // The border icon a form must have for the action's button to show.
 std::optional<TKsBorderIcon> RequiredIcon(TSeAction action) {
     switch (action) {
-    case TSeAction::sbaClose: return TKsBorderIcon::kbiClose;
-    case TSeAction::sbaHelp: return TKsBorderIcon::kbiHelp;
-    case TSeAction::sbaMinimize: return TKsBorderIcon::kbiMinimize;
+    case TSeAction::sbaClose:
+        return TKsBorderIcon::kbiClose;
+    case TSeAction::sbaHelp:
+        return TKsBorderIcon::kbiHelp;
+    case TSeAction::sbaMinimize:
+        return TKsBorderIcon::kbiMinimize;
     case TSeAction::sbaMaximize:
-    case TSeAction::sbaRestore: return TKsBorderIcon::kbiMaximize;
+    case TSeAction::sbaRestore:
+        return TKsBorderIcon::kbiMaximize;
     case TSeAction::sbaRollUp:
-    case TSeAction::sbaRollDown: return TKsBorderIcon::kbiRollup;
-    case TSeAction::sbaTray: return TKsBorderIcon::kbiTray;
-    case TSeAction::sbaSysMenu: return TKsBorderIcon::kbiSystemMenu;
-    default: return std::nullopt;
+    case TSeAction::sbaRollDown:
+        return TKsBorderIcon::kbiRollup;
+    case TSeAction::sbaTray:
+        return TKsBorderIcon::kbiTray;
+    case TSeAction::sbaSysMenu:
+        return TKsBorderIcon::kbiSystemMenu;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -40,19 +48,24 @@ std::optional<bool> HiddenInState(TSeAction action, TSeState state) {
         return false;
     };
     switch (state) {
-    case ssNormal: return any({sbaRestore, sbaRollDown});
-    case ssMaximized: return any({sbaMaximize, sbaRollDown});
-    case ssMinimized: return any({sbaMinimize, sbaMaximize, sbaRollUp, sbaRollDown});
-    case ssRolledUp: return any({sbaRestore, sbaRollUp});
-    default: return std::nullopt;
+    case ssNormal:
+        return any({sbaRestore, sbaRollDown});
+    case ssMaximized:
+        return any({sbaMaximize, sbaRollDown});
+    case ssMinimized:
+        return any({sbaMinimize, sbaMaximize, sbaRollUp, sbaRollDown});
+    case ssRolledUp:
+        return any({sbaRestore, sbaRollUp});
+    default:
+        return std::nullopt;
     }
 }
 
 } // namespace
 
 void TSeCaptionButton::MouseEnter(TSeSkinObject& button) {
-    State = Shift.Contains(TShiftStateKind::ssLeft) ? TSeButtonState::bsPressed
-                                                     : TSeButtonState::bsHot;
+    State =
+        Shift.Contains(TShiftStateKind::ssLeft) ? TSeButtonState::bsPressed : TSeButtonState::bsHot;
     button.Invalidate();
 }
 
@@ -91,7 +104,8 @@ void TSeCaptionButton::ApplyState(TSeSkinObject& button, TSeState state) const {
     if (std::optional<bool> hidden = HiddenInState(Action, state)) button.SetVisible(!*hidden);
     ISkinnedForm* form = button.GetForm();
     if (!form) return;
-    if (std::optional<TKsBorderIcon> icon = RequiredIcon(Action); icon && !form->HasBorderIcon(*icon))
+    if (std::optional<TKsBorderIcon> icon = RequiredIcon(Action);
+        icon && !form->HasBorderIcon(*icon))
         button.SetVisible(false);
 }
 
@@ -105,17 +119,36 @@ void TSeCaptionButton::Run(TSeSkinObject& button, std::string_view rollPanel) co
     ISkinnedForm* form = button.GetForm();
     if (!form) return;
     switch (Action) {
-    case TSeAction::sbaClose: form->Close(); break;
-    case TSeAction::sbaHelp: form->Help(); break;
-    case TSeAction::sbaMinimize: form->Minimize(); break;
-    case TSeAction::sbaMaximize: form->Maximize(); break;
+    case TSeAction::sbaClose:
+        form->Close();
+        break;
+    case TSeAction::sbaHelp:
+        form->Help();
+        break;
+    case TSeAction::sbaMinimize:
+        form->Minimize();
+        break;
+    case TSeAction::sbaMaximize:
+        form->Maximize();
+        break;
     case TSeAction::sbaRestore:
-    case TSeAction::sbaRollDown: form->Restore(); break;
-    case TSeAction::sbaRollUp: form->RollUp(); break;
-    case TSeAction::sbaTray: form->HideToTray(); break;
-    case TSeAction::sbaSysMenu: form->OpenSystemMenu(); break;
-    case TSeAction::sbaCustom: form->CustomAction(button); break;
-    default: break;
+    case TSeAction::sbaRollDown:
+        form->Restore();
+        break;
+    case TSeAction::sbaRollUp:
+        form->RollUp();
+        break;
+    case TSeAction::sbaTray:
+        form->HideToTray();
+        break;
+    case TSeAction::sbaSysMenu:
+        form->OpenSystemMenu();
+        break;
+    case TSeAction::sbaCustom:
+        form->CustomAction(button);
+        break;
+    default:
+        break;
     }
 }
 
@@ -127,24 +160,15 @@ void TSeCaptionButton::DrawWindowIcon(TSeSkinObject& button, TKsBitmap& target) 
                       icon->BoundsRect());
 }
 
-// --- TSeSystemButton ---------------------------------------------------------------------------------
-
-TSeSystemButton::TSeSystemButton(TComponent* owner) : TSeActiveBitmap(owner) {
-    SetKind(TSeKind::skSysButton);
-}
+// --- TSeSystemButton
+// ---------------------------------------------------------------------------------
 
 void TSeSystemButton::Assign(const TPersistent& source) {
-    TSeActiveBitmap::Assign(source);
+    TSeCaptionButtonObject::Assign(source);
     if (const auto* src = dynamic_cast<const TSeSystemButton*>(&source)) {
-        m_button.Action = src->m_button.Action;
         m_bitmapHot.Assign(src->m_bitmapHot);
         m_bitmapPressed.Assign(src->m_bitmapPressed);
     }
-}
-
-void TSeSystemButton::SetState(TSeState state) {
-    TSeActiveBitmap::SetState(state);
-    m_button.ApplyState(*this, state);
 }
 
 const TKsBitmapLink& TSeSystemButton::CurrentLink() const {
@@ -163,10 +187,7 @@ void TSeSystemButton::SetChildrenState(TSeState state) {
 }
 
 void TSeSystemButton::Draw(TKsBitmap& target) {
-    if (m_button.Action == TSeAction::sbaSysMenu) {
-        if (Visible()) TSeCaptionButton::DrawWindowIcon(*this, target);
-        return;
-    }
+    if (DrawnAsWindowIcon(target)) return;
     if (!WindowActive()) {
         SetChildrenState(ssDisabled);
         TSeActiveBitmap::Draw(target);
@@ -174,9 +195,15 @@ void TSeSystemButton::Draw(TKsBitmap& target) {
         return;
     }
     switch (m_button.State) {
-    case TSeButtonState::bsNormal: TSeActiveBitmap::Draw(target); break;
-    case TSeButtonState::bsHot: DrawActive(target, m_bitmapHot, ssHot); break;
-    case TSeButtonState::bsPressed: DrawActive(target, m_bitmapPressed, ssPressed); break;
+    case TSeButtonState::bsNormal:
+        TSeActiveBitmap::Draw(target);
+        break;
+    case TSeButtonState::bsHot:
+        DrawActive(target, m_bitmapHot, ssHot);
+        break;
+    case TSeButtonState::bsPressed:
+        DrawActive(target, m_bitmapPressed, ssPressed);
+        break;
     }
 }
 
@@ -193,32 +220,26 @@ void TSeSystemButton::DrawActive(TKsBitmap& target, const TKsBitmapLink& link,
     SetChildrenState(ssNormal);
 }
 
-// --- TSeSysButtonSkinObject --------------------------------------------------------------------------
-
-TSeSysButtonSkinObject::TSeSysButtonSkinObject(TComponent* owner) : TSeBitmapSkinObject(owner) {
-    SetKind(TSeKind::skSysButton);
-}
+// --- TSeSysButtonSkinObject
+// --------------------------------------------------------------------------
 
 void TSeSysButtonSkinObject::Assign(const TPersistent& source) {
-    TSeBitmapSkinObject::Assign(source);
+    TSeCaptionButtonObject::Assign(source);
     if (const auto* src = dynamic_cast<const TSeSysButtonSkinObject*>(&source)) {
-        m_button.Action = src->m_button.Action;
         m_bitmapHover.Assign(src->m_bitmapHover);
         m_bitmapDown.Assign(src->m_bitmapDown);
         m_rollPanel = src->m_rollPanel;
     }
 }
 
-void TSeSysButtonSkinObject::SetState(TSeState state) {
-    TSeBitmapSkinObject::SetState(state);
-    m_button.ApplyState(*this, state);
-}
-
 const TKsBitmapLink& TSeSysButtonSkinObject::CurrentLink() const {
     switch (m_button.State) {
-    case TSeButtonState::bsHot: return ValidOr(m_bitmapHover, Bitmap());
-    case TSeButtonState::bsPressed: return ValidOr(m_bitmapDown, Bitmap());
-    default: return Bitmap();
+    case TSeButtonState::bsHot:
+        return ValidOr(m_bitmapHover, Bitmap());
+    case TSeButtonState::bsPressed:
+        return ValidOr(m_bitmapDown, Bitmap());
+    default:
+        return Bitmap();
     }
 }
 
@@ -229,10 +250,7 @@ void TSeSysButtonSkinObject::EnumLinks(const std::function<void(TKsBitmapLink&)>
 }
 
 void TSeSysButtonSkinObject::Draw(TKsBitmap& target) {
-    if (m_button.Action == TSeAction::sbaSysMenu) {
-        if (Visible()) TSeCaptionButton::DrawWindowIcon(*this, target);
-        return;
-    }
+    if (DrawnAsWindowIcon(target)) return;
     TSeBitmapSkinObject::Draw(target);
 }
 

@@ -35,9 +35,15 @@ void DrawPart(const TKsBitmap& source, TKsBitmap& target, const TPart& part, Tsc
                      CheckedAdd(part.Dest.Right, bounds.Left),
                      CheckedAdd(part.Dest.Bottom, bounds.Top)};
     switch (style) {
-    case TscTileStyle::tsTile: source.TileDraw(target, dest, part.Source); break;
-    case TscTileStyle::tsStretch: source.StretchDraw(target, dest, part.Source); break;
-    case TscTileStyle::tsCenter: source.DrawRect(target, bounds.Left, bounds.Top, link); break;
+    case TscTileStyle::tsTile:
+        source.TileDraw(target, dest, part.Source);
+        break;
+    case TscTileStyle::tsStretch:
+        source.StretchDraw(target, dest, part.Source);
+        break;
+    case TscTileStyle::tsCenter:
+        source.DrawRect(target, bounds.Left, bounds.Top, link);
+        break;
     }
 }
 
@@ -45,8 +51,12 @@ void DrawWhole(const TKsBitmap& source, TKsBitmap& target, const TRect& s,
                const TLinkLayout& layout) {
     const TRect& b = layout.Bounds;
     switch (layout.Center) {
-    case TscTileStyle::tsTile: source.TileDraw(target, b, s); break;
-    case TscTileStyle::tsStretch: source.StretchDraw(target, b, s); break;
+    case TscTileStyle::tsTile:
+        source.TileDraw(target, b, s);
+        break;
+    case TscTileStyle::tsStretch:
+        source.StretchDraw(target, b, s);
+        break;
     case TscTileStyle::tsCenter:
         source.DrawRect(target, CheckedAdd(b.Left, (RectWidth(b) - RectWidth(s)) / 2),
                         CheckedAdd(b.Top, (RectHeight(b) - RectHeight(s)) / 2), s);
@@ -64,8 +74,7 @@ void DrawNineParts(const TKsBitmap& source, TKsBitmap& target, const TRect& s,
     const int32_t sr = CheckedSub(s.Right, mr), sb = CheckedSub(s.Bottom, mb);
     const int32_t dr = CheckedSub(w, mr), db = CheckedSub(h, mb);
 
-    DrawPart(source, target, {{sl, st, sr, sb}, {ml, mt, dr, db}}, layout.Center, layout.Bounds,
-             s);
+    DrawPart(source, target, {{sl, st, sr, sb}, {ml, mt, dr, db}}, layout.Center, layout.Bounds, s);
     const TPart edges[] = {
         {{sl, s.Top, sr, st}, {ml, 0, dr, mt}},
         {{sl, sb, sr, s.Bottom}, {ml, db, dr, h}},

@@ -13,10 +13,10 @@ class TKsBitmap;
 class TKsBitmapLink;
 
 struct TLinkLayout {
-    TRect Bounds;          // the object's rectangle in the target
-    TRect Margins;         // left, top, right and bottom margins (not a rectangle)
-    TscTileStyle Center;   // the whole link, or the centre part
-    TscTileStyle Edges;    // the four edge parts
+    TRect Bounds;        // the object's rectangle in the target
+    TRect Margins;       // left, top, right and bottom margins (not a rectangle)
+    TscTileStyle Center; // the whole link, or the centre part
+    TscTileStyle Edges;  // the four edge parts
 };
 
 // Draws nothing for a link that is not valid. The link's bitmap blends by alpha for the draw;

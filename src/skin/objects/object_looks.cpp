@@ -11,11 +11,16 @@ TColor ShiftedHue(TColor color, int32_t delta) {
 const TKsBitmapLink& ButtonStateLink(TSeState state, const TStateLinks& links,
                                      const TKsBitmapLink& normal) {
     switch (state) {
-    case ssFocused: return ValidOr(links.Focused, normal);
-    case ssHot: return ValidOr(links.Hot, normal);
-    case ssDisabled: return ValidOr(links.Disabled, normal);
-    case ssPressed: return ValidOr(links.Pressed, normal);
-    default: return normal;
+    case ssFocused:
+        return ValidOr(links.Focused, normal);
+    case ssHot:
+        return ValidOr(links.Hot, normal);
+    case ssDisabled:
+        return ValidOr(links.Disabled, normal);
+    case ssPressed:
+        return ValidOr(links.Pressed, normal);
+    default:
+        return normal;
     }
 }
 

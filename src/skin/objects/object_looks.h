@@ -13,8 +13,7 @@ namespace brisat {
 TColor ShiftedHue(TColor color, int32_t delta);
 
 // Candidate when it is a valid link, else Fallback.
-inline const TKsBitmapLink& ValidOr(const TKsBitmapLink& candidate,
-                                    const TKsBitmapLink& fallback) {
+inline const TKsBitmapLink& ValidOr(const TKsBitmapLink& candidate, const TKsBitmapLink& fallback) {
     return candidate.Valid() ? candidate : fallback;
 }
 

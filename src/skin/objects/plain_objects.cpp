@@ -16,14 +16,20 @@ void ShiftFontHue(TFont& font, int32_t delta) {
 
 } // namespace
 
-// --- TSeActiveObject ---------------------------------------------------------------------------
+// --- The active classes ------------------------------------------------------------------------
 
-void TSeActiveObject::Assign(const TPersistent& source) {
+void TSeActiveLookObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
-    if (const auto* src = dynamic_cast<const TSeActiveObject*>(&source)) {
+    if (const auto* src = dynamic_cast<const TSeActiveLookObject*>(&source)) {
         m_activeColor = src->m_activeColor;
         m_activeFont.Assign(src->m_activeFont);
     }
+}
+
+void TSeActiveLookObject::ChangeHue(int32_t delta) {
+    TSeSkinObject::ChangeHue(delta);
+    m_activeColor = ShiftedHue(m_activeColor, delta);
+    ShiftFontHue(m_activeFont, delta);
 }
 
 bool TSeActiveObject::LooksActive() const {
@@ -32,54 +38,16 @@ bool TSeActiveObject::LooksActive() const {
 
 const TFont& TSeActiveObject::GetFont() const {
     const TSeState s = State();
-    return s == ssHot || s == ssPressed || s == ssFocused ? m_activeFont : Font();
-}
-
-const TFont& TSeActiveObject::DrawFont() const {
-    return LooksActive() ? m_activeFont : Font();
-}
-
-TColor TSeActiveObject::DrawColor() const {
-    return LooksActive() ? m_activeColor : Color();
-}
-
-void TSeActiveObject::ChangeHue(int32_t delta) {
-    TSeSkinObject::ChangeHue(delta);
-    m_activeColor = ShiftedHue(m_activeColor, delta);
-    ShiftFontHue(m_activeFont, delta);
+    return s == ssHot || s == ssPressed || s == ssFocused ? ActiveFont() : Font();
 }
 
 void TSeActiveObject::SetCharset(TFontCharset charset) {
-    TSeSkinObject::SetCharset(charset);
-    m_activeFont.SetCharset(charset);
-}
-
-// --- TSeActiveSkinObject -------------------------------------------------------------------------
-
-void TSeActiveSkinObject::Assign(const TPersistent& source) {
-    TSeSkinObject::Assign(source);
-    if (const auto* src = dynamic_cast<const TSeActiveSkinObject*>(&source)) {
-        m_activeColor = src->m_activeColor;
-        m_activeFont.Assign(src->m_activeFont);
-    }
+    TSeActiveLookObject::SetCharset(charset);
+    ActiveFont().SetCharset(charset);
 }
 
 bool TSeActiveSkinObject::LooksActive() const {
     return State() == ssHot || State() == ssFocused;
-}
-
-const TFont& TSeActiveSkinObject::DrawFont() const {
-    return LooksActive() ? m_activeFont : Font();
-}
-
-TColor TSeActiveSkinObject::DrawColor() const {
-    return LooksActive() ? m_activeColor : Color();
-}
-
-void TSeActiveSkinObject::ChangeHue(int32_t delta) {
-    TSeSkinObject::ChangeHue(delta);
-    m_activeColor = ShiftedHue(m_activeColor, delta);
-    ShiftFontHue(m_activeFont, delta);
 }
 
 void TSeActiveSkinObject::MouseEnter() {
@@ -92,7 +60,8 @@ void TSeActiveSkinObject::MouseLeave() {
     Invalidate();
 }
 
-// --- TSeTextObject ---------------------------------------------------------------------------------
+// --- TSeTextObject
+// ---------------------------------------------------------------------------------
 
 void TSeTextObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
@@ -106,11 +75,16 @@ void TSeTextObject::Assign(const TPersistent& source) {
 
 const TFont& TSeTextObject::GetFont() const {
     switch (State()) {
-    case ssHot: return m_fontHot;
-    case ssPressed: return m_fontPressed;
-    case ssFocused: return m_fontFocused;
-    case ssDisabled: return m_fontDisabled;
-    default: return Font();
+    case ssHot:
+        return m_fontHot;
+    case ssPressed:
+        return m_fontPressed;
+    case ssFocused:
+        return m_fontFocused;
+    case ssDisabled:
+        return m_fontDisabled;
+    default:
+        return Font();
     }
 }
 
@@ -126,7 +100,8 @@ void TSeTextObject::SetCharset(TFontCharset charset) {
         font->SetCharset(charset);
 }
 
-// --- TSeColorButtonObject --------------------------------------------------------------------------
+// --- TSeColorButtonObject
+// --------------------------------------------------------------------------
 
 void TSeColorButtonObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
@@ -144,25 +119,36 @@ void TSeColorButtonObject::Assign(const TPersistent& source) {
 
 const TFont& TSeColorButtonObject::DrawFont() const {
     switch (State()) {
-    case ssHot: return m_hotFont;
-    case ssPressed: return m_pressedFont;
-    case ssFocused: return m_focusedFont;
-    case ssDisabled: return m_disabledFont;
-    default: return Font();
+    case ssHot:
+        return m_hotFont;
+    case ssPressed:
+        return m_pressedFont;
+    case ssFocused:
+        return m_focusedFont;
+    case ssDisabled:
+        return m_disabledFont;
+    default:
+        return Font();
     }
 }
 
 TColor TSeColorButtonObject::DrawColor() const {
     switch (State()) {
-    case ssHot: return m_hotColor;
-    case ssPressed: return m_pressedColor;
-    case ssFocused: return m_focusedColor;
-    case ssDisabled: return m_disabledColor;
-    default: return Color();
+    case ssHot:
+        return m_hotColor;
+    case ssPressed:
+        return m_pressedColor;
+    case ssFocused:
+        return m_focusedColor;
+    case ssDisabled:
+        return m_disabledColor;
+    default:
+        return Color();
     }
 }
 
-// --- TSeLinkSkinObject -----------------------------------------------------------------------------
+// --- TSeLinkSkinObject
+// -----------------------------------------------------------------------------
 
 void TSeLinkSkinObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
@@ -170,7 +156,8 @@ void TSeLinkSkinObject::Assign(const TPersistent& source) {
         m_linkControl = src->m_linkControl;
 }
 
-// --- TSeRollPanelObject ----------------------------------------------------------------------------
+// --- TSeRollPanelObject
+// ----------------------------------------------------------------------------
 
 void TSeRollPanelObject::Assign(const TPersistent& source) {
     TSeSkinObject::Assign(source);
@@ -191,10 +178,18 @@ void TSeRollPanelObject::Toggle() {
     }
     TRect r = BoundsRect();
     switch (m_rollKind) {
-    case TSeRollKind::rkLeft: r.Left = CheckedSub(r.Right, newSize); break;
-    case TSeRollKind::rkTop: r.Top = CheckedSub(r.Bottom, newSize); break;
-    case TSeRollKind::rkRight: r.Right = CheckedAdd(r.Left, newSize); break;
-    case TSeRollKind::rkBottom: r.Bottom = CheckedAdd(r.Top, newSize); break;
+    case TSeRollKind::rkLeft:
+        r.Left = CheckedSub(r.Right, newSize);
+        break;
+    case TSeRollKind::rkTop:
+        r.Top = CheckedSub(r.Bottom, newSize);
+        break;
+    case TSeRollKind::rkRight:
+        r.Right = CheckedAdd(r.Left, newSize);
+        break;
+    case TSeRollKind::rkBottom:
+        r.Bottom = CheckedAdd(r.Top, newSize);
+        break;
     }
     SetBounds(r);
     if (ISkinnedForm* form = GetForm()) form->ProcessPendingMessages();

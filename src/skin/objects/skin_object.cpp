@@ -26,6 +26,7 @@ void TSeSkinObject::Assign(const TPersistent& source) {
         TComponent::Assign(source);
         return;
     }
+    if (src == this) return;
     SetName(src->Name());
     m_align = src->m_align;
     m_kind = src->m_kind;
@@ -59,8 +60,9 @@ void TSeSkinObject::CloneChildrenOf(const TSeSkinObject& source) {
         CloneObject(*child, *this);
 }
 
-// --- Bounds ----------------------------------------------------------------------------------------
-// Right and Bottom always fit 32 bits: every setter checks its sum.
+// --- Bounds
+// ---------------------------------------------------------------------------------------- Right
+// and Bottom always fit 32 bits: every setter checks its sum.
 
 void TSeSkinObject::SetLeft(int32_t value) {
     SetBounds({value, m_top, CheckedAdd(value, m_width), m_top + m_height});
@@ -137,7 +139,8 @@ void TSeSkinObject::GetChildren(const std::function<void(TComponent&)>& proc) co
         proc(*child);
 }
 
-// --- Tree operations -------------------------------------------------------------------------------
+// --- Tree operations
+// -------------------------------------------------------------------------------
 
 void TSeSkinObject::DrawChildren(TKsBitmap& target) {
     for (TSeSkinObject* child : Children())
@@ -227,7 +230,8 @@ ISkinnedForm* TSeSkinObject::GetForm() const {
     return reinterpret_cast<ISkinnedForm*>(m_control->Perform(SM_GETSKINNEDFORM));
 }
 
-// --- Virtual operations ----------------------------------------------------------------------------
+// --- Virtual operations
+// ----------------------------------------------------------------------------
 
 void TSeSkinObject::SetState(TSeState state) {
     m_state = state;
@@ -240,8 +244,11 @@ void TSeSkinObject::ResolveBitmaps() {
         EnumLinks([this](TKsBitmapLink& link) {
             // A link without a name links to nothing, whatever the skin's bitmaps are called.
             if (link.Name().empty()) return;
-            if (auto resolved = m_bitmaps->GetBitmapLink(link.Name(), link.Rect()))
+            // The link keeps its own spelling of the name, so a skin written back is unchanged.
+            if (auto resolved = m_bitmaps->GetBitmapLink(link.Name(), link.Rect())) {
+                resolved->SetName(link.Name());
                 link.Assign(*resolved);
+            }
         });
     for (TSeSkinObject* child : Children())
         child->ResolveBitmaps();
@@ -271,7 +278,8 @@ void TSeSkinObject::SetCharset(TFontCharset charset) {
         child->SetCharset(charset);
 }
 
-// --- Cloning ----------------------------------------------------------------------------------------
+// --- Cloning
+// ----------------------------------------------------------------------------------------
 
 std::unique_ptr<TSeSkinObject> CloneObject(const TSeSkinObject& object) {
     RegisterSkinObjectClasses();

@@ -40,7 +40,8 @@ public:
     // the children (replacing this object's own). Run-time fields are not copied.
     void Assign(const TPersistent& source) override;
 
-    // --- Persistent properties, in stream order ---------------------------------------------------
+    // --- Persistent properties, in stream order
+    // ---------------------------------------------------
     TSeAlign Align() const { return m_align; }
     void SetAlign(TSeAlign value) { m_align = value; }
     TColor Color() const { return m_color; }
@@ -105,7 +106,8 @@ public:
     int32_t PreviousWidth() const { return m_previousWidth; }
     int32_t PreviousHeight() const { return m_previousHeight; }
 
-    // --- Children ----------------------------------------------------------------------------------
+    // --- Children
+    // ----------------------------------------------------------------------------------
     std::vector<TSeSkinObject*> Children() const;
     int ChildCount() const { return int(Children().size()); }
     // Raises EListError out of range.
@@ -114,9 +116,10 @@ public:
     TSeSkinObject* Parent() const;
     TSeSkinObject& Root();
 
-    // --- Tree operations (recursive over the children) --------------------------------------------
-    // Nothing when Rect equals the bounds; otherwise remembers the previous size, takes Rect
-    // (negative extents become 0) and lays out the children.
+    // --- Tree operations (recursive over the children)
+    // -------------------------------------------- Nothing when Rect equals the bounds; otherwise
+    // remembers the previous size, takes Rect (negative extents become 0) and lays out the
+    // children.
     void SetBounds(const TRect& rect);
     TRect BoundsRect() const { return Bounds(m_left, m_top, m_width, m_height); }
     // Places the visible children by their Align, in seven passes.
@@ -142,8 +145,9 @@ public:
     // The skinned form of the bound control's window, or nullptr.
     ISkinnedForm* GetForm() const;
 
-    // --- Virtual operations -------------------------------------------------------------------------
-    // The font the object draws its text in for its state.
+    // --- Virtual operations
+    // ------------------------------------------------------------------------- The font the object
+    // draws its text in for its state.
     virtual const TFont& GetFont() const { return m_font; }
     // Stores the state here and on every descendant.
     virtual void SetState(TSeState state);

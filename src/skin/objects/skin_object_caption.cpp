@@ -60,7 +60,7 @@ uint32_t CaptionTextFlags(TSeTextAlign align, TCaptionPart part, TReadingOrder l
         h = Mirrored(h);
         if (mode == TSeBiDiMode::bdRightToLeft) flags |= DT_RTLREADING;
     }
-    return flags | (h == THorizontal::hCenter ? DT_CENTER
+    return flags | (h == THorizontal::hCenter  ? DT_CENTER
                     : h == THorizontal::hRight ? DT_RIGHT
                                                : DT_LEFT);
 }
@@ -89,8 +89,9 @@ void TSeSkinObject::DrawCaption(TKsBitmap& target) {
         if (!m_text.empty()) {
             std::string text = m_text;
             if (m_kind == TSeKind::skTitle)
-                text = EllipsisText(target, text,
-                                    CheckedSub(CheckedSub(m_width, m_textMarginLeft), m_textMarginRight));
+                text = EllipsisText(
+                    target, text,
+                    CheckedSub(CheckedSub(m_width, m_textMarginLeft), m_textMarginRight));
             const uint32_t flags =
                 CaptionTextFlags(m_textAlign, TCaptionPart::cpText, locale, m_biDiMode);
             if (m_textEffect == TSeTextEffect::teShadow) {
@@ -102,9 +103,9 @@ void TSeSkinObject::DrawCaption(TKsBitmap& target) {
             target.DrawText(text, rect, flags);
         }
         if (!m_shortCutText.empty())
-            target.DrawText(m_shortCutText, rect,
-                            CaptionTextFlags(m_textAlign, TCaptionPart::cpShortCut, locale,
-                                             m_biDiMode));
+            target.DrawText(
+                m_shortCutText, rect,
+                CaptionTextFlags(m_textAlign, TCaptionPart::cpShortCut, locale, m_biDiMode));
     }
 }
 

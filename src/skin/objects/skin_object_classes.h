@@ -8,12 +8,11 @@
 
 namespace brisat {
 
-// Uses ActiveColor and ActiveFont while the window is active or in the states hot, pressed and
-// focused.
-class TSeActiveObject : public TSeSkinObject {
+// ActiveColor and ActiveFont, drawn instead of Color and Font while LooksActive holds; both
+// follow hue changes. The common part of the two active classes.
+class TSeActiveLookObject : public TSeSkinObject {
 public:
     using TSeSkinObject::TSeSkinObject;
-    std::string ClassName() const override { return "TSeActiveObject"; }
     void Assign(const TPersistent& source) override;
 
     TColor ActiveColor() const { return m_activeColor; }
@@ -21,19 +20,29 @@ public:
     TFont& ActiveFont() { return m_activeFont; }
     const TFont& ActiveFont() const { return m_activeFont; }
 
-    const TFont& GetFont() const override;
     void ChangeHue(int32_t delta) override;
+
+protected:
+    virtual bool LooksActive() const = 0;
+    const TFont& DrawFont() const override { return LooksActive() ? m_activeFont : Font(); }
+    TColor DrawColor() const override { return LooksActive() ? m_activeColor : Color(); }
+
+private:
+    TColor m_activeColor = 0;
+    TFont m_activeFont;
+};
+
+// Looks active while the window is active or in the states hot, pressed and focused.
+class TSeActiveObject : public TSeActiveLookObject {
+public:
+    using TSeActiveLookObject::TSeActiveLookObject;
+    std::string ClassName() const override { return "TSeActiveObject"; }
+
+    const TFont& GetFont() const override;
     void SetCharset(TFontCharset charset) override;
 
 protected:
-    const TFont& DrawFont() const override;
-    TColor DrawColor() const override;
-
-private:
-    bool LooksActive() const;
-
-    TColor m_activeColor = 0;
-    TFont m_activeFont;
+    bool LooksActive() const override;
 };
 
 // A bitmap drawn by tiling, stretching, centring or nine parts (with margins), then the caption
@@ -91,30 +100,63 @@ private:
     TFont m_activeFont;
 };
 
-// A caption button with hot and pressed bitmaps; its children follow its look (disabled while
-// the window is inactive, hot or pressed with the button).
-class TSeSystemButton : public TSeActiveBitmap {
+// What both caption-button classes add to their base: the action, the button state the mouse
+// drives, hiding by window state and border icons, and the window icon of sbaSysMenu buttons.
+template <class Base> class TSeCaptionButtonObject : public Base {
 public:
-    explicit TSeSystemButton(TComponent* owner);
-    std::string ClassName() const override { return "TSeSystemButton"; }
-    void Assign(const TPersistent& source) override;
+    explicit TSeCaptionButtonObject(TComponent* owner) : Base(owner) {
+        this->SetKind(TSeKind::skSysButton);
+    }
+    void Assign(const TPersistent& source) override {
+        Base::Assign(source);
+        if (const auto* src = dynamic_cast<const TSeCaptionButtonObject*>(&source))
+            m_button.Action = src->m_button.Action;
+    }
 
     TSeAction Action() const { return m_button.Action; }
     void SetAction(TSeAction value) { m_button.Action = value; }
-    TKsBitmapLink& BitmapHot() { return m_bitmapHot; }
-    const TKsBitmapLink& BitmapHot() const { return m_bitmapHot; }
-    TKsBitmapLink& BitmapPressed() { return m_bitmapPressed; }
-    const TKsBitmapLink& BitmapPressed() const { return m_bitmapPressed; }
     TSeButtonState ButtonState() const { return m_button.State; }
 
-    void SetState(TSeState state) override;
-    void Draw(TKsBitmap& target) override;
+    void SetState(TSeState state) override {
+        Base::SetState(state);
+        m_button.ApplyState(*this, state);
+    }
     void MouseEnter() override { m_button.MouseEnter(*this); }
     void MouseLeave() override { m_button.MouseLeave(*this); }
     void MouseDown(TMouseButton b, int32_t, int32_t) override { m_button.MouseDown(*this, b); }
     void MouseMove(TShiftState s, int32_t, int32_t) override { m_button.MouseMove(*this, s); }
-    void MouseUp(TMouseButton b, int32_t, int32_t) override { m_button.MouseUp(*this, b, {}); }
+    void MouseUp(TMouseButton b, int32_t, int32_t) override {
+        m_button.MouseUp(*this, b, RollPanelName());
+    }
     void DblClick(TMouseButton b, int32_t, int32_t) override { m_button.DblClick(*this, b); }
+
+protected:
+    // The roll panel an sbaRollPanel button toggles; none here.
+    virtual std::string_view RollPanelName() const { return {}; }
+    // For an sbaSysMenu button: draws the window icon (when visible) and returns true.
+    bool DrawnAsWindowIcon(TKsBitmap& target) {
+        if (m_button.Action != TSeAction::sbaSysMenu) return false;
+        if (this->Visible()) TSeCaptionButton::DrawWindowIcon(*this, target);
+        return true;
+    }
+
+    TSeCaptionButton m_button;
+};
+
+// A caption button with hot and pressed bitmaps; its children follow its look (disabled while
+// the window is inactive, hot or pressed with the button).
+class TSeSystemButton : public TSeCaptionButtonObject<TSeActiveBitmap> {
+public:
+    using TSeCaptionButtonObject::TSeCaptionButtonObject;
+    std::string ClassName() const override { return "TSeSystemButton"; }
+    void Assign(const TPersistent& source) override;
+
+    TKsBitmapLink& BitmapHot() { return m_bitmapHot; }
+    const TKsBitmapLink& BitmapHot() const { return m_bitmapHot; }
+    TKsBitmapLink& BitmapPressed() { return m_bitmapPressed; }
+    const TKsBitmapLink& BitmapPressed() const { return m_bitmapPressed; }
+
+    void Draw(TKsBitmap& target) override;
 
 protected:
     const TKsBitmapLink& CurrentLink() const override;
@@ -124,7 +166,6 @@ private:
     void DrawActive(TKsBitmap& target, const TKsBitmapLink& link, TSeState childState);
     void SetChildrenState(TSeState state);
 
-    TSeCaptionButton m_button;
     TKsBitmapLink m_bitmapHot;
     TKsBitmapLink m_bitmapPressed;
     const TKsBitmapLink* m_drawLink = nullptr;
@@ -236,68 +277,42 @@ private:
 };
 
 // A caption button of the frame: hover and down bitmaps, or the window icon for sbaSysMenu.
-class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
+class TSeSysButtonSkinObject : public TSeCaptionButtonObject<TSeBitmapSkinObject> {
 public:
-    explicit TSeSysButtonSkinObject(TComponent* owner);
+    using TSeCaptionButtonObject::TSeCaptionButtonObject;
     std::string ClassName() const override { return "TSeSysButtonSkinObject"; }
     void Assign(const TPersistent& source) override;
 
-    TSeAction Action() const { return m_button.Action; }
-    void SetAction(TSeAction value) { m_button.Action = value; }
     TKsBitmapLink& BitmapHover() { return m_bitmapHover; }
     TKsBitmapLink& BitmapDown() { return m_bitmapDown; }
     // The name of the roll panel an sbaRollPanel button toggles.
     const std::string& RollPanel() const { return m_rollPanel; }
     void SetRollPanel(std::string value) { m_rollPanel = std::move(value); }
-    TSeButtonState ButtonState() const { return m_button.State; }
 
-    void SetState(TSeState state) override;
     void Draw(TKsBitmap& target) override;
-    void MouseEnter() override { m_button.MouseEnter(*this); }
-    void MouseLeave() override { m_button.MouseLeave(*this); }
-    void MouseDown(TMouseButton b, int32_t, int32_t) override { m_button.MouseDown(*this, b); }
-    void MouseMove(TShiftState s, int32_t, int32_t) override { m_button.MouseMove(*this, s); }
-    void MouseUp(TMouseButton b, int32_t, int32_t) override {
-        m_button.MouseUp(*this, b, m_rollPanel);
-    }
-    void DblClick(TMouseButton b, int32_t, int32_t) override { m_button.DblClick(*this, b); }
 
 protected:
     const TKsBitmapLink& CurrentLink() const override;
     void EnumLinks(const std::function<void(TKsBitmapLink&)>& proc) override;
+    std::string_view RollPanelName() const override { return m_rollPanel; }
 
 private:
-    TSeCaptionButton m_button;
     TKsBitmapLink m_bitmapHover;
     TKsBitmapLink m_bitmapDown;
     std::string m_rollPanel;
 };
 
-// ActiveColor and ActiveFont while hot or focused; repaints on mouse enter and leave.
-class TSeActiveSkinObject : public TSeSkinObject {
+// Looks active while hot or focused; repaints on mouse enter and leave.
+class TSeActiveSkinObject : public TSeActiveLookObject {
 public:
-    using TSeSkinObject::TSeSkinObject;
+    using TSeActiveLookObject::TSeActiveLookObject;
     std::string ClassName() const override { return "TSeActiveSkinObject"; }
-    void Assign(const TPersistent& source) override;
 
-    TColor ActiveColor() const { return m_activeColor; }
-    void SetActiveColor(TColor value) { m_activeColor = value; }
-    TFont& ActiveFont() { return m_activeFont; }
-    const TFont& ActiveFont() const { return m_activeFont; }
-
-    void ChangeHue(int32_t delta) override;
     void MouseEnter() override;
     void MouseLeave() override;
 
 protected:
-    const TFont& DrawFont() const override;
-    TColor DrawColor() const override;
-
-private:
-    bool LooksActive() const;
-
-    TColor m_activeColor = 0;
-    TFont m_activeFont;
+    bool LooksActive() const override;
 };
 
 // A plain object with a colour and font for each of the states hot, pressed, focused, disabled.

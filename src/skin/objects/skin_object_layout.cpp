@@ -50,8 +50,8 @@ void CenterPass(const std::vector<TSeSkinObject*>& children, const TRect& rest) 
         if (child.Align() != TSeAlign::saCenter) continue;
         const int32_t left = CheckedAdd(rest.Left, (RectWidth(rest) - child.Width()) / 2);
         const int32_t top = CheckedAdd(rest.Top, (RectHeight(rest) - child.Height()) / 2);
-        child.SetBounds({left, top, CheckedAdd(left, child.Width()),
-                         CheckedAdd(top, child.Height())});
+        child.SetBounds(
+            {left, top, CheckedAdd(left, child.Width()), CheckedAdd(top, child.Height())});
     }
 }
 
