@@ -3,9 +3,11 @@
 // about icon.
 #pragma once
 
-#include "painter.h"
+#include "art_kit/painter.h"
 
 namespace glyph_art {
+
+using namespace art_kit;
 
 inline constexpr int GlyphWidth = 16, GlyphHeight = 15, GlyphCount = 25;
 inline constexpr int VolumeBarWidth = 104, VolumeBarHeight = 23;

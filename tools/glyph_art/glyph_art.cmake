@@ -3,9 +3,8 @@
 add_executable(glyph_art
   ${CMAKE_SOURCE_DIR}/tools/glyph_art/main.cpp
   ${CMAKE_SOURCE_DIR}/tools/glyph_art/glyphs.cpp
-  ${CMAKE_SOURCE_DIR}/tools/glyph_art/pictures.cpp
-  ${CMAKE_SOURCE_DIR}/tools/glyph_art/painter.cpp
-  ${CMAKE_SOURCE_DIR}/tools/glyph_art/shapes.cpp)
+  ${CMAKE_SOURCE_DIR}/tools/glyph_art/pictures.cpp)
+target_link_libraries(glyph_art PRIVATE art_kit)
 set(glyph_art_output ${CMAKE_BINARY_DIR}/generated/player_artwork_pixels.cpp)
 add_custom_command(OUTPUT ${glyph_art_output}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated

@@ -1,10 +1,9 @@
-#include "shapes.h"
+#include "art_kit/shapes.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace glyph_art {
-namespace {
+namespace art_kit {
 
 float SegmentDistance(TPointF p, TPointF a, TPointF b) {
     const float dx = b.X - a.X, dy = b.Y - a.Y;
@@ -13,8 +12,6 @@ float SegmentDistance(TPointF p, TPointF a, TPointF b) {
     t = std::clamp(t, 0.0f, 1.0f);
     return std::hypot(p.X - (a.X + t * dx), p.Y - (a.Y + t * dy));
 }
-
-} // namespace
 
 TShape Circle(float cx, float cy, float r) {
     return [=](float x, float y) { return std::hypot(x - cx, y - cy) - r; };
@@ -54,6 +51,15 @@ TShape Polygon(std::vector<TPointF> points) {
 
 TShape Line(TPointF a, TPointF b, float width) {
     return [=](float x, float y) { return SegmentDistance({x, y}, a, b) - width / 2; };
+}
+
+TShape Polyline(std::vector<TPointF> points, float width) {
+    return [points = std::move(points), width](float x, float y) {
+        float d = 1e9f;
+        for (size_t i = 1; i < points.size(); ++i)
+            d = std::min(d, SegmentDistance({x, y}, points[i - 1], points[i]));
+        return d - width / 2;
+    };
 }
 
 TShape Ring(float cx, float cy, float inner, float outer) {
@@ -100,4 +106,4 @@ TShape Moved(TShape a, float dx, float dy) {
     return [=](float x, float y) { return a(x - dx, y - dy); };
 }
 
-} // namespace glyph_art
+} // namespace art_kit

@@ -1,9 +1,9 @@
-#include "painter.h"
+#include "art_kit/painter.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace glyph_art {
+namespace art_kit {
 namespace {
 
 constexpr int Samples = 8;
@@ -87,4 +87,4 @@ std::vector<uint32_t> TPainter::Pixels() const {
     return pixels;
 }
 
-} // namespace glyph_art
+} // namespace art_kit

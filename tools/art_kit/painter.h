@@ -1,15 +1,15 @@
-// A small anti-aliased painter for the artwork generator: shapes are sampled 8 × 8 times per
+// A small anti-aliased painter for the artwork generators: shapes are sampled 8 × 8 times per
 // pixel and laid over the picture with a paint (a colour, or a colour that varies with the
 // position). Pixels are kept premultiplied and handed out as straight-alpha 0xAARRGGBB.
 #pragma once
 
-#include "shapes.h"
+#include "art_kit/shapes.h"
 
 #include <cstdint>
 #include <functional>
 #include <vector>
 
-namespace glyph_art {
+namespace art_kit {
 
 struct TRgba {
     float R = 0, G = 0, B = 0, A = 1; // straight alpha, 0..1
@@ -48,4 +48,4 @@ private:
     std::vector<TRgba> m_premultiplied; // R, G, B scaled by A
 };
 
-} // namespace glyph_art
+} // namespace art_kit

@@ -1,4 +1,4 @@
-// Shapes as signed distance functions for the artwork generator: a shape answers, for a point in
+// Shapes as signed distance functions for the artwork generators: a shape answers, for a point in
 // pixel units (pixel (i, j) covers [i, i + 1) × [j, j + 1)), its distance to the shape's edge,
 // negative inside. Union, intersection and cut-outs combine distances; the painter samples them.
 #pragma once
@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-namespace glyph_art {
+namespace art_kit {
 
 struct TPointF {
     float X = 0;
@@ -15,6 +15,9 @@ struct TPointF {
 };
 
 using TShape = std::function<float(float x, float y)>;
+
+// Distance from P to the segment A-B.
+float SegmentDistance(TPointF p, TPointF a, TPointF b);
 
 TShape Circle(float cx, float cy, float r);
 TShape Ellipse(float cx, float cy, float rx, float ry);
@@ -24,6 +27,8 @@ TShape Box(float x0, float y0, float x1, float y1, float radius = 0);
 TShape Polygon(std::vector<TPointF> points);
 // A line from A to B, Width thick, with round ends.
 TShape Line(TPointF a, TPointF b, float width);
+// Open line through Points, Width thick, with round ends and joins.
+TShape Polyline(std::vector<TPointF> points, float width);
 // A circular ring between radii Inner and Outer.
 TShape Ring(float cx, float cy, float inner, float outer);
 // A gear: Teeth teeth reaching from Root to Tip around the centre.
@@ -37,4 +42,4 @@ TShape Cut(TShape a, TShape b);
 TShape InnerBand(TShape a, float width);
 TShape Moved(TShape a, float dx, float dy);
 
-} // namespace glyph_art
+} // namespace art_kit

@@ -1,0 +1,12 @@
+#include "skin_art/looks.h"
+
+namespace skin_art {
+
+std::vector<std::unique_ptr<TLook>> ShippedLooks() {
+    std::vector<std::unique_ptr<TLook>> looks;
+    looks.push_back(MakeSteelLook());
+    looks.push_back(MakeXpBlueLook());
+    return looks;
+}
+
+} // namespace skin_art
