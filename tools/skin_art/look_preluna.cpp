@@ -121,7 +121,7 @@ public:
                VerticalGradient(Rgb(0xFFFFFF, 0.55f), Rgb(0xFFFFFF, 0.1f), 1, glossFoot));
         p.Fill(Intersect(InnerBand(inner, 1), Box(0, 0, w, l.CaptionBottom)),
                Rgb(active ? 0xF8DCEA : 0xFFFFFF, 0.9f)); // the rose rim light
-        p.Fill(InnerBand(Cut(inner, Box(0, 0, w, l.CaptionBottom)), 1), Rgb(0xFFFFFF, 0.5f));
+        p.Fill(Intersect(InnerBand(inner, 1), Box(0, l.CaptionBottom, w, h)), Rgb(0xFFFFFF, 0.5f));
         p.Fill(Box(l.ClientLeft - 1, l.CaptionBottom - 1, l.ClientRight + 1, l.CaptionBottom),
                Rgb(active ? 0x8D80B6 : 0xB3AFC0));
         p.Fill(InnerBand(Box(l.ClientLeft - 1, l.ClientTop, l.ClientRight + 1, l.ClientBottom + 1),
