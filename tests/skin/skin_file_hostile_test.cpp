@@ -103,7 +103,7 @@ TEST_F(SkinFileHostile, DamagedBodiesAreRefusedWithAClearError) {
          "bitmap count 5000 is outside"},
         {"bitmap count beyond the data", TBodyBytes().Header().Int(4000).Bytes(),
          "bitmap count 4000 exceeds the data"},
-        {"bitmap name too long", TBodyBytes().Header().Int(1).Int(100000).Bytes(),
+        {"bitmap name too long", TBodyBytes().Header().Int(1).Int(100000).Raw(std::string(8, 0)).Bytes(),
          "bitmap 0: name length 100000 is outside 0..255"},
         {"bitmap too wide", TBodyBytes().Header().Int(1).Str("B").Int(16385).Int(1).Bytes(),
          "bitmap 0: size 16385 x 1 exceeds 16384 pixels a side"},
@@ -159,6 +159,10 @@ TEST_F(SkinFileHostile, CorruptOrInflatingCompressedDataIsRefused) {
     std::string badData = Compressed(SampleBytes(), 0); // stored blocks: flip a length byte
     badData[8] ^= 0x5A;
     ExpectRefused("kskn", badData, ": error");
+    // The body is whole, but the stream's checksum does not match it.
+    std::string badSum = Compressed(SampleBytes());
+    badSum.back() ^= 0x01;
+    ExpectRefused("kskn", badSum, "compressed data is corrupt: ");
     // A few kilobytes that would inflate to hundreds of megabytes: the object records stop at
     // their limit, a pixel block the rest cannot hold is refused before it is allocated.
     ExpectRefused("xskn",

@@ -8,6 +8,9 @@ namespace brisat {
 namespace {
 
 constexpr char kCompressedHeader[4] = {'K', 'S', 'L', 'Z'};
+// Bytes inflated after the body (there are none in files we write) before the checksum check
+// gives up.
+constexpr int64_t kMaxTrailingBytes = 1 << 20;
 
 void WriteCompressed(TStream& stream, const TSeSkinBody& body, int level) {
     stream.WriteBuffer(kCompressedHeader, sizeof kCompressedHeader);
@@ -49,7 +52,10 @@ TSeSkinBody TSeSkinFilterCompressed::ReadBody(TStream& stream) {
     stream.ReadBuffer(header, sizeof header); // any four bytes are accepted
     TDecompressionStream inflated(stream);
     try {
-        return ReadSkinBody(inflated);
+        TSeSkinBody body = ReadSkinBody(inflated);
+        // The body is complete; the stream's checksum tells whether it is also intact.
+        inflated.SkipToEnd(kMaxTrailingBytes);
+        return body;
     } catch (const EDecompressionError&) {
         RethrowWithContext("compressed data is corrupt");
     }

@@ -131,6 +131,15 @@ int64_t TDecompressionStream::Read(void* buffer, int64_t count) {
     return done;
 }
 
+void TDecompressionStream::SkipToEnd(int64_t limit) {
+    std::vector<uint8_t> scratch(kBufferSize);
+    for (int64_t skipped = 0; !m_ended && skipped <= limit;) {
+        const int64_t got = Read(scratch.data(), int64_t(scratch.size()));
+        if (got == 0 && !m_ended) throw EReadError(SReadError);
+        skipped += got;
+    }
+}
+
 int64_t TDecompressionStream::Write(const void*, int64_t) {
     throw EDecompressionError(SInvalidStreamOperation);
 }

@@ -71,6 +71,10 @@ public:
     // can still come out (nullopt when the source cannot tell). Lets readers refuse sizes the
     // input cannot hold before they allocate.
     std::optional<int64_t> BytesLeft() override;
+    // Inflates the rest of the zlib stream, discarding up to Limit bytes of it, so that its
+    // checksum is verified: EDecompressionError "error" when it does not match, EReadError when
+    // the source ends before the stream does. More than Limit bytes are not looked at.
+    void SkipToEnd(int64_t limit);
 
 private:
     struct TState;
