@@ -70,7 +70,7 @@ TXpScheme SteadScheme() {
     s.TabBorder = 0x9C9C86;
     s.TabSelected = 0xD9822C;
     s.TabHot = 0xF2C45A;
-    s.GroupLine = 0xD2CDB2;
+    s.GroupLine = 0xC3C29E;
     return s;
 }
 
