@@ -148,7 +148,7 @@ public:
     void DrawMenuBarItem(TPainter& p, TState state) const override {
         if (state == TState::Normal || state == TState::Disabled) return; // the bar shows
         const TBox body = Whole(p).Inset(0.5f);
-        PaintGlass(p, BoxShape(body, 3), body,
+        PaintGlass(p, BoxShape(body, 2.5f), body,
                    StateGlass(state == TState::Hot ? TState::Hot : TState::Pressed));
     }
 
@@ -165,7 +165,7 @@ public:
         p.Fill(BoxShape(all), Rgb(Paper));
         if (state != TState::Hot && state != TState::Focused) return;
         const TBox body = all.Inset(0.5f);
-        PaintGlass(p, BoxShape(body, 3), body, {0xF3EEFB, 0xD9CCF2, 0xA998D6, 0.5f});
+        PaintGlass(p, BoxShape(body, 2.5f), body, {0xF3EEFB, 0xD9CCF2, 0xA998D6, 0.5f});
         p.Fill(Box(3, 1, all.X1 - 3, 2), Rgb(Rose, 0.6f));
     }
 
@@ -326,7 +326,7 @@ public:
 
     void DrawGroupCaption(TPainter& p) const override {
         const TBox body = Whole(p).Inset(0.5f);
-        PaintGlass(p, BoxShape(body, 4), body, {0xF4F0FB, 0xE0D8F2, 0xB3A9CF, 0.4f});
+        PaintGlass(p, BoxShape(body, 3.5f), body, {0xF4F0FB, 0xE0D8F2, 0xB3A9CF, 0.4f});
     }
 
     void DrawTab(TPainter& p, TSide side, TState state) const override {
