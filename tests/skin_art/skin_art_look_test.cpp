@@ -1,5 +1,6 @@
 // Every look as the anatomy builds it: text stays readable on the surfaces it is drawn on (a
 // contrast of at least 4.5 in every state but disabled), and frame pieces are cut to the key.
+#include "framework/core/class_registry.h"
 #include "skin/objects/skin_object_classes.h"
 #include "skin_art/anatomy.h"
 #include "skin_art/looks.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -175,6 +177,31 @@ TEST_P(LookTest, FramePiecesAreOpaqueOrKey) {
         for (int y = r.Top; y < r.Bottom; ++y)
             for (int x = r.Left; x < r.Right; ++x) ASSERT_EQ(frame.At(x, y) >> 24, 0xFFu);
     }
+}
+
+// Calls Visit for every bitmap link of Object and its descendants, found through the
+// persistent properties the objects stream.
+void ForEachLink(TSeSkinObject& object, const std::function<void(TSeSkinObject&, TKsBitmapLink&)>& visit) {
+    for (const TPropInfo* property : TClassRegistry::Instance().ClassOf(object).Properties())
+        if (property->Kind == TPropertyKind::pkObject)
+            if (auto* link = dynamic_cast<TKsBitmapLink*>(&property->Object(object)))
+                visit(object, *link);
+    for (int i = 0; i < object.ChildCount(); ++i) ForEachLink(object.Child(i), visit);
+}
+
+TEST_P(LookTest, EveryLinkNamesAnAreaOfItsBitmap) {
+    int links = 0;
+    for (const auto& top : m_art.Objects)
+        ForEachLink(*top, [&](TSeSkinObject& owner, TKsBitmapLink& link) {
+            if (link.Name().empty()) return; // a state without its own picture
+            ++links;
+            const art_kit::TImage& image = Bitmap(link.Name());
+            const TRect& r = link.Rect();
+            EXPECT_TRUE(r.Left >= 0 && r.Top >= 0 && r.Left < r.Right && r.Top < r.Bottom &&
+                        r.Right <= image.Width() && r.Bottom <= image.Height())
+                << top->Name() << "/" << owner.Name();
+        });
+    EXPECT_GT(links, 100);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LookTest, testing::Range(0, int(ShippedLooks().size())),
