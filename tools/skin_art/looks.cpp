@@ -5,7 +5,6 @@ namespace skin_art {
 std::vector<std::unique_ptr<TLook>> ShippedLooks() {
     std::vector<std::unique_ptr<TLook>> looks;
     looks.push_back(MakeSteelLook());
-    looks.push_back(MakeXpBlueLook());
     return looks;
 }
 
