@@ -5,6 +5,7 @@ namespace skin_art {
 std::vector<std::unique_ptr<TLook>> ShippedLooks() {
     std::vector<std::unique_ptr<TLook>> looks;
     looks.push_back(MakeSteelLook());
+    looks.push_back(MakeXpBlueLook());
     looks.push_back(MakeAlienLook());
     looks.push_back(MakeCellShadedLook());
     return looks;
