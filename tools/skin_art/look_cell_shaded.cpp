@@ -164,10 +164,11 @@ public:
         p.Fill(InnerBand(sheet, Outline), Rgb(Ink));
     }
 
+    // A sky band standing on its hard shadow; text sits on every row of it, so no black line.
     void DrawPanelCaption(TPainter& p) const override {
         const TBox b = Whole(p);
         p.Fill(BoxShape(b), Rgb(Sky));
-        p.Fill(BoxShape({b.X0, b.Y1 - Outline, b.X1, b.Y1}), Rgb(Ink));
+        p.Fill(BoxShape({b.X0, b.Y1 - Step, b.X1, b.Y1}), Rgb(SkyShade));
     }
 
     void DrawPanelButton(TPainter& p, TPanelButton button, TState state) const override {
@@ -254,9 +255,9 @@ public:
         p.Fill(InnerBand(BoxShape(Whole(p).Inset(1), 6), Outline), Rgb(Ink));
     }
 
+    // The caption breaks the group's outline with a patch of the window's cream.
     void DrawGroupCaption(TPainter& p) const override {
-        const TShape plate = BoxShape(Whole(p), Whole(p).Height() / 2);
-        DrawToon(p, plate, {Sunflower, Sunflower, Ink}, 0);
+        p.Fill(BoxShape(Whole(p), 3), Rgb(Cream));
     }
 
     void DrawTab(TPainter& p, TSide side, TState state) const override {
