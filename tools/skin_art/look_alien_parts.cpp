@@ -25,8 +25,8 @@ struct TSurfaceColors {
 TSurfaceColors PlateColors(TState state) {
     switch (state) {
     case TState::Normal: return {0x1A2840, 0x0D1526, Rim, 0};
-    case TState::Hot: return {0x1A3530, 0x0C1A1E, HotRim, 0.35f};
-    case TState::Pressed: return {0x070D16, 0x10202A, PressedRim, 0.5f};
+    case TState::Hot: return {0x1C2E48, 0x0E1830, HotRim, 0.35f};
+    case TState::Pressed: return {0x0C2A16, 0x1C5A2C, PressedRim, 0.45f};
     case TState::Focused: return {0x1A2840, 0x0D1526, FocusRim, 0.15f};
     case TState::Disabled: return {DeadFill, DeadFill, DeadRim, 0};
     }
@@ -74,8 +74,8 @@ uint32_t FigureColor(TState state) {
 uint32_t RimColor(TState state) {
     switch (state) {
     case TState::Normal: return 0x265A5C;
-    case TState::Hot: return 0x3FA86A;
-    case TState::Pressed: return 0x3FA86A;
+    case TState::Hot: return 0x5ED49A;
+    case TState::Pressed: return 0x5ED49A;
     case TState::Focused: return Green;
     case TState::Disabled: return 0x1C242E;
     }

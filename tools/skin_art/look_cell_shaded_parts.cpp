@@ -44,7 +44,9 @@ void DrawTabShape(TPainter& p, TSide side, TState state) {
     // The selected tab is taller and runs into its page; the others close on the page's line.
     const float tip = selected ? 0 : 3;
     const float foot = selected ? f.Depth() + 6 : f.Depth();
-    const TShape tab = f.Shape(Box(0, tip, f.Length(), foot, 6));
+    // Round shoulders at the free end, square where the tab meets its page.
+    const TShape tab = f.Shape(Union({Box(0, tip, f.Length(), foot, 6),
+                                      Box(0, tip + 6, f.Length(), foot)}));
     p.Fill(tab, Rgb(selected ? Cream : state == TState::Hot ? Sunflower : Sky));
     p.Fill(InnerBand(tab, Outline), Rgb(Ink));
 }
