@@ -31,7 +31,7 @@ TToon CaptionButtonColors(TCaptionButton button, TButtonLook look) {
     case TButtonLook::Hot:
         return close ? TToon{TomatoHot, Tomato, Ink} : TToon{Sky, SkyShade, Ink};
     case TButtonLook::Pressed:
-        return close ? TToon{TomatoShade, TomatoShade, Ink} : TToon{Tangerine, TangerineShade, Ink};
+        return close ? TToon{TomatoShade, TomatoShade, Ink} : TToon{SkyShade, SkyShade, Ink};
     }
     return {};
 }
