@@ -216,14 +216,7 @@ public:
         const TBox b = Whole(p).Inset(0.5f);
         const float r = std::min(b.Width(), b.Height()) / 2;
         DrawKnob(p, BoxShape(b, r), state);
-        const bool horz = axis == TAxis::Horizontal;
-        const TRgba line = Rgb(FigureColor(state), 0.8f);
-        for (float k : {-2.0f, 0.0f, 2.0f}) {
-            const float c = horz ? b.CentreX() + k : b.CentreY() + k;
-            p.Fill(horz ? BoxShape({c - 0.5f, b.Y0 + r * 0.7f, c + 0.5f, b.Y1 - r * 0.7f})
-                        : BoxShape({b.X0 + r * 0.7f, c - 0.5f, b.X1 - r * 0.7f, c + 0.5f}),
-                   line);
-        }
+        DrawGrip(p, b, axis, {2, 0.5f, r * 0.7f}, Rgb(FigureColor(state), 0.8f));
     }
 
     void DrawScrollTrough(TPainter& p, TAxis axis) const override {
@@ -244,16 +237,8 @@ public:
 
     void DrawScrollSlider(TPainter& p, TAxis axis, TState state) const override {
         const TBox b = Whole(p).Inset(1.5f);
-        const float r = std::min(b.Width(), b.Height()) / 2;
-        DrawKnob(p, BoxShape(b, r), state);
-        const bool horz = axis == TAxis::Horizontal;
-        const TRgba rib = Rgb(FigureColor(state), 0.75f);
-        for (float k : {-3.0f, 0.0f, 3.0f}) {
-            const float c = (horz ? b.CentreX() : b.CentreY()) + k;
-            p.Fill(horz ? BoxShape({c - 0.6f, b.Y0 + 3.5f, c + 0.6f, b.Y1 - 3.5f})
-                        : BoxShape({b.X0 + 3.5f, c - 0.6f, b.X1 - 3.5f, c + 0.6f}),
-                   rib);
-        }
+        DrawKnob(p, BoxShape(b, std::min(b.Width(), b.Height()) / 2), state);
+        DrawGrip(p, b, axis, {3, 0.6f, 3.5f}, Rgb(FigureColor(state), 0.75f));
     }
 
     void DrawField(TPainter& p, TState state) const override {

@@ -110,6 +110,16 @@ void DrawSocket(TPainter& p, const TShape& shape, TState state) {
     p.Fill(InnerBand(shape, 1.2f), Rgb(rim));
 }
 
+void DrawGrip(TPainter& p, const TBox& box, TAxis axis, const TGrip& grip, TRgba color) {
+    const bool horz = axis == TAxis::Horizontal;
+    for (float k : {-grip.Spacing, 0.0f, grip.Spacing}) {
+        const float c = (horz ? box.CentreX() : box.CentreY()) + k, w = grip.HalfWidth;
+        p.Fill(horz ? BoxShape({c - w, box.Y0 + grip.Inset, c + w, box.Y1 - grip.Inset})
+                    : BoxShape({box.X0 + grip.Inset, c - w, box.X1 - grip.Inset, c + w}),
+               color);
+    }
+}
+
 void DrawGroove(TPainter& p, const TBox& box) {
     const TShape groove = BoxShape(box, std::min(box.Width(), box.Height()) / 2);
     p.Fill(groove, Rgb(0x04070D));

@@ -31,6 +31,12 @@ void DrawPlate(TPainter& p, const art_kit::TShape& shape, TState state);
 void DrawKnob(TPainter& p, const art_kit::TShape& shape, TState state);
 // The hollow of a check box or radio button.
 void DrawSocket(TPainter& p, const art_kit::TShape& shape, TState state);
+// Three ribs across the middle of a thumb or slider lying along Axis: Spacing apart, each
+// HalfWidth either side of its centre line, stopping Inset short of the knob's sides.
+struct TGrip {
+    float Spacing, HalfWidth, Inset;
+};
+void DrawGrip(TPainter& p, const TBox& box, TAxis axis, const TGrip& grip, art_kit::TRgba color);
 // A track bar's channel.
 void DrawGroove(TPainter& p, const TBox& box);
 // A tab standing on Side of its page.
