@@ -106,4 +106,8 @@ TShape Moved(TShape a, float dx, float dy) {
     return [=](float x, float y) { return a(x - dx, y - dy); };
 }
 
+TShape Grown(TShape a, float amount) {
+    return [=](float x, float y) { return a(x, y) - amount; };
+}
+
 } // namespace art_kit

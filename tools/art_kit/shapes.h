@@ -41,5 +41,7 @@ TShape Cut(TShape a, TShape b);
 // The band of A within Width of its edge, inside A.
 TShape InnerBand(TShape a, float width);
 TShape Moved(TShape a, float dx, float dy);
+// A grown by Amount on every side (shrunk when Amount is negative), its corners rounded.
+TShape Grown(TShape a, float amount);
 
 } // namespace art_kit

@@ -7,6 +7,38 @@ namespace skin_art {
 
 using namespace art_kit;
 
+float TSideFrame::Length() const {
+    return Side == TSide::Top || Side == TSide::Bottom ? Width : Height;
+}
+
+float TSideFrame::Depth() const {
+    return Side == TSide::Top || Side == TSide::Bottom ? Height : Width;
+}
+
+TPointF TSideFrame::ToTop(float x, float y) const {
+    switch (Side) {
+    case TSide::Top: return {x, y};
+    case TSide::Bottom: return {x, Height - y};
+    case TSide::Left: return {y, x};
+    case TSide::Right: return {y, Width - x};
+    }
+    return {x, y};
+}
+
+TShape TSideFrame::Shape(TShape onTop) const {
+    return [frame = *this, onTop = std::move(onTop)](float x, float y) {
+        const TPointF t = frame.ToTop(x, y);
+        return onTop(t.X, t.Y);
+    };
+}
+
+TPaint TSideFrame::Paint(TPaint onTop) const {
+    return [frame = *this, onTop = std::move(onTop)](float x, float y) {
+        const TPointF t = frame.ToTop(x, y);
+        return onTop(t.X, t.Y);
+    };
+}
+
 TBox Whole(const TPainter& p) {
     return {0, 0, float(p.Width()), float(p.Height())};
 }

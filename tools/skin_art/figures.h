@@ -2,6 +2,7 @@
 // same figures in its own colours and strokes.
 #pragma once
 
+#include "art_kit/painter.h"
 #include "art_kit/shapes.h"
 #include "skin_art/look.h"
 
@@ -16,6 +17,19 @@ struct TBox {
     // The box moved in by D on every side.
     TBox Inset(float d) const { return {X0 + d, Y0 + d, X1 - d, Y1 - d}; }
     TBox Moved(float dx, float dy) const { return {X0 + dx, Y0 + dy, X1 + dx, Y1 + dy}; }
+};
+
+// A piece that stands on a side of something (a tab on its page), drawn as if it stood on the
+// top side: U runs along the side, V from the piece's free end (0) toward what it stands on
+// (Depth). Shape and Paint turn such drawings to stand on Side of a Width × Height painter.
+struct TSideFrame {
+    TSide Side;
+    float Width, Height;
+    float Length() const;
+    float Depth() const;
+    art_kit::TPointF ToTop(float x, float y) const;
+    art_kit::TShape Shape(art_kit::TShape onTop) const;
+    art_kit::TPaint Paint(art_kit::TPaint onTop) const;
 };
 
 // The painter's whole area.

@@ -4,9 +4,13 @@ namespace skin_art {
 
 std::vector<std::unique_ptr<TLook>> ShippedLooks() {
     std::vector<std::unique_ptr<TLook>> looks;
+    looks.push_back(MakeAlienLook());
+    looks.push_back(MakeCellShadedLook());
+    looks.push_back(MakeJezzLook());
+    looks.push_back(MakePencilLook());
+    looks.push_back(MakePrelunaLook());
     looks.push_back(MakeSteelLook());
     looks.push_back(MakeXpBlueLook());
-    looks.push_back(MakePrelunaLook());
     looks.push_back(MakeXpSteadLook());
     return looks;
 }
