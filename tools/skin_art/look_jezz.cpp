@@ -144,7 +144,7 @@ public:
 
     void DrawCaptionButton(TPainter& p, TCaptionButton button, TButtonLook look) const override {
         const TBox box = Whole(p).Inset(1);
-        const TBox figure = Square(box.Inset(3.5f));
+        const TBox figure = Square(box.Inset(p.Width() < 17 ? 2.5f : 3.5f));
         const float stroke = p.Width() < 17 ? 1.2f : 1.5f;
         if (look == TButtonLook::Inactive) {
             Rule(p, box, Dull);
@@ -304,7 +304,10 @@ public:
         const bool disabled = state == TState::Disabled;
         p.Fill(BoxShape(all), Rgb(disabled ? Slate : FieldInside));
         switch (state) {
-        case TState::Hot: Rule(p, all, Gold); break;
+        case TState::Hot: // gold with a faint glow inside
+            Rule(p, all, Gold);
+            p.Fill(InnerBand(BoxShape(all.Inset(1)), 1), Rgb(Gold, 0.35f));
+            break;
         case TState::Focused:
             Rule(p, all, Gold);
             Rule(p, all.Inset(1), Navy0);

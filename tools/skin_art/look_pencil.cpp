@@ -19,7 +19,7 @@ using pencil::Wobbled;
 
 constexpr uint32_t Paper = 0xF5F1E6, Sheet = 0xFBF9F3, Wash = 0xE6E0CF, DeepWash = 0xD8D1BD;
 constexpr uint32_t Graphite = 0x2E2E33, Soft = 0x6A6A70, Faint = 0xAAA598;
-constexpr uint32_t Ink = 0x2A2A2D, Dim = 0xA39F95;
+constexpr uint32_t Ink = 0x2A2A2D, Dim = 0x8F8A80;
 constexpr uint32_t Red = 0xC0392B, RedWash = 0xF2D3CC;
 
 // Tiled spans of the anatomy's nominal pieces, the periods of their wavering.
@@ -147,7 +147,7 @@ public:
         const TBox box = Whole(p).Inset(1.5f);
         const bool close = button == TCaptionButton::Close;
         const uint32_t tint = close ? Red : Graphite;
-        const TBox figure = Square(box.Inset(2.5f));
+        const TBox figure = Square(box.Inset(p.Width() < 17 ? 2 : 2.5f));
         const TWobble w{0.3f, 11, 9, uint32_t(button) + 30};
         if (look == TButtonLook::Inactive) {
             Stroke(p, CaptionFigure(button, figure, 1.2f), Faint, w);
