@@ -94,20 +94,11 @@ public:
     std::string Folder() const override { return "jezz"; }
 
     TMetrics Metrics() const override {
-        TMetrics m;
-        m.Font = {"DejaVu Sans", -11, false};
-        m.CaptionFont = {"DejaVu Serif", -12, true};
-        m.BorderTop = 6;
-        m.BorderSide = 6;
-        m.BorderBottom = 6;
-        m.CaptionHeight = 22;
-        m.ToolCaptionHeight = 17;
-        m.FrameCorner = 16;
-        m.CaptionButtonWidth = 19;
-        m.CaptionButtonHeight = 17;
-        m.ToolButtonWidth = 15;
-        m.ToolButtonHeight = 13;
-        return m;
+        return {.Font = {"DejaVu Sans", -11, false},
+                .CaptionFont = {"DejaVu Serif", -12, true},
+                .BorderTop = 6, .BorderSide = 6, .BorderBottom = 6,
+                .FrameCorner = 16, // the stepped corner and its three rules
+                .CaptionButtonHeight = 17, .ToolButtonWidth = 15};
     }
 
     TPalette Palette() const override {

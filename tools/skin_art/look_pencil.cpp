@@ -90,20 +90,11 @@ public:
     std::string Folder() const override { return "pencil"; }
 
     TMetrics Metrics() const override {
-        TMetrics m;
-        m.Font = {"DejaVu Sans", -11, false};
-        m.CaptionFont = {"DejaVu Sans", -12, true};
-        m.BorderTop = 5;
-        m.BorderSide = 6;
-        m.BorderBottom = 6;
-        m.CaptionHeight = 22;
-        m.ToolCaptionHeight = 17;
-        m.FrameCorner = 12;
-        m.CaptionButtonWidth = 19;
-        m.CaptionButtonHeight = 17;
-        m.ToolButtonWidth = 15;
-        m.ToolButtonHeight = 13;
-        return m;
+        return {.Font = {"DejaVu Sans", -11, false},
+                .CaptionFont = {"DejaVu Sans", -12, true},
+                .BorderTop = 5, .BorderSide = 6, .BorderBottom = 6,
+                .FrameCorner = 12, // the overshooting strokes stay in the corners
+                .CaptionButtonHeight = 17, .ToolButtonWidth = 15};
     }
 
     TPalette Palette() const override {
