@@ -64,6 +64,35 @@ TEST(SkinObjectDraw, PlainObjectsFillWithTheirColourAndDrawSeparators) {
     EXPECT_EQ(target->Pixels(5, 5), 0xFFFF0000u);
 }
 
+TEST(SkinObjectDraw, CaptionsDrawInsideTheTextMarginsWithShadowAndGreyWhenDisabled) {
+    TSeSkinObject object(nullptr);
+    object.SetBounds({0, 0, 60, 20});
+    object.SetText("HI");
+    object.SetTextMarginLeft(30);
+    object.SetTextEffect(TSeTextEffect::teShadow);
+    object.Font().SetName("DejaVu Sans");
+    object.Font().SetHeight(-14);
+    object.Font().SetColor(clRed);
+    auto count = [](const TKsBitmap& b, TKsPixel p, int32_t fromX, int32_t toX) {
+        int n = 0;
+        for (int32_t y = 0; y < b.Height(); ++y)
+            for (int32_t x = fromX; x < toX; ++x)
+                n += b.Pixels(x, y) == p;
+        return n;
+    };
+    auto target = MakeBitmap(60, 20);
+    object.Draw(*target);
+    EXPECT_EQ(count(*target, 0xFFFFFFFF, 0, 30), 30 * 20) << "nothing left of the text margin";
+    EXPECT_GT(count(*target, 0xFFFF0000, 30, 60), 0);
+    EXPECT_GT(count(*target, 0xFF000000, 30, 60), 0) << "the shadow";
+
+    object.SetEnabled(false);
+    object.SetTextEffect(TSeTextEffect::teNone);
+    object.Draw(*target);
+    EXPECT_EQ(count(*target, 0xFFFF0000, 30, 60), 0);
+    EXPECT_GT(count(*target, 0xFF808080, 30, 60), 0);
+}
+
 TEST(SkinObjectDraw, NinePartsKeepCornersUnscaledTileEdgesAndStretchTheCentre) {
     auto source = MakeCoordBitmap(6, 6);
     source->SetPixels(0, 0, 0x00FFFFFF); // transparent corner pixel

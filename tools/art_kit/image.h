@@ -1,11 +1,9 @@
-// A straight-alpha 0xAARRGGBB picture that painted pieces are copied into (an atlas), written out
-// as an 8-bit RGBA PNG.
+// A straight-alpha 0xAARRGGBB picture that painted pieces are copied into (an atlas).
 #pragma once
 
 #include "art_kit/painter.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace art_kit {
@@ -32,8 +30,5 @@ private:
     int m_height;
     std::vector<uint32_t> m_pixels;
 };
-
-// Writes Image as an 8-bit RGBA PNG; raises std::runtime_error naming the file on failure.
-void WritePng(const std::string& path, const TImage& image);
 
 } // namespace art_kit

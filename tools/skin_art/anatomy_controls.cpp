@@ -8,8 +8,8 @@ using namespace brisat;
 
 constexpr int Nominal = 48; // pieces stretch or tile to any size
 
-void AddPanelButton(TBuilder& b, TSeSkinObject& panel, const char* name, const TStatePiece& piece) {
-    auto& button = AddStateBox(b, panel, name, piece, {TState::Hot, TState::Pressed}, 0);
+void AddPanelButton(TSeSkinObject& panel, const char* name, const TStatePiece& piece) {
+    auto& button = AddStateBox(panel, name, piece, {TState::Hot, TState::Pressed}, 0);
     button.SetTileStyle(TscTileStyle::tsCenter);
 }
 
@@ -29,8 +29,8 @@ TStatePiece GlyphPiece(TBuilder& b, std::function<void(art_kit::TPainter&, TStat
     });
 }
 
-void AddGlyph(TBuilder& b, TSeSkinObject& parent, const char* name, const TStatePiece& piece) {
-    auto& glyph = AddStateBox(b, parent, name, piece,
+void AddGlyph(TSeSkinObject& parent, const char* name, const TStatePiece& piece) {
+    auto& glyph = AddStateBox(parent, name, piece,
                               {TState::Hot, TState::Focused, TState::Disabled}, 0);
     glyph.SetTileStyle(TscTileStyle::tsStretch);
 }
@@ -39,20 +39,20 @@ void AddGlyph(TBuilder& b, TSeSkinObject& parent, const char* name, const TState
 
 void BuildPanel(TBuilder& b) {
     auto& panel = AddControl(b, "Panel", 160, 80, b.P.Text);
-    AddBox(b, panel, "Frame", b.Controls.Add(Nominal, Nominal, [&](art_kit::TPainter& p) {
+    AddBox(panel, "Frame", b.Controls.Add(Nominal, Nominal, [&](art_kit::TPainter& p) {
         b.Look.DrawPanel(p);
     }), b.M.PanelBorder);
-    auto& caption = AddBox(b, panel, "Caption",
+    auto& caption = AddBox(panel, "Caption",
                            b.Controls.Add(Nominal, b.M.PanelCaptionHeight,
                                           [&](art_kit::TPainter& p) { b.Look.DrawPanelCaption(p); }),
                            0);
     SetMargins(caption, 4, 0, 4, 0);
     SetFont(caption.Font(), b.M.Font, b.P.Text.Normal);
     const TStatePiece rollUp = PanelButtonPiece(b, TPanelButton::RollUp);
-    AddPanelButton(b, panel, "ButtonRollup", rollUp);
-    AddPanelButton(b, panel, "ButtonRolldown", PanelButtonPiece(b, TPanelButton::RollDown));
-    AddPanelButton(b, panel, "ButtonHide", PanelButtonPiece(b, TPanelButton::Hide));
-    AddPanelButton(b, panel, "Button", rollUp);
+    AddPanelButton(panel, "ButtonRollup", rollUp);
+    AddPanelButton(panel, "ButtonRolldown", PanelButtonPiece(b, TPanelButton::RollDown));
+    AddPanelButton(panel, "ButtonHide", PanelButtonPiece(b, TPanelButton::Hide));
+    AddPanelButton(panel, "Button", rollUp);
 }
 
 void BuildButton(TBuilder& b) {
@@ -61,7 +61,7 @@ void BuildButton(TBuilder& b) {
         return b.Controls.Add(Nominal, 24,
                               [&](art_kit::TPainter& p) { b.Look.DrawButton(p, state); });
     };
-    AddStateBox(b, button, "Face", face,
+    AddStateBox(button, "Face", face,
                 {TState::Hot, TState::Pressed, TState::Focused, TState::Disabled}, b.M.ButtonMargin);
     AddText(button, b.M.Font, b.P.Button);
 }
@@ -72,9 +72,9 @@ void AddCheckGlyphs(TBuilder& b, TSeSkinObject& parent) {
             b.Look.DrawCheckBox(p, check, state);
         });
     };
-    AddGlyph(b, parent, "Checked", glyph(TCheck::Checked));
-    AddGlyph(b, parent, "Unchecked", glyph(TCheck::Unchecked));
-    AddGlyph(b, parent, "Mixed", glyph(TCheck::Mixed));
+    AddGlyph(parent, "Checked", glyph(TCheck::Checked));
+    AddGlyph(parent, "Unchecked", glyph(TCheck::Unchecked));
+    AddGlyph(parent, "Mixed", glyph(TCheck::Mixed));
 }
 
 void BuildCheckBox(TBuilder& b) {
@@ -90,17 +90,17 @@ void BuildRadioButton(TBuilder& b) {
             b.Look.DrawRadio(p, checked, state);
         });
     };
-    AddGlyph(b, radio, "Checked", glyph(true));
-    AddGlyph(b, radio, "Unchecked", glyph(false));
+    AddGlyph(radio, "Checked", glyph(true));
+    AddGlyph(radio, "Unchecked", glyph(false));
     AddText(radio, b.M.Font, b.P.Text);
 }
 
 void BuildGroupBox(TBuilder& b) {
     auto& group = AddControl(b, "GroupBox", 160, 100, b.P.Text);
-    AddBox(b, group, "Frame", b.Controls.Add(Nominal, Nominal, [&](art_kit::TPainter& p) {
+    AddBox(group, "Frame", b.Controls.Add(Nominal, Nominal, [&](art_kit::TPainter& p) {
         b.Look.DrawGroupFrame(p);
     }), b.M.GroupMargin);
-    auto& caption = AddBox(b, group, "Caption",
+    auto& caption = AddBox(group, "Caption",
                            b.Controls.Add(Nominal, 16,
                                           [&](art_kit::TPainter& p) { b.Look.DrawGroupCaption(p); }),
                            0);

@@ -18,7 +18,7 @@ TStatePiece FieldPiece(TBuilder& b) {
 }
 
 void AddField(TBuilder& b, TSeSkinObject& parent, const TStatePiece& field) {
-    AddStateBox(b, parent, "Frame", field, {TState::Hot, TState::Focused, TState::Disabled},
+    AddStateBox(parent, "Frame", field, {TState::Hot, TState::Focused, TState::Disabled},
                 b.M.FieldMargin);
 }
 
@@ -67,7 +67,7 @@ void BuildComboBox(TBuilder& b) {
         return b.Controls.Add(b.M.ComboButtonWidth, 21,
                               [&](art_kit::TPainter& p) { b.Look.DrawComboButton(p, state); });
     };
-    auto& arrow = AddStateBox(b, combo, "Button", button,
+    auto& arrow = AddStateBox(combo, "Button", button,
                               {TState::Hot, TState::Pressed, TState::Focused, TState::Disabled}, 0);
     arrow.SetTileStyle(TscTileStyle::tsStretch);
     AddText(combo, b.M.Font, b.P.Text);
@@ -99,9 +99,9 @@ void BuildTabs(TBuilder& b) {
             });
         });
     for (const TTabName& name : names)
-        AddStateBox(b, tabs, name.Name, pieces[int(name.Side)], {TState::Hot, TState::Focused},
+        AddStateBox(tabs, name.Name, pieces[int(name.Side)], {TState::Hot, TState::Focused},
                     b.M.TabMargin);
-    AddBox(b, tabs, "Frame", b.Controls.Add(Nominal, Nominal, [&](art_kit::TPainter& p) {
+    AddBox(tabs, "Frame", b.Controls.Add(Nominal, Nominal, [&](art_kit::TPainter& p) {
         b.Look.DrawTabFrame(p);
     }), b.M.TabMargin);
     for (TArrow arrow : {TArrow::Left, TArrow::Right}) {
@@ -110,7 +110,7 @@ void BuildTabs(TBuilder& b) {
                 b.Look.DrawTabButton(p, arrow, state);
             });
         };
-        auto& button = AddStateBox(b, tabs, arrow == TArrow::Left ? "LeftButton" : "RightButton",
+        auto& button = AddStateBox(tabs, arrow == TArrow::Left ? "LeftButton" : "RightButton",
                                    piece, {TState::Hot, TState::Pressed}, 0);
         button.SetTileStyle(TscTileStyle::tsStretch);
     }

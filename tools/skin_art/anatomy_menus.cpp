@@ -17,14 +17,14 @@ void AddBar(TBuilder& b, TSeSkinObject& bar, const char* frameName, const char* 
     const int inset = (b.M.MenuBarHeight - b.M.MenuItemHeight) / 2;
     const TPieceRef back = b.Controls.Add(NominalWidth, b.M.MenuBarHeight,
                                           [&](art_kit::TPainter& p) { b.Look.DrawMenuBar(p); });
-    auto& frame = AddBox(b, bar, frameName, back, 0);
+    auto& frame = AddBox(bar, frameName, back, 0);
     SetMargins(frame, 2, inset, 2, b.M.MenuBarHeight - b.M.MenuItemHeight - inset);
     const auto piece = [&](TState state) {
         return b.Controls.Add(NominalWidth, b.M.MenuItemHeight, [&](art_kit::TPainter& p) {
             b.Look.DrawMenuBarItem(p, state);
         });
     };
-    auto& item = AddStateBox(b, bar, itemName, piece, {TState::Hot, TState::Focused}, ItemMargin);
+    auto& item = AddStateBox(bar, itemName, piece, {TState::Hot, TState::Focused}, ItemMargin);
     item.SetTextAlign(TSeTextAlign::taCenter);
     item.SetTextMarginLeft(BarItemPadding);
     item.SetTextMarginRight(BarItemPadding);
@@ -46,7 +46,7 @@ void BuildPopupMenu(TBuilder& b) {
     popup.SetKind(TSeKind::skPopupMenu);
     SetFont(popup.Font(), b.M.Font, b.P.MenuText);
     const int border = b.M.PopupBorder;
-    AddBox(b, popup, "Frame", b.Controls.Add(NominalWidth, NominalWidth, [&](art_kit::TPainter& p) {
+    AddBox(popup, "Frame", b.Controls.Add(NominalWidth, NominalWidth, [&](art_kit::TPainter& p) {
         b.Look.DrawPopupFrame(p);
     }), border);
 
@@ -55,7 +55,7 @@ void BuildPopupMenu(TBuilder& b) {
             b.Look.DrawPopupItem(p, state);
         });
     };
-    auto& item = AddStateBox(b, popup, "Item", piece,
+    auto& item = AddStateBox(popup, "Item", piece,
                              {TState::Hot, TState::Focused, TState::Disabled}, ItemMargin);
     item.SetKind(TSeKind::skPopupMenuItem);
     item.SetTextAlign(TSeTextAlign::taLeft);
@@ -63,7 +63,7 @@ void BuildPopupMenu(TBuilder& b) {
     item.SetTextMarginRight(ArrowColumn);
     SetFont(item.Font(), b.M.Font, b.P.MenuText);
 
-    auto& separator = AddBox(b, popup, "Separator",
+    auto& separator = AddBox(popup, "Separator",
                              b.Controls.Add(NominalWidth, b.M.SeparatorHeight,
                                             [&](art_kit::TPainter& p) { b.Look.DrawSeparator(p); }),
                              0);

@@ -3,6 +3,9 @@
 // horizontal art (the vertical art for scroll bars, whose plain bar stands upright).
 #include "skin_art/anatomy_parts.h"
 
+#include <string>
+#include <vector>
+
 namespace skin_art {
 namespace {
 
@@ -17,27 +20,25 @@ TRect Along(TAxis axis, int run, int thickness) {
     return axis == TAxis::Horizontal ? TRect{0, 0, run, thickness} : TRect{0, 0, thickness, run};
 }
 
-// A box of Piece that tiles along Axis with unscaled ends of Cap.
-void AddRun(TBuilder& b, TSeSkinObject& parent, const char* name, TAxis axis,
-            const TPieceRef& piece) {
-    auto& box = AddBox(b, parent, name, piece, 0);
+// Unscaled ends of Cap at both ends along Axis; the middle tiles.
+void CapEnds(TSeSkinObject& box, TAxis axis) {
     if (axis == TAxis::Horizontal)
         SetMargins(box, Cap, 0, Cap, 0);
     else
         SetMargins(box, 0, Cap, 0, Cap);
+}
+
+void AddRun(TSeSkinObject& parent, const char* name, TAxis axis, const TPieceRef& piece) {
+    CapEnds(AddBox(parent, name, piece, 0), axis);
 }
 
 TPieceRef Paint(TBuilder& b, const TRect& size, const std::function<void(art_kit::TPainter&)>& draw) {
     return b.Controls.Add(size.Width(), size.Height(), draw);
 }
 
-void AddStateRun(TBuilder& b, TSeSkinObject& parent, const char* name, TAxis axis,
-                 const TStatePiece& piece, std::initializer_list<TState> states) {
-    auto& box = AddStateBox(b, parent, name, piece, states, 0);
-    if (axis == TAxis::Horizontal)
-        SetMargins(box, Cap, 0, Cap, 0);
-    else
-        SetMargins(box, 0, Cap, 0, Cap);
+void AddStateRun(TSeSkinObject& parent, const char* name, TAxis axis, const TStatePiece& piece,
+                 std::initializer_list<TState> states) {
+    CapEnds(AddStateBox(parent, name, piece, states, 0), axis);
 }
 
 void AddTrackFrame(TSeSkinObject& bar, const char* name, int margin, bool vertical) {
@@ -69,12 +70,11 @@ void BuildTrackBar(TBuilder& b) {
         });
         const std::initializer_list<TState> all = {TState::Hot, TState::Pressed, TState::Focused,
                                                    TState::Disabled};
-        for (const char* suffix : horz ? std::initializer_list<const char*>{"Horz", ""}
-                                       : std::initializer_list<const char*>{"Vert"}) {
-            const std::string s = suffix;
-            AddRun(b, bar, ("Track" + s).c_str(), axis, track);
-            AddRun(b, bar, ("Highlight" + s).c_str(), axis, lit);
-            auto& knob = AddStateBox(b, bar, "Thumb" + s, thumb, all, 0);
+        for (const std::string& s : horz ? std::vector<std::string>{"Horz", ""}
+                                         : std::vector<std::string>{"Vert"}) {
+            AddRun(bar, ("Track" + s).c_str(), axis, track);
+            AddRun(bar, ("Highlight" + s).c_str(), axis, lit);
+            auto& knob = AddStateBox(bar, "Thumb" + s, thumb, all, 0);
             knob.SetTileStyle(TscTileStyle::tsStretch);
         }
     }
@@ -94,14 +94,13 @@ void BuildScrollBar(TBuilder& b) {
             return Paint(b, Along(axis, SliderRun, s),
                          [&](art_kit::TPainter& p) { b.Look.DrawScrollSlider(p, axis, state); });
         });
-        for (const char* prefix : horz ? std::initializer_list<const char*>{"Horz"}
-                                       : std::initializer_list<const char*>{"Vert", ""}) {
-            const std::string x = prefix;
-            AddRun(b, bar, (x + "Frame").c_str(), axis, trough);
-            AddStateRun(b, bar, (x + "Slider").c_str(), axis, slider, states);
+        for (const std::string& x : horz ? std::vector<std::string>{"Horz"}
+                                         : std::vector<std::string>{"Vert", ""}) {
+            AddRun(bar, (x + "Frame").c_str(), axis, trough);
+            AddStateRun(bar, (x + "Slider").c_str(), axis, slider, states);
         }
-        for (TArrow arrow : horz ? std::initializer_list<TArrow>{TArrow::Left, TArrow::Right}
-                                 : std::initializer_list<TArrow>{TArrow::Up, TArrow::Down}) {
+        for (TArrow arrow : horz ? std::vector<TArrow>{TArrow::Left, TArrow::Right}
+                                 : std::vector<TArrow>{TArrow::Up, TArrow::Down}) {
             static constexpr const char* Names[] = {"LeftButton", "RightButton", "TopButton",
                                                     "BottomButton"};
             const auto piece = [&b, arrow, s](TState state) {
@@ -109,7 +108,7 @@ void BuildScrollBar(TBuilder& b) {
                     b.Look.DrawScrollButton(p, arrow, state);
                 });
             };
-            auto& button = AddStateBox(b, bar, Names[int(arrow)], piece, states, 0);
+            auto& button = AddStateBox(bar, Names[int(arrow)], piece, states, 0);
             button.SetTileStyle(TscTileStyle::tsStretch);
         }
     }

@@ -1,6 +1,8 @@
 #include "skin_art/skin_folder.h"
 
 #include "framework/core/object_text_writer.h"
+#include "platform/png_file.h"
+#include "skin/files/skin_source.h"
 #include "skin/objects/skin_object_text.h"
 
 #include <cstdio>
@@ -26,16 +28,14 @@ void WriteText(const fs::path& path, const std::string& text) {
 }
 
 std::string HeaderText(const TSkinArt& art) {
-    using brisat::FormatTextValue;
-    using brisat::TTextValue;
-    const auto line = [](const char* name, const std::string& value) {
-        return std::string("  ") + name + " = " + FormatTextValue(TTextValue::MakeString(value), 1) +
-               "\r\n";
-    };
-    return "object Skin: TSeSkinSource\r\n" + line("SkinName", art.Name) +
-           line("SkinVersion", "2.8.8") + line("Author", "Brisat") +
-           line("AuthorEMail", "skins@brisat.invalid") +
-           line("AuthorURL", "https://brisat.invalid/skins") + "end\r\n";
+    brisat::TSeSkinSource header;
+    header.SetName("Skin");
+    header.SetSkinName(art.Name);
+    header.SetSkinVersion("2.8.8");
+    header.SetAuthor("Brisat");
+    header.SetAuthorEMail("skins@brisat.invalid");
+    header.SetAuthorURL("https://brisat.invalid/skins");
+    return brisat::ComponentToText(header);
 }
 
 } // namespace
@@ -45,9 +45,12 @@ void WriteSkinFolder(const TSkinArt& art, const fs::path& dir) {
     fs::create_directories(dir / "bitmaps");
     fs::create_directories(dir / "objects");
     WriteText(dir / "skin.txt", HeaderText(art));
-    for (size_t i = 0; i < art.Bitmaps.size(); ++i)
-        art_kit::WritePng((dir / "bitmaps" / Numbered(i, art.Bitmaps[i].first, ".png")).string(),
-                          art.Bitmaps[i].second);
+    for (size_t i = 0; i < art.Bitmaps.size(); ++i) {
+        const art_kit::TImage& image = art.Bitmaps[i].second;
+        brisat::WritePngFile((dir / "bitmaps" / Numbered(i, art.Bitmaps[i].first, ".png")).string(),
+                             image.Pixels().data(), image.Width(), image.Height(), image.Width(),
+                             brisat::TPngAlpha::Keep);
+    }
     for (size_t i = 0; i < art.Objects.size(); ++i)
         WriteText(dir / "objects" / Numbered(i, art.Objects[i]->Name(), ".txt"),
                   brisat::SkinObjectText(*art.Objects[i], brisat::TSkinTextForm::tsfEditable));
