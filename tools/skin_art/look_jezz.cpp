@@ -68,14 +68,14 @@ void Plate(TPainter& p, const TBox& box, const TPlate& c) {
 }
 
 // A small plate with a single rule (caption, scroll and tab buttons), gold when pressed.
-void ButtonPlate(TPainter& p, const TBox& box, TState state, uint32_t hotTop = Navy5) {
+void ButtonPlate(TPainter& p, const TBox& box, TState state) {
     if (state == TState::Pressed) {
         p.Fill(BoxShape(box), Fade(Champagne, Brass, box.Y0, box.Y1));
         Rule(p, box, Champagne);
         return;
     }
     const TPlate c = PlateOf(state);
-    p.Fill(BoxShape(box), Fade(state == TState::Hot ? hotTop : c.Top, c.Bottom, box.Y0, box.Y1));
+    p.Fill(BoxShape(box), Fade(c.Top, c.Bottom, box.Y0, box.Y1));
     Rule(p, box, c.Rule);
 }
 
@@ -97,6 +97,7 @@ public:
         return {.Font = {"DejaVu Sans", -11, false},
                 .CaptionFont = {"DejaVu Serif", -12, true},
                 .BorderTop = 6, .BorderSide = 6, .BorderBottom = 6,
+                .ToolCaptionHeight = 18, // room for the serif title
                 .FrameCorner = 16, // the stepped corner and its three rules
                 .CaptionButtonHeight = 17, .ToolButtonWidth = 15};
     }
@@ -214,7 +215,7 @@ public:
 
     void DrawPanelButton(TPainter& p, TPanelButton button, TState state) const override {
         const TBox box = Whole(p).Inset(1);
-        if (state != TState::Normal) ButtonPlate(p, box, state);
+        ButtonPlate(p, box, state);
         p.Fill(PanelFigure(button, box.Inset(2.5f), 1.4f), Rgb(FigureOn(state)));
     }
 

@@ -200,7 +200,8 @@ public:
 
     void DrawPanelButton(TPainter& p, TPanelButton button, TState state) const override {
         const TBox box = Whole(p).Inset(1);
-        if (state != TState::Normal) SmallButton(p, box, state, Graphite, Wash);
+        p.Fill(BoxShape(box, 1.5f), Rgb(Sheet));
+        SmallButton(p, box, state, Graphite, Wash);
         Stroke(p, PanelFigure(button, box.Inset(3), 1.3f), Graphite, {0.3f, 9, 9, 15});
     }
 
