@@ -67,13 +67,18 @@ TPaint PaperOf(uint32_t rgb, uint32_t seed) {
     return Grain(Solid(Rgb(rgb)), 0.02f, seed);
 }
 
+// Fills of a small button when hot and when pressed.
+struct TFills {
+    uint32_t Hot = Wash, Pressed = Wash;
+};
+
 // A small square button (caption, scroll and tab buttons): nothing when normal but a light
-// outline, a wash when hot, hatching when pressed.
-void SmallButton(TPainter& p, const TBox& box, TState state, uint32_t tint, uint32_t wash) {
+// outline, a lighter or darker fill when hot, hatching when pressed.
+void SmallButton(TPainter& p, const TBox& box, TState state, uint32_t tint, TFills fills = {}) {
     const TWobble w{0.35f, 13, 11, 5};
-    if (state == TState::Hot) p.Fill(BoxShape(box, 1.5f), Rgb(wash));
+    if (state == TState::Hot) p.Fill(BoxShape(box, 1.5f), Rgb(fills.Hot));
     if (state == TState::Pressed) {
-        p.Fill(BoxShape(box, 1.5f), Rgb(wash));
+        p.Fill(BoxShape(box, 1.5f), Rgb(fills.Pressed));
         p.Fill(BoxShape(box, 1.5f), Hatch(tint, 0.3f, 3));
     }
     Stroke(p, SketchBox(box, 1.0f, state == TState::Normal ? 0.8f : 1.4f),
@@ -147,7 +152,8 @@ public:
         const TState state = look == TButtonLook::Hot       ? TState::Hot
                              : look == TButtonLook::Pressed ? TState::Pressed
                                                             : TState::Normal;
-        SmallButton(p, box, state, tint, close ? RedWash : Wash);
+        // The caption is washed already: a hot button lifts to clean paper.
+        SmallButton(p, box, state, tint, close ? TFills{RedWash, RedWash} : TFills{Sheet, DeepWash});
         const TBox at = state == TState::Pressed ? figure.Moved(0.7f, 0.7f) : figure;
         Stroke(p, CaptionFigure(button, at, state == TState::Normal ? 1.3f : 1.6f), tint, w, 1);
     }
@@ -201,7 +207,7 @@ public:
     void DrawPanelButton(TPainter& p, TPanelButton button, TState state) const override {
         const TBox box = Whole(p).Inset(1);
         p.Fill(BoxShape(box, 1.5f), Rgb(Sheet));
-        SmallButton(p, box, state, Graphite, Wash);
+        SmallButton(p, box, state, Graphite);
         Stroke(p, PanelFigure(button, box.Inset(3), 1.3f), Graphite, {0.3f, 9, 9, 15});
     }
 
@@ -262,7 +268,7 @@ public:
     void DrawScrollButton(TPainter& p, TArrow arrow, TState state) const override {
         const TBox box = Whole(p).Inset(1.5f);
         p.Fill(BoxShape(box), Rgb(Sheet));
-        SmallButton(p, box, state, Graphite, Wash);
+        SmallButton(p, box, state, Graphite);
         const TBox at = state == TState::Pressed ? box.Moved(0.6f, 0.6f) : box;
         Stroke(p, ArrowFigure(arrow, at.Inset(2.5f)), FigureInk(state), {0.25f, 9, 9, 22});
     }
@@ -283,7 +289,7 @@ public:
     void DrawComboButton(TPainter& p, TState state) const override {
         const TBox box = Whole(p).Inset(1.5f);
         const TState look = state == TState::Focused ? TState::Normal : state;
-        SmallButton(p, box, look, Graphite, Wash);
+        SmallButton(p, box, look, Graphite);
         if (state == TState::Focused)
             Stroke(p, SketchBox(box.Inset(1.2f), 0.8f, 0), Graphite, {0.25f, 9, 9, 27}, 0.7f);
         const TBox at = state == TState::Pressed ? box.Moved(0.6f, 0.6f) : box;
