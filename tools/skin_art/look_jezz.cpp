@@ -335,7 +335,7 @@ public:
         };
         Glyph(p, diamond, state);
         if (!checked) return;
-        p.Fill(diamond(3), Rgb(state == TState::Disabled ? Dull : state == TState::Hot ? Champagne : Gold));
+        p.Fill(diamond(2.4f), Rgb(state == TState::Disabled ? Dull : state == TState::Hot ? Champagne : Gold));
     }
 
     void DrawGroupFrame(TPainter& p) const override {
