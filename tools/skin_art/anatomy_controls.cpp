@@ -8,6 +8,19 @@ using namespace brisat;
 
 constexpr int Nominal = 48; // pieces stretch or tile to any size
 
+constexpr int GroupCaptionHeight = 16;
+
+using TDraw = std::function<void(art_kit::TPainter&)>;
+
+// A nine-part "Frame" and a "Caption" band in the controls' text colour (panels, group boxes).
+void AddFrameAndCaption(TBuilder& b, TSeSkinObject& control, const TDraw& frame, int margin,
+                        const TDraw& caption, int captionHeight) {
+    AddBox(control, "Frame", b.Controls.Add(Nominal, Nominal, frame), margin);
+    auto& band = AddBox(control, "Caption", b.Controls.Add(Nominal, captionHeight, caption), 0);
+    SetMargins(band, 4, 0, 4, 0);
+    SetFont(band.Font(), b.M.Font, b.P.Text.Normal);
+}
+
 void AddPanelButton(TSeSkinObject& panel, const char* name, const TStatePiece& piece) {
     auto& button = AddStateBox(panel, name, piece, {TState::Hot, TState::Pressed}, 0);
     button.SetTileStyle(TscTileStyle::tsCenter);
@@ -39,15 +52,9 @@ void AddGlyph(TSeSkinObject& parent, const char* name, const TStatePiece& piece)
 
 void BuildPanel(TBuilder& b) {
     auto& panel = AddControl(b, "Panel", 160, 80, b.P.Text);
-    AddBox(panel, "Frame", b.Controls.Add(Nominal, Nominal, [&](art_kit::TPainter& p) {
-        b.Look.DrawPanel(p);
-    }), b.M.PanelBorder);
-    auto& caption = AddBox(panel, "Caption",
-                           b.Controls.Add(Nominal, b.M.PanelCaptionHeight,
-                                          [&](art_kit::TPainter& p) { b.Look.DrawPanelCaption(p); }),
-                           0);
-    SetMargins(caption, 4, 0, 4, 0);
-    SetFont(caption.Font(), b.M.Font, b.P.Text.Normal);
+    AddFrameAndCaption(b, panel, [&](art_kit::TPainter& p) { b.Look.DrawPanel(p); },
+                       b.M.PanelBorder, [&](art_kit::TPainter& p) { b.Look.DrawPanelCaption(p); },
+                       b.M.PanelCaptionHeight);
     const TStatePiece rollUp = PanelButtonPiece(b, TPanelButton::RollUp);
     AddPanelButton(panel, "ButtonRollup", rollUp);
     AddPanelButton(panel, "ButtonRolldown", PanelButtonPiece(b, TPanelButton::RollDown));
@@ -97,15 +104,9 @@ void BuildRadioButton(TBuilder& b) {
 
 void BuildGroupBox(TBuilder& b) {
     auto& group = AddControl(b, "GroupBox", 160, 100, b.P.Text);
-    AddBox(group, "Frame", b.Controls.Add(Nominal, Nominal, [&](art_kit::TPainter& p) {
-        b.Look.DrawGroupFrame(p);
-    }), b.M.GroupMargin);
-    auto& caption = AddBox(group, "Caption",
-                           b.Controls.Add(Nominal, 16,
-                                          [&](art_kit::TPainter& p) { b.Look.DrawGroupCaption(p); }),
-                           0);
-    SetMargins(caption, 4, 0, 4, 0);
-    SetFont(caption.Font(), b.M.Font, b.P.Text.Normal);
+    AddFrameAndCaption(b, group, [&](art_kit::TPainter& p) { b.Look.DrawGroupFrame(p); },
+                       b.M.GroupMargin, [&](art_kit::TPainter& p) { b.Look.DrawGroupCaption(p); },
+                       GroupCaptionHeight);
 }
 
 } // namespace skin_art

@@ -34,14 +34,17 @@ TShape Chevron(bool up, const TBox& b, float stroke) {
 }
 
 TShape QuestionMark(const TBox& b, float stroke) {
-    const float r = b.Width() * 0.32f, cx = b.CentreX(), cy = b.Y0 + r + stroke / 2;
+    // A hook over the upper half (from the left, over the top, down the right side), a short
+    // stem down the middle and a dot.
+    const float r = b.Width() * 0.3f, cx = b.CentreX(), cy = b.Y0 + r + stroke / 2;
     std::vector<TPointF> hook;
-    for (int i = 0; i <= 10; ++i) { // from the left of the bowl over the top to its lower right
-        const float a = float(M_PI) * (1.0f + 1.25f * float(i) / 10);
+    for (int i = 0; i <= 8; ++i) {
+        const float a = float(M_PI) * (1.0f + 0.85f * float(i) / 8);
         hook.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
     }
-    hook.push_back({cx, b.Y1 - stroke * 2.6f});
-    return Union({Polyline(std::move(hook), stroke), Circle(cx, b.Y1 - stroke * 0.8f, stroke * 0.8f)});
+    hook.push_back({cx, cy + r * 0.9f});
+    hook.push_back({cx, b.Y1 - stroke * 2.2f});
+    return Union({Polyline(std::move(hook), stroke), Circle(cx, b.Y1 - stroke * 0.6f, stroke * 0.6f)});
 }
 
 } // namespace
@@ -71,7 +74,7 @@ TShape CaptionFigure(TCaptionButton button, const TBox& box, float stroke) {
         return Union({BoxShape({b.X0, b.Y1 - s * 2, b.X1, b.Y1}),
                       Circle(b.CentreX(), b.CentreY() - s * 0.5f, b.Width() * 0.18f)});
     case TCaptionButton::Help:
-        return QuestionMark(b, s * 1.2f);
+        return QuestionMark(b.Inset(-s * 0.3f), s * 0.85f);
     }
     return BoxShape(b);
 }

@@ -10,8 +10,6 @@ namespace {
 using namespace art_kit;
 
 constexpr uint32_t Beige = 0xECE9D8;
-constexpr uint32_t Navy = 0x0A246A;
-constexpr uint32_t Royal = 0x0B4FC2;
 constexpr uint32_t Orange = 0xF2A43A;
 constexpr uint32_t FieldBorder = 0x7F9DB9;
 constexpr uint32_t Selection = 0x316AC5;
@@ -30,7 +28,7 @@ struct TTint {
 
 TTint CaptionTint(bool active) {
     return active ? TTint{0x3C8CF0, 0x0D55CF, 0x0944B4, 0x0831A2}
-                  : TTint{0x6F87BD, 0x4E69A8, 0x445E9B, 0x3E5590};
+                  : TTint{0x5F79B0, 0x46609C, 0x3E5792, 0x3A5089};
 }
 
 // A caption button's colours: blue ones, or the warm red close button.
