@@ -99,7 +99,8 @@ public:
                 .BorderTop = 6, .BorderSide = 6, .BorderBottom = 6,
                 .ToolCaptionHeight = 18, // room for the serif title
                 .FrameCorner = 16, // the stepped corner and its three rules
-                .CaptionButtonHeight = 17, .ToolButtonWidth = 15};
+                .CaptionButtonHeight = 17, .ToolButtonWidth = 15,
+                .MenuBarHeight = 24}; // the bar's double rule runs below its items
     }
 
     TPalette Palette() const override {

@@ -200,8 +200,8 @@ public:
     void DrawPanelCaption(TPainter& p) const override {
         const TBox all = Whole(p);
         p.Fill(BoxShape(all), PaperOf(Wash, 14));
-        const float y = all.Y1 - 1;
-        Stroke(p, Line({-2, y}, {all.X1 + 2, y}, 1.1f), Graphite, Tiled(p, 4, 14));
+        // A straight rule in the last row only: the caption text runs just above it.
+        p.Fill(BoxShape({0, all.Y1 - 1, all.X1, all.Y1}), Lead(Graphite, 0.92f, 14));
     }
 
     void DrawPanelButton(TPainter& p, TPanelButton button, TState state) const override {
