@@ -289,11 +289,12 @@ public:
     void DrawComboButton(TPainter& p, TState state) const override {
         const TBox box = Whole(p).Inset(1.5f);
         const TState look = state == TState::Focused ? TState::Normal : state;
+        p.Fill(BoxShape(box, 1.5f), Rgb(state == TState::Disabled ? Paper : Sheet));
         SmallButton(p, box, look, Graphite);
         if (state == TState::Focused)
             Stroke(p, SketchBox(box.Inset(1.2f), 0.8f, 0), Graphite, {0.25f, 9, 9, 27}, 0.7f);
         const TBox at = state == TState::Pressed ? box.Moved(0.6f, 0.6f) : box;
-        Stroke(p, ArrowFigure(TArrow::Down, at.Inset(4)), FigureInk(state), {0.25f, 9, 9, 26});
+        Stroke(p, ArrowFigure(TArrow::Down, at.Inset(3)), FigureInk(state), {0.25f, 9, 9, 26});
     }
 
     void DrawCheckBox(TPainter& p, TCheck check, TState state) const override {
