@@ -27,7 +27,8 @@ std::vector<uint8_t> ComponentRecordsToBytes(const std::vector<const TComponent*
     return stream.Data();
 }
 
-std::vector<std::unique_ptr<TComponent>> ReadComponentRecords(TStream& stream) {
+std::vector<std::unique_ptr<TComponent>> ReadComponentRecords(TStream& stream,
+                                                              const TClassInfo* base) {
     const int32_t count = stream.ReadInt32();
     if (count < 0) throw EReadError("Invalid component record count " + std::to_string(count));
     if (auto left = stream.BytesLeft(); left && *left / kMinRecordSize < count)
@@ -37,7 +38,7 @@ std::vector<std::unique_ptr<TComponent>> ReadComponentRecords(TStream& stream) {
         const std::string className = stream.ReadString32();
         const std::string text = stream.ReadString32();
         const TClassInfo* info = TClassRegistry::Instance().Find(className);
-        if (!info || !info->CanCreate()) continue;
+        if (!info || !info->CanCreate() || (base && !info->InheritsFrom(*base))) continue;
         std::unique_ptr<TComponent> component = info->Create();
         ReadComponentText(text, *component);
         result.push_back(std::move(component));
