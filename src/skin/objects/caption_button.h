@@ -6,9 +6,11 @@
 #include "skin/objects/skin_object_types.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace brisat {
 
+class TKsBitmap;
 class TSeSkinObject;
 
 enum class TSeButtonState : uint8_t { bsNormal, bsHot, bsPressed };
@@ -22,12 +24,17 @@ struct TSeCaptionButton {
     void MouseLeave(TSeSkinObject& button);
     void MouseDown(TSeSkinObject& button, TMouseButton mouseButton);
     void MouseMove(TSeSkinObject& button, TShiftState shift);
-    void MouseUp(TSeSkinObject& button, TMouseButton mouseButton);
+    // RollPanel names the panel an sbaRollPanel button toggles (empty: none). The action may
+    // destroy the button, so nothing of it is used afterwards.
+    void MouseUp(TSeSkinObject& button, TMouseButton mouseButton, std::string_view rollPanel);
     void DblClick(TSeSkinObject& button, TMouseButton mouseButton);
     // Shows or hides the button for the window state and the form's border icons.
     void ApplyState(TSeSkinObject& button, TSeState state) const;
-    // Carries out the action on the button's form (sbaRollPanel toggles RollPanel's panel).
-    void Run(TSeSkinObject& button) const;
+    // Carries out the action on the button's form, or toggles the roll panel.
+    void Run(TSeSkinObject& button, std::string_view rollPanel) const;
+    // The window icon drawn at the button's top-left corner (sbaSysMenu buttons); nothing when
+    // the button is not bound to a form.
+    static void DrawWindowIcon(TSeSkinObject& button, TKsBitmap& target);
 };
 
 } // namespace brisat

@@ -82,6 +82,8 @@ public:
     // skin objects among them as children.
     std::vector<uint8_t> Objects() const;
     void SetObjects(const std::vector<uint8_t>& records);
+    // The children as nested object blocks: only while writing the editable text form.
+    void GetChildren(const std::function<void(TComponent&)>& proc) const override;
 
     // --- Run-time fields ------------------------------------------------------------------------
     bool Visible() const { return m_visible; }
@@ -98,12 +100,15 @@ public:
     TControl* Control() const { return m_control; }
     TSeBiDiMode BiDiMode() const { return m_biDiMode; }
     TKsBitmapList* Bitmaps() const { return m_bitmaps; }
-    // The size before the last SetBounds that changed the bounds.
+    // The size the children were last laid out for: anchored children keep their distance to
+    // the right and bottom edges as the size changes from it.
     int32_t PreviousWidth() const { return m_previousWidth; }
     int32_t PreviousHeight() const { return m_previousHeight; }
 
     // --- Children ----------------------------------------------------------------------------------
-    int ChildCount() const;
+    std::vector<TSeSkinObject*> Children() const;
+    int ChildCount() const { return int(Children().size()); }
+    // Raises EListError out of range.
     TSeSkinObject& Child(int index) const;
     // The skin object this one is a child of, or nullptr.
     TSeSkinObject* Parent() const;
@@ -165,17 +170,14 @@ protected:
     // The font and colour this draw uses: the state looks substitute them.
     virtual const TFont& DrawFont() const { return GetFont(); }
     virtual TColor DrawColor() const { return m_color; }
-    // Every bitmap link of this object (not the children), for ResolveBitmaps and Assign.
+    // Every bitmap link of this object (not the children), for ResolveBitmaps.
     virtual void EnumLinks(const std::function<void(TKsBitmapLink&)>&) {}
     // Fill and caption, as a plain object draws itself before its children.
     void DrawPlain(TKsBitmap& target);
-    void SetStateHere(TSeState state) { m_state = state; }
-    void SetWindowActiveHere(bool active) { m_windowActive = active; }
+    void Notification(TComponent& component, TOperation operation) override;
 
 private:
-    void LayoutPass(TSeAlign first, TSeAlign second, TRect& rest);
-    void CenterPass(const TRect& rest);
-    void AnchorPass();
+    void ApplyActive(bool active);
     void CloneChildrenOf(const TSeSkinObject& source);
 
     TSeAlign m_align = TSeAlign::saNone;
@@ -210,9 +212,9 @@ private:
     int32_t m_previousHeight = 0;
 };
 
-// A new object of Object's registered class with the given owner (nullptr: the caller owns it),
-// a deep copy by Assign; nullptr when the class is not registered.
-TSeSkinObject* CloneObject(const TSeSkinObject& object, TComponent* owner);
+// A new object of Object's registered class, a deep copy by Assign; nullptr when the class is not
+// registered. Without owner the caller owns the copy; with one, the owner does.
 std::unique_ptr<TSeSkinObject> CloneObject(const TSeSkinObject& object);
+TSeSkinObject* CloneObject(const TSeSkinObject& object, TComponent& owner);
 
 } // namespace brisat

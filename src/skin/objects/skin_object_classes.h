@@ -113,7 +113,7 @@ public:
     void MouseLeave() override { m_button.MouseLeave(*this); }
     void MouseDown(TMouseButton b, int32_t, int32_t) override { m_button.MouseDown(*this, b); }
     void MouseMove(TShiftState s, int32_t, int32_t) override { m_button.MouseMove(*this, s); }
-    void MouseUp(TMouseButton b, int32_t, int32_t) override { m_button.MouseUp(*this, b); }
+    void MouseUp(TMouseButton b, int32_t, int32_t) override { m_button.MouseUp(*this, b, {}); }
     void DblClick(TMouseButton b, int32_t, int32_t) override { m_button.DblClick(*this, b); }
 
 protected:
@@ -257,7 +257,9 @@ public:
     void MouseLeave() override { m_button.MouseLeave(*this); }
     void MouseDown(TMouseButton b, int32_t, int32_t) override { m_button.MouseDown(*this, b); }
     void MouseMove(TShiftState s, int32_t, int32_t) override { m_button.MouseMove(*this, s); }
-    void MouseUp(TMouseButton b, int32_t, int32_t) override { m_button.MouseUp(*this, b); }
+    void MouseUp(TMouseButton b, int32_t, int32_t) override {
+        m_button.MouseUp(*this, b, m_rollPanel);
+    }
     void DblClick(TMouseButton b, int32_t, int32_t) override { m_button.DblClick(*this, b); }
 
 protected:
