@@ -448,6 +448,24 @@ TEST_F(ObjectText, ChildrenCanStreamAsRecordsInAWrittenLastByteBlock) {
     EXPECT_EQ(ComponentToText(*read), text);
 }
 
+TEST_F(ObjectText, ComponentRecordsCanBeLimitedToOneClassFamily) {
+    TMemoryStream stream;
+    stream.WriteInt32(3);
+    stream.WriteString32("TGadget");
+    stream.WriteString32(Lines({"object G: TGadget", "  Width = 2", "end"}));
+    stream.WriteString32("TSkinLeaf");
+    stream.WriteString32(Lines({"object Leaf: TSkinLeaf", "  Left = 5", "end"}));
+    stream.WriteString32("TSkinNode");
+    stream.WriteString32(Lines({"object Node: TSkinNode", "end"}));
+    stream.SetPosition(0);
+    const int live = TGadget::Live;
+    auto read = ReadComponentRecords(stream, TClassRegistry::Instance().Find("TSkinNode"));
+    EXPECT_EQ(TGadget::Live, live); // never created
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0]->Name(), "Leaf");
+    EXPECT_EQ(read[1]->Name(), "Node");
+}
+
 TEST_F(ObjectText, ComponentRecordsSkipUnknownClassesAndRefuseHostileCounts) {
     TMemoryStream stream;
     stream.WriteInt32(2);
