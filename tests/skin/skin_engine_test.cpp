@@ -3,11 +3,14 @@
 #include "framework/core/object_text_reader.h"
 #include "framework/core/object_text_writer.h"
 #include "framework/headless_fixture.h"
+#include "skin/bitmap/pixel.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/files/skin_source.h"
 #include "skin/sample_skin.h"
 #include "temp_folder.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <fstream>
 
@@ -136,7 +139,7 @@ TEST_F(SkinEngineTest, ADamagedFileRaisesAndTheClientsRepaintUnskinned) {
     EXPECT_GT(engine.Skin().Count(), 0);
 }
 
-// Every pixel of every skin bitmap and every object's colour, for comparing before and after.
+// Every pixel of every skin bitmap and every top-level object's colours, for comparing before and after.
 std::vector<uint32_t> SkinColors(TSeSkinSource& skin) {
     std::vector<uint32_t> colors;
     for (int32_t b = 0; b < skin.Bitmaps().Count(); ++b) {
@@ -146,16 +149,30 @@ std::vector<uint32_t> SkinColors(TSeSkinSource& skin) {
                 colors.push_back(bitmap.Pixels(x, y));
     }
     for (int32_t i = 0; i < skin.Count(); ++i) {
-        colors.push_back(uint32_t(skin.Objects(i)->Color()));
-        colors.push_back(uint32_t(skin.Objects(i)->Font().Color()));
+        // As pixels: a system colour is shifted as the colour it shows.
+        colors.push_back(ColorToPixel(skin.Objects(i)->Color(), 255));
+        colors.push_back(ColorToPixel(skin.Objects(i)->Font().Color(), 255));
     }
     return colors;
 }
 
+// A rotation forth and back rounds twice: through the hue circle's steps and through the
+// channel bytes. A colour is back within one step when every channel is within one, or when its
+// lightest and darkest channel are (HSL keeps both) and its hue is within one step of the circle.
 bool WithinOneStep(uint32_t a, uint32_t b) {
-    for (int shift = 0; shift < 32; shift += 8)
-        if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 1) return false;
-    return true;
+    auto channels = [](uint32_t c) {
+        return std::array<int, 3>{int(c >> 16 & 0xFF), int(c >> 8 & 0xFF), int(c & 0xFF)};
+    };
+    const auto ca = channels(a), cb = channels(b);
+    if ((a >> 24) != (b >> 24)) return false;
+    bool channelsClose = true;
+    for (size_t i = 0; i < ca.size(); ++i)
+        channelsClose = channelsClose && std::abs(ca[i] - cb[i]) <= 1;
+    const auto [minA, maxA] = std::minmax_element(ca.begin(), ca.end());
+    const auto [minB, maxB] = std::minmax_element(cb.begin(), cb.end());
+    const int hueSteps = std::abs(HueStep(a) - HueStep(b));
+    return channelsClose || (std::abs(*minA - *minB) <= 1 && std::abs(*maxA - *maxB) <= 1 &&
+                             std::min(hueSteps, 255 - hueSteps) <= 1);
 }
 
 TEST_F(SkinEngineTest, HueForthAndBackReturnsEveryColourWithinOneStep) {
@@ -206,7 +223,7 @@ TEST_F(SkinEngineTest, TheEmbeddedSkinTravelsInTheLayoutText) {
 
     engine.SetSkinFile(SkinPath);
     const std::string text = ComponentToText(engine);
-    EXPECT_NE(text.find("SkinStream = {\r\n      02"), std::string::npos);
+    EXPECT_NE(text.find("SkinStream = {\r\n    02"), std::string::npos);
 
     std::unique_ptr<TComponent> read = TextToComponent(text);
     auto& copy = dynamic_cast<TSeSkinEngine&>(*read);
