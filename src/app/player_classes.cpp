@@ -11,6 +11,7 @@
 #include "framework/dialogs/open_dialog_classes.h"
 #include "media/filter_graph_classes.h"
 #include "media/video_window_classes.h"
+#include "skin/engine/skin_engine.h"
 
 namespace brisat {
 
@@ -22,6 +23,7 @@ void RegisterPlayerClasses() {
         RegisterMenuClasses();
         RegisterOpenDialogClass();
         RegisterEffectsClasses();
+        RegisterSkinEngineClass();
         TClassRegistry& registry = TClassRegistry::Instance();
         RegisterFilterGraphClasses(registry);
         RegisterVideoWindowClasses(registry);

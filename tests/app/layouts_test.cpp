@@ -67,6 +67,8 @@ std::string ReadValue(TObjectTextLexer& lexer) {
         text = std::to_string(t.Integer);
     else if (t.Kind == TKind::tkIdent)
         text = t.Text;
+    else if (t.Kind == TKind::tkBytes)
+        text = "{" + std::to_string(t.Bytes.size()) + " bytes}";
     else
         ADD_FAILURE() << "line " << t.Line << ": unexpected " << t.Describe();
     lexer.Next();
