@@ -34,17 +34,32 @@ struct TRow {
     std::vector<TCell> Cells;
 };
 
+TKsPixel CheckPixel(int32_t x, int32_t y) {
+    return ((x / kCheckSize + y / kCheckSize) % 2) ? kCheckDark : kCheckLight;
+}
+
+// The object is drawn over a checkerboard, so translucent pixels show as they blend over
+// whatever lies behind them; pixels cut out of a window's shape show the checkerboard too.
 std::unique_ptr<TKsBitmap> DrawLook(const TSeSkinObject& object, const TPreviewLook& look,
                                     TSize size, const std::string& skinName) {
     std::unique_ptr<TSeSkinObject> clone = CloneObject(object);
+    if (clone) {
+        clone->SetBounds(Bounds(0, 0, size.cx, size.cy));
+        if (look.RolledUp) size.cy = RolledUpHeight(*clone);
+    }
     auto picture = std::make_unique<TKsBitmap>();
     picture->SetSize(size.cx, size.cy);
-    picture->Fill(ksKeyPixel);
+    for (int32_t y = 0; y < size.cy; ++y)
+        for (int32_t x = 0; x < size.cx; ++x)
+            picture->SetPixels(x, y, CheckPixel(x, y));
     if (!clone) return picture;
     clone->SetBounds(Bounds(0, 0, size.cx, size.cy));
     SetPreviewTexts(*clone, skinName);
     look.Apply(*clone);
     clone->Draw(*picture);
+    for (int32_t y = 0; y < size.cy; ++y)
+        for (int32_t x = 0; x < size.cx; ++x)
+            if (picture->Pixels(x, y) == ksKeyPixel) picture->SetPixels(x, y, CheckPixel(x, y));
     return picture;
 }
 
@@ -58,15 +73,8 @@ TRow DrawRow(TSeSkinObject& object, const std::string& skinName) {
     return row;
 }
 
-// Cut-out pixels show a checkerboard; translucent ones are blended over it.
 void PlacePicture(TKsBitmap& sheet, const TKsBitmap& picture, int32_t left, int32_t top) {
-    for (int32_t y = 0; y < picture.Height(); ++y)
-        for (int32_t x = 0; x < picture.Width(); ++x) {
-            const TKsPixel check = ((x / kCheckSize + y / kCheckSize) % 2) ? kCheckDark
-                                                                           : kCheckLight;
-            const TKsPixel p = picture.Pixels(x, y);
-            sheet.SetPixels(left + x, top + y, p == ksKeyPixel ? check : Blend(p, check));
-        }
+    picture.DrawRect(sheet, left, top, Bounds(0, 0, picture.Width(), picture.Height()));
 }
 
 void Label(TKsBitmap& sheet, const std::string& text, const TRect& rect, int32_t height) {

@@ -26,10 +26,12 @@ TSeSkinObject& ButtonOf(TSeSkinObject& clone, size_t index) {
 }
 
 TPreviewLook WindowLook(std::string label, bool active, TSeState state) {
-    return {std::move(label), [active, state](TSeSkinObject& clone) {
+    return {std::move(label),
+            [active, state](TSeSkinObject& clone) {
                 clone.SetActive(active);
                 clone.SetState(state);
-            }};
+            },
+            state == ssRolledUp};
 }
 
 std::vector<TPreviewLook> WindowLooks(TSeSkinObject& object) {
@@ -86,6 +88,12 @@ TSize PreviewSize(const TSeSkinObject& object) {
     if (auto it = sizes.find(key); it != sizes.end()) return it->second;
     if (IsWindow(object)) return {320, 200};
     return {120, 60};
+}
+
+int32_t RolledUpHeight(TSeSkinObject& placed) {
+    const TSeSkinObject* client = placed.FindObjectByKind(TSeKind::skClient);
+    if (!client || client == &placed) return placed.Height();
+    return placed.Height() - client->Height();
 }
 
 void SetPreviewTexts(TSeSkinObject& clone, const std::string& skinName) {
