@@ -3,6 +3,8 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/identifiers.h"
 
+#include <array>
+
 namespace brisat {
 namespace {
 
@@ -167,10 +169,28 @@ int TObjectTextLexer::HexDigit(int line) const {
     Fail(m_line, "invalid character " + DescribeChar(c) + " in byte block");
 }
 
+namespace {
+
+// The value of each hexadecimal digit, -1 for any other character.
+constexpr std::array<int8_t, 256> HexValues = [] {
+    std::array<int8_t, 256> values{};
+    values.fill(-1);
+    for (int c = '0'; c <= '9'; ++c) values[size_t(c)] = int8_t(c - '0');
+    for (int c = 'A'; c <= 'F'; ++c) values[size_t(c)] = int8_t(c - 'A' + 10);
+    for (int c = 'a'; c <= 'f'; ++c) values[size_t(c)] = int8_t(c - 'a' + 10);
+    return values;
+}();
+
+} // namespace
+
 void TObjectTextLexer::ReadBytes() {
     const int startLine = m_line;
     ++m_pos;
     m_token.Kind = TTextToken::TKind::tkBytes;
+    // Skin files nest blocks in blocks, so long runs of digits are common: they are decoded in
+    // one loop, and anything else (line breaks, the brace, a bad digit) takes the careful path.
+    const size_t close = m_text.find('}', m_pos);
+    if (close != std::string_view::npos) m_token.Bytes.reserve((close - m_pos) / 2);
     for (;;) {
         SkipWhitespace();
         if (m_pos >= m_text.size()) Fail(startLine, "unterminated byte block");
@@ -178,6 +198,15 @@ void TObjectTextLexer::ReadBytes() {
             ++m_pos;
             return;
         }
+        while (m_pos + 1 < m_text.size()) {
+            const int high = HexValues[uint8_t(m_text[m_pos])];
+            const int low = HexValues[uint8_t(m_text[m_pos + 1])];
+            if ((high | low) < 0) break;
+            m_token.Bytes.push_back(uint8_t(high << 4 | low));
+            m_pos += 2;
+        }
+        if (m_pos >= m_text.size() || m_text[m_pos] == '}' || IsWhitespace(m_text[m_pos]))
+            continue;
         const int high = HexDigit(startLine);
         ++m_pos;
         const int low = HexDigit(startLine);
