@@ -9,28 +9,28 @@ namespace {
 
 using namespace brisat;
 
-constexpr int SpecimenWidth = 320;
-constexpr int SpecimenGap = 4;
+constexpr int ShowcaseWidth = 320;
+constexpr int ShowcaseGap = 4;
 
 // Lays a control's children out side by side, in rows, so that the bare tree drawn as it is
 // stored shows every piece. Controls place the children they use themselves; only the sizes
 // stored here matter to them, and those stay.
-void LayOutSpecimen(TSeSkinObject& top) {
-    int x = SpecimenGap, y = SpecimenGap, row = 0;
+void LayOutShowcase(TSeSkinObject& top) {
+    int x = ShowcaseGap, y = ShowcaseGap, row = 0;
     for (int i = 0; i < top.ChildCount(); ++i) {
         TSeSkinObject& child = top.Child(i);
         const int w = child.Width(), h = child.Height();
         if (w <= 0 || h <= 0) continue;
-        if (x > SpecimenGap && x + w > SpecimenWidth) {
-            x = SpecimenGap;
-            y += row + SpecimenGap;
+        if (x > ShowcaseGap && x + w > ShowcaseWidth) {
+            x = ShowcaseGap;
+            y += row + ShowcaseGap;
             row = 0;
         }
         child.SetBounds({x, y, x + w, y + h});
-        x += w + SpecimenGap;
+        x += w + ShowcaseGap;
         row = std::max(row, h);
     }
-    top.SetBounds({0, 0, SpecimenWidth, y + row + SpecimenGap});
+    top.SetBounds({0, 0, ShowcaseWidth, y + row + ShowcaseGap});
 }
 
 } // namespace
@@ -61,7 +61,7 @@ TSkinArt BuildSkin(const TLook& look) {
     BuildGroupBox(b);
     BuildTabs(b);
     for (auto& object : b.Objects)
-        if (object->Kind() != TSeKind::skForm) LayOutSpecimen(*object);
+        if (object->Kind() != TSeKind::skForm) LayOutShowcase(*object);
     TSkinArt art{look.Name(), look.Folder(), {}, std::move(b.Objects)};
     for (const TAtlas* atlas : {&b.Frame, &b.Buttons, &b.Controls})
         art.Bitmaps.emplace_back(atlas->Name(), atlas->Image());

@@ -110,14 +110,14 @@ void AddSpacer(TBuilder& b, TSeSkinObject& caption, const char* name, TSeAlign a
     Link(spacer.Bitmap(), b.Clear);
 }
 
-struct TButtonSpec {
+struct TCaptionButtonEntry {
     TCaptionButton Button;
     const char* Name;
     TSeAction Action;
 };
 
 // Right to left on the caption; the form hides those its state or border icons rule out.
-constexpr TButtonSpec CaptionButtons[] = {
+constexpr TCaptionButtonEntry CaptionButtons[] = {
     {TCaptionButton::Close, "Close", TSeAction::sbaClose},
     {TCaptionButton::Maximize, "Maximize", TSeAction::sbaMaximize},
     {TCaptionButton::Restore, "Restore", TSeAction::sbaRestore},
@@ -128,15 +128,15 @@ constexpr TButtonSpec CaptionButtons[] = {
     {TCaptionButton::Help, "Help", TSeAction::sbaHelp},
 };
 
-void AddCaptionButton(TBuilder& b, TSeSkinObject& caption, const TButtonSpec& spec, int width,
+void AddCaptionButton(TBuilder& b, TSeSkinObject& caption, const TCaptionButtonEntry& entry, int width,
                       int height) {
-    auto& button = Child<TSeSystemButton>(caption, spec.Name, TSeAlign::saRight,
+    auto& button = Child<TSeSystemButton>(caption, entry.Name, TSeAlign::saRight,
                                           width + b.M.CaptionButtonGap, height);
-    button.SetAction(spec.Action);
+    button.SetAction(entry.Action);
     button.SetTileStyle(TscTileStyle::tsCenter);
     const auto piece = [&](TButtonLook look) {
         return b.Buttons.Add(width, height, [&](art_kit::TPainter& p) {
-            b.Look.DrawCaptionButton(p, spec.Button, look);
+            b.Look.DrawCaptionButton(p, entry.Button, look);
         });
     };
     Link(button.Bitmap(), piece(TButtonLook::Inactive));
@@ -170,8 +170,8 @@ void AddCaption(TBuilder& b, TSeSkinObject& form, const TFramePictures& frames,
                                             IconSize + IconGap, IconSize);
         icon.SetAction(TSeAction::sbaSysMenu);
     }
-    for (const TButtonSpec& spec : CaptionButtons) {
-        AddCaptionButton(b, caption, spec, bw, bh);
+    for (const TCaptionButtonEntry& entry : CaptionButtons) {
+        AddCaptionButton(b, caption, entry, bw, bh);
         if (tool) break; // a tool window closes only
     }
     auto& title = Child<TSeActiveBitmap>(caption, "Title", TSeAlign::saClient);

@@ -19,10 +19,10 @@ void Link(TKsBitmapLink& link, const TPieceRef& piece) {
     link.SetRect(piece.Rect);
 }
 
-void SetFont(TFont& font, const TFontSpec& spec, uint32_t rgb) {
-    font.SetName(spec.Name);
-    font.SetHeight(spec.Height);
-    font.SetStyle(spec.Bold ? TFontStyles{TFontStyle::fsBold} : TFontStyles{});
+void SetFont(TFont& font, const TFontChoice& choice, uint32_t rgb) {
+    font.SetName(choice.Name);
+    font.SetHeight(choice.Height);
+    font.SetStyle(choice.Bold ? TFontStyles{TFontStyle::fsBold} : TFontStyles{});
     font.SetColor(ToColor(rgb));
 }
 
@@ -33,13 +33,13 @@ void SetMargins(TSeSkinObject& object, int left, int top, int right, int bottom)
     object.SetMarginBottom(bottom);
 }
 
-TSeTextObject& AddText(TSeSkinObject& parent, const TFontSpec& spec, const TTextColors& colors) {
+TSeTextObject& AddText(TSeSkinObject& parent, const TFontChoice& choice, const TTextColors& colors) {
     auto& text = Child<TSeTextObject>(parent, "Text", TSeAlign::saNone);
-    SetFont(text.Font(), spec, colors.Normal);
-    SetFont(text.FontHot(), spec, colors.Hot);
-    SetFont(text.FontPressed(), spec, colors.Pressed);
-    SetFont(text.FontFocused(), spec, colors.Focused);
-    SetFont(text.FontDisabled(), spec, colors.Disabled);
+    SetFont(text.Font(), choice, colors.Normal);
+    SetFont(text.FontHot(), choice, colors.Hot);
+    SetFont(text.FontPressed(), choice, colors.Pressed);
+    SetFont(text.FontFocused(), choice, colors.Focused);
+    SetFont(text.FontDisabled(), choice, colors.Disabled);
     return text;
 }
 

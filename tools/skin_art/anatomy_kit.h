@@ -53,10 +53,10 @@ T& Child(brisat::TSeSkinObject& parent, const std::string& name, brisat::TSeAlig
 
 brisat::TColor ToColor(uint32_t rgb);
 void Link(brisat::TKsBitmapLink& link, const TPieceRef& piece);
-void SetFont(brisat::TFont& font, const TFontSpec& spec, uint32_t rgb);
+void SetFont(brisat::TFont& font, const TFontChoice& choice, uint32_t rgb);
 void SetMargins(brisat::TSeSkinObject& object, int left, int top, int right, int bottom);
 // The Text child of a control: the fonts of its five states.
-brisat::TSeTextObject& AddText(brisat::TSeSkinObject& parent, const TFontSpec& spec,
+brisat::TSeTextObject& AddText(brisat::TSeSkinObject& parent, const TFontChoice& choice,
                                const TTextColors& colors);
 
 // A nine-part box drawn from one piece, every margin Margin, edges and centre tiled.

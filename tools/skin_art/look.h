@@ -36,7 +36,7 @@ enum class TArrow { Left, Right, Up, Down };
 enum class TSide { Top, Bottom, Left, Right };
 enum class TCheck { Unchecked, Checked, Mixed };
 
-struct TFontSpec {
+struct TFontChoice {
     std::string Name = "DejaVu Sans";
     int Height = -11; // pixels; negative = character height
     bool Bold = false;
@@ -64,8 +64,8 @@ struct TPalette {
 };
 
 struct TMetrics {
-    TFontSpec Font;        // controls and menus
-    TFontSpec CaptionFont; // window titles
+    TFontChoice Font;        // controls and menus
+    TFontChoice CaptionFont; // window titles
     // Form frames: border widths and the caption band between the top border and the client.
     int BorderTop = 4, BorderSide = 4, BorderBottom = 4;
     int CaptionHeight = 22, ToolCaptionHeight = 17;
