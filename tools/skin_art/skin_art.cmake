@@ -6,7 +6,7 @@ add_library(skin_art_lib STATIC ${skin_art_sources})
 # Painting samples every shape 64 times a pixel: optimised even in Debug, so the build's skin
 # step and the skin tests stay quick.
 set_source_files_properties(${skin_art_sources} PROPERTIES COMPILE_OPTIONS "$<$<CONFIG:Debug>:-O2>")
-target_link_libraries(skin_art_lib PUBLIC art_kit brisat_skin)
+target_link_libraries(skin_art_lib PUBLIC art_kit skin_folder)
 add_executable(skin_art ${CMAKE_SOURCE_DIR}/tools/skin_art/main.cpp)
 target_link_libraries(skin_art PRIVATE skin_art_lib)
 

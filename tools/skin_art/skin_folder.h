@@ -1,5 +1,4 @@
-// Writes a skin as an unpacked skin folder: skin.txt (the header), bitmaps/NNN_Name.png and
-// objects/NNN_Name.txt (each tree in the editable object text), numbered in list order.
+// A drawn skin written as an unpacked skin folder, the layout brisat-skin packs.
 #pragma once
 
 #include "skin_art/anatomy.h"
@@ -10,6 +9,6 @@ namespace skin_art {
 
 // Replaces Dir with the skin's folder; raises std::runtime_error (or a filesystem error) naming
 // what could not be written.
-void WriteSkinFolder(const TSkinArt& art, const std::filesystem::path& dir);
+void WriteSkinFolder(TSkinArt art, const std::filesystem::path& dir);
 
 } // namespace skin_art

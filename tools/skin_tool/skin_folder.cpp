@@ -145,7 +145,10 @@ template <class F> auto NamingFile(const fs::path& path, F step) {
 } // namespace
 
 void UnpackSkin(const std::string& fileName, const std::string& folder) {
-    const TSeSkinBody body = ReadSkinFile(fileName);
+    WriteSkinFolder(ReadSkinFile(fileName), folder);
+}
+
+void WriteSkinFolder(const TSeSkinBody& body, const std::string& folder) {
     const fs::path root(folder);
     fs::create_directories(root / kBitmapFolder);
     fs::create_directories(root / kObjectFolder);

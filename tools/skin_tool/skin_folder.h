@@ -6,10 +6,14 @@
 // Unpacking a skin file and packing the folder again gives the same bytes.
 #pragma once
 
+#include "skin/files/skin_body.h"
+
 #include <string>
 
 namespace brisat {
 
+// Writes Body into Folder (created when missing) in the layout above.
+void WriteSkinFolder(const TSeSkinBody& body, const std::string& folder);
 void UnpackSkin(const std::string& fileName, const std::string& folder);
 // The variant is the one FILE's extension names.
 void PackSkin(const std::string& folder, const std::string& fileName);
