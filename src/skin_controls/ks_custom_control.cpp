@@ -1,16 +1,13 @@
 #include "skin_controls/ks_custom_control.h"
 
-#include "framework/core/exceptions.h"
+#include "framework/core/range_check.h"
 #include "skin_controls/ks_graphic_control.h"
 
-#include <string>
 
 namespace brisat {
 
 void CheckBlendValue(int32_t value) {
-    if (value < 0 || value > 255)
-        throw EInvalidOperation("BlendValue " + std::to_string(value) +
-                                " is out of range (0..255)");
+    CheckRange("BlendValue", value, 0, 255);
 }
 
 TKsCustomControl::TKsCustomControl(TComponent* owner) : TWinControl(owner) {
