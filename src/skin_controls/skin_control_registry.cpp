@@ -57,7 +57,8 @@ void RegisterButtons(TClassRegistry& registry) {
         .Boolean("Default", &B::Default, &B::SetDefault, [](const B& b) { return b.Default(); })
         .Object(
             "Glyph", [](B& b) -> TBitmap& { return b.Glyph(); },
-            [](const B& b) { return !b.Glyph().Empty(); })
+            // A kind makes its own glyph again.
+            [](const B& b) { return !b.Glyph().Empty() && b.Kind() == TBitBtnKind::bkCustom; })
         .Enumeration("Layout", ButtonLayoutInfo, &B::Layout, &B::SetLayout,
                      [](const B& b) { return b.Layout() != TButtonLayout::blGlyphLeft; })
         .Enumeration("Kind", BitBtnKindInfo, &B::Kind, &B::SetKind,
