@@ -1,5 +1,6 @@
 #include "framework/core/exceptions.h"
 #include "framework/widgets/shape_control.h"
+#include "skin/objects/skin_messages.h"
 #include "skin/objects/skin_object.h"
 #include "skin_controls/ks_custom_control.h"
 #include "skin_controls/ks_graphic_control.h"
@@ -169,6 +170,11 @@ TEST_F(SkinControlBaseTest, SkinChangeSwapsTheLookAndOtherEnginesAreIgnored) {
     EXPECT_EQ(At(control, 5, 5), 0x000000u);
     control.Perform(SkinChangedMessage, own, LPARAM(own));
     EXPECT_EQ(At(control, 5, 5), Rgb(clYellow));
+
+    // A skin object's repaint request marks the control for a fresh render.
+    control.SetNeedsRender(false);
+    control.Perform(SM_SKINOBJECTREPAINT);
+    EXPECT_TRUE(control.NeedsRender());
 }
 
 TEST_F(SkinControlBaseTest, MissingObjectOrRemovedEngineDrawsPlain) {
