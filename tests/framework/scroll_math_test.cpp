@@ -29,12 +29,18 @@ TEST(ScrollMath, LastFullPageWheelRowsAndMinimalScroll) {
     EXPECT_EQ(WheelRows(-240, 3), -6);
     EXPECT_EQ(WheelRows(120, 0), 1) << "0 lines a notch counts as 1";
 
+    const auto first = [](int32_t top) { return top; };
     const auto tenRows = [](int32_t top) { return top + 9; };
-    EXPECT_EQ(TopToShow(0, 12, tenRows), 3);
-    EXPECT_EQ(TopToShow(5, 7, tenRows), 5);
-    EXPECT_EQ(TopToShow(5, 2, tenRows), 2);
+    EXPECT_EQ(TopToShow(0, 12, first, tenRows), 3);
+    EXPECT_EQ(TopToShow(5, 7, first, tenRows), 5);
+    EXPECT_EQ(TopToShow(5, 2, first, tenRows), 2);
     // An item taller than the view is never fully visible: the scroll stops with it on top.
-    EXPECT_EQ(TopToShow(0, 4, [](int32_t top) { return top - 1; }), 4);
+    EXPECT_EQ(TopToShow(0, 4, first, [](int32_t top) { return top - 1; }), 4);
+    // Columns of five: column 3 holds items 15..19, two columns show.
+    const auto column = [](int32_t top) { return top * 5; };
+    const auto twoColumns = [](int32_t top) { return top * 5 + 9; };
+    EXPECT_EQ(TopToShow(0, 17, column, twoColumns), 2);
+    EXPECT_EQ(TopToShow(3, 7, column, twoColumns), 1);
 }
 
 } // namespace

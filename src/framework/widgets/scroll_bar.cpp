@@ -232,7 +232,9 @@ void TScrollingControl::UpdateScrollBar() {
 
 void TScrollingControl::MakeRowVisible(int32_t row) {
     const int32_t rows = VisibleRows();
-    SetTopRow(TopToShow(TopRow(), row, [rows](int32_t top) { return top + rows - 1; }));
+    SetTopRow(TopToShow(
+        TopRow(), row, [](int32_t top) { return top; },
+        [rows](int32_t top) { return top + rows - 1; }));
 }
 
 void TScrollingControl::Paint() {

@@ -40,10 +40,11 @@ int32_t WheelRows(int32_t delta, int32_t linesPerNotch) {
     return delta / (120 / lines);
 }
 
-int32_t TopToShow(int32_t top, int32_t index,
-                  const std::function<int32_t(int32_t top)>& lastVisible) {
-    if (index < top) return index;
-    while (top < index && lastVisible(top) < index)
+int32_t TopToShow(int32_t top, int32_t index, const TVisibleAt& firstVisible,
+                  const TVisibleAt& lastVisible) {
+    while (top > 0 && index < firstVisible(top))
+        --top;
+    while (firstVisible(top) < index && lastVisible(top) < index)
         ++top;
     return top;
 }

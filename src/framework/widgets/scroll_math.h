@@ -29,10 +29,12 @@ int32_t WheelRows(int32_t delta, int32_t linesPerNotch);
 // Lines a notch when the system sets none.
 inline constexpr int32_t DefaultWheelScrollLines = 3;
 
-// The top row after scrolling as little as needed to show Index: one row at a time while
-// LastVisible(top) < index, or straight back to Index when it lies above Top. Never scrolls
-// past Index itself, so an item taller than the view ends at the top.
-int32_t TopToShow(int32_t top, int32_t index, const std::function<int32_t(int32_t top)>& lastVisible);
+// The top position after scrolling one step at a time, as little as needed to show Index: back
+// while Index < FirstVisible(top), forward while LastVisible(top) < Index. Forward stops once
+// Index is the first visible item, so an item larger than the view ends at the top.
+using TVisibleAt = std::function<int32_t(int32_t top)>;
+int32_t TopToShow(int32_t top, int32_t index, const TVisibleAt& firstVisible,
+                  const TVisibleAt& lastVisible);
 
 // Auto-repeat of held buttons follows the keyboard's settings: the delay before the first
 // repeat, (delay setting + 1) × 200 ms, and the interval between repeats,
