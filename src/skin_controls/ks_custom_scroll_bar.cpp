@@ -108,7 +108,7 @@ int32_t TKsCustomScrollBar::GetButtonSize() const {
 TRect TKsCustomScrollBar::GetTrackRect() const {
     int32_t start = m_borderWidth, end = Length() - m_borderWidth;
     if (m_showButtons) {
-        const int32_t button = GetButtonSize() const;
+        const int32_t button = GetButtonSize();
         start += button;
         end -= button;
     }
@@ -150,7 +150,7 @@ int64_t TKsCustomScrollBar::ScrollRange() const {
 
 int32_t TKsCustomScrollBar::ThumbStart() const {
     const int64_t range = ScrollRange();
-    const int32_t room = TrackLength() - GetThumbSize() const;
+    const int32_t room = TrackLength() - GetThumbSize();
     if (range <= 0) return TrackStart();
     if (m_position > int64_t(m_max) - m_pageSize + 1) return TrackStart() + room;
     return TrackStart() + ThumbOffset(int64_t(m_position) - m_min, room, range);
@@ -158,13 +158,13 @@ int32_t TKsCustomScrollBar::ThumbStart() const {
 
 int32_t TKsCustomScrollBar::PositionAtThumb(int32_t start) const {
     const int64_t range = ScrollRange();
-    const int32_t room = TrackLength() - GetThumbSize() const;
+    const int32_t room = TrackLength() - GetThumbSize();
     if (room == 0 || range <= 0) return 0;
     return int32_t(PositionAtOffset(start - TrackStart(), room, range) + m_min);
 }
 
 TRect TKsCustomScrollBar::GetThumbRect() const {
-    const int32_t start = ThumbStart() const;
+    const int32_t start = ThumbStart();
     return AlongAxis(start, start + GetThumbSize());
 }
 
@@ -183,13 +183,13 @@ bool TKsCustomScrollBar::ThumbPresent() const {
 TRect TKsCustomScrollBar::PartRect(TPart part) const {
     switch (part) {
     case FirstButton:
-        return GetFirstButtonRect() const;
+        return GetFirstButtonRect();
     case SecondButton:
-        return GetSecondButtonRect() const;
+        return GetSecondButtonRect();
     case PageBack:
-        return GetPageBackRect() const;
+        return GetPageBackRect();
     default:
-        return GetPageForwardRect() const;
+        return GetPageForwardRect();
     }
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "skin_controls/ks_custom_scroll_bar.h"
+#include "skin/objects/skin_object_types.h"
 #include "skin_controls/se_skin_control.h"
 
 namespace brisat {

@@ -5,6 +5,7 @@
 #include "skin/engine/skin_engine.h"
 #include "skin_controls/ks_custom_control.h"
 #include "skin_controls/ks_graphic_control.h"
+#include "skin_controls/list_control_classes.h"
 #include "skin_controls/skin_control_properties.h"
 
 namespace brisat {
@@ -14,6 +15,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     KsControlProperties(custom).Register(registry);
     TClassDeclaration<TKsGraphicControl> graphic("TKsGraphicControl", "TGraphicControl");
     KsControlProperties(graphic).Register(registry);
+    RegisterListControlClasses(registry);
 }
 
 void RegisterSkinControlClasses() {
