@@ -29,6 +29,11 @@ TKsCustomListBox::TKsCustomListBox(TComponent* owner) : TKsCustomControl(owner) 
     SetBounds(Left(), Top(), 121, 97);
     SetBorderStyle(TBorderStyle::bsSingle);
     m_items.OnChange = [this] { ItemsChanged(); };
+    InitScrollBar();
+}
+
+void TKsCustomListBox::InitScrollBar() {
+    delete m_scrollBar;
     m_scrollBar = CreateListScrollBar();
     m_scrollBar->SetKind(TScrollBarKind::sbVertical);
     m_scrollBar->SetBorderWidth(0);
@@ -253,8 +258,8 @@ int32_t TKsCustomListBox::GetItemHeight(int32_t index) {
         TKsBitmap& buffer = Buffer();
         buffer.SetFont(Font());
         TRect r{0, 0, ItemWidth() - 2, buffer.TextHeight("Pq")};
-        height = buffer.DC().DrawText(m_items[index], r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
         buffer.DC().SelectFont(&buffer.Font());
+        height = buffer.DC().DrawText(m_items[index], r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
         height = std::max(height, r.Height());
     } else if (StyleListsFonts() || StyleListsColors()) {
         height = 18;

@@ -110,6 +110,9 @@ protected:
     virtual bool ItemHitTest(int32_t x, int32_t y, const TRect& rect, int32_t index);
     virtual bool CheckHitTest(int32_t x, int32_t y, const TRect& rect, int32_t index);
     virtual TKsCustomScrollBar* CreateListScrollBar();
+    // (Re)makes the scroll bar with CreateListScrollBar; a derived class whose bar differs
+    // calls it again from its constructor.
+    void InitScrollBar();
     virtual void PaintBackground();
     virtual void PaintItems();
     virtual void DrawItemEvent(int32_t index, const TRect& rect, TOwnerDrawState state);

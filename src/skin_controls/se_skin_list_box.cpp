@@ -6,7 +6,9 @@
 namespace brisat {
 
 TSeSkinListBox::TSeSkinListBox(TComponent* owner)
-    : TSeSkinControl<TKsCustomListBox>(owner, "ListBox") {}
+    : TSeSkinControl<TKsCustomListBox>(owner, "ListBox") {
+    InitScrollBar();
+}
 
 TKsCustomScrollBar* TSeSkinListBox::CreateListScrollBar() {
     return new TSeSkinScrollBar(this);
