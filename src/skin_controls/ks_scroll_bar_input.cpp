@@ -2,7 +2,7 @@
 #include "skin_controls/ks_custom_scroll_bar.h"
 
 #include "framework/controls/timer.h"
-#include "framework/widgets/scroll_math.h"
+#include "skin/bitmap/draw_helpers.h"
 
 #include <algorithm>
 

@@ -1,5 +1,6 @@
 #include "framework/core/ident_maps.h"
 #include "framework/widgets/scroll_math.h"
+#include "skin/bitmap/draw_helpers.h"
 #include "skin/objects/skin_object.h"
 #include "skin_controls/se_skin_list_box.h"
 #include "skin_controls/se_skin_scroll_bar.h"

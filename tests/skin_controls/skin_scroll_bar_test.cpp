@@ -1,5 +1,6 @@
 #include "framework/core/exceptions.h"
 #include "framework/widgets/scroll_math.h"
+#include "skin/bitmap/draw_helpers.h"
 #include "skin/objects/skin_object.h"
 #include "skin_controls/se_skin_scroll_bar.h"
 #include "skin_controls/skin_control_fixture.h"
