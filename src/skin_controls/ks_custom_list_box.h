@@ -135,6 +135,8 @@ protected:
     // Plain item faces, shared with the skinned list.
     void DrawItemText(TKsBitmap& bitmap, int32_t index, const TRect& textRect, TColor color);
     void DrawColorItem(TKsBitmap& bitmap, int32_t index, const TRect& rect);
+    // The check box centred in the check column beside an item.
+    TRect CheckBoxRect(const TRect& column) const;
     bool FixedHeights() const;
     bool StyleListsFonts() const {
         return m_listStyle == TKsListBoxStyle::lbFonts ||

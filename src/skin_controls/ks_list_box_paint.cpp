@@ -102,11 +102,15 @@ void TKsCustomListBox::DrawItem(TKsBitmap& bitmap, int32_t index, const TRect& r
     if (!m_multiSelect && Focused() && focusHere) bitmap.DrawFocusRect(rect, Black);
 }
 
-void TKsCustomListBox::DrawCheck(int32_t index, const TRect& rect) {
+TRect TKsCustomListBox::CheckBoxRect(const TRect& column) const {
     const TSize size = GetCheckSize();
-    const int32_t left = rect.Left + (rect.Width() - size.cx) / 2;
-    const int32_t top = rect.Top + (rect.Height() - size.cy) / 2;
-    const TRect box{left, top, left + size.cx, top + size.cy};
+    const int32_t left = column.Left + (column.Width() - size.cx) / 2;
+    const int32_t top = column.Top + (column.Height() - size.cy) / 2;
+    return {left, top, left + size.cx, top + size.cy};
+}
+
+void TKsCustomListBox::DrawCheck(int32_t index, const TRect& rect) {
+    const TRect box = CheckBoxRect(rect);
     const TKsCheckBoxState state = State(index);
     const bool marked = state != TKsCheckBoxState::cbUnchecked;
     TDeviceContext& dc = Buffer().DC();

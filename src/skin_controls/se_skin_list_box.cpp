@@ -109,7 +109,7 @@ void TSeSkinListBox::DrawCheck(int32_t index, const TRect& rect) {
                                                                           : "Unchecked");
     if (!box) return TKsCustomListBox::DrawCheck(index, rect);
     const TSeState state = !Enabled() || !ItemEnabled(index) ? 8 : index == HotItem() ? 5 : 0;
-    DrawPart(*box, rect, state);
+    DrawPart(*box, CheckBoxRect(rect), state);
 }
 
 } // namespace brisat

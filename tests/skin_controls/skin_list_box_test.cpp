@@ -1,3 +1,4 @@
+#include "framework/core/exceptions.h"
 #include "framework/core/ident_maps.h"
 #include "framework/widgets/scroll_math.h"
 #include "skin/bitmap/draw_helpers.h"
@@ -63,6 +64,15 @@ TEST_F(SkinListBoxTest, TheFirstItemBecomesCurrentUnselectedAndKeysStayInTheList
     EXPECT_EQ(list.ItemIndex(), 1);
     list.Items().Clear();
     EXPECT_EQ(list.ItemIndex(), -1);
+}
+
+TEST_F(SkinListBoxTest, AnItemHeightOfZeroShowsNoPageInsteadOfDividingByIt) {
+    auto& list = List();
+    list.SetItemHeight(0);
+    EXPECT_EQ(list.ScrollBar().PageSize(), 0);
+    EXPECT_THROW(list.SetItemHeight(-1), EInvalidOperation);
+    EXPECT_EQ(list.ItemHeight(), 0);
+    At(list, 5, 5); // paints
 }
 
 TEST_F(SkinListBoxTest, ScrollingNeverLeavesTheLastPagePartEmpty) {
@@ -146,6 +156,11 @@ TEST_F(SkinListBoxTest, ShiftSelectsARangeCtrlTogglesOneAndFlagsFollowTheirItems
 
 TEST_F(SkinListBoxTest, DraggingBelowTheListScrollsARowATickAndFollowsWithTheCurrentItem) {
     auto& list = List();
+    // Crossing the border without the button held scrolls nothing.
+    const TPoint border = OnForm(list, 40, list.Height() - 1);
+    Host->MouseMove(Window(), border.X, border.Y);
+    Pump();
+    EXPECT_FALSE(list.ScrollBar().AutoScrollForward());
     const TPoint start = Row(list, 1);
     Host->MouseDown(Window(), start.X, start.Y);
     Pump();
