@@ -49,6 +49,12 @@ TKsCustomListBox::~TKsCustomListBox() {
     m_scrollBar->OnChange = nullptr;
 }
 
+void TKsCustomListBox::GetChildren(const std::function<void(TComponent&)>& proc) const {
+    TKsCustomControl::GetChildren([&](TComponent& child) {
+        if (&child != m_scrollBar) proc(child);
+    });
+}
+
 TKsCustomScrollBar* TKsCustomListBox::CreateListScrollBar() {
     return new TKsCustomScrollBar(this);
 }

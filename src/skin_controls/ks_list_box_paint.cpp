@@ -36,6 +36,13 @@ void TKsCustomListBox::PaintItems() {
     });
 }
 
+TOwnerDrawState TKsCustomListBox::OwnerDrawState(int32_t index) const {
+    TOwnerDrawState state;
+    if (Selected(index)) state.Include(TOwnerDrawStateKind::odSelected);
+    if (index == m_itemIndex && Focused()) state.Include(TOwnerDrawStateKind::odFocused);
+    return state;
+}
+
 void TKsCustomListBox::DrawItemEvent(int32_t index, const TRect& rect, TOwnerDrawState state) {
     if (OnDrawItem) OnDrawItem(*this, BufferCanvas(), index, rect, state);
 }
@@ -82,12 +89,7 @@ void TKsCustomListBox::DrawColorItem(TKsBitmap& bitmap, int32_t index, const TRe
 void TKsCustomListBox::DrawItem(TKsBitmap& bitmap, int32_t index, const TRect& rect) {
     const bool selected = Selected(index);
     const TRect text{rect.Left + 2, rect.Top, rect.Right, rect.Bottom};
-    if (OwnerDraws()) {
-        TOwnerDrawState state;
-        if (selected) state.Include(TOwnerDrawStateKind::odSelected);
-        if (IsCurrentFocused(index)) state.Include(TOwnerDrawStateKind::odFocused);
-        return DrawItemEvent(index, text, state);
-    }
+    if (OwnerDraws()) return DrawItemEvent(index, text, OwnerDrawState(index));
     if (selected) bitmap.FillRect(rect, Opaque(clHighlight));
     if (StyleListsColors()) {
         DrawColorItem(bitmap, index, rect);

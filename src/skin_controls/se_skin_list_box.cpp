@@ -80,12 +80,7 @@ void TSeSkinListBox::DrawItem(TKsBitmap& bitmap, int32_t index, const TRect& rec
                                                    : 0;
     DrawPart(*item, rect, state);
     const TRect text{rect.Left + 2, rect.Top, rect.Right, rect.Bottom};
-    if (OwnerDraws()) {
-        TOwnerDrawState drawState;
-        if (selected) drawState.Include(TOwnerDrawStateKind::odSelected);
-        if (IsCurrentFocused(index)) drawState.Include(TOwnerDrawStateKind::odFocused);
-        return DrawItemEvent(index, text, drawState);
-    }
+    if (OwnerDraws()) return DrawItemEvent(index, text, OwnerDrawState(index));
     if (StyleListsColors()) return DrawColorItem(bitmap, index, rect);
     const TFont& font = item->GetFont();
     bitmap.SetFont(font);

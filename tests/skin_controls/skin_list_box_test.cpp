@@ -1,11 +1,14 @@
 #include "framework/core/exceptions.h"
 #include "framework/core/ident_maps.h"
+#include "framework/core/object_text_reader.h"
+#include "framework/core/object_text_writer.h"
 #include "framework/widgets/scroll_math.h"
 #include "skin/bitmap/draw_helpers.h"
 #include "skin/objects/skin_object.h"
 #include "skin_controls/se_skin_list_box.h"
 #include "skin_controls/se_skin_scroll_bar.h"
 #include "skin_controls/skin_control_fixture.h"
+#include "skin_controls/skin_control_registry.h"
 
 #include <string>
 #include <vector>
@@ -268,6 +271,37 @@ TEST_F(SkinListBoxTest, ShippedSkinDrawsTheListAndItsBar) {
     EXPECT_EQ(bar.Left() + bar.Width(), list.ListRect().Right);
     list.SetFocus();
     EXPECT_NE(At(list, 60, list.ListRect().Top + 3 * 16 + 8), plain);
+}
+
+} // namespace
+
+namespace {
+
+// The playlist as a window layout holds it.
+constexpr const char* kPlaylist = R"(object ListBox1: TSeSkinListBox
+  Width = 250
+  Height = 200
+  Items.Text = 'one'#10'two'#10
+  MultiSelect = True
+  ItemHeight = 20
+  SkinObject = 'ListBox'
+end
+)";
+
+TEST(SkinListBoxLayoutTest, LayoutsReadAndWriteTheListWithoutItsOwnBar) {
+    RegisterSkinControlClasses();
+    std::unique_ptr<TComponent> root = TextToComponent(kPlaylist);
+    auto& list = dynamic_cast<TSeSkinListBox&>(*root);
+    EXPECT_EQ(list.Items().Count(), 2);
+    EXPECT_EQ(list.ItemIndex(), 0);
+    EXPECT_TRUE(list.MultiSelect());
+    EXPECT_EQ(list.ItemHeight(), 20);
+    EXPECT_EQ(list.ScrollBar().PageSize(), 2) << "laid out after loading";
+    const std::string text = ComponentToText(list);
+    EXPECT_EQ(ComponentToText(*TextToComponent(text)), text);
+    EXPECT_EQ(text.find("ScrollBar"), std::string::npos) << text;
+    EXPECT_THROW(TextToComponent("object L: TSeSkinListBox\n  ItemHeight = -4\nend\n"),
+                 Exception);
 }
 
 } // namespace
