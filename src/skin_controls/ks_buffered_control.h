@@ -136,12 +136,17 @@ protected:
         dc.SetWindowOrg(org.X + at.X, org.Y + at.Y);
         try {
             parent.Perform(WM_ERASEBKGND, DCToWParam(&dc), 12);
-            if (children) parent.PaintControls(dc);
+            if (children && HasGraphicChildren(parent)) parent.PaintControls(dc);
         } catch (...) {
             dc.RestoreDC();
             throw;
         }
         dc.RestoreDC();
+    }
+
+    // Windowless children come first among a parent's controls.
+    static bool HasGraphicChildren(const TWinControl& parent) {
+        return parent.ControlCount() > 0 && !dynamic_cast<TWinControl*>(&parent.Controls(0));
     }
 
     void WndProc(TMessage& message) override {
