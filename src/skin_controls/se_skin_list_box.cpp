@@ -16,12 +16,20 @@ TKsCustomScrollBar* TSeSkinListBox::CreateListScrollBar() {
 
 // Every refresh of the copy refreshes the bar's too and lays the items out for the frame.
 void TSeSkinListBox::SkinBound() {
+    FindParts();
     static_cast<TSeSkinScrollBar&>(ScrollBar()).SetSkinEngine(SkinEngine());
     UpdateListScrollBar();
 }
 
-TSeSkinObject* TSeSkinListBox::Child(const char* name) const {
-    return IsSkinned() ? SkinCopy()->FindObject(name) : nullptr;
+// The parts are looked up once per bound copy: lookups allocate, paints must not.
+void TSeSkinListBox::FindParts() {
+    TSeSkinObject* copy = SkinCopy();
+    const auto find = [copy](const char* name) { return copy ? copy->FindObject(name) : nullptr; };
+    m_parts = {find("Frame"), find("Item"), find("Checked"), find("Mixed"), find("Unchecked")};
+}
+
+TSeSkinObject* TSeSkinListBox::Part(TSeSkinObject* part) const {
+    return IsSkinned() ? part : nullptr;
 }
 
 int32_t TSeSkinListBox::GetCheckColumnWidth() const {
@@ -34,7 +42,7 @@ int32_t TSeSkinListBox::ExtraItemHeight() const {
 
 TRect TSeSkinListBox::ListRect() const {
     if (!IsSkinned()) return TKsCustomListBox::ListRect();
-    const TSeSkinObject* frame = Child("Frame");
+    const TSeSkinObject* frame = Part(m_parts.Frame);
     if (!frame) frame = SkinCopy();
     const TRect r = ControlRect();
     return {r.Left + frame->MarginLeft(), r.Top + frame->MarginTop(),
@@ -54,13 +62,13 @@ void TSeSkinListBox::DrawPart(TSeSkinObject& part, const TRect& rect, TSeState s
 }
 
 void TSeSkinListBox::PaintBorder() {
-    TSeSkinObject* frame = Child("Frame");
+    TSeSkinObject* frame = Part(m_parts.Frame);
     if (!frame) return TKsCustomListBox::PaintBorder();
     DrawPart(*frame, ControlRect(), FrameState(true));
 }
 
 void TSeSkinListBox::PaintBackground() {
-    TSeSkinObject* frame = Child("Frame");
+    TSeSkinObject* frame = Part(m_parts.Frame);
     if (!frame) return TKsCustomListBox::PaintBackground();
     TRect r = ControlRect();
     // Without a border only the frame's inside shows.
@@ -71,7 +79,7 @@ void TSeSkinListBox::PaintBackground() {
 }
 
 void TSeSkinListBox::DrawItem(TKsBitmap& bitmap, int32_t index, const TRect& rect) {
-    TSeSkinObject* item = Child("Item");
+    TSeSkinObject* item = Part(m_parts.Item);
     if (!item) return TKsCustomListBox::DrawItem(bitmap, index, rect);
     const bool selected = Selected(index);
     const TSeState state = !Enabled()              ? 8
@@ -99,9 +107,9 @@ void TSeSkinListBox::DrawItem(TKsBitmap& bitmap, int32_t index, const TRect& rec
 
 void TSeSkinListBox::DrawCheck(int32_t index, const TRect& rect) {
     const TKsCheckBoxState checkState = State(index);
-    TSeSkinObject* box = Child(checkState == TKsCheckBoxState::cbChecked ? "Checked"
-                               : checkState == TKsCheckBoxState::cbGrayed ? "Mixed"
-                                                                          : "Unchecked");
+    TSeSkinObject* box = Part(checkState == TKsCheckBoxState::cbChecked  ? m_parts.Checked
+                              : checkState == TKsCheckBoxState::cbGrayed ? m_parts.Mixed
+                                                                         : m_parts.Unchecked);
     if (!box) return TKsCustomListBox::DrawCheck(index, rect);
     const TSeState state = !Enabled() || !ItemEnabled(index) ? 8 : index == HotItem() ? 5 : 0;
     DrawPart(*box, CheckBoxRect(rect), state);

@@ -29,9 +29,21 @@ protected:
     int32_t ExtraItemHeight() const override;
 
 private:
-    TSeSkinObject* Child(const char* name) const;
+    struct TParts {
+        TSeSkinObject* Frame = nullptr;
+        TSeSkinObject* Item = nullptr;
+        TSeSkinObject* Checked = nullptr;
+        TSeSkinObject* Mixed = nullptr;
+        TSeSkinObject* Unchecked = nullptr;
+    };
+
+    void FindParts();
+    // Part while skinned, else nullptr.
+    TSeSkinObject* Part(TSeSkinObject* part) const;
     TSeState FrameState(bool focusShown) const;
     void DrawPart(TSeSkinObject& part, const TRect& rect, TSeState state);
+
+    TParts m_parts;
 };
 
 } // namespace brisat

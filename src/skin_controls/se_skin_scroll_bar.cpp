@@ -10,24 +10,42 @@ TSeSkinScrollBar::TSeSkinScrollBar(TComponent* owner)
     SetBorderWidth(0);
 }
 
-TSeSkinObject* TSeSkinScrollBar::Child(const char* name, const char* fallback) const {
-    if (!IsSkinned()) return nullptr;
-    TSeSkinObject* found = SkinCopy()->FindObject(name);
-    return found || !fallback ? found : SkinCopy()->FindObject(fallback);
+// The parts are looked up once per bound copy: lookups allocate, paints must not.
+void TSeSkinScrollBar::FindParts() {
+    m_parts = {};
+    TSeSkinObject* copy = SkinCopy();
+    if (!copy) return;
+    const auto find = [copy](const char* name, const char* fallback = nullptr) {
+        TSeSkinObject* found = copy->FindObject(name);
+        return found || !fallback ? found : copy->FindObject(fallback);
+    };
+    m_parts.Frame[0] = find("HorzFrame", "Frame");
+    m_parts.Frame[1] = find("VertFrame", "Frame");
+    m_parts.FirstButton[0] = find("LeftButton");
+    m_parts.FirstButton[1] = find("TopButton");
+    m_parts.SecondButton[0] = find("RightButton");
+    m_parts.SecondButton[1] = find("BottomButton");
+    m_parts.Slider[0] = find("HorzSlider", "Slider");
+    m_parts.Slider[1] = find("VertSlider", "Slider");
+}
+
+TSeSkinObject* TSeSkinScrollBar::Part(TSeSkinObject* const (&pair)[2]) const {
+    return IsSkinned() ? pair[Vertical()] : nullptr;
 }
 
 TSeSkinObject* TSeSkinScrollBar::Frame() const {
-    return Child(Vertical() ? "VertFrame" : "HorzFrame", "Frame");
+    return Part(m_parts.Frame);
 }
 
 int32_t TSeSkinScrollBar::GetButtonSize() const {
-    if (const TSeSkinObject* button = Child(Vertical() ? "TopButton" : "LeftButton"))
+    if (const TSeSkinObject* button = Part(m_parts.FirstButton))
         return Vertical() ? button->Height() : button->Width();
     return TKsCustomScrollBar::GetButtonSize();
 }
 
 // A bound skin gives the bar the thickness of its frame.
 void TSeSkinScrollBar::SkinBound() {
+    FindParts();
     FitThickness();
 }
 
@@ -58,13 +76,13 @@ void TSeSkinScrollBar::PaintBuffer() {
     TKsGraphicControl::PaintBuffer();
     DrawPart(Frame(), ControlRect(), PartState(false, false));
     if (ShowButtons()) {
-        DrawPart(Child(Vertical() ? "TopButton" : "LeftButton"), GetFirstButtonRect(),
+        DrawPart(Part(m_parts.FirstButton), GetFirstButtonRect(),
                  PartState(PressedAndHot(FirstButton), Hot(FirstButton)));
-        DrawPart(Child(Vertical() ? "BottomButton" : "RightButton"), GetSecondButtonRect(),
+        DrawPart(Part(m_parts.SecondButton), GetSecondButtonRect(),
                  PartState(PressedAndHot(SecondButton), Hot(SecondButton)));
     }
     if (!ThumbPresent()) return;
-    DrawPart(Child(Vertical() ? "VertSlider" : "HorzSlider", "Slider"), GetThumbRect(),
+    DrawPart(Part(m_parts.Slider), GetThumbRect(),
              PartState(Dragging(), ThumbHot()));
     if (PressedAndHot(PageBack)) PaintPressedArea(GetPageBackRect());
     if (PressedAndHot(PageForward)) PaintPressedArea(GetPageForwardRect());

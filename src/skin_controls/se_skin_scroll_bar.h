@@ -26,11 +26,22 @@ protected:
     void PaintPressedArea(const TRect& rect) override;
 
 private:
-    // The first of the two children present, or nullptr (also when unskinned).
-    TSeSkinObject* Child(const char* name, const char* fallback = nullptr) const;
+    // The children drawn, for the horizontal [0] and the vertical [1] bar.
+    struct TParts {
+        TSeSkinObject* Frame[2] = {};
+        TSeSkinObject* FirstButton[2] = {};
+        TSeSkinObject* SecondButton[2] = {};
+        TSeSkinObject* Slider[2] = {};
+    };
+
+    void FindParts();
+    // The part for the bar's kind; nullptr when unskinned or missing.
+    TSeSkinObject* Part(TSeSkinObject* const (&pair)[2]) const;
     TSeSkinObject* Frame() const;
     TSeState PartState(bool pressed, bool hot) const;
     void DrawPart(TSeSkinObject* part, const TRect& rect, TSeState state);
+
+    TParts m_parts;
 };
 
 } // namespace brisat
