@@ -129,6 +129,24 @@ TEST_F(SkinListBoxTest, ANewItemIndexScrollsOnlyUntilItIsFullyVisible) {
     EXPECT_EQ(drawn.back(), 23) << "the partly visible row is not painted";
 }
 
+// Two visible columns 73 wide; the horizontal bar needed for the overflow takes the fourth row.
+TEST_F(SkinListBoxTest, ColumnsFlowDownThenAcrossWithAHorizontalBar) {
+    auto& list = List(10, 4 * 16 + 4);
+    list.SetColumns(2);
+    TKsCustomScrollBar& bar = list.ScrollBar();
+    EXPECT_EQ(bar.Kind(), TScrollBarKind::sbHorizontal);
+    EXPECT_TRUE(bar.Visible());
+    EXPECT_EQ(bar.Max(), 3) << "three rows a column: four columns";
+    EXPECT_EQ(bar.PageSize(), 2);
+    EXPECT_EQ(list.GetItemRect(4), (TRect{2 + 73, 2 + 16, 2 + 146, 2 + 32}));
+    list.SetItemIndex(9);
+    EXPECT_EQ(list.TopIndex(), 2);
+    EXPECT_EQ(list.FirstVisible(), 6);
+    EXPECT_EQ(list.LastVisible(), 9);
+    list.SetItemIndex(1);
+    EXPECT_EQ(list.TopIndex(), 0);
+}
+
 TEST_F(SkinListBoxTest, ShiftSelectsARangeCtrlTogglesOneAndFlagsFollowTheirItems) {
     auto& list = List(10);
     list.SetMultiSelect(true);
