@@ -1,13 +1,16 @@
 // The self-drawn controls at work on the headless platform with the shipped "steel" skin
 // (build/<dir>/Skins): a skinned tool-bar panel (483 × 28, the player's seek panel) and a skinned
 // push button (75 × 25, the open-URL dialog's) rendered afresh, with the heap allocations each
-// render makes; and how many buffer reallocations a control resized one pixel at a time makes.
+// render makes; the player's playlist list box (250 × 200, 25 entries, its scroll bar showing)
+// rendered afresh plain and skinned; and how many buffer reallocations a control resized one
+// pixel at a time makes.
 #include "allocation_counter.h"
 #include "framework/controls/application.h"
 #include "framework/controls/form.h"
 #include "platform/headless_platform.h"
 #include "skin/engine/skin_engine.h"
 #include "skin_controls/se_skin_button.h"
+#include "skin_controls/se_skin_list_box.h"
 #include "skin_controls/se_skin_panel.h"
 
 #include <benchmark/benchmark.h>
@@ -77,6 +80,31 @@ void RenderSkinnedPanelAndButton(benchmark::State& state) {
     });
 }
 
+// The playlist as the player sets it up, its current entry selected; each render draws the list
+// and its scroll bar into the list's buffer.
+void RenderPlaylist(benchmark::State& state, bool skinned) {
+    WithSkinnedForm(state, [&](TForm& form, TSeSkinEngine& engine) {
+        auto& list = CreateOwned<TSeSkinListBox>(form);
+        list.SetBoundsRect(Bounds(8, 8, 250, 200));
+        list.SetParent(&form);
+        for (int32_t i = 1; i <= 25; ++i)
+            list.Items().Add("Track " + std::to_string(i) + " - a song of some length.avi");
+        list.SetItemIndex(3);
+        if (skinned) list.SetSkinEngine(&engine);
+        if (skinned != list.IsSkinned()) state.SkipWithError("steel lacks the list box");
+        uint64_t allocations = 0;
+        for (auto _ : state) {
+            const uint64_t before = AllocationCount();
+            list.SetNeedsRender(true);
+            list.RenderBuffer();
+            list.PaintGraphicChildren(list.Buffer().DC());
+            allocations += AllocationCount() - before;
+        }
+        state.counters["allocs/render"] =
+            benchmark::Counter(double(allocations) / double(state.iterations()));
+    });
+}
+
 // 200 one-pixel steps of growth: the grain keeps most of them.
 void ResizeByOnePixel(benchmark::State& state) {
     WithSkinnedForm(state, [&](TForm& form, TSeSkinEngine& engine) {
@@ -98,5 +126,7 @@ void ResizeByOnePixel(benchmark::State& state) {
 
 BENCHMARK(RenderSkinnedPanelAndButton)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ResizeByOnePixel)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderPlaylist, plain, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RenderPlaylist, skinned, true)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "framework/widgets/basic_control_classes.h"
 #include "skin/engine/skin_engine.h"
 #include "skin_controls/ks_speed_controls.h"
+#include "skin_controls/list_control_classes.h"
 #include "skin_controls/se_skin_button.h"
 #include "skin_controls/se_skin_panel.h"
 #include "skin_controls/skin_control_properties.h"
@@ -90,6 +91,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterBases(registry);
     RegisterPanels(registry);
     RegisterButtons(registry);
+    RegisterListControlClasses(registry);
 }
 
 void RegisterSkinControlClasses() {
