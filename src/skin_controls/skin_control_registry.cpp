@@ -3,6 +3,7 @@
 #include "framework/core/class_registry.h"
 #include "framework/widgets/basic_control_classes.h"
 #include "skin/engine/skin_engine.h"
+#include "skin_controls/edit_classes.h"
 #include "skin_controls/ks_custom_control.h"
 #include "skin_controls/ks_graphic_control.h"
 #include "skin_controls/skin_control_properties.h"
@@ -14,6 +15,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     KsControlProperties(custom).Register(registry);
     TClassDeclaration<TKsGraphicControl> graphic("TKsGraphicControl", "TGraphicControl");
     KsControlProperties(graphic).Register(registry);
+    RegisterEditClasses(registry);
 }
 
 void RegisterSkinControlClasses() {
