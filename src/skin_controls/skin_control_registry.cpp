@@ -6,6 +6,7 @@
 #include "skin_controls/edit_classes.h"
 #include "skin_controls/ks_custom_control.h"
 #include "skin_controls/ks_graphic_control.h"
+#include "skin_controls/list_control_classes.h"
 #include "skin_controls/skin_control_properties.h"
 
 namespace brisat {
@@ -15,6 +16,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     KsControlProperties(custom).Register(registry);
     TClassDeclaration<TKsGraphicControl> graphic("TKsGraphicControl", "TGraphicControl");
     KsControlProperties(graphic).Register(registry);
+    RegisterListControlClasses(registry);
     RegisterEditClasses(registry);
 }
 

@@ -11,6 +11,11 @@
 
 namespace brisat {
 
+// The order of sorted string lists: ignoring ASCII case, then by bytes.
+bool LessListText(const std::string& a, const std::string& b);
+// Text split into lines at CR LF, LF or CR; a last line without a break counts too.
+std::vector<std::string> SplitListText(std::string_view text);
+
 class TStringList : public TPersistent {
 public:
     std::string ClassName() const override { return "TStringList"; }
