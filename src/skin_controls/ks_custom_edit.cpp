@@ -4,6 +4,7 @@
 #include "framework/windowing/caret.h"
 #include "framework/windowing/clipboard.h"
 #include "framework/controls/menu.h"
+#include "skin_controls/property_range.h"
 
 namespace brisat {
 namespace {
@@ -69,7 +70,8 @@ void TKsCustomEdit::SetHideSelection(bool value) {
 }
 
 void TKsCustomEdit::SetMaxLength(int32_t value) {
-    m_core.SetMaxLength(size_t(std::max(value, 0)));
+    CheckPropertyRange("MaxLength", value);
+    m_core.SetMaxLength(size_t(value));
 }
 
 void TKsCustomEdit::SetPasswordChar(char32_t value) {

@@ -46,7 +46,7 @@ public:
     void SetAutoSelect(bool value) { m_autoSelect = value; }
     bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool value);
-    // Characters; 0 is no limit.
+    // Characters; 0 is no limit. Negative values raise EInvalidOperation.
     int32_t MaxLength() const { return int32_t(m_core.MaxLength()); }
     void SetMaxLength(int32_t value);
     bool ReadOnly() const { return m_readOnly; }
