@@ -43,6 +43,7 @@ void TKsCustomComboBox::DetachDropList() {
     if (!m_list->Visible()) return;
     m_list->SetVisible(false);
     m_list->SetParent(this);
+    MarkShownItem();
     if (ComboStyle() == TKsComboStyle::kcsDropDownList) Change();
     Invalidate();
     if (Enabled() && CanFocus()) SetFocus();

@@ -46,13 +46,10 @@ void TKsCustomComboBox::PaintButton(const TRect& rect) {
 void TKsCustomComboBox::PaintText() {
     if (m_comboStyle != TKsComboStyle::kcsDropDownList) return TKsCustomEdit::PaintText();
     if (m_itemIndex < 0 || m_itemIndex >= Items().Count()) return;
-    // The chosen item as the list draws it, selected while the box has the focus.
+    // The chosen item as the list draws it; MarkShownItem keeps it selected while the box has
+    // the focus (changing the list here would ask for another paint).
     const TRect text = GetTextRect();
-    const bool selected = m_list->Selected(m_itemIndex);
-    m_list->SetSelected(m_itemIndex, Focused());
-    m_list->Font().Assign(Font());
     TItemPainter::Draw(*m_list, Buffer(), m_itemIndex, text);
-    m_list->SetSelected(m_itemIndex, selected);
     if (Focused()) Buffer().DC().DrawFocusRect(text);
 }
 

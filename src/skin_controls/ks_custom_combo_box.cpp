@@ -72,7 +72,14 @@ void TKsCustomComboBox::SetItemIndex(int32_t index) {
     } else if (!Loading(*this) && OnChange) {
         OnChange(*this);
     }
+    MarkShownItem();
     Invalidate();
+}
+
+void TKsCustomComboBox::MarkShownItem() {
+    if (!m_list || m_list->Visible()) return;
+    for (int32_t i = 0; i < Items().Count(); ++i)
+        m_list->SetSelected(i, i == m_itemIndex && Focused());
 }
 
 void TKsCustomComboBox::SetComboStyle(TKsComboStyle value) {
@@ -208,12 +215,19 @@ void TKsCustomComboBox::SetButtonHot(bool hot) {
 void TKsCustomComboBox::FocusEnter() {
     TKsCustomEdit::FocusEnter();
     if (m_comboStyle == TKsComboStyle::kcsDropDownList) HideEditCaret();
+    MarkShownItem();
     Invalidate();
 }
 
 void TKsCustomComboBox::FocusExit() {
     TKsCustomEdit::FocusExit();
+    MarkShownItem();
     Invalidate();
+}
+
+void TKsCustomComboBox::CMFontChanged(TMessage& message) {
+    TKsCustomEdit::CMFontChanged(message);
+    if (m_list) m_list->Font().Assign(Font());
 }
 
 // A press outside the text area (the frame or the button) arrives as a non-client press.

@@ -82,6 +82,8 @@ protected:
     void FocusExit() override;
     bool DoMouseWheel(TShiftState shift, int32_t delta, TPoint mousePos) override;
     void WndProc(TMessage& message) override;
+    // The list draws the item in the box's font.
+    void CMFontChanged(TMessage& message) override;
 
 private:
     // ItemIndex moved by the keys or the wheel: kept at 0 or above, Change in kcsDropDownList.
@@ -92,6 +94,8 @@ private:
     void NonClientPress(TPoint screen);
     void SetButtonHot(bool hot);
     void CompleteText();
+    // While the list is not dropped, its only selected item is the shown one, while focused.
+    void MarkShownItem();
 
     std::unique_ptr<TKsCustomListBox> m_list;
     TKsComboButtonAlign m_buttonAlign = TKsComboButtonAlign::cbaRight;

@@ -30,9 +30,7 @@ protected:
         Pump();
     }
     void Key(uint32_t key, uint32_t modifiers = 0, HWND window = 0) {
-        Host->KeyDown(window ? window : h, key, modifiers);
-        Host->KeyUp(window ? window : h, key, modifiers);
-        Pump();
+        PressKey(key, modifiers, window);
     }
     HWND DropHandle() { return combo->DropWindow()->Handle(); }
 
@@ -167,7 +165,9 @@ TEST_F(SkinComboBoxTest, TheSkinDrawsFrameAndButtonAPlainOneWithoutIt) {
     EXPECT_EQ(At(*combo, button.Left + 10, 10), Rgb(kSkinDisabled));
 }
 
-TEST(SkinComboBoxClassTest, LayoutsHoldTheMonitorChooser) {
+using SkinComboBoxClassTest = SkinControlTest;
+
+TEST_F(SkinComboBoxClassTest, LayoutsHoldTheMonitorChooser) {
     RegisterSkinControlClasses();
     auto read = TextToComponent(Lines({
         "object ComboBox1: TSeSkinComboBox",

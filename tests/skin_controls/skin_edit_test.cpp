@@ -35,11 +35,7 @@ protected:
         edit->SetFocus();
         Pump();
     }
-    void Key(uint32_t key, uint32_t modifiers = 0) {
-        Host->KeyDown(h, key, modifiers);
-        Host->KeyUp(h, key, modifiers);
-        Pump();
-    }
+    void Key(uint32_t key, uint32_t modifiers = 0) { PressKey(key, modifiers); }
     void Type(const std::string& text) {
         for (char c : text)
             Host->TypeKey(h, 0, std::string(1, c));
@@ -279,7 +275,9 @@ TEST_F(SkinEditTest, AShippedSkinDrawsTheEditAndTheTextOverIt) {
 
 namespace {
 
-TEST(SkinEditClassTest, LayoutsHoldTheEditsSettings) {
+using SkinEditClassTest = SkinControlTest;
+
+TEST_F(SkinEditClassTest, LayoutsHoldTheEditsSettings) {
     RegisterSkinControlClasses();
     auto read = TextToComponent(Lines({
         "object URL: TSeSkinEdit",
