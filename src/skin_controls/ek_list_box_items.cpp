@@ -1,10 +1,10 @@
 #include "skin_controls/ek_list_box_items.h"
 
-#include "framework/core/exceptions.h"
 #include "framework/core/identifiers.h"
 #include "framework/core/string_list.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
 
 namespace brisat {
@@ -26,13 +26,11 @@ void TEkListBoxItems::Assign(const TPersistent& source) {
 }
 
 size_t TEkListBoxItems::CheckIndex(int32_t index) const {
-    if (index < 0 || index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-    return size_t(index);
+    return CheckListIndex(index, Count());
 }
 
 void TEkListBoxItems::CheckUnsorted() const {
-    if (m_sorted) throw EListError("Operation not allowed on sorted list");
+    CheckListUnsorted(m_sorted);
 }
 
 void TEkListBoxItems::SetStrings(int32_t index, const std::string& text) {
@@ -64,7 +62,7 @@ void TEkListBoxItems::Insert(int32_t index, const std::string& text) {
 }
 
 void TEkListBoxItems::Delete(int32_t index) {
-    m_items.erase(m_items.begin() + ptrdiff_t(CheckIndex(index)));
+    m_items.erase(m_items.begin() + std::ptrdiff_t(CheckIndex(index)));
     Changed();
 }
 

@@ -29,6 +29,11 @@ TKsCustomListBox::TKsCustomListBox(TComponent* owner) : TKsCustomControl(owner) 
     SetBounds(Left(), Top(), 121, 97);
     SetBorderStyle(TBorderStyle::bsSingle);
     m_items.OnChange = [this] { ItemsChanged(); };
+    InitScrollBar();
+}
+
+void TKsCustomListBox::InitScrollBar() {
+    delete m_scrollBar;
     m_scrollBar = CreateListScrollBar();
     m_scrollBar->SetKind(TScrollBarKind::sbVertical);
     m_scrollBar->SetBorderWidth(0);
@@ -42,6 +47,12 @@ TKsCustomListBox::~TKsCustomListBox() {
     // The bar reports to this list while it goes: not any more.
     m_scrollBar->OnScroll = nullptr;
     m_scrollBar->OnChange = nullptr;
+}
+
+void TKsCustomListBox::GetChildren(const std::function<void(TComponent&)>& proc) const {
+    TKsCustomControl::GetChildren([&](TComponent& child) {
+        if (&child != m_scrollBar) proc(child);
+    });
 }
 
 TKsCustomScrollBar* TKsCustomListBox::CreateListScrollBar() {
@@ -253,8 +264,8 @@ int32_t TKsCustomListBox::GetItemHeight(int32_t index) {
         TKsBitmap& buffer = Buffer();
         buffer.SetFont(Font());
         TRect r{0, 0, ItemWidth() - 2, buffer.TextHeight("Pq")};
-        height = buffer.DC().DrawText(m_items[index], r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
         buffer.DC().SelectFont(&buffer.Font());
+        height = buffer.DC().DrawText(m_items[index], r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
         height = std::max(height, r.Height());
     } else if (StyleListsFonts() || StyleListsColors()) {
         height = 18;

@@ -102,6 +102,8 @@ public:
     virtual TRect ListRect() const;
     // Re-lays the scroll bar for the items, the size and the settings.
     void UpdateListScrollBar();
+    // Owned components for layouts: not the list's own scroll bar, which the list makes.
+    void GetChildren(const std::function<void(TComponent&)>& proc) const override;
 
 protected:
     virtual void DrawItem(TKsBitmap& bitmap, int32_t index, const TRect& rect);
@@ -110,6 +112,9 @@ protected:
     virtual bool ItemHitTest(int32_t x, int32_t y, const TRect& rect, int32_t index);
     virtual bool CheckHitTest(int32_t x, int32_t y, const TRect& rect, int32_t index);
     virtual TKsCustomScrollBar* CreateListScrollBar();
+    // (Re)makes the scroll bar with CreateListScrollBar; a derived class whose bar differs
+    // calls it again from its constructor.
+    void InitScrollBar();
     virtual void PaintBackground();
     virtual void PaintItems();
     virtual void DrawItemEvent(int32_t index, const TRect& rect, TOwnerDrawState state);
@@ -132,6 +137,8 @@ protected:
     // Plain item faces, shared with the skinned list.
     void DrawItemText(TKsBitmap& bitmap, int32_t index, const TRect& textRect, TColor color);
     void DrawColorItem(TKsBitmap& bitmap, int32_t index, const TRect& rect);
+    // The check box centred in the check column beside an item.
+    TRect CheckBoxRect(const TRect& column) const;
     bool FixedHeights() const;
     bool StyleListsFonts() const {
         return m_listStyle == TKsListBoxStyle::lbFonts ||
@@ -146,7 +153,9 @@ protected:
     int32_t ItemWidth() const;
     // Extra height of skinned check boxes.
     virtual int32_t ExtraItemHeight() const { return 0; }
-    bool IsCurrentFocused(int32_t index) const { return index == m_itemIndex && Focused(); }
+    // What OnDrawItem is told of an item: selected, and focused for the current item of the
+    // focused list.
+    TOwnerDrawState OwnerDrawState(int32_t index) const;
 
     // Calls Visit(index, itemRect, checkRect) for every item painted with the view scrolled to
     // Top, top to bottom and column after column; Visit returns false to stop.

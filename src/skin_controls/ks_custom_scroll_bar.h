@@ -119,6 +119,7 @@ private:
     bool UpdateHot(int32_t x, int32_t y);
     void ScrollTo(TScrollCode code, int64_t target);
     void Step(TScrollCode code);
+    void SetAutoScroll(bool& flag, bool& other, bool on);
     void StartTimer(uint32_t interval);
     void StartRepeat();
     void StopRepeat();

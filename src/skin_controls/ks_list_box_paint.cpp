@@ -36,6 +36,13 @@ void TKsCustomListBox::PaintItems() {
     });
 }
 
+TOwnerDrawState TKsCustomListBox::OwnerDrawState(int32_t index) const {
+    TOwnerDrawState state;
+    if (Selected(index)) state.Include(TOwnerDrawStateKind::odSelected);
+    if (index == m_itemIndex && Focused()) state.Include(TOwnerDrawStateKind::odFocused);
+    return state;
+}
+
 void TKsCustomListBox::DrawItemEvent(int32_t index, const TRect& rect, TOwnerDrawState state) {
     if (OnDrawItem) OnDrawItem(*this, BufferCanvas(), index, rect, state);
 }
@@ -82,12 +89,7 @@ void TKsCustomListBox::DrawColorItem(TKsBitmap& bitmap, int32_t index, const TRe
 void TKsCustomListBox::DrawItem(TKsBitmap& bitmap, int32_t index, const TRect& rect) {
     const bool selected = Selected(index);
     const TRect text{rect.Left + 2, rect.Top, rect.Right, rect.Bottom};
-    if (OwnerDraws()) {
-        TOwnerDrawState state;
-        if (selected) state.Include(TOwnerDrawStateKind::odSelected);
-        if (IsCurrentFocused(index)) state.Include(TOwnerDrawStateKind::odFocused);
-        return DrawItemEvent(index, text, state);
-    }
+    if (OwnerDraws()) return DrawItemEvent(index, text, OwnerDrawState(index));
     if (selected) bitmap.FillRect(rect, Opaque(clHighlight));
     if (StyleListsColors()) {
         DrawColorItem(bitmap, index, rect);
@@ -102,11 +104,15 @@ void TKsCustomListBox::DrawItem(TKsBitmap& bitmap, int32_t index, const TRect& r
     if (!m_multiSelect && Focused() && focusHere) bitmap.DrawFocusRect(rect, Black);
 }
 
-void TKsCustomListBox::DrawCheck(int32_t index, const TRect& rect) {
+TRect TKsCustomListBox::CheckBoxRect(const TRect& column) const {
     const TSize size = GetCheckSize();
-    const int32_t left = rect.Left + (rect.Width() - size.cx) / 2;
-    const int32_t top = rect.Top + (rect.Height() - size.cy) / 2;
-    const TRect box{left, top, left + size.cx, top + size.cy};
+    const int32_t left = column.Left + (column.Width() - size.cx) / 2;
+    const int32_t top = column.Top + (column.Height() - size.cy) / 2;
+    return {left, top, left + size.cx, top + size.cy};
+}
+
+void TKsCustomListBox::DrawCheck(int32_t index, const TRect& rect) {
+    const TRect box = CheckBoxRect(rect);
     const TKsCheckBoxState state = State(index);
     const bool marked = state != TKsCheckBoxState::cbUnchecked;
     TDeviceContext& dc = Buffer().DC();

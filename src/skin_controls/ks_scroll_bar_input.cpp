@@ -2,7 +2,7 @@
 #include "skin_controls/ks_custom_scroll_bar.h"
 
 #include "framework/controls/timer.h"
-#include "framework/widgets/scroll_math.h"
+#include "skin/bitmap/draw_helpers.h"
 
 #include <algorithm>
 
@@ -129,18 +129,19 @@ void TKsCustomScrollBar::Step(TScrollCode code) {
 // --- Auto-repeat -----------------------------------------------------------------------------
 
 void TKsCustomScrollBar::SetAutoScrollBack(bool on) {
-    if (on == m_autoBack) return;
-    m_autoBack = on;
-    if (!on) return StopRepeat();
-    m_autoForward = false;
-    StartTimer(KeyboardRepeatInterval());
+    SetAutoScroll(m_autoBack, m_autoForward, on);
 }
 
 void TKsCustomScrollBar::SetAutoScrollForward(bool on) {
-    if (on == m_autoForward) return;
-    m_autoForward = on;
+    SetAutoScroll(m_autoForward, m_autoBack, on);
+}
+
+// Flag is the direction being set, Other the opposite one.
+void TKsCustomScrollBar::SetAutoScroll(bool& flag, bool& other, bool on) {
+    if (on == flag) return;
+    flag = on;
     if (!on) return StopRepeat();
-    m_autoBack = false;
+    other = false;
     StartTimer(KeyboardRepeatInterval());
 }
 

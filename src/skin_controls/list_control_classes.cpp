@@ -8,6 +8,13 @@
 namespace brisat {
 namespace {
 
+// The properties keep pointers to their name tables.
+const TEnumInfo ScrollBarKindInfo = EnumInfoOf<TScrollBarKind>("TScrollBarKind");
+const TEnumInfo ListBoxStyleInfo = EnumInfoOf<TKsListBoxStyle>("TKsListBoxStyle");
+const TEnumInfo FontDeviceInfo = EnumInfoOf<TKsFontDevice>("TKsFontDevice");
+const TEnumInfo FontTypeInfo = EnumInfoOf<TKsFontType>("TKsFontType");
+const TEnumInfo BorderStyleInfo = EnumInfoOf<TBorderStyle>("TBorderStyle");
+
 void RegisterScrollBars(TClassRegistry& registry) {
     using T = TKsCustomScrollBar;
     TClassDeclaration<T> d("TKsCustomScrollBar", "TKsGraphicControl");
@@ -16,7 +23,7 @@ void RegisterScrollBars(TClassRegistry& registry) {
         .Integer("BorderWidth", &T::BorderWidth, &T::SetBorderWidth)
         .Integer("Max", &T::Max, &T::SetMax, [](const T& b) { return b.Max() != 100; })
         .Integer("PageSize", &T::PageSize, &T::SetPageSize, [](const T& b) { return b.PageSize() != 0; })
-        .Enumeration("Kind", EnumInfoOf<TScrollBarKind>("TScrollBarKind"), &T::Kind, &T::SetKind)
+        .Enumeration("Kind", ScrollBarKindInfo, &T::Kind, &T::SetKind)
         .Boolean("ShowButtons", &T::ShowButtons, &T::SetShowButtons,
                  [](const T& b) { return !b.ShowButtons(); })
         .Integer("LargeChange", &T::LargeChange, &T::SetLargeChange,
@@ -53,18 +60,18 @@ void RegisterListBoxes(TClassRegistry& registry) {
                  [](const T& l) { return l.MultiSelect(); })
         .Integer("Columns", &T::Columns, &T::SetColumns, [](const T& l) { return l.Columns() != 0; })
         .Boolean("WordWrap", &T::WordWrap, &T::SetWordWrap, [](const T& l) { return l.WordWrap(); })
-        .Enumeration("ListStyle", EnumInfoOf<TKsListBoxStyle>("TKsListBoxStyle"), &T::ListStyle,
+        .Enumeration("ListStyle", ListBoxStyleInfo, &T::ListStyle,
                      &T::SetListStyle,
                      [](const T& l) { return l.ListStyle() != TKsListBoxStyle::lbStandard; })
         .Boolean("Sorted", &T::Sorted, &T::SetSorted, [](const T& l) { return l.Sorted(); })
-        .Enumeration("FontDevice", EnumInfoOf<TKsFontDevice>("TKsFontDevice"), &T::FontDevice,
+        .Enumeration("FontDevice", FontDeviceInfo, &T::FontDevice,
                      &T::SetFontDevice,
                      [](const T& l) { return l.FontDevice() != TKsFontDevice::fdScreen; })
-        .Enumeration("FontType", EnumInfoOf<TKsFontType>("TKsFontType"), &T::FontType,
+        .Enumeration("FontType", FontTypeInfo, &T::FontType,
                      &T::SetFontType, [](const T& l) { return l.FontType() != TKsFontType::ftAll; })
         .Integer("ItemHeight", &T::ItemHeight, &T::SetItemHeight,
                  [](const T& l) { return l.ItemHeight() != 16; })
-        .Enumeration("BorderStyle", EnumInfoOf<TBorderStyle>("TBorderStyle"), &T::BorderStyle,
+        .Enumeration("BorderStyle", BorderStyleInfo, &T::BorderStyle,
                      &T::SetBorderStyle,
                      [](const T& l) { return l.BorderStyle() != TBorderStyle::bsSingle; })
         .template Event<TNotifyEvent>("OnClick", [](T& l, const TNotifyEvent& f) { l.OnClick = f; })

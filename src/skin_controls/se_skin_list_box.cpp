@@ -6,7 +6,9 @@
 namespace brisat {
 
 TSeSkinListBox::TSeSkinListBox(TComponent* owner)
-    : TSeSkinControl<TKsCustomListBox>(owner, "ListBox") {}
+    : TSeSkinControl<TKsCustomListBox>(owner, "ListBox") {
+    InitScrollBar();
+}
 
 TKsCustomScrollBar* TSeSkinListBox::CreateListScrollBar() {
     return new TSeSkinScrollBar(this);
@@ -78,12 +80,7 @@ void TSeSkinListBox::DrawItem(TKsBitmap& bitmap, int32_t index, const TRect& rec
                                                    : 0;
     DrawPart(*item, rect, state);
     const TRect text{rect.Left + 2, rect.Top, rect.Right, rect.Bottom};
-    if (OwnerDraws()) {
-        TOwnerDrawState drawState;
-        if (selected) drawState.Include(TOwnerDrawStateKind::odSelected);
-        if (IsCurrentFocused(index)) drawState.Include(TOwnerDrawStateKind::odFocused);
-        return DrawItemEvent(index, text, drawState);
-    }
+    if (OwnerDraws()) return DrawItemEvent(index, text, OwnerDrawState(index));
     if (StyleListsColors()) return DrawColorItem(bitmap, index, rect);
     const TFont& font = item->GetFont();
     bitmap.SetFont(font);
@@ -107,7 +104,7 @@ void TSeSkinListBox::DrawCheck(int32_t index, const TRect& rect) {
                                                                           : "Unchecked");
     if (!box) return TKsCustomListBox::DrawCheck(index, rect);
     const TSeState state = !Enabled() || !ItemEnabled(index) ? 8 : index == HotItem() ? 5 : 0;
-    DrawPart(*box, rect, state);
+    DrawPart(*box, CheckBoxRect(rect), state);
 }
 
 } // namespace brisat

@@ -23,7 +23,7 @@ TEST(ScrollMath, ThumbLengthAndPlaceRoundToNearestBothWays) {
 }
 
 TEST(ScrollMath, LastFullPageWheelRowsAndMinimalScroll) {
-    EXPECT_EQ(LastFullPageTop(24, 10), 15 + 1);
+    EXPECT_EQ(LastFullPageTop(24, 10), 15) << "25 rows, a page of 10: rows 15..24";
     EXPECT_EQ(LastFullPageTop(24, 0), 24);
     EXPECT_EQ(WheelRows(120, 3), 3);
     EXPECT_EQ(WheelRows(-240, 3), -6);

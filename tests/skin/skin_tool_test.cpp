@@ -1,4 +1,5 @@
-// The brisat-skin program: info, unpack and pack (byte for byte), preview, and its exit codes.
+// The brisat-skin program: info, unpack and pack (byte for byte), preview, gallery, and its exit
+// codes.
 #include "platform/png_file.h"
 #include "skin/files/skin_filter.h"
 #include "skin/sample_skin.h"
@@ -103,6 +104,20 @@ TEST_F(SkinTool, PreviewDrawsAContactSheet) {
     EXPECT_GE(sheet.Height, 48 + 24);
 }
 
+// Each control family in each of its states, drawn by the skin or plain where the skin lacks the
+// family's object (the sample skin has a "Button" but no "Panel").
+TEST_F(SkinTool, GalleryDrawsEveryControlState) {
+    const std::string png = PathOf("gallery.png");
+    const TRun run =
+        RunTool("gallery " + Quoted(WriteSample<TSeSkinFilterUltraCompressed>("s.xskn")) + " " +
+                Quoted(png));
+    ASSERT_EQ(run.Exit, 0) << run.Output;
+    const TPngImage sheet = ReadPngFile(png);
+    // Nine 200 x 90 panels in two lines (the sheet wraps at 1800) and eight buttons under them.
+    EXPECT_GE(sheet.Width, 8 * 200);
+    EXPECT_GE(sheet.Height, 2 * 90 + 28);
+}
+
 TEST_F(SkinTool, ReportsErrorsLikeAUnixTool) {
     Put(PathOf("bad.xskn"), "KSLZ....");
     const struct {
@@ -120,6 +135,8 @@ TEST_F(SkinTool, ReportsErrorsLikeAUnixTool) {
         {"pack " + Quoted(PathOf("nofolder")) + " " + Quoted(PathOf("o.uskn")), 1,
          "brisat-skin: "},
         {"preview " + Quoted(PathOf("missing.xskn")) + " x.png", 1, "not found"},
+        {"gallery " + Quoted(PathOf("missing.xskn")) + " x.png", 1, "not found"},
+        {"gallery " + Quoted(PathOf("bad.xskn")) + " x.png", 1, "compressed data is corrupt"},
     };
     for (const auto& c : cases) {
         const TRun run = RunTool(c.Arguments);

@@ -3,6 +3,7 @@
 #include "skin/objects/skin_object.h"
 #include "skin_controls/ks_custom_control.h"
 #include "skin_controls/ks_graphic_control.h"
+#include "skin_controls/ks_speed_controls.h"
 #include "skin_controls/se_skin_control.h"
 #include "skin_controls/skin_control_fixture.h"
 
@@ -22,6 +23,22 @@ protected:
         TSeSkinObject* face = SkinCopy()->FindObject("Face");
         face->SetBounds(ControlRect());
         face->Draw(Buffer());
+    }
+};
+
+// A form that answers the blended-form query.
+class TBlendedForm : public TForm {
+public:
+    using TForm::TForm;
+    bool Blended = false;
+
+protected:
+    void WndProc(TMessage& message) override {
+        if (message.Msg == CM_ISOWNERBLENDED) {
+            message.Result = Blended;
+            return;
+        }
+        TForm::WndProc(message);
     }
 };
 
@@ -174,6 +191,39 @@ TEST_F(SkinControlBaseTest, MissingObjectOrRemovedEngineDrawsPlain) {
     EXPECT_EQ(control.Version(), "2.8.8");
     control.SetVersion("1.0");
     EXPECT_EQ(control.Version(), "2.8.8");
+}
+
+// A blended form needs every paint drawn afresh; otherwise a clean buffer is kept.
+TEST_F(SkinControlBaseTest, BlendedOwnerRendersEveryTime) {
+    auto& form = App->CreateForm<TBlendedForm>();
+    form.SetBounds(0, 0, 100, 100);
+    form.Show();
+    auto& control = CreateOwned<TKsCustomControl>(form);
+    control.SetParent(&form);
+    Pump();
+    control.SetNeedsRender(false);
+    EXPECT_FALSE(control.IsOwnerBlended());
+    EXPECT_FALSE(control.RenderBuffer());
+    form.Blended = true;
+    EXPECT_TRUE(control.IsOwnerBlended());
+    EXPECT_TRUE(control.RenderBuffer());
+}
+
+// The tool-bar pieces draw nothing at run time and outline themselves while designed.
+TEST_F(SkinControlBaseTest, SpeedPiecesOutlineOnlyAtDesignTime) {
+    auto& divider = Add<TKsSpeedDivider>(Bounds(10, 10, 8, 30));
+    auto& container = Add<TKsSpeedContainer>(Bounds(40, 10, 60, 30));
+    EXPECT_EQ(divider.Width(), 8);
+    EXPECT_EQ(At(divider, 0, 0), Rgb(clWhite));
+    EXPECT_EQ(At(container, 0, 0), Rgb(clWhite));
+    EXPECT_EQ(At(container, 59, 29), Rgb(clWhite));
+    divider.SetDesigning(true);
+    container.SetDesigning(true);
+    divider.Invalidate();
+    container.Invalidate();
+    EXPECT_EQ(divider.Buffer().Pixels(0, 0), ksDesignOutline);
+    EXPECT_EQ(container.Buffer().Pixels(59, 29), ksDesignOutline);
+    EXPECT_TRUE(container.ControlStyle().Contains(TControlStyleKind::csAcceptsControls));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// brisat-skin: looks at, unpacks, packs and previews skin files.
+// brisat-skin: looks at, unpacks, packs and previews skin files, and shows the controls they dress.
 #include "contact_sheet.h"
+#include "control_gallery.h"
 #include "skin_folder.h"
 #include "skin_info.h"
 
@@ -19,6 +20,7 @@ const char* const kUsage =
     "       brisat-skin unpack FILE DIR\n"
     "       brisat-skin pack DIR FILE\n"
     "       brisat-skin preview FILE PNG\n"
+    "       brisat-skin gallery FILE PNG\n"
     "FILE is a skin file (.uskn, .kskn or .xskn); pack writes the variant its extension names.\n";
 
 int Run(const std::vector<std::string>& args) {
@@ -31,6 +33,8 @@ int Run(const std::vector<std::string>& args) {
         brisat::PackSkin(args[1], args[2]);
     else if (command == "preview" && args.size() == 3)
         brisat::WriteContactSheet(args[1], args[2]);
+    else if (command == "gallery" && args.size() == 3)
+        brisat::WriteControlGallery(args[1], args[2]);
     else {
         std::cerr << kUsage;
         return kExitUsage;

@@ -2,6 +2,7 @@
 
 #include "framework/core/exceptions.h"
 #include "skin/files/error_context.h"
+#include "skin/files/skin_file_names.h"
 #include "skin/files/skin_filter_registry.h"
 
 #include <stdexcept>
@@ -18,6 +19,11 @@ const TSeSkinFilterClass& FilterFor(const std::string& fileName) {
 }
 
 } // namespace
+
+void CheckSkinFile(const std::string& fileName) {
+    if (!LocateSkinFile(fileName)) throw std::runtime_error("\"" + fileName + "\" not found");
+    FilterFor(fileName);
+}
 
 TSeSkinBody ReadSkinFile(const std::string& fileName) {
     const TSeSkinFilterClass& filter = FilterFor(fileName);

@@ -11,6 +11,8 @@ namespace brisat {
 // Raise std::runtime_error or the framework's errors, naming the file.
 TSeSkinBody ReadSkinFile(const std::string& fileName);
 void WriteSkinFile(const std::string& fileName, const TSeSkinBody& body);
+// Raises std::runtime_error unless the file exists and its extension names a skin variant.
+void CheckSkinFile(const std::string& fileName);
 // The description of the variant the file name's extension names ("Compressed Skin").
 std::string SkinVariantOf(const std::string& fileName);
 

@@ -5,10 +5,12 @@ add_library(skin_folder STATIC
 target_include_directories(skin_folder PUBLIC ${CMAKE_SOURCE_DIR}/tools)
 target_link_libraries(skin_folder PUBLIC brisat_skin)
 
-# brisat-skin: info, unpack, pack and preview of skin files.
+# brisat-skin: info, unpack, pack and preview of skin files, and the gallery of the controls.
 add_executable(brisat-skin
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/main.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/contact_sheet.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/control_gallery.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/sheet_layout.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/preview_states.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_info.cpp)
-target_link_libraries(brisat-skin PRIVATE skin_folder)
+target_link_libraries(brisat-skin PRIVATE skin_folder brisat_skin_controls)

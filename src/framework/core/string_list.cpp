@@ -42,14 +42,22 @@ void TStringList::Assign(const TPersistent& source) {
     Changed();
 }
 
-size_t TStringList::CheckIndex(int index) const {
-    if (index < 0 || index >= Count())
+size_t CheckListIndex(int index, int count) {
+    if (index < 0 || index >= count)
         throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     return size_t(index);
 }
 
+void CheckListUnsorted(bool sorted) {
+    if (sorted) throw EListError("Operation not allowed on sorted list");
+}
+
+size_t TStringList::CheckIndex(int index) const {
+    return CheckListIndex(index, Count());
+}
+
 void TStringList::CheckUnsorted() const {
-    if (m_sorted) throw EListError("Operation not allowed on sorted list");
+    CheckListUnsorted(m_sorted);
 }
 
 void TStringList::SetStrings(int index, const std::string& text) {

@@ -9,6 +9,7 @@
 namespace brisat {
 namespace {
 
+constexpr uint32_t FirstRepeatDelay = 400;
 constexpr uint32_t RepeatInterval = 50;
 constexpr int32_t MinThumbHeight = 8;
 
@@ -106,7 +107,7 @@ bool TScrollBarPart::MouseDown(TPoint p) {
         m_grab = p.Y - ThumbRect().Top;
     } else {
         Step();
-        SetTimer(m_owner.Handle(), ScrollTimerId, KeyboardRepeatDelay());
+        SetTimer(m_owner.Handle(), ScrollTimerId, FirstRepeatDelay);
     }
     Invalidate();
     return true;

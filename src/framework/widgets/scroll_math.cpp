@@ -1,16 +1,8 @@
 #include "framework/widgets/scroll_math.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace brisat {
-namespace {
-
-constexpr int32_t KeyboardDelaySetting = 1;
-constexpr int32_t KeyboardSpeedSetting = 31;
-
-} // namespace
-
 int64_t MulDivRound(int64_t a, int64_t b, int64_t c) {
     const int64_t n = a * b;
     // Floor division of n + c/2, correct for negative products too.
@@ -47,14 +39,6 @@ int32_t TopToShow(int32_t top, int32_t index, const TVisibleAt& firstVisible,
     while (firstVisible(top) < index && lastVisible(top) < index)
         ++top;
     return top;
-}
-
-uint32_t KeyboardRepeatDelay() {
-    return uint32_t(KeyboardDelaySetting + 1) * 200;
-}
-
-uint32_t KeyboardRepeatInterval() {
-    return uint32_t(std::lround(1000.0 / ((KeyboardSpeedSetting + 1) * 2.3)));
 }
 
 } // namespace brisat

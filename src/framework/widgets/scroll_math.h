@@ -36,11 +36,4 @@ using TVisibleAt = std::function<int32_t(int32_t top)>;
 int32_t TopToShow(int32_t top, int32_t index, const TVisibleAt& firstVisible,
                   const TVisibleAt& lastVisible);
 
-// Auto-repeat of held buttons follows the keyboard's settings: the delay before the first
-// repeat, (delay setting + 1) × 200 ms, and the interval between repeats,
-// nearest(1000 / ((speed setting + 1) × 2.3)) ms. The settings here are the usual defaults
-// (delay 1, speed 31), as the desktop reports none.
-uint32_t KeyboardRepeatDelay();
-uint32_t KeyboardRepeatInterval();
-
 } // namespace brisat
