@@ -4,6 +4,7 @@
 #include "framework/core/enum_info.h"
 #include "framework/widgets/basic_control_classes.h"
 #include "skin/engine/skin_engine.h"
+#include "skin_controls/edit_classes.h"
 #include "skin_controls/ks_speed_controls.h"
 #include "skin_controls/list_control_classes.h"
 #include "skin_controls/se_skin_button.h"
@@ -92,6 +93,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterPanels(registry);
     RegisterButtons(registry);
     RegisterListControlClasses(registry);
+    RegisterEditClasses(registry);
 }
 
 void RegisterSkinControlClasses() {

@@ -105,6 +105,13 @@ protected:
         return Form->ScreenToClient(control.ClientToScreen({x, y}));
     }
     HWND Window() { return Form->Handle(); }
+    // A key pressed and released in Window (the form when 0), then everything handled.
+    void PressKey(uint32_t key, uint32_t modifiers = 0, HWND window = 0) {
+        Host->KeyDown(window ? window : Form->Handle(), key, modifiers);
+        Host->KeyUp(window ? window : Form->Handle(), key, modifiers);
+        Pump();
+    }
+
     // The presented pixel (0x00RRGGBB) at a point of Control's client area.
     uint32_t At(TControl& control, int32_t x, int32_t y) {
         Pump();
