@@ -77,6 +77,9 @@ public:
     void Invalidate() override;
     void Update() override;
 
+    // Paints the visible windowless children that meet Dc's clip, each at its place.
+    void PaintControls(TDeviceContext& dc);
+
     // Focus.
     bool Focused() const;
     virtual bool CanFocus() const;
@@ -150,7 +153,6 @@ protected:
 
     // Draws the control's own face; the windowless children are painted after it.
     virtual void PaintWindow(TDeviceContext& dc);
-    void PaintControls(TDeviceContext& dc);
     virtual void AlignControls(TControl* control, TRect& rect);
     virtual bool DoMouseWheel(TShiftState shift, int32_t delta, TPoint mousePos);
     virtual void KeyDown(uint16_t& key, TShiftState shift);
