@@ -6,6 +6,7 @@
 #include "skin_controls/ks_custom_control.h"
 #include "skin_controls/ks_graphic_control.h"
 #include "skin_controls/skin_control_properties.h"
+#include "skin_controls/track_bar_classes.h"
 
 namespace brisat {
 
@@ -14,6 +15,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     KsControlProperties(custom).Register(registry);
     TClassDeclaration<TKsGraphicControl> graphic("TKsGraphicControl", "TGraphicControl");
     KsControlProperties(graphic).Register(registry);
+    RegisterTrackBarClasses(registry);
 }
 
 void RegisterSkinControlClasses() {
