@@ -35,6 +35,8 @@ TEST(TrackScaleTest, MapsBothWaysAndLeavesClampingOfPixelsToTheCaller) {
     EXPECT_EQ(scale.ValueToPixel(0, HalfEven), 11);
     EXPECT_EQ(scale.ValueToPixel(10000, HalfEven), 131);
     EXPECT_EQ(scale.ValueToPixel(20000, HalfEven), 131); // values are clamped first
+    // A pixel tie rounds the offset from Start to even (40.5 to 40), not the pixel.
+    EXPECT_EQ((TTrackScale{0, 100, 9, 81}.ValueToPixel(50, HalfEven)), 49);
     EXPECT_EQ(scale.PixelToValue(71, HalfEven), 5000);
     EXPECT_EQ(scale.PixelToValue(0, HalfEven), -917);
     EXPECT_EQ(scale.Clamp(scale.PixelToValue(0, HalfEven)), 0);
