@@ -1,21 +1,17 @@
 #include "skin_controls/track_bar_classes.h"
 
 #include "framework/core/class_registry.h"
-#include "framework/core/exceptions.h"
+#include "framework/core/range_check.h"
 #include "framework/widgets/input_control_classes.h"
 #include "skin_controls/se_skin_track_bar.h"
 #include "skin_controls/skin_control_properties.h"
-
-#include <string>
 
 namespace brisat {
 namespace {
 
 // A layout's ThumbHalfWidth must fit the 16-bit field; anything else is an error, not a wrap.
 void SetThumbHalfWidthChecked(TKsCustomTrackBar& bar, int32_t value) {
-    if (value < 0 || value > 0xFFFF)
-        throw EInvalidOperation("ThumbHalfWidth " + std::to_string(value) +
-                                " is out of range (0..65535)");
+    CheckRange("ThumbHalfWidth", value, 0, 0xFFFF);
     bar.SetThumbHalfWidth(uint16_t(value));
 }
 

@@ -99,10 +99,16 @@ protected:
         Engine->SetSkinFile(std::string(BRISAT_SKINS_DIR) + "/" + name + ".xskn");
     }
 
+    // A point of Control's client area in the form's coordinates (where the platform's mouse
+    // events for Window() go).
+    TPoint OnForm(TControl& control, int32_t x, int32_t y) {
+        return Form->ScreenToClient(control.ClientToScreen({x, y}));
+    }
+    HWND Window() { return Form->Handle(); }
     // The presented pixel (0x00RRGGBB) at a point of Control's client area.
     uint32_t At(TControl& control, int32_t x, int32_t y) {
         Pump();
-        const TPoint p = Form->ScreenToClient(control.ClientToScreen({x, y}));
+        const TPoint p = OnForm(control, x, y);
         return PixelAt(Form->Handle(), p.X, p.Y);
     }
     // The presented pixel at a point of the form.

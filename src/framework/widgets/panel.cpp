@@ -1,6 +1,6 @@
 #include "framework/widgets/panel.h"
 
-#include "framework/core/exceptions.h"
+#include "framework/core/range_check.h"
 #include "framework/core/store_if_changed.h"
 
 namespace brisat {
@@ -35,13 +35,6 @@ void DrawBevel(TDeviceContext& dc, TRect& r, TPanelBevel bevel, TColor face, int
     }
 }
 
-void CheckWidth(int32_t width, int32_t lowest, const char* what) {
-    if (width < lowest || width > TPanel::MaxBevelWidth)
-        throw EInvalidOperation(std::string(what) + " " + std::to_string(width) +
-                                " is out of range (" + std::to_string(lowest) + ".." +
-                                std::to_string(TPanel::MaxBevelWidth) + ")");
-}
-
 } // namespace
 
 TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
@@ -69,12 +62,12 @@ void TPanel::SetBevelOuter(TPanelBevel bevel) {
 }
 
 void TPanel::SetBevelWidth(int32_t width) {
-    CheckWidth(width, 1, "BevelWidth");
+    CheckRange("BevelWidth", width, 1, MaxBevelWidth);
     if (StoreIfChanged(m_bevelWidth, width)) Changed();
 }
 
 void TPanel::SetBorderWidth(int32_t width) {
-    CheckWidth(width, 0, "BorderWidth");
+    CheckRange("BorderWidth", width, 0, MaxBevelWidth);
     if (StoreIfChanged(m_borderWidth, width)) Changed();
 }
 
