@@ -5,6 +5,7 @@
 #include "framework/widgets/basic_control_classes.h"
 #include "skin/engine/skin_engine.h"
 #include "skin_controls/ks_speed_controls.h"
+#include "skin_controls/list_control_classes.h"
 #include "skin_controls/se_skin_button.h"
 #include "skin_controls/se_skin_panel.h"
 #include "skin_controls/skin_control_properties.h"
@@ -92,6 +93,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterPanels(registry);
     RegisterButtons(registry);
     RegisterTrackBarClasses(registry);
+    RegisterListControlClasses(registry);
 }
 
 void RegisterSkinControlClasses() {

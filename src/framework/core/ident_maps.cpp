@@ -101,4 +101,9 @@ std::optional<int> IdentToCharset(std::string_view ident) {
     return FromIdent(kCharsets, ident);
 }
 
+void GetColorValues(const std::function<void(std::string_view name)>& proc) {
+    for (const auto& e : kColors)
+        proc(e.Name);
+}
+
 } // namespace brisat

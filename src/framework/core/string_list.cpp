@@ -8,9 +8,8 @@
 #include <utility>
 
 namespace brisat {
-namespace {
 
-bool LessText(const std::string& a, const std::string& b) {
+bool LessListText(const std::string& a, const std::string& b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
         const char x = AsciiLower(a[i]), y = AsciiLower(b[i]);
@@ -19,25 +18,46 @@ bool LessText(const std::string& a, const std::string& b) {
     return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
-} // namespace
+std::vector<std::string> SplitListText(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        lines.emplace_back(text.substr(start, end - start));
+        start = end;
+        if (start < text.size() && text[start] == '\r') ++start;
+        if (start < text.size() && text[start] == '\n' && (start == end || text[end] == '\r'))
+            ++start;
+    }
+    return lines;
+}
 
 void TStringList::Assign(const TPersistent& source) {
     const auto* other = dynamic_cast<const TStringList*>(&source);
     if (!other) return TPersistent::Assign(source);
     if (other == this) return;
     m_items = other->m_items;
-    if (m_sorted) std::stable_sort(m_items.begin(), m_items.end(), LessText);
+    if (m_sorted) std::stable_sort(m_items.begin(), m_items.end(), LessListText);
     Changed();
 }
 
-size_t TStringList::CheckIndex(int index) const {
-    if (index < 0 || index >= Count())
+size_t CheckListIndex(int index, int count) {
+    if (index < 0 || index >= count)
         throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     return size_t(index);
 }
 
+void CheckListUnsorted(bool sorted) {
+    if (sorted) throw EListError("Operation not allowed on sorted list");
+}
+
+size_t TStringList::CheckIndex(int index) const {
+    return CheckListIndex(index, Count());
+}
+
 void TStringList::CheckUnsorted() const {
-    if (m_sorted) throw EListError("Operation not allowed on sorted list");
+    CheckListUnsorted(m_sorted);
 }
 
 void TStringList::SetStrings(int index, const std::string& text) {
@@ -47,7 +67,7 @@ void TStringList::SetStrings(int index, const std::string& text) {
 }
 
 int TStringList::Add(const std::string& text) {
-    const auto at = m_sorted ? std::upper_bound(m_items.begin(), m_items.end(), text, LessText)
+    const auto at = m_sorted ? std::upper_bound(m_items.begin(), m_items.end(), text, LessListText)
                              : m_items.end();
     const int index = int(at - m_items.begin());
     m_items.insert(at, text);
@@ -87,25 +107,15 @@ std::string TStringList::Text() const {
 }
 
 void TStringList::SetText(std::string_view text) {
-    m_items.clear();
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        m_items.emplace_back(text.substr(start, end - start));
-        start = end;
-        if (start < text.size() && text[start] == '\r') ++start;
-        if (start < text.size() && text[start] == '\n' && (start == end || text[end] == '\r'))
-            ++start;
-    }
-    if (m_sorted) std::stable_sort(m_items.begin(), m_items.end(), LessText);
+    m_items = SplitListText(text);
+    if (m_sorted) std::stable_sort(m_items.begin(), m_items.end(), LessListText);
     Changed();
 }
 
 void TStringList::SetSorted(bool sorted) {
     if (!StoreIfChanged(m_sorted, sorted)) return;
     if (!sorted) return;
-    std::stable_sort(m_items.begin(), m_items.end(), LessText);
+    std::stable_sort(m_items.begin(), m_items.end(), LessListText);
     Changed();
 }
 

@@ -11,6 +11,15 @@
 
 namespace brisat {
 
+// The order of sorted string lists: ignoring ASCII case, then by bytes.
+bool LessListText(const std::string& a, const std::string& b);
+// Text split into lines at CR LF, LF or CR; a last line without a break counts too.
+std::vector<std::string> SplitListText(std::string_view text);
+// Index, when it lies in 0 .. Count − 1; else EListError "List index out of bounds (N)".
+size_t CheckListIndex(int index, int count);
+// EListError for an operation that needs an unsorted list.
+void CheckListUnsorted(bool sorted);
+
 class TStringList : public TPersistent {
 public:
     std::string ClassName() const override { return "TStringList"; }

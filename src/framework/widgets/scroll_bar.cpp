@@ -1,6 +1,7 @@
 #include "framework/widgets/scroll_bar.h"
 
 #include "framework/core/store_if_changed.h"
+#include "framework/widgets/scroll_math.h"
 #include "framework/windowing/message_queue.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@ namespace {
 constexpr uint32_t FirstRepeatDelay = 400;
 constexpr uint32_t RepeatInterval = 50;
 constexpr int32_t MinThumbHeight = 8;
-constexpr int32_t WheelRows = 3;
 
 } // namespace
 
@@ -61,10 +61,8 @@ TRect TScrollBarPart::ThumbRect() const {
     const TRect track = Track();
     const int32_t length = track.Height();
     if (MaxPosition() == 0 || length < MinThumbHeight) return {};
-    const int32_t height =
-        std::clamp(int32_t(int64_t(length) * m_page / m_count), MinThumbHeight, length);
-    const int32_t top =
-        track.Top + int32_t(int64_t(length - height) * m_position / MaxPosition());
+    const int32_t height = std::min(ThumbLength(length, m_page, m_count, MinThumbHeight), length);
+    const int32_t top = track.Top + ThumbOffset(m_position, length - height, MaxPosition());
     return {track.Left, top, track.Right, top + height};
 }
 
@@ -121,8 +119,8 @@ void TScrollBarPart::MouseMove(TPoint p) {
     const TRect track = Track();
     const int32_t room = track.Height() - ThumbRect().Height();
     if (room <= 0) return;
-    const int64_t offset = std::clamp(p.Y - m_grab - track.Top, 0, room);
-    SetPosition(int32_t((offset * MaxPosition() + room / 2) / room));
+    const int32_t offset = std::clamp(p.Y - m_grab - track.Top, 0, room);
+    SetPosition(int32_t(PositionAtOffset(offset, room, MaxPosition())));
 }
 
 void TScrollBarPart::MouseUp() {
@@ -234,10 +232,10 @@ void TScrollingControl::UpdateScrollBar() {
 }
 
 void TScrollingControl::MakeRowVisible(int32_t row) {
-    if (row < TopRow())
-        SetTopRow(row);
-    else if (row >= TopRow() + VisibleRows())
-        SetTopRow(row - VisibleRows() + 1);
+    const int32_t rows = VisibleRows();
+    SetTopRow(TopToShow(
+        TopRow(), row, [](int32_t top) { return top; },
+        [rows](int32_t top) { return top + rows - 1; }));
 }
 
 void TScrollingControl::Paint() {
@@ -289,8 +287,7 @@ void TScrollingControl::WndProc(TMessage& m) {
 bool TScrollingControl::DoMouseWheel(TShiftState shift, int32_t delta, TPoint mousePos) {
     if (TCustomControl::DoMouseWheel(shift, delta, mousePos)) return true;
     const int32_t before = TopRow();
-    m_bar.SetPosition(int32_t(std::clamp<int64_t>(
-        before - int64_t(delta) * WheelRows / 120, 0, m_bar.MaxPosition())));
+    m_bar.SetPosition(before - WheelRows(delta, DefaultWheelScrollLines));
     return TopRow() != before;
 }
 

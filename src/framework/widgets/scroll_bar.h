@@ -9,6 +9,7 @@
 
 #include "framework/widgets/control_styles.h"
 #include "framework/controls/win_control.h"
+#include "framework/widgets/scroll_math.h"
 
 #include <algorithm>
 #include <functional>
@@ -31,7 +32,7 @@ public:
     int32_t Page() const { return m_page; }
     void SetRange(int32_t count, int32_t page);
     int32_t Position() const { return m_position; }
-    int32_t MaxPosition() const { return std::max(0, m_count - m_page); }
+    int32_t MaxPosition() const { return std::max(0, LastFullPageTop(m_count - 1, m_page)); }
     // Clamps; OnScroll runs when the position changes.
     void SetPosition(int32_t position);
 

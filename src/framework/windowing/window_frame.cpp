@@ -221,6 +221,9 @@ int32_t GetSystemMetrics(int index) {
     case SM_CXDOUBLECLK:
     case SM_CYDOUBLECLK:
         return 4;
+    case SM_CYVTHUMB:
+    case SM_CXHTHUMB:
+        return 16;
     default:
         return 0;
     }

@@ -213,7 +213,8 @@ inline constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1, SM_CXBORDER = 5, SM_CYBOR
                      SM_CXDLGFRAME = 7, SM_CYDLGFRAME = 8, SM_CYCAPTION = 4, SM_CXFRAME = 32,
                      SM_CYFRAME = 33, SM_CXSIZE = 30, SM_CYSIZE = 31, SM_CXSMSIZE = 52,
                      SM_CYSMSIZE = 53, SM_CYSMCAPTION = 51, SM_CXMINTRACK = 34, SM_CYMINTRACK = 35,
-                     SM_CXDOUBLECLK = 36, SM_CYDOUBLECLK = 37, SM_CMONITORS = 80;
+                     SM_CXDOUBLECLK = 36, SM_CYDOUBLECLK = 37, SM_CMONITORS = 80,
+                     SM_CYVTHUMB = 9, SM_CXHTHUMB = 10;
 // The classic metrics; screen sizes are the primary monitor's.
 int32_t GetSystemMetrics(int index);
 // Milliseconds between the clicks of a double click.
