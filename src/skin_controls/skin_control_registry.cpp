@@ -4,6 +4,7 @@
 #include "framework/core/enum_info.h"
 #include "framework/widgets/basic_control_classes.h"
 #include "skin/engine/skin_engine.h"
+#include "skin_controls/edit_classes.h"
 #include "skin_controls/ks_speed_controls.h"
 #include "skin_controls/list_control_classes.h"
 #include "skin_controls/se_skin_button.h"
@@ -94,6 +95,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterButtons(registry);
     RegisterTrackBarClasses(registry);
     RegisterListControlClasses(registry);
+    RegisterEditClasses(registry);
 }
 
 void RegisterSkinControlClasses() {

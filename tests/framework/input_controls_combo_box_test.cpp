@@ -50,6 +50,18 @@ protected:
     std::vector<std::string> log;
 };
 
+TEST_F(ComboBoxTest, NearTheWorkAreasEdgesTheListOpensAboveAndMovesLeft) {
+    // The form's box spans x 170..291 and y 56..77 on the screen; the work area ends at x 250
+    // and y 110, so three rows fit neither under the box nor right of its left edge.
+    Host->SetMonitors({{{0, 0, 400, 300}, {0, 0, 250, 110}, true}});
+    combo->SetDroppedDown(true);
+    Pump();
+    const TRect list = GetWindowRect(ListWindow());
+    EXPECT_EQ(list.Bottom, 56);
+    EXPECT_EQ(list.Right, 250);
+    EXPECT_EQ(list.Width(), 121);
+}
+
 TEST_F(ComboBoxTest, TheListDropsAsAPopupAndAReleaseOnAnItemChoosesIt) {
     Host->MouseDown(h, 150, 15);
     Host->MouseUp(h, 150, 15);

@@ -108,6 +108,28 @@ TEST_F(EditTest, ClipboardKeysCopyCutAndPasteTheFirstLine) {
     EXPECT_EQ(Host->ClipboardText(), "one\r\ntwo");
 }
 
+TEST_F(EditTest, CtrlZUndoesStepsAndCtrlArrowsMoveByWords) {
+    Type("open the file");
+    Key(VK_LEFT, PlatformCtrl);
+    Key(VK_LEFT, PlatformCtrl | PlatformShift);
+    EXPECT_EQ(edit->SelText(), "the ");
+    Type("a ");
+    EXPECT_EQ(edit->Text(), "open a file");
+    Key(VK_RIGHT, PlatformCtrl);
+    EXPECT_EQ(edit->SelStart(), edit->Text().size());
+    Key(VK_BACK);
+    Key(VK_BACK);
+    const int before = changes;
+    Key('Z', PlatformCtrl);
+    EXPECT_EQ(edit->Text(), "open a file") << "backspacing is one step";
+    Key('Z', PlatformCtrl);
+    EXPECT_EQ(edit->Text(), "open the file") << "typing over a selection is one step";
+    EXPECT_EQ(changes, before + 2);
+    Key('Z', PlatformCtrl);
+    EXPECT_EQ(edit->Text(), "");
+    EXPECT_FALSE(edit->Undo());
+}
+
 TEST_F(EditTest, MousePlacesAndDragsTheSelectionAutoSelectOnlyFromTheKeyboard) {
     edit->SetText("abcdefgh");
     other->SetFocus();

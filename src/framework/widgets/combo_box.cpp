@@ -1,4 +1,5 @@
 #include "framework/widgets/combo_box.h"
+#include "framework/widgets/drop_down_place.h"
 
 #include "framework/widgets/edit.h"
 #include "framework/core/exceptions.h"
@@ -190,8 +191,8 @@ void TComboBox::SetDroppedDown(bool on) {
     m_list->SetItemIndex(std::min(m_itemIndex, m_items.Count() - 1));
     const int32_t rows = std::clamp(m_items.Count(), 1, m_dropDownCount);
     const int32_t height = rows * m_itemHeight + 2;
-    TPoint at = ClientToScreen({0, Height()});
-    if (at.Y + height > GetSystemMetrics(SM_CYSCREEN)) at = ClientToScreen({0, -height});
+    const TPoint origin = ClientToScreen({0, 0});
+    const TPoint at = DropDownOrigin(Bounds(origin.X, origin.Y, Width(), Height()), height);
     m_list->SetBounds(at.X, at.Y, Width(), height);
     if (m_itemIndex >= 0) m_list->SetTopIndex(m_itemIndex);
     m_dropped = true;

@@ -4,29 +4,11 @@
 #include "framework/windowing/caret.h"
 #include "framework/windowing/clipboard.h"
 #include "framework/widgets/scroll_bar.h"
-#include "framework/core/utf8.h"
 
 #include <algorithm>
-#include <utility>
-#include <vector>
 
 namespace brisat {
 namespace {
-
-size_t CodePoints(std::string_view text) {
-    size_t n = 0;
-    for (size_t at = 0; at < text.size(); ++n)
-        DecodeUtf8(text, at);
-    return n;
-}
-
-// The first code points of Text, at most Count.
-std::string_view Leading(std::string_view text, size_t count) {
-    size_t at = 0;
-    for (; at < text.size() && count > 0; --count)
-        DecodeUtf8(text, at);
-    return text.substr(0, at);
-}
 
 // Shift extends the selection as the caret moves.
 TCaretMove CaretMoveFor(TShiftState shift) {
@@ -69,21 +51,10 @@ TRect TEdit::TextRect() const {
     return InflateRect(ClientRect(), -inset, -inset);
 }
 
-std::string TEdit::Shown() const {
-    if (!m_passwordChar) return Text();
-    std::string mask;
-    AppendUtf8(mask, m_passwordChar);
-    std::string shown;
-    for (size_t n = CodePoints(Text()); n > 0; --n)
-        shown += mask;
-    return shown;
-}
-
-size_t TEdit::ShownOffset(size_t pos) const {
-    if (!m_passwordChar) return pos;
-    std::string mask;
-    AppendUtf8(mask, m_passwordChar);
-    return CodePoints(std::string_view(Text()).substr(0, pos)) * mask.size();
+std::string TEdit::Shown(size_t count) const {
+    count = std::min(count, m_core.Length());
+    if (!m_passwordChar) return m_core.Text().Utf8(0, count);
+    return ToUtf8(std::u32string(count, m_passwordChar));
 }
 
 int32_t TEdit::TextWidth(std::string_view text) const {
@@ -98,33 +69,11 @@ int32_t TEdit::LineHeight() const {
     return std::max(1, dc.GetTextMetrics().Height);
 }
 
-size_t TEdit::NextPos(size_t pos) const {
-    if (pos < Text().size()) DecodeUtf8(Text(), pos);
-    return pos;
-}
-
-size_t TEdit::PrevPos(size_t pos) const {
-    size_t at = 0, prev = 0;
-    while (at < pos && at < Text().size()) {
-        prev = at;
-        DecodeUtf8(Text(), at);
-    }
-    return prev;
-}
-
 size_t TEdit::PosAt(int32_t x) const {
-    const std::string shown = Shown();
-    std::vector<size_t> bounds{0};
-    for (size_t at = 0; at < Text().size();) {
-        DecodeUtf8(Text(), at);
-        bounds.push_back(at);
-    }
     const int32_t target = x - TextRect().Left + m_scroll;
-    const auto widthAt = [&](size_t i) {
-        return TextWidth(std::string_view(shown).substr(0, ShownOffset(bounds[i])));
-    };
-    // Widths grow with the offset: find the first boundary at or right of the target.
-    size_t lo = 0, hi = bounds.size() - 1;
+    const auto widthAt = [&](size_t i) { return TextWidth(Shown(i)); };
+    // Widths grow with the position: find the first boundary at or right of the target.
+    size_t lo = 0, hi = m_core.Length();
     while (lo < hi) {
         const size_t mid = (lo + hi) / 2;
         if (widthAt(mid) < target)
@@ -133,22 +82,17 @@ size_t TEdit::PosAt(int32_t x) const {
             hi = mid;
     }
     if (lo > 0 && target - widthAt(lo - 1) < widthAt(lo) - target) --lo;
-    return bounds[lo];
+    return lo;
 }
 
 void TEdit::SetSelection(size_t start, size_t length) {
-    const size_t size = Text().size();
-    start = std::min(start, size);
-    const size_t end = start + std::min(length, size - start);
-    // PrevPos(p + 1) is the character start at or before p.
-    m_anchor = start < size ? PrevPos(start + 1) : size;
-    m_caret = end < size ? PrevPos(end + 1) : size;
+    start = std::min(start, m_core.Length());
+    m_core.Select(start + std::min(length, m_core.Length() - start), start);
     CaretMoved();
 }
 
 void TEdit::MoveCaret(size_t pos, TCaretMove move) {
-    m_caret = pos;
-    if (move == TCaretMove::Collapse) m_anchor = pos;
+    m_core.Select(pos, move == TCaretMove::Collapse ? pos : m_core.Anchor());
     CaretMoved();
 }
 
@@ -161,32 +105,30 @@ void TEdit::CaretMoved() {
         return;
     }
     const TRect area = TextRect();
-    const std::string shown = Shown();
-    const int32_t caretX = TextWidth(std::string_view(shown).substr(0, ShownOffset(m_caret)));
+    const int32_t caretX = TextWidth(Shown(m_core.Caret()));
     const int32_t width = std::max(1, area.Width());
     if (caretX - m_scroll >= width) m_scroll = caretX - width + 1;
     if (caretX < m_scroll) m_scroll = std::max(0, caretX - width / 4);
-    m_scroll = std::clamp(m_scroll, 0, std::max(0, TextWidth(shown) - width + 1));
+    m_scroll = std::clamp(m_scroll, 0, std::max(0, TextWidth(Shown(m_core.Length())) - width + 1));
     SetCaretPos(area.Left + caretX - m_scroll, area.Top);
 }
 
 void TEdit::SetSelText(std::string_view text) {
-    if (m_readOnly) return;
-    text = text.substr(0, std::min(text.find_first_of("\r\n"), text.size()));
-    const std::string valid = ValidUtf8(text);
-    std::string_view insert = valid;
-    const std::string& current = Text();
-    const size_t start = SelStart(), length = SelLength();
-    if (m_maxLength > 0) {
-        const size_t kept = CodePoints(current) - CodePoints(SelText());
-        insert = Leading(insert, kept >= size_t(m_maxLength) ? 0 : size_t(m_maxLength) - kept);
+    if (!m_readOnly) Edited(m_core.Paste(text));
+}
+
+bool TEdit::Undo() {
+    if (m_readOnly || !m_core.Undo()) return false;
+    Edited(true);
+    return true;
+}
+
+void TEdit::Edited(bool changed) {
+    if (changed) {
+        m_editing = true;
+        SetCaption(m_core.Text().Utf8());
+        m_editing = false;
     }
-    std::string next = current.substr(0, start);
-    next.append(insert).append(current, start + length);
-    m_caret = m_anchor = start + insert.size();
-    m_editing = true;
-    SetCaption(next);
-    m_editing = false;
     CaretMoved();
 }
 
@@ -209,7 +151,7 @@ void TEdit::Paint() {
     if (!Enabled()) dc.FillRect(ClientRect(), clBtnFace);
     DrawInputBorder(dc, ClientRect(), m_borderStyle, m_ctl3D);
     const TRect area = TextRect();
-    const std::string shown = Shown();
+    const std::string shown = Shown(m_core.Length());
     dc.SaveDC();
     dc.IntersectClipRect(area);
     dc.SelectFont(&Font());
@@ -219,9 +161,8 @@ void TEdit::Paint() {
     dc.TextOut(x, area.Top, shown);
     if (Focused() && SelLength() > 0) {
         // The selection: the same text in the highlight colours, clipped to its extent.
-        const std::string_view view = shown;
-        const int32_t from = x + TextWidth(view.substr(0, ShownOffset(SelStart())));
-        const int32_t to = x + TextWidth(view.substr(0, ShownOffset(SelStart() + SelLength())));
+        const int32_t from = x + TextWidth(Shown(SelStart()));
+        const int32_t to = x + TextWidth(Shown(SelStart() + SelLength()));
         const TRect sel{from, area.Top, to, area.Top + LineHeight()};
         dc.IntersectClipRect(sel);
         dc.FillRect(sel, clHighlight);
@@ -252,22 +193,31 @@ void TEdit::KeyDown(uint16_t& key, TShiftState shift) {
     const bool ctrl = shift.Contains(TShiftStateKind::ssCtrl);
     switch (key) {
     case VK_LEFT:
-        MoveCaret(SelLength() && !extend ? SelStart() : PrevPos(m_caret), move);
+        if (ctrl)
+            MoveCaret(m_core.Text().PrevWordStart(m_core.Caret()), move);
+        else
+            MoveCaret(SelLength() && !extend ? SelStart() : m_core.Caret() - (m_core.Caret() > 0), move);
         break;
     case VK_RIGHT:
-        MoveCaret(SelLength() && !extend ? SelStart() + SelLength() : NextPos(m_caret), move);
+        if (ctrl)
+            MoveCaret(m_core.Text().NextWordStart(m_core.Caret()), move);
+        else
+            MoveCaret(SelLength() && !extend ? SelStart() + SelLength() : m_core.Caret() + 1, move);
         break;
     case VK_HOME:
         MoveCaret(0, move);
         break;
     case VK_END:
-        MoveCaret(Text().size(), move);
+        MoveCaret(m_core.Length(), move);
         break;
     case VK_BACK:
     case VK_DELETE:
-        if (SelLength() == 0)
-            m_anchor = key == VK_BACK ? PrevPos(m_caret) : NextPos(m_caret);
-        SetSelText({});
+        if (!m_readOnly)
+            Edited(key == VK_BACK ? m_core.DeleteBackward() : m_core.DeleteForward());
+        break;
+    case 'Z':
+        if (!ctrl) return;
+        Undo();
         break;
     case 'A':
     case 'C':
@@ -287,10 +237,8 @@ void TEdit::KeyDown(uint16_t& key, TShiftState shift) {
 
 void TEdit::KeyPress(char32_t& key) {
     TCustomControl::KeyPress(key);
-    if (key < 0x20 || key == 0x7F) return;
-    std::string typed;
-    AppendUtf8(typed, key);
-    SetSelText(typed);
+    if (key < 0x20 || key == 0x7F || m_readOnly) return;
+    Edited(m_core.Type(key));
 }
 
 void TEdit::WndProc(TMessage& m) {
@@ -300,7 +248,8 @@ void TEdit::WndProc(TMessage& m) {
         return;
     case CM_TEXTCHANGED:
         if (!m_editing) {
-            m_anchor = m_caret = 0;
+            m_core.Assign(Caption());
+            m_core.Select(0, 0);
             m_scroll = 0;
         }
         TCustomControl::WndProc(m);

@@ -1,13 +1,14 @@
 // TEdit: a single-line text editor in the classic look. A caret and a selection (mouse drags,
 // Shift with the arrows, Home and End, Ctrl+A), typed UTF-8 text, Backspace and Delete, and the
-// clipboard (Ctrl+C, Ctrl+X, Ctrl+V; a paste keeps its first line). Text longer than the box
-// scrolls sideways to keep the caret in view. OnChange follows every change of Text, typed or
-// set. Positions count bytes of the UTF-8 text and always lie between characters. GUI thread
-// only.
+// clipboard (Ctrl+C, Ctrl+X, Ctrl+V; a paste keeps its first line), Ctrl+Left and Ctrl+Right by
+// words and Ctrl+Z undoing step by step. Text longer than the box scrolls sideways to keep the
+// caret in view. OnChange follows every change of Text, typed or set. Positions count
+// characters (code points) of the UTF-8 text. GUI thread only.
 #pragma once
 
 #include "framework/widgets/control_styles.h"
 #include "framework/controls/win_control.h"
+#include "framework/widgets/edit_core.h"
 
 #include <string_view>
 
@@ -28,8 +29,8 @@ public:
     void SetText(const std::string& text) { SetCaption(text); }
     // Characters (code points) the user may enter; 0 is no limit. Text set by the program is not
     // cut.
-    int32_t MaxLength() const { return m_maxLength; }
-    void SetMaxLength(int32_t length) { m_maxLength = std::max(length, 0); }
+    int32_t MaxLength() const { return int32_t(m_core.MaxLength()); }
+    void SetMaxLength(int32_t length) { m_core.SetMaxLength(size_t(std::max(length, 0))); }
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool on);
     // Shown instead of every character when not 0; such text is never copied out.
@@ -43,18 +44,19 @@ public:
     bool Ctl3D() const { return m_ctl3D; }
     void SetCtl3D(bool on);
 
-    size_t SelStart() const { return std::min(m_anchor, m_caret); }
-    size_t SelLength() const { return std::max(m_anchor, m_caret) - SelStart(); }
-    // Selects Length bytes from Start (both clamped to the text and moved back to a character
-    // start); the caret goes to the end.
+    size_t SelStart() const { return m_core.SelStart(); }
+    size_t SelLength() const { return m_core.SelLength(); }
+    // Selects Length characters from Start (both clamped to the text); the caret goes to the end.
     void SetSelection(size_t start, size_t length);
-    void SelectAll() { SetSelection(0, Text().size()); }
-    std::string SelText() const { return Text().substr(SelStart(), SelLength()); }
-    // Replaces the selection as typing would (ReadOnly and MaxLength apply).
+    void SelectAll() { SetSelection(0, m_core.Length()); }
+    std::string SelText() const { return m_core.SelText(); }
+    // Replaces the selection as a paste would (ReadOnly and MaxLength apply).
     void SetSelText(std::string_view text);
     void CopyToClipboard() const;
     void CutToClipboard();
     void PasteFromClipboard();
+    // Reverts the last editing step; false when there is none (or the edit is read-only).
+    bool Undo();
 
     TNotifyEvent OnChange;
 
@@ -74,26 +76,23 @@ protected:
     TRect TextRect() const;
 
 private:
-    std::string Shown() const;
-    // The byte offset in Shown() of a text offset.
-    size_t ShownOffset(size_t pos) const;
+    // The first Count characters as shown (masked for passwords).
+    std::string Shown(size_t count) const;
     int32_t TextWidth(std::string_view text) const;
     int32_t LineHeight() const;
-    size_t NextPos(size_t pos) const;
-    size_t PrevPos(size_t pos) const;
-    // The text offset nearest to client x.
+    // The text position nearest to client x.
     size_t PosAt(int32_t x) const;
     void MoveCaret(size_t pos, TCaretMove move);
     void CaretMoved();
+    // Publishes the core's text after an editing step that changed it.
+    void Edited(bool changed);
 
-    int32_t m_maxLength = 0;
+    TEditCore m_core;
     bool m_readOnly = false;
     char32_t m_passwordChar = 0;
     bool m_autoSelect = true;
     TBorderStyle m_borderStyle = TBorderStyle::bsSingle;
     bool m_ctl3D = true;
-    size_t m_anchor = 0;
-    size_t m_caret = 0;
     int32_t m_scroll = 0; // pixels of text scrolled out at the left
     bool m_editing = false;
 };

@@ -5,6 +5,7 @@
 #include "framework/core/enum_info.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/utf8.h"
+#include "framework/widgets/character_value.h"
 #include "framework/widgets/combo_box.h"
 #include "framework/widgets/control_styles.h"
 #include "framework/widgets/edit.h"
@@ -70,17 +71,11 @@ template <class T> TClassDeclaration<T>& BorderProperties(TClassDeclaration<T>& 
 
 // A password character streams as a one-character string.
 TTextValue PasswordCharValue(const TEdit& e) {
-    std::string text;
-    AppendUtf8(text, e.PasswordChar());
-    return TTextValue::MakeString(text);
+    return CharacterValue(e.PasswordChar());
 }
 
 void SetPasswordCharValue(TEdit& e, const TTextValue& v) {
-    RequireKind(v, TTextValue::TKind::vaString);
-    size_t at = 0;
-    const char32_t c = v.Text.empty() ? 0 : DecodeUtf8(v.Text, at);
-    if (at != v.Text.size()) throw EConvertError("expected one character, found " + v.Describe());
-    e.SetPasswordChar(c);
+    e.SetPasswordChar(CharacterFromValue(v));
 }
 
 void RegisterEdit(TClassRegistry& registry) {
