@@ -1,5 +1,6 @@
 // brisat-skin: looks at, unpacks, packs and previews skin files.
 #include "contact_sheet.h"
+#include "showcase.h"
 #include "skin_folder.h"
 #include "skin_info.h"
 
@@ -19,7 +20,9 @@ const char* const kUsage =
     "       brisat-skin unpack FILE DIR\n"
     "       brisat-skin pack DIR FILE\n"
     "       brisat-skin preview FILE PNG\n"
-    "FILE is a skin file (.uskn, .kskn or .xskn); pack writes the variant its extension names.\n";
+    "       brisat-skin showcase FILE\n"
+    "FILE is a skin file (.uskn, .kskn or .xskn); pack writes the variant its extension names.\n"
+    "showcase opens a window of skinned controls; its button steps through FILE's folder.\n";
 
 int Run(const std::vector<std::string>& args) {
     const std::string& command = args[0];
@@ -31,6 +34,8 @@ int Run(const std::vector<std::string>& args) {
         brisat::PackSkin(args[1], args[2]);
     else if (command == "preview" && args.size() == 3)
         brisat::WriteContactSheet(args[1], args[2]);
+    else if (command == "showcase" && args.size() == 2)
+        return brisat::RunShowcase(args[1]);
     else {
         std::cerr << kUsage;
         return kExitUsage;

@@ -10,5 +10,8 @@ add_executable(brisat-skin
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/main.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/contact_sheet.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/preview_states.cpp
-  ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_info.cpp)
-target_link_libraries(brisat-skin PRIVATE skin_folder)
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_info.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/showcase.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/showcase_form.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_cycle.cpp)
+target_link_libraries(brisat-skin PRIVATE skin_folder brisat_skin_controls)
