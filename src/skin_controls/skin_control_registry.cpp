@@ -10,6 +10,7 @@
 #include "skin_controls/se_skin_button.h"
 #include "skin_controls/se_skin_panel.h"
 #include "skin_controls/skin_control_properties.h"
+#include "skin_controls/track_bar_classes.h"
 
 namespace brisat {
 
@@ -92,6 +93,7 @@ void RegisterSkinControlClasses(TClassRegistry& registry) {
     RegisterBases(registry);
     RegisterPanels(registry);
     RegisterButtons(registry);
+    RegisterTrackBarClasses(registry);
     RegisterListControlClasses(registry);
     RegisterEditClasses(registry);
 }

@@ -1,6 +1,7 @@
 // brisat-skin: looks at, unpacks, packs and previews skin files, and shows the controls they dress.
 #include "contact_sheet.h"
 #include "control_gallery.h"
+#include "showcase.h"
 #include "skin_folder.h"
 #include "skin_info.h"
 
@@ -21,7 +22,9 @@ const char* const kUsage =
     "       brisat-skin pack DIR FILE\n"
     "       brisat-skin preview FILE PNG\n"
     "       brisat-skin gallery FILE PNG\n"
-    "FILE is a skin file (.uskn, .kskn or .xskn); pack writes the variant its extension names.\n";
+    "       brisat-skin showcase FILE\n"
+    "FILE is a skin file (.uskn, .kskn or .xskn); pack writes the variant its extension names.\n"
+    "showcase opens a window of skinned controls; its button steps through FILE's folder.\n";
 
 int Run(const std::vector<std::string>& args) {
     const std::string& command = args[0];
@@ -35,6 +38,8 @@ int Run(const std::vector<std::string>& args) {
         brisat::WriteContactSheet(args[1], args[2]);
     else if (command == "gallery" && args.size() == 3)
         brisat::WriteControlGallery(args[1], args[2]);
+    else if (command == "showcase" && args.size() == 2)
+        return brisat::RunShowcase(args[1]);
     else {
         std::cerr << kUsage;
         return kExitUsage;

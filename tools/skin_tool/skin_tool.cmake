@@ -12,5 +12,8 @@ add_executable(brisat-skin
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/control_gallery.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/sheet_layout.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/preview_states.cpp
-  ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_info.cpp)
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_info.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/showcase.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/showcase_form.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_cycle.cpp)
 target_link_libraries(brisat-skin PRIVATE skin_folder brisat_skin_controls)

@@ -183,19 +183,17 @@ TRect TTrackBar::AlongAcross(int32_t along0, int32_t along1, int32_t across0,
                       : Rect(along0, across0, along1, across1);
 }
 
+TTrackScale TTrackBar::Scale() const {
+    return {m_min, m_max, ChannelInset() + ThumbBreadth() / 2, TrackSpan()};
+}
+
 int32_t TTrackBar::ValueToPixel(int32_t value) const {
-    const int64_t range = int64_t(m_max) - m_min;
-    const int64_t offset = std::clamp<int64_t>(int64_t(value) - m_min, 0, range);
-    const int32_t start = ChannelInset() + ThumbBreadth() / 2;
-    return range == 0 ? start : start + int32_t(offset * TrackSpan() / range);
+    return Scale().ValueToPixel(value, TTrackRounding::Floor);
 }
 
 int32_t TTrackBar::PixelToValue(int32_t pixel) const {
-    const int64_t range = int64_t(m_max) - m_min, span = TrackSpan();
-    if (range == 0 || span == 0) return m_min;
-    const int64_t offset =
-        std::clamp<int64_t>(pixel - ChannelInset() - ThumbBreadth() / 2, 0, span);
-    return int32_t(m_min + (offset * range + span / 2) / span);
+    const TTrackScale scale = Scale();
+    return scale.Clamp(scale.PixelToValue(pixel, TTrackRounding::HalfUp));
 }
 
 TRect TTrackBar::ChannelRect() const {

@@ -18,6 +18,7 @@
 #pragma once
 
 #include "framework/controls/win_control.h"
+#include "framework/widgets/track_scale.h"
 
 #include <vector>
 
@@ -128,6 +129,7 @@ private:
     // The along length of the client and the span the thumb's near side travels.
     int32_t Length() const;
     int32_t TrackSpan() const;
+    TTrackScale Scale() const;
     TRect AlongAcross(int32_t along0, int32_t along1, int32_t across0, int32_t across1) const;
     void DrawTickAt(TDeviceContext& dc, int32_t pixel, int32_t length);
     void MoveBy(int64_t delta);
