@@ -91,19 +91,28 @@ void TSeSkinObject::SetBounds(const TRect& rect) {
 
 // --- Children ------------------------------------------------------------------------------------
 
-std::vector<TSeSkinObject*> TSeSkinObject::Children() const {
-    std::vector<TSeSkinObject*> children;
-    children.reserve(size_t(ComponentCount()));
-    for (int i = 0; i < ComponentCount(); ++i)
-        if (auto* child = dynamic_cast<TSeSkinObject*>(&Components(i))) children.push_back(child);
-    return children;
+TSeSkinObject* TSeSkinObject::TChildRange::iterator::operator*() const {
+    return static_cast<TSeSkinObject*>(&m_owner->Components(m_index));
+}
+
+void TSeSkinObject::TChildRange::iterator::Settle() {
+    while (m_index < m_owner->ComponentCount() &&
+           !dynamic_cast<TSeSkinObject*>(&m_owner->Components(m_index)))
+        ++m_index;
+}
+
+int TSeSkinObject::ChildCount() const {
+    int count = 0;
+    for ([[maybe_unused]] TSeSkinObject* child : Children())
+        ++count;
+    return count;
 }
 
 TSeSkinObject& TSeSkinObject::Child(int index) const {
-    std::vector<TSeSkinObject*> children = Children();
-    if (index < 0 || size_t(index) >= children.size())
-        throw EListError("Skin object index out of bounds (" + std::to_string(index) + ")");
-    return *children[size_t(index)];
+    int i = 0;
+    for (TSeSkinObject* child : Children())
+        if (i++ == index) return *child;
+    throw EListError("Skin object index out of bounds (" + std::to_string(index) + ")");
 }
 
 TSeSkinObject* TSeSkinObject::Parent() const {
@@ -201,7 +210,7 @@ TSeSkinObject* TSeSkinObject::ObjectAtPoint(TPoint point) {
 
 std::optional<TRegion> TSeSkinObject::CreateRegion() {
     if (m_width <= 0 || m_height <= 0) return std::nullopt;
-    std::vector<TSeSkinObject*> children = Children();
+    const TChildRange children = Children();
     if (children.empty() || m_drawIfOwner) return CreateObjectRegion();
     std::optional<TRegion> region;
     for (TSeSkinObject* child : children) {

@@ -108,8 +108,38 @@ public:
 
     // --- Children
     // ----------------------------------------------------------------------------------
-    std::vector<TSeSkinObject*> Children() const;
-    int ChildCount() const { return int(Children().size()); }
+    // The owned components that are skin objects, in order; walking them allocates nothing.
+    class TChildRange {
+    public:
+        class iterator {
+        public:
+            iterator(const TComponent& owner, int index) : m_owner(&owner), m_index(index) {
+                Settle();
+            }
+            TSeSkinObject* operator*() const;
+            iterator& operator++() {
+                ++m_index;
+                Settle();
+                return *this;
+            }
+            bool operator==(const iterator& other) const { return m_index == other.m_index; }
+
+        private:
+            // Moves on to the next component that is a skin object, or to the end.
+            void Settle();
+            const TComponent* m_owner;
+            int m_index;
+        };
+        explicit TChildRange(const TComponent& owner) : m_owner(owner) {}
+        iterator begin() const { return iterator(m_owner, 0); }
+        iterator end() const { return iterator(m_owner, m_owner.ComponentCount()); }
+        bool empty() const { return begin() == end(); }
+
+    private:
+        const TComponent& m_owner;
+    };
+    TChildRange Children() const { return TChildRange(*this); }
+    int ChildCount() const;
     // Raises EListError out of range.
     TSeSkinObject& Child(int index) const;
     // The skin object this one is a child of, or nullptr.
