@@ -120,8 +120,20 @@ void TDeviceContext::VisibleRects(std::vector<TRect>& out) const {
     }
 }
 
+TRect TDeviceContext::VisibleBounds() const {
+    if (!m_surface || m_surface->Empty()) return {};
+    const TRect bounds = m_surface->BoundsRect();
+    if (!m_state.clip) return bounds;
+    TRect visible{};
+    for (const TRect& r : m_state.clip->Rects()) {
+        const TRect cut = IntersectRect(r, bounds);
+        visible = UnionRect(visible, cut);
+    }
+    return visible;
+}
+
 TRect TDeviceContext::ClipBox() const {
-    TRect box = VisibleRegion().Bounds();
+    TRect box = VisibleBounds();
     if (IsRectEmpty(box)) return {};
     const int64_t dx = int64_t(m_state.windowOrg.X) - m_state.viewportOrg.X;
     const int64_t dy = int64_t(m_state.windowOrg.Y) - m_state.viewportOrg.Y;
@@ -236,11 +248,7 @@ void TDeviceContext::BitBlt(int32_t x, int32_t y, int32_t width, int32_t height,
     const int64_t bottom = std::min<int64_t>(int64_t(src.Y) + height, srcBounds.Bottom);
     if (left >= right || top >= bottom) return;
     const int64_t dx = int64_t(dst.X) - src.X, dy = int64_t(dst.Y) - src.Y;
-    std::vector<TRect> rects;
-    VisibleRects(rects);
-    TRect visible{};
-    for (const TRect& r : rects)
-        visible = UnionRect(visible, r);
+    const TRect visible = VisibleBounds();
     const TRect dstArea{int32_t(std::clamp<int64_t>(left + dx, visible.Left, visible.Right)),
                         int32_t(std::clamp<int64_t>(top + dy, visible.Top, visible.Bottom)),
                         int32_t(std::clamp<int64_t>(right + dx, visible.Left, visible.Right)),
@@ -262,14 +270,20 @@ void TDeviceContext::BitBlt(int32_t x, int32_t y, int32_t width, int32_t height,
         from = &scratch;
         fromOrigin = srcArea.TopLeft();
     }
-    for (const TRect& clip : rects) {
+    // dstArea lies inside the surface, so cutting it by each clip rectangle is enough.
+    const auto copy = [&](const TRect& clip) {
         TRect r = IntersectRect(dstArea, clip);
-        if (IsRectEmpty(r)) continue;
+        if (IsRectEmpty(r)) return;
         for (int32_t row = r.Top; row < r.Bottom; ++row)
             std::memcpy(m_surface->Row(row) + r.Left,
                         from->Row(row - dy - fromOrigin.Y) + (r.Left - dx - fromOrigin.X),
                         size_t(r.Width()) * 4);
-    }
+    };
+    if (!m_state.clip)
+        copy(dstArea);
+    else
+        for (const TRect& clip : m_state.clip->Rects())
+            copy(clip);
 }
 
 void TDeviceContext::StretchBlt(int32_t x, int32_t y, int32_t width, int32_t height,

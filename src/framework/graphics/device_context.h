@@ -193,6 +193,8 @@ private:
     void FillDeviceRect(const TRect& deviceRect, uint32_t pixel);
     // Visible device rectangles: the clip region's rectangles cut to the surface.
     void VisibleRects(std::vector<TRect>& out) const;
+    // The bounding box of the visible region, in device coordinates; allocates nothing.
+    TRect VisibleBounds() const;
     void PlotPen(int32_t deviceX, int32_t deviceY, uint32_t pixel);
     void DrawLineDevice(TPoint from, TPoint to, uint32_t pixel, TPenStyle style);
 

@@ -59,12 +59,13 @@ void TRegion::Union(const TRegion& other) {
 }
 
 void TRegion::Intersect(const TRect& rect) {
-    std::vector<TRect> result;
+    // In place: the overlaps are never more than the rectangles they come from.
+    size_t kept = 0;
     for (const TRect& r : m_rects) {
-        TRect overlap = IntersectRect(r, rect);
-        if (!IsRectEmpty(overlap)) result.push_back(overlap);
+        const TRect overlap = IntersectRect(r, rect);
+        if (!IsRectEmpty(overlap)) m_rects[kept++] = overlap;
     }
-    m_rects = std::move(result);
+    m_rects.resize(kept);
     UpdateBounds();
 }
 
