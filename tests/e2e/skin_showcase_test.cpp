@@ -112,8 +112,10 @@ TEST_P(SkinShowcase, ControlsAnswerTheMouseAndKeysAcrossASkinChange) {
     ASSERT_TRUE(TProgramDriver::WaitUntil(
         [&] { return Changed(before, driver.Screenshot(window), volume) > 20; }));
 
-    // Typed text lands in the edit.
+    // Typed text lands in the edit. Keys wait for the click to have focused it: a window
+    // manager may hold a click back a moment while keys pass straight to the window.
     driver.Click(window, edit.MidX(), edit.MidY());
+    ASSERT_TRUE(WaitForLine("focus edit"));
     for (const char* key : {"a", "b", "c"})
         driver.PressKey(window, key);
     ASSERT_TRUE(WaitForLine("edit abc"));

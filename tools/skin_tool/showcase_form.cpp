@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <type_traits>
 
 namespace brisat {
 namespace {
@@ -46,6 +47,8 @@ T& Place(TWinControl& parent, TSeSkinEngine& engine, const char* name, const TRe
     control.SetBoundsRect(bounds);
     control.SetParent(&parent);
     control.SetSkinEngine(&engine);
+    if constexpr (std::is_base_of_v<TWinControl, T>)
+        control.OnEnter = [&control](TComponent&) { Report("focus " + control.Name()); };
     return control;
 }
 
