@@ -82,6 +82,7 @@ void TShowcaseForm::BuildControls(TWinControl& parent) {
     auto& combo = Place<TSeSkinComboBox>(parent, e, "combo", Bounds(296, 14, 120, 22));
     for (const char* item : {"Fit", "Original", "16:9", "4:3"})
         combo.Items().Add(item);
+    combo.SetItemIndex(0);
     combo.OnChange = [&combo](TComponent&) { Report("combo " + combo.Text()); };
 
     auto& volume = Place<TSeSkinTrackBar>(parent, e, "volume", Bounds(12, 52, 200, 24));
@@ -106,6 +107,8 @@ void TShowcaseForm::BuildControls(TWinControl& parent) {
 
     auto& scroll = Place<TSeSkinScrollBar>(parent, e, "scroll", Bounds(12, 90, 200, 17));
     scroll.SetMax(100);
+    // A thumb as long as a fifth of the range, as a scrolled view shows it.
+    scroll.SetPageSize(20);
     scroll.OnChange = [&scroll](TComponent&) {
         Report("scroll " + std::to_string(scroll.Position()));
     };
