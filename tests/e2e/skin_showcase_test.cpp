@@ -142,7 +142,8 @@ TEST_P(SkinShowcase, ControlsAnswerTheMouseAndKeysAcrossASkinChange) {
                Changed(steel, alien, panel) > 0;
     }));
     // Alien's thumb and margins differ from steel's: the thumb is sought where alien puts it.
-    ASSERT_TRUE(TProgramDriver::WaitUntil([&] { return Values("thumb").size() == thumbLines * 2; }));
+    ASSERT_TRUE(
+        TProgramDriver::WaitUntil([&] { return Values("thumb").size() == thumbLines * 2; }));
     const TPlace end = Thumb("volume");
     EXPECT_GT(end.X, volume.MidX());
     driver.Drag(window, end.X, end.Y, volume.X - 40, end.Y);

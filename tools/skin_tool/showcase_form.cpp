@@ -114,8 +114,8 @@ void TShowcaseForm::BuildControls(TWinControl& parent) {
     };
 
     auto& list = Place<TSeSkinListBox>(parent, e, "list", Bounds(12, 120, 200, 150));
-    for (const char* item : {"One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight",
-                             "Nine", "Ten", "Eleven", "Twelve"})
+    for (const char* item : {"One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine",
+                             "Ten", "Eleven", "Twelve"})
         list.Items().Add(item);
     list.OnClick = [&list](TComponent&) {
         const int32_t i = list.ItemIndex();
@@ -134,9 +134,8 @@ void TShowcaseForm::ReportPlaces() {
         auto* control = dynamic_cast<TControl*>(&Components(i));
         if (!control || control->Name().empty()) continue;
         const TPoint at = InWindow(*control, {0, 0});
-        Report("at " + control->Name() + " " + std::to_string(at.X) + " " +
-               std::to_string(at.Y) + " " + std::to_string(control->Width()) + " " +
-               std::to_string(control->Height()));
+        Report("at " + control->Name() + " " + std::to_string(at.X) + " " + std::to_string(at.Y) +
+               " " + std::to_string(control->Width()) + " " + std::to_string(control->Height()));
     }
     ReportThumbs();
 }
