@@ -334,7 +334,10 @@ TSdlPlatform::TTranslation TSdlPlatform::TranslateConfigure(const XEvent& x, TPl
     if (!w) return TTranslation::Nothing;
     std::optional<TScreenRect> reported;
     if (reparent) {
+        // The window keeps its place: the frame may not stand where the window manager puts it
+        // yet, and a window manager reports a move it makes with a configure event of its own.
         w->SetFramed(x.xreparent.parent != DefaultRootWindow(x.xreparent.display));
+        reported = w->ScreenBounds();
     } else if (x.xconfigure.send_event || !w->Framed()) {
         const XConfigureEvent& c = x.xconfigure;
         const int32_t left = c.x + c.border_width, top = c.y + c.border_width;

@@ -43,8 +43,11 @@ protected:
         const std::vector<std::string> lines = Lines();
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
-    bool WaitForLine(const std::string& line) {
-        return TProgramDriver::WaitUntil([&] { return HasLine(line); }, 20s);
+    // Fails with what the showcase printed, to tell a lost input from a wrong value.
+    testing::AssertionResult WaitForLine(const std::string& line) {
+        if (TProgramDriver::WaitUntil([&] { return HasLine(line); }, 20s))
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "no \"" << line << "\" in:\n" << Get(LogPath());
     }
     // The "at NAME X Y W H" lines.
     std::map<std::string, TPlace> Places() const {
@@ -57,6 +60,17 @@ protected:
                 places[name] = p;
         }
         return places;
+    }
+    // Where the last "thumb NAME X Y" line puts Name's thumb.
+    TPlace Thumb(const std::string& name) const {
+        TPlace thumb{-1, -1};
+        for (const std::string& value : Values("thumb")) {
+            std::istringstream words(value);
+            std::string n;
+            TPlace p;
+            if (words >> n >> p.X >> p.Y && n == name) thumb = p;
+        }
+        return thumb;
     }
     // The values of the lines starting with Prefix and a space.
     std::vector<std::string> Values(const std::string& prefix) const {
@@ -81,7 +95,7 @@ TEST_P(SkinShowcase, ControlsAnswerTheMouseAndKeysAcrossASkinChange) {
     TProgramDriver driver = Start();
     const TDrivenWindow window = driver.WaitForWindow("Brisat skin showcase", 30s);
     ASSERT_TRUE(WaitForLine("skin steel"));
-    ASSERT_TRUE(TProgramDriver::WaitUntil([&] { return Places().count("list") == 1; }));
+    ASSERT_TRUE(TProgramDriver::WaitUntil([&] { return Thumb("zoom").X >= 0; }));
     const std::map<std::string, TPlace> at = Places();
     const TPlace volume = at.at("volume"), edit = at.at("edit"), list = at.at("list");
     const TPlace next = at.at("next");
@@ -89,15 +103,19 @@ TEST_P(SkinShowcase, ControlsAnswerTheMouseAndKeysAcrossASkinChange) {
     // The volume thumb starts in the middle; dragged past the end it reaches the maximum in
     // steps of 1000.
     const TPixelImage before = driver.Screenshot(window);
-    driver.Drag(window, volume.MidX(), volume.Y + 14, volume.X + volume.Width + 40, volume.Y + 14);
+    const TPlace thumb = Thumb("volume");
+    EXPECT_NEAR(thumb.X, volume.MidX(), 2);
+    driver.Drag(window, thumb.X, thumb.Y, volume.X + volume.Width + 40, thumb.Y);
     ASSERT_TRUE(WaitForLine("volume 10000"));
     for (const std::string& value : Values("volume"))
         EXPECT_EQ(std::stoi(value) % 1000, 0) << value;
     ASSERT_TRUE(TProgramDriver::WaitUntil(
         [&] { return Changed(before, driver.Screenshot(window), volume) > 20; }));
 
-    // Typed text lands in the edit.
+    // Typed text lands in the edit. Keys wait for the click to have focused it: a window
+    // manager may hold a click back a moment while keys pass straight to the window.
     driver.Click(window, edit.MidX(), edit.MidY());
+    ASSERT_TRUE(WaitForLine("focus edit"));
     for (const char* key : {"a", "b", "c"})
         driver.PressKey(window, key);
     ASSERT_TRUE(WaitForLine("edit abc"));
@@ -114,6 +132,7 @@ TEST_P(SkinShowcase, ControlsAnswerTheMouseAndKeysAcrossASkinChange) {
 
     // The button loads the next skin: the window changes its look and the bar still drags.
     const TPixelImage steel = driver.Screenshot(window);
+    const size_t thumbLines = Values("thumb").size();
     driver.Click(window, next.MidX(), next.MidY());
     ASSERT_TRUE(WaitForLine("skin alien"));
     const TPlace panel{0, next.Y + next.Height + 2, next.X + next.Width, 8};
@@ -122,7 +141,12 @@ TEST_P(SkinShowcase, ControlsAnswerTheMouseAndKeysAcrossASkinChange) {
         return Changed(steel, alien, next) > next.Width * next.Height / 4 &&
                Changed(steel, alien, panel) > 0;
     }));
-    driver.Drag(window, volume.X + volume.Width - 8, volume.Y + 14, volume.X - 40, volume.Y + 14);
+    // Alien's thumb and margins differ from steel's: the thumb is sought where alien puts it.
+    ASSERT_TRUE(
+        TProgramDriver::WaitUntil([&] { return Values("thumb").size() == thumbLines * 2; }));
+    const TPlace end = Thumb("volume");
+    EXPECT_GT(end.X, volume.MidX());
+    driver.Drag(window, end.X, end.Y, volume.X - 40, end.Y);
     EXPECT_TRUE(WaitForLine("volume 0"));
     EXPECT_TRUE(driver.Running());
 }

@@ -475,6 +475,35 @@ TEST_F(TSdlPlatformTest, MouseEventsCarryWindowAndScreenCoordinates) {
     EXPECT_EQ(wheel[1].X, 50);
 }
 
+// A window manager makes its frame somewhere, puts the window into it and only then moves the
+// frame to where the window asked to stand, sending nothing as the window ends up there. The
+// frame's passing place must not become the window's: pointer positions would miss their controls.
+TEST_F(TSdlPlatformTest, AFrameMovedAfterTheReparentKeepsTheWindowsPlace) {
+    IPlatformWindow& w = MakeWindow(9, {200, 100, 400, 300}, Red, Red);
+    Settle();
+    const Window client = XWindowTitled("window 9");
+    ASSERT_NE(client, 0u);
+    const Window frame = XCreateSimpleWindow(m_x, DefaultRootWindow(m_x), 0, 0, 200, 200, 0, 0, 0);
+    XMapWindow(m_x, frame);
+    XReparentWindow(m_x, client, frame, 0, 0);
+    Settle();
+    XMoveWindow(m_x, frame, 200, 100);
+    w.Show(TActivation::Activate);
+    Settle();
+    // The pointer enters (a crossing tells its place on the screen itself), then moves within
+    // the window, which is told relative to the window.
+    MovePointer(245, 125);
+    Settle();
+    MovePointer(250, 130);
+    const auto events = Pump([](const TPlatformEvent& e) {
+        return Is(e, TPlatformEventKind::MouseMove) && e.X == 50 && e.Y == 30;
+    });
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back().X, 50);
+    EXPECT_EQ(events.back().ScreenX, 250);
+    EXPECT_EQ(events.back().ScreenY, 130);
+}
+
 TEST_F(TSdlPlatformTest, KeysArriveAsVirtualKeysWithModifiersAndText) {
     IPlatformWindow& w = MakeWindow(3, {100, 100, 200, 200}, Red, Red);
     w.Show(TActivation::Activate);

@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <type_traits>
 
 namespace brisat {
 namespace {
@@ -22,6 +23,23 @@ void Report(const std::string& line) {
     std::fflush(stdout);
 }
 
+// Where a script presses to grab the bar's thumb: the middle of its hit area, across the bar
+// at the thumb's centre along it. The skin sets the thumb's size and the bar's margins, so this
+// moves with every skin as well as with the value.
+TPoint ThumbCentre(const TKsCustomTrackBar& bar) {
+    const bool vertical = bar.Orientation() == TTrackOrientation::toVertical;
+    const int32_t along = bar.ValueToPixel(bar.Position());
+    const int32_t across = vertical ? bar.Width() : bar.Height();
+    int32_t first = -1, last = -1;
+    for (int32_t c = 0; c < across; ++c) {
+        if (!(vertical ? bar.ThumbHitTest(c, along) : bar.ThumbHitTest(along, c))) continue;
+        if (first < 0) first = c;
+        last = c;
+    }
+    const int32_t middle = first < 0 ? across / 2 : (first + last) / 2;
+    return vertical ? TPoint{middle, along} : TPoint{along, middle};
+}
+
 template <class T>
 T& Place(TWinControl& parent, TSeSkinEngine& engine, const char* name, const TRect& bounds) {
     T& control = CreateOwned<T>(*parent.Owner());
@@ -29,6 +47,8 @@ T& Place(TWinControl& parent, TSeSkinEngine& engine, const char* name, const TRe
     control.SetBoundsRect(bounds);
     control.SetParent(&parent);
     control.SetSkinEngine(&engine);
+    if constexpr (std::is_base_of_v<TWinControl, T>)
+        control.OnEnter = [&control](TComponent&) { Report("focus " + control.Name()); };
     return control;
 }
 
@@ -62,6 +82,7 @@ void TShowcaseForm::BuildControls(TWinControl& parent) {
     auto& combo = Place<TSeSkinComboBox>(parent, e, "combo", Bounds(296, 14, 120, 22));
     for (const char* item : {"Fit", "Original", "16:9", "4:3"})
         combo.Items().Add(item);
+    combo.SetItemIndex(0);
     combo.OnChange = [&combo](TComponent&) { Report("combo " + combo.Text()); };
 
     auto& volume = Place<TSeSkinTrackBar>(parent, e, "volume", Bounds(12, 52, 200, 24));
@@ -86,13 +107,15 @@ void TShowcaseForm::BuildControls(TWinControl& parent) {
 
     auto& scroll = Place<TSeSkinScrollBar>(parent, e, "scroll", Bounds(12, 90, 200, 17));
     scroll.SetMax(100);
+    // A thumb as long as a fifth of the range, as a scrolled view shows it.
+    scroll.SetPageSize(20);
     scroll.OnChange = [&scroll](TComponent&) {
         Report("scroll " + std::to_string(scroll.Position()));
     };
 
     auto& list = Place<TSeSkinListBox>(parent, e, "list", Bounds(12, 120, 200, 150));
-    for (const char* item : {"One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight",
-                             "Nine", "Ten", "Eleven", "Twelve"})
+    for (const char* item : {"One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine",
+                             "Ten", "Eleven", "Twelve"})
         list.Items().Add(item);
     list.OnClick = [&list](TComponent&) {
         const int32_t i = list.ItemIndex();
@@ -100,15 +123,29 @@ void TShowcaseForm::BuildControls(TWinControl& parent) {
     };
 }
 
-void TShowcaseForm::ReportPlaces() {
+TPoint TShowcaseForm::InWindow(const TControl& control, TPoint point) const {
     const TRect window = BoundsRect();
+    const TPoint at = control.ClientToScreen(point);
+    return {at.X - window.Left, at.Y - window.Top};
+}
+
+void TShowcaseForm::ReportPlaces() {
     for (int i = 0; i < ComponentCount(); ++i) {
         auto* control = dynamic_cast<TControl*>(&Components(i));
         if (!control || control->Name().empty()) continue;
-        const TPoint at = control->ClientToScreen({0, 0});
-        Report("at " + control->Name() + " " + std::to_string(at.X - window.Left) + " " +
-               std::to_string(at.Y - window.Top) + " " + std::to_string(control->Width()) + " " +
-               std::to_string(control->Height()));
+        const TPoint at = InWindow(*control, {0, 0});
+        Report("at " + control->Name() + " " + std::to_string(at.X) + " " + std::to_string(at.Y) +
+               " " + std::to_string(control->Width()) + " " + std::to_string(control->Height()));
+    }
+    ReportThumbs();
+}
+
+void TShowcaseForm::ReportThumbs() {
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* bar = dynamic_cast<TKsCustomTrackBar*>(&Components(i));
+        if (!bar) continue;
+        const TPoint at = InWindow(*bar, ThumbCentre(*bar));
+        Report("thumb " + bar->Name() + " " + std::to_string(at.X) + " " + std::to_string(at.Y));
     }
 }
 
@@ -119,6 +156,7 @@ void TShowcaseForm::LoadSkin(const std::string& file) {
 
 void TShowcaseForm::NextSkin() {
     LoadSkin(NextSkinFile(m_skins, m_engine->SkinFile()));
+    ReportThumbs();
 }
 
 } // namespace brisat

@@ -23,12 +23,17 @@ public:
     // Loads the next skin of the folder and reports it.
     void NextSkin();
     // Reports where each control stands: "at NAME X Y WIDTH HEIGHT", from the window's
-    // top-left corner, for scripts that click on them.
+    // top-left corner, for scripts that click on them, then the thumbs.
     void ReportPlaces();
+    // Reports where to press to grab each track bar's thumb: "thumb NAME X Y", from the
+    // window's top-left corner. Skins move the thumbs, so each skin change reports them again.
+    void ReportThumbs();
 
 private:
     void BuildControls(TWinControl& parent);
     void LoadSkin(const std::string& file);
+    // Control's client point from the window's top-left corner.
+    TPoint InWindow(const TControl& control, TPoint point) const;
 
     TSeSkinEngine* m_engine = nullptr;
     std::vector<std::string> m_skins;
