@@ -165,6 +165,17 @@ TEST_F(SkinComboBoxTest, TheSkinDrawsFrameAndButtonAPlainOneWithoutIt) {
     EXPECT_EQ(At(*combo, button.Left + 10, 10), Rgb(kSkinDisabled));
 }
 
+TEST_F(SkinComboBoxTest, TheHotFrameFollowsTheMouseAtOnce) {
+    LoadSkin(ComboSkin());
+    other->SetSkinEngine(Engine);
+    ASSERT_EQ(At(*other, 2, 2), Rgb(kSkinFace));
+    const TPoint inside = OnForm(*other, 20, 10);
+    Host->MouseMove(h, inside.X, inside.Y);
+    EXPECT_EQ(At(*other, 2, 2), Rgb(kSkinHot));
+    Host->MouseMove(h, 300, 200);
+    EXPECT_EQ(At(*other, 2, 2), Rgb(kSkinFace));
+}
+
 using SkinComboBoxClassTest = SkinControlTest;
 
 TEST_F(SkinComboBoxClassTest, LayoutsHoldTheMonitorChooser) {

@@ -252,6 +252,19 @@ TEST_F(SkinEditTest, DrawsTheSkinsFrameInItsStatesAndPlainWithoutIt) {
     EXPECT_EQ(At(*edit, 250, 2), Rgb(kSkinDisabled));
 }
 
+// The hot frame shows as soon as the mouse comes in and goes when it leaves, with no other
+// reason to repaint.
+TEST_F(SkinEditTest, TheHotFrameFollowsTheMouseAtOnce) {
+    LoadSkin(EditSkin());
+    other->SetSkinEngine(Engine);
+    ASSERT_EQ(At(*other, 90, 2), Rgb(kSkinFace));
+    const TPoint inside = OnForm(*other, 50, 10);
+    Host->MouseMove(h, inside.X, inside.Y);
+    EXPECT_EQ(At(*other, 90, 2), Rgb(kSkinHot));
+    Host->MouseMove(h, 300, 200);
+    EXPECT_EQ(At(*other, 90, 2), Rgb(kSkinFace));
+}
+
 TEST_F(SkinEditTest, AShippedSkinDrawsTheEditAndTheTextOverIt) {
     edit->SetText("mms://");
     other->SetFocus();
