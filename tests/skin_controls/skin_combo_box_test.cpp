@@ -176,6 +176,14 @@ TEST_F(SkinComboBoxTest, TheHotFrameFollowsTheMouseAtOnce) {
     EXPECT_EQ(At(*other, 2, 2), Rgb(kSkinFace));
 }
 
+TEST_F(SkinComboBoxTest, AnOpaqueBoxShowsItsColorWhereTheFrameIsSeeThrough) {
+    other->SetColor(clYellow);
+    LoadShippedSkin("preluna");
+    other->SetSkinEngine(Engine);
+    ASSERT_TRUE(other->IsSkinned());
+    EXPECT_EQ(At(*other, 30, 0), Rgb(clYellow));
+}
+
 using SkinComboBoxClassTest = SkinControlTest;
 
 TEST_F(SkinComboBoxClassTest, LayoutsHoldTheMonitorChooser) {

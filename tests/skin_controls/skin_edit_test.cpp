@@ -284,6 +284,22 @@ TEST_F(SkinEditTest, AShippedSkinDrawsTheEditAndTheTextOverIt) {
     EXPECT_TRUE(ink);
 }
 
+// Preluna's field leaves its outermost ring see-through in the normal state: an opaque edit
+// shows its Color there, never what the buffer held before (black at first, the hot glow after
+// a hover).
+TEST_F(SkinEditTest, AnOpaqueEditShowsItsColorWhereTheFrameIsSeeThrough) {
+    other->SetColor(clYellow);
+    LoadShippedSkin("preluna");
+    other->SetSkinEngine(Engine);
+    ASSERT_TRUE(other->IsSkinned());
+    EXPECT_EQ(At(*other, 50, 0), Rgb(clYellow));
+    const TPoint inside = OnForm(*other, 50, 10);
+    Host->MouseMove(h, inside.X, inside.Y);
+    Pump();
+    Host->MouseMove(h, 300, 200);
+    EXPECT_EQ(At(*other, 50, 0), Rgb(clYellow)) << "after the hot look";
+}
+
 } // namespace
 
 namespace {
