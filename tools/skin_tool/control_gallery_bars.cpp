@@ -44,7 +44,7 @@ void SetUpTrackBar(T& bar, bool vertical) {
 } // namespace
 
 TGalleryFamily TrackBarFamily(bool vertical) {
-    auto family = vertical ? Family<T>("Vertical track bar: TSeSkinTrackBar", 26, 100,
+    auto family = vertical ? Family<T>("Vertical track bar: TSeSkinTrackBar", 26, 84,
                                        [](T& b) { SetUpTrackBar(b, true); })
                            : Family<T>("Horizontal track bar: TSeSkinTrackBar", 160, 26,
                                        [](T& b) { SetUpTrackBar(b, false); });
@@ -69,16 +69,16 @@ TGalleryFamily TrackBarFamily(bool vertical) {
 }
 
 TGalleryFamily ScrollBarFamily(bool vertical) {
-    auto family = vertical ? Family<S>("Vertical scroll bar: TSeSkinScrollBar", 17, 100,
+    auto family = vertical ? Family<S>("Vertical scroll bar: TSeSkinScrollBar", 17, 84,
                                        [](S& b) {
                                            // Bound to the skin as a horizontal bar, it took
                                            // the horizontal thickness as its height.
                                            b.SetKind(TScrollBarKind::sbVertical);
-                                           b.SetBounds(b.Left(), b.Top(), 17, 100);
+                                           b.SetBounds(b.Left(), b.Top(), 17, 84);
                                            b.SetPageSize(20);
                                            b.FitThickness();
                                        })
-                           : Family<S>("Horizontal scroll bar: TSeSkinScrollBar", 160, 17,
+                           : Family<S>("Horizontal scroll bar: TSeSkinScrollBar", 140, 17,
                                        [](S& b) {
                                            b.SetPageSize(20);
                                            b.FitThickness();
@@ -86,7 +86,7 @@ TGalleryFamily ScrollBarFamily(bool vertical) {
     const auto thumb = [](S& b) { return Centre(b.GetThumbRect()); };
     const auto first = [](S& b) { return Centre(b.GetFirstButtonRect()); };
     const auto second = [](S& b) { return Centre(b.GetSecondButtonRect()); };
-    const TPoint dragBy = AxisPoint(vertical, 25, 0);
+    const TPoint dragBy = AxisPoint(vertical, 20, 0);
     family.States = {
         State<S>("normal", [](TGalleryStage&, S&) {}),
         State<S>("button hot", [second](TGalleryStage& s, S& b) { s.Hover(b, second(b)); }),

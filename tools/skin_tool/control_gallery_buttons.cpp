@@ -7,7 +7,7 @@
 namespace brisat {
 
 TGalleryFamily PanelFamily() {
-    auto family = Family<TSeSkinPanel>("Panel: TSeSkinPanel", 150, 72,
+    auto family = Family<TSeSkinPanel>("Panel: TSeSkinPanel", 150, 64,
                                        [](TSeSkinPanel& p) { p.SetCaption("Panel"); });
     using P = TSeSkinPanel;
     const auto button = [](P& p) { return Centre(p.GetButtonRect()); };

@@ -23,7 +23,8 @@ void SetUpList(L& list) {
 TGalleryFamily ListBoxFamily() {
     auto family = Family<L>("List box: TSeSkinListBox", 130, 100, SetUpList);
     family.States = CommonStates<L>();
-    family.States[1] = State<L>("hot item", [](TGalleryStage& s, L& l) {
+    // The skinned list shows the mouse by its frame (items have no hot look).
+    family.States[1] = State<L>("hot", [](TGalleryStage& s, L& l) {
         s.Hover(l, Centre(l.GetItemRect(3)));
     });
     family.States.push_back(State<L>("clicked", [](TGalleryStage& s, L& l) {
@@ -31,8 +32,9 @@ TGalleryFamily ListBoxFamily() {
         s.Press(l, item);
         s.Release(l, item);
     }));
-    family.States.push_back(
-        State<L>("scrolled to the end", [](TGalleryStage&, L& l) { l.SetTopIndex(l.Items().Count() - 1); }));
+    family.States.push_back(State<L>("wheeled to the end", [](TGalleryStage& s, L& l) {
+        s.Wheel(l, Centre(l), -120 * l.Items().Count());
+    }));
     family.States.push_back(State<L>("check boxes", [](TGalleryStage&, L& l) {
         l.SetAllowGrayed(true);
         l.SetShowCheckBoxes(true);

@@ -93,6 +93,13 @@ void TGalleryStage::Drag(TControl& control, TPoint from, TPoint to) {
     Hover(control, to);
 }
 
+void TGalleryStage::Wheel(TControl& control, TPoint p, int32_t delta) {
+    Hover(control, p);
+    const TPoint at = OnForm(control, p);
+    m_host->Wheel(m_form->Handle(), at.X, at.Y, delta);
+    Settle();
+}
+
 void TGalleryStage::Focus(TWinControl& control) {
     control.SetFocus();
     Settle();

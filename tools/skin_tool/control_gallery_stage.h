@@ -46,6 +46,8 @@ public:
     void Release(TControl& control, TPoint p);
     // Press at From, move to To with the button held.
     void Drag(TControl& control, TPoint from, TPoint to);
+    // A turn of the wheel by Delta (multiples of 120) with the pointer at P.
+    void Wheel(TControl& control, TPoint p, int32_t delta);
     void Focus(TWinControl& control);
     // Handles everything queued, painting included.
     void Settle();
