@@ -165,23 +165,12 @@ TEST_F(SkinComboBoxTest, TheSkinDrawsFrameAndButtonAPlainOneWithoutIt) {
     EXPECT_EQ(At(*combo, button.Left + 10, 10), Rgb(kSkinDisabled));
 }
 
+// The hot frame follows the mouse at once (the edit's test tells why).
 TEST_F(SkinComboBoxTest, TheHotFrameFollowsTheMouseAtOnce) {
     LoadSkin(ComboSkin());
     other->SetSkinEngine(Engine);
     ASSERT_EQ(At(*other, 2, 2), Rgb(kSkinFace));
-    const TPoint inside = OnForm(*other, 20, 10);
-    Host->MouseMove(h, inside.X, inside.Y);
-    EXPECT_EQ(At(*other, 2, 2), Rgb(kSkinHot));
-    Host->MouseMove(h, 300, 200);
-    EXPECT_EQ(At(*other, 2, 2), Rgb(kSkinFace));
-}
-
-TEST_F(SkinComboBoxTest, AnOpaqueBoxShowsItsColorWhereTheFrameIsSeeThrough) {
-    other->SetColor(clYellow);
-    LoadShippedSkin("preluna");
-    other->SetSkinEngine(Engine);
-    ASSERT_TRUE(other->IsSkinned());
-    EXPECT_EQ(At(*other, 30, 0), Rgb(clYellow));
+    EXPECT_EQ(AtHoveredThenLeft(*other, {2, 2}), std::pair(Rgb(kSkinHot), Rgb(kSkinFace)));
 }
 
 using SkinComboBoxClassTest = SkinControlTest;
