@@ -115,6 +115,9 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
     void MouseMove(TShiftState shift, int32_t x, int32_t y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) override;
+    // The skinned frame has a hot look: entering and leaving repaint.
+    void MouseEnter() override { Invalidate(); }
+    void MouseLeave() override { Invalidate(); }
     void DblClick() override;
     void WndProc(TMessage& message) override;
     void WMContextMenu(TMessage& message) override;

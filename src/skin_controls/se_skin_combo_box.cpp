@@ -28,6 +28,8 @@ void TSeSkinComboBox::PaintBackground(const TRect& rect, TKsBitmap& bitmap) {
         TKsCustomComboBox::PaintBackground(rect, bitmap);
         return;
     }
+    // The frame's see-through pixels show the control's Color, not the buffer's last picture.
+    if (!Transparent()) bitmap.DC().FillRect(ControlRect(), Color());
     DrawEditFrame(*SkinCopy(), bitmap, ControlRect(), rect, BorderStyle(),
                   EditSkinState(*this, MouseInControl()));
 }

@@ -9,6 +9,8 @@ void TSeSkinEdit::PaintBackground(const TRect& rect, TKsBitmap& bitmap) {
         TKsCustomEdit::PaintBackground(rect, bitmap);
         return;
     }
+    // The frame's see-through pixels show the control's Color, not the buffer's last picture.
+    if (!Transparent()) bitmap.DC().FillRect(ControlRect(), Color());
     DrawEditFrame(*SkinCopy(), bitmap, ControlRect(), rect, BorderStyle(),
                   EditSkinState(*this, MouseInControl()));
 }

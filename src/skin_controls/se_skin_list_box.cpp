@@ -64,6 +64,8 @@ void TSeSkinListBox::DrawPart(TSeSkinObject& part, const TRect& rect, TSeState s
 void TSeSkinListBox::PaintBorder() {
     TSeSkinObject* frame = Part(m_parts.Frame);
     if (!frame) return TKsCustomListBox::PaintBorder();
+    // The frame's see-through pixels show the control's Color, not the buffer's last picture.
+    if (!Transparent()) Buffer().DC().FillRect(ControlRect(), Color());
     DrawPart(*frame, ControlRect(), FrameState(true));
 }
 

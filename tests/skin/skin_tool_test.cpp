@@ -105,17 +105,20 @@ TEST_F(SkinTool, PreviewDrawsAContactSheet) {
 }
 
 // Each control family in each of its states, drawn by the skin or plain where the skin lacks the
-// family's object (the sample skin has a "Button" but no "Panel").
+// family's object (the sample skin has a "Button" and nothing else), and wholly plain without a
+// skin; the sheet stays within a window's width.
 TEST_F(SkinTool, GalleryDrawsEveryControlState) {
-    const std::string png = PathOf("gallery.png");
-    const TRun run =
-        RunTool("gallery " + Quoted(WriteSample<TSeSkinFilterUltraCompressed>("s.xskn")) + " " +
-                Quoted(png));
-    ASSERT_EQ(run.Exit, 0) << run.Output;
-    const TPngImage sheet = ReadPngFile(png);
-    // Nine 200 x 90 panels in two lines (the sheet wraps at 1800) and eight buttons under them.
-    EXPECT_GE(sheet.Width, 8 * 200);
-    EXPECT_GE(sheet.Height, 2 * 90 + 28);
+    const std::string skin = WriteSample<TSeSkinFilterUltraCompressed>("s.xskn");
+    for (const std::string& source : {Quoted(skin), std::string("--plain")}) {
+        const std::string png = PathOf("gallery.png");
+        const TRun run = RunTool("gallery " + source + " " + Quoted(png));
+        ASSERT_EQ(run.Exit, 0) << source << ": " << run.Output;
+        const TPngImage sheet = ReadPngFile(png);
+        // Nine rows; the widest, eight horizontal scroll bars of 140 with the panel around.
+        EXPECT_GE(sheet.Width, 8 * 140) << source;
+        EXPECT_LE(sheet.Width, 1400) << source;
+        EXPECT_GE(sheet.Height, 9 * (22 + 28) + 2 * 84) << source;
+    }
 }
 
 TEST_F(SkinTool, ReportsErrorsLikeAUnixTool) {

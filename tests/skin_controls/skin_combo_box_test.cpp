@@ -165,6 +165,14 @@ TEST_F(SkinComboBoxTest, TheSkinDrawsFrameAndButtonAPlainOneWithoutIt) {
     EXPECT_EQ(At(*combo, button.Left + 10, 10), Rgb(kSkinDisabled));
 }
 
+// The hot frame follows the mouse at once (the edit's test tells why).
+TEST_F(SkinComboBoxTest, TheHotFrameFollowsTheMouseAtOnce) {
+    LoadSkin(ComboSkin());
+    other->SetSkinEngine(Engine);
+    ASSERT_EQ(At(*other, 2, 2), Rgb(kSkinFace));
+    EXPECT_EQ(AtHoveredThenLeft(*other, {2, 2}), std::pair(Rgb(kSkinHot), Rgb(kSkinFace)));
+}
+
 using SkinComboBoxClassTest = SkinControlTest;
 
 TEST_F(SkinComboBoxClassTest, LayoutsHoldTheMonitorChooser) {

@@ -11,6 +11,7 @@
 #include "skin/objects/skin_object_classes.h"
 
 #include <string>
+#include <utility>
 
 namespace brisat::test {
 
@@ -117,6 +118,15 @@ protected:
         Pump();
         const TPoint p = OnForm(control, x, y);
         return PixelAt(Form->Handle(), p.X, p.Y);
+    }
+    // The presented pixel at Probe of Control with the mouse over Control's middle, then with
+    // the mouse moved off it to the form's far corner.
+    std::pair<uint32_t, uint32_t> AtHoveredThenLeft(TControl& control, TPoint probe) {
+        const TPoint inside = OnForm(control, control.Width() / 2, control.Height() / 2);
+        Host->MouseMove(Form->Handle(), inside.X, inside.Y);
+        const uint32_t hovered = At(control, probe.X, probe.Y);
+        Host->MouseMove(Form->Handle(), Form->Width() - 1, Form->Height() - 1);
+        return {hovered, At(control, probe.X, probe.Y)};
     }
     // The presented pixel at a point of the form.
     uint32_t At(int32_t x, int32_t y) {

@@ -1,6 +1,7 @@
 #include "framework/controls/menu.h"
 #include "framework/controls/menu_item.h"
 #include "framework/windowing/caret.h"
+#include "skin_controls/se_skin_combo_box.h"
 #include "skin_controls/se_skin_edit.h"
 #include "framework/core/object_text_reader.h"
 #include "framework/text_lines.h"
@@ -252,6 +253,15 @@ TEST_F(SkinEditTest, DrawsTheSkinsFrameInItsStatesAndPlainWithoutIt) {
     EXPECT_EQ(At(*edit, 250, 2), Rgb(kSkinDisabled));
 }
 
+// The hot frame shows as soon as the mouse comes in and goes when it leaves, with no other
+// reason to repaint.
+TEST_F(SkinEditTest, TheHotFrameFollowsTheMouseAtOnce) {
+    LoadSkin(EditSkin());
+    other->SetSkinEngine(Engine);
+    ASSERT_EQ(At(*other, 90, 2), Rgb(kSkinFace));
+    EXPECT_EQ(AtHoveredThenLeft(*other, {90, 2}), std::pair(Rgb(kSkinHot), Rgb(kSkinFace)));
+}
+
 TEST_F(SkinEditTest, AShippedSkinDrawsTheEditAndTheTextOverIt) {
     edit->SetText("mms://");
     other->SetFocus();
@@ -269,6 +279,22 @@ TEST_F(SkinEditTest, AShippedSkinDrawsTheEditAndTheTextOverIt) {
         for (int32_t y = 4; y < 17 && !ink; ++y)
             ink = At(*edit, x, y) != background;
     EXPECT_TRUE(ink);
+}
+
+// Preluna's field leaves its outermost ring see-through in the normal state: an opaque edit or
+// combo box shows its Color there, never what the buffer held before (the plain border at
+// first, the hot glow after a hover).
+TEST_F(SkinEditTest, OpaqueEditsShowTheirColorWhereTheFrameIsSeeThrough) {
+    auto& combo = Add<TSeSkinComboBox>(Bounds(10, 100, 100, 21));
+    other->SetColor(clYellow);
+    combo.SetColor(clYellow);
+    LoadShippedSkin("preluna");
+    other->SetSkinEngine(Engine);
+    combo.SetSkinEngine(Engine);
+    ASSERT_TRUE(other->IsSkinned() && combo.IsSkinned());
+    EXPECT_EQ(At(*other, 50, 0), Rgb(clYellow));
+    EXPECT_EQ(At(combo, 30, 0), Rgb(clYellow));
+    EXPECT_EQ(AtHoveredThenLeft(*other, {50, 0}).second, Rgb(clYellow)) << "after the hot look";
 }
 
 } // namespace

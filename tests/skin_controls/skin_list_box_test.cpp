@@ -291,6 +291,18 @@ TEST_F(SkinListBoxTest, ShippedSkinDrawsTheListAndItsBar) {
     EXPECT_NE(At(list, 60, list.ListRect().Top + 3 * 16 + 8), plain);
 }
 
+// Preluna's frame leaves its outermost ring see-through in the normal state: an opaque list
+// shows its Color there, never what the buffer held before.
+TEST_F(SkinListBoxTest, AnOpaqueListShowsItsColorWhereTheFrameIsSeeThrough) {
+    auto& list = List<TSeSkinListBox>(3);
+    list.SetBorderStyle(TBorderStyle::bsSingle);
+    list.SetColor(clYellow);
+    LoadShippedSkin("preluna");
+    list.SetSkinEngine(Engine);
+    ASSERT_TRUE(list.IsSkinned());
+    EXPECT_EQ(At(list, 60, 0), Rgb(clYellow));
+}
+
 } // namespace
 
 namespace {

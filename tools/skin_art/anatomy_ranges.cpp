@@ -36,9 +36,15 @@ TPieceRef Paint(TBuilder& b, const TRect& size, const std::function<void(art_kit
     return b.Controls.Add(size.Width(), size.Height(), draw);
 }
 
-void AddStateRun(TSeSkinObject& parent, const char* name, TAxis axis, const TStatePiece& piece,
-                 std::initializer_list<TState> states) {
-    CapEnds(AddStateBox(parent, name, piece, states, 0), axis);
+// A slider keeps its ends whole (see ScrollSliderEnd); only its straight middle repeats.
+void AddSlider(TSeSkinObject& parent, const char* name, TAxis axis, const TStatePiece& piece,
+               std::initializer_list<TState> states) {
+    auto& slider = AddStateBox(parent, name, piece, states, 0);
+    const int end = ScrollSliderEnd;
+    if (axis == TAxis::Horizontal)
+        SetMargins(slider, end, 0, end, 0);
+    else
+        SetMargins(slider, 0, end, 0, end);
 }
 
 void AddTrackFrame(TSeSkinObject& bar, const char* name, int margin, bool vertical) {
@@ -97,7 +103,7 @@ void BuildScrollBar(TBuilder& b) {
         for (const std::string& x : horz ? std::vector<std::string>{"Horz"}
                                          : std::vector<std::string>{"Vert", ""}) {
             AddRun(bar, (x + "Frame").c_str(), axis, trough);
-            AddStateRun(bar, (x + "Slider").c_str(), axis, slider, states);
+            AddSlider(bar, (x + "Slider").c_str(), axis, slider, states);
         }
         for (TArrow arrow : horz ? std::vector<TArrow>{TArrow::Left, TArrow::Right}
                                  : std::vector<TArrow>{TArrow::Up, TArrow::Down}) {

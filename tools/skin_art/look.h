@@ -25,6 +25,11 @@ namespace skin_art {
 
 using art_kit::TPainter;
 
+// The unscaled ends of a scroll bar's slider: half its shortest thumb, two thirds of the system
+// thumb size of 17 pixels (see the scroll bar's GetThumbSize), so the shortest thumb still has
+// both ends whole.
+inline constexpr int ScrollSliderEnd = 5;
+
 // Control states, as the objects are put in them.
 enum class TState { Normal, Hot, Pressed, Focused, Disabled };
 // Caption buttons: the look in an inactive window, then normal, hot and pressed in an active one.
@@ -132,6 +137,8 @@ public:
     // Scroll bars: the trough, the arrow buttons and the slider (Normal, Hot, Pressed, Disabled).
     virtual void DrawScrollTrough(TPainter& p, TAxis axis) const = 0;
     virtual void DrawScrollButton(TPainter& p, TArrow arrow, TState state) const = 0;
+    // The slider's rounded or shaded ends stay within ScrollSliderEnd pixels of its two ends:
+    // they are kept unscaled and only the straight middle repeats along a long thumb.
     virtual void DrawScrollSlider(TPainter& p, TAxis axis, TState state) const = 0;
 
     // Edit, combo box and list box frames with their background (Normal, Hot, Focused,

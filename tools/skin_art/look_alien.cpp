@@ -237,7 +237,7 @@ public:
 
     void DrawScrollSlider(TPainter& p, TAxis axis, TState state) const override {
         const TBox b = Whole(p).Inset(1.5f);
-        DrawKnob(p, BoxShape(b, std::min(b.Width(), b.Height()) / 2), state);
+        DrawKnob(p, BoxShape(b, ScrollSliderEnd - 1.5f), state);
         DrawGrip(p, b, axis, {3, 0.6f, 3.5f}, Rgb(FigureColor(state), 0.75f));
     }
 

@@ -214,7 +214,7 @@ public:
     void DrawScrollSlider(TPainter& p, TAxis, TState state) const override {
         const TBox b = Whole(p);
         const TToon pressed = {TangerineShade, TangerineShade, Ink};
-        const TShape pill = BoxShape(b, std::min(b.Width(), b.Height()) / 2);
+        const TShape pill = BoxShape(b, float(ScrollSliderEnd));
         if (state == TState::Normal) DrawToon(p, pill, {Tangerine, TangerineShade, Ink});
         else if (state == TState::Pressed) DrawToon(p, pill, pressed, 0);
         else DrawToonState(p, pill, state);

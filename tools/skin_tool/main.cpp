@@ -22,6 +22,7 @@ const char* const kUsage =
     "       brisat-skin pack DIR FILE\n"
     "       brisat-skin preview FILE PNG\n"
     "       brisat-skin gallery FILE PNG\n"
+    "       brisat-skin gallery --plain PNG\n"
     "       brisat-skin showcase FILE\n"
     "FILE is a skin file (.uskn, .kskn or .xskn); pack writes the variant its extension names.\n"
     "showcase opens a window of skinned controls; its button steps through FILE's folder.\n";
@@ -37,7 +38,7 @@ int Run(const std::vector<std::string>& args) {
     else if (command == "preview" && args.size() == 3)
         brisat::WriteContactSheet(args[1], args[2]);
     else if (command == "gallery" && args.size() == 3)
-        brisat::WriteControlGallery(args[1], args[2]);
+        brisat::WriteControlGallery(args[1] == "--plain" ? "" : args[1], args[2]);
     else if (command == "showcase" && args.size() == 2)
         return brisat::RunShowcase(args[1]);
     else {

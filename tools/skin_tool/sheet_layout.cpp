@@ -10,8 +10,6 @@ constexpr int32_t kLabelHeight = 18;
 constexpr int32_t kTitleHeight = 22;
 constexpr TKsPixel kSheetPixel = 0xFFEDEDED;
 constexpr int32_t kMinCellWidth = 90;
-// Wider rows continue on another line.
-constexpr int32_t kMaxSheetWidth = 1800;
 
 void PlacePicture(TKsBitmap& sheet, const TKsBitmap& picture, int32_t left, int32_t top) {
     picture.DrawRect(sheet, left, top, Bounds(0, 0, picture.Width(), picture.Height()));
@@ -27,11 +25,11 @@ int32_t CellWidth(const TCell& cell) {
 }
 
 // The row's cells in lines no wider than the sheet.
-std::vector<std::vector<const TCell*>> Lines(const TRow& row) {
+std::vector<std::vector<const TCell*>> Lines(const TRow& row, int32_t maxWidth) {
     std::vector<std::vector<const TCell*>> lines(1);
     int32_t width = kMargin;
     for (const TCell& cell : row.Cells) {
-        if (!lines.back().empty() && width + CellWidth(cell) + kMargin > kMaxSheetWidth) {
+        if (!lines.back().empty() && width + CellWidth(cell) + kMargin > maxWidth) {
             lines.emplace_back();
             width = kMargin;
         }
@@ -71,11 +69,12 @@ int32_t DrawLine(TKsBitmap& sheet, const std::vector<const TCell*>& line, int32_
 
 } // namespace
 
-std::unique_ptr<TKsBitmap> Compose(const std::vector<TRow>& rows, const std::string& heading) {
+std::unique_ptr<TKsBitmap> Compose(const std::vector<TRow>& rows, const std::string& heading,
+                                   int32_t maxWidth) {
     int32_t width = 480, height = kMargin + kTitleHeight;
     for (const TRow& row : rows) {
         height += kTitleHeight;
-        for (const auto& line : Lines(row)) {
+        for (const auto& line : Lines(row, maxWidth)) {
             width = std::max(width, LineWidth(line));
             height += LineHeight(line);
         }
@@ -90,7 +89,7 @@ std::unique_ptr<TKsBitmap> Compose(const std::vector<TRow>& rows, const std::str
     for (const TRow& row : rows) {
         Label(*sheet, row.Title, Bounds(kMargin, top, width - 2 * kMargin, kTitleHeight), -13);
         top += kTitleHeight;
-        for (const auto& line : Lines(row))
+        for (const auto& line : Lines(row, maxWidth))
             top += DrawLine(*sheet, line, top);
     }
     return sheet;

@@ -20,7 +20,8 @@ struct TRow {
     std::vector<TCell> Cells;
 };
 
-// The rows under Heading on one sheet.
-std::unique_ptr<TKsBitmap> Compose(const std::vector<TRow>& rows, const std::string& heading);
+// The rows under Heading on one sheet; a row wider than MaxWidth continues on another line.
+std::unique_ptr<TKsBitmap> Compose(const std::vector<TRow>& rows, const std::string& heading,
+                                   int32_t maxWidth = 1800);
 
 } // namespace brisat

@@ -10,6 +10,11 @@ add_executable(brisat-skin
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/main.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/contact_sheet.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/control_gallery.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/control_gallery_bars.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/control_gallery_buttons.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/control_gallery_lists.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/control_gallery_stage.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/control_gallery_text.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/sheet_layout.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/preview_states.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_info.cpp
