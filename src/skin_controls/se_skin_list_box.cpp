@@ -92,7 +92,7 @@ void TSeSkinListBox::DrawItem(TKsBitmap& bitmap, int32_t index, const TRect& rec
     const TRect text{rect.Left + 2, rect.Top, rect.Right, rect.Bottom};
     if (OwnerDraws()) return DrawItemEvent(index, text, OwnerDrawState(index));
     if (StyleListsColors()) return DrawColorItem(bitmap, index, rect);
-    const TFont& font = item->GetFont();
+    const TFont& font = item->StateFont();
     bitmap.SetFont(font);
     if (ListStyle() == TKsListBoxStyle::lbFontSamples) bitmap.Font().SetName(Items()[index]);
     uint32_t flags = DT_NOPREFIX;

@@ -276,6 +276,30 @@ TEST_F(SkinListBoxTest, SkinnedItemsUseTheItemObjectOrFallBackToPlainDrawing) {
     EXPECT_EQ(At(list, 140, 3 + 16 + 8), Rgb(clHighlight)) << "plain selection";
 }
 
+// The text of an item takes the Item object's font for the item's state, so a skin that darkens
+// the selection can light its text.
+TEST_F(SkinListBoxTest, ItemTextTakesTheItemFontOfItsState) {
+    auto& list = List<TSeSkinListBox>(5, 100);
+    list.SetItemIndex(1);
+    list.SetSelected(1, true);
+    TSeSkinBody body = ListSkin(true);
+    auto& item = static_cast<TSeColorButtonObject&>(*body.Objects.back()->FindObject("Item"));
+    item.Font().SetColor(clBlack);
+    item.PressedFont().SetColor(clYellow);
+    LoadSkin(std::move(body));
+    list.SetSkinEngine(Engine);
+    ASSERT_TRUE(list.IsSkinned());
+    const auto yellowIn = [&](int32_t row) {
+        int32_t n = 0;
+        for (int32_t y = 3 + row * 16; y < 3 + (row + 1) * 16; ++y)
+            for (int32_t x = 3; x < 100; ++x)
+                n += At(list, x, y) == Rgb(clYellow);
+        return n;
+    };
+    EXPECT_GT(yellowIn(1), 0) << "the selected item's text is in the pressed font";
+    EXPECT_EQ(yellowIn(0), 0) << "other items keep the normal font";
+}
+
 TEST_F(SkinListBoxTest, ShippedSkinDrawsTheListAndItsBar) {
     auto& list = List<TSeSkinListBox>(25, 200);
     list.SetItemIndex(3);

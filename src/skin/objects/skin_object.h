@@ -174,6 +174,9 @@ public:
     void Invalidate();
     // The skinned form of the bound control's window, or nullptr.
     ISkinnedForm* GetForm() const;
+    // The font the object draws its own text in for its current state: a control drawing text
+    // on the object in that state uses it, so the text keeps the colour the skin chose for it.
+    const TFont& StateFont() const { return DrawFont(); }
 
     // --- Virtual operations
     // ------------------------------------------------------------------------- The font the object
