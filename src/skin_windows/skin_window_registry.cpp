@@ -1,0 +1,22 @@
+#include "skin_windows/skin_window_registry.h"
+
+#include "framework/core/class_registry.h"
+#include "skin_controls/skin_control_registry.h"
+
+namespace brisat {
+
+// Each family adds its classes here.
+void RegisterSkinWindowClasses(TClassRegistry& registry) {
+    (void)registry;
+}
+
+void RegisterSkinWindowClasses() {
+    static const bool registered = [] {
+        RegisterSkinControlClasses();
+        RegisterSkinWindowClasses(TClassRegistry::Instance());
+        return true;
+    }();
+    (void)registered;
+}
+
+} // namespace brisat
