@@ -16,13 +16,13 @@ int32_t RoundUp(int32_t extent, int32_t grain) {
 } // namespace
 
 bool TKsControlBuffer::Fit(int32_t width, int32_t height, bool blend, bool designing) {
-    if (width < 0 || height < 0 || m_grain <= 0) return false;
+    if (width < 0 || height < 0) return false;
     bool changed = false;
     const int32_t bw = m_buffer.Width(), bh = m_buffer.Height();
     const bool tooSmall = bw < width || bh < height;
-    const bool tooLarge = width < bw - m_grain || height < bh - m_grain;
+    const bool tooLarge = width < bw - Grain || height < bh - Grain;
     if (designing || tooSmall || tooLarge) {
-        Reallocate(RoundUp(width, m_grain), RoundUp(height, m_grain));
+        Reallocate(RoundUp(width, Grain), RoundUp(height, Grain));
         changed = true;
     }
     if (blend && FitBlend()) changed = true;

@@ -24,8 +24,6 @@ public:
     // Framework canvas on the buffer's device context (detached while the buffer reallocates).
     TCanvas& Canvas() { return m_canvas; }
 
-    int32_t Grain() const { return m_grain; }
-    void SetGrain(int32_t grain) { m_grain = grain; }
     // Gives the blend buffer the buffer's size; true when it was reallocated.
     bool FitBlend();
     // Whether the buffer holds pixels.
@@ -34,7 +32,7 @@ public:
     // Fits the buffer to a control of Width x Height: at design time always, at run time when
     // the buffer is too small or more than one grain too large, to the size rounded up to the
     // next whole grain; with Blend the blend buffer takes the buffer's size. True when anything
-    // was reallocated. Nothing for a negative size or a grain of 0.
+    // was reallocated. Nothing for a negative size.
     bool Fit(int32_t width, int32_t height, bool blend, bool designing);
     // How many times the buffer was reallocated since construction.
     int32_t Reallocations() const { return m_reallocations; }
@@ -49,7 +47,7 @@ private:
     TKsBitmap m_buffer;
     TKsBitmap m_blend;
     TCanvas m_canvas;
-    int32_t m_grain = 30;
+    static constexpr int32_t Grain = 30;
     int32_t m_reallocations = 0;
 };
 

@@ -136,7 +136,6 @@ protected:
     int32_t TextHeight() const;
     bool IsPassword() const { return m_passwordKind != TPasswordKind::pkNone; }
     bool ShowsSelection() const { return Focused() || !m_hideSelection; }
-    const TEditCore& Core() const { return m_core; }
     // Re-applies the automatic height.
     void AdjustHeight();
 

@@ -54,10 +54,8 @@ public:
     void SetTopIndex(int32_t index);
     int32_t Anchor() const { return m_anchor; }
     int32_t HotItem() const { return m_hotItem; }
-    int32_t HotCheck() const { return m_hotCheck; }
     int32_t FirstVisible();
     int32_t LastVisible();
-    bool ScrollBarShown() const { return m_scrollBarShown; }
     TKsCustomScrollBar& ScrollBar() { return *m_scrollBar; }
 
     bool AlwaysShowScrlBar() const { return m_alwaysShowScrlBar; }

@@ -58,8 +58,6 @@ public:
     bool AutoScrollBack() const { return m_autoBack; }
     bool AutoScrollForward() const { return m_autoForward; }
     bool Dragging() const { return m_dragOffset >= 0; }
-    // The repeat timer, once made (for tests and the owner's auto-scroll).
-    TTimer* RepeatTimer() const { return m_timer.get(); }
 
     TNotifyEvent OnChange;
     TKsScrollEvent OnScroll;
