@@ -18,8 +18,10 @@ constexpr bool IsFramePart(int32_t code) {
 // True when the message was a mouse message this component took.
 bool TKsCustomForm::MouseMessage(TMessage& m) {
     const bool nc = m.Msg >= WM_NCMOUSEMOVE && m.Msg <= WM_NCRBUTTONDBLCLK;
-    const bool dragged = m_dragging && (m.Msg == WM_MOUSEMOVE || m.Msg == WM_LBUTTONUP);
-    if (!nc && !dragged) return false;
+    // While a press on the frame holds the capture, the pointer's messages come as client ones.
+    const bool pressed = (m_dragging || m_pressedCode != khtNone) &&
+                         (m.Msg == WM_MOUSEMOVE || m.Msg == WM_LBUTTONUP);
+    if (!nc && !pressed) return false;
     const HWND hwnd = Hwnd();
     TPoint p = LParamToPoint(m.LParam);
     if (nc) {
