@@ -13,6 +13,7 @@
 #include "framework/graphics/region.h"
 #include "framework/windowing/messages.h"
 #include "skin/objects/skinned_form_interface.h"
+#include "skin_controls/ks_animation.h"
 #include "skin_windows/ks_hook.h"
 
 #include <cstdint>
@@ -33,7 +34,6 @@ class TPopupMenu;
 using TKsBorderIcons = TFlags<TKsBorderIcon>;
 enum class TKsBorderStyle : uint8_t { kbsNone, kbsStandard, kbsToolWindow };
 enum class TKsWindowState : uint8_t { kwsNormal, kwsMaximized, kwsMinimized, kwsRollup, kwsTray };
-enum class TKsAnimation : uint8_t { kaNone, kaRandom, kaFade, kaSlide, kaRect };
 
 inline constexpr TKsBorderIcons kDefaultBorderIcons{
     TKsBorderIcon::kbiClose,  TKsBorderIcon::kbiSystemMenu, TKsBorderIcon::kbiMinimize,
