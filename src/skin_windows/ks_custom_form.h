@@ -245,6 +245,8 @@ private:
     void RestoreFromTray();
     void SetStateMessage(WPARAM code);
     void EnterState(TKsWindowState state);
+    bool LeaveFor(TKsWindowState target);
+    void ReturnTo(TKsWindowState back);
     void HookApplication();
     void UnhookApplication();
     void ApplicationMinimized();

@@ -8,15 +8,7 @@ namespace {
 // A 400 × 300 window at (100, 100): border 4, caption 19, so the client is (4, 23, 396, 296)
 // and the caption band (4, 4, 396, 22). Buttons are 16 × 14 at y 6, from the right: close 378,
 // maximize 360, minimize 344, roll-up 326, tray 310; the system-menu square is (4, 4, 22, 22).
-class FormGeometryTest : public SkinWindowTest {
-protected:
-    void SetUp() override {
-        SkinWindowTest::SetUp();
-        Ks = &AddFormComponent();
-        ShowForm();
-    }
-    TKsCustomForm* Ks = nullptr;
-};
+using FormGeometryTest = KsFormTest;
 
 TEST_F(FormGeometryTest, TheFrameIsOursAndTheClientKeepsItsSize) {
     EXPECT_EQ(GetClientRectInWindow(Window()), (TRect{4, 23, 396, 296}));
