@@ -122,7 +122,7 @@ TPersistent& TKsCustomForm::ConstraintsObject() {
 }
 
 void TKsCustomForm::SetMenuBar(TKsCustomMenuBar* value) {
-    m_menuBar = value;
+    ChangeReference(m_menuBar, value);
 }
 
 void TKsCustomForm::SetTrayMenu(TPopupMenu* value) {

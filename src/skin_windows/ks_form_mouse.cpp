@@ -100,8 +100,15 @@ void TKsCustomForm::MouseMove(TShiftState shift, int32_t x, int32_t y) {
 
 void TKsCustomForm::SetHovered(int32_t code) {
     if (m_hoveredCode == code) return;
+    const int32_t old = m_hoveredCode;
     m_hoveredCode = code;
-    if (code == khtSysMenu && Control()) Control()->SetHint("Sytem Menu");
+    // Over the icon the window's hint names the menu; the window's own hint comes back after.
+    if (code == khtSysMenu && Control()) {
+        m_rt->SavedHint = Control()->Hint();
+        Control()->SetHint("Sytem Menu");
+    } else if (old == khtSysMenu && Control()) {
+        Control()->SetHint(m_rt->SavedHint);
+    }
     // A pressed button shows pushed only while the mouse is over it.
     if (m_pressedCode >= khtClose) PaintNonClient();
 }

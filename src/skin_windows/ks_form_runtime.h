@@ -26,6 +26,8 @@ struct TKsCustomForm::TRuntime {
     TKsDragOutline Outline;
     bool OutlineDrag = false;
     std::string Caption;
+    // The window's hint while the system-menu icon's hint shows.
+    std::string SavedHint;
     // A window state set while loading, applied once loaded.
     std::optional<TKsWindowState> DeferredState;
     // The right-click point on the caption (screen), used once by the system menu.
