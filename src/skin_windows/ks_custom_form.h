@@ -167,7 +167,8 @@ public:
     TKsBitmap& FrameBitmap();
     bool PaintingEnabled() const { return m_paintingEnabled; }
     void SetPaintingEnabled(bool value) { m_paintingEnabled = value; }
-    // Draws the frame and copies its four strips to the window.
+    // Repaints the frame: its four non-client strips are drawn into the frame bitmap and copied
+    // to the window at the window's next paint (UpdateWindow for at once).
     void PaintNonClient();
     // Re-applies the frame: the platform recalculates the non-client area while the client size
     // stays, and the whole window is invalidated.
