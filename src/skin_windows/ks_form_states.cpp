@@ -201,8 +201,9 @@ void TKsCustomForm::RestoreFromMaximized() {
         EnterState(TKsWindowState::kwsNormal);
         EnterState(TKsWindowState::kwsMaximized);
     } else if (m_previousState == TKsWindowState::kwsRollup) {
+        // Rolled up again from the normal bounds, as a roll-up from the normal state.
         EnterState(TKsWindowState::kwsNormal);
-        m_previousState = TKsWindowState::kwsMaximized;
+        m_previousState = TKsWindowState::kwsNormal;
         EnterState(TKsWindowState::kwsRollup);
     } else {
         m_previousState = TKsWindowState::kwsMaximized;

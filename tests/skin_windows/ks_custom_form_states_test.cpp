@@ -30,6 +30,18 @@ TEST_F(FormStatesTest, MaximizedThenRolledUpRestoresToMaximized) {
     EXPECT_EQ(Bounds(), kMaximized);
 }
 
+TEST_F(FormStatesTest, RolledUpThenMaximizedRestoresRolledUpAndThenNormal) {
+    Ks->RollUp();
+    Ks->Maximize();
+    EXPECT_EQ(Bounds(), kMaximized);
+    Ks->Restore();
+    EXPECT_EQ(Ks->WindowState(), TKsWindowState::kwsRollup);
+    EXPECT_EQ(Bounds(), (TRect{100, 100, 500, 127}));
+    Ks->Restore();
+    EXPECT_EQ(Ks->WindowState(), TKsWindowState::kwsNormal);
+    EXPECT_EQ(Bounds(), kNormal);
+}
+
 TEST_F(FormStatesTest, RolledUpMovedAndUnrolledKeepsThePlaceAndRegainsTheHeight) {
     Ks->RollUp();
     EXPECT_EQ(Bounds(), (TRect{100, 100, 500, 127}));
