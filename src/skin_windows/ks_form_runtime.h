@@ -1,0 +1,45 @@
+// The run-time state of TKsCustomForm that only its own source files share: bitmaps, the
+// captured background, drag bookkeeping and the remembered caption.
+#pragma once
+
+#include "skin/bitmap/bitmap.h"
+#include "skin_windows/ks_custom_form.h"
+#include "skin_windows/ks_custom_popup_menu.h"
+#include "skin_windows/ks_form_constraints.h"
+#include "skin_windows/ks_form_outline.h"
+
+#include <string>
+
+namespace brisat {
+
+struct TKsCustomForm::TRuntime {
+    // The form's own frame bitmap while Blend is on.
+    TKsBitmap BlendBitmap;
+    // The screen behind the window and the screen rectangle it shows.
+    TKsBitmap Background;
+    TRect BackgroundRect;
+    // Press point and last mouse point (window coordinates) and the shift state of the press.
+    TPoint PressPoint;
+    TPoint LastPoint;
+    TShiftState Shift;
+    // The outline a simple drag shows; OutlineDrag while one runs.
+    TKsDragOutline Outline;
+    bool OutlineDrag = false;
+    std::string Caption;
+    // The window's hint while the system-menu icon's hint shows.
+    std::string SavedHint;
+    // A window state set while loading, applied once loaded.
+    std::optional<TKsWindowState> DeferredState;
+    // The right-click point on the caption (screen), used once by the system menu.
+    std::optional<TPoint> MenuPoint;
+    bool Showing = false;
+    std::unique_ptr<TKsFormConstraints> ConstraintsObject;
+    // The system menu of the last opening; its items live until the next one.
+    std::unique_ptr<TKsCustomPopupMenu> SystemMenu;
+};
+
+// The scratch frame bitmap every unblended form draws into: made on first use at the screen
+// size + 500, and only ever grown, for a window larger than that.
+TKsBitmap& ScratchFrameBitmap(TSize atLeast);
+
+} // namespace brisat
