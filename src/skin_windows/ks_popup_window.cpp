@@ -5,7 +5,14 @@
 #include "skin_windows/ks_custom_item.h"
 #include "skin_windows/ks_popup_form.h"
 
+#include <algorithm>
+
 namespace brisat {
+namespace {
+
+constexpr int32_t MaxShadowWidth = 64;
+
+} // namespace
 
 TKsPopupWindow::TKsPopupWindow(TKsCustomItem& item) : TWinControl(nullptr), m_view(item, *this) {
     SetVisible(false);
@@ -29,17 +36,18 @@ void TKsPopupWindow::CreateParams(TCreateParams& p) {
 void TKsPopupWindow::Prepare(TKsCustomItem& item, bool animate) {
     m_form = &CreateForm();
     const TKsPopupSettings& s = item.PopupSettings();
+    // Settings read from a layout are kept within what a popup can show.
+    const int32_t shadow = s.DropShadow ? std::clamp(s.ShadowWidth, 0, MaxShadowWidth) : 0;
     m_form->SetBlend(item.PopupBlend());
-    m_form->SetBlendValue(item.PopupBlendValue());
+    m_form->SetBlendValue(std::clamp(item.PopupBlendValue(), 0, 255));
     m_form->SetDropShadow(s.DropShadow);
-    m_form->SetShadowWidth(s.ShadowWidth);
+    m_form->SetShadowWidth(shadow);
     if (animate) {
         m_form->SetShowAnimation(s.ShowAnimation);
         m_form->SetShowAnimationTime(s.ShowAnimationTime);
     }
     const TSize content = m_view.Layout();
     const TRect m = m_form->FrameMargins();
-    const int32_t shadow = s.DropShadow ? s.ShadowWidth : 0;
     m_size = {content.cx + m.Left + m.Right + shadow, content.cy + m.Top + m.Bottom + shadow};
 }
 

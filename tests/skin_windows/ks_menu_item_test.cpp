@@ -98,6 +98,27 @@ TEST_F(KsMenuItemTest, SkinnedItemsMeasureByTheSkinsObjects) {
     EXPECT_EQ(Measured(false)[1].cy, 15);
 }
 
+TEST_F(KsMenuItemTest, ASkinsItemOfNoOrAbsurdHeightGivesWayToThePlainLook) {
+    AddKsItem(*root, "Open");
+    root->SetSkinEngine(engine);
+    const int32_t plain = Measured(false)[0].cy;
+    for (const int32_t height : {0, -5, 100000}) {
+        TSeSkinBody body;
+        auto popup = std::make_unique<TSeSkinObject>(nullptr);
+        popup->SetName("PopupMenu");
+        auto& item = CreateOwned<TSeSkinObject>(*popup);
+        item.SetName("Item");
+        item.SetBounds(Bounds(0, 0, 50, 1));
+        item.SetHeight(height);
+        body.Objects.push_back(std::move(popup));
+        engine->BeforeChange();
+        engine->Skin().Clear();
+        engine->Skin().LoadBody(std::move(body));
+        engine->AfterChange();
+        EXPECT_EQ(Measured(false)[0].cy, plain) << height;
+    }
+}
+
 TEST_F(KsMenuItemTest, APopupMenuWithNestedItemsReadsBackFromALayout) {
     const std::string text = Lines({
         "object PopupMenu1: TSeSkinPopupMenu",
