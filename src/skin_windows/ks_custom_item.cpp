@@ -9,6 +9,18 @@
 
 namespace brisat {
 
+void TKsPopupOptions::PushDown(TKsCustomItem& root, HWND owner) const {
+    TKsPopupSettings settings;
+    settings.DropShadow = DropShadow;
+    settings.ShadowWidth = ShadowWidth;
+    settings.ShowAnimation = ShowAnimation;
+    settings.ShowAnimationTime = ShowAnimationTime;
+    settings.OwnerWindow = owner;
+    settings.AnimationPending = true;
+    settings.FirstPopupOnly = true;
+    root.PushPopupSettings(settings, PopupBlend, PopupBlendValue);
+}
+
 TKsCustomItem::TKsCustomItem(TComponent* owner) : TMenuItem(owner) {}
 
 TKsCustomItem::~TKsCustomItem() {

@@ -12,6 +12,7 @@ namespace brisat {
 
 class TImageList;
 class TKsBitmap;
+class TKsCustomItem;
 class TKsItemView;
 class TKsPopupWindow;
 
@@ -26,6 +27,20 @@ struct TKsPopupSettings {
     bool AnimationPending = false;
     bool FirstPopupOnly = false;
     bool RightToLeft = false;
+};
+
+// The popup settings a popup menu and a menu bar keep for their items.
+struct TKsPopupOptions {
+    bool PopupBlend = false;
+    int32_t PopupBlendValue = 150;
+    bool DropShadow = false;
+    int32_t ShadowWidth = 4;
+    TKsAnimation ShowAnimation = TKsAnimation::kaNone;
+    int32_t ShowAnimationTime = 300;
+
+    // Hands them down Root's tree for the chain about to open from Owner, with the first
+    // popup only to animate.
+    void PushDown(TKsCustomItem& root, HWND owner) const;
 };
 
 class TKsCustomItem : public TMenuItem {

@@ -21,16 +21,8 @@ void TKsCustomPopupMenu::Popup(int32_t x, int32_t y) {
         return;
     }
     BeforePopup();
-    TKsPopupSettings settings;
-    settings.DropShadow = m_dropShadow;
-    settings.ShadowWidth = m_shadowWidth;
-    settings.ShowAnimation = m_showAnimation;
-    settings.ShowAnimationTime = m_showAnimationTime;
-    if (auto* window = dynamic_cast<TWinControl*>(Owner()); window && window->HandleAllocated())
-        settings.OwnerWindow = window->Handle();
-    settings.AnimationPending = true;
-    settings.FirstPopupOnly = true;
-    KsItems().PushPopupSettings(settings, m_popupBlend, m_popupBlendValue);
+    auto* window = dynamic_cast<TWinControl*>(Owner());
+    m_options.PushDown(KsItems(), window && window->HandleAllocated() ? window->Handle() : 0);
     if (OnPopup) OnPopup(*this);
     if (TMenuItem* chosen =
             TrackPopupMenu(Items(), {x, y}, TPopupAlignment::paLeft, TOutsideClick::PassOn))

@@ -19,18 +19,9 @@ public:
     std::string ClassName() const override { return "TKsCustomPopupMenu"; }
 
     TKsCustomItem& KsItems() const { return static_cast<TKsCustomItem&>(Items()); }
-    bool PopupBlend() const { return m_popupBlend; }
-    void SetPopupBlend(bool value) { m_popupBlend = value; }
-    int32_t PopupBlendValue() const { return m_popupBlendValue; }
-    void SetPopupBlendValue(int32_t value) { m_popupBlendValue = value; }
-    bool DropShadow() const { return m_dropShadow; }
-    void SetDropShadow(bool value) { m_dropShadow = value; }
-    int32_t ShadowWidth() const { return m_shadowWidth; }
-    void SetShadowWidth(int32_t value) { m_shadowWidth = value; }
-    TKsAnimation ShowAnimation() const { return m_showAnimation; }
-    void SetShowAnimation(TKsAnimation value) { m_showAnimation = value; }
-    int32_t ShowAnimationTime() const { return m_showAnimationTime; }
-    void SetShowAnimationTime(int32_t value) { m_showAnimationTime = value; }
+    // PopupBlend, PopupBlendValue, DropShadow, ShadowWidth, ShowAnimation, ShowAnimationTime.
+    TKsPopupOptions& PopupOptions() { return m_options; }
+    const TKsPopupOptions& PopupOptions() const { return m_options; }
 
     // Closes a menu that is tracking now instead of opening over it; otherwise pushes the
     // settings down, runs OnPopup and tracks. The chosen item is clicked once the menu is gone.
@@ -42,12 +33,7 @@ protected:
     virtual void BeforePopup() {}
 
 private:
-    bool m_popupBlend = false;
-    int32_t m_popupBlendValue = 150;
-    bool m_dropShadow = false;
-    int32_t m_shadowWidth = 4;
-    TKsAnimation m_showAnimation = TKsAnimation::kaNone;
-    int32_t m_showAnimationTime = 300;
+    TKsPopupOptions m_options;
 };
 
 class TSeSkinPopupMenu : public TKsCustomPopupMenu {

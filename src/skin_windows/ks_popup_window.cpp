@@ -27,10 +27,7 @@ TKsPopupForm& TKsPopupWindow::CreateForm() {
 
 void TKsPopupWindow::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
-    p.WndParent = 0;
-    p.Style = WS_POPUP;
-    p.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-    p.WinClassName = MenuWindowClass;
+    SetMenuWindowParams(p);
 }
 
 void TKsPopupWindow::Prepare(TKsCustomItem& item, bool animate) {

@@ -22,12 +22,9 @@ void InstallSkinPopupMenuFactory() {
         auto* skinned = dynamic_cast<TSeSkinPopupMenu*>(&menu);
         if (!skinned) return;
         skinned->SetSkinEngine(engine);
-        skinned->SetPopupBlend(settings.Blend);
-        skinned->SetPopupBlendValue(settings.BlendValue);
-        skinned->SetDropShadow(settings.DropShadow);
-        skinned->SetShadowWidth(settings.ShadowWidth);
-        skinned->SetShowAnimation(settings.ShowAnimation);
-        skinned->SetShowAnimationTime(settings.ShowAnimationTime);
+        skinned->PopupOptions() = {settings.Blend,       settings.BlendValue,
+                                   settings.DropShadow,  settings.ShadowWidth,
+                                   settings.ShowAnimation, settings.ShowAnimationTime};
     };
     SetSkinMenuFactory(std::move(factory));
 }

@@ -141,8 +141,8 @@ TEST_F(KsMenuItemTest, APopupMenuWithNestedItemsReadsBackFromALayout) {
     auto read = TextToComponent(text);
     auto* menu = dynamic_cast<TSeSkinPopupMenu*>(read.get());
     ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(menu->DropShadow());
-    EXPECT_EQ(menu->ShowAnimation(), TKsAnimation::kaSlide);
+    EXPECT_TRUE(menu->PopupOptions().DropShadow);
+    EXPECT_EQ(menu->PopupOptions().ShowAnimation, TKsAnimation::kaSlide);
     ASSERT_EQ(menu->Items().Count(), 2);
     auto& view = dynamic_cast<TSeSkinItem&>(menu->Items().Items(0));
     EXPECT_TRUE(view.PopupBlend());
