@@ -12,6 +12,7 @@
 #include "framework/core/types.h"
 #include "framework/graphics/region.h"
 #include "framework/windowing/messages.h"
+#include "skin/objects/skinned_form_interface.h"
 #include "skin_controls/ks_animation.h"
 #include "skin_windows/ks_hook.h"
 
@@ -24,20 +25,13 @@
 namespace brisat {
 
 class TCustomForm;
+class TDeviceContext;
 class TKsBitmap;
 class TKsCustomItem;
 class TKsCustomMenuBar;
 class TPopupMenu;
 
-enum class TKsBorderIcon : uint8_t {
-    kbiClose,
-    kbiSystemMenu,
-    kbiMinimize,
-    kbiMaximize,
-    kbiHelp,
-    kbiRollup,
-    kbiTray
-};
+// TKsBorderIcon comes with the skinned-form interface the skin objects use.
 using TKsBorderIcons = TFlags<TKsBorderIcon>;
 enum class TKsBorderStyle : uint8_t { kbsNone, kbsStandard, kbsToolWindow };
 enum class TKsWindowState : uint8_t { kwsNormal, kwsMaximized, kwsMinimized, kwsRollup, kwsTray };
@@ -212,9 +206,44 @@ protected:
 
 private:
     struct TRuntime;
+    HWND Hwnd() const;
+    bool Loading() const;
+    // Geometry.
     void CalcNonClient(TRect& rect);
     void StoreSizes(TSize full);
     void KeepTrackSize(TWindowPos& pos);
+    void FillMinMaxInfo(TMinMaxInfo& info);
+    void PositionChanged(TMessage& message);
+    void TakeBounds(const TRect& rect);
+    // Painting.
+    void DrawNonClient(TDeviceContext& dc);
+    void DrawBackground(TDeviceContext& dc);
+    void PaintShadow(TKsBitmap& bitmap);
+    void BlendStrips(TKsBitmap& bitmap);
+    void PaintPlainButtons(TKsBitmap& bitmap);
+    void PaintIcon(TKsBitmap& bitmap, const TRect& square);
+    void PaintCaptionText(TKsBitmap& bitmap, const TRect& band);
+    void PrintForm(TMessage& message);
+    void CaptureBackground();
+    void RunShowAnimation();
+    // Hit testing and the mouse.
+    LRESULT PlatformHit(int32_t code) const;
+    bool MouseMessage(TMessage& message);
+    void DragTo(int32_t x, int32_t y);
+    void EndDrag();
+    void SetHovered(int32_t code);
+    // States.
+    void SaveRestoreRect();
+    void RestoreFromMaximized();
+    void RestoreFromMinimized();
+    void RestoreFromTray();
+    void SetStateMessage(WPARAM code);
+    void EnterState(TKsWindowState state);
+    void HookApplication();
+    void UnhookApplication();
+    void ApplicationMinimized();
+    void ApplicationRestored();
+    void CaptionChanged();
 
     std::unique_ptr<TRuntime> m_rt;
 
