@@ -7,6 +7,7 @@
 #include "skin/objects/skin_object.h"
 #include "skin/files/skin_source.h"
 #include "skin_controls/se_skin_edit.h"
+#include "skin_windows/se_skin_menu_bar.h"
 #include "skin_windows/ks_item_look.h"
 #include "skin_windows/skin_window_registry.h"
 
@@ -154,6 +155,37 @@ TEST_F(KsMenuItemTest, APopupMenuWithNestedItemsReadsBackFromALayout) {
     EXPECT_EQ(ComponentToText(*TextToComponent(written)), written);
     EXPECT_NE(written.find("    object Zoom1: TSeSkinItem"), std::string::npos) << written;
     EXPECT_EQ(written.find("Version"), std::string::npos) << "never stored";
+}
+
+TEST_F(KsMenuItemTest, AMenuBarInAFormLayoutKeepsItsNestedItems) {
+    const std::string text = Lines({
+        "object frmMain: TForm",
+        "  ClientHeight = 150",
+        "  ClientWidth = 250",
+        "  object SeSkinMenuBar1: TSeSkinMenuBar",
+        "    ShadowWidth = 6",
+        "    object File1: TSeSkinItem",
+        "      Caption = '&File'",
+        "      object Open1: TSeSkinItem",
+        "        Caption = '&Open'",
+        "      end",
+        "    end",
+        "    object Help1: TSeSkinItem",
+        "      Caption = '&Help'",
+        "    end",
+        "  end",
+        "end",
+    });
+    form->LoadLayout(text);
+    auto* bar = dynamic_cast<TSeSkinMenuBar*>(form->FindComponentInTree("SeSkinMenuBar1"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->PopupOptions().ShadowWidth, 6);
+    ASSERT_EQ(bar->Items().Count(), 2);
+    EXPECT_EQ(bar->Items().Items(0).Items(0).Name(), "Open1");
+    EXPECT_GT(bar->View().ItemRect(1).Left, 0) << "laid out once read";
+    const std::string written = ComponentToText(*bar);
+    EXPECT_NE(written.find("\n    object Open1: TSeSkinItem"), std::string::npos) << written;
+    EXPECT_LT(written.find("File1"), written.find("Help1"));
 }
 
 TEST_F(KsMenuItemTest, TheSkinnedEditOffersASkinnedContextMenu) {
