@@ -8,11 +8,6 @@
 #include <algorithm>
 
 namespace brisat {
-namespace {
-
-constexpr int32_t MaxShadowWidth = 64;
-
-} // namespace
 
 TKsPopupWindow::TKsPopupWindow(TKsCustomItem& item) : TWinControl(nullptr), m_view(item, *this) {
     SetVisible(false);
@@ -33,19 +28,20 @@ void TKsPopupWindow::CreateParams(TCreateParams& p) {
 void TKsPopupWindow::Prepare(TKsCustomItem& item, bool animate) {
     m_form = &CreateForm();
     const TKsPopupSettings& s = item.PopupSettings();
-    // Settings read from a layout are kept within what a popup can show.
-    const int32_t shadow = s.DropShadow ? std::clamp(s.ShadowWidth, 0, MaxShadowWidth) : 0;
+    const TSize content = m_view.Layout();
+    const TRect m = m_form->FrameMargins();
+    SetBounds(Left(), Top(), content.cx + m.Left + m.Right, content.cy + m.Top + m.Bottom);
     m_form->SetBlend(item.PopupBlend());
+    // Settings read from a layout are kept within what a popup can show.
     m_form->SetBlendValue(std::clamp(item.PopupBlendValue(), 0, 255));
+    m_form->SetShadowWidth(s.ShadowWidth);
+    // The form grows the window by the shadow, keeping the client area.
     m_form->SetDropShadow(s.DropShadow);
-    m_form->SetShadowWidth(shadow);
     if (animate) {
         m_form->SetShowAnimation(s.ShowAnimation);
         m_form->SetShowAnimationTime(s.ShowAnimationTime);
     }
-    const TSize content = m_view.Layout();
-    const TRect m = m_form->FrameMargins();
-    m_size = {content.cx + m.Left + m.Right + shadow, content.cy + m.Top + m.Bottom + shadow};
+    m_size = {Width(), Height()};
 }
 
 void TKsPopupWindow::Open(const TRect& anchor, TMenuAnchor kind) {
@@ -60,7 +56,7 @@ void TKsPopupWindow::PaintWindow(TDeviceContext& dc) {
     const TRect client = ClientRect();
     if (m_buffer.Width() != client.Width() || m_buffer.Height() != client.Height())
         m_buffer.SetSize(client.Width(), client.Height());
-    m_buffer.Fill(ColorToPixel(clMenu, 255));
+    m_form->PaintItemsBackground(m_buffer);
     m_view.PaintItems(m_buffer);
     m_buffer.DrawToDC(dc, 0, 0);
 }
