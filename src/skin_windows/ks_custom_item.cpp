@@ -9,13 +9,12 @@
 
 namespace brisat {
 
-void TKsPopupOptions::PushDown(TKsCustomItem& root, HWND owner) const {
+void TKsPopupOptions::PushDown(TKsCustomItem& root) const {
     TKsPopupSettings settings;
     settings.DropShadow = DropShadow;
     settings.ShadowWidth = ShadowWidth;
     settings.ShowAnimation = ShowAnimation;
     settings.ShowAnimationTime = ShowAnimationTime;
-    settings.OwnerWindow = owner;
     settings.AnimationPending = true;
     settings.FirstPopupOnly = true;
     root.PushPopupSettings(settings, PopupBlend, PopupBlendValue);

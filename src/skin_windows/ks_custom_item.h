@@ -22,11 +22,9 @@ struct TKsPopupSettings {
     int32_t ShadowWidth = 4;
     TKsAnimation ShowAnimation = TKsAnimation::kaNone;
     int32_t ShowAnimationTime = 300;
-    HWND OwnerWindow = 0;
     // The next popup of the chain animates; with FirstPopupOnly only the first one does.
     bool AnimationPending = false;
     bool FirstPopupOnly = false;
-    bool RightToLeft = false;
 };
 
 // The popup settings a popup menu and a menu bar keep for their items.
@@ -38,9 +36,9 @@ struct TKsPopupOptions {
     TKsAnimation ShowAnimation = TKsAnimation::kaNone;
     int32_t ShowAnimationTime = 300;
 
-    // Hands them down Root's tree for the chain about to open from Owner, with the first
-    // popup only to animate.
-    void PushDown(TKsCustomItem& root, HWND owner) const;
+    // Hands them down Root's tree for the chain about to open, with the first popup only to
+    // animate.
+    void PushDown(TKsCustomItem& root) const;
 };
 
 class TKsCustomItem : public TMenuItem {

@@ -1,7 +1,6 @@
 #include "skin_windows/ks_custom_popup_menu.h"
 
 #include "framework/controls/menu_tracking.h"
-#include "framework/controls/win_control.h"
 #include "skin/engine/skin_engine.h"
 #include "skin_controls/se_skin_binding.h"
 #include "skin_windows/se_skin_item.h"
@@ -21,8 +20,7 @@ void TKsCustomPopupMenu::Popup(int32_t x, int32_t y) {
         return;
     }
     BeforePopup();
-    auto* window = dynamic_cast<TWinControl*>(Owner());
-    m_options.PushDown(KsItems(), window && window->HandleAllocated() ? window->Handle() : 0);
+    m_options.PushDown(KsItems());
     if (OnPopup) OnPopup(*this);
     if (TMenuItem* chosen =
             TrackPopupMenu(Items(), {x, y}, TPopupAlignment::paLeft, TOutsideClick::PassOn))
