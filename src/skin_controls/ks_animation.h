@@ -1,5 +1,4 @@
-// How a window or a popup appears when shown: at once, or by one of the bitmap transitions
-// (kaRandom picks one of the others each time).
+// The show animations of skinned windows and popup menus.
 #pragma once
 
 #include <cstdint>
