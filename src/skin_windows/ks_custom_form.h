@@ -25,6 +25,7 @@
 namespace brisat {
 
 class TCustomForm;
+class TDeviceContext;
 class TKsBitmap;
 class TKsCustomItem;
 class TKsCustomMenuBar;
@@ -53,6 +54,10 @@ inline constexpr UINT KM_MAXIMIZE = 1390;
 inline constexpr UINT KM_SETSTATE = 1391; // WParam 1 maximize, 2 minimize, 3 roll up, 4 tray
 inline constexpr UINT KM_ISBLENDED = 1591; // answers 1 while Blend is on
 inline constexpr UINT KM_PRINTFORM = 45512; // WParam x | y << 16, LParam a device context
+
+// System commands the form takes beyond the framework's: the keyboard menu (LParam the character
+// typed with Alt) and the mouse's system menu.
+inline constexpr WPARAM kScKeyMenu = 0xF100, kScMouseMenu = 0xF090;
 
 // Size limits; 0 is no limit.
 struct TKsSizeConstraints {
@@ -98,6 +103,8 @@ public:
     void SetMagneticValue(int32_t value) { m_magneticValue = value; }
     const TKsSizeConstraints& Constraints() const { return m_constraints; }
     void SetConstraints(const TKsSizeConstraints& value);
+    // Constraints as the nested object layouts stream ("Constraints.MinWidth", ...).
+    TPersistent& ConstraintsObject();
     TKsCustomMenuBar* MenuBar() const { return m_menuBar; }
     void SetMenuBar(TKsCustomMenuBar* value);
     bool MinimizeApplication() const { return m_minimizeApplication; }
@@ -176,7 +183,7 @@ public:
     virtual void UpdateRegion();
     // The window shape (window coordinates); nullopt for a plain rectangle.
     virtual std::optional<TRegion> GetRegion();
-    // One item of the system menu, owned by Owner.
+    // One item of the system menu, owned by Owner (without an owner the caller takes it).
     virtual TKsCustomItem* CreateMenuItem(TComponent* owner);
     // The built-in caption button of Icon; empty when not shown.
     virtual void GetButtonRect(TKsBorderIcon icon, TRect& rect);
@@ -205,9 +212,48 @@ protected:
 
 private:
     struct TRuntime;
+    HWND Hwnd() const;
+    bool Loading() const;
+    // Geometry.
     void CalcNonClient(TRect& rect);
     void StoreSizes(TSize full);
     void KeepTrackSize(TWindowPos& pos);
+    void FillMinMaxInfo(TMinMaxInfo& info);
+    void PositionChanged(TMessage& message);
+    void TakeBounds(const TRect& rect);
+    // Painting.
+    void DrawNonClient(TDeviceContext& dc);
+    void DrawBackground(TDeviceContext& dc);
+    void PaintShadow(TKsBitmap& bitmap);
+    void BlendStrips(TKsBitmap& bitmap);
+    void PaintPlainButtons(TKsBitmap& bitmap);
+    void PaintIcon(TKsBitmap& bitmap, const TRect& square);
+    void PaintCaptionText(TKsBitmap& bitmap, const TRect& band);
+    void PrintForm(TMessage& message);
+    void CaptureBackground();
+    void RunShowAnimation();
+    // Hit testing and the mouse.
+    LRESULT PlatformHit(int32_t code) const;
+    bool MouseMessage(TMessage& message);
+    void DragTo(int32_t x, int32_t y);
+    void EndDrag();
+    void SetHovered(int32_t code);
+    // States.
+    void SaveRestoreRect();
+    void RestoreFromMaximized();
+    void RestoreFromMinimized();
+    void RestoreFromTray();
+    void SetStateMessage(WPARAM code);
+    void EnterState(TKsWindowState state);
+    void HookApplication();
+    void UnhookApplication();
+    void ApplicationMinimized();
+    void ApplicationRestored();
+    // The system menu and the keyboard.
+    void SystemMenuClick(const std::string& caption);
+    void SystemCommand(TMessage& message);
+    bool OfferShortCut(const TMsg& msg);
+    void CaptionChanged();
 
     std::unique_ptr<TRuntime> m_rt;
 

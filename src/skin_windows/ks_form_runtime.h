@@ -4,6 +4,9 @@
 
 #include "skin/bitmap/bitmap.h"
 #include "skin_windows/ks_custom_form.h"
+#include "skin_windows/ks_custom_popup_menu.h"
+#include "skin_windows/ks_form_constraints.h"
+#include "skin_windows/ks_form_outline.h"
 
 #include <string>
 
@@ -19,14 +22,18 @@ struct TKsCustomForm::TRuntime {
     TPoint PressPoint;
     TPoint LastPoint;
     TShiftState Shift;
-    // The outline drawn on the screen during a simple drag (empty: none).
-    TRect Outline;
+    // The outline a simple drag shows; OutlineDrag while one runs.
+    TKsDragOutline Outline;
+    bool OutlineDrag = false;
     std::string Caption;
     // A window state set while loading, applied once loaded.
     std::optional<TKsWindowState> DeferredState;
     // The right-click point on the caption (screen), used once by the system menu.
     std::optional<TPoint> MenuPoint;
     bool Showing = false;
+    std::unique_ptr<TKsFormConstraints> ConstraintsObject;
+    // The system menu of the last opening; its items live until the next one.
+    std::unique_ptr<TKsCustomPopupMenu> SystemMenu;
 };
 
 // The scratch frame bitmap every unblended form draws into: made on first use at the screen
