@@ -4,6 +4,8 @@
 
 #include "skin/bitmap/bitmap.h"
 #include "skin_windows/ks_custom_form.h"
+#include "skin_windows/ks_custom_popup_menu.h"
+#include "skin_windows/ks_form_constraints.h"
 #include "skin_windows/ks_form_outline.h"
 
 #include <string>
@@ -29,6 +31,9 @@ struct TKsCustomForm::TRuntime {
     // The right-click point on the caption (screen), used once by the system menu.
     std::optional<TPoint> MenuPoint;
     bool Showing = false;
+    std::unique_ptr<TKsFormConstraints> ConstraintsObject;
+    // The system menu of the last opening; its items live until the next one.
+    std::unique_ptr<TKsCustomPopupMenu> SystemMenu;
 };
 
 // The scratch frame bitmap every unblended form draws into: made on first use at the screen
