@@ -11,13 +11,13 @@ namespace brisat {
 
 void TKsPopupOptions::PushDown(TKsCustomItem& root) const {
     TKsPopupSettings settings;
-    settings.DropShadow = DropShadow;
-    settings.ShadowWidth = ShadowWidth;
-    settings.ShowAnimation = ShowAnimation;
-    settings.ShowAnimationTime = ShowAnimationTime;
+    settings.DropShadow = m_dropShadow;
+    settings.ShadowWidth = m_shadowWidth;
+    settings.ShowAnimation = m_showAnimation;
+    settings.ShowAnimationTime = m_showAnimationTime;
     settings.AnimationPending = true;
     settings.FirstPopupOnly = true;
-    root.PushPopupSettings(settings, PopupBlend, PopupBlendValue);
+    root.PushPopupSettings(settings, m_popupBlend, m_popupBlendValue);
 }
 
 TKsCustomItem::TKsCustomItem(TComponent* owner) : TMenuItem(owner) {}

@@ -106,7 +106,7 @@ void TKsCustomMenuBar::Track(int index, TBarStart start) {
     if (index < 0 || MenuTracking()) return;
     PrepareItems();
     UpdateLayout();
-    m_options.PushDown(Items());
+    PushDown(Items());
     m_view.SetActive(true);
     TMenuItem* chosen = nullptr;
     try {

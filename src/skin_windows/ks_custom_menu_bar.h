@@ -16,7 +16,7 @@ namespace brisat {
 
 class TMenu;
 
-class TKsCustomMenuBar : public TKsCustomControl {
+class TKsCustomMenuBar : public TKsCustomControl, public TKsPopupOptions {
 public:
     explicit TKsCustomMenuBar(TComponent* owner);
     ~TKsCustomMenuBar() override;
@@ -28,9 +28,6 @@ public:
     void SetImages(TImageList* images);
     bool AutoSize() const { return m_autoSize; }
     void SetAutoSize(bool value);
-    // The settings the bar hands its popups.
-    TKsPopupOptions& PopupOptions() { return m_options; }
-    const TKsPopupOptions& PopupOptions() const { return m_options; }
 
     TKsMenuBarView& View() { return m_view; }
     // Starts keyboard tracking on the first item.
@@ -66,7 +63,6 @@ private:
     std::unique_ptr<TMenu> m_menu; // tells the bar when its items change
     TKsMenuBarView m_view;
     bool m_autoSize = true;
-    TKsPopupOptions m_options;
 };
 
 } // namespace brisat

@@ -20,7 +20,7 @@ void TKsCustomPopupMenu::Popup(int32_t x, int32_t y) {
         return;
     }
     BeforePopup();
-    m_options.PushDown(KsItems());
+    PushDown(KsItems());
     if (OnPopup) OnPopup(*this);
     if (TMenuItem* chosen =
             TrackPopupMenu(Items(), {x, y}, TPopupAlignment::paLeft, TOutsideClick::PassOn))

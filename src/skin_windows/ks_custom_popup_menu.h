@@ -13,15 +13,12 @@ namespace brisat {
 class TSeSkinEngine;
 class TSeSkinItem;
 
-class TKsCustomPopupMenu : public TPopupMenu {
+class TKsCustomPopupMenu : public TPopupMenu, public TKsPopupOptions {
 public:
     explicit TKsCustomPopupMenu(TComponent* owner);
     std::string ClassName() const override { return "TKsCustomPopupMenu"; }
 
     TKsCustomItem& KsItems() const { return static_cast<TKsCustomItem&>(Items()); }
-    // PopupBlend, PopupBlendValue, DropShadow, ShadowWidth, ShowAnimation, ShowAnimationTime.
-    TKsPopupOptions& PopupOptions() { return m_options; }
-    const TKsPopupOptions& PopupOptions() const { return m_options; }
 
     // Closes a menu that is tracking now instead of opening over it; otherwise pushes the
     // settings down, runs OnPopup and tracks. The chosen item is clicked once the menu is gone.
@@ -31,9 +28,6 @@ protected:
     TKsCustomPopupMenu(TComponent* owner, std::unique_ptr<TKsCustomItem> root);
     // Just before the settings are pushed down.
     virtual void BeforePopup() {}
-
-private:
-    TKsPopupOptions m_options;
 };
 
 class TSeSkinPopupMenu : public TKsCustomPopupMenu {

@@ -28,32 +28,21 @@ template <class T> TClassDeclaration<T>& ItemProperties(TClassDeclaration<T>& d)
             [](T& i, TImageList* images) { i.SetImages(images); });
 }
 
-// A field of the popup options a popup menu and a menu bar both hand down to their items.
-template <class T, class F> auto Get(F TKsPopupOptions::* field) {
-    return [field](const T& m) { return m.PopupOptions().*field; };
-}
-template <class T, class F> auto Put(F TKsPopupOptions::* field) {
-    return [field](T& m, F value) { m.PopupOptions().*field = value; };
-}
-template <class T, class F> auto Differs(F TKsPopupOptions::* field) {
-    return [field](const T& m) { return m.PopupOptions().*field != TKsPopupOptions{}.*field; };
-}
-
+// The popup properties a popup menu and a menu bar both hand down to their items.
 template <class T> TClassDeclaration<T>& PopupProperties(TClassDeclaration<T>& d) {
-    using O = TKsPopupOptions;
     return d
-        .Boolean("PopupBlend", Get<T>(&O::PopupBlend), Put<T>(&O::PopupBlend),
-                 Differs<T>(&O::PopupBlend))
-        .Integer("PopupBlendValue", Get<T>(&O::PopupBlendValue), Put<T>(&O::PopupBlendValue),
-                 Differs<T>(&O::PopupBlendValue))
-        .Boolean("DropShadow", Get<T>(&O::DropShadow), Put<T>(&O::DropShadow),
-                 Differs<T>(&O::DropShadow))
-        .Integer("ShadowWidth", Get<T>(&O::ShadowWidth), Put<T>(&O::ShadowWidth),
-                 Differs<T>(&O::ShadowWidth))
-        .Enumeration("ShowAnimation", AnimationInfo, Get<T>(&O::ShowAnimation),
-                     Put<T>(&O::ShowAnimation), Differs<T>(&O::ShowAnimation))
-        .Integer("ShowAnimationTime", Get<T>(&O::ShowAnimationTime),
-                 Put<T>(&O::ShowAnimationTime), Differs<T>(&O::ShowAnimationTime));
+        .Boolean("PopupBlend", &T::PopupBlend, &T::SetPopupBlend,
+                 [](const T& m) { return m.PopupBlend(); })
+        .Integer("PopupBlendValue", &T::PopupBlendValue, &T::SetPopupBlendValue,
+                 [](const T& m) { return m.PopupBlendValue() != 150; })
+        .Boolean("DropShadow", &T::DropShadow, &T::SetDropShadow,
+                 [](const T& m) { return m.DropShadow(); })
+        .Integer("ShadowWidth", &T::ShadowWidth, &T::SetShadowWidth,
+                 [](const T& m) { return m.ShadowWidth() != 4; })
+        .Enumeration("ShowAnimation", AnimationInfo, &T::ShowAnimation, &T::SetShowAnimation,
+                     [](const T& m) { return m.ShowAnimation() != TKsAnimation::kaNone; })
+        .Integer("ShowAnimationTime", &T::ShowAnimationTime, &T::SetShowAnimationTime,
+                 [](const T& m) { return m.ShowAnimationTime() != 300; });
 }
 
 // The engine of a skinned item or popup menu, and the never-stored Version.

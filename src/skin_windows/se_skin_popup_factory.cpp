@@ -22,9 +22,12 @@ void InstallSkinPopupMenuFactory() {
         auto* skinned = dynamic_cast<TSeSkinPopupMenu*>(&menu);
         if (!skinned) return;
         skinned->SetSkinEngine(engine);
-        skinned->PopupOptions() = {settings.Blend,       settings.BlendValue,
-                                   settings.DropShadow,  settings.ShadowWidth,
-                                   settings.ShowAnimation, settings.ShowAnimationTime};
+        skinned->SetPopupBlend(settings.Blend);
+        skinned->SetPopupBlendValue(settings.BlendValue);
+        skinned->SetDropShadow(settings.DropShadow);
+        skinned->SetShadowWidth(settings.ShadowWidth);
+        skinned->SetShowAnimation(settings.ShowAnimation);
+        skinned->SetShowAnimationTime(settings.ShowAnimationTime);
     };
     SetSkinMenuFactory(std::move(factory));
 }

@@ -142,8 +142,8 @@ TEST_F(KsMenuItemTest, APopupMenuWithNestedItemsReadsBackFromALayout) {
     auto read = TextToComponent(text);
     auto* menu = dynamic_cast<TSeSkinPopupMenu*>(read.get());
     ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(menu->PopupOptions().DropShadow);
-    EXPECT_EQ(menu->PopupOptions().ShowAnimation, TKsAnimation::kaSlide);
+    EXPECT_TRUE(menu->DropShadow());
+    EXPECT_EQ(menu->ShowAnimation(), TKsAnimation::kaSlide);
     ASSERT_EQ(menu->Items().Count(), 2);
     auto& view = dynamic_cast<TSeSkinItem&>(menu->Items().Items(0));
     EXPECT_TRUE(view.PopupBlend());
@@ -179,7 +179,7 @@ TEST_F(KsMenuItemTest, AMenuBarInAFormLayoutKeepsItsNestedItems) {
     form->LoadLayout(text);
     auto* bar = dynamic_cast<TSeSkinMenuBar*>(form->FindComponentInTree("SeSkinMenuBar1"));
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->PopupOptions().ShadowWidth, 6);
+    EXPECT_EQ(bar->ShadowWidth(), 6);
     ASSERT_EQ(bar->Items().Count(), 2);
     EXPECT_EQ(bar->Items().Items(0).Items(0).Name(), "Open1");
     EXPECT_GT(bar->View().ItemRect(1).Left, 0) << "laid out once read";

@@ -127,9 +127,9 @@ TEST_F(KsPopupMenuTest, AtTheScreensBottomRightCornerThePopupOpensUpAndLeft) {
 }
 
 TEST_F(KsPopupMenuTest, OnlyTheFirstPopupOfAChainGetsTheShowAnimation) {
-    popup->PopupOptions().ShowAnimation = TKsAnimation::kaFade;
-    popup->PopupOptions().ShowAnimationTime = 120;
-    popup->PopupOptions().DropShadow = true;
+    popup->SetShowAnimation(TKsAnimation::kaFade);
+    popup->SetShowAnimationTime(120);
+    popup->SetDropShadow(true);
     ThenKeys({VK_UP, VK_RIGHT}); // Recent, its sub-menu
     Then([this] {
         TKsPopupWindow* first = PopupOf(popup->Items());
