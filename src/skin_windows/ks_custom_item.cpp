@@ -9,6 +9,17 @@
 
 namespace brisat {
 
+void TKsPopupOptions::PushDown(TKsCustomItem& root) const {
+    TKsPopupSettings settings;
+    settings.DropShadow = m_dropShadow;
+    settings.ShadowWidth = m_shadowWidth;
+    settings.ShowAnimation = m_showAnimation;
+    settings.ShowAnimationTime = m_showAnimationTime;
+    settings.AnimationPending = true;
+    settings.FirstPopupOnly = true;
+    root.PushPopupSettings(settings, m_popupBlend, m_popupBlendValue);
+}
+
 TKsCustomItem::TKsCustomItem(TComponent* owner) : TMenuItem(owner) {}
 
 TKsCustomItem::~TKsCustomItem() {

@@ -12,6 +12,7 @@ namespace brisat {
 
 class TImageList;
 class TKsBitmap;
+class TKsCustomItem;
 class TKsItemView;
 class TKsPopupWindow;
 
@@ -21,11 +22,39 @@ struct TKsPopupSettings {
     int32_t ShadowWidth = 4;
     TKsAnimation ShowAnimation = TKsAnimation::kaNone;
     int32_t ShowAnimationTime = 300;
-    HWND OwnerWindow = 0;
     // The next popup of the chain animates; with FirstPopupOnly only the first one does.
     bool AnimationPending = false;
     bool FirstPopupOnly = false;
-    bool RightToLeft = false;
+};
+
+// The popup properties a popup menu and a menu bar share and hand down to their items.
+class TKsPopupOptions {
+public:
+    bool PopupBlend() const { return m_popupBlend; }
+    void SetPopupBlend(bool value) { m_popupBlend = value; }
+    int32_t PopupBlendValue() const { return m_popupBlendValue; }
+    void SetPopupBlendValue(int32_t value) { m_popupBlendValue = value; }
+    bool DropShadow() const { return m_dropShadow; }
+    void SetDropShadow(bool value) { m_dropShadow = value; }
+    int32_t ShadowWidth() const { return m_shadowWidth; }
+    void SetShadowWidth(int32_t value) { m_shadowWidth = value; }
+    TKsAnimation ShowAnimation() const { return m_showAnimation; }
+    void SetShowAnimation(TKsAnimation value) { m_showAnimation = value; }
+    int32_t ShowAnimationTime() const { return m_showAnimationTime; }
+    void SetShowAnimationTime(int32_t value) { m_showAnimationTime = value; }
+
+protected:
+    // Hands them down Root's tree for the chain about to open, with the first popup only to
+    // animate.
+    void PushDown(TKsCustomItem& root) const;
+
+private:
+    bool m_popupBlend = false;
+    int32_t m_popupBlendValue = 150;
+    bool m_dropShadow = false;
+    int32_t m_shadowWidth = 4;
+    TKsAnimation m_showAnimation = TKsAnimation::kaNone;
+    int32_t m_showAnimationTime = 300;
 };
 
 class TKsCustomItem : public TMenuItem {

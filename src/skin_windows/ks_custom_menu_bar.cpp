@@ -106,15 +106,7 @@ void TKsCustomMenuBar::Track(int index, TBarStart start) {
     if (index < 0 || MenuTracking()) return;
     PrepareItems();
     UpdateLayout();
-    TKsPopupSettings settings;
-    settings.DropShadow = m_dropShadow;
-    settings.ShadowWidth = m_shadowWidth;
-    settings.ShowAnimation = m_showAnimation;
-    settings.ShowAnimationTime = m_showAnimationTime;
-    settings.OwnerWindow = Handle();
-    settings.AnimationPending = true;
-    settings.FirstPopupOnly = true;
-    Items().PushPopupSettings(settings, m_popupBlend, m_popupBlendValue);
+    PushDown(Items());
     m_view.SetActive(true);
     TMenuItem* chosen = nullptr;
     try {

@@ -16,7 +16,7 @@ namespace brisat {
 
 class TMenu;
 
-class TKsCustomMenuBar : public TKsCustomControl {
+class TKsCustomMenuBar : public TKsCustomControl, public TKsPopupOptions {
 public:
     explicit TKsCustomMenuBar(TComponent* owner);
     ~TKsCustomMenuBar() override;
@@ -28,18 +28,6 @@ public:
     void SetImages(TImageList* images);
     bool AutoSize() const { return m_autoSize; }
     void SetAutoSize(bool value);
-    bool PopupBlend() const { return m_popupBlend; }
-    void SetPopupBlend(bool value) { m_popupBlend = value; }
-    int32_t PopupBlendValue() const { return m_popupBlendValue; }
-    void SetPopupBlendValue(int32_t value) { m_popupBlendValue = value; }
-    bool DropShadow() const { return m_dropShadow; }
-    void SetDropShadow(bool value) { m_dropShadow = value; }
-    int32_t ShadowWidth() const { return m_shadowWidth; }
-    void SetShadowWidth(int32_t value) { m_shadowWidth = value; }
-    TKsAnimation ShowAnimation() const { return m_showAnimation; }
-    void SetShowAnimation(TKsAnimation value) { m_showAnimation = value; }
-    int32_t ShowAnimationTime() const { return m_showAnimationTime; }
-    void SetShowAnimationTime(int32_t value) { m_showAnimationTime = value; }
 
     TKsMenuBarView& View() { return m_view; }
     // Starts keyboard tracking on the first item.
@@ -75,12 +63,6 @@ private:
     std::unique_ptr<TMenu> m_menu; // tells the bar when its items change
     TKsMenuBarView m_view;
     bool m_autoSize = true;
-    bool m_popupBlend = false;
-    int32_t m_popupBlendValue = 150;
-    bool m_dropShadow = false;
-    int32_t m_shadowWidth = 4;
-    TKsAnimation m_showAnimation = TKsAnimation::kaNone;
-    int32_t m_showAnimationTime = 300;
 };
 
 } // namespace brisat

@@ -1,7 +1,6 @@
 #include "skin_windows/ks_custom_popup_menu.h"
 
 #include "framework/controls/menu_tracking.h"
-#include "framework/controls/win_control.h"
 #include "skin/engine/skin_engine.h"
 #include "skin_controls/se_skin_binding.h"
 #include "skin_windows/se_skin_item.h"
@@ -21,16 +20,7 @@ void TKsCustomPopupMenu::Popup(int32_t x, int32_t y) {
         return;
     }
     BeforePopup();
-    TKsPopupSettings settings;
-    settings.DropShadow = m_dropShadow;
-    settings.ShadowWidth = m_shadowWidth;
-    settings.ShowAnimation = m_showAnimation;
-    settings.ShowAnimationTime = m_showAnimationTime;
-    if (auto* window = dynamic_cast<TWinControl*>(Owner()); window && window->HandleAllocated())
-        settings.OwnerWindow = window->Handle();
-    settings.AnimationPending = true;
-    settings.FirstPopupOnly = true;
-    KsItems().PushPopupSettings(settings, m_popupBlend, m_popupBlendValue);
+    PushDown(KsItems());
     if (OnPopup) OnPopup(*this);
     if (TMenuItem* chosen =
             TrackPopupMenu(Items(), {x, y}, TPopupAlignment::paLeft, TOutsideClick::PassOn))

@@ -13,24 +13,12 @@ namespace brisat {
 class TSeSkinEngine;
 class TSeSkinItem;
 
-class TKsCustomPopupMenu : public TPopupMenu {
+class TKsCustomPopupMenu : public TPopupMenu, public TKsPopupOptions {
 public:
     explicit TKsCustomPopupMenu(TComponent* owner);
     std::string ClassName() const override { return "TKsCustomPopupMenu"; }
 
     TKsCustomItem& KsItems() const { return static_cast<TKsCustomItem&>(Items()); }
-    bool PopupBlend() const { return m_popupBlend; }
-    void SetPopupBlend(bool value) { m_popupBlend = value; }
-    int32_t PopupBlendValue() const { return m_popupBlendValue; }
-    void SetPopupBlendValue(int32_t value) { m_popupBlendValue = value; }
-    bool DropShadow() const { return m_dropShadow; }
-    void SetDropShadow(bool value) { m_dropShadow = value; }
-    int32_t ShadowWidth() const { return m_shadowWidth; }
-    void SetShadowWidth(int32_t value) { m_shadowWidth = value; }
-    TKsAnimation ShowAnimation() const { return m_showAnimation; }
-    void SetShowAnimation(TKsAnimation value) { m_showAnimation = value; }
-    int32_t ShowAnimationTime() const { return m_showAnimationTime; }
-    void SetShowAnimationTime(int32_t value) { m_showAnimationTime = value; }
 
     // Closes a menu that is tracking now instead of opening over it; otherwise pushes the
     // settings down, runs OnPopup and tracks. The chosen item is clicked once the menu is gone.
@@ -40,14 +28,6 @@ protected:
     TKsCustomPopupMenu(TComponent* owner, std::unique_ptr<TKsCustomItem> root);
     // Just before the settings are pushed down.
     virtual void BeforePopup() {}
-
-private:
-    bool m_popupBlend = false;
-    int32_t m_popupBlendValue = 150;
-    bool m_dropShadow = false;
-    int32_t m_shadowWidth = 4;
-    TKsAnimation m_showAnimation = TKsAnimation::kaNone;
-    int32_t m_showAnimationTime = 300;
 };
 
 class TSeSkinPopupMenu : public TKsCustomPopupMenu {

@@ -39,9 +39,6 @@ public:
     // Set while the view's tracking loop runs: items then show as pushed rather than hot.
     bool Active() const { return m_active; }
     void SetActive(bool active);
-    bool SubMenuOpen() const { return m_subMenuOpen; }
-    TKsBitmap& Bitmap() { return m_bitmap; }
-    TWinControl& Control() const { return m_control; }
 
 private:
     TMenuItem& m_root;
@@ -51,7 +48,7 @@ private:
     bool m_subMenuOpen = false;
     bool m_active = false;
     TPoint m_paintOffset;
-    TKsBitmap m_bitmap;
+    TKsBitmap m_bitmap; // measures the items
     std::vector<TRect> m_rects; // one per sub-item, empty for hidden ones
 };
 

@@ -52,6 +52,10 @@ void TKsPopupForm::PaintFrame(TKsBitmap& bitmap) {
     }
 }
 
+void TKsPopupForm::PaintItemsBackground(TKsBitmap& bitmap) {
+    bitmap.Fill(ColorToPixel(clMenu, 255));
+}
+
 TSeSkinPopupForm::TSeSkinPopupForm(TComponent* owner, TSeSkinEngine* engine)
     : TKsPopupForm(owner) {
     ChangeReference(m_engine, engine);
@@ -64,31 +68,38 @@ void TSeSkinPopupForm::Notification(TComponent& component, TOperation operation)
 
 TSeSkinPopupForm::~TSeSkinPopupForm() = default;
 
-TSeSkinObject* TSeSkinPopupForm::PopupObject() const {
+TSeSkinObject* TSeSkinPopupForm::FrameObject() const {
     if (!m_engine) return nullptr;
     const TSeSkinSource& skin = m_engine->Skin();
-    return skin.Loading() || skin.Count() == 0 ? nullptr : skin.FindObject("PopupMenu");
+    TSeSkinObject* popup =
+        skin.Loading() || skin.Count() == 0 ? nullptr : skin.FindObject("PopupMenu");
+    return popup ? popup->FindObject("Frame") : nullptr;
 }
 
 TRect TSeSkinPopupForm::FrameMargins() {
-    TSeSkinObject* popup = PopupObject();
-    if (!popup) return TKsPopupForm::FrameMargins();
-    const TSeSkinObject* frame = popup->FindObject("Frame");
+    const TSeSkinObject* frame = FrameObject();
     if (!frame) return TKsPopupForm::FrameMargins();
     return {Margin(frame->MarginLeft()), Margin(frame->MarginTop()), Margin(frame->MarginRight()),
             Margin(frame->MarginBottom())};
 }
 
-void TSeSkinPopupForm::PaintFrame(TKsBitmap& bitmap) {
-    TSeSkinObject* popup = PopupObject();
-    TSeSkinObject* frame = popup ? popup->FindObject("Frame") : nullptr;
-    if (!frame) {
-        TKsPopupForm::PaintFrame(bitmap);
-        return;
-    }
+bool TSeSkinPopupForm::DrawFrame(TKsBitmap& bitmap, TPoint origin) {
+    TSeSkinObject* frame = FrameObject();
+    if (!frame) return false;
     const TSize size = SizeWithoutShadow();
-    frame->SetBounds({0, 0, size.cx, size.cy});
+    frame->SetBounds(Bounds(origin.X, origin.Y, size.cx, size.cy));
     frame->Draw(bitmap);
+    return true;
+}
+
+void TSeSkinPopupForm::PaintFrame(TKsBitmap& bitmap) {
+    if (!DrawFrame(bitmap, {0, 0})) TKsPopupForm::PaintFrame(bitmap);
+}
+
+void TSeSkinPopupForm::PaintItemsBackground(TKsBitmap& bitmap) {
+    TKsPopupForm::PaintItemsBackground(bitmap);
+    const TRect m = FrameMargins();
+    DrawFrame(bitmap, {-m.Left, -m.Top});
 }
 
 } // namespace brisat

@@ -21,6 +21,8 @@ public:
     virtual TRect FrameMargins();
     void GetClientRect(TRect& rect) override;
     void PaintFrame(TKsBitmap& bitmap) override;
+    // What lies under the items: Bitmap holds the client area.
+    virtual void PaintItemsBackground(TKsBitmap& bitmap);
 };
 
 class TSeSkinPopupForm : public TKsPopupForm {
@@ -32,13 +34,17 @@ public:
     // The "PopupMenu" object's "Frame" margins (3 each without a "Frame"); plain without a skin.
     TRect FrameMargins() override;
     void PaintFrame(TKsBitmap& bitmap) override;
+    // The part of the skin's frame the client area covers.
+    void PaintItemsBackground(TKsBitmap& bitmap) override;
 
 protected:
     void Notification(TComponent& component, TOperation operation) override;
 
 private:
-    // The skin's "PopupMenu" object, when the engine holds a usable skin.
-    TSeSkinObject* PopupObject() const;
+    // The skin's "PopupMenu" object's "Frame", when the engine holds a usable skin.
+    TSeSkinObject* FrameObject() const;
+    // The frame drawn with its top-left corner at Origin.
+    bool DrawFrame(TKsBitmap& bitmap, TPoint origin);
     TSeSkinEngine* m_engine = nullptr;
 };
 

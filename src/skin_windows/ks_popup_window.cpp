@@ -5,6 +5,8 @@
 #include "skin_windows/ks_custom_item.h"
 #include "skin_windows/ks_popup_form.h"
 
+#include <algorithm>
+
 namespace brisat {
 
 TKsPopupWindow::TKsPopupWindow(TKsCustomItem& item) : TWinControl(nullptr), m_view(item, *this) {
@@ -20,27 +22,26 @@ TKsPopupForm& TKsPopupWindow::CreateForm() {
 
 void TKsPopupWindow::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
-    p.WndParent = 0;
-    p.Style = WS_POPUP;
-    p.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
-    p.WinClassName = MenuWindowClass;
+    SetMenuWindowParams(p);
 }
 
 void TKsPopupWindow::Prepare(TKsCustomItem& item, bool animate) {
     m_form = &CreateForm();
     const TKsPopupSettings& s = item.PopupSettings();
+    const TSize content = m_view.Layout();
+    const TRect m = m_form->FrameMargins();
+    SetBounds(Left(), Top(), content.cx + m.Left + m.Right, content.cy + m.Top + m.Bottom);
     m_form->SetBlend(item.PopupBlend());
-    m_form->SetBlendValue(item.PopupBlendValue());
-    m_form->SetDropShadow(s.DropShadow);
+    // Settings read from a layout are kept within what a popup can show.
+    m_form->SetBlendValue(std::clamp(item.PopupBlendValue(), 0, 255));
     m_form->SetShadowWidth(s.ShadowWidth);
+    // The form grows the window by the shadow, keeping the client area.
+    m_form->SetDropShadow(s.DropShadow);
     if (animate) {
         m_form->SetShowAnimation(s.ShowAnimation);
         m_form->SetShowAnimationTime(s.ShowAnimationTime);
     }
-    const TSize content = m_view.Layout();
-    const TRect m = m_form->FrameMargins();
-    const int32_t shadow = s.DropShadow ? s.ShadowWidth : 0;
-    m_size = {content.cx + m.Left + m.Right + shadow, content.cy + m.Top + m.Bottom + shadow};
+    m_size = {Width(), Height()};
 }
 
 void TKsPopupWindow::Open(const TRect& anchor, TMenuAnchor kind) {
@@ -55,7 +56,7 @@ void TKsPopupWindow::PaintWindow(TDeviceContext& dc) {
     const TRect client = ClientRect();
     if (m_buffer.Width() != client.Width() || m_buffer.Height() != client.Height())
         m_buffer.SetSize(client.Width(), client.Height());
-    m_buffer.Fill(ColorToPixel(clMenu, 255));
+    m_form->PaintItemsBackground(m_buffer);
     m_view.PaintItems(m_buffer);
     m_buffer.DrawToDC(dc, 0, 0);
 }

@@ -28,7 +28,7 @@ template <class T> TClassDeclaration<T>& ItemProperties(TClassDeclaration<T>& d)
             [](T& i, TImageList* images) { i.SetImages(images); });
 }
 
-// The popup settings a popup menu and a menu bar both hand down to their items.
+// The popup properties a popup menu and a menu bar both hand down to their items.
 template <class T> TClassDeclaration<T>& PopupProperties(TClassDeclaration<T>& d) {
     return d
         .Boolean("PopupBlend", &T::PopupBlend, &T::SetPopupBlend,
@@ -45,28 +45,27 @@ template <class T> TClassDeclaration<T>& PopupProperties(TClassDeclaration<T>& d
                  [](const T& m) { return m.ShowAnimationTime() != 300; });
 }
 
+// The engine of a skinned item or popup menu, and the never-stored Version.
+template <class T> TClassDeclaration<T>& EngineProperties(TClassDeclaration<T>& d) {
+    return d
+        .template Reference<TSeSkinEngine>(
+            "SkinEngine", [](const T& o) { return o.SkinEngine(); },
+            [](T& o, TSeSkinEngine* engine) { o.SetSkinEngine(engine); })
+        .String("Version", &T::Version, &T::SetVersion, [](const T&) { return false; });
+}
+
 void RegisterItems(TClassRegistry& registry) {
     TClassDeclaration<TKsCustomItem> custom("TKsCustomItem", "TMenuItem");
     ItemProperties(custom).Register(registry);
     TClassDeclaration<TSeSkinItem> skin("TSeSkinItem", "TKsCustomItem");
-    skin.Reference<TSeSkinEngine>(
-            "SkinEngine", [](const TSeSkinItem& i) { return i.SkinEngine(); },
-            [](TSeSkinItem& i, TSeSkinEngine* engine) { i.SetSkinEngine(engine); })
-        .String("Version", &TSeSkinItem::Version, &TSeSkinItem::SetVersion,
-                [](const TSeSkinItem&) { return false; })
-        .Register(registry);
+    EngineProperties(skin).Register(registry);
 }
 
 void RegisterPopupMenus(TClassRegistry& registry) {
     TClassDeclaration<TKsCustomPopupMenu> custom("TKsCustomPopupMenu", "TPopupMenu");
     PopupProperties(custom).Register(registry);
     TClassDeclaration<TSeSkinPopupMenu> skin("TSeSkinPopupMenu", "TKsCustomPopupMenu");
-    skin.Reference<TSeSkinEngine>(
-            "SkinEngine", [](const TSeSkinPopupMenu& m) { return m.SkinEngine(); },
-            [](TSeSkinPopupMenu& m, TSeSkinEngine* engine) { m.SetSkinEngine(engine); })
-        .String("Version", &TSeSkinPopupMenu::Version, &TSeSkinPopupMenu::SetVersion,
-                [](const TSeSkinPopupMenu&) { return false; })
-        .Register(registry);
+    EngineProperties(skin).Register(registry);
 }
 
 void RegisterMenuBars(TClassRegistry& registry) {

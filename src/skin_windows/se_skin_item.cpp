@@ -14,6 +14,7 @@ namespace {
 
 constexpr int32_t PopupItemExtra = 58;
 constexpr int32_t ArrowColumn = 16;
+constexpr int32_t MaxItemHeight = 256; // beyond this a skin's item is taken as damaged
 
 TSeSkinObject* TopObject(const TSeSkinEngine* engine, std::string_view name) {
     if (!engine) return nullptr;
@@ -40,8 +41,9 @@ std::string TSeSkinItem::Version() const {
 TSeSkinObject* TSeSkinItem::ItemObject(bool barItem) const {
     TSeSkinObject* top = TopObject(m_engine, barItem ? "MenuBar" : "PopupMenu");
     TSeSkinObject* item = top ? top->FindObject("Item") : nullptr;
-    // A part of no height would make the item vanish: the plain look stands in.
-    return item && item->Height() > 0 ? item : nullptr;
+    // A part of no height would make the item vanish, an absurd one the popup huge: the plain
+    // look stands in for both.
+    return item && item->Height() > 0 && item->Height() <= MaxItemHeight ? item : nullptr;
 }
 
 TSeSkinObject* TSeSkinItem::SeparatorObject() const {

@@ -39,18 +39,21 @@ protected:
         });
     }
 
-    // An item under Parent that logs its caption when clicked.
-    TMenuItem& AddItem(TMenuItem& parent, const std::string& caption, TShortCut shortCut = 0) {
-        auto& item = CreateOwned<TMenuItem>(*form);
+    // An item (of kind T) under Parent that logs its caption, and the menus open, when clicked.
+    template <class T = TMenuItem>
+    T& AddItem(TMenuItem& parent, const std::string& caption, TShortCut shortCut = 0) {
+        auto& item = CreateOwned<T>(*form);
         item.SetCaption(caption);
         item.SetShortCut(shortCut);
         item.OnClick = [this](TComponent& sender) {
             clicks.push_back(StripHotkey(static_cast<TMenuItem&>(sender).Caption()));
-            menusOpenAtClick = int(OpenMenus().size());
+            menusOpenAtClick = OpenMenuCount();
         };
         parent.Add(item);
         return item;
     }
+
+    virtual int OpenMenuCount() const { return int(OpenMenus().size()); }
 
     // The visible menu windows, innermost first.
     std::vector<TMenuWindow*> OpenMenus() const {

@@ -11,18 +11,11 @@ namespace brisat {
 
 class KsMenuTest : public MenuTest {
 protected:
-    // A skinned item under Parent that logs its caption and the popups open when it is clicked.
+    // A skinned item under Parent that logs its caption and the popups open when clicked.
     TSeSkinItem& AddKsItem(TMenuItem& parent, const std::string& caption, TShortCut shortCut = 0) {
-        auto& item = CreateOwned<TSeSkinItem>(*form);
-        item.SetCaption(caption);
-        item.SetShortCut(shortCut);
-        item.OnClick = [this](TComponent& sender) {
-            clicks.push_back(StripHotkey(static_cast<TMenuItem&>(sender).Caption()));
-            menusOpenAtClick = int(OpenPopups().size());
-        };
-        parent.Add(item);
-        return item;
+        return AddItem<TSeSkinItem>(parent, caption, shortCut);
     }
+    int OpenMenuCount() const override { return int(OpenPopups().size()); }
 
     // The visible popup windows, in the order of the top-level windows.
     std::vector<TKsPopupWindow*> OpenPopups() const {

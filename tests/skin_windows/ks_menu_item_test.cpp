@@ -7,6 +7,7 @@
 #include "skin/objects/skin_object.h"
 #include "skin/files/skin_source.h"
 #include "skin_controls/se_skin_edit.h"
+#include "skin_windows/se_skin_menu_bar.h"
 #include "skin_windows/ks_item_look.h"
 #include "skin_windows/skin_window_registry.h"
 
@@ -98,6 +99,27 @@ TEST_F(KsMenuItemTest, SkinnedItemsMeasureByTheSkinsObjects) {
     EXPECT_EQ(Measured(false)[1].cy, 15);
 }
 
+TEST_F(KsMenuItemTest, ASkinsItemOfNoOrAbsurdHeightGivesWayToThePlainLook) {
+    AddKsItem(*root, "Open");
+    root->SetSkinEngine(engine);
+    const int32_t plain = Measured(false)[0].cy;
+    for (const int32_t height : {0, -5, 100000}) {
+        TSeSkinBody body;
+        auto popup = std::make_unique<TSeSkinObject>(nullptr);
+        popup->SetName("PopupMenu");
+        auto& item = CreateOwned<TSeSkinObject>(*popup);
+        item.SetName("Item");
+        item.SetBounds(Bounds(0, 0, 50, 1));
+        item.SetHeight(height);
+        body.Objects.push_back(std::move(popup));
+        engine->BeforeChange();
+        engine->Skin().Clear();
+        engine->Skin().LoadBody(std::move(body));
+        engine->AfterChange();
+        EXPECT_EQ(Measured(false)[0].cy, plain) << height;
+    }
+}
+
 TEST_F(KsMenuItemTest, APopupMenuWithNestedItemsReadsBackFromALayout) {
     const std::string text = Lines({
         "object PopupMenu1: TSeSkinPopupMenu",
@@ -133,6 +155,37 @@ TEST_F(KsMenuItemTest, APopupMenuWithNestedItemsReadsBackFromALayout) {
     EXPECT_EQ(ComponentToText(*TextToComponent(written)), written);
     EXPECT_NE(written.find("    object Zoom1: TSeSkinItem"), std::string::npos) << written;
     EXPECT_EQ(written.find("Version"), std::string::npos) << "never stored";
+}
+
+TEST_F(KsMenuItemTest, AMenuBarInAFormLayoutKeepsItsNestedItems) {
+    const std::string text = Lines({
+        "object frmMain: TForm",
+        "  ClientHeight = 150",
+        "  ClientWidth = 250",
+        "  object SeSkinMenuBar1: TSeSkinMenuBar",
+        "    ShadowWidth = 6",
+        "    object File1: TSeSkinItem",
+        "      Caption = '&File'",
+        "      object Open1: TSeSkinItem",
+        "        Caption = '&Open'",
+        "      end",
+        "    end",
+        "    object Help1: TSeSkinItem",
+        "      Caption = '&Help'",
+        "    end",
+        "  end",
+        "end",
+    });
+    form->LoadLayout(text);
+    auto* bar = dynamic_cast<TSeSkinMenuBar*>(form->FindComponentInTree("SeSkinMenuBar1"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->ShadowWidth(), 6);
+    ASSERT_EQ(bar->Items().Count(), 2);
+    EXPECT_EQ(bar->Items().Items(0).Items(0).Name(), "Open1");
+    EXPECT_GT(bar->View().ItemRect(1).Left, 0) << "laid out once read";
+    const std::string written = ComponentToText(*bar);
+    EXPECT_NE(written.find("\n    object Open1: TSeSkinItem"), std::string::npos) << written;
+    EXPECT_LT(written.find("File1"), written.find("Help1"));
 }
 
 TEST_F(KsMenuItemTest, TheSkinnedEditOffersASkinnedContextMenu) {

@@ -1,6 +1,7 @@
 #include "framework/controls/screen.h"
 #include "framework/widgets/button.h"
 #include "ks_menu_fixture.h"
+#include "skin/engine/skin_engine.h"
 #include "skin_windows/ks_popup_form.h"
 
 using namespace brisat;
@@ -138,6 +139,17 @@ TEST_F(KsPopupMenuTest, OnlyTheFirstPopupOfAChainGetsTheShowAnimation) {
         EXPECT_EQ(first->Form().ShowAnimationTime(), 120);
         EXPECT_EQ(sub->Form().ShowAnimation(), TKsAnimation::kaNone);
         EXPECT_TRUE(sub->Form().DropShadow()) << "the other settings reach every level";
+        // The shadow widens the popup, and the window's shape covers all of it.
+        EXPECT_EQ(sub->MenuSize().cx, sub->ClientWidth() + 6 + 4);
+        for (TKsPopupWindow* w : {first, sub}) {
+            int32_t right = 0, bottom = 0;
+            for (const TScreenRect& r : Native(w->Handle()).Shape()) {
+                right = std::max(right, r.Right);
+                bottom = std::max(bottom, r.Bottom);
+            }
+            EXPECT_EQ(right, w->MenuSize().cx);
+            EXPECT_EQ(bottom, w->MenuSize().cy);
+        }
         Host->TypeKey(form->Handle(), VK_ESCAPE);
         Host->TypeKey(form->Handle(), VK_ESCAPE);
     });
@@ -145,6 +157,22 @@ TEST_F(KsPopupMenuTest, OnlyTheFirstPopupOfAChainGetsTheShowAnimation) {
     // The next popup of the menu animates again.
     Then([this] {
         EXPECT_EQ(PopupOf(popup->Items())->Form().ShowAnimation(), TKsAnimation::kaFade);
+        Host->TypeKey(form->Handle(), VK_ESCAPE);
+    });
+    popup->Popup(200, 150);
+}
+
+TEST_F(KsPopupMenuTest, ASkinnedPopupShowsTheSkinsFrameUnderItsItems) {
+    auto& engine = CreateOwned<TSeSkinEngine>(*form);
+    engine.SetSkinFile(std::string(BRISAT_SKINS_DIR) + "/alien.xskn");
+    popup->SetSkinEngine(&engine);
+    Then([this] {
+        TKsPopupWindow& w = *OpenPopups().at(0);
+        const TRect margins = w.Form().FrameMargins();
+        const TRect item = w.View().ItemRect(2); // Save, not selected
+        const uint32_t under = PixelAt(w.Handle(), margins.Left + item.Right - 3,
+                                       margins.Top + (item.Top + item.Bottom) / 2);
+        EXPECT_NE(under, Rgb(clMenu)) << "the dark frame, not the plain menu colour";
         Host->TypeKey(form->Handle(), VK_ESCAPE);
     });
     popup->Popup(200, 150);

@@ -91,12 +91,16 @@ TMenuWindow::TMenuWindow(TMenuItem& parent) : TWinControl(nullptr), m_parent(par
     m_hwnd = Handle();
 }
 
-void TMenuWindow::CreateParams(TCreateParams& p) {
-    TWinControl::CreateParams(p);
+void SetMenuWindowParams(TCreateParams& p) {
     p.WndParent = 0;
     p.Style = WS_POPUP;
     p.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
     p.WinClassName = MenuWindowClass;
+}
+
+void TMenuWindow::CreateParams(TCreateParams& p) {
+    TWinControl::CreateParams(p);
+    SetMenuWindowParams(p);
 }
 
 void TMenuWindow::Measure() {

@@ -29,6 +29,9 @@ void DrawMenuText(TDeviceContext& dc, const std::string& text, TRect rect, uint3
 // there is no room on the right). Flipped when it would leave Work, then kept inside it.
 TRect PlaceMenu(TSize size, const TRect& anchor, TMenuAnchor kind, const TRect& work);
 
+// A popup level's window kind: top-level, topmost, a tool window never activated.
+void SetMenuWindowParams(TCreateParams& params);
+
 class TMenuWindow : public TWinControl, public IMenuPopup {
 public:
     // Lays out Parent's visible sub-items; the window stays hidden until ShowAt.
