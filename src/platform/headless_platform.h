@@ -137,11 +137,8 @@ public:
     void SetMonitors(std::vector<TMonitorInfo> monitors) { m_monitors = std::move(monitors); }
     // The window created with Id; nullptr once destroyed.
     THeadlessWindow* Window(uint32_t id) const;
-    // The tray icon created with Id; nullptr once destroyed.
-    THeadlessTrayIcon* TrayIcon(uint32_t id) const {
-        const auto it = m_trayIcons.find(id);
-        return it == m_trayIcons.end() ? nullptr : it->second;
-    }
+    // The tray icons that live, by the id they were created with.
+    const THeadlessTrayIcon::TRegistry& TrayIcons() const { return m_trayIcons; }
     uint32_t Capture() const { return m_capture; }
     // The desktop's wallpaper file ("" none) and background colour (0x00RRGGBB).
     const std::string& Wallpaper() const { return m_wallpaper; }
