@@ -1,0 +1,36 @@
+// The run-time state of TKsCustomForm that only its own source files share: bitmaps, the
+// captured background, drag bookkeeping and the remembered caption.
+#pragma once
+
+#include "skin/bitmap/bitmap.h"
+#include "skin_windows/ks_custom_form.h"
+
+#include <string>
+
+namespace brisat {
+
+struct TKsCustomForm::TRuntime {
+    // The form's own frame bitmap while Blend is on.
+    TKsBitmap BlendBitmap;
+    // The screen behind the window and the screen rectangle it shows.
+    TKsBitmap Background;
+    TRect BackgroundRect;
+    // Press point and last mouse point (window coordinates) and the shift state of the press.
+    TPoint PressPoint;
+    TPoint LastPoint;
+    TShiftState Shift;
+    // The outline drawn on the screen during a simple drag (empty: none).
+    TRect Outline;
+    std::string Caption;
+    // A window state set while loading, applied once loaded.
+    std::optional<TKsWindowState> DeferredState;
+    // The right-click point on the caption (screen), used once by the system menu.
+    std::optional<TPoint> MenuPoint;
+    bool Showing = false;
+};
+
+// The scratch frame bitmap every unblended form draws into: made on first use at the screen
+// size + 500, and only ever grown, for a window larger than that.
+TKsBitmap& ScratchFrameBitmap(TSize atLeast);
+
+} // namespace brisat
