@@ -23,6 +23,7 @@
 namespace brisat {
 
 class TCustomForm;
+class TDeviceContext;
 class TKsBitmap;
 class TKsCustomItem;
 class TKsCustomMenuBar;
@@ -212,9 +213,44 @@ protected:
 
 private:
     struct TRuntime;
+    HWND Hwnd() const;
+    bool Loading() const;
+    // Geometry.
     void CalcNonClient(TRect& rect);
     void StoreSizes(TSize full);
     void KeepTrackSize(TWindowPos& pos);
+    void FillMinMaxInfo(TMinMaxInfo& info);
+    void PositionChanged(TMessage& message);
+    void TakeBounds(const TRect& rect);
+    // Painting.
+    void DrawNonClient(TDeviceContext& dc);
+    void DrawBackground(TDeviceContext& dc);
+    void PaintShadow(TKsBitmap& bitmap);
+    void BlendStrips(TKsBitmap& bitmap);
+    void PaintPlainButtons(TKsBitmap& bitmap);
+    void PaintIcon(TKsBitmap& bitmap, const TRect& square);
+    void PaintCaptionText(TKsBitmap& bitmap, const TRect& band);
+    void PrintForm(TMessage& message);
+    void CaptureBackground();
+    void RunShowAnimation();
+    // Hit testing and the mouse.
+    LRESULT PlatformHit(int32_t code) const;
+    bool MouseMessage(TMessage& message);
+    void DragTo(int32_t x, int32_t y);
+    void EndDrag();
+    void SetHovered(int32_t code);
+    // States.
+    void SaveRestoreRect();
+    void RestoreFromMaximized();
+    void RestoreFromMinimized();
+    void RestoreFromTray();
+    void SetStateMessage(WPARAM code);
+    void EnterState(TKsWindowState state);
+    void HookApplication();
+    void UnhookApplication();
+    void ApplicationMinimized();
+    void ApplicationRestored();
+    void CaptionChanged();
 
     std::unique_ptr<TRuntime> m_rt;
 

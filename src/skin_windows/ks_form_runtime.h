@@ -4,6 +4,7 @@
 
 #include "skin/bitmap/bitmap.h"
 #include "skin_windows/ks_custom_form.h"
+#include "skin_windows/ks_form_outline.h"
 
 #include <string>
 
@@ -19,8 +20,9 @@ struct TKsCustomForm::TRuntime {
     TPoint PressPoint;
     TPoint LastPoint;
     TShiftState Shift;
-    // The outline drawn on the screen during a simple drag (empty: none).
-    TRect Outline;
+    // The outline a simple drag shows; OutlineDrag while one runs.
+    TKsDragOutline Outline;
+    bool OutlineDrag = false;
     std::string Caption;
     // A window state set while loading, applied once loaded.
     std::optional<TKsWindowState> DeferredState;

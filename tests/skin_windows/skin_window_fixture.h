@@ -13,10 +13,16 @@
 
 namespace brisat::test {
 
+// The screen of the tests: one monitor whose work area leaves a 24-pixel panel at the bottom.
+inline constexpr int32_t kScreenWidth = 1280, kScreenHeight = 1024, kWorkAreaBottom = 1000;
+
 class SkinWindowTest : public HeadlessTest {
 protected:
     void SetUp() override {
         HeadlessTest::SetUp();
+        Host->SetMonitors({{{0, 0, kScreenWidth, kScreenHeight},
+                            {0, 0, kScreenWidth, kWorkAreaBottom},
+                            true}});
         Form = &App->CreateForm<TForm>();
         Form->SetBounds(100, 100, 400, 300);
         Form->SetColor(clWhite);
@@ -31,6 +37,29 @@ protected:
     // Shows the form and handles everything queued.
     void ShowForm() {
         Form->Show();
+        Pump();
+    }
+
+    // The pointer pressed at a window point, moved by (Dx, Dy) in steps, and released.
+    void Drag(TPoint from, int32_t dx, int32_t dy, HWND window = 0) {
+        const HWND w = window ? window : Window();
+        Host->MouseDown(w, from.X, from.Y);
+        Pump();
+        const TRect start = GetWindowRect(w);
+        for (int step = 1; step <= 2; ++step) {
+            // The window may have moved under the pointer: aim at the screen point.
+            const TRect now = GetWindowRect(w);
+            Host->MouseMove(w, start.Left + from.X + dx * step / 2 - now.Left,
+                            start.Top + from.Y + dy * step / 2 - now.Top);
+            Pump();
+        }
+        const TRect now = GetWindowRect(w);
+        Host->MouseUp(w, start.Left + from.X + dx - now.Left, start.Top + from.Y + dy - now.Top);
+        Pump();
+    }
+    // A left click at a window point.
+    void ClickAt(TPoint at, HWND window = 0) {
+        Host->Click(window ? window : Window(), at.X, at.Y);
         Pump();
     }
 

@@ -1,0 +1,131 @@
+// TKsCustomForm's plain caption buttons and hit testing: where each button sits, which frame
+// part a point is on, and how that part answers the platform's hit test.
+#include "skin_windows/ks_form_runtime.h"
+
+#include "framework/controls/win_control.h"
+#include "framework/windowing/window_handle.h"
+
+namespace brisat {
+
+namespace {
+
+constexpr int32_t kButtonGap = 2;
+// The width of a corner's sizing zone along each edge.
+constexpr int32_t kCornerZone = 20;
+
+} // namespace
+
+void TKsCustomForm::GetButtonRect(TKsBorderIcon icon, TRect& rect) {
+    rect = {};
+    if (!m_borderIcons.Contains(icon) || m_borderStyle == TKsBorderStyle::kbsNone) return;
+    const TRect band = CaptionBand();
+    if (IsRectEmpty(band)) return;
+    const bool tool = m_borderStyle == TKsBorderStyle::kbsToolWindow;
+    if (icon == TKsBorderIcon::kbiSystemMenu) {
+        if (!tool) rect = {band.Left, band.Top, band.Left + band.Height(), band.Bottom};
+        return;
+    }
+    const bool minimized = m_windowState == TKsWindowState::kwsMinimized;
+    const bool rolled = m_windowState == TKsWindowState::kwsRollup;
+    const int32_t bw = GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE) - 2;
+    const int32_t bh = GetSystemMetrics(tool ? SM_CYSMSIZE : SM_CYSIZE) - 4;
+    const int32_t top = band.Top + 2;
+    // Right to left: each placed button takes x and moves it left; a gap goes with its button.
+    int32_t x = band.Right - 2 - bw;
+    struct TSlot {
+        TKsBorderIcon Icon;
+        bool Shown;
+        int32_t GapBefore;
+        int32_t GapAfter;
+    };
+    const TSlot slots[] = {
+        {TKsBorderIcon::kbiClose, true, 0, kButtonGap},
+        {TKsBorderIcon::kbiMaximize, !tool && !minimized, 0, 0},
+        {TKsBorderIcon::kbiMinimize, !tool, 0, 0},
+        {TKsBorderIcon::kbiRollup, !tool && !minimized, kButtonGap, 0},
+        {TKsBorderIcon::kbiTray, !tool && !minimized, 0, 0},
+        {TKsBorderIcon::kbiHelp, !tool && !minimized && !rolled, kButtonGap, 0},
+    };
+    for (const TSlot& slot : slots) {
+        if (!slot.Shown || !m_borderIcons.Contains(slot.Icon)) continue;
+        x -= slot.GapBefore;
+        if (slot.Icon == icon) {
+            rect = {x, top, x + bw, top + bh};
+            return;
+        }
+        x -= bw + slot.GapAfter;
+    }
+}
+
+int32_t TKsCustomForm::HitTest(int32_t x, int32_t y) {
+    if (m_borderStyle == TKsBorderStyle::kbsNone) return khtNone;
+    TRect client;
+    GetClientRect(client);
+    const int32_t w = m_size.cx, h = m_size.cy;
+    int32_t code = khtNone;
+    if (y < client.Top) code = khtCaption;
+    const std::pair<TKsBorderIcon, int32_t> buttons[] = {
+        {TKsBorderIcon::kbiSystemMenu, khtSysMenu}, {TKsBorderIcon::kbiClose, khtClose},
+        {TKsBorderIcon::kbiMinimize, khtMinimize},  {TKsBorderIcon::kbiMaximize, khtMaximize},
+        {TKsBorderIcon::kbiHelp, khtHelp},          {TKsBorderIcon::kbiRollup, khtRollup},
+        {TKsBorderIcon::kbiTray, khtTray}};
+    for (const auto& [icon, hit] : buttons) {
+        TRect r;
+        GetButtonRect(icon, r);
+        if (PtInRect(r, {x, y})) code = hit;
+    }
+    if (m_windowState != TKsWindowState::kwsNormal && m_windowState != TKsWindowState::kwsTray)
+        return code;
+    // The edges, with corner zones; later rules win.
+    if (y < client.Top - CaptionHeight())
+        code = x < kCornerZone ? khtTopLeft : x > w - kCornerZone ? khtTopRight : khtTop;
+    if (y > client.Bottom && y < h)
+        code = x < kCornerZone ? khtBottomLeft : x > w - kCornerZone ? khtBottomRight : khtBottom;
+    if (x < client.Left)
+        code = y < kCornerZone ? khtTopLeft : y > h - kCornerZone ? khtBottomLeft : khtLeft;
+    if (x > client.Right && x < w)
+        code = y < kCornerZone ? khtTopRight : y > h - kCornerZone ? khtBottomRight : khtRight;
+    return code;
+}
+
+LRESULT TKsCustomForm::PlatformHit(int32_t code) const {
+    const bool sizable = m_canResize && m_windowState != TKsWindowState::kwsMaximized;
+    switch (code) {
+    case khtCaption:
+        return m_canMove ? HTCAPTION : HTCLIENT;
+    case khtLeft:
+        return sizable ? HTLEFT : HTCLIENT;
+    case khtTop:
+        return sizable ? HTTOP : HTCLIENT;
+    case khtRight:
+        return sizable ? HTRIGHT : HTCLIENT;
+    case khtBottom:
+        return sizable ? HTBOTTOM : HTCLIENT;
+    case khtTopLeft:
+        return sizable ? HTTOPLEFT : HTCLIENT;
+    case khtTopRight:
+        return sizable ? HTTOPRIGHT : HTCLIENT;
+    case khtBottomLeft:
+        return sizable ? HTBOTTOMLEFT : HTCLIENT;
+    case khtBottomRight:
+        return sizable ? HTBOTTOMRIGHT : HTCLIENT;
+    case khtClose:
+        return HTCLOSE;
+    case khtHelp:
+        return HTHELP;
+    case khtMaximize:
+        return HTMAXBUTTON;
+    case khtMinimize:
+    case khtRollup:
+    case khtTray:
+    case khtSysMenu:
+    case khtSkinButton:
+        return HTMINBUTTON;
+    case khtBorder:
+        return HTBORDER;
+    default:
+        return HTCLIENT;
+    }
+}
+
+} // namespace brisat
