@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/widgets/edit_core.h"
+#include "skin_controls/ks_animation.h"
 #include "skin_controls/ks_custom_control.h"
 
 #include <memory>
@@ -18,7 +19,6 @@ class TMenuItem;
 
 enum class TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 enum class TPasswordKind : uint8_t { pkNone, pkChar, pkRect, pkRoundRect, pkCircle, pkTriangle };
-enum class TKsAnimation : uint8_t { kaNone, kaRandom, kaFade, kaSlide, kaRect };
 
 // The popup settings an edit copies to its context menu before it opens.
 struct TKsPopupMenuSettings {

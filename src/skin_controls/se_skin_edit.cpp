@@ -1,6 +1,8 @@
 #include "skin_controls/se_skin_edit.h"
 
+#include "framework/controls/menu.h"
 #include "skin_controls/se_edit_frame.h"
+#include "skin_controls/skin_menu_factory.h"
 
 namespace brisat {
 
@@ -23,6 +25,22 @@ void TSeSkinEdit::PaintBorder() {
 void TSeSkinEdit::SkinBound() {
     if (TSeSkinObject* copy = SkinCopy()) TakeSkinFont(*this, *copy);
     Invalidate();
+}
+
+std::unique_ptr<TPopupMenu> TSeSkinEdit::CreateContextMenu() {
+    const TSkinMenuFactory& factory = SkinMenuFactory();
+    return factory.CreateMenu ? factory.CreateMenu(SkinEngine()) : TKsCustomEdit::CreateContextMenu();
+}
+
+TMenuItem& TSeSkinEdit::CreateMenuItem(TPopupMenu& menu) {
+    const TSkinMenuFactory& factory = SkinMenuFactory();
+    return factory.CreateItem ? factory.CreateItem(menu) : TKsCustomEdit::CreateMenuItem(menu);
+}
+
+void TSeSkinEdit::PrepareContextMenu() {
+    TKsCustomEdit::PrepareContextMenu();
+    if (const TSkinMenuFactory& factory = SkinMenuFactory(); factory.Prepare && ContextMenu())
+        factory.Prepare(*ContextMenu(), SkinEngine(), PopupMenuSettings());
 }
 
 } // namespace brisat

@@ -12,6 +12,8 @@
 #include "framework/core/types.h"
 #include "framework/graphics/region.h"
 #include "framework/windowing/messages.h"
+#include "skin/objects/skinned_form_interface.h"
+#include "skin_controls/ks_animation.h"
 #include "skin_windows/ks_hook.h"
 
 #include <cstdint>
@@ -29,19 +31,10 @@ class TKsCustomItem;
 class TKsCustomMenuBar;
 class TPopupMenu;
 
-enum class TKsBorderIcon : uint8_t {
-    kbiClose,
-    kbiSystemMenu,
-    kbiMinimize,
-    kbiMaximize,
-    kbiHelp,
-    kbiRollup,
-    kbiTray
-};
+// TKsBorderIcon comes with the skinned-form interface the skin objects use.
 using TKsBorderIcons = TFlags<TKsBorderIcon>;
 enum class TKsBorderStyle : uint8_t { kbsNone, kbsStandard, kbsToolWindow };
 enum class TKsWindowState : uint8_t { kwsNormal, kwsMaximized, kwsMinimized, kwsRollup, kwsTray };
-enum class TKsAnimation : uint8_t { kaNone, kaRandom, kaFade, kaSlide, kaRect };
 
 inline constexpr TKsBorderIcons kDefaultBorderIcons{
     TKsBorderIcon::kbiClose,  TKsBorderIcon::kbiSystemMenu, TKsBorderIcon::kbiMinimize,

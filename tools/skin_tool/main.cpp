@@ -4,6 +4,7 @@
 #include "showcase.h"
 #include "skin_folder.h"
 #include "skin_info.h"
+#include "skin_window_demo.h"
 
 #include <cstdio>
 #include <exception>
@@ -24,8 +25,11 @@ const char* const kUsage =
     "       brisat-skin gallery FILE PNG\n"
     "       brisat-skin gallery --plain PNG\n"
     "       brisat-skin showcase FILE\n"
+    "       brisat-skin window FILE\n"
+    "       brisat-skin window --plain\n"
     "FILE is a skin file (.uskn, .kskn or .xskn); pack writes the variant its extension names.\n"
-    "showcase opens a window of skinned controls; its button steps through FILE's folder.\n";
+    "showcase opens a window of skinned controls; its button steps through FILE's folder.\n"
+    "window opens a window framed by FILE's skin (or the plain frame) with a popup menu.\n";
 
 int Run(const std::vector<std::string>& args) {
     const std::string& command = args[0];
@@ -41,6 +45,8 @@ int Run(const std::vector<std::string>& args) {
         brisat::WriteControlGallery(args[1] == "--plain" ? "" : args[1], args[2]);
     else if (command == "showcase" && args.size() == 2)
         return brisat::RunShowcase(args[1]);
+    else if (command == "window" && args.size() == 2)
+        return brisat::RunSkinWindow(args[1] == "--plain" ? "" : args[1]);
     else {
         std::cerr << kUsage;
         return kExitUsage;

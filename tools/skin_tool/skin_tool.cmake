@@ -20,5 +20,7 @@ add_executable(brisat-skin
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_info.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/showcase.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/showcase_form.cpp
-  ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_cycle.cpp)
-target_link_libraries(brisat-skin PRIVATE skin_folder brisat_skin_controls)
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_cycle.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_window_demo.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_window_demo_form.cpp)
+target_link_libraries(brisat-skin PRIVATE skin_folder brisat_skin_windows)

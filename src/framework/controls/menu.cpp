@@ -5,9 +5,9 @@
 #include "framework/controls/menu_tracking.h"
 
 namespace brisat {
-namespace {
 
 TMenuItem* FindEnabledShortCut(const TMenuItem& parent, TShortCut shortCut) {
+    if (shortCut == scNone) return nullptr;
     for (int i = 0; i < parent.Count(); ++i) {
         TMenuItem& item = parent.Items(i);
         if (!item.Enabled()) continue;
@@ -17,16 +17,17 @@ TMenuItem* FindEnabledShortCut(const TMenuItem& parent, TShortCut shortCut) {
     return nullptr;
 }
 
-} // namespace
+TMenu::TMenu(TComponent* owner) : TMenu(owner, std::make_unique<TMenuItem>(nullptr)) {}
 
-TMenu::TMenu(TComponent* owner) : TComponent(owner), m_items(std::make_unique<TMenuItem>(nullptr)) {
+TMenu::TMenu(TComponent* owner, std::unique_ptr<TMenuItem> root)
+    : TComponent(owner), m_items(std::move(root)) {
     m_items->m_menu = this;
 }
 
 TMenu::~TMenu() = default;
 
 TMenuItem* TMenu::FindShortCut(TShortCut shortCut) const {
-    return shortCut == scNone ? nullptr : FindEnabledShortCut(*m_items, shortCut);
+    return FindEnabledShortCut(*m_items, shortCut);
 }
 
 bool TMenu::IsShortCut(TShortCut shortCut) {

@@ -35,6 +35,8 @@ public:
     void SetChangeHook(std::function<void()> hook) { m_changeHook = std::move(hook); }
 
 protected:
+    // A menu whose items are of another kind: Root is its root item.
+    TMenu(TComponent* owner, std::unique_ptr<TMenuItem> root);
     void Notification(TComponent& component, TOperation operation) override;
     // The root item's sub-items that this menu owns, then whatever else it owns.
     void GetChildren(const std::function<void(TComponent&)>& proc) const override;
@@ -80,6 +82,7 @@ public:
     TNotifyEvent OnPopup;
 
 protected:
+    TPopupMenu(TComponent* owner, std::unique_ptr<TMenuItem> root) : TMenu(owner, std::move(root)) {}
     void Notification(TComponent& component, TOperation operation) override;
 
 private:
@@ -87,6 +90,10 @@ private:
     TPopupAlignment m_alignment = TPopupAlignment::paLeft;
     TComponent* m_popupComponent = nullptr;
 };
+
+// The sub-item of Parent's tree with ShortCut, depth first, when it and its ancestors below
+// Parent are enabled; nullptr for none (and for scNone).
+TMenuItem* FindEnabledShortCut(const TMenuItem& parent, TShortCut shortCut);
 
 // Offers a shortcut to Form's main menu and then to the popup menus Form owns; true when an item
 // took it.

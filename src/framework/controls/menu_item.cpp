@@ -4,6 +4,7 @@
 #include "framework/core/identifiers.h"
 #include "framework/core/store_if_changed.h"
 #include "framework/controls/menu.h"
+#include "framework/controls/menu_window.h"
 
 #include <algorithm>
 
@@ -115,7 +116,7 @@ TMenu* TMenuItem::GetParentMenu() const {
 }
 
 void TMenuItem::Insert(int index, TMenuItem& item) {
-    if (item.m_parent) throw EInvalidOperation("Menu item " + item.Name() + " is already inserted");
+    if (item.m_parent) throw EInvalidOperation(AlreadyInsertedText(item));
     for (const TMenuItem* p = this; p; p = p->m_parent)
         if (p == &item) throw EInvalidOperation("A menu item cannot contain itself");
     if (index < 0 || index > Count())
@@ -166,6 +167,14 @@ void TMenuItem::Click() {
     if (!m_enabled || IsLine()) return;
     if (m_autoCheck && !(m_radioItem && m_checked)) SetChecked(!m_checked);
     if (OnClick) OnClick(*this);
+}
+
+std::string TMenuItem::AlreadyInsertedText(const TMenuItem& item) const {
+    return "Menu item " + item.Name() + " is already inserted";
+}
+
+std::unique_ptr<IMenuPopup> TMenuItem::CreatePopupWindow() {
+    return std::make_unique<TMenuWindow>(*this);
 }
 
 void TMenuItem::Notification(TComponent& component, TOperation operation) {

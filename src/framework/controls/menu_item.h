@@ -7,12 +7,14 @@
 #include "framework/controls/control.h"
 #include "framework/controls/short_cut.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace brisat {
 
+class IMenuPopup;
 class TMenu;
 
 class TMenuItem : public TComponent {
@@ -75,10 +77,14 @@ public:
 
     // Applies AutoCheck and runs OnClick; nothing for a disabled item or a separator.
     virtual void Click();
+    // The window that lists this item's sub-items while a menu is tracked (the classic look).
+    virtual std::unique_ptr<IMenuPopup> CreatePopupWindow();
 
     TNotifyEvent OnClick;
 
 protected:
+    // The error text for inserting Item, which already has a parent.
+    virtual std::string AlreadyInsertedText(const TMenuItem& item) const;
     // A menu item read inside this item's block joins its list.
     void Notification(TComponent& component, TOperation operation) override;
     // The sub-items this item owns, in list order, then whatever else it owns.

@@ -1,9 +1,8 @@
 #include "framework/controls/menu_tracking.h"
 
 #include "framework/controls/application.h"
-#include "framework/controls/menu_window.h"
-#include "framework/controls/screen.h"
 #include "framework/core/store_if_changed.h"
+#include "framework/windowing/message_queue.h"
 
 #include <climits>
 
@@ -11,6 +10,7 @@ namespace brisat {
 namespace {
 
 bool g_tracking = false;
+bool g_cancelled = false;
 
 constexpr UINT WM_NCMBUTTONDBLCLK = 0x00A9;
 
@@ -29,7 +29,7 @@ enum class TOpenSelection : uint8_t { FirstItem, Nothing };
 
 class TMenuTracker {
 public:
-    explicit TMenuTracker(HWND capture) : m_capture(capture) {}
+    TMenuTracker(HWND capture, TOutsideClick outside) : m_capture(capture), m_outside(outside) {}
     TMenuTracker(const TMenuTracker&) = delete;
     TMenuTracker& operator=(const TMenuTracker&) = delete;
 
@@ -37,7 +37,7 @@ public:
         m_levels.push_back({&bar, nullptr});
         m_hasBar = true;
     }
-    void PushPopup(std::unique_ptr<TMenuWindow> window) {
+    void PushPopup(std::unique_ptr<IMenuPopup> window) {
         IMenuView* view = window.get();
         m_levels.push_back({view, std::move(window)});
     }
@@ -50,7 +50,7 @@ public:
 private:
     struct TLevel {
         IMenuView* View = nullptr;
-        std::unique_ptr<TMenuWindow> Window; // none for a menu bar
+        std::unique_ptr<IMenuPopup> Window; // none for a menu bar
     };
 
     IMenuView& View(size_t level) const { return *m_levels[level].View; }
@@ -73,6 +73,10 @@ private:
 
     std::vector<TLevel> m_levels;
     HWND m_capture = 0;
+    TOutsideClick m_outside = TOutsideClick::Swallow;
+    // A press outside the menus that goes on once they are closed (TOutsideClick::PassOn).
+    UINT m_passOnPress = 0;
+    TPoint m_passOnAt;
     bool m_done = false;
     TMenuItem* m_chosen = nullptr;
     TPoint m_lastMove{INT_MIN, INT_MIN};
@@ -89,19 +93,22 @@ private:
 
 TMenuItem* TMenuTracker::Run() {
     g_tracking = true;
+    g_cancelled = false;
     // The loop takes the input itself, so a hint showing now would stay up over the menus.
     if (Application) Application->CancelHint();
     SetCapture(m_capture);
     const HWND active = GetActiveWindow();
     try {
-        while (!m_done && GetCapture() == m_capture && GetActiveWindow() == active)
+        while (!m_done && !g_cancelled && GetCapture() == m_capture &&
+               GetActiveWindow() == active)
             Step();
     } catch (...) {
         Finish();
         throw;
     }
     Finish();
-    return m_stale ? nullptr : m_chosen;
+    if (m_passOnPress) ReplayButtonPress(m_passOnPress, m_passOnAt);
+    return m_stale || g_cancelled ? nullptr : m_chosen;
 }
 
 void TMenuTracker::Finish() {
@@ -170,6 +177,10 @@ void TMenuTracker::HandleInput(const TMsg& msg) {
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
+        if (m_outside == TOutsideClick::PassOn && LevelAt(p) < 0) {
+            m_passOnPress = m - (m - WM_LBUTTONDOWN) % 3; // a double click goes on as a press
+            m_passOnAt = p;
+        }
         MouseDown(p);
         break;
     case WM_LBUTTONUP:
@@ -219,16 +230,10 @@ void TMenuTracker::OpenSubMenu(size_t level, TOpenSelection selection) {
         return;
     }
     CloseTo(level + 1);
-    auto window = std::make_unique<TMenuWindow>(item);
-    const TRect r = view.ItemScreenRect(selected);
-    // A sub-menu overlaps its parent's frame, its first item level with the parent item.
-    const TRect anchor = view.Horizontal() ? r : TRect{r.Left, r.Top - 3, r.Right, r.Bottom + 3};
-    const TRect work = Screen().MonitorFromPoint(r.TopLeft()).WorkareaRect();
-    const TRect place =
-        PlaceMenu(window->MenuSize(), anchor,
-                  view.Horizontal() ? TMenuAnchor::BarItem : TMenuAnchor::SubMenuItem, work);
-    window->ShowAt(place.TopLeft());
+    std::unique_ptr<IMenuPopup> window = item.CreatePopupWindow();
     view.SetSelected(selected, TSubMenu::Open);
+    window->Open(view.ItemScreenRect(selected),
+                 view.Horizontal() ? TMenuAnchor::BarItem : TMenuAnchor::SubMenuItem);
     PushPopup(std::move(window));
     if (selectFirst) SelectNext(level + 1, 1);
 }
@@ -403,23 +408,28 @@ bool MenuTracking() {
     return g_tracking;
 }
 
-TMenuItem* TrackPopupMenu(TMenuItem& root, TPoint at, TPopupAlignment alignment) {
+void CancelMenuTracking() {
+    if (g_tracking) g_cancelled = true;
+}
+
+TMenuItem* TrackPopupMenu(TMenuItem& root, TPoint at, TPopupAlignment alignment,
+                          TOutsideClick outside) {
     if (g_tracking || !root.HasVisibleItems()) return nullptr;
-    auto window = std::make_unique<TMenuWindow>(root);
+    std::unique_ptr<IMenuPopup> window = root.CreatePopupWindow();
     const TSize size = window->MenuSize();
     int32_t x = at.X;
     if (alignment == TPopupAlignment::paRight) x -= size.cx;
     if (alignment == TPopupAlignment::paCenter) x -= size.cx / 2;
-    const TRect work = Screen().MonitorFromPoint(at).WorkareaRect();
-    window->ShowAt(PlaceMenu(size, Bounds(x, at.Y, 0, 0), TMenuAnchor::Point, work).TopLeft());
-    TMenuTracker tracker(window->Handle());
+    window->Open(Bounds(x, at.Y, 0, 0), TMenuAnchor::Point);
+    TMenuTracker tracker(window->PopupHandle(), outside);
     tracker.PushPopup(std::move(window));
     return tracker.Run();
 }
 
-TMenuItem* TrackMenuBar(IMenuView& bar, HWND capture, int index, TBarStart start) {
+TMenuItem* TrackMenuBar(IMenuView& bar, HWND capture, int index, TBarStart start,
+                        TOutsideClick outside) {
     if (g_tracking) return nullptr;
-    TMenuTracker tracker(capture);
+    TMenuTracker tracker(capture, outside);
     tracker.PushBar(bar);
     tracker.Select(0, index);
     if (start == TBarStart::OpenByMouse) tracker.SetMouseUsed();

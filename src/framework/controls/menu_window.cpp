@@ -1,5 +1,6 @@
 #include "framework/controls/menu_window.h"
 
+#include "framework/controls/screen.h"
 #include "framework/graphics/frame_glyphs.h"
 #include "framework/graphics/image_list.h"
 
@@ -130,6 +131,15 @@ void TMenuWindow::ShowAt(TPoint screen) {
     SetWindowPos(m_hwnd, HWND_TOPMOST, screen.X, screen.Y, m_size.cx, m_size.cy,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
     SetVisible(true);
+}
+
+void TMenuWindow::Open(const TRect& anchor, TMenuAnchor kind) {
+    const TRect r = kind == TMenuAnchor::SubMenuItem
+                        ? TRect{anchor.Left, anchor.Top - FrameWidth, anchor.Right,
+                                anchor.Bottom + FrameWidth}
+                        : anchor;
+    const TRect work = Screen().MonitorFromPoint(anchor.TopLeft()).WorkareaRect();
+    ShowAt(PlaceMenu(m_size, r, kind, work).TopLeft());
 }
 
 void TMenuWindow::SetSelected(int index, TSubMenu) {

@@ -24,23 +24,26 @@ enum class TMenuHighlight : uint8_t { None, Selected };
 void DrawMenuText(TDeviceContext& dc, const std::string& text, TRect rect, uint32_t format,
                   bool enabled, TMenuHighlight highlight);
 
-// How a popup relates to what it opens from.
-enum class TMenuAnchor : uint8_t { Point, BarItem, SubMenuItem };
 // The screen rectangle of a Size popup: a Point anchor's top-left corner at Anchor's top-left;
 // under a bar item (up when there is no room below); beside a sub-menu item (to the left when
 // there is no room on the right). Flipped when it would leave Work, then kept inside it.
 TRect PlaceMenu(TSize size, const TRect& anchor, TMenuAnchor kind, const TRect& work);
 
-class TMenuWindow : public TWinControl, public IMenuView {
+class TMenuWindow : public TWinControl, public IMenuPopup {
 public:
     // Lays out Parent's visible sub-items; the window stays hidden until ShowAt.
     explicit TMenuWindow(TMenuItem& parent);
     std::string ClassName() const override { return "TMenuWindow"; }
 
     // The size the items need, frame included.
-    TSize MenuSize() const { return m_size; }
+    TSize MenuSize() const override { return m_size; }
     // Shows the window with its top-left corner at a screen point, topmost, not activated.
     void ShowAt(TPoint screen);
+
+    HWND PopupHandle() override { return Handle(); }
+    // Within the work area of the anchor's monitor; a sub-menu overlaps its parent's frame, its
+    // first item level with the parent item.
+    void Open(const TRect& anchor, TMenuAnchor kind) override;
 
     TMenuItem& ParentItem() const override { return m_parent; }
     bool Horizontal() const override { return false; }

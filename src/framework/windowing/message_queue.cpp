@@ -141,6 +141,12 @@ void TranslateMouse(const TPlatformEvent& e) {
         Queue(target, msg - (WM_MOUSEMOVE - WM_NCMOUSEMOVE), WPARAM(hit), PointToLParam(screen));
 }
 
+TPlatformButton ButtonOfPress(UINT down) {
+    return down == WM_RBUTTONDOWN   ? TPlatformButton::Right
+           : down == WM_MBUTTONDOWN ? TPlatformButton::Middle
+                                    : TPlatformButton::Left;
+}
+
 void TranslateKey(const TPlatformEvent& e) {
     HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
     if (!target) target = e.Window;
@@ -268,6 +274,23 @@ bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     if (HasPlatform()) Platform().Wake();
     return true;
+}
+
+void ReplayButtonPress(UINT down, TPoint screen) {
+    const HWND top = GetTopLevelWindow(WindowFromPoint(screen));
+    if (!top) return;
+    const TRect w = GetWindowRect(top);
+    TPlatformEvent e;
+    e.Kind = TPlatformEventKind::ButtonDown;
+    e.Window = top;
+    e.X = screen.X - w.Left;
+    e.Y = screen.Y - w.Top;
+    e.ScreenX = screen.X;
+    e.ScreenY = screen.Y;
+    e.Button = ButtonOfPress(down);
+    e.Modifiers = g_modifiers;
+    g_lastClick = {}; // the press was seen once already: it starts no double click
+    TranslateMouse(e);
 }
 
 void PostQuitMessage(int exitCode) {

@@ -15,6 +15,10 @@ namespace brisat {
 // wakes the loop. The only call that is safe from any thread. A message for a window destroyed
 // before it is dispatched is dropped.
 bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+// Feeds a button press (Down: WM_LBUTTONDOWN, WM_RBUTTONDOWN or WM_MBUTTONDOWN) back in as
+// input at a screen point, for the window under that point now: a menu that closes on a click
+// outside it lets the click through this way.
+void ReplayButtonPress(UINT down, TPoint screen);
 // Asks the loop to end: GetMessage returns false once nothing posted before is left.
 void PostQuitMessage(int exitCode);
 

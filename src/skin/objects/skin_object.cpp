@@ -1,9 +1,11 @@
 #include "skin/objects/skin_object.h"
 
+#include "framework/controls/win_control.h"
 #include "framework/core/class_registry.h"
 #include "framework/core/component_records.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/identifiers.h"
+#include "framework/windowing/window_handle.h"
 #include "skin/bitmap/bitmap.h"
 #include "skin/bitmap/bitmap_list.h"
 #include "skin/bitmap/checked_math.h"
@@ -236,7 +238,16 @@ void TSeSkinObject::Invalidate() {
 
 ISkinnedForm* TSeSkinObject::GetForm() const {
     if (!m_control) return nullptr;
-    return reinterpret_cast<ISkinnedForm*>(m_control->Perform(SM_GETSKINNEDFORM));
+    if (LRESULT answer = m_control->Perform(SM_GETSKINNEDFORM))
+        return reinterpret_cast<ISkinnedForm*>(answer);
+    // A skinned form hooks its window's procedure, which the control's own dispatch does not
+    // pass through: the question goes to the top-level window's handle.
+    TControl* top = m_control;
+    while (top->Parent())
+        top = top->Parent();
+    auto* window = dynamic_cast<TWinControl*>(top);
+    if (!window || !window->HandleAllocated()) return nullptr;
+    return reinterpret_cast<ISkinnedForm*>(SendMessage(window->Handle(), SM_GETSKINNEDFORM));
 }
 
 // --- Virtual operations

@@ -1,0 +1,103 @@
+// The skinned form at work on the headless platform with shipped skins (build/<dir>/Skins): a
+// full repaint of the frame of an 800 × 600 window in a few skins, with the heap allocations each
+// repaint makes; and 100 moves of a skinned window through the message loop, counting how often
+// the frame was drawn meanwhile (it should not be: a move does not change the frame).
+#include "allocation_counter.h"
+#include "framework/controls/application.h"
+#include "framework/controls/form.h"
+#include "platform/headless_platform.h"
+#include "skin/engine/skin_engine.h"
+#include "skin_windows/se_skin_form.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+namespace {
+
+using namespace brisat;
+
+std::string ShippedSkin(const std::string& name) {
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() /
+            "Skins" / (name + ".xskn"))
+        .string();
+}
+
+// Counts the frames drawn.
+class TCountingSkinForm : public TSeSkinForm {
+public:
+    using TSeSkinForm::TSeSkinForm;
+    void PaintFrame(TKsBitmap& bitmap) override {
+        ++Frames;
+        TSeSkinForm::PaintFrame(bitmap);
+    }
+    int64_t Frames = 0;
+};
+
+// A shown 800 × 600 form framed by Skin; Body runs with its skinned form.
+template <class F> void WithSkinnedWindow(benchmark::State& state, const std::string& skin, F body) {
+    SetPlatform(std::make_unique<THeadlessPlatform>());
+    {
+        TApplication app;
+        auto& form = app.CreateForm<TForm>();
+        form.SetCaption("Benchmark");
+        form.SetBounds(40, 40, 800, 600);
+        auto& engine = CreateOwned<TSeSkinEngine>(form);
+        auto& frame = CreateOwned<TCountingSkinForm>(form);
+        if (std::filesystem::exists(ShippedSkin(skin))) {
+            engine.SetSkinFile(ShippedSkin(skin));
+            frame.SetSkinEngine(&engine);
+            form.Show();
+            app.ProcessMessages();
+            if (!frame.IsSkinned()) state.SkipWithError("the skin has no form object");
+            body(app, form, frame);
+            app.ProcessMessages();
+        } else {
+            state.SkipWithError("the shipped skins are not built (target skins)");
+        }
+    }
+    for (HWND top : GetTopLevelWindows())
+        DestroyWindow(top);
+    SetPlatform(nullptr);
+}
+
+void NonClientRepaint(benchmark::State& state, const std::string& skin) {
+    WithSkinnedWindow(state, skin, [&](TApplication&, TForm&, TCountingSkinForm& frame) {
+        uint64_t allocations = 0;
+        for (auto _ : state) {
+            const uint64_t before = AllocationCount();
+            frame.PaintNonClient();
+            allocations += AllocationCount() - before;
+        }
+        state.counters["allocs/repaint"] =
+            benchmark::Counter(double(allocations) / double(state.iterations()));
+    });
+}
+
+void HundredMoves(benchmark::State& state) {
+    WithSkinnedWindow(state, "steel", [&](TApplication& app, TForm& form, TCountingSkinForm& frame) {
+        int64_t frames = 0;
+        for (auto _ : state) {
+            const int64_t before = frame.Frames;
+            for (int32_t i = 0; i < 100; ++i) {
+                form.SetBounds(40 + i, 40 + i / 2, 800, 600);
+                app.ProcessMessages();
+            }
+            frames += frame.Frames - before;
+            state.PauseTiming();
+            form.SetBounds(40, 40, 800, 600);
+            app.ProcessMessages();
+            state.ResumeTiming();
+        }
+        state.counters["frames/100 moves"] =
+            benchmark::Counter(double(frames) / double(state.iterations()));
+    });
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(NonClientRepaint, steel, std::string("steel"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(NonClientRepaint, alien, std::string("alien"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(NonClientRepaint, xp_blue, std::string("xp_blue"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(NonClientRepaint, pencil, std::string("pencil"))->Unit(benchmark::kMicrosecond);
+BENCHMARK(HundredMoves)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,157 @@
+#include "framework/core/exceptions.h"
+#include "framework/core/object_text_reader.h"
+#include "framework/core/object_text_writer.h"
+#include "framework/text_lines.h"
+#include "ks_menu_fixture.h"
+#include "skin/engine/skin_engine.h"
+#include "skin/objects/skin_object.h"
+#include "skin/files/skin_source.h"
+#include "skin_controls/se_skin_edit.h"
+#include "skin_windows/ks_item_look.h"
+#include "skin_windows/skin_window_registry.h"
+
+using namespace brisat;
+
+namespace {
+
+class KsMenuItemTest : public KsMenuTest {
+protected:
+    void SetUp() override {
+        KsMenuTest::SetUp();
+        RegisterSkinWindowClasses();
+        engine = &CreateOwned<TSeSkinEngine>(*form);
+        root = &CreateOwned<TSeSkinItem>(*form);
+    }
+
+    // The sizes a popup view gives Root's items.
+    std::vector<TSize> Measured(bool bar) {
+        TKsItemView view(*root, *form, bar);
+        view.Layout();
+        std::vector<TSize> sizes;
+        for (int i = 0; i < root->Count(); ++i)
+            sizes.push_back({view.ItemRect(i).Width(), view.ItemRect(i).Height()});
+        return sizes;
+    }
+    int32_t TextWidth(const TFont& font, const std::string& text) {
+        TKsBitmap bitmap;
+        bitmap.SetFont(font);
+        return bitmap.TextWidth(text);
+    }
+
+    TSeSkinEngine* engine = nullptr;
+    TSeSkinItem* root = nullptr;
+};
+
+TEST_F(KsMenuItemTest, InsertingAnItemTwiceFailsWithTheToolbarMessage) {
+    TSeSkinItem& item = AddKsItem(*root, "Once");
+    auto& other = CreateOwned<TSeSkinItem>(*form);
+    try {
+        other.Add(item);
+        FAIL() << "no error";
+    } catch (const EInvalidOperation& e) {
+        EXPECT_STREQ(e.what(), "Toolbar item already inserted");
+    }
+    EXPECT_EQ(item.Parent(), root);
+    EXPECT_EQ(other.Count(), 0);
+}
+
+TEST_F(KsMenuItemTest, PlainItemsMeasureByTheirCaptions) {
+    AddKsItem(*root, "&Open", scCtrl | 'O');
+    AddKsItem(*root, "-");
+    AddKsItem(*root, "Properties");
+    TKsBitmap probe;
+    SelectPlainItemFont(probe);
+    const TFont font = probe.Font();
+    const int32_t open = TextWidth(font, "&Open"), properties = TextWidth(font, "Properties");
+    const int32_t shortCut = TextWidth(font, ShortCutToText(scCtrl | 'O'));
+    const std::vector<TSize> popup = Measured(false);
+    // Stacked items are as wide as the widest: Open with its shortcut, or Properties.
+    EXPECT_EQ(popup[0].cx, std::max(open + 58 + shortCut, properties + 58));
+    EXPECT_GE(popup[0].cy, 20);
+    EXPECT_EQ(popup[1].cy, 15) << "a separator";
+    const std::vector<TSize> bar = Measured(true);
+    EXPECT_EQ(bar[0].cx, open + 12);
+    EXPECT_EQ(bar[2].cx, properties + 12);
+}
+
+TEST_F(KsMenuItemTest, SkinnedItemsMeasureByTheSkinsObjects) {
+    engine->SetSkinFile(std::string(BRISAT_SKINS_DIR) + "/steel.xskn");
+    ASSERT_GT(engine->Skin().Count(), 0);
+    AddKsItem(*root, "&Open", scCtrl | 'O');
+    AddKsItem(*root, "-");
+    root->SetSkinEngine(engine);
+    EXPECT_EQ(dynamic_cast<TSeSkinItem&>(root->Items(0)).SkinEngine(), engine)
+        << "binding reaches the sub-items";
+    TSeSkinObject& popupItem = *engine->Skin().FindObject("PopupMenu")->FindObject("Item");
+    TSeSkinObject& barItem = *engine->Skin().FindObject("MenuBar")->FindObject("Item");
+    const std::vector<TSize> popup = Measured(false);
+    EXPECT_EQ(popup[0].cx, TextWidth(popupItem.GetFont(), "&Open") +
+                               TextWidth(popupItem.GetFont(), ShortCutToText(scCtrl | 'O')) + 58);
+    EXPECT_EQ(popup[0].cy, popupItem.Height());
+    EXPECT_EQ(popup[1].cy, popupItem.Height()) << "separators are as high as items";
+    const std::vector<TSize> bar = Measured(true);
+    EXPECT_EQ(bar[0].cx, TextWidth(barItem.GetFont(), "&Open") + barItem.TextMarginLeft() +
+                             barItem.TextMarginRight());
+    EXPECT_EQ(bar[0].cy, barItem.Height());
+    // Without the skin the plain look comes back.
+    engine->SetSkinFile("");
+    EXPECT_EQ(Measured(false)[1].cy, 15);
+}
+
+TEST_F(KsMenuItemTest, APopupMenuWithNestedItemsReadsBackFromALayout) {
+    const std::string text = Lines({
+        "object PopupMenu1: TSeSkinPopupMenu",
+        "  DropShadow = True",
+        "  ShowAnimation = kaSlide",
+        "  object View1: TSeSkinItem",
+        "    Caption = '&View'",
+        "    PopupBlend = True",
+        "    object Zoom1: TSeSkinItem",
+        "      Caption = 'Zoom'",
+        "      HelpContext = 7",
+        "      ShortCut = 'Ctrl+Z'",
+        "    end",
+        "  end",
+        "  object N1: TSeSkinItem",
+        "    Caption = '-'",
+        "  end",
+        "end",
+    });
+    auto read = TextToComponent(text);
+    auto* menu = dynamic_cast<TSeSkinPopupMenu*>(read.get());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->DropShadow());
+    EXPECT_EQ(menu->ShowAnimation(), TKsAnimation::kaSlide);
+    ASSERT_EQ(menu->Items().Count(), 2);
+    auto& view = dynamic_cast<TSeSkinItem&>(menu->Items().Items(0));
+    EXPECT_TRUE(view.PopupBlend());
+    ASSERT_EQ(view.Count(), 1);
+    auto& zoom = dynamic_cast<TSeSkinItem&>(view.Items(0));
+    EXPECT_EQ(zoom.HelpContext(), 7);
+    EXPECT_EQ(zoom.ShortCut(), scCtrl | 'Z');
+    const std::string written = ComponentToText(*menu);
+    EXPECT_EQ(ComponentToText(*TextToComponent(written)), written);
+    EXPECT_NE(written.find("    object Zoom1: TSeSkinItem"), std::string::npos) << written;
+    EXPECT_EQ(written.find("Version"), std::string::npos) << "never stored";
+}
+
+TEST_F(KsMenuItemTest, TheSkinnedEditOffersASkinnedContextMenu) {
+    auto& skinned = CreateOwned<TSeSkinEdit>(*form);
+    skinned.SetParent(form);
+    skinned.SetSkinEngine(engine);
+    auto& plain = CreateOwned<TKsCustomEdit>(*form);
+    plain.SetParent(form);
+    ThenKeys({VK_ESCAPE});
+    skinned.Perform(WM_CONTEXTMENU, 0, -1);
+    auto* menu = dynamic_cast<TSeSkinPopupMenu*>(skinned.ContextMenu());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->SkinEngine(), engine);
+    EXPECT_EQ(menu->Items().Count(), 8);
+    EXPECT_NE(dynamic_cast<TSeSkinItem*>(&menu->Items().Items(0)), nullptr);
+    ThenKeys({VK_ESCAPE});
+    plain.Perform(WM_CONTEXTMENU, 0, -1);
+    ASSERT_NE(plain.ContextMenu(), nullptr);
+    EXPECT_EQ(dynamic_cast<TKsCustomPopupMenu*>(plain.ContextMenu()), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,153 @@
+#include "framework/controls/screen.h"
+#include "framework/widgets/button.h"
+#include "ks_menu_fixture.h"
+#include "skin_windows/ks_popup_form.h"
+
+using namespace brisat;
+
+namespace {
+
+class KsPopupMenuTest : public KsMenuTest {
+protected:
+    void SetUp() override {
+        KsMenuTest::SetUp();
+        popup = &CreateOwned<TSeSkinPopupMenu>(*form);
+        AddKsItem(popup->Items(), "&Open");
+        AddKsItem(popup->Items(), "-");
+        AddKsItem(popup->Items(), "&Save");
+        recent = &AddKsItem(popup->Items(), "&Recent");
+        AddKsItem(*recent, "&First");
+        AddKsItem(*recent, "S&econd");
+    }
+
+    TSeSkinPopupMenu* popup = nullptr;
+    TSeSkinItem* recent = nullptr;
+};
+
+TEST_F(KsPopupMenuTest, ArrowsSkipTheSeparatorAndTheClickComesAfterThePopupIsGone) {
+    ThenKeys({VK_DOWN, VK_DOWN}); // Open, then Save: the separator is passed over
+    Then([this] {
+        ASSERT_EQ(OpenPopups().size(), 1u);
+        EXPECT_EQ(OpenPopups()[0]->Selected(), 2);
+        Host->TypeKey(form->Handle(), VK_UP);
+        Host->TypeKey(form->Handle(), VK_UP); // wraps round past Open to Recent
+    });
+    Then([this] {
+        EXPECT_EQ(OpenPopups()[0]->Selected(), 3);
+        Host->TypeKey(form->Handle(), VK_UP);
+        Host->TypeKey(form->Handle(), VK_RETURN);
+    });
+    popup->Popup(200, 150);
+    EXPECT_TRUE(clicks.empty()) << "the click is queued, not run inside the loop";
+    EXPECT_TRUE(OpenPopups().empty());
+    Pump();
+    EXPECT_EQ(clicks, std::vector<std::string>{"Save"});
+    EXPECT_EQ(menusOpenAtClick, 0);
+    EXPECT_FALSE(MenuTracking());
+}
+
+TEST_F(KsPopupMenuTest, TheUnderlinedLetterChoosesTheFirstItemCarryingIt) {
+    struct Case {
+        const char* Text;
+        uint32_t Key;
+        std::vector<std::string> Clicks;
+    };
+    AddKsItem(popup->Items(), "&Stop"); // shares its letter with "&Save", which comes first
+    const Case cases[] = {{"s", 'S', {"Save"}}, {"o", 'O', {"Open"}}, {"x", 'X', {}}};
+    for (const Case& c : cases) {
+        clicks.clear();
+        Then([this, c] { Host->TypeKey(form->Handle(), c.Key, c.Text); });
+        // A letter no item carries leaves the menu open.
+        Then([this] {
+            if (!OpenPopups().empty()) Host->TypeKey(form->Handle(), VK_ESCAPE);
+        });
+        popup->Popup(200, 150);
+        Pump();
+        EXPECT_EQ(clicks, c.Clicks) << c.Text;
+        steps.clear();
+    }
+}
+
+TEST_F(KsPopupMenuTest, EscapeClosesOnlyTheInnermostPopup) {
+    Then([this] {
+        for (int i = 0; i < 3; ++i) // Open, Save, Recent
+            Host->TypeKey(form->Handle(), VK_DOWN);
+        Host->TypeKey(form->Handle(), VK_RIGHT);
+    });
+    Then([this] {
+        ASSERT_NE(PopupOf(*recent), nullptr);
+        EXPECT_EQ(PopupOf(*recent)->Selected(), 0) << "opened by key, on its first item";
+        Host->TypeKey(form->Handle(), VK_ESCAPE);
+    });
+    Then([this] {
+        EXPECT_EQ(PopupOf(*recent), nullptr);
+        ASSERT_EQ(OpenPopups().size(), 1u);
+        EXPECT_EQ(OpenPopups()[0]->Selected(), 3);
+        Host->TypeKey(form->Handle(), VK_ESCAPE);
+    });
+    popup->Popup(200, 150);
+    Pump();
+    EXPECT_TRUE(OpenPopups().empty());
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(KsPopupMenuTest, AClickOutsideClosesTheMenusAndReachesTheWindowBelow) {
+    auto& button = CreateOwned<TButton>(*form);
+    button.SetParent(form);
+    button.SetBounds(10, 10, 80, 30);
+    int pressed = 0;
+    button.OnMouseDown = [&](TComponent&, TMouseButton, TShiftState, int32_t, int32_t) {
+        ++pressed;
+    };
+    Pump();
+    Then([this, &button] {
+        EXPECT_EQ(OpenPopups().size(), 1u);
+        ClickAt(form->Handle(), button.ClientToScreen({20, 10}));
+    });
+    popup->Popup(250, 150);
+    EXPECT_TRUE(OpenPopups().empty());
+    Pump();
+    EXPECT_EQ(pressed, 1) << "the press went on to the button under the pointer";
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(KsPopupMenuTest, AtTheScreensBottomRightCornerThePopupOpensUpAndLeft) {
+    const TRect work = Screen().MonitorFromPoint({0, 0}).WorkareaRect();
+    const TPoint corner{work.Right - 1, work.Bottom - 1};
+    Then([this, corner] {
+        ASSERT_EQ(OpenPopups().size(), 1u);
+        const TRect r = GetWindowRect(OpenPopups()[0]->Handle());
+        EXPECT_EQ(r.Right, corner.X);
+        EXPECT_EQ(r.Bottom, corner.Y);
+        EXPECT_GT(r.Width(), 0);
+        Host->TypeKey(form->Handle(), VK_ESCAPE);
+    });
+    popup->Popup(corner.X, corner.Y);
+}
+
+TEST_F(KsPopupMenuTest, OnlyTheFirstPopupOfAChainGetsTheShowAnimation) {
+    popup->SetShowAnimation(TKsAnimation::kaFade);
+    popup->SetShowAnimationTime(120);
+    popup->SetDropShadow(true);
+    ThenKeys({VK_UP, VK_RIGHT}); // Recent, its sub-menu
+    Then([this] {
+        TKsPopupWindow* first = PopupOf(popup->Items());
+        TKsPopupWindow* sub = PopupOf(*recent);
+        ASSERT_TRUE(first && sub);
+        EXPECT_EQ(first->Form().ShowAnimation(), TKsAnimation::kaFade);
+        EXPECT_EQ(first->Form().ShowAnimationTime(), 120);
+        EXPECT_EQ(sub->Form().ShowAnimation(), TKsAnimation::kaNone);
+        EXPECT_TRUE(sub->Form().DropShadow()) << "the other settings reach every level";
+        Host->TypeKey(form->Handle(), VK_ESCAPE);
+        Host->TypeKey(form->Handle(), VK_ESCAPE);
+    });
+    popup->Popup(200, 150);
+    // The next popup of the menu animates again.
+    Then([this] {
+        EXPECT_EQ(PopupOf(popup->Items())->Form().ShowAnimation(), TKsAnimation::kaFade);
+        Host->TypeKey(form->Handle(), VK_ESCAPE);
+    });
+    popup->Popup(200, 150);
+}
+
+} // namespace
