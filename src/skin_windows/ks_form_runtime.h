@@ -5,6 +5,7 @@
 #include "skin/bitmap/bitmap.h"
 #include "skin_windows/ks_custom_form.h"
 #include "skin_windows/ks_form_outline.h"
+#include "skin_windows/ks_tray_icon.h"
 
 #include <string>
 
@@ -29,6 +30,8 @@ struct TKsCustomForm::TRuntime {
     // The right-click point on the caption (screen), used once by the system menu.
     std::optional<TPoint> MenuPoint;
     bool Showing = false;
+    // The icon in the notification area while in the tray (made when first needed).
+    std::unique_ptr<TKsTrayIcon> Tray;
 };
 
 // The scratch frame bitmap every unblended form draws into: made on first use at the screen

@@ -6,6 +6,7 @@
 #include "framework/windowing/window_handle.h"
 #include "platform/tray_icon.h"
 #include "skin/bitmap/bitmap.h"
+#include "skin/objects/skinned_form_interface.h"
 #include "skin_windows/ks_custom_form.h"
 
 namespace brisat {
@@ -26,6 +27,18 @@ TPixelImage TrayImage(const TKsBitmap& bitmap) {
     return image;
 }
 
+// The figure of a plain window (frame, caption strip, body) for a form without a picture.
+const TKsBitmap& PlainWindowPicture() {
+    static TKsBitmap picture;
+    constexpr int32_t size = 22;
+    if (picture.Width() == size) return picture;
+    picture.SetSize(size, size);
+    picture.FillRect({1, 3, size - 1, size - 3}, 0xFF000000);
+    picture.FillRect({2, 4, size - 2, size - 4}, ksWhitePixel);
+    picture.FillRect({2, 4, size - 2, 8}, ksDarkBluePixel);
+    return picture;
+}
+
 } // namespace
 
 TKsTrayIcon::TKsTrayIcon(TKsCustomForm& form) : m_form(form) {
@@ -43,7 +56,14 @@ void TKsTrayIcon::SetIcon(const TKsBitmap* icon) {
     if (m_shown) Notify(NIM_MODIFY, NIF_ICON);
 }
 
+void TKsTrayIcon::TakeIcon() {
+    const auto* skinned = dynamic_cast<const ISkinnedForm*>(&m_form);
+    const TKsBitmap* icon = skinned ? skinned->WindowIcon() : nullptr;
+    SetIcon(icon ? icon : &PlainWindowPicture());
+}
+
 void TKsTrayIcon::Add() {
+    TakeIcon();
     const TWinControl* window = m_form.Control();
     const std::string text = m_form.MinimizeApplication() && Application ? Application->Title()
                              : window                                   ? window->Caption()

@@ -26,10 +26,10 @@ public:
     TKsTrayIcon(const TKsTrayIcon&) = delete;
     TKsTrayIcon& operator=(const TKsTrayIcon&) = delete;
 
-    // The picture the icon shows (nullptr: none), taken once the window has loaded; a shown icon
-    // changes at once.
+    // The picture the icon shows (nullptr: none); a shown icon changes at once.
     void SetIcon(const TKsBitmap* icon);
-    // Shows the icon; its tip is the application's title with MinimizeApplication, else the
+    // Shows the icon with the window's picture (a skinned form's window icon, else a plain
+    // window figure); its tip is the application's title with MinimizeApplication, else the
     // window's caption, cut to 63 characters.
     void Add();
     // Takes the icon away; nothing when none is shown.
@@ -40,6 +40,7 @@ public:
     HWND Window() const { return m_window; }
 
 private:
+    void TakeIcon();
     void WndProc(TMessage& message);
     void Notify(UINT operation, UINT flags);
 

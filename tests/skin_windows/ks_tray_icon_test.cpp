@@ -54,24 +54,25 @@ TEST_F(TrayIconTest, TheTipIsTheTitleOrTheCaptionCutTo63Characters) {
     EXPECT_EQ(PlatformIcon(), nullptr);
 }
 
-TEST_F(TrayIconTest, TheIconShowsTheWindowsPictureWithTheKeyPixelClear) {
+TEST_F(TrayIconTest, TheIconShowsAPlainWindowFigureOrThePictureGivenWithTheKeyPixelClear) {
     TKsCustomForm& form = AddFormComponent();
     TKsTrayIcon tray(form);
+    tray.Add();
+    ASSERT_NE(PlatformIcon(), nullptr);
+    ASSERT_EQ(PlatformIcon()->Images().size(), 1u);
+    const TPixelImage& figure = PlatformIcon()->Images()[0];
+    EXPECT_EQ(figure.Width, 22);
+    EXPECT_EQ(figure.At(11, 5), ksDarkBluePixel);  // caption strip
+    EXPECT_EQ(figure.At(11, 12), ksWhitePixel);    // body
+    EXPECT_EQ(figure.At(0, 0) >> 24, 0u);          // clear around
+
     TKsBitmap picture;
     picture.SetSize(2, 1);
     picture.SetPixels(0, 0, 0xFF123456);
     picture.SetPixels(1, 0, ksKeyPixel);
     tray.SetIcon(&picture);
-    EXPECT_EQ(PlatformIcon(), nullptr); // nothing shown before Add
-    tray.Add();
-    ASSERT_NE(PlatformIcon(), nullptr);
     ASSERT_EQ(PlatformIcon()->Images().size(), 1u);
     EXPECT_EQ(PlatformIcon()->Images()[0].Pixels, (std::vector<uint32_t>{0xFF123456, 0}));
-
-    // A new picture reaches the shown icon; no picture leaves it empty.
-    picture.SetPixels(0, 0, 0xFF00FF00);
-    tray.SetIcon(&picture);
-    EXPECT_EQ(PlatformIcon()->Images()[0].Pixels[0], 0xFF00FF00u);
     tray.SetIcon(nullptr);
     EXPECT_TRUE(PlatformIcon()->Images().empty());
 
@@ -79,6 +80,61 @@ TEST_F(TrayIconTest, TheIconShowsTheWindowsPictureWithTheKeyPixelClear) {
     EXPECT_FALSE(tray.Shown());
     EXPECT_EQ(PlatformIcon(), nullptr);
     tray.Delete();
+}
+
+// The form in the tray, its window hidden and its icon shown.
+class TrayStateTest : public TrayIconTest {
+protected:
+    void SetUp() override {
+        TrayIconTest::SetUp();
+        Component = &AddFormComponent();
+        Component->SetMinimizeApplication(false);
+        Form->SetCaption("Player");
+        ShowForm();
+    }
+    void EnterTray() {
+        Component->MinimizeToTray();
+        Pump();
+        ASSERT_EQ(Component->WindowState(), TKsWindowState::kwsTray);
+        ASSERT_FALSE(IsWindowVisible(Window()));
+        ASSERT_NE(PlatformIcon(), nullptr);
+        ASSERT_TRUE(PlatformIcon()->Visible());
+        ASSERT_EQ(PlatformIcon()->Tip(), "Player");
+    }
+    TKsCustomForm* Component = nullptr;
+};
+
+TEST_F(TrayStateTest, ActivatingTheIconOrLosingTheTrayBringsTheWindowBackAndRemovesTheIcon) {
+    for (const TPlatformEventKind kind :
+         {TPlatformEventKind::TrayActivate, TPlatformEventKind::TrayLost}) {
+        EnterTray();
+        TrayEvent(kind);
+        EXPECT_EQ(Component->WindowState(), TKsWindowState::kwsNormal);
+        EXPECT_TRUE(IsWindowVisible(Window()));
+        EXPECT_EQ(PlatformIcon(), nullptr);
+    }
+}
+
+TEST_F(TrayStateTest, TheWindowComesBackInTheStateItLeftFor) {
+    Component->Maximize();
+    Pump();
+    EnterTray();
+    TrayEvent(TPlatformEventKind::TrayActivate);
+    EXPECT_EQ(Component->WindowState(), TKsWindowState::kwsMaximized);
+    EXPECT_TRUE(IsWindowVisible(Window()));
+}
+
+TEST_F(TrayStateTest, LeavingTheTrayOtherwiseOrDestroyingTheFormRemovesTheIcon) {
+    EnterTray();
+    Component->Restore();
+    EXPECT_EQ(PlatformIcon(), nullptr);
+    EnterTray();
+    Component->MinimizeToTray(); // a second time: back
+    EXPECT_EQ(PlatformIcon(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(Window()));
+    EnterTray();
+    delete Component;
+    EXPECT_EQ(PlatformIcon(), nullptr);
 }
 
 } // namespace
