@@ -13,8 +13,8 @@ constexpr int CallTimeoutMs = 3000;
 std::string NameOwner(GDBusConnection* connection, const char* name) {
     GVariant* reply = g_dbus_connection_call_sync(
         connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-        "GetNameOwner", g_variant_new("(s)", name), G_VARIANT_TYPE("(s)"),
-        G_DBUS_CALL_FLAGS_NONE, CallTimeoutMs, nullptr, nullptr);
+        "GetNameOwner", g_variant_new("(s)", name), G_VARIANT_TYPE("(s)"), G_DBUS_CALL_FLAGS_NONE,
+        CallTimeoutMs, nullptr, nullptr);
     if (!reply) return {};
     const gchar* owner = nullptr;
     g_variant_get(reply, "(&s)", &owner);
@@ -100,8 +100,9 @@ bool TDesktopTrayIcon::PlaceOnBus() {
     // Asked now: the watch's first report may still be on its way.
     const std::string watcher = NameOwner(m_connection, WatcherName);
     if (watcher.empty()) return false;
-    m_item = std::make_unique<TSniTrayItem>(
-        m_connection, [this](TPlatformEventKind kind, int32_t x, int32_t y) { Notify(kind, x, y); });
+    m_item =
+        std::make_unique<TSniTrayItem>(m_connection, [this](TPlatformEventKind kind, int32_t x,
+                                                            int32_t y) { Notify(kind, x, y); });
     m_item->Update(m_images, m_tip);
     if (!m_item->Export() || !m_item->Register()) {
         m_item.reset();
@@ -113,9 +114,9 @@ bool TDesktopTrayIcon::PlaceOnBus() {
 }
 
 void TDesktopTrayIcon::WatchWatcher() {
-    m_watch = g_bus_watch_name_on_connection(m_connection, WatcherName,
-                                             G_BUS_NAME_WATCHER_FLAGS_NONE, OnWatcherAppeared,
-                                             OnWatcherVanished, this, nullptr);
+    m_watch =
+        g_bus_watch_name_on_connection(m_connection, WatcherName, G_BUS_NAME_WATCHER_FLAGS_NONE,
+                                       OnWatcherAppeared, OnWatcherVanished, this, nullptr);
 }
 
 void TDesktopTrayIcon::OnWatcherAppeared(GDBusConnection*, const gchar*, const gchar* owner,

@@ -289,7 +289,8 @@ TSdlPlatform::TTranslation TSdlPlatform::Translate(const SDL_Event& in, TPlatfor
         if (TSdlPlatformWindow* w = FindById(uint32_t(in.user.code))) w->ShowVideoFrame();
         return TTranslation::Nothing;
     }
-    if (in.type == m_postedEvent) return TakePosted(out) ? TTranslation::Event : TTranslation::Nothing;
+    if (in.type == m_postedEvent)
+        return TakePosted(out) ? TTranslation::Event : TTranslation::Nothing;
     switch (in.type) {
     case SDL_MOUSEMOTION:
         return TranslateMotion(in.motion, out);

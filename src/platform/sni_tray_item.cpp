@@ -47,8 +47,8 @@ GVariant* PixmapsVariant(const std::vector<TPixelImage>& images) {
         std::vector<uint8_t> bytes;
         bytes.reserve(image.Pixels.size() * 4);
         for (const uint32_t p : image.Pixels)
-            bytes.insert(bytes.end(), {uint8_t(p >> 24), uint8_t(p >> 16), uint8_t(p >> 8),
-                                       uint8_t(p)});
+            bytes.insert(bytes.end(),
+                         {uint8_t(p >> 24), uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
         g_variant_builder_add(
             &pixmaps, "(ii@ay)", image.Width, image.Height,
             g_variant_new_fixed_array(G_VARIANT_TYPE_BYTE, bytes.data(), bytes.size(), 1));
@@ -71,8 +71,8 @@ TSniTrayItem::~TSniTrayItem() {
     if (!m_service.empty()) {
         GVariant* reply = g_dbus_connection_call_sync(
             m_connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-            "ReleaseName", g_variant_new("(s)", m_service.c_str()), nullptr,
-            G_DBUS_CALL_FLAGS_NONE, CallTimeoutMs, nullptr, nullptr);
+            "ReleaseName", g_variant_new("(s)", m_service.c_str()), nullptr, G_DBUS_CALL_FLAGS_NONE,
+            CallTimeoutMs, nullptr, nullptr);
         if (reply) g_variant_unref(reply);
     }
     g_object_unref(m_connection);
@@ -142,8 +142,7 @@ GVariant* TSniTrayItem::OnProperty(GDBusConnection*, const gchar*, const gchar*,
                                    const gchar* property, GError** error, gpointer self) {
     GVariant* value = static_cast<TSniTrayItem*>(self)->Property(property);
     if (!value)
-        g_set_error(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_PROPERTY, "No property %s",
-                    property);
+        g_set_error(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_PROPERTY, "No property %s", property);
     return value;
 }
 

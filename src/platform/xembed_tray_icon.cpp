@@ -177,8 +177,8 @@ struct TXEmbedTrayIcon::TX11 {
             return under;
         }
         XClearWindow(Connection, Icon);
-        XImage* image =
-            XGetImage(Connection, Icon, 0, 0, unsigned(Width), unsigned(Height), AllPlanes, ZPixmap);
+        XImage* image = XGetImage(Connection, Icon, 0, 0, unsigned(Width), unsigned(Height),
+                                  AllPlanes, ZPixmap);
         if (!image) return under;
         for (int y = 0; y < Height; ++y)
             for (int x = 0; x < Width; ++x)
@@ -296,8 +296,7 @@ void TXEmbedTrayIcon::Paint() {
         const int left = (width - size) / 2, top = (height - size) / 2;
         for (int y = 0; y < size; ++y)
             for (int x = 0; x < size; ++x) {
-                const uint32_t p =
-                    image->At(x * image->Width / size, y * image->Height / size);
+                const uint32_t p = image->At(x * image->Width / size, y * image->Height / size);
                 uint32_t& out = pixels[size_t(top + y) * size_t(width) + size_t(left + x)];
                 out = m_x->Argb ? Premultiplied(p) : Blend(p, out);
             }

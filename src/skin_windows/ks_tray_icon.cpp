@@ -66,8 +66,8 @@ void TKsTrayIcon::Add() {
     TakeIcon();
     const TWinControl* window = m_form.Control();
     const std::string text = m_form.MinimizeApplication() && Application ? Application->Title()
-                             : window                                   ? window->Caption()
-                                                                        : std::string();
+                             : window                                    ? window->Caption()
+                                                                         : std::string();
     m_tip = TrayTip(text);
     if (m_shown) return Notify(NIM_MODIFY, NIF_TIP);
     m_shown = true;

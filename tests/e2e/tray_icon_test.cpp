@@ -44,10 +44,9 @@ protected:
     }
     // The test window with the plain frame; what it reports goes to a file.
     TProgramDriver Start() {
-        return TProgramDriver("/bin/sh",
-                              {"-c", "exec \"$0\" window --plain > \"$1\"", BRISAT_SKIN_TOOL,
-                               LogPath()},
-                              {800, 600, GetParam()});
+        return TProgramDriver(
+            "/bin/sh", {"-c", "exec \"$0\" window --plain > \"$1\"", BRISAT_SKIN_TOOL, LogPath()},
+            {800, 600, GetParam()});
     }
     std::string LogPath() const { return PathOf("window.log"); }
     bool HasLine(const std::string& line) const {
@@ -111,8 +110,8 @@ protected:
     bool Activate(const std::string& service) {
         GVariant* reply = g_dbus_connection_call_sync(
             Client, service.c_str(), "/StatusNotifierItem", "org.kde.StatusNotifierItem",
-            "Activate", g_variant_new("(ii)", 0, 0), nullptr, G_DBUS_CALL_FLAGS_NONE, 5000,
-            nullptr, nullptr);
+            "Activate", g_variant_new("(ii)", 0, 0), nullptr, G_DBUS_CALL_FLAGS_NONE, 5000, nullptr,
+            nullptr);
         if (reply) g_variant_unref(reply);
         return reply != nullptr;
     }

@@ -109,8 +109,8 @@ protected:
     GVariant* ItemProperty(const std::string& service, const char* name) {
         GVariant* reply = g_dbus_connection_call_sync(
             Client, service.c_str(), "/StatusNotifierItem", "org.freedesktop.DBus.Properties",
-            "Get", g_variant_new("(ss)", "org.kde.StatusNotifierItem", name),
-            G_VARIANT_TYPE("(v)"), G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, nullptr);
+            "Get", g_variant_new("(ss)", "org.kde.StatusNotifierItem", name), G_VARIANT_TYPE("(v)"),
+            G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, nullptr);
         if (!reply) return nullptr;
         GVariant* value = nullptr;
         g_variant_get(reply, "(v)", &value);
@@ -163,9 +163,9 @@ TEST_F(SniTrayTest, TheItemRegistersAndItsPictureAndTipReadBack) {
     EXPECT_EQ(height, 2);
     gsize count = 0;
     const auto* data = static_cast<const uint8_t*>(g_variant_get_fixed_array(bytes, &count, 1));
-    EXPECT_EQ(std::vector<uint8_t>(data, data + count),
-              (std::vector<uint8_t>{0x80, 0xFF, 0x20, 0x10, 0, 0, 0, 0, 0xFF, 0, 0, 0xFF, 1, 2,
-                                    3, 4}));
+    EXPECT_EQ(
+        std::vector<uint8_t>(data, data + count),
+        (std::vector<uint8_t>{0x80, 0xFF, 0x20, 0x10, 0, 0, 0, 0, 0xFF, 0, 0, 0xFF, 1, 2, 3, 4}));
     g_variant_unref(bytes);
     g_variant_get_child(pixmaps, 1, "(ii@ay)", &width, &height, &bytes);
     EXPECT_EQ(width, 22);

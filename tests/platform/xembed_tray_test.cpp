@@ -1,8 +1,6 @@
 // The tray icon where no StatusNotifierWatcher runs: docked in an XEmbed system tray of the
 // test's own on Xvfb (it owns the tray selection and takes the dock request), painted with the
 // picture that suits its size, clicks become events, and the tray's end gives TrayLost.
-#include <gtest/gtest.h>
-
 #include "platform/desktop_tray_icon.h"
 #include "session_bus.h"
 #include "xvfb_display.h"
@@ -10,6 +8,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <chrono>
+#include <gtest/gtest.h>
 #include <mutex>
 #include <thread>
 
@@ -32,8 +31,8 @@ public:
         const Window root = DefaultRootWindow(m_display);
         Manager = XCreateSimpleWindow(m_display, root, 0, 0, 100, 40, 0, 0, 0x202020);
         XMapWindow(m_display, Manager);
-        XSetSelectionOwner(m_display, XInternAtom(m_display, "_NET_SYSTEM_TRAY_S0", False),
-                           Manager, CurrentTime);
+        XSetSelectionOwner(m_display, XInternAtom(m_display, "_NET_SYSTEM_TRAY_S0", False), Manager,
+                           CurrentTime);
         XSync(m_display, False);
     }
     ~TTestTray() { XCloseDisplay(m_display); }
@@ -61,8 +60,8 @@ public:
         int format = 0;
         unsigned long count = 0, after = 0;
         unsigned char* data = nullptr;
-        XGetWindowProperty(m_display, icon, info, 0, 2, False, info, &type, &format, &count,
-                           &after, &data);
+        XGetWindowProperty(m_display, icon, info, 0, 2, False, info, &type, &format, &count, &after,
+                           &data);
         const bool mapped = data && count == 2 && (reinterpret_cast<long*>(data)[1] & 1);
         if (data) XFree(data);
         return mapped;
@@ -87,8 +86,8 @@ public:
         e.xbutton.time = time;
         e.xbutton.x_root = 50;
         e.xbutton.y_root = 60;
-        XSendEvent(m_display, icon, False, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask,
-                   &e);
+        XSendEvent(m_display, icon, False,
+                   type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &e);
         XSync(m_display, False);
     }
     void Quit() {
@@ -144,8 +143,9 @@ TEST(XEmbedTrayTest, TheIconDocksPaintsTakesClicksAndReportsTheTraysEnd) {
     tray.Button(docked, ButtonPress, Button1, 3200);
     EXPECT_TRUE(WaitFor([&] { return events.Kinds() == std::vector<K>{K::TrayActivate}; }));
     tray.Button(docked, ButtonRelease, Button3, 3500);
-    EXPECT_TRUE(WaitFor(
-        [&] { return events.Kinds() == std::vector<K>{K::TrayActivate, K::TrayContextMenu}; }));
+    EXPECT_TRUE(WaitFor([&] {
+        return events.Kinds() == std::vector<K>{K::TrayActivate, K::TrayContextMenu};
+    }));
 
     tray.Quit();
     EXPECT_TRUE(WaitFor([&] {

@@ -1,10 +1,9 @@
 // The skinned form's tray record on the headless platform: the tip and the picture the icon
 // shows, adding and deleting it, and what its notifications do to the window.
-#include "skin_windows/ks_tray_icon.h"
-
 #include "framework/windowing/notify_icon.h"
 #include "skin/bitmap/bitmap.h"
 #include "skin_window_fixture.h"
+#include "skin_windows/ks_tray_icon.h"
 
 namespace brisat::test {
 namespace {
@@ -62,9 +61,9 @@ TEST_F(TrayIconTest, TheIconShowsAPlainWindowFigureOrThePictureGivenWithTheKeyPi
     ASSERT_EQ(PlatformIcon()->Images().size(), 1u);
     const TPixelImage& figure = PlatformIcon()->Images()[0];
     EXPECT_EQ(figure.Width, 22);
-    EXPECT_EQ(figure.At(11, 5), ksDarkBluePixel);  // caption strip
-    EXPECT_EQ(figure.At(11, 12), ksWhitePixel);    // body
-    EXPECT_EQ(figure.At(0, 0) >> 24, 0u);          // clear around
+    EXPECT_EQ(figure.At(11, 5), ksDarkBluePixel); // caption strip
+    EXPECT_EQ(figure.At(11, 12), ksWhitePixel);   // body
+    EXPECT_EQ(figure.At(0, 0) >> 24, 0u);         // clear around
 
     TKsBitmap picture;
     picture.SetSize(2, 1);
