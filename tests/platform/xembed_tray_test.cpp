@@ -5,10 +5,14 @@
 #include "session_bus.h"
 #include "xvfb_display.h"
 
+// Google Test before Xlib, whose macros (None, Bool) clash with its names.
+// clang-format off
+#include <gtest/gtest.h>
+// clang-format on
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <chrono>
-#include <gtest/gtest.h>
 #include <mutex>
 #include <thread>
 
