@@ -2,6 +2,7 @@
 
 #include "framework/controls/form.h"
 #include "framework/controls/menu.h"
+#include "skin_windows/ks_custom_menu_bar.h"
 #include "framework/core/store_if_changed.h"
 #include "framework/windowing/message_queue.h"
 #include "framework/windowing/window_handle.h"
@@ -47,7 +48,7 @@ void TKsCustomForm::SetActive(bool value) {
 void TKsCustomForm::UpdateHook() {
     TKsHookComponent::UpdateHook();
     if (!Active() || !Control()) return;
-    if (m_minimizeApplication) HookApplication();
+    HookApplication();
     m_windowActive = GetActiveWindow() == Hwnd();
     ApplyFrame();
 }
@@ -103,6 +104,11 @@ void TKsCustomForm::SetConstraints(const TKsSizeConstraints& value) {
         SetWindowPos(Hwnd(), 0, r.Left, r.Top, r.Width(), r.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     }
+}
+
+TPersistent& TKsCustomForm::ConstraintsObject() {
+    if (!m_rt->ConstraintsObject) m_rt->ConstraintsObject = std::make_unique<TKsFormConstraints>(*this);
+    return *m_rt->ConstraintsObject;
 }
 
 void TKsCustomForm::SetMenuBar(TKsCustomMenuBar* value) {
@@ -239,6 +245,9 @@ void TKsCustomForm::MessageHandler(TMessage& m) {
         CallPrevious(m);
         if (m_dragging && GetCapture() != Hwnd()) EndDrag();
         return;
+    case WM_SYSCOMMAND:
+        SystemCommand(m);
+        return;
     case KM_CAPTIONRESTORE:
         PaintNonClient();
         return;
@@ -260,6 +269,35 @@ void TKsCustomForm::MessageHandler(TMessage& m) {
 }
 
 void TKsCustomForm::AfterMessage(TMessage&) {}
+
+// The window's system commands run the form's own operations: the platform only ever sees a
+// normal window.
+void TKsCustomForm::SystemCommand(TMessage& m) {
+    const WPARAM command = m.WParam & 0xFFF0;
+    if ((command == kScKeyMenu && m.LParam == ' ') || command == kScMouseMenu)
+        return ShowSystemMenu();
+    switch (command) {
+    case SC_CLOSE:
+        return Close();
+    case SC_MINIMIZE:
+        return Minimize();
+    case SC_MAXIMIZE:
+        return Maximize();
+    case SC_RESTORE:
+        return Restore();
+    case kScKeyMenu:
+        // Alt+letter: the menu bar opens and the letter, typed again, picks its menu.
+        if (m_menuBar && !GetCapture()) {
+            PostMessage(Hwnd(), WM_CHAR, WPARAM(m.LParam), 0);
+            m_menuBar->Activate();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    CallPrevious(m);
+}
 
 // The caption is ours to draw: a changed text repaints the frame (after the messages queued now,
 // as a caption change may come in the middle of other work).

@@ -55,6 +55,10 @@ inline constexpr UINT KM_SETSTATE = 1391; // WParam 1 maximize, 2 minimize, 3 ro
 inline constexpr UINT KM_ISBLENDED = 1591; // answers 1 while Blend is on
 inline constexpr UINT KM_PRINTFORM = 45512; // WParam x | y << 16, LParam a device context
 
+// System commands the form takes beyond the framework's: the keyboard menu (LParam the character
+// typed with Alt) and the mouse's system menu.
+inline constexpr WPARAM kScKeyMenu = 0xF100, kScMouseMenu = 0xF090;
+
 // Size limits; 0 is no limit.
 struct TKsSizeConstraints {
     int32_t MinWidth = 0;
@@ -99,6 +103,8 @@ public:
     void SetMagneticValue(int32_t value) { m_magneticValue = value; }
     const TKsSizeConstraints& Constraints() const { return m_constraints; }
     void SetConstraints(const TKsSizeConstraints& value);
+    // Constraints as the nested object layouts stream ("Constraints.MinWidth", ...).
+    TPersistent& ConstraintsObject();
     TKsCustomMenuBar* MenuBar() const { return m_menuBar; }
     void SetMenuBar(TKsCustomMenuBar* value);
     bool MinimizeApplication() const { return m_minimizeApplication; }
@@ -177,7 +183,7 @@ public:
     virtual void UpdateRegion();
     // The window shape (window coordinates); nullopt for a plain rectangle.
     virtual std::optional<TRegion> GetRegion();
-    // One item of the system menu, owned by Owner.
+    // One item of the system menu, owned by Owner (without an owner the caller takes it).
     virtual TKsCustomItem* CreateMenuItem(TComponent* owner);
     // The built-in caption button of Icon; empty when not shown.
     virtual void GetButtonRect(TKsBorderIcon icon, TRect& rect);
@@ -243,6 +249,10 @@ private:
     void UnhookApplication();
     void ApplicationMinimized();
     void ApplicationRestored();
+    // The system menu and the keyboard.
+    void SystemMenuClick(const std::string& caption);
+    void SystemCommand(TMessage& message);
+    bool OfferShortCut(const TMsg& msg);
     void CaptionChanged();
 
     std::unique_ptr<TRuntime> m_rt;

@@ -4,6 +4,8 @@
 
 #include "skin/bitmap/bitmap.h"
 #include "skin_windows/ks_custom_form.h"
+#include "skin_windows/ks_custom_popup_menu.h"
+#include "skin_windows/ks_form_constraints.h"
 #include "skin_windows/ks_form_outline.h"
 #include "skin_windows/ks_tray_icon.h"
 
@@ -30,6 +32,9 @@ struct TKsCustomForm::TRuntime {
     // The right-click point on the caption (screen), used once by the system menu.
     std::optional<TPoint> MenuPoint;
     bool Showing = false;
+    std::unique_ptr<TKsFormConstraints> ConstraintsObject;
+    // The system menu of the last opening; its items live until the next one.
+    std::unique_ptr<TKsCustomPopupMenu> SystemMenu;
     // The icon in the notification area while in the tray (made when first needed).
     std::unique_ptr<TKsTrayIcon> Tray;
 };

@@ -5,6 +5,7 @@
 #include "framework/controls/application.h"
 #include "framework/controls/win_control.h"
 #include "framework/windowing/window_handle.h"
+#include "skin_windows/ks_custom_menu_bar.h"
 
 #include <algorithm>
 
@@ -12,11 +13,12 @@ namespace brisat {
 
 namespace {
 
-// The application's minimize and restore handlers, chained once for every form that wants them.
+// The application's minimize, restore and message handlers, chained once for every form.
 struct TApplicationLink {
     TApplication* App = nullptr;
     TNotifyEvent PreviousMinimize;
     TNotifyEvent PreviousRestore;
+    TApplication::TMessageEvent PreviousMessage;
     std::vector<TKsCustomForm*> Forms;
 };
 
@@ -39,6 +41,7 @@ void TKsCustomForm::HookApplication() {
         link.App = Application;
         link.PreviousMinimize = Application->OnMinimize;
         link.PreviousRestore = Application->OnRestore;
+        link.PreviousMessage = Application->OnMessage;
         Application->OnMinimize = [](TComponent& sender) {
             for (TKsCustomForm* form : std::vector(Link().Forms))
                 form->ApplicationMinimized();
@@ -48,6 +51,11 @@ void TKsCustomForm::HookApplication() {
             for (TKsCustomForm* form : std::vector(Link().Forms))
                 form->ApplicationRestored();
             if (Link().PreviousRestore) Link().PreviousRestore(sender);
+        };
+        Application->OnMessage = [](TMsg& msg, bool& handled) {
+            for (TKsCustomForm* form : std::vector(Link().Forms))
+                if (!handled) handled = form->OfferShortCut(msg);
+            if (!handled && Link().PreviousMessage) Link().PreviousMessage(msg, handled);
         };
     }
     if (std::find(link.Forms.begin(), link.Forms.end(), this) == link.Forms.end())
@@ -61,12 +69,13 @@ void TKsCustomForm::UnhookApplication() {
     if (link.App == Application) {
         Application->OnMinimize = link.PreviousMinimize;
         Application->OnRestore = link.PreviousRestore;
+        Application->OnMessage = link.PreviousMessage;
     }
     link = {};
 }
 
 void TKsCustomForm::ApplicationMinimized() {
-    if (m_windowState == TKsWindowState::kwsMinimized || m_windowState == TKsWindowState::kwsTray)
+    if (!m_minimizeApplication || m_windowState == TKsWindowState::kwsMinimized || m_windowState == TKsWindowState::kwsTray)
         return;
     SaveRestoreRect();
     m_previousState = m_windowState;
@@ -74,9 +83,17 @@ void TKsCustomForm::ApplicationMinimized() {
 }
 
 void TKsCustomForm::ApplicationRestored() {
-    if (m_windowState != TKsWindowState::kwsMinimized) return;
+    if (!m_minimizeApplication || m_windowState != TKsWindowState::kwsMinimized) return;
     Restore();
     PaintNonClient();
+}
+
+// A key on its way to a control of this window goes to the menu bar's shortcuts first.
+bool TKsCustomForm::OfferShortCut(const TMsg& msg) {
+    if (!m_menuBar || !Active() || !Control() || !Control()->HandleAllocated()) return false;
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    if (GetTopLevelWindow(msg.hwnd) != Hwnd()) return false;
+    return m_menuBar->IsShortCut(TMessage{msg.message, msg.wParam, msg.lParam, 0});
 }
 
 void TKsCustomForm::SaveRestoreRect() {

@@ -136,6 +136,8 @@ public:
     // The hooked window control: the owner when it is one.
     TWinControl* Control() const { return m_control; }
     TKsHook& Hook() { return *m_hook; }
+    // The hook is the component's own machinery, never written into a layout.
+    void GetChildren(const std::function<void(TComponent&)>&) const override {}
 
 protected:
     // Handles a message by number; the default marks it unhandled. Overrides call the base for

@@ -2,12 +2,14 @@
 
 #include "framework/core/class_registry.h"
 #include "skin_controls/skin_control_registry.h"
+#include "skin_windows/form_classes.h"
 #include "skin_windows/menu_classes.h"
 
 namespace brisat {
 
 // Each family adds its classes here.
 void RegisterSkinWindowClasses(TClassRegistry& registry) {
+    RegisterFormClasses(registry);
     RegisterSkinMenuClasses(registry);
 }
 

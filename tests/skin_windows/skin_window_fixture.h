@@ -43,6 +43,8 @@ protected:
     // The pointer pressed at a window point, moved by (Dx, Dy) in steps, and released.
     void Drag(TPoint from, int32_t dx, int32_t dy, HWND window = 0) {
         const HWND w = window ? window : Window();
+        // Never a double click with the press before.
+        Host->Advance(GetDoubleClickTime() + 1);
         Host->MouseDown(w, from.X, from.Y);
         Pump();
         const TRect start = GetWindowRect(w);
@@ -59,6 +61,7 @@ protected:
     }
     // A left click at a window point.
     void ClickAt(TPoint at, HWND window = 0) {
+        Host->Advance(GetDoubleClickTime() + 1);
         Host->Click(window ? window : Window(), at.X, at.Y);
         Pump();
     }

@@ -10,6 +10,9 @@
 namespace brisat {
 namespace {
 
+// The keyboard-menu system command (LParam: the character typed with Alt).
+constexpr WPARAM SC_KEYMENU = 0xF100;
+
 constexpr int32_t CaptionButtonGap = 2;
 // Sizing borders turn into corners this far from a corner.
 constexpr int32_t CornerZone = 16;
@@ -358,6 +361,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return DefWindowPosChanging(hwnd, lParam);
     case WM_SYSCOMMAND:
         return DefSysCommand(hwnd, wParam);
+    case WM_SYSCHAR:
+        // An Alt+character nothing took is a keyboard-menu command of the top-level window.
+        SendMessage(GetTopLevelWindow(hwnd), WM_SYSCOMMAND, SC_KEYMENU, LPARAM(wParam));
+        return 0;
     case WM_CLOSE:
         DestroyWindow(hwnd);
         return 0;
