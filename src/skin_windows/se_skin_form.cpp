@@ -13,6 +13,7 @@
 #include "skin/objects/skin_object.h"
 #include "skin/objects/skin_object_classes.h"
 #include "skin_controls/se_skin_binding.h"
+#include "skin_windows/se_skin_item.h"
 
 namespace brisat {
 
@@ -285,6 +286,13 @@ std::optional<TRegion> TSeSkinForm::GetRegion() {
     if (!clone) return TKsCustomForm::GetRegion();
     PlaceLinkedControls();
     return clone->CreateRegion();
+}
+
+TKsCustomItem* TSeSkinForm::CreateMenuItem(TComponent* owner) {
+    if (!owner) return TKsCustomForm::CreateMenuItem(owner);
+    auto& item = CreateOwned<TSeSkinItem>(*owner);
+    item.SetSkinEngine(m_engine);
+    return &item;
 }
 
 void TSeSkinForm::PaintFrame(TKsBitmap& bitmap) {

@@ -67,6 +67,8 @@ public:
 
     // --- Skinned virtual operations ---------------------------------------------------------
     std::optional<TRegion> GetRegion() override;
+    // A skinned item bound to the engine, so the system menu takes the skin's popup look.
+    TKsCustomItem* CreateMenuItem(TComponent* owner) override;
     void GetButtonRect(TKsBorderIcon icon, TRect& rect) override;
     void GetClientRect(TRect& rect) override;
     TRect GetMaximizedRect() override;

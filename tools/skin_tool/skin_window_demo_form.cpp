@@ -7,7 +7,9 @@
 #include "skin_controls/se_skin_button.h"
 #include "skin_controls/se_skin_edit.h"
 #include "skin_controls/se_skin_track_bar.h"
+#include "skin_windows/ks_custom_popup_menu.h"
 #include "skin_windows/se_skin_form.h"
+#include "skin_windows/se_skin_item.h"
 
 #include <array>
 #include <cstdio>
@@ -91,6 +93,41 @@ TSkinWindowDemoForm::TSkinWindowDemoForm(TComponent* owner, const std::string& s
     m_frame = &frame;
     m_frame->SetSkinEngine(m_engine);
     BuildControls();
+    m_menu = &BuildMenu(false);
+    m_translucentMenu = &BuildMenu(true);
+    OnMouseUp = [this](TControl&, TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+        if (button != TMouseButton::mbRight) return;
+        const TPoint at = ClientToScreen({x, y});
+        (shift.Contains(TShiftStateKind::ssCtrl) ? m_translucentMenu : m_menu)->Popup(at.X, at.Y);
+    };
+}
+
+TSeSkinPopupMenu& TSkinWindowDemoForm::BuildMenu(bool translucent) {
+    auto& menu = CreateOwned<TSeSkinPopupMenu>(*this);
+    menu.SetSkinEngine(m_engine);
+    if (translucent) {
+        menu.SetPopupBlend(true);
+        menu.SetPopupBlendValue(150);
+    }
+    auto add = [this](TMenuItem& parent, const char* caption) -> TSeSkinItem& {
+        auto& item = CreateOwned<TSeSkinItem>(*this);
+        item.SetCaption(caption);
+        item.OnClick = [&item](TComponent&) {
+            std::string caption = item.Caption();
+            std::erase(caption, '&');
+            Report("click " + caption);
+        };
+        parent.Add(item);
+        return item;
+    };
+    TMenuItem& root = menu.Items();
+    for (const char* caption : {"&Open", "&Save", "-", "&Play", "P&ause", "&Stop"})
+        add(root, caption);
+    TSeSkinItem& recent = add(root, "&Recent");
+    for (const char* caption : {"&First", "S&econd", "&Third"})
+        add(recent, caption);
+    add(root, "&Quit");
+    return menu;
 }
 
 void TSkinWindowDemoForm::BuildControls() {
@@ -99,6 +136,8 @@ void TSkinWindowDemoForm::BuildControls() {
     button.SetCaption("Button");
     button.SetParent(this);
     button.SetSkinEngine(m_engine);
+    button.SetName("button");
+    button.OnClick = [](TComponent&) { Report("pressed button"); };
 
     auto& edit = CreateOwned<TSeSkinEdit>(*this);
     edit.SetBoundsRect(Bounds(124, 14, 160, 22));
@@ -114,8 +153,14 @@ void TSkinWindowDemoForm::BuildControls() {
 void TSkinWindowDemoForm::ReportPlaces() {
     if (TSeSkinObject* object = m_frame->PreparedObject()) {
         ReportSkinButtons(*object);
+        if (const TSeSkinObject* title = object->FindObjectByKind(TSeKind::skTitle))
+            ReportPlace("caption", title->BoundsRect());
         ReportFramePixels(*object);
     } else {
+        // The caption band's left part, clear of the buttons at its right end.
+        const TRect band = m_frame->CaptionBand();
+        ReportPlace("caption", {band.Left + RectHeight(band), band.Top,
+                                band.Left + RectWidth(band) / 2, band.Bottom});
         for (const auto& [icon, name] : PlainButtons) {
             TRect r;
             m_frame->GetButtonRect(icon, r);

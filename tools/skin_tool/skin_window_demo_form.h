@@ -1,6 +1,8 @@
 // TSkinWindowDemoForm: the window of `brisat-skin window`. A TSeSkinForm draws its frame from the
-// form's skin engine; a skinned button, edit and track bar stand in the client. Changes of the
-// window state and of the bounds go to stdout as they happen.
+// form's skin engine; a skinned button, edit and track bar stand in the client. A right click in
+// the client opens a skinned popup menu of eight items with a sub-menu, with Ctrl held its
+// translucent twin. Changes of the window state and of the bounds and menu clicks go to stdout
+// as they happen.
 #pragma once
 
 #include "framework/controls/form.h"
@@ -11,6 +13,7 @@ namespace brisat {
 
 class TSeSkinEngine;
 class TSeSkinForm;
+class TSeSkinPopupMenu;
 
 class TSkinWindowDemoForm : public TForm {
 public:
@@ -24,11 +27,14 @@ public:
 
 private:
     void BuildControls();
+    TSeSkinPopupMenu& BuildMenu(bool translucent);
     // Reports the state and the bounds when they changed since last reported.
     void ReportChanges();
 
     TSeSkinEngine* m_engine = nullptr;
     TSeSkinForm* m_frame = nullptr;
+    TSeSkinPopupMenu* m_menu = nullptr;
+    TSeSkinPopupMenu* m_translucentMenu = nullptr;
     int m_reportedState = 0;
     TRect m_reportedBounds;
 };

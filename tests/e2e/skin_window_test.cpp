@@ -1,0 +1,242 @@
+// The skin tool's skinned window on a real X server, bare and under openbox: its frame shows the
+// skin's pixels in every shipped skin (and the plain frame without one), its caption buttons
+// maximise, restore, roll up and close it, and a drag of its caption near the work area's edge
+// snaps it onto the edge.
+#include "player_test.h"
+#include "temp_folder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <optional>
+#include <sstream>
+
+using namespace brisat;
+using namespace brisat::test;
+
+namespace {
+
+const std::string kCaption = "Brisat skin window";
+constexpr int32_t kScreenWidth = 800, kScreenHeight = 600;
+
+struct TPlace {
+    int32_t X = 0, Y = 0, Width = 0, Height = 0;
+    int32_t MidX() const { return X + Width / 2; }
+    int32_t MidY() const { return Y + Height / 2; }
+};
+
+class SkinWindow : public TempFolderTest, public testing::WithParamInterface<TWindowManager> {
+protected:
+    // The window with Skin (a shipped skin's file name, or "" for the plain frame); stdout goes
+    // to a file.
+    TProgramDriver Start(const std::string& skin) {
+        const std::string argument =
+            skin.empty() ? "--plain" : std::string(BRISAT_SKINS_DIR) + "/" + skin;
+        return TProgramDriver(
+            "/bin/sh",
+            {"-c", "exec \"$0\" window \"$1\" > \"$2\"", BRISAT_SKIN_TOOL, argument, LogPath()},
+            {kScreenWidth, kScreenHeight, GetParam()});
+    }
+    std::string LogPath() const { return PathOf("window.log"); }
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        std::istringstream text(Get(LogPath()));
+        for (std::string line; std::getline(text, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    size_t LineCount() const { return Lines().size(); }
+    // Waits for Line among the lines from the From-th on; fails with what the window printed.
+    testing::AssertionResult WaitForLine(const std::string& line, size_t from = 0) {
+        if (TProgramDriver::WaitUntil(
+                [&] {
+                    const std::vector<std::string> lines = Lines();
+                    return std::find(lines.begin() + long(std::min(from, lines.size())),
+                                     lines.end(), line) != lines.end();
+                },
+                20s))
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "no \"" << line << "\" in:\n" << Get(LogPath());
+    }
+    // The last "at NAME X Y W H" line of each name, from the From-th line on.
+    std::map<std::string, TPlace> Places(size_t from = 0) const {
+        std::map<std::string, TPlace> places;
+        const std::vector<std::string> lines = Lines();
+        for (size_t i = from; i < lines.size(); ++i) {
+            const std::string& line = lines[i];
+            std::istringstream words(line);
+            std::string at, name;
+            TPlace p;
+            if (words >> at >> name >> p.X >> p.Y >> p.Width >> p.Height && at == "at")
+                places[name] = p;
+        }
+        return places;
+    }
+    // Waits for the window's places to be reported and for the window to show.
+    TDrivenWindow Open(TProgramDriver& driver) {
+        const TDrivenWindow window = driver.WaitForWindow(kCaption, 30s);
+        EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return Places().count("client") > 0; }));
+        return window;
+    }
+    // Keeps a screenshot for a person to look at when BRISAT_E2E_SHOTS names a folder.
+    static void Keep(const TPixelImage& image, const std::string& name) {
+        if (const char* folder = std::getenv("BRISAT_E2E_SHOTS"))
+            TProgramDriver::SavePng(image, std::string(folder) + "/" + name + ".png");
+    }
+};
+BRISAT_PLAYER_SUITE(SkinWindow);
+
+struct TPixel {
+    int32_t X = 0, Y = 0;
+    uint32_t Rgb = 0;
+};
+
+// The "pixel X Y RRGGBB" lines: where the skin's active frame has which colour.
+std::vector<TPixel> FramePixels(const std::vector<std::string>& lines) {
+    std::vector<TPixel> pixels;
+    for (const std::string& line : lines) {
+        std::istringstream words(line);
+        std::string word, hex;
+        TPixel p;
+        if (words >> word >> p.X >> p.Y >> hex && word == "pixel") {
+            p.Rgb = uint32_t(std::stoul(hex, nullptr, 16));
+            pixels.push_back(p);
+        }
+    }
+    return pixels;
+}
+
+// The last "bounds X Y W H" line.
+std::optional<TPlace> LastBounds(const std::vector<std::string>& lines) {
+    std::optional<TPlace> bounds;
+    for (const std::string& line : lines) {
+        std::istringstream words(line);
+        std::string word;
+        TPlace p;
+        if (words >> word >> p.X >> p.Y >> p.Width >> p.Height && word == "bounds") bounds = p;
+    }
+    return bounds;
+}
+
+bool Bluish(uint32_t rgb) {
+    return (rgb & 0xFF) > ((rgb >> 16) & 0xFF) + 0x20;
+}
+
+TEST_P(SkinWindow, TheFrameShowsEachShippedSkinAndThePlainLook) {
+    for (const std::string skin : {"", "alien.xskn", "cell_shaded.xskn", "jezz.xskn", "pencil.xskn",
+                                   "preluna.xskn", "steel.xskn", "xp_blue.xskn", "xp_stead.xskn"}) {
+        SCOPED_TRACE(skin.empty() ? "plain" : skin);
+        std::filesystem::remove(LogPath());
+        TProgramDriver driver = Start(skin);
+        const TDrivenWindow window = Open(driver);
+        const std::map<std::string, TPlace> at = Places();
+        ASSERT_TRUE(at.count("Close") && at.count("caption")) << Get(LogPath());
+        // A click in the client makes the window active, so the frame shows its active look.
+        const TPlace client = at.at("client");
+        driver.Click(window, client.X + client.Width - 20, client.Y + client.Height - 20);
+        TPixelImage shot;
+        if (skin.empty()) {
+            const TPlace caption = at.at("caption");
+            EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
+                shot = driver.Screenshot(window);
+                return Bluish(shot.At(caption.MidX(), caption.MidY()));
+            }));
+        } else {
+            const std::vector<TPixel> pixels = FramePixels(Lines());
+            ASSERT_GE(pixels.size(), 4u);
+            const bool shown = TProgramDriver::WaitUntil([&] {
+                shot = driver.Screenshot(window);
+                for (const TPixel& p : pixels)
+                    if (shot.At(p.X, p.Y) != p.Rgb) return false;
+                return true;
+            });
+            EXPECT_TRUE(shown);
+            if (!shown)
+                for (const TPixel& p : pixels)
+                    ADD_FAILURE() << "at " << p.X << "," << p.Y << std::hex << " expected "
+                                  << p.Rgb << " shown " << shot.At(p.X, p.Y);
+        }
+        Keep(shot, "window-" + (skin.empty() ? std::string("plain") : skin.substr(0, skin.find('.'))) +
+                       "-" + WindowManagerName(GetParam()));
+        EXPECT_TRUE(driver.Running());
+    }
+}
+
+TEST_P(SkinWindow, CaptionButtonsMaximizeRestoreRollUpAndClose) {
+    for (const std::string skin : {"steel.xskn", ""}) {
+        SCOPED_TRACE(skin.empty() ? "plain" : skin);
+        std::filesystem::remove(LogPath());
+        TProgramDriver driver = Start(skin);
+        const TDrivenWindow window = Open(driver);
+        const std::optional<TScreenRect> normal = driver.BoundsOf(window);
+        ASSERT_TRUE(normal.has_value());
+        // Presses the caption button Name as the window reports it now and waits for State.
+        auto press = [&](const std::string& name, int state) {
+            const size_t from = LineCount();
+            const std::map<std::string, TPlace> at = Places();
+            ASSERT_TRUE(at.count(name)) << name << " not reported:\n" << Get(LogPath());
+            const std::optional<TScreenRect> now = driver.BoundsOf(window);
+            ASSERT_TRUE(now.has_value());
+            driver.Click(at.at(name).MidX() + now->Left, at.at(name).MidY() + now->Top);
+            ASSERT_TRUE(WaitForLine("state " + std::to_string(state), from));
+        };
+        press("Maximize", 1);
+        EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
+            const std::optional<TScreenRect> b = driver.BoundsOf(window);
+            return b && b->Right - b->Left == kScreenWidth && b->Bottom - b->Top == kScreenHeight;
+        }));
+        press(skin.empty() ? "Maximize" : "Restore", 0);
+        EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
+            const std::optional<TScreenRect> b = driver.BoundsOf(window);
+            return b && b->Right - b->Left == normal->Right - normal->Left &&
+                   b->Bottom - b->Top == normal->Bottom - normal->Top;
+        }));
+        press("RollUp", 3);
+        EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
+            const std::optional<TScreenRect> b = driver.BoundsOf(window);
+            return b && b->Bottom - b->Top < 60;
+        }));
+        press(skin.empty() ? "RollUp" : "RollDown", 0);
+        EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
+            const std::optional<TScreenRect> b = driver.BoundsOf(window);
+            return b && b->Bottom - b->Top == normal->Bottom - normal->Top;
+        }));
+        press("Minimize", 2);
+        // Closing is the last press: the window is the program's main window.
+        std::filesystem::remove(LogPath());
+        TProgramDriver again = Start(skin);
+        const TDrivenWindow second = Open(again);
+        const TPlace close = Places().at("Close");
+        again.Click(second, close.MidX(), close.MidY());
+        EXPECT_EQ(again.WaitForExitCode(), 0);
+    }
+}
+
+TEST_P(SkinWindow, ACaptionDragNearTheWorkAreaEdgeSnapsOntoIt) {
+    TProgramDriver driver = Start("steel.xskn");
+    const TDrivenWindow window = Open(driver);
+    const TPlace caption = Places().at("caption");
+    ASSERT_TRUE(TProgramDriver::WaitUntil([&] { return LastBounds(Lines()).has_value(); }));
+    // Drags by the caption so the window's left edge would land at Left, the top 60 lower.
+    auto dragTo = [&](int32_t left) {
+        const TPlace from = *LastBounds(Lines());
+        const int32_t x = caption.X + 10, y = caption.MidY();
+        const size_t lines = LineCount();
+        driver.Drag(window, x, y, x + left - from.X, y + 60);
+        EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return LineCount() > lines; }));
+        // The drag's last move is reported last.
+        TProgramDriver::WaitUntil([&] {
+            const std::optional<TPlace> b = LastBounds(Lines());
+            return b && b->Y == from.Y + 60;
+        });
+        return *LastBounds(Lines());
+    };
+    EXPECT_EQ(dragTo(30).X, 30) << "20 pixels or more from the edge: no snap";
+    EXPECT_EQ(dragTo(12).X, 0) << Get(LogPath());
+    const std::optional<TScreenRect> shown = driver.BoundsOf(window);
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->Left, 0);
+}
+
+} // namespace
