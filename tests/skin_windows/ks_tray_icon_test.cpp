@@ -3,6 +3,7 @@
 #include "framework/windowing/notify_icon.h"
 #include "skin/bitmap/bitmap.h"
 #include "skin_window_fixture.h"
+#include "skin_windows/ks_popup_window.h"
 #include "skin_windows/ks_tray_icon.h"
 
 namespace brisat::test {
@@ -133,6 +134,30 @@ TEST_F(TrayStateTest, LeavingTheTrayOtherwiseOrDestroyingTheFormRemovesTheIcon) 
     EXPECT_TRUE(IsWindowVisible(Window()));
     EnterTray();
     delete Component;
+    EXPECT_EQ(PlatformIcon(), nullptr);
+}
+
+TEST_F(TrayStateTest, TheIconsMenuIsTheSystemMenuAtTheCursor) {
+    EnterTray();
+    Host->MouseMove(Window(), 60, 70); // the cursor, wherever the hidden window is
+    const TPoint cursor{Host->CursorX(), Host->CursorY()};
+    std::optional<TPoint> menuAt;
+    Host->OnIdleWait = [&](int32_t) {
+        for (HWND top : GetTopLevelWindows())
+            if (dynamic_cast<TKsPopupWindow*>(FindControl(top)) && IsWindowVisible(top)) {
+                if (!menuAt) menuAt = GetWindowRect(top).TopLeft();
+                // The first item, "&Restore".
+                Host->TypeKey(top, VK_DOWN);
+                Host->TypeKey(top, VK_RETURN);
+                return;
+            }
+    };
+    TrayEvent(TPlatformEventKind::TrayContextMenu);
+    Host->OnIdleWait = nullptr;
+    Pump();
+    ASSERT_TRUE(menuAt);
+    EXPECT_EQ(*menuAt, cursor);
+    EXPECT_EQ(Component->WindowState(), TKsWindowState::kwsNormal);
     EXPECT_EQ(PlatformIcon(), nullptr);
 }
 
