@@ -7,6 +7,8 @@
 #include "framework/core/identifiers.h"
 #include "framework/windowing/message_queue.h"
 #include "framework/windowing/window_handle.h"
+#include "skin/bitmap/bitmap.h"
+#include "skin/bitmap/pixel.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/files/skin_source.h"
 #include "skin/objects/skin_messages.h"
@@ -221,8 +223,22 @@ bool TSeSkinForm::HasBorderIcon(TKsBorderIcon icon) const {
     return BorderIcons().Contains(icon);
 }
 
+// Windows carry no icon of their own here: the system-menu button shows a small window, drawn
+// once, transparent around it.
 const TKsBitmap* TSeSkinForm::WindowIcon() const {
-    return nullptr;
+    static TKsBitmap icon;
+    static const bool drawn = [] {
+        icon.SetSize(16, 16);
+        icon.Fill(0);
+        const TRect window{1, 2, 15, 14};
+        icon.FillRect(window, 0xFF000000);
+        icon.FillRect({2, 3, 14, 13}, ksWhitePixel);
+        icon.FillRect({2, 3, 14, 6}, ksDarkBluePixel);
+        icon.SetAlphaBlend(true);
+        return true;
+    }();
+    (void)drawn;
+    return &icon;
 }
 
 void TSeSkinForm::ProcessPendingMessages() {
