@@ -14,12 +14,21 @@ namespace brisat {
 
 TKsCustomForm::TKsCustomForm(TComponent* owner)
     : TKsHookComponent(owner), m_rt(std::make_unique<TRuntime>()) {
-    // The form keeps a sizing frame so the window manager lets it be sized, but shows neither
-    // its own caption icons nor scroll bars: the component draws the whole frame.
+    TakeOverForm();
+}
+
+// The form keeps a sizing frame so the window manager lets it be sized, but shows none of its
+// own caption icons: the component draws the whole frame.
+void TKsCustomForm::TakeOverForm() {
     if (TCustomForm* form = Form()) {
         form->SetBorderStyle(TFormBorderStyle::bsSizeable);
         form->SetBorderIcons({});
     }
+}
+
+void TKsCustomForm::OwnerAssigned() {
+    TKsHookComponent::OwnerAssigned();
+    TakeOverForm();
 }
 
 TKsCustomForm::~TKsCustomForm() {
@@ -30,9 +39,10 @@ HWND TKsCustomForm::Hwnd() const {
     return Control() ? Control()->Handle() : 0;
 }
 
+// The window's own properties come before its components in a layout, so the frame can be
+// applied as soon as this component is loaded.
 bool TKsCustomForm::Loading() const {
-    return ComponentState().Contains(TComponentStateFlag::csLoading) ||
-           (Control() && Control()->ComponentState().Contains(TComponentStateFlag::csLoading));
+    return ComponentState().Contains(TComponentStateFlag::csLoading);
 }
 
 TCustomForm* TKsCustomForm::Form() const {

@@ -206,6 +206,7 @@ protected:
     void Loaded() override;
     void Notification(TComponent& component, TOperation operation) override;
     void UpdateHook() override;
+    void OwnerAssigned() override;
 
     // The proposed rectangle without shadow snapped to the work area's edges (Magnetic).
     TRect SnapRect(const TRect& proposed);
@@ -214,6 +215,7 @@ private:
     struct TRuntime;
     HWND Hwnd() const;
     bool Loading() const;
+    void TakeOverForm();
     // Geometry.
     void CalcNonClient(TRect& rect);
     void StoreSizes(TSize full);
@@ -245,6 +247,8 @@ private:
     void RestoreFromTray();
     void SetStateMessage(WPARAM code);
     void EnterState(TKsWindowState state);
+    bool LeaveFor(TKsWindowState target);
+    void ReturnTo(TKsWindowState back);
     void HookApplication();
     void UnhookApplication();
     void ApplicationMinimized();

@@ -89,43 +89,17 @@ int32_t TKsCustomForm::HitTest(int32_t x, int32_t y) {
 }
 
 LRESULT TKsCustomForm::PlatformHit(int32_t code) const {
-    const bool sizable = m_canResize && m_windowState != TKsWindowState::kwsMaximized;
-    switch (code) {
-    case khtCaption:
-        return m_canMove ? HTCAPTION : HTCLIENT;
-    case khtLeft:
-        return sizable ? HTLEFT : HTCLIENT;
-    case khtTop:
-        return sizable ? HTTOP : HTCLIENT;
-    case khtRight:
-        return sizable ? HTRIGHT : HTCLIENT;
-    case khtBottom:
-        return sizable ? HTBOTTOM : HTCLIENT;
-    case khtTopLeft:
-        return sizable ? HTTOPLEFT : HTCLIENT;
-    case khtTopRight:
-        return sizable ? HTTOPRIGHT : HTCLIENT;
-    case khtBottomLeft:
-        return sizable ? HTBOTTOMLEFT : HTCLIENT;
-    case khtBottomRight:
-        return sizable ? HTBOTTOMRIGHT : HTCLIENT;
-    case khtClose:
-        return HTCLOSE;
-    case khtHelp:
-        return HTHELP;
-    case khtMaximize:
-        return HTMAXBUTTON;
-    case khtMinimize:
-    case khtRollup:
-    case khtTray:
-    case khtSysMenu:
-    case khtSkinButton:
-        return HTMINBUTTON;
-    case khtBorder:
-        return HTBORDER;
-    default:
-        return HTCLIENT;
-    }
+    // The frame parts 1..10 (6 unused), then the buttons 11..18.
+    static constexpr LRESULT kAnswers[] = {HTCLIENT,      HTCAPTION,    HTLEFT,      HTTOP,
+                                           HTRIGHT,       HTBOTTOM,     HTBORDER,    HTTOPLEFT,
+                                           HTTOPRIGHT,    HTBOTTOMLEFT, HTBOTTOMRIGHT, HTCLOSE,
+                                           HTHELP,        HTMINBUTTON,  HTMAXBUTTON, HTMINBUTTON,
+                                           HTMINBUTTON,   HTMINBUTTON,  HTMINBUTTON};
+    if (code < 0 || code > khtSkinButton) return HTCLIENT;
+    if (code == khtCaption && !m_canMove) return HTCLIENT;
+    const bool sizing = code >= khtLeft && code <= khtBottomRight && code != khtBorder;
+    if (sizing && (!m_canResize || m_windowState == TKsWindowState::kwsMaximized)) return HTCLIENT;
+    return kAnswers[code];
 }
 
 } // namespace brisat

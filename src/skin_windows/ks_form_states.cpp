@@ -125,19 +125,24 @@ void TKsCustomForm::EnterState(TKsWindowState state) {
     RedrawWindow(Hwnd(), nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
 }
 
-void TKsCustomForm::Maximize() {
-    if (!Control()) return;
-    if (m_windowState == TKsWindowState::kwsMaximized) return Restore();
+// Leaving the current state for Target: already there, the window restores instead (false).
+bool TKsCustomForm::LeaveFor(TKsWindowState target) {
+    if (!Control()) return false;
+    if (m_windowState == target) {
+        Restore();
+        return false;
+    }
     SaveRestoreRect();
     m_previousState = m_windowState;
-    EnterState(TKsWindowState::kwsMaximized);
+    return true;
+}
+
+void TKsCustomForm::Maximize() {
+    if (LeaveFor(TKsWindowState::kwsMaximized)) EnterState(TKsWindowState::kwsMaximized);
 }
 
 void TKsCustomForm::Minimize() {
-    if (!Control() || IsModal(*this)) return;
-    if (m_windowState == TKsWindowState::kwsMinimized) return Restore();
-    SaveRestoreRect();
-    m_previousState = m_windowState;
+    if (IsModal(*this) || !LeaveFor(TKsWindowState::kwsMinimized)) return;
     if (m_minimizeApplication && Application) {
         m_windowState = TKsWindowState::kwsMinimized;
         Application->Minimize();
@@ -147,18 +152,11 @@ void TKsCustomForm::Minimize() {
 }
 
 void TKsCustomForm::RollUp() {
-    if (!Control()) return;
-    if (m_windowState == TKsWindowState::kwsRollup) return Restore();
-    SaveRestoreRect();
-    m_previousState = m_windowState;
-    EnterState(TKsWindowState::kwsRollup);
+    if (LeaveFor(TKsWindowState::kwsRollup)) EnterState(TKsWindowState::kwsRollup);
 }
 
 void TKsCustomForm::MinimizeToTray() {
-    if (!Control() || IsModal(*this)) return;
-    if (m_windowState == TKsWindowState::kwsTray) return Restore();
-    SaveRestoreRect();
-    m_previousState = m_windowState;
+    if (IsModal(*this) || !LeaveFor(TKsWindowState::kwsTray)) return;
     m_windowState = TKsWindowState::kwsTray;
     if (m_minimizeApplication && Application)
         Application->Minimize();
@@ -214,16 +212,19 @@ void TKsCustomForm::RestoreFromMaximized() {
     }
 }
 
-void TKsCustomForm::RestoreFromMinimized() {
-    const TKsWindowState back = m_previousState;
-    m_previousState = TKsWindowState::kwsNormal;
-    if (back == TKsWindowState::kwsRollup) {
-        EnterState(TKsWindowState::kwsNormal);
-        m_previousState = TKsWindowState::kwsNormal;
-    }
+// Back to the state before minimizing or the tray: maximized or rolled up (a roll-up from the
+// normal bounds), else normal.
+void TKsCustomForm::ReturnTo(TKsWindowState back) {
+    if (back == TKsWindowState::kwsRollup) EnterState(TKsWindowState::kwsNormal);
     EnterState(back == TKsWindowState::kwsMaximized || back == TKsWindowState::kwsRollup
                    ? back
                    : TKsWindowState::kwsNormal);
+}
+
+void TKsCustomForm::RestoreFromMinimized() {
+    const TKsWindowState back = m_previousState;
+    m_previousState = TKsWindowState::kwsNormal;
+    ReturnTo(back);
     // The state is set first: the application's restore comes back here and finds nothing to do.
     if (Application && Application->Minimized()) Application->Restore();
 }
@@ -237,11 +238,8 @@ void TKsCustomForm::RestoreFromTray() {
     else
         ShowWindow(Hwnd(), SW_SHOW);
     SetActiveWindow(Hwnd());
-    if (back == TKsWindowState::kwsRollup) EnterState(TKsWindowState::kwsNormal);
     m_previousState = TKsWindowState::kwsTray;
-    EnterState(back == TKsWindowState::kwsMaximized || back == TKsWindowState::kwsRollup
-                   ? back
-                   : TKsWindowState::kwsNormal);
+    ReturnTo(back);
 }
 
 void TKsCustomForm::Close() {

@@ -225,6 +225,16 @@ TKsHookComponent::TKsHookComponent(TComponent* owner) : TComponent(owner) {
     m_hook->OnAfterMessage = [this](TMessage& message) { AfterMessage(message); };
 }
 
+void TKsHookComponent::OwnerAssigned() {
+    m_control = dynamic_cast<TWinControl*>(Owner());
+    m_hook->SetControl(m_control);
+}
+
+void TKsHookComponent::Notification(TComponent& component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opInsert && &component == this) OwnerAssigned();
+}
+
 TKsHookComponent::~TKsHookComponent() {
     m_hook->SetActive(false);
 }

@@ -151,6 +151,10 @@ protected:
     bool Handled() const { return m_handled; }
     // Turns the hook on when Active; runs after loading and when Active changes.
     virtual void UpdateHook();
+    // The component was given its owner after construction (layouts create components first):
+    // the hook follows the new owner window.
+    virtual void OwnerAssigned();
+    void Notification(TComponent& component, TOperation operation) override;
 
 private:
     TKsHook* m_hook = nullptr;

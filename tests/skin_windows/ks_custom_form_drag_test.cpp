@@ -5,15 +5,7 @@
 namespace brisat::test {
 namespace {
 
-class FormDragTest : public SkinWindowTest {
-protected:
-    void SetUp() override {
-        SkinWindowTest::SetUp();
-        Ks = &AddFormComponent();
-        ShowForm();
-    }
-    TKsCustomForm* Ks = nullptr;
-};
+using FormDragTest = KsFormTest;
 
 TEST_F(FormDragTest, CaptionDragSnapsWithinTheMagneticDistanceOnly) {
     struct Case {

@@ -1,5 +1,6 @@
 #include "skin_windows/ks_custom_form.h"
 
+#include "skin/bitmap/bitmap.h"
 #include "skin_window_fixture.h"
 
 namespace brisat::test {
@@ -8,15 +9,7 @@ namespace {
 // A 400 × 300 window at (100, 100): border 4, caption 19, so the client is (4, 23, 396, 296)
 // and the caption band (4, 4, 396, 22). Buttons are 16 × 14 at y 6, from the right: close 378,
 // maximize 360, minimize 344, roll-up 326, tray 310; the system-menu square is (4, 4, 22, 22).
-class FormGeometryTest : public SkinWindowTest {
-protected:
-    void SetUp() override {
-        SkinWindowTest::SetUp();
-        Ks = &AddFormComponent();
-        ShowForm();
-    }
-    TKsCustomForm* Ks = nullptr;
-};
+using FormGeometryTest = KsFormTest;
 
 TEST_F(FormGeometryTest, TheFrameIsOursAndTheClientKeepsItsSize) {
     EXPECT_EQ(GetClientRectInWindow(Window()), (TRect{4, 23, 396, 296}));
@@ -140,6 +133,64 @@ TEST_F(FormGeometryTest, PlainFrameShowsAGradientCaptionAndButtons) {
     // The edge and the border in the button face.
     EXPECT_EQ(PixelAt(Window(), 2, 150), Rgb(clBtnFace));
     EXPECT_EQ(PixelAt(Window(), 200, 150), Rgb(clWhite));
+}
+
+// The screen behind the window: a window of its own in a known colour, shown before the form.
+class FormBackgroundTest : public SkinWindowTest {
+protected:
+    void SetUp() override {
+        SkinWindowTest::SetUp();
+        Behind = &App->CreateForm<TForm>();
+        Behind->SetBorderStyle(TFormBorderStyle::bsNone);
+        Behind->SetBounds(0, 0, kScreenWidth, kWorkAreaBottom);
+        Behind->SetColor(TColor(0x00204080));
+        Behind->Show();
+        Pump();
+        Ks = &AddFormComponent();
+        ShowForm();
+    }
+    // The pixel the shadow gives over the background colour.
+    static uint32_t Shadowed(uint32_t rgb) {
+        TKsBitmap one;
+        one.SetSize(1, 1);
+        one.Fill(0xFF000000 | rgb);
+        one.SetAlphaBlend(true);
+        one.FillRect({0, 0, 1, 1}, kShadowPixel);
+        return one.Pixels(0, 0) & 0xFFFFFF;
+    }
+    TForm* Behind = nullptr;
+    TKsCustomForm* Ks = nullptr;
+};
+
+TEST_F(FormBackgroundTest, ShadowDarkensTheScreenBehindEvenWhereTheWindowWas) {
+    const uint32_t back = Rgb(TColor(0x00204080));
+    Ks->SetDropShadow(true);
+    Pump();
+    EXPECT_EQ(PixelAt(Window(), 402, 200), Shadowed(back));
+    // Moved, the window captures the screen at its new place.
+    Form->SetBounds(90, 100, 404, 304);
+    Pump();
+    EXPECT_EQ(Bounds(), (TRect{90, 100, 494, 404}));
+    RedrawWindow(Window(), nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+    Pump();
+    EXPECT_EQ(PixelAt(Window(), 402, 200), Shadowed(back));
+}
+
+TEST_F(FormBackgroundTest, BlendLaysTheFrameOverTheScreenByBlendValue) {
+    const uint32_t back = Rgb(TColor(0x00204080));
+    Ks->SetBlendValue(0);
+    Ks->SetBlend(true);
+    Pump();
+    EXPECT_EQ(PixelAt(Window(), 2, 150), back);
+    EXPECT_EQ(PixelAt(Window(), 200, 150), back);
+    Ks->SetBlendValue(255);
+    Pump();
+    EXPECT_EQ(PixelAt(Window(), 2, 150), Rgb(clBtnFace));
+    Ks->SetBlendValue(128);
+    Pump();
+    const uint32_t half = PixelAt(Window(), 2, 150);
+    EXPECT_NE(half, back);
+    EXPECT_NE(half, Rgb(clBtnFace));
 }
 
 } // namespace

@@ -9,15 +9,7 @@ namespace {
 constexpr TRect kMaximized{-4, -4, kScreenWidth + 4, kWorkAreaBottom + 4};
 constexpr TRect kNormal{100, 100, 500, 400};
 
-class FormStatesTest : public SkinWindowTest {
-protected:
-    void SetUp() override {
-        SkinWindowTest::SetUp();
-        Ks = &AddFormComponent();
-        ShowForm();
-    }
-    TKsCustomForm* Ks = nullptr;
-};
+using FormStatesTest = KsFormTest;
 
 TEST_F(FormStatesTest, MaximizeTogglesAndRestoresTheNormalBounds) {
     Ks->Maximize();

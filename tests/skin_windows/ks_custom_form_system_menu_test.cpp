@@ -58,14 +58,8 @@ TEST(SystemMenuEntries, ImagesShortCutAndCommands) {
     EXPECT_EQ(SystemCommandOf("Rollup"), std::nullopt);
 }
 
-class FormSystemMenuTest : public SkinWindowTest {
+class FormSystemMenuTest : public KsFormTest {
 protected:
-    void SetUp() override {
-        SkinWindowTest::SetUp();
-        Ks = &AddFormComponent();
-        ShowForm();
-    }
-
     // The visible popup windows of the skinned menus.
     std::vector<HWND> OpenPopups() {
         std::vector<HWND> popups;
@@ -89,7 +83,6 @@ protected:
         Pump();
     }
 
-    TKsCustomForm* Ks = nullptr;
     std::optional<TPoint> MenuAt;
 };
 

@@ -82,4 +82,15 @@ protected:
     TForm* Form = nullptr;
 };
 
+// The fixture with a plain TKsCustomForm on the shown form.
+class KsFormTest : public SkinWindowTest {
+protected:
+    void SetUp() override {
+        SkinWindowTest::SetUp();
+        Ks = &AddFormComponent();
+        ShowForm();
+    }
+    TKsCustomForm* Ks = nullptr;
+};
+
 } // namespace brisat::test
