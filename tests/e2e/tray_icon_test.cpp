@@ -2,23 +2,17 @@
 // test's own on a private session bus: the window's tray button hides the window and the icon
 // registers, showing the window's title; the panel's Activate call brings the window back and
 // the icon leaves the bus.
-#include "platform/session_bus.h"
+#include "platform/test_watcher.h"
 #include "player_test.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
-#include <mutex>
 #include <sstream>
 
 using namespace brisat;
 using namespace brisat::test;
 
 namespace {
-
-constexpr const char* WatcherIntrospection = R"(<node>
-  <interface name="org.kde.StatusNotifierWatcher">
-    <method name="RegisterStatusNotifierItem"><arg type="s" direction="in"/></method>
-  </interface></node>)";
 
 class TrayWindow : public TempFolderTest, public testing::WithParamInterface<TWindowManager> {
 protected:
@@ -27,15 +21,7 @@ protected:
         if (!Bus.Failure().empty()) GTEST_SKIP() << Bus.Failure();
         Client = ConnectSessionBus();
         ASSERT_NE(Client, nullptr);
-        Watcher = std::make_unique<TTestService>(
-            "org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher", WatcherIntrospection,
-            [this](const std::string&, const std::string&, GVariant* parameters) {
-                const gchar* service = nullptr;
-                g_variant_get(parameters, "(&s)", &service);
-                std::lock_guard lock(Mutex);
-                Services.emplace_back(service);
-                return g_variant_new("()");
-            });
+        Watcher = std::make_unique<TTestWatcher>();
         ASSERT_TRUE(Watcher->Ready());
     }
     void TearDown() override {
@@ -75,52 +61,21 @@ protected:
         }
         return found;
     }
-    std::vector<std::string> Registered() {
-        std::lock_guard lock(Mutex);
-        return Services;
-    }
-    bool NameOwned(const std::string& name) {
-        GVariant* reply = g_dbus_connection_call_sync(
-            Client, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-            "NameHasOwner", g_variant_new("(s)", name.c_str()), G_VARIANT_TYPE("(b)"),
-            G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, nullptr);
-        gboolean owned = FALSE;
-        if (reply) {
-            g_variant_get(reply, "(b)", &owned);
-            g_variant_unref(reply);
-        }
-        return owned;
-    }
+    std::vector<std::string> Registered() { return Watcher->Registered(); }
     // The item's tip title, "" when it cannot be read.
     std::string TipOf(const std::string& service) {
-        GVariant* reply = g_dbus_connection_call_sync(
-            Client, service.c_str(), "/StatusNotifierItem", "org.freedesktop.DBus.Properties",
-            "Get", g_variant_new("(ss)", "org.kde.StatusNotifierItem", "ToolTip"),
-            G_VARIANT_TYPE("(v)"), G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, nullptr);
-        if (!reply) return {};
-        GVariant* tip = nullptr;
-        g_variant_get(reply, "(v)", &tip);
+        GVariant* tip = ItemProperty(Client, service, "ToolTip");
+        if (!tip) return {};
         const gchar* title = "";
         g_variant_get_child(tip, 2, "&s", &title);
         std::string result = title;
         g_variant_unref(tip);
-        g_variant_unref(reply);
         return result;
-    }
-    bool Activate(const std::string& service) {
-        GVariant* reply = g_dbus_connection_call_sync(
-            Client, service.c_str(), "/StatusNotifierItem", "org.kde.StatusNotifierItem",
-            "Activate", g_variant_new("(ii)", 0, 0), nullptr, G_DBUS_CALL_FLAGS_NONE, 5000, nullptr,
-            nullptr);
-        if (reply) g_variant_unref(reply);
-        return reply != nullptr;
     }
 
     TPrivateSessionBus Bus;
     GDBusConnection* Client = nullptr;
-    std::unique_ptr<TTestService> Watcher;
-    std::mutex Mutex;
-    std::vector<std::string> Services;
+    std::unique_ptr<TTestWatcher> Watcher;
 };
 BRISAT_PLAYER_SUITE(TrayWindow);
 
@@ -137,10 +92,10 @@ TEST_P(TrayWindow, TheTrayButtonHidesTheWindowAndActivatingTheIconBringsItBack) 
     const std::string service = Registered()[0];
     EXPECT_EQ(TipOf(service), title);
 
-    ASSERT_TRUE(Activate(service));
+    ASSERT_TRUE(CallItem(Client, service, "Activate", g_variant_new("(ii)", 0, 0)));
     ASSERT_TRUE(WaitForLine("state 0"));
     window = driver.WaitForWindow(title);
-    EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return !NameOwned(service); }));
+    EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return !NameOwned(Client, service); }));
     EXPECT_EQ(Registered().size(), 1u);
 }
 
