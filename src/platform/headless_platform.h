@@ -5,6 +5,7 @@
 // Wake.
 #pragma once
 
+#include "platform/headless_tray_icon.h"
 #include "platform/platform.h"
 #include "platform/video_layer.h"
 
@@ -127,12 +128,17 @@ public:
     std::vector<uint32_t> CaptureScreen(const TScreenRect& rect) override;
     // Changes the desktop kept by Wallpaper and DesktopColor.
     std::unique_ptr<IDesktopBackground> PaintDesktop(uint32_t rgb) override;
+    std::unique_ptr<ITrayIcon> CreateTrayIcon(uint32_t id) override {
+        return std::make_unique<THeadlessTrayIcon>(m_trayIcons, id);
+    }
 
     // --- Test controls ------------------------------------------------------------------------
     void Advance(uint32_t ms) { m_now += ms; }
     void SetMonitors(std::vector<TMonitorInfo> monitors) { m_monitors = std::move(monitors); }
     // The window created with Id; nullptr once destroyed.
     THeadlessWindow* Window(uint32_t id) const;
+    // The tray icons that live, by the id they were created with.
+    const THeadlessTrayIcon::TRegistry& TrayIcons() const { return m_trayIcons; }
     uint32_t Capture() const { return m_capture; }
     // The desktop's wallpaper file ("" none) and background colour (0x00RRGGBB).
     const std::string& Wallpaper() const { return m_wallpaper; }
@@ -182,6 +188,7 @@ private:
     uint32_t m_desktopColor = 0x3A6EA5;
     std::vector<TMonitorInfo> m_monitors;
     std::map<uint32_t, THeadlessWindow*> m_windows;
+    THeadlessTrayIcon::TRegistry m_trayIcons;
     std::deque<TPlatformEvent> m_events;
     std::mutex m_wakeMutex;
     bool m_woken = false;

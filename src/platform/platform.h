@@ -18,6 +18,7 @@
 
 namespace brisat {
 
+class ITrayIcon;
 class IVideoLayer;
 
 struct TScreenRect {
@@ -49,6 +50,10 @@ enum class TPlatformEventKind : uint8_t {
     // The window lies elsewhere or has another size than the program last knew (the window
     // manager placed, moved or sized it): Bounds is where it is now.
     Moved,
+    // Tray icon notifications (tray_icon.h); Window is the id given to CreateTrayIcon.
+    TrayActivate,    // the icon was double-clicked or activated by the desktop
+    TrayContextMenu, // the icon's menu was asked for at ScreenX, ScreenY
+    TrayLost,        // the notification area went away (or there is none) while shown
 };
 
 enum class TPlatformButton : uint8_t { Left, Right, Middle };
@@ -176,6 +181,8 @@ public:
     // Removes the wallpaper and paints the desktop background in Rgb (0x00RRGGBB). Raises
     // std::runtime_error, changing nothing, when the desktop cannot be reached.
     virtual std::unique_ptr<IDesktopBackground> PaintDesktop(uint32_t rgb) = 0;
+    // An icon for the desktop's notification area, not shown yet; its events carry Id.
+    virtual std::unique_ptr<ITrayIcon> CreateTrayIcon(uint32_t id) = 0;
 };
 
 // Window.Capture() written to a PNG file. Raises std::runtime_error naming what failed.

@@ -1,5 +1,6 @@
 #include "platform/sdl_platform.h"
 
+#include "platform/desktop_tray_icon.h"
 #include "platform/sdl_keys.h"
 #include "platform/sdl_platform_window.h"
 #include "platform/tick_counter.h"
@@ -141,8 +142,9 @@ TSdlPlatform::TSdlPlatform() : m_display(XOpenDisplay(nullptr), &XCloseDisplay) 
                                  "\"");
     }
     InitVideo();
-    m_wakeEvent = SDL_RegisterEvents(2);
+    m_wakeEvent = SDL_RegisterEvents(3);
     m_frameEvent = m_wakeEvent + 1;
+    m_postedEvent = m_wakeEvent + 2;
 }
 
 TSdlPlatform::~TSdlPlatform() {
@@ -212,6 +214,7 @@ bool TSdlPlatform::WaitEvent(TPlatformEvent& event, int32_t timeoutMs) {
         m_pending.pop_front();
         return true;
     }
+    if (TakePosted(event)) return true;
     const uint32_t start = SDL_GetTicks();
     while (true) {
         int32_t left = -1;
@@ -245,6 +248,30 @@ void TSdlPlatform::Wake() {
     if (SDL_PushEvent(&e) != 1) m_wakePending = false;
 }
 
+std::unique_ptr<ITrayIcon> TSdlPlatform::CreateTrayIcon(uint32_t id) {
+    return std::make_unique<TDesktopTrayIcon>(
+        id, [this](const TPlatformEvent& event) { PostEvent(event); });
+}
+
+void TSdlPlatform::PostEvent(const TPlatformEvent& event) {
+    {
+        std::lock_guard lock(m_postedMutex);
+        m_posted.push_back(event);
+    }
+    SDL_Event e{};
+    e.type = m_postedEvent;
+    // A full queue refuses it; the event then waits for the next wait.
+    SDL_PushEvent(&e);
+}
+
+bool TSdlPlatform::TakePosted(TPlatformEvent& event) {
+    std::lock_guard lock(m_postedMutex);
+    if (m_posted.empty()) return false;
+    event = std::move(m_posted.front());
+    m_posted.pop_front();
+    return true;
+}
+
 bool TSdlPlatform::PostVideoFrame(uint32_t window) {
     SDL_Event e{};
     e.type = m_frameEvent;
@@ -262,6 +289,8 @@ TSdlPlatform::TTranslation TSdlPlatform::Translate(const SDL_Event& in, TPlatfor
         if (TSdlPlatformWindow* w = FindById(uint32_t(in.user.code))) w->ShowVideoFrame();
         return TTranslation::Nothing;
     }
+    if (in.type == m_postedEvent)
+        return TakePosted(out) ? TTranslation::Event : TTranslation::Nothing;
     switch (in.type) {
     case SDL_MOUSEMOTION:
         return TranslateMotion(in.motion, out);

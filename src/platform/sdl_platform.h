@@ -10,6 +10,7 @@
 #include <atomic>
 #include <deque>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 union SDL_Event;
@@ -51,6 +52,8 @@ public:
     std::vector<uint32_t> CaptureScreen(const TScreenRect& rect) override;
     // The X root window and the desktop environment's wallpaper setting.
     std::unique_ptr<IDesktopBackground> PaintDesktop(uint32_t rgb) override;
+    // A StatusNotifierItem, else an XEmbed tray icon (desktop_tray_icon.h).
+    std::unique_ptr<ITrayIcon> CreateTrayIcon(uint32_t id) override;
 
     // --- For the windows -----------------------------------------------------------------------
     void Register(TSdlPlatformWindow& window);
@@ -71,6 +74,9 @@ private:
     TTranslation TranslatePointer(const _XEvent& x, TPlatformEvent& out);
     TTranslation TranslateConfigure(const _XEvent& x, TPlatformEvent& out);
     TTranslation TranslateMotion(const SDL_MouseMotionEvent& in, TPlatformEvent& out);
+    // Thread-safe: Event is handed out by a coming wait, which it wakes.
+    void PostEvent(const TPlatformEvent& event);
+    bool TakePosted(TPlatformEvent& event);
     void RoutePointer(const TSdlPlatformWindow& source, const TPointerFields& f,
                       TPlatformEvent& out);
     TTranslation TranslateWindowEvent(const SDL_Event& in, TPlatformEvent& out);
@@ -91,6 +97,9 @@ private:
     std::vector<TSdlPlatformWindow*> m_windows; // in creation order
     uint32_t m_wakeEvent = 0;
     uint32_t m_frameEvent = 0;
+    uint32_t m_postedEvent = 0;
+    std::mutex m_postedMutex;
+    std::deque<TPlatformEvent> m_posted; // from other threads
     std::atomic<bool> m_wakePending{false};
     uint32_t m_capture = 0;
     int32_t m_cursor = 0;

@@ -7,6 +7,7 @@
 #include "skin_windows/ks_custom_popup_menu.h"
 #include "skin_windows/ks_form_constraints.h"
 #include "skin_windows/ks_form_outline.h"
+#include "skin_windows/ks_tray_icon.h"
 
 #include <string>
 
@@ -36,6 +37,8 @@ struct TKsCustomForm::TRuntime {
     std::unique_ptr<TKsFormConstraints> ConstraintsObject;
     // The system menu of the last opening; its items live until the next one.
     std::unique_ptr<TKsCustomPopupMenu> SystemMenu;
+    // The icon in the notification area while in the tray (made when first needed).
+    std::unique_ptr<TKsTrayIcon> Tray;
 };
 
 // The scratch frame bitmap every unblended form draws into: made on first use at the screen

@@ -162,6 +162,8 @@ void TKsCustomForm::MinimizeToTray() {
         Application->Minimize();
     else
         ShowWindow(Hwnd(), SW_HIDE);
+    if (!m_rt->Tray) m_rt->Tray = std::make_unique<TKsTrayIcon>(*this);
+    m_rt->Tray->Add();
 }
 
 void TKsCustomForm::Restore() {
@@ -231,6 +233,7 @@ void TKsCustomForm::RestoreFromMinimized() {
 void TKsCustomForm::RestoreFromTray() {
     const TKsWindowState back = m_previousState;
     m_windowState = TKsWindowState::kwsNormal;
+    if (m_rt->Tray) m_rt->Tray->Delete();
     if (m_minimizeApplication && Application && Application->Minimized())
         Application->Restore();
     else

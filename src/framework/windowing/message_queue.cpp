@@ -1,6 +1,7 @@
 #include "framework/windowing/message_queue.h"
 
 #include "framework/core/utf8.h"
+#include "framework/windowing/notify_icon.h"
 #include "framework/windowing/window_record.h"
 
 #include <algorithm>
@@ -169,7 +170,7 @@ void TranslateKey(const TPlatformEvent& e) {
 }
 
 void Translate(const TPlatformEvent& e) {
-    if (!IsWindow(e.Window)) return;
+    if (TranslateTrayEvent(e) || !IsWindow(e.Window)) return;
     g_modifiers = e.Modifiers;
     switch (e.Kind) {
     case TPlatformEventKind::MouseMove:
@@ -197,6 +198,8 @@ void Translate(const TPlatformEvent& e) {
         break;
     case TPlatformEventKind::Moved:
         NativeWindowMoved(e.Window, {e.Bounds.Left, e.Bounds.Top, e.Bounds.Right, e.Bounds.Bottom});
+        break;
+    default: // tray icon events, taken above
         break;
     }
 }
