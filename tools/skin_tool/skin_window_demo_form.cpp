@@ -174,7 +174,8 @@ void TSkinWindowDemoForm::ReportPlaces() {
     }
     TRect client;
     m_frame->GetClientRect(client);
-    ReportPlace("client", client);
+    // Always, also empty (rolled up): it ends each report of the places.
+    Report("at client " + Numbers(client));
 }
 
 // The places follow each change: a state change may come before the window takes its new
