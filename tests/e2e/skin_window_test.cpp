@@ -106,10 +106,12 @@ struct TPixel {
     uint32_t Rgb = 0;
 };
 
-// The "pixel X Y RRGGBB" lines: where the skin's active frame has which colour.
+// The "pixel X Y RRGGBB" lines after the last "bounds" line: where the skin's active frame has
+// which colour at the window's size now (a window manager may size the window when it maps it).
 std::vector<TPixel> FramePixels(const std::vector<std::string>& lines) {
     std::vector<TPixel> pixels;
     for (const std::string& line : lines) {
+        if (line.rfind("bounds ", 0) == 0) pixels.clear();
         std::istringstream words(line);
         std::string word, hex;
         TPixel p;
@@ -150,6 +152,7 @@ TEST_P(SkinWindow, TheFrameShowsEachShippedSkinAndThePlainLook) {
         const TPlace client = at.at("client");
         driver.Click(window, client.X + client.Width - 20, client.Y + client.Height - 20);
         TPixelImage shot;
+        ASSERT_TRUE(Settled(driver, window)) << Get(LogPath());
         if (skin.empty()) {
             const TPlace caption = at.at("caption");
             EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
