@@ -21,6 +21,7 @@ add_executable(brisat-skin
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/showcase.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/showcase_form.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_cycle.cpp
+  ${CMAKE_SOURCE_DIR}/tools/skin_tool/desktop_app.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_window_demo.cpp
   ${CMAKE_SOURCE_DIR}/tools/skin_tool/skin_window_demo_form.cpp)
 target_link_libraries(brisat-skin PRIVATE skin_folder brisat_skin_windows)

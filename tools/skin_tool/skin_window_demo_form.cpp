@@ -130,6 +130,11 @@ TSeSkinPopupMenu& TSkinWindowDemoForm::BuildMenu(bool translucent) {
     return menu;
 }
 
+TSkinWindowDemoForm::~TSkinWindowDemoForm() {
+    // The frame outlives the window's own part: it must not report into it.
+    static_cast<TReportingSkinForm*>(m_frame)->OnAfterMessage = nullptr;
+}
+
 void TSkinWindowDemoForm::BuildControls() {
     auto& button = CreateOwned<TSeSkinButton>(*this);
     button.SetBoundsRect(Bounds(12, 12, 100, 26));
@@ -169,22 +174,29 @@ void TSkinWindowDemoForm::ReportPlaces() {
     }
     TRect client;
     m_frame->GetClientRect(client);
-    ReportPlace("client", client);
+    // Always, also empty (rolled up): it ends each report of the places.
+    Report("at client " + Numbers(client));
 }
 
+// The places follow each change: a state change may come before the window takes its new
+// bounds, so the places after the last "bounds" line are the ones that hold.
 void TSkinWindowDemoForm::ReportChanges() {
+    bool changed = false;
     const int state = int(m_frame->WindowState());
     if (state != m_reportedState) {
         m_reportedState = state;
         Report("state " + std::to_string(state));
-        ReportPlaces();
+        changed = true;
     }
-    if (!HandleAllocated()) return;
-    const TRect bounds = GetWindowRect(Handle());
-    if (bounds != m_reportedBounds) {
-        m_reportedBounds = bounds;
-        Report("bounds " + Numbers(bounds));
+    if (HandleAllocated()) {
+        const TRect bounds = GetWindowRect(Handle());
+        if (bounds != m_reportedBounds) {
+            m_reportedBounds = bounds;
+            Report("bounds " + Numbers(bounds));
+            changed = true;
+        }
     }
+    if (changed) ReportPlaces();
 }
 
 } // namespace brisat

@@ -19,6 +19,7 @@ class TSkinWindowDemoForm : public TForm {
 public:
     // Loads SkinFile (empty: none) into the form's engine.
     TSkinWindowDemoForm(TComponent* owner, const std::string& skinFile);
+    ~TSkinWindowDemoForm() override;
     std::string ClassName() const override { return "TSkinWindowDemoForm"; }
 
     TSeSkinForm& Frame() { return *m_frame; }
