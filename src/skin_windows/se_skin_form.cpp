@@ -305,10 +305,10 @@ std::optional<TRegion> TSeSkinForm::GetRegion() {
 }
 
 TKsCustomItem* TSeSkinForm::CreateMenuItem(TComponent* owner) {
-    if (!owner) return TKsCustomForm::CreateMenuItem(owner);
-    auto& item = CreateOwned<TSeSkinItem>(*owner);
-    item.SetSkinEngine(m_engine);
-    return &item;
+    // The root item too is skinned: it makes the popup window, and so the popup's frame.
+    TSeSkinItem* item = owner ? &CreateOwned<TSeSkinItem>(*owner) : new TSeSkinItem(nullptr);
+    item->SetSkinEngine(m_engine);
+    return item;
 }
 
 void TSeSkinForm::PaintFrame(TKsBitmap& bitmap) {

@@ -11,6 +11,7 @@
 #include "skin/objects/skin_object_classes.h"
 #include "skin_controls/se_skin_button.h"
 #include "skin_windows/se_skin_form.h"
+#include "skin_windows/se_skin_popup_window.h"
 
 #include <gtest/gtest.h>
 
@@ -306,6 +307,25 @@ TEST_F(SeSkinFormTest, SkinnedControlsFindTheirForm) {
     ASSERT_NE(button.SkinCopy(), nullptr);
     EXPECT_EQ(button.SkinCopy()->GetForm(), static_cast<ISkinnedForm*>(&skinned));
     EXPECT_EQ(skinned.FormObject()->GetForm(), static_cast<ISkinnedForm*>(&skinned));
+}
+
+// The system menu's window is the skin's popup, frame and all, not a plain popup holding skinned
+// items (which drew the skin's text colour on the plain grey).
+TEST_F(SeSkinFormTest, TheSystemMenuOpensInTheSkinsPopup) {
+    TSeSkinForm& skinned = Skinned("alien");
+    std::string shown;
+    Host->OnIdleWait = [&](int32_t) {
+        for (HWND top : GetTopLevelWindows()) {
+            TWinControl* popup = FindControl(top);
+            if (!dynamic_cast<TKsPopupWindow*>(popup) || !IsWindowVisible(top)) continue;
+            shown = popup->ClassName();
+            Host->TypeKey(top, VK_ESCAPE);
+        }
+    };
+    skinned.ShowSystemMenu();
+    Host->OnIdleWait = nullptr;
+    Pump();
+    EXPECT_EQ(shown, "TSeSkinPopupWindow");
 }
 
 } // namespace
