@@ -273,4 +273,32 @@ TEST_P(SkinWindow, ACaptionDragNearTheWorkAreaEdgeSnapsOntoIt) {
     EXPECT_EQ(shown->Left, 0);
 }
 
+// A right click in the client opens the skinned popup menu; the keys move through it and choose;
+// opened again, a click outside closes it and still presses the button beneath.
+TEST_P(SkinWindow, APopupFollowsTheKeysAndAClickOutsideReachesTheWindowBeneath) {
+    TProgramDriver driver = Start("steel.xskn");
+    const TDrivenWindow window = Open(driver);
+    ASSERT_TRUE(Settled(driver, window)) << Get(LogPath());
+    const TPlace client = Places().at("client");
+    const int32_t x = client.X + 200, y = client.Y + 90;
+    // Opens the menu at (x, y) and waits until it shows over the client there.
+    const auto open = [&] {
+        const uint32_t before = driver.Screenshot(window).At(x + 30, y + 12);
+        driver.Click(window, x, y, 3);
+        return TProgramDriver::WaitUntil(
+            [&] { return driver.Screenshot(window).At(x + 30, y + 12) != before; });
+    };
+    ASSERT_TRUE(open());
+    for (const char* key : {"Down", "Down", "Return"})
+        driver.PressKey(key);
+    EXPECT_TRUE(WaitForLine("click Save"));
+
+    const size_t from = LineCount();
+    ASSERT_TRUE(open());
+    // The button lies at (12, 12, 100, 26) in the client, outside the menu.
+    driver.Click(window, client.X + 62, client.Y + 25);
+    EXPECT_TRUE(WaitForLine("pressed button", from));
+    EXPECT_TRUE(driver.Running());
+}
+
 } // namespace
