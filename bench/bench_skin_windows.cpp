@@ -1,16 +1,20 @@
 // The skinned form at work on the headless platform with shipped skins (build/<dir>/Skins): a
 // full repaint of the frame of an 800 × 600 window in a few skins, through the message loop to
-// the presented window, with the heap allocations each repaint makes; and 100 moves of a skinned window through the message loop, counting how often
-// the frame was drawn meanwhile (it should not be: a move does not change the frame).
+// the presented window, with the heap allocations each repaint makes; 100 moves of a skinned
+// window through the message loop, counting how often the frame was drawn meanwhile (it should
+// not be: a move does not change the frame); and a skinned popup menu of 20 items from Popup
+// until it is shown and waits for input.
 #include "allocation_counter.h"
 #include "framework/controls/application.h"
 #include "framework/controls/form.h"
 #include "platform/headless_platform.h"
 #include "skin/engine/skin_engine.h"
+#include "skin_windows/ks_custom_popup_menu.h"
+#include "skin_windows/ks_popup_window.h"
 #include "skin_windows/se_skin_form.h"
+#include "skin_windows/se_skin_item.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 
 namespace {
@@ -18,8 +22,8 @@ namespace {
 using namespace brisat;
 
 std::string ShippedSkin(const std::string& name) {
-    return (std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() /
-            "Skins" / (name + ".xskn"))
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "Skins" /
+            (name + ".xskn"))
         .string();
 }
 
@@ -35,7 +39,8 @@ public:
 };
 
 // A shown 800 × 600 form framed by Skin; Body runs with its skinned form.
-template <class F> void WithSkinnedWindow(benchmark::State& state, const std::string& skin, F body) {
+template <class F>
+void WithSkinnedWindow(benchmark::State& state, const std::string& skin, F body) {
     SetPlatform(std::make_unique<THeadlessPlatform>());
     {
         TApplication app;
@@ -81,27 +86,64 @@ void NonClientRepaint(benchmark::State& state, const std::string& skin) {
 }
 
 void HundredMoves(benchmark::State& state) {
-    WithSkinnedWindow(state, "steel", [&](TApplication& app, TForm& form, TCountingSkinForm& frame) {
-        int64_t frames = 0;
-        for (auto _ : state) {
-            const int64_t before = frame.Frames;
-            for (int32_t i = 0; i < 100; ++i) {
-                form.SetBounds(40 + i, 40 + i / 2, 800, 600);
-                app.ProcessMessages();
-            }
-            frames += frame.Frames - before;
-            state.PauseTiming();
-            form.SetBounds(40, 40, 800, 600);
-            app.ProcessMessages();
-            state.ResumeTiming();
-        }
-        state.counters["frames/100 moves"] =
-            benchmark::Counter(double(frames) / double(state.iterations()));
-    });
+    WithSkinnedWindow(state, "steel",
+                      [&](TApplication& app, TForm& form, TCountingSkinForm& frame) {
+                          int64_t frames = 0;
+                          for (auto _ : state) {
+                              const int64_t before = frame.Frames;
+                              for (int32_t i = 0; i < 100; ++i) {
+                                  form.SetBounds(40 + i, 40 + i / 2, 800, 600);
+                                  app.ProcessMessages();
+                              }
+                              frames += frame.Frames - before;
+                              state.PauseTiming();
+                              form.SetBounds(40, 40, 800, 600);
+                              app.ProcessMessages();
+                              state.ResumeTiming();
+                          }
+                          state.counters["frames/100 moves"] =
+                              benchmark::Counter(double(frames) / double(state.iterations()));
+                      });
+}
+
+// Popup of a 20-item skinned menu until the loop first waits for input (the popup is laid out,
+// drawn and presented by then); an Escape typed there closes it.
+void PopupOfTwentyItems(benchmark::State& state) {
+    WithSkinnedWindow(state, "steel",
+                      [&](TApplication& app, TForm& form, TCountingSkinForm& frame) {
+                          auto& menu = CreateOwned<TSeSkinPopupMenu>(form);
+                          menu.SetSkinEngine(frame.SkinEngine());
+                          for (int i = 0; i < 20; ++i) {
+                              auto& item = CreateOwned<TSeSkinItem>(form);
+                              item.SetCaption(i % 5 == 4 ? "-" : "Item &" + std::to_string(i));
+                              menu.Items().Add(item);
+                          }
+                          auto& host = static_cast<THeadlessPlatform&>(Platform());
+                          int64_t shown = 0;
+                          for (auto _ : state) {
+                              host.OnIdleWait = [&](int32_t) {
+                                  state.PauseTiming();
+                                  for (HWND top : GetTopLevelWindows())
+                                      if (dynamic_cast<TKsPopupWindow*>(FindControl(top)) &&
+                                          IsWindowVisible(top)) {
+                                          ++shown;
+                                          host.TypeKey(uint32_t(top), VK_ESCAPE);
+                                      }
+                                  host.OnIdleWait = nullptr;
+                              };
+                              menu.Popup(300, 200);
+                              app.ProcessMessages();
+                              state.ResumeTiming();
+                          }
+                          // Proof that every run showed the popup.
+                          state.counters["popups/run"] =
+                              benchmark::Counter(double(shown) / double(state.iterations()));
+                      });
 }
 
 } // namespace
 
+BENCHMARK(PopupOfTwentyItems)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(NonClientRepaint, steel, std::string("steel"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(NonClientRepaint, alien, std::string("alien"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(NonClientRepaint, xp_blue, std::string("xp_blue"))->Unit(benchmark::kMicrosecond);

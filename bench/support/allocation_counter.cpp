@@ -15,11 +15,23 @@ void* operator new(size_t size) {
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
+// The non-throwing form too (temporary buffers of the standard algorithms use it), so every
+// block handed out here is also given back here.
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    ++g_allocations;
+    return std::malloc(size ? size : 1);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept {
+    std::free(p);
+}
 
 namespace brisat {
 
-uint64_t AllocationCount() { return g_allocations.load(); }
+uint64_t AllocationCount() {
+    return g_allocations.load();
+}
 
 } // namespace brisat
