@@ -2,6 +2,7 @@
 // its frequency, its edit takes typed text, its list selects the clicked row, and its button
 // loads the next skin of the folder at run time, after which the controls still answer.
 #include "player_test.h"
+#include "reported_lines.h"
 #include "temp_folder.h"
 
 #include <filesystem>
@@ -13,12 +14,6 @@ using namespace brisat;
 using namespace brisat::test;
 
 namespace {
-
-struct TPlace {
-    int32_t X = 0, Y = 0, Width = 0, Height = 0;
-    int32_t MidX() const { return X + Width / 2; }
-    int32_t MidY() const { return Y + Height / 2; }
-};
 
 class SkinShowcase : public TempFolderTest, public testing::WithParamInterface<TWindowManager> {
 protected:
@@ -32,13 +27,7 @@ protected:
                               {800, 600, GetParam()});
     }
     std::string LogPath() const { return PathOf("showcase.log"); }
-    std::vector<std::string> Lines() const {
-        std::vector<std::string> lines;
-        std::istringstream text(Get(LogPath()));
-        for (std::string line; std::getline(text, line);)
-            lines.push_back(line);
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return SplitLines(Get(LogPath())); }
     bool HasLine(const std::string& line) const {
         const std::vector<std::string> lines = Lines();
         return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -50,17 +39,7 @@ protected:
         return testing::AssertionFailure() << "no \"" << line << "\" in:\n" << Get(LogPath());
     }
     // The "at NAME X Y W H" lines.
-    std::map<std::string, TPlace> Places() const {
-        std::map<std::string, TPlace> places;
-        for (const std::string& line : Lines()) {
-            std::istringstream words(line);
-            std::string at, name;
-            TPlace p;
-            if (words >> at >> name >> p.X >> p.Y >> p.Width >> p.Height && at == "at")
-                places[name] = p;
-        }
-        return places;
-    }
+    std::map<std::string, TPlace> Places() const { return ReportedPlaces(Lines()); }
     // Where the last "thumb NAME X Y" line puts Name's thumb.
     TPlace Thumb(const std::string& name) const {
         TPlace thumb{-1, -1};

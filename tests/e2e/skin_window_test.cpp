@@ -3,6 +3,7 @@
 // maximise, restore, roll up and close it, and a drag of its caption near the work area's edge
 // snaps it onto the edge.
 #include "player_test.h"
+#include "reported_lines.h"
 #include "temp_folder.h"
 
 #include <cstdlib>
@@ -20,12 +21,6 @@ namespace {
 const std::string kCaption = "Brisat skin window";
 constexpr int32_t kScreenWidth = 800, kScreenHeight = 600;
 
-struct TPlace {
-    int32_t X = 0, Y = 0, Width = 0, Height = 0;
-    int32_t MidX() const { return X + Width / 2; }
-    int32_t MidY() const { return Y + Height / 2; }
-};
-
 class SkinWindow : public TempFolderTest, public testing::WithParamInterface<TWindowManager> {
 protected:
     // The window with Skin (a shipped skin's file name, or "" for the plain frame); stdout goes
@@ -39,13 +34,7 @@ protected:
             {kScreenWidth, kScreenHeight, GetParam()});
     }
     std::string LogPath() const { return PathOf("window.log"); }
-    std::vector<std::string> Lines() const {
-        std::vector<std::string> lines;
-        std::istringstream text(Get(LogPath()));
-        for (std::string line; std::getline(text, line);)
-            lines.push_back(line);
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return SplitLines(Get(LogPath())); }
     size_t LineCount() const { return Lines().size(); }
     // Waits for Line among the lines from the From-th on; fails with what the window printed.
     testing::AssertionResult WaitForLine(const std::string& line, size_t from = 0) {
@@ -61,17 +50,7 @@ protected:
     }
     // The last "at NAME X Y W H" line of each name, from the From-th line on.
     std::map<std::string, TPlace> Places(size_t from = 0) const {
-        std::map<std::string, TPlace> places;
-        const std::vector<std::string> lines = Lines();
-        for (size_t i = from; i < lines.size(); ++i) {
-            const std::string& line = lines[i];
-            std::istringstream words(line);
-            std::string at, name;
-            TPlace p;
-            if (words >> at >> name >> p.X >> p.Y >> p.Width >> p.Height && at == "at")
-                places[name] = p;
-        }
-        return places;
+        return ReportedPlaces(Lines(), from);
     }
     // Waits for the window's places to be reported and for the window to show.
     TDrivenWindow Open(TProgramDriver& driver) {
@@ -171,10 +150,11 @@ TEST_P(SkinWindow, TheFrameShowsEachShippedSkinAndThePlainLook) {
             EXPECT_TRUE(shown);
             if (!shown)
                 for (const TPixel& p : pixels)
-                    ADD_FAILURE() << "at " << p.X << "," << p.Y << std::hex << " expected "
-                                  << p.Rgb << " shown " << shot.At(p.X, p.Y);
+                    ADD_FAILURE() << "at " << p.X << "," << p.Y << std::hex << " expected " << p.Rgb
+                                  << " shown " << shot.At(p.X, p.Y);
         }
-        Keep(shot, "window-" + (skin.empty() ? std::string("plain") : skin.substr(0, skin.find('.'))) +
+        Keep(shot, "window-" +
+                       (skin.empty() ? std::string("plain") : skin.substr(0, skin.find('.'))) +
                        "-" + WindowManagerName(GetParam()));
         EXPECT_TRUE(driver.Running());
     }
