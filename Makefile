@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 CHECK_DIR := build/check
 
-.PHONY: deps release run test bench clean
+.PHONY: deps release run test bench install package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -25,6 +25,15 @@ test: deps
 	# A test that fails is run again, up to three times in all: a few tests that time real input
 	# still miss on a loaded machine, and each such retry shows in the output.
 	cd $(CHECK_DIR) && ctest --output-on-failure -j $(JOBS) --repeat until-pass:3
+
+# Installs the release build under PREFIX (and DESTDIR, for staging).
+PREFIX ?= /usr/local
+install: release
+	DESTDIR=$(DESTDIR) cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
+
+# A Debian package of the release build in build/release/package.
+package: release
+	cd $(RELEASE_DIR) && cpack -G DEB -B package
 
 bench: release
 	for b in $(RELEASE_DIR)/bench/bench_*; do $$b; done

@@ -28,8 +28,8 @@ TConfigLocation ChooseConfigLocation(const TConfigPlaces& places, const TPathTes
     std::string beside =
         places.ProgramFolder.empty() ? std::string() : places.ProgramFolder + ConfigFileName;
     std::string userFolder = UserConfigFolder(places);
-    bool besideWritable =
-        !beside.empty() && writable(places.ProgramFolder) && (!exists(beside) || writable(beside));
+    bool besideWritable = !places.Installed && !beside.empty() && writable(places.ProgramFolder) &&
+                          (!exists(beside) || writable(beside));
     if (besideWritable || userFolder.empty()) return {beside, beside};
     std::string user = userFolder + ConfigFileName;
     bool readBeside = !exists(user) && !beside.empty() && exists(beside);
@@ -37,7 +37,8 @@ TConfigLocation ChooseConfigLocation(const TConfigPlaces& places, const TPathTes
 }
 
 TConfigLocation FindConfigLocation() {
-    TConfigPlaces places{ProgramFolder(), Environment("XDG_CONFIG_HOME"), Environment("HOME")};
+    TConfigPlaces places{ProgramFolder(), Environment("XDG_CONFIG_HOME"), Environment("HOME"),
+                         !ProgramDataFolder().empty()};
     auto exists = [](const std::string& path) { return access(path.c_str(), F_OK) == 0; };
     // Replacing the file takes a new file and a rename in its folder.
     auto writable = [](const std::string& path) {

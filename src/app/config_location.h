@@ -1,6 +1,7 @@
-// Where the settings file lives. Its place is beside the program file; when that folder cannot be
-// written (an install under /usr, say), the file lives in the user's configuration folder,
-// $XDG_CONFIG_HOME/brisat (~/.config/brisat by default), and is read from wherever it is.
+// Where the settings file lives. Its place is beside the program file; for an installed program
+// (one with a PREFIX/share/brisat data folder), or when the program's folder cannot be written,
+// the file lives in the user's configuration folder, $XDG_CONFIG_HOME/brisat (~/.config/brisat
+// by default), and is read from wherever it is.
 #pragma once
 
 #include <functional>
@@ -20,11 +21,13 @@ struct TConfigPlaces {
     std::string ProgramFolder; // with a trailing "/"; empty when unknown
     std::string ConfigHome;    // $XDG_CONFIG_HOME; ignored unless an absolute path
     std::string Home;          // $HOME
+    bool Installed = false;    // never written beside the program, even by root
 };
 
 using TPathTest = std::function<bool(const std::string& path)>;
 
-// Beside the program when its folder (and the file there, if any) is writable; otherwise written
+// Beside the program when it is not installed and its folder (and the file there, if any) is
+// writable; otherwise written
 // to the user's folder and read from there, or from beside the program until the user's file
 // exists.
 TConfigLocation ChooseConfigLocation(const TConfigPlaces& places, const TPathTest& exists,

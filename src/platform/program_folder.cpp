@@ -1,5 +1,6 @@
 #include "platform/program_folder.h"
 
+#include <filesystem>
 #include <unistd.h>
 #include <vector>
 
@@ -18,6 +19,15 @@ std::string ProgramFolder() {
         }
     }
     return {};
+}
+
+std::string ProgramDataFolder() {
+    const std::string program = ProgramFolder();
+    if (!program.ends_with("/bin/")) return {};
+    const std::filesystem::path data =
+        std::filesystem::path(program + "../share/brisat/").lexically_normal();
+    std::error_code error;
+    return std::filesystem::is_directory(data, error) ? data.string() : std::string();
 }
 
 } // namespace brisat

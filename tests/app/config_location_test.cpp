@@ -36,6 +36,15 @@ TEST(ConfigLocation, BesideTheProgramWhenWritableElseTheUsersFolder) {
     }
 }
 
+TEST(ConfigLocation, AnInstalledProgramWritesToTheUsersFolderEvenWhenItsFolderIsWritable) {
+    // Root can write /usr/bin; the settings still belong to the user.
+    auto always = [](const std::string&) { return true; };
+    auto never = [](const std::string&) { return false; };
+    const TConfigPlaces installed{"/usr/bin/", "/xdg", "/root", true};
+    EXPECT_EQ(ChooseConfigLocation(installed, never, always).WritePath, "/xdg/brisat/Brisat.ini");
+    EXPECT_EQ(ChooseConfigLocation(installed, never, always).ReadPath, "/xdg/brisat/Brisat.ini");
+}
+
 TEST(ConfigLocation, TheUsersFolderFollowsXdgConfigHome) {
     auto never = [](const std::string&) { return false; };
     struct TCase {

@@ -1,6 +1,6 @@
 // The player's pictures, drawn by the generator: the 25 button glyphs (16 × 15 each, side by side
-// in one strip), the two 104 × 23 volume bars, the 20 × 20 colour-dialog glyph and the 32 × 32
-// about icon.
+// in one strip), the two 104 × 23 volume bars, the 20 × 20 colour-dialog glyph and the
+// program's icon.
 #pragma once
 
 #include "art_kit/painter.h"
@@ -17,6 +17,7 @@ void DrawGlyph(int index, TPainter& p);
 // Image 0 is the empty bar, image 1 the full one.
 void DrawVolumeBar(bool full, TPainter& p);
 void DrawColorControlGlyph(TPainter& p); // 20 × 20
-void DrawAboutIcon(TPainter& p);         // 32 × 32
+// The program's icon, on a square painter of any size (the about box shows it at 32 × 32).
+void DrawAppIcon(TPainter& p);
 
 } // namespace glyph_art

@@ -1,6 +1,8 @@
 // The pictures that are not button glyphs: the volume bars, the colour-dialog glyph and the
-// about icon.
+// program's icon.
 #include "artwork.h"
+
+#include <algorithm>
 
 namespace glyph_art {
 
@@ -9,11 +11,11 @@ void DrawVolumeBar(bool full, TPainter& p) {
     // transparent so the video (or the colour key) shows between them.
     constexpr int Bars = 13;
     const TPaint level = [](float x, float y) {
-        const TPaint ramp = x < VolumeBarWidth / 2.0f
-                                ? HorizontalGradient(Rgb(0x2EC83A), Rgb(0xF0E030), 0,
-                                                     VolumeBarWidth / 2.0f)
-                                : HorizontalGradient(Rgb(0xF0E030), Rgb(0xE8321E),
-                                                     VolumeBarWidth / 2.0f, VolumeBarWidth);
+        const TPaint ramp =
+            x < VolumeBarWidth / 2.0f
+                ? HorizontalGradient(Rgb(0x2EC83A), Rgb(0xF0E030), 0, VolumeBarWidth / 2.0f)
+                : HorizontalGradient(Rgb(0xF0E030), Rgb(0xE8321E), VolumeBarWidth / 2.0f,
+                                     VolumeBarWidth);
         TRgba c = ramp(x, y);
         const float shine = y < 8 ? 0.25f : 0; // a lighter top third
         c.R += (1 - c.R) * shine;
@@ -38,18 +40,23 @@ void DrawColorControlGlyph(TPainter& p) {
     p.FillOutlined(Circle(10, 12.5f, 5.5f), Solid(Rgb(0x3050F0, 0.75f)), Rgb(0x101860));
 }
 
-void DrawAboutIcon(TPainter& p) {
-    p.FillOutlined(Box(1, 1, 31, 31, 6), VerticalGradient(Rgb(0x6AB0FF), Rgb(0x143A86), 1, 31),
-                   Rgb(0x0C1E44), 1.2f);
+void DrawAppIcon(TPainter& p) {
+    // Drawn on a 32-unit square scaled to the painter; outlines keep at least a pixel.
+    const float s = float(p.Width()) / 32;
+    const float outline = std::max(1.2f * s, 1.0f);
+    p.FillOutlined(Box(1 * s, 1 * s, 31 * s, 31 * s, 6 * s),
+                   VerticalGradient(Rgb(0x6AB0FF), Rgb(0x143A86), 1 * s, 31 * s), Rgb(0x0C1E44),
+                   outline);
     // Film perforations along both sides.
     for (int i = 0; i < 5; ++i) {
         const float y = 5.5f + float(i) * 5;
-        p.Fill(Box(3.5f, y, 6, y + 2.5f, 0.5f), Rgb(0xFFFFFF, 0.55f));
-        p.Fill(Box(26, y, 28.5f, y + 2.5f, 0.5f), Rgb(0xFFFFFF, 0.55f));
+        p.Fill(Box(3.5f * s, y * s, 6 * s, (y + 2.5f) * s, 0.5f * s), Rgb(0xFFFFFF, 0.55f));
+        p.Fill(Box(26 * s, y * s, 28.5f * s, (y + 2.5f) * s, 0.5f * s), Rgb(0xFFFFFF, 0.55f));
     }
-    p.FillOutlined(Polygon({{11.5f, 8}, {11.5f, 24}, {24, 16}}),
-                   VerticalGradient(Rgb(0xFFFFFF), Rgb(0xD0E4FF), 8, 24), Rgb(0x0C1E44));
-    p.Fill(Ellipse(16, 7, 12, 4.5f), Rgb(0xFFFFFF, 0.18f));
+    p.FillOutlined(Polygon({{11.5f * s, 8 * s}, {11.5f * s, 24 * s}, {24 * s, 16 * s}}),
+                   VerticalGradient(Rgb(0xFFFFFF), Rgb(0xD0E4FF), 8 * s, 24 * s), Rgb(0x0C1E44),
+                   std::max(s, 1.0f));
+    p.Fill(Ellipse(16 * s, 7 * s, 12 * s, 4.5f * s), Rgb(0xFFFFFF, 0.18f));
 }
 
 } // namespace glyph_art

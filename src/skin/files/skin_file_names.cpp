@@ -21,11 +21,14 @@ std::optional<std::string> LocateSkinFile(const std::string& fileName) {
     std::replace(name.begin(), name.end(), '\\', '/');
     if (FileExists(name)) return name;
     if (fileName.size() >= 2 && fileName[1] == ':') return std::nullopt;
-    const std::string folder = ProgramFolder();
-    if (folder.empty()) return std::nullopt;
-    // The folder ends in "/"; a name starting with one is joined without doubling it.
-    std::string inFolder = folder + (name.front() == '/' ? name.substr(1) : name);
-    if (FileExists(inFolder)) return inFolder;
+    // Beside the program first, then in an installed program's data folder. A name starting
+    // with "/" is joined to the folder (which ends in "/") without doubling it.
+    const std::string relative = name.front() == '/' ? name.substr(1) : name;
+    for (const std::string& folder : {ProgramFolder(), ProgramDataFolder()}) {
+        if (folder.empty()) continue;
+        std::string inFolder = folder + relative;
+        if (FileExists(inFolder)) return inFolder;
+    }
     return std::nullopt;
 }
 
