@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 CHECK_DIR := build/check
 
-.PHONY: deps release run test bench install package clean
+.PHONY: deps release run test bench install package fuzz clean
 
 deps:
 	./scripts/install-deps.sh
@@ -34,6 +34,10 @@ install: release
 # A Debian package of the release build in build/release/package.
 package: release
 	cd $(RELEASE_DIR) && cpack -G DEB -B package
+
+# Every fuzz target for FUZZ_SECONDS each (clang's libFuzzer, build/fuzz).
+fuzz: deps
+	./scripts/fuzz.sh
 
 bench: release
 	for b in $(RELEASE_DIR)/bench/bench_*; do $$b; done

@@ -1,4 +1,5 @@
-// Writes the sample skin in each storage variant into a folder: the fuzzer's starting corpus.
+// Writes the sample skin in each storage variant into a folder, the skin loader fuzzer's starting
+// corpus, and with a second folder the streams of its bitmaps, the bitmap stream fuzzer's.
 #include "skin/files/skin_filter_registry.h"
 #include "skin/sample_skin.h"
 
@@ -6,8 +7,8 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "Usage: write_skin_seeds FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "Usage: write_skin_seeds SKIN_FOLDER [BITMAP_FOLDER]\n");
         return 2;
     }
     using namespace brisat;
@@ -15,6 +16,14 @@ int main(int argc, char** argv) {
         const std::string path = std::string(argv[1]) + "/" + name;
         TFileStream file(path, TFileStream::Mode::fmCreate);
         FindSkinFilter(name)->WriteBody(file, test::SampleSkin(12, 8));
+    }
+    if (argc == 3) {
+        const TSeSkinBody body = test::SampleSkin(12, 8);
+        for (int32_t i = 0; i < body.Bitmaps.Count(); ++i) {
+            TFileStream file(std::string(argv[2]) + "/bitmap" + std::to_string(i),
+                             TFileStream::Mode::fmCreate);
+            body.Bitmaps[i]->SaveToStream(file);
+        }
     }
     return 0;
 }
