@@ -214,6 +214,13 @@ protected:
 
     // The proposed rectangle without shadow snapped to the work area's edges (Magnetic).
     TRect SnapRect(const TRect& proposed);
+    // The built-in caption button of Icon laid out in the caption band Band; empty when the
+    // button is not shown.
+    TRect PlainButtonRect(TKsBorderIcon icon, const TRect& band) const;
+    // The hit code of the built-in caption button (GetButtonRect) at X, Y, or khtNone.
+    int32_t PlainButtonAt(int32_t x, int32_t y);
+    // The built-in caption buttons where GetButtonRect places them.
+    void PaintPlainButtons(TKsBitmap& bitmap);
 
 private:
     struct TRuntime;
@@ -235,7 +242,6 @@ private:
     // Area of the window (window coordinates) drawn at X, Y of Bitmap, laid over the screen
     // behind it by BlendValue.
     void BlendOverScreen(TKsBitmap& bitmap, int32_t x, int32_t y, const TRect& area);
-    void PaintPlainButtons(TKsBitmap& bitmap);
     void PaintIcon(TKsBitmap& bitmap, const TRect& square);
     void PaintCaptionText(TKsBitmap& bitmap, const TRect& band);
     void PrintForm(TMessage& message);
