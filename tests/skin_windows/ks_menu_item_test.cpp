@@ -99,6 +99,36 @@ TEST_F(KsMenuItemTest, SkinnedItemsMeasureByTheSkinsObjects) {
     EXPECT_EQ(Measured(false)[1].cy, 15);
 }
 
+// The separator row is as high as an item; the skin's thin separator art lies once across its
+// middle, and stays the skin's size for the next row.
+TEST_F(KsMenuItemTest, ASkinnedSeparatorIsDrawnOnceAcrossTheRowsMiddle) {
+    engine->SetSkinFile(std::string(BRISAT_SKINS_DIR) + "/steel.xskn");
+    TSeSkinItem& line = AddKsItem(*root, "-");
+    root->SetSkinEngine(engine);
+    TSeSkinObject& separator = *engine->Skin().FindObject("PopupMenu")->FindObject("Separator");
+    const int32_t art = separator.Height();
+    const int32_t row = Measured(false)[0].cy;
+    ASSERT_GT(row, art + 4) << "the row leaves room above and below the art";
+    const TKsPixel key = 0xFF102030;
+    TKsItemView view(*root, *form, false);
+    for (int pass = 0; pass < 2; ++pass) {
+        TKsBitmap bitmap;
+        bitmap.SetSize(100, row);
+        bitmap.Fill(key);
+        line.DrawItem(bitmap, view, {0, 0, 100, row}, false, false);
+        const int32_t top = (row - art) / 2;
+        for (int32_t y = 0; y < row; ++y) {
+            bool touched = false;
+            for (int32_t x = 0; x < 100; ++x)
+                touched = touched || bitmap.Pixels(x, y) != key;
+            if (y < top || y >= top + art) {
+                EXPECT_FALSE(touched) << "row " << y;
+            }
+        }
+        EXPECT_EQ(separator.Height(), art);
+    }
+}
+
 TEST_F(KsMenuItemTest, ASkinsItemOfNoOrAbsurdHeightGivesWayToThePlainLook) {
     AddKsItem(*root, "Open");
     root->SetSkinEngine(engine);
