@@ -7,6 +7,7 @@
 #include "skin_controls/se_skin_binding.h"
 #include "skin_windows/ks_item_look.h"
 #include "skin_windows/ks_item_view.h"
+#include "skin_windows/ks_system_glyphs.h"
 #include "skin_windows/se_skin_popup_window.h"
 
 #include <algorithm>
@@ -125,9 +126,13 @@ void TSeSkinItem::DrawPopupItem(TKsBitmap& bitmap, TSeSkinObject& object, const 
     object.Draw(bitmap);
     if (IsLine()) return; // the "-" caption drew the separator line
     const TColor ink = object.StateFont().Color();
-    if (const TImageList* images = ImagesToDraw())
-        DrawItemImage(bitmap, *images, ImageIndex(),
-                      {rect.Left, rect.Top, rect.Left + ItemGlyphColumn, rect.Bottom}, Enabled());
+    const TRect column{rect.Left, rect.Top, rect.Left + ItemGlyphColumn, rect.Bottom};
+    const TImageList* images = ImagesToDraw();
+    // The system menu's black marks take the skin's text colour, which reads on its items.
+    if (images == &SystemGlyphs())
+        DrawSystemGlyph(bitmap, ImageIndex(), column, ink);
+    else if (images)
+        DrawItemImage(bitmap, *images, ImageIndex(), column, Enabled());
     else if (Checked())
         DrawItemCheckMark(bitmap, {rect.Left + 9, (rect.Top + rect.Bottom) / 2 + 1}, ink, ink);
     if (HasVisibleItems())
