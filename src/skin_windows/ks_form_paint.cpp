@@ -177,6 +177,7 @@ void TKsCustomForm::UpdateRegion() {
         region = std::move(shape);
     }
     m_paintingEnabled = painting;
+    m_rt->RegionSize = m_fullSize;
     SetWindowRgn(Hwnd(), std::move(region), true);
 }
 

@@ -220,4 +220,26 @@ TEST_F(KsPopupMenuTest, ASkinnedPopupShowsTheSkinsFrameUnderItsItems) {
     popup->Popup(200, 150);
 }
 
+// A frame with rounded corners shapes the popup: the screen there shows the window beneath, not
+// what another window left in the shared frame bitmap.
+TEST_F(KsPopupMenuTest, ASkinnedPopupsSeeThroughCornersShowTheWindowBeneath) {
+    const TColor beneath = TColor(0x00204080);
+    form->SetColor(beneath);
+    auto& engine = CreateOwned<TSeSkinEngine>(*form);
+    engine.SetSkinFile(std::string(BRISAT_SKINS_DIR) + "/alien.xskn");
+    popup->SetSkinEngine(&engine);
+    Pump();
+    Then([this, beneath] {
+        const TRect r = GetWindowRect(OpenPopups().at(0)->Handle());
+        const auto screen = [](int32_t x, int32_t y) {
+            return Platform().CaptureScreen({x, y, x + 1, y + 1}).at(0);
+        };
+        EXPECT_EQ(screen(r.Left, r.Top), Rgb(beneath));
+        EXPECT_EQ(screen(r.Right - 1, r.Bottom - 1), Rgb(beneath));
+        EXPECT_NE(screen(r.Left + r.Width() / 2, r.Top + 1), Rgb(beneath)) << "the frame's edge";
+        Host->TypeKey(form->Handle(), VK_ESCAPE);
+    });
+    popup->Popup(200, 150);
+}
+
 } // namespace

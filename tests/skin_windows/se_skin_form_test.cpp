@@ -264,6 +264,23 @@ TEST_F(SeSkinFormTest, ASkinWithoutSizedCaptionButtonsGetsThePlainOnes) {
     }
 }
 
+// The skin's shape follows the window's size.
+TEST_F(SeSkinFormTest, AResizedWindowTakesTheSkinsShapeAtItsNewSize) {
+    Skinned("steel");
+    for (const TSize size : {TSize{520, 380}, TSize{300, 220}}) {
+        Form->SetBounds(100, 100, size.cx, size.cy);
+        Pump();
+        ASSERT_EQ(RectWidth(Bounds()), size.cx);
+        int32_t right = 0, bottom = 0;
+        for (const TScreenRect& r : Native(Window()).Shape()) {
+            right = std::max(right, r.Right);
+            bottom = std::max(bottom, r.Bottom);
+        }
+        EXPECT_EQ(right, size.cx);
+        EXPECT_EQ(bottom, size.cy);
+    }
+}
+
 TEST_F(SeSkinFormTest, ASkinChangeRebindsAndRepaintsTheFrame) {
     TSeSkinForm& skinned = Skinned("steel");
     const TSeSkinObject* steel = skinned.FormObject();
