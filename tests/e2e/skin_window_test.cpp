@@ -5,6 +5,7 @@
 // through them when translucent.
 #include "player_test.h"
 #include "reported_lines.h"
+#include "skin_windows/pixel_mix.h"
 #include "temp_folder.h"
 
 #include <cstdlib>
@@ -125,24 +126,6 @@ std::optional<TPlace> LastPopup(const std::vector<std::string>& lines, size_t fr
         if (words >> word >> p.X >> p.Y >> p.Width >> p.Height && word == "popup") popup = p;
     }
     return popup;
-}
-
-// Each channel of Over laid on Under with alpha Value out of 255, and whether two colours are
-// that close.
-uint32_t Mix(uint32_t over, uint32_t under, int value) {
-    uint32_t mixed = 0;
-    for (int shift : {0, 8, 16}) {
-        const int a = int((over >> shift) & 0xFF), b = int((under >> shift) & 0xFF);
-        mixed |= uint32_t((a * value + b * (255 - value) + 127) / 255) << shift;
-    }
-    return mixed;
-}
-
-int ChannelDistance(uint32_t a, uint32_t b) {
-    int most = 0;
-    for (int shift : {0, 8, 16})
-        most = std::max(most, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
-    return most;
 }
 
 bool Bluish(uint32_t rgb) {

@@ -1,10 +1,13 @@
 #include "framework/controls/screen.h"
 #include "framework/widgets/button.h"
 #include "ks_menu_fixture.h"
+#include "pixel_mix.h"
 #include "skin/engine/skin_engine.h"
 #include "skin_windows/ks_popup_form.h"
 
 using namespace brisat;
+using brisat::test::ChannelDistance;
+using brisat::test::Mix;
 
 namespace {
 
@@ -162,22 +165,6 @@ TEST_F(KsPopupMenuTest, OnlyTheFirstPopupOfAChainGetsTheShowAnimation) {
     popup->Popup(200, 150);
 }
 
-// Each channel of Over laid on Under with alpha Value out of 255.
-uint32_t Mix(uint32_t over, uint32_t under, int value) {
-    uint32_t mixed = 0;
-    for (int shift : {0, 8, 16}) {
-        const int a = int((over >> shift) & 0xFF), b = int((under >> shift) & 0xFF);
-        mixed |= uint32_t((a * value + b * (255 - value) + 127) / 255) << shift;
-    }
-    return mixed;
-}
-
-bool Near(uint32_t a, uint32_t b) {
-    for (int shift : {0, 8, 16})
-        if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 2) return false;
-    return true;
-}
-
 // The items' part of a translucent popup shows the window beneath through it, frame and items
 // alike, by the blend value; the screen is read before the popup covers it.
 TEST_F(KsPopupMenuTest, ATranslucentPopupShowsTheWindowBeneathThroughItsItems) {
@@ -194,7 +181,7 @@ TEST_F(KsPopupMenuTest, ATranslucentPopupShowsTheWindowBeneathThroughItsItems) {
             const TRect item = w.View().ItemRect(2); // Save, not selected: right of its text
             const uint32_t shown = PixelAt(w.Handle(), margins.Left + item.Right - 3,
                                            margins.Top + (item.Top + item.Bottom) / 2);
-            EXPECT_TRUE(Near(shown, Mix(Rgb(clMenu), Rgb(beneath), value)))
+            EXPECT_LE(ChannelDistance(shown, Mix(Rgb(clMenu), Rgb(beneath), value)), 2)
                 << std::hex << shown << " over " << Rgb(beneath);
             const uint32_t frame = PixelAt(w.Handle(), 1, w.Height() / 2);
             EXPECT_EQ(frame == Rgb(beneath), value == 0) << std::hex << frame;
