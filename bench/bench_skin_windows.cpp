@@ -1,8 +1,9 @@
 // The skinned form at work on the headless platform with shipped skins (build/<dir>/Skins): a
 // full repaint of the frame of an 800 × 600 window in a few skins, through the message loop to
 // the presented window, with the heap allocations each repaint makes; 100 moves of a skinned
-// window through the message loop, counting how often the frame was drawn meanwhile (it should
-// not be: a move does not change the frame); and a skinned popup menu of 20 items from Popup
+// window through the message loop, without and with the drop shadow, counting how often the
+// frame was drawn meanwhile (it should not be: a move does not change the frame) and the heap
+// allocations a move makes; and a skinned popup menu of 20 items from Popup
 // until it is shown and waits for input.
 #include "allocation_counter.h"
 #include "framework/controls/application.h"
@@ -85,17 +86,23 @@ void NonClientRepaint(benchmark::State& state, const std::string& skin) {
     });
 }
 
+// Argument 1: with the drop shadow, which copies the screen behind the window at every move.
 void HundredMoves(benchmark::State& state) {
     WithSkinnedWindow(state, "steel",
                       [&](TApplication& app, TForm& form, TCountingSkinForm& frame) {
+                          frame.SetDropShadow(state.range(0) != 0);
+                          app.ProcessMessages();
                           int64_t frames = 0;
+                          uint64_t allocations = 0;
                           for (auto _ : state) {
                               const int64_t before = frame.Frames;
+                              const uint64_t allocated = AllocationCount();
                               for (int32_t i = 0; i < 100; ++i) {
                                   form.SetBounds(40 + i, 40 + i / 2, 800, 600);
                                   app.ProcessMessages();
                               }
                               frames += frame.Frames - before;
+                              allocations += AllocationCount() - allocated;
                               state.PauseTiming();
                               form.SetBounds(40, 40, 800, 600);
                               app.ProcessMessages();
@@ -103,6 +110,8 @@ void HundredMoves(benchmark::State& state) {
                           }
                           state.counters["frames/100 moves"] =
                               benchmark::Counter(double(frames) / double(state.iterations()));
+                          state.counters["allocs/move"] = benchmark::Counter(
+                              double(allocations) / double(state.iterations()) / 100);
                       });
 }
 
@@ -148,4 +157,4 @@ BENCHMARK_CAPTURE(NonClientRepaint, steel, std::string("steel"))->Unit(benchmark
 BENCHMARK_CAPTURE(NonClientRepaint, alien, std::string("alien"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(NonClientRepaint, xp_blue, std::string("xp_blue"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(NonClientRepaint, pencil, std::string("pencil"))->Unit(benchmark::kMicrosecond);
-BENCHMARK(HundredMoves)->Unit(benchmark::kMillisecond);
+BENCHMARK(HundredMoves)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -244,7 +244,7 @@ void TKsCustomForm::MessageHandler(TMessage& m) {
         PositionChanged(m);
         return;
     case WM_SHOWWINDOW:
-        if (m.WParam) RunShowAnimation();
+        if (m.WParam) BeforeShow();
         CallPrevious(m);
         return;
     case WM_SETTEXT:

@@ -173,6 +173,9 @@ public:
     // Re-applies the frame: the platform recalculates the non-client area while the client size
     // stays, and the whole window is invalidated.
     void ApplyFrame();
+    // With Blend on, Picture (the client area, drawn by the window itself) is laid translucent
+    // over the screen behind the client area; without Blend it stays as it is.
+    void BlendClientPicture(TKsBitmap& picture);
     // The caption band of the plain frame (window coordinates).
     TRect CaptionBand();
     // The plain frame's caption height and border width.
@@ -211,6 +214,13 @@ protected:
 
     // The proposed rectangle without shadow snapped to the work area's edges (Magnetic).
     TRect SnapRect(const TRect& proposed);
+    // The built-in caption button of Icon laid out in the caption band Band; empty when the
+    // button is not shown.
+    TRect PlainButtonRect(TKsBorderIcon icon, const TRect& band) const;
+    // The hit code of the built-in caption button (GetButtonRect) at X, Y, or khtNone.
+    int32_t PlainButtonAt(int32_t x, int32_t y);
+    // The built-in caption buttons where GetButtonRect places them.
+    void PaintPlainButtons(TKsBitmap& bitmap);
 
 private:
     struct TRuntime;
@@ -229,11 +239,15 @@ private:
     void DrawBackground(TDeviceContext& dc);
     void PaintShadow(TKsBitmap& bitmap);
     void BlendStrips(TKsBitmap& bitmap);
-    void PaintPlainButtons(TKsBitmap& bitmap);
+    // Area of the window (window coordinates) drawn at X, Y of Bitmap, laid over the screen
+    // behind it by BlendValue.
+    void BlendOverScreen(TKsBitmap& bitmap, int32_t x, int32_t y, const TRect& area);
     void PaintIcon(TKsBitmap& bitmap, const TRect& square);
     void PaintCaptionText(TKsBitmap& bitmap, const TRect& band);
     void PrintForm(TMessage& message);
     void CaptureBackground();
+    // Reads the screen behind the window while it is not on it yet, then animates the showing.
+    void BeforeShow();
     void RunShowAnimation();
     // Hit testing and the mouse.
     LRESULT PlatformHit(int32_t code) const;

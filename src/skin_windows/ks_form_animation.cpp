@@ -64,13 +64,18 @@ private:
 
 } // namespace
 
+// Once mapped, the screen there shows the window itself.
+void TKsCustomForm::BeforeShow() {
+    if (m_blend || m_dropShadow || m_showAnimation != TKsAnimation::kaNone) CaptureBackground();
+    RunShowAnimation();
+}
+
 void TKsCustomForm::RunShowAnimation() {
     if (m_showAnimation == TKsAnimation::kaNone || m_blend || m_rt->Showing || !Control()) return;
     const HWND hwnd = Hwnd();
     const TRect rect = GetWindowRect(hwnd);
     if (IsWindowVisible(hwnd) || IsRectEmpty(rect) || m_showAnimationTime <= 0) return;
     m_rt->Showing = true;
-    CaptureBackground();
     TKsBitmap image;
     image.SetSize(rect.Width(), rect.Height());
     const bool active = m_windowActive;

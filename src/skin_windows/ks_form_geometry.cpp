@@ -157,10 +157,10 @@ void TKsCustomForm::PositionChanged(TMessage& message) {
     const auto* pos = reinterpret_cast<const TWindowPos*>(message.LParam);
     const TRect w = GetWindowRect(Hwnd());
     const TSize full{w.Width(), w.Height()};
-    if (full != m_fullSize || (pos && (pos->flags & SWP_FRAMECHANGED))) {
-        StoreSizes(full);
-        UpdateRegion();
-    }
+    // The non-client calculation may have stored the new size already: the shape is compared
+    // with the size it was made for.
+    StoreSizes(full);
+    if (full != m_rt->RegionSize || (pos && (pos->flags & SWP_FRAMECHANGED))) UpdateRegion();
     if (m_blend || m_dropShadow) CaptureBackground();
 }
 

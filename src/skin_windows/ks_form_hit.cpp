@@ -5,6 +5,9 @@
 #include "framework/controls/win_control.h"
 #include "framework/windowing/window_handle.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace brisat {
 
 namespace {
@@ -16,20 +19,23 @@ constexpr int32_t kCornerZone = 20;
 } // namespace
 
 void TKsCustomForm::GetButtonRect(TKsBorderIcon icon, TRect& rect) {
-    rect = {};
-    if (!m_borderIcons.Contains(icon) || m_borderStyle == TKsBorderStyle::kbsNone) return;
-    const TRect band = CaptionBand();
-    if (IsRectEmpty(band)) return;
+    rect = PlainButtonRect(icon, CaptionBand());
+}
+
+TRect TKsCustomForm::PlainButtonRect(TKsBorderIcon icon, const TRect& band) const {
+    if (!m_borderIcons.Contains(icon) || m_borderStyle == TKsBorderStyle::kbsNone) return {};
+    if (IsRectEmpty(band)) return {};
     const bool tool = m_borderStyle == TKsBorderStyle::kbsToolWindow;
-    if (icon == TKsBorderIcon::kbiSystemMenu) {
-        if (!tool) rect = {band.Left, band.Top, band.Left + band.Height(), band.Bottom};
-        return;
-    }
+    if (icon == TKsBorderIcon::kbiSystemMenu)
+        return tool ? TRect{} : TRect{band.Left, band.Top, band.Left + band.Height(), band.Bottom};
     const bool minimized = m_windowState == TKsWindowState::kwsMinimized;
     const bool rolled = m_windowState == TKsWindowState::kwsRollup;
     const int32_t bw = GetSystemMetrics(tool ? SM_CXSMSIZE : SM_CXSIZE) - 2;
-    const int32_t bh = GetSystemMetrics(tool ? SM_CYSMSIZE : SM_CYSIZE) - 4;
     const int32_t top = band.Top + 2;
+    // A band lower than the platform's buttons (a skin's caption) keeps them inside it.
+    const int32_t bh = std::min(GetSystemMetrics(tool ? SM_CYSMSIZE : SM_CYSIZE) - 4,
+                                band.Bottom - top);
+    if (bh <= 0) return {};
     // Right to left: each placed button takes x and moves it left; a gap goes with its button.
     int32_t x = band.Right - 2 - bw;
     struct TSlot {
@@ -49,12 +55,25 @@ void TKsCustomForm::GetButtonRect(TKsBorderIcon icon, TRect& rect) {
     for (const TSlot& slot : slots) {
         if (!slot.Shown || !m_borderIcons.Contains(slot.Icon)) continue;
         x -= slot.GapBefore;
-        if (slot.Icon == icon) {
-            rect = {x, top, x + bw, top + bh};
-            return;
-        }
+        if (slot.Icon == icon) return {x, top, x + bw, top + bh};
         x -= bw + slot.GapAfter;
     }
+    return {};
+}
+
+int32_t TKsCustomForm::PlainButtonAt(int32_t x, int32_t y) {
+    static constexpr std::pair<TKsBorderIcon, int32_t> kButtons[] = {
+        {TKsBorderIcon::kbiSystemMenu, khtSysMenu}, {TKsBorderIcon::kbiClose, khtClose},
+        {TKsBorderIcon::kbiMinimize, khtMinimize},  {TKsBorderIcon::kbiMaximize, khtMaximize},
+        {TKsBorderIcon::kbiHelp, khtHelp},          {TKsBorderIcon::kbiRollup, khtRollup},
+        {TKsBorderIcon::kbiTray, khtTray}};
+    int32_t code = khtNone;
+    for (const auto& [icon, hit] : kButtons) {
+        TRect r;
+        GetButtonRect(icon, r);
+        if (PtInRect(r, {x, y})) code = hit;
+    }
+    return code;
 }
 
 int32_t TKsCustomForm::HitTest(int32_t x, int32_t y) {
@@ -64,16 +83,7 @@ int32_t TKsCustomForm::HitTest(int32_t x, int32_t y) {
     const int32_t w = m_size.cx, h = m_size.cy;
     int32_t code = khtNone;
     if (y < client.Top) code = khtCaption;
-    const std::pair<TKsBorderIcon, int32_t> buttons[] = {
-        {TKsBorderIcon::kbiSystemMenu, khtSysMenu}, {TKsBorderIcon::kbiClose, khtClose},
-        {TKsBorderIcon::kbiMinimize, khtMinimize},  {TKsBorderIcon::kbiMaximize, khtMaximize},
-        {TKsBorderIcon::kbiHelp, khtHelp},          {TKsBorderIcon::kbiRollup, khtRollup},
-        {TKsBorderIcon::kbiTray, khtTray}};
-    for (const auto& [icon, hit] : buttons) {
-        TRect r;
-        GetButtonRect(icon, r);
-        if (PtInRect(r, {x, y})) code = hit;
-    }
+    if (const int32_t button = PlainButtonAt(x, y); button != khtNone) code = button;
     if (m_windowState != TKsWindowState::kwsNormal && m_windowState != TKsWindowState::kwsTray)
         return code;
     // The edges, with corner zones; later rules win.

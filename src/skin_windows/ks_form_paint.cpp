@@ -66,11 +66,20 @@ void TKsCustomForm::DrawBackground(TDeviceContext& dc) {
     if (IsRectEmpty(client)) return;
     PaintBackground(bitmap);
     if (OnPaint) OnPaint(*this, bitmap);
-    if (m_blend) {
-        bitmap.SetAlphaRect(uint8_t(m_blendValue), client);
-        bitmap.MergeUnder(m_rt->Background, client.Left, client.Top, client);
-    }
+    if (m_blend) BlendOverScreen(bitmap, client.Left, client.Top, client);
     bitmap.DrawRectToDC(dc, 0, 0, client);
+}
+
+void TKsCustomForm::BlendClientPicture(TKsBitmap& picture) {
+    if (!m_blend) return;
+    TRect client;
+    GetClientRect(client);
+    BlendOverScreen(picture, 0, 0, client);
+}
+
+void TKsCustomForm::BlendOverScreen(TKsBitmap& bitmap, int32_t x, int32_t y, const TRect& area) {
+    bitmap.SetAlphaRect(uint8_t(m_blendValue), OffsetRect(area, x - area.Left, y - area.Top));
+    bitmap.MergeUnder(m_rt->Background, x, y, area);
 }
 
 void TKsCustomForm::PaintBackground(TKsBitmap& bitmap) {
@@ -100,9 +109,7 @@ void TKsCustomForm::BlendStrips(TKsBitmap& bitmap) {
     TRect client;
     GetClientRect(client);
     for (const TRect& strip : Strips(client, m_fullSize)) {
-        if (IsRectEmpty(strip)) continue;
-        bitmap.SetAlphaRect(uint8_t(m_blendValue), strip);
-        bitmap.MergeUnder(m_rt->Background, strip.Left, strip.Top, strip);
+        if (!IsRectEmpty(strip)) BlendOverScreen(bitmap, strip.Left, strip.Top, strip);
     }
 }
 
@@ -170,6 +177,7 @@ void TKsCustomForm::UpdateRegion() {
         region = std::move(shape);
     }
     m_paintingEnabled = painting;
+    m_rt->RegionSize = m_fullSize;
     SetWindowRgn(Hwnd(), std::move(region), true);
 }
 

@@ -19,6 +19,10 @@ struct TKsCustomForm::TRuntime {
     // The screen behind the window and the screen rectangle it shows.
     TKsBitmap Background;
     TRect BackgroundRect;
+    // The next copy of the screen while it is being made; kept to spare an allocation a move.
+    TKsBitmap Capture;
+    // The window size (with shadow) the window's shape was last made for.
+    TSize RegionSize;
     // Press point and last mouse point (window coordinates) and the shift state of the press.
     TPoint PressPoint;
     TPoint LastPoint;

@@ -6,6 +6,8 @@
 #include "framework/windowing/window_handle.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace brisat {
 
@@ -131,11 +133,36 @@ bool TControlHook::StillHooked(const TKsHook* hook) const {
     return std::find(m_hooks.begin(), m_hooks.end(), hook) != m_hooks.end();
 }
 
+namespace {
+
+// The hooks, last installed first, as they were when a message came: hooks may come and go from
+// inside the callbacks. The usual few are kept on the stack, sparing every message an allocation.
+class THookSnapshot {
+public:
+    explicit THookSnapshot(const std::vector<TKsHook*>& hooks) : m_count(hooks.size()) {
+        if (m_count > m_few.size())
+            m_many.assign(hooks.rbegin(), hooks.rend());
+        else
+            std::reverse_copy(hooks.begin(), hooks.end(), m_few.begin());
+    }
+    std::span<TKsHook* const> Items() const {
+        return m_count > m_few.size() ? std::span<TKsHook* const>(m_many)
+                                      : std::span<TKsHook* const>(m_few.data(), m_count);
+    }
+
+private:
+    size_t m_count;
+    std::array<TKsHook*, 8> m_few{};
+    std::vector<TKsHook*> m_many;
+};
+
+} // namespace
+
 LRESULT TControlHook::Procedure(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_QUIT) return DefSubclassProc(hwnd, msg, wParam, lParam);
     TMessage message{msg, wParam, lParam, 0};
-    // A snapshot: hooks may come and go from inside the callbacks.
-    const std::vector<TKsHook*> hooks(m_hooks.rbegin(), m_hooks.rend());
+    const THookSnapshot snapshot(m_hooks);
+    const std::span<TKsHook* const> hooks = snapshot.Items();
     bool handled = false;
     for (TKsHook* hook : hooks) {
         if (!StillHooked(hook) || !hook->Active() || !hook->OnBeforeMessage) continue;

@@ -92,8 +92,21 @@ bool TSeSkinPopupForm::DrawFrame(TKsBitmap& bitmap, TPoint origin) {
     return true;
 }
 
+std::optional<TRegion> TSeSkinPopupForm::GetRegion() {
+    TSeSkinObject* frame = FrameObject();
+    if (!frame) return TKsPopupForm::GetRegion();
+    const TSize size = SizeWithoutShadow();
+    frame->SetBounds({0, 0, size.cx, size.cy});
+    return frame->CreateRegion();
+}
+
+// The frame bitmap is shared with other windows: the frame's soft edges are laid over a clean
+// ground, not over what another window drew there.
 void TSeSkinPopupForm::PaintFrame(TKsBitmap& bitmap) {
-    if (!DrawFrame(bitmap, {0, 0})) TKsPopupForm::PaintFrame(bitmap);
+    if (!FrameObject()) return TKsPopupForm::PaintFrame(bitmap);
+    const TSize size = SizeWithoutShadow();
+    if (!ShadowExtent()) bitmap.FillRect({0, 0, size.cx, size.cy}, 0xFF000000);
+    DrawFrame(bitmap, {0, 0});
 }
 
 void TSeSkinPopupForm::PaintItemsBackground(TKsBitmap& bitmap) {

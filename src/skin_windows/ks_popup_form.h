@@ -33,6 +33,8 @@ public:
 
     // The "PopupMenu" object's "Frame" margins (3 each without a "Frame"); plain without a skin.
     TRect FrameMargins() override;
+    // The skin's frame shapes the window: its see-through corners show what lies beneath.
+    std::optional<TRegion> GetRegion() override;
     void PaintFrame(TKsBitmap& bitmap) override;
     // The part of the skin's frame the client area covers.
     void PaintItemsBackground(TKsBitmap& bitmap) override;

@@ -58,6 +58,7 @@ void TKsPopupWindow::PaintWindow(TDeviceContext& dc) {
         m_buffer.SetSize(client.Width(), client.Height());
     m_form->PaintItemsBackground(m_buffer);
     m_view.PaintItems(m_buffer);
+    m_form->BlendClientPicture(m_buffer);
     m_buffer.DrawToDC(dc, 0, 0);
 }
 

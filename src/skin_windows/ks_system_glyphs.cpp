@@ -2,7 +2,10 @@
 
 #include "framework/graphics/graphics.h"
 #include "framework/graphics/image_list.h"
+#include "skin/bitmap/bitmap.h"
+#include "skin/bitmap/pixel.h"
 
+#include <algorithm>
 #include <array>
 
 namespace brisat {
@@ -101,6 +104,19 @@ TImageList& SystemGlyphs() {
     static const bool filled = (FillList(list), true);
     (void)filled;
     return list;
+}
+
+void DrawSystemGlyph(TKsBitmap& bitmap, int index, const TRect& box, TColor ink) {
+    static TBitmap image;
+    if (!SystemGlyphs().GetBitmap(index, image)) return;
+    const TKsPixel pixel = ColorToPixel(ink, 255);
+    const int32_t left = box.Left + (box.Width() - image.Width()) / 2;
+    const int32_t top = box.Top + (box.Height() - image.Height()) / 2;
+    for (int32_t y = std::max(0, -top); y < image.Height() && top + y < bitmap.Height(); ++y) {
+        const uint32_t* row = image.Surface().Row(y);
+        for (int32_t x = std::max(0, -left); x < image.Width() && left + x < bitmap.Width(); ++x)
+            if (row[x] >> 24) bitmap.SetPixels(left + x, top + y, pixel);
+    }
 }
 
 } // namespace brisat

@@ -89,6 +89,15 @@ void PlaceLinks(TWinControl& window, TSeSkinObject& object, TPoint clientOrigin)
     }
 }
 
+// Whether Object or a part below it is a caption button of some size.
+bool HasSizedButton(const TSeSkinObject& object) {
+    for (const TSeSkinObject* child : object.Children())
+        if ((child->Kind() == TSeKind::skSysButton && child->Width() > 0 && child->Height() > 0) ||
+            HasSizedButton(*child))
+            return true;
+    return false;
+}
+
 } // namespace
 
 TSeSkinForm::TSeSkinForm(TComponent* owner) : TKsCustomForm(owner) {
@@ -277,10 +286,20 @@ void TSeSkinForm::GetClientRect(TRect& rect) {
 }
 
 void TSeSkinForm::GetButtonRect(TKsBorderIcon icon, TRect& rect) {
-    if (IsSkinned())
+    if (!IsSkinned())
+        TKsCustomForm::GetButtonRect(icon, rect);
+    else if (icon == TKsBorderIcon::kbiSystemMenu || HasSizedButton(*m_clone))
         rect = {};
     else
-        TKsCustomForm::GetButtonRect(icon, rect);
+        rect = PlainButtonRect(icon, PlainButtonBand());
+}
+
+// The skin's caption, else its title, else the plain caption's place above the client.
+TRect TSeSkinForm::PlainButtonBand() {
+    for (TSeKind kind : {TSeKind::skCaption, TSeKind::skTitle})
+        if (const TSeSkinObject* part = m_clone->FindObjectByKind(kind))
+            if (!IsRectEmpty(part->BoundsRect())) return part->BoundsRect();
+    return CaptionBand();
 }
 
 TRect TSeSkinForm::GetMaximizedRect() {
@@ -322,6 +341,7 @@ void TSeSkinForm::PaintFrame(TKsBitmap& bitmap) {
     if (m_client) m_client->SetVisible(false);
     clone->Draw(bitmap);
     if (m_client) m_client->SetVisible(true);
+    PaintPlainButtons(bitmap);
 }
 
 void TSeSkinForm::PaintBackground(TKsBitmap& bitmap) {
@@ -335,7 +355,9 @@ TSeSkinObject* TSeSkinForm::ObjectAt(int32_t x, int32_t y) {
 
 int32_t TSeSkinForm::HitTest(int32_t x, int32_t y) {
     if (!IsSkinned()) return TKsCustomForm::HitTest(x, y);
+    // The clone is laid out first: the built-in buttons sit in its caption.
     TSeSkinObject* object = ObjectAt(x, y);
+    if (const int32_t button = PlainButtonAt(x, y); button != khtNone) return button;
     return object ? HitCodeOfKind(object->Kind()) : khtNone;
 }
 
@@ -344,7 +366,8 @@ int32_t TSeSkinForm::HitTest(int32_t x, int32_t y) {
 void TSeSkinForm::MouseDown(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
     TKsCustomForm::MouseDown(button, shift, x, y);
     TSeSkinObject* object = ObjectAt(x, y);
-    if (!object) return;
+    // A built-in caption button over the skin's caption is the form's own.
+    if (!object || PlainButtonAt(x, y) != khtNone) return;
     m_pressed = object;
     if (shift.Contains(TShiftStateKind::ssDouble))
         object->DblClick(button, x - object->Left(), y - object->Top());
@@ -364,9 +387,11 @@ void TSeSkinForm::MouseMove(TShiftState shift, int32_t x, int32_t y) {
 }
 
 void TSeSkinForm::MouseUp(TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
-    TKsCustomForm::MouseUp(button, shift, x, y);
     TSeSkinObject* pressed = m_pressed;
     m_pressed = nullptr;
+    // A built-in button's operation may close the window and free this form.
+    if (PlainButtonAt(x, y) != khtNone) return TKsCustomForm::MouseUp(button, shift, x, y);
+    TKsCustomForm::MouseUp(button, shift, x, y);
     TSeSkinObject* object = ObjectAt(x, y);
     // The button's action may close the window and free this form: nothing of either is used
     // after it.

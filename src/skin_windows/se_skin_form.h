@@ -3,7 +3,8 @@
 // that object bound to the window, lays it out at the window's size, answers hit tests by the
 // kind of the skin object under the point, lets the skin's caption buttons run the window
 // operations, shapes the window by the skin and places the controls the skin links to. Without
-// a skin, or with a skin lacking the object, the plain frame of its base shows. The skin objects
+// a skin, or with a skin lacking the object, the plain frame of its base shows; a skin without
+// caption buttons of any size gets the plain caption buttons in its caption. The skin objects
 // find the form through the get-skinned-form message of the window. GUI thread only.
 #pragma once
 
@@ -96,6 +97,9 @@ private:
     void HoverTick();
     // The visible skin object at the window point, or nullptr.
     TSeSkinObject* ObjectAt(int32_t x, int32_t y);
+    // The band the built-in caption buttons take in the skin's caption: they stand in for the
+    // buttons of a skin that has none of any size.
+    TRect PlainButtonBand();
 
     TSeSkinEngine* m_engine = nullptr;
     std::string m_skinObject = "Form";

@@ -7,7 +7,10 @@
 #include "skin_controls/se_skin_binding.h"
 #include "skin_windows/ks_item_look.h"
 #include "skin_windows/ks_item_view.h"
+#include "skin_windows/ks_system_glyphs.h"
 #include "skin_windows/se_skin_popup_window.h"
+
+#include <algorithm>
 
 namespace brisat {
 namespace {
@@ -24,6 +27,26 @@ TSeSkinObject* TopObject(const TSeSkinEngine* engine, std::string_view name) {
 
 TSeState ItemState(bool selected, bool notActive) {
     return !selected ? ssNormal : notActive ? ssHot : ssFocused;
+}
+
+// A separator row: the item's normal look without text, then the separator's art once across
+// the middle at the skin's height for it (the row's height when it has none). The engine's
+// separator keeps its size for the next row.
+void DrawSeparatorRow(TKsBitmap& bitmap, TSeSkinObject& item, TSeSkinObject& separator,
+                      const TRect& rect) {
+    item.SetBounds(rect);
+    item.SetText("");
+    item.SetShortCutText("");
+    item.SetState(ssNormal);
+    item.Draw(bitmap);
+    const TRect own = separator.BoundsRect();
+    const int32_t height =
+        own.Height() > 0 ? std::min(own.Height(), rect.Height()) : rect.Height();
+    const int32_t top = rect.Top + (rect.Height() - height) / 2;
+    separator.SetBounds({rect.Left, top, rect.Right, top + height});
+    separator.SetState(ssNormal);
+    separator.Draw(bitmap);
+    separator.SetBounds(own);
 }
 
 } // namespace
@@ -92,12 +115,8 @@ void TSeSkinItem::DrawItem(TKsBitmap& bitmap, const TKsItemView& view, const TRe
 void TSeSkinItem::DrawPopupItem(TKsBitmap& bitmap, TSeSkinObject& object, const TRect& rect,
                                 TSeState state) {
     if (IsLine())
-        if (TSeSkinObject* separator = SeparatorObject()) {
-            separator->SetBounds(rect);
-            separator->SetState(ssNormal);
-            separator->Draw(bitmap);
-            return;
-        }
+        if (TSeSkinObject* separator = SeparatorObject())
+            return DrawSeparatorRow(bitmap, object, *separator, rect);
     bitmap.SetFont(object.GetFont());
     object.SetBounds(rect);
     object.SetText(Caption());
@@ -107,9 +126,13 @@ void TSeSkinItem::DrawPopupItem(TKsBitmap& bitmap, TSeSkinObject& object, const 
     object.Draw(bitmap);
     if (IsLine()) return; // the "-" caption drew the separator line
     const TColor ink = object.StateFont().Color();
-    if (const TImageList* images = ImagesToDraw())
-        DrawItemImage(bitmap, *images, ImageIndex(),
-                      {rect.Left, rect.Top, rect.Left + ItemGlyphColumn, rect.Bottom}, Enabled());
+    const TRect column{rect.Left, rect.Top, rect.Left + ItemGlyphColumn, rect.Bottom};
+    const TImageList* images = ImagesToDraw();
+    // The system menu's black marks take the skin's text colour, which reads on its items.
+    if (images == &SystemGlyphs())
+        DrawSystemGlyph(bitmap, ImageIndex(), column, ink);
+    else if (images)
+        DrawItemImage(bitmap, *images, ImageIndex(), column, Enabled());
     else if (Checked())
         DrawItemCheckMark(bitmap, {rect.Left + 9, (rect.Top + rect.Bottom) / 2 + 1}, ink, ink);
     if (HasVisibleItems())

@@ -1,9 +1,11 @@
 // The skin tool's skinned window on a real X server, bare and under openbox: its frame shows the
 // skin's pixels in every shipped skin (and the plain frame without one), its caption buttons
-// maximise, restore, roll up and close it, and a drag of its caption near the work area's edge
-// snaps it onto the edge.
+// maximise, restore, roll up and close it, a drag of its caption near the work area's edge
+// snaps it onto the edge, and its skinned popup menus open inside the screen and show the window
+// through them when translucent.
 #include "player_test.h"
 #include "reported_lines.h"
+#include "skin_windows/pixel_mix.h"
 #include "temp_folder.h"
 
 #include <cstdlib>
@@ -112,6 +114,18 @@ std::optional<TPlace> LastBounds(const std::vector<std::string>& lines) {
         if (words >> word >> p.X >> p.Y >> p.Width >> p.Height && word == "bounds") bounds = p;
     }
     return bounds;
+}
+
+// The last "popup X Y W H" line (screen coordinates) from the From-th line on.
+std::optional<TPlace> LastPopup(const std::vector<std::string>& lines, size_t from) {
+    std::optional<TPlace> popup;
+    for (size_t i = from; i < lines.size(); ++i) {
+        std::istringstream words(lines[i]);
+        std::string word;
+        TPlace p;
+        if (words >> word >> p.X >> p.Y >> p.Width >> p.Height && word == "popup") popup = p;
+    }
+    return popup;
 }
 
 bool Bluish(uint32_t rgb) {
@@ -278,6 +292,106 @@ TEST_P(SkinWindow, APopupFollowsTheKeysAndAClickOutsideReachesTheWindowBeneath) 
     // The button lies at (12, 12, 100, 26) in the client, outside the menu.
     driver.Click(window, client.X + 62, client.Y + 25);
     EXPECT_TRUE(WaitForLine("pressed button", from));
+    EXPECT_TRUE(driver.Running());
+}
+
+// Maximized, the window's client reaches into the screen's bottom-right corner; a popup opened
+// there lies above and left of the point, inside the screen, where it says it is.
+TEST_P(SkinWindow, APopupAtTheScreensBottomRightCornerOpensUpAndToTheLeft) {
+    TProgramDriver driver = Start("steel.xskn");
+    const TDrivenWindow window = Open(driver);
+    ASSERT_TRUE(Settled(driver, window)) << Get(LogPath());
+    const TPlace maximize = Places().at("Maximize");
+    const std::optional<TScreenRect> normal = driver.BoundsOf(window);
+    ASSERT_TRUE(normal.has_value());
+    driver.Click(normal->Left + maximize.MidX(), normal->Top + maximize.MidY());
+    ASSERT_TRUE(WaitForLine("state 1"));
+    ASSERT_TRUE(Settled(driver, window)) << Get(LogPath());
+    const std::optional<TPlace> bounds = LastBounds(Lines());
+    ASSERT_TRUE(bounds.has_value());
+    const TPlace client = Places().at("client");
+    const int32_t x = bounds->X + client.X + client.Width - 1;
+    const int32_t y = bounds->Y + client.Y + client.Height - 1;
+    ASSERT_GE(x, kScreenWidth - 20);
+    ASSERT_GE(y, kScreenHeight - 20);
+
+    const TPixelImage before = driver.Screenshot();
+    const size_t from = LineCount();
+    driver.Click(x, y, 3);
+    ASSERT_TRUE(TProgramDriver::WaitUntil([&] { return LastPopup(Lines(), from).has_value(); }))
+        << Get(LogPath());
+    const TPlace popup = *LastPopup(Lines(), from);
+    EXPECT_EQ(popup.X + popup.Width, x);
+    EXPECT_EQ(popup.Y + popup.Height, y);
+    EXPECT_GE(popup.X, 0);
+    EXPECT_GE(popup.Y, 0);
+    EXPECT_GT(popup.Width, 40);
+    EXPECT_GT(popup.Height, 40);
+    // The server shows a window there, and the screen shows the popup over the client.
+    bool listed = false;
+    for (const TDrivenWindow& w : driver.Windows())
+        listed = listed || (w.Viewable && w.Bounds.Left == popup.X && w.Bounds.Top == popup.Y &&
+                            w.Bounds.Right == x && w.Bounds.Bottom == y);
+    EXPECT_TRUE(listed);
+    TPixelImage shot;
+    EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
+        shot = driver.Screenshot();
+        return shot.At(popup.MidX(), popup.Y + 1) != before.At(popup.MidX(), popup.Y + 1) &&
+               shot.At(popup.X + 1, popup.MidY()) != before.At(popup.X + 1, popup.MidY());
+    }));
+    Keep(shot, "popup-corner-" + WindowManagerName(GetParam()));
+    driver.PressKey("Escape");
+    EXPECT_TRUE(driver.Running());
+}
+
+// The translucent twin of the popup, opened where the opaque one was, shows each pixel as a mix
+// of the opaque popup's and the window's beneath.
+TEST_P(SkinWindow, ATranslucentPopupShowsTheWindowBeneathThroughIt) {
+    constexpr int kBlendValue = 150; // the tool's translucent menu
+    TProgramDriver driver = Start("steel.xskn");
+    const TDrivenWindow window = Open(driver);
+    ASSERT_TRUE(Settled(driver, window)) << Get(LogPath());
+    const TPlace client = Places().at("client");
+    const int32_t x = client.X + 120, y = client.Y + 40;
+    const TPixelImage before = driver.Screenshot();
+    // Opens the menu (translucent with Ctrl held) and waits until it reports its place.
+    const auto open = [&](bool translucent) -> std::optional<TPlace> {
+        const size_t from = LineCount();
+        if (translucent) driver.KeyDown("Control_L");
+        driver.Click(window, x, y, 3);
+        if (translucent) driver.KeyUp("Control_L");
+        TProgramDriver::WaitUntil([&] { return LastPopup(Lines(), from).has_value(); });
+        return LastPopup(Lines(), from);
+    };
+    const std::optional<TPlace> opaque = open(false);
+    ASSERT_TRUE(opaque.has_value()) << Get(LogPath());
+    // Right in the middle row, clear of the captions.
+    const int32_t sx = opaque->X + opaque->Width - 12, sy = opaque->MidY();
+    const uint32_t beneath = before.At(sx, sy);
+    uint32_t own = beneath;
+    ASSERT_TRUE(TProgramDriver::WaitUntil([&] {
+        own = driver.Screenshot().At(sx, sy);
+        return own != beneath;
+    }));
+    ASSERT_GE(ChannelDistance(own, beneath), 16) << "too alike to tell a mix apart";
+    driver.PressKey("Escape");
+    ASSERT_TRUE(
+        TProgramDriver::WaitUntil([&] { return driver.Screenshot().At(sx, sy) == beneath; }));
+
+    const std::optional<TPlace> translucent = open(true);
+    ASSERT_TRUE(translucent.has_value()) << Get(LogPath());
+    EXPECT_EQ(translucent->X, opaque->X);
+    EXPECT_EQ(translucent->Y, opaque->Y);
+    const uint32_t expected = Mix(own, beneath, kBlendValue);
+    TPixelImage shot;
+    uint32_t shown = 0;
+    EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
+        shot = driver.Screenshot();
+        shown = shot.At(sx, sy);
+        return ChannelDistance(shown, expected) <= 3;
+    })) << std::hex << "shown " << shown << ", popup " << own << " over " << beneath;
+    Keep(shot, "popup-translucent-" + WindowManagerName(GetParam()));
+    driver.PressKey("Escape");
     EXPECT_TRUE(driver.Running());
 }
 

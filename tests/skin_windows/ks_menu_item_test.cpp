@@ -9,6 +9,7 @@
 #include "skin_controls/se_skin_edit.h"
 #include "skin_windows/se_skin_menu_bar.h"
 #include "skin_windows/ks_item_look.h"
+#include "skin_windows/ks_system_glyphs.h"
 #include "skin_windows/skin_window_registry.h"
 
 using namespace brisat;
@@ -97,6 +98,63 @@ TEST_F(KsMenuItemTest, SkinnedItemsMeasureByTheSkinsObjects) {
     // Without the skin the plain look comes back.
     engine->SetSkinFile("");
     EXPECT_EQ(Measured(false)[1].cy, 15);
+}
+
+// The separator row is as high as an item; the skin's thin separator art lies once across its
+// middle, and stays the skin's size for the next row.
+TEST_F(KsMenuItemTest, ASkinnedSeparatorIsDrawnOnceAcrossTheRowsMiddle) {
+    engine->SetSkinFile(std::string(BRISAT_SKINS_DIR) + "/steel.xskn");
+    TSeSkinItem& line = AddKsItem(*root, "-");
+    root->SetSkinEngine(engine);
+    TSeSkinObject& separator = *engine->Skin().FindObject("PopupMenu")->FindObject("Separator");
+    const int32_t art = separator.Height();
+    const int32_t row = Measured(false)[0].cy;
+    ASSERT_GT(row, art + 4) << "the row leaves room above and below the art";
+    const TKsPixel key = 0xFF102030;
+    TKsItemView view(*root, *form, false);
+    for (int pass = 0; pass < 2; ++pass) {
+        TKsBitmap bitmap;
+        bitmap.SetSize(100, row);
+        bitmap.Fill(key);
+        line.DrawItem(bitmap, view, {0, 0, 100, row}, false, false);
+        const int32_t top = (row - art) / 2;
+        for (int32_t y = 0; y < row; ++y) {
+            bool touched = false;
+            for (int32_t x = 0; x < 100; ++x)
+                touched = touched || bitmap.Pixels(x, y) != key;
+            if (y < top || y >= top + art) {
+                EXPECT_FALSE(touched) << "row " << y;
+            }
+        }
+        EXPECT_EQ(separator.Height(), art);
+    }
+}
+
+// On a dark skin the system menu's marks are drawn in the item's text colour, not black.
+TEST_F(KsMenuItemTest, SystemMenuMarksTakeTheSkinnedItemsTextColour) {
+    engine->SetSkinFile(std::string(BRISAT_SKINS_DIR) + "/alien.xskn");
+    TSeSkinItem& close = AddKsItem(*root, "&Close");
+    close.SetImages(&SystemGlyphs());
+    close.SetImageIndex(int(TKsSystemGlyph::Close));
+    root->SetSkinEngine(engine);
+    const TColor text =
+        engine->Skin().FindObject("PopupMenu")->FindObject("Item")->StateFont().Color();
+    const TKsPixel ink = ColorToPixel(text, 255);
+    ASSERT_NE(ink, 0xFF000000u) << "a dark skin's light text";
+    const int32_t row = Measured(false)[0].cy;
+    TKsItemView view(*root, *form, false);
+    TKsBitmap bitmap;
+    bitmap.SetSize(120, row);
+    bitmap.Fill(0xFF102030);
+    close.DrawItem(bitmap, view, {0, 0, 120, row}, false, false);
+    int inked = 0, black = 0;
+    for (int32_t y = 0; y < row; ++y)
+        for (int32_t x = 0; x < ItemGlyphColumn; ++x) {
+            inked += bitmap.Pixels(x, y) == ink;
+            black += bitmap.Pixels(x, y) == 0xFF000000u;
+        }
+    EXPECT_GE(inked, 12);
+    EXPECT_EQ(black, 0);
 }
 
 TEST_F(KsMenuItemTest, ASkinsItemOfNoOrAbsurdHeightGivesWayToThePlainLook) {

@@ -1,10 +1,13 @@
 #include "framework/controls/screen.h"
 #include "framework/widgets/button.h"
 #include "ks_menu_fixture.h"
+#include "pixel_mix.h"
 #include "skin/engine/skin_engine.h"
 #include "skin_windows/ks_popup_form.h"
 
 using namespace brisat;
+using brisat::test::ChannelDistance;
+using brisat::test::Mix;
 
 namespace {
 
@@ -162,6 +165,32 @@ TEST_F(KsPopupMenuTest, OnlyTheFirstPopupOfAChainGetsTheShowAnimation) {
     popup->Popup(200, 150);
 }
 
+// The items' part of a translucent popup shows the window beneath through it, frame and items
+// alike, by the blend value; the screen is read before the popup covers it.
+TEST_F(KsPopupMenuTest, ATranslucentPopupShowsTheWindowBeneathThroughItsItems) {
+    const TColor beneath = TColor(0x00204080);
+    form->SetColor(beneath);
+    Pump();
+    for (int value : {128, 0, 255}) {
+        SCOPED_TRACE(value);
+        popup->SetPopupBlend(true);
+        popup->SetPopupBlendValue(value);
+        Then([this, value, beneath] {
+            TKsPopupWindow& w = *OpenPopups().at(0);
+            const TRect margins = w.Form().FrameMargins();
+            const TRect item = w.View().ItemRect(2); // Save, not selected: right of its text
+            const uint32_t shown = PixelAt(w.Handle(), margins.Left + item.Right - 3,
+                                           margins.Top + (item.Top + item.Bottom) / 2);
+            EXPECT_LE(ChannelDistance(shown, Mix(Rgb(clMenu), Rgb(beneath), value)), 2)
+                << std::hex << shown << " over " << Rgb(beneath);
+            const uint32_t frame = PixelAt(w.Handle(), 1, w.Height() / 2);
+            EXPECT_EQ(frame == Rgb(beneath), value == 0) << std::hex << frame;
+            Host->TypeKey(form->Handle(), VK_ESCAPE);
+        });
+        popup->Popup(200, 150);
+    }
+}
+
 TEST_F(KsPopupMenuTest, ASkinnedPopupShowsTheSkinsFrameUnderItsItems) {
     auto& engine = CreateOwned<TSeSkinEngine>(*form);
     engine.SetSkinFile(std::string(BRISAT_SKINS_DIR) + "/alien.xskn");
@@ -173,6 +202,28 @@ TEST_F(KsPopupMenuTest, ASkinnedPopupShowsTheSkinsFrameUnderItsItems) {
         const uint32_t under = PixelAt(w.Handle(), margins.Left + item.Right - 3,
                                        margins.Top + (item.Top + item.Bottom) / 2);
         EXPECT_NE(under, Rgb(clMenu)) << "the dark frame, not the plain menu colour";
+        Host->TypeKey(form->Handle(), VK_ESCAPE);
+    });
+    popup->Popup(200, 150);
+}
+
+// A frame with rounded corners shapes the popup: the screen there shows the window beneath, not
+// what another window left in the shared frame bitmap.
+TEST_F(KsPopupMenuTest, ASkinnedPopupsSeeThroughCornersShowTheWindowBeneath) {
+    const TColor beneath = TColor(0x00204080);
+    form->SetColor(beneath);
+    auto& engine = CreateOwned<TSeSkinEngine>(*form);
+    engine.SetSkinFile(std::string(BRISAT_SKINS_DIR) + "/alien.xskn");
+    popup->SetSkinEngine(&engine);
+    Pump();
+    Then([this, beneath] {
+        const TRect r = GetWindowRect(OpenPopups().at(0)->Handle());
+        const auto screen = [](int32_t x, int32_t y) {
+            return Platform().CaptureScreen({x, y, x + 1, y + 1}).at(0);
+        };
+        EXPECT_EQ(screen(r.Left, r.Top), Rgb(beneath));
+        EXPECT_EQ(screen(r.Right - 1, r.Bottom - 1), Rgb(beneath));
+        EXPECT_NE(screen(r.Left + r.Width() / 2, r.Top + 1), Rgb(beneath)) << "the frame's edge";
         Host->TypeKey(form->Handle(), VK_ESCAPE);
     });
     popup->Popup(200, 150);

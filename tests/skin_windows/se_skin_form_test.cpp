@@ -213,6 +213,74 @@ TEST_F(SeSkinFormTest, SkinsLackingTheFormDrawThePlainFrame) {
     EXPECT_FALSE(IsRectEmpty(close));
 }
 
+// A skin whose frame has no caption buttons, or only buttons of no size, gets the plain ones in
+// its caption, and they work; one sized button of the skin keeps them away.
+TEST_F(SeSkinFormTest, ASkinWithoutSizedCaptionButtonsGetsThePlainOnes) {
+    struct TCase {
+        const char* Name;
+        int32_t ButtonWidth; // -1: no button object at all
+        bool Plain;
+    };
+    const TCase cases[] = {{"no buttons", -1, true}, {"zero-sized buttons", 0, true},
+                           {"a sized button", 16, false}};
+    TSeSkinForm& skinned = Skinned("");
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        auto form = PlainFormObject(true);
+        // The caption's own rectangle is part of the window's shape, buttons or not.
+        form->FindObject("Caption")->SetDrawIfOwner(true);
+        if (c.ButtonWidth >= 0)
+            for (auto [name, action] : {std::pair{"Close", TSeAction::sbaClose},
+                                        std::pair{"Maximize", TSeAction::sbaMaximize}})
+                Part<TSeSystemButton>(*form->FindObject("Caption"), name, TSeKind::skSysButton,
+                                      TSeAlign::saRight, c.ButtonWidth, 0)
+                    .SetAction(action);
+        LoadObjects(Objects(std::move(form)));
+        ASSERT_TRUE(skinned.IsSkinned());
+        const TRect caption = skinned.PreparedObject()->FindObject("Caption")->BoundsRect();
+        TRect close, maximize, menu;
+        skinned.GetButtonRect(TKsBorderIcon::kbiClose, close);
+        skinned.GetButtonRect(TKsBorderIcon::kbiMaximize, maximize);
+        skinned.GetButtonRect(TKsBorderIcon::kbiSystemMenu, menu);
+        EXPECT_TRUE(IsRectEmpty(menu)) << "the skin's caption keeps its left end";
+        if (!c.Plain) {
+            // Where the plain minimize button would be, left of the skin's two buttons.
+            EXPECT_TRUE(IsRectEmpty(close));
+            EXPECT_EQ(PixelAt(Window(), caption.Right - 45, caption.Top + 10), Rgb(clNavy));
+            EXPECT_EQ(NcHitTest(caption.Right - 45, caption.Top + 10), HTCAPTION);
+            continue;
+        }
+        ASSERT_FALSE(IsRectEmpty(close));
+        EXPECT_EQ(IntersectRect(close, caption), close) << "inside the skin's caption";
+        EXPECT_GT(close.Left, RectWidth(caption) / 2);
+        EXPECT_LT(maximize.Right, close.Left);
+        const TPoint middle{(close.Left + close.Right) / 2, (close.Top + close.Bottom) / 2};
+        EXPECT_EQ(NcHitTest(middle.X, middle.Y), HTCLOSE);
+        EXPECT_NE(PixelAt(Window(), close.Left + 1, middle.Y), Rgb(clNavy)) << "drawn";
+        ClickAt({(maximize.Left + maximize.Right) / 2, middle.Y});
+        EXPECT_EQ(skinned.WindowState(), TKsWindowState::kwsMaximized);
+        skinned.Restore();
+        Pump();
+    }
+}
+
+// The skin's shape follows the window's size.
+TEST_F(SeSkinFormTest, AResizedWindowTakesTheSkinsShapeAtItsNewSize) {
+    Skinned("steel");
+    for (const TSize size : {TSize{520, 380}, TSize{300, 220}}) {
+        Form->SetBounds(100, 100, size.cx, size.cy);
+        Pump();
+        ASSERT_EQ(RectWidth(Bounds()), size.cx);
+        int32_t right = 0, bottom = 0;
+        for (const TScreenRect& r : Native(Window()).Shape()) {
+            right = std::max(right, r.Right);
+            bottom = std::max(bottom, r.Bottom);
+        }
+        EXPECT_EQ(right, size.cx);
+        EXPECT_EQ(bottom, size.cy);
+    }
+}
+
 TEST_F(SeSkinFormTest, ASkinChangeRebindsAndRepaintsTheFrame) {
     TSeSkinForm& skinned = Skinned("steel");
     const TSeSkinObject* steel = skinned.FormObject();

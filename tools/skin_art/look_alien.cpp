@@ -159,7 +159,8 @@ public:
         const TBox b = Whole(p);
         const TShape outline = BoxShape(b, 4);
         p.Fill(outline, Rgb(0x0B1220));
-        p.Fill(outline, GlowAround(outline, -2, 3, Rgb(Green, 0.22f)));
+        // The glow stays within the border: the surface inside tiles without seams.
+        p.Fill(outline, GlowAround(outline, -2, 2, Rgb(Green, 0.22f)));
         p.Fill(InnerBand(Grown(outline, -1.5f), 1), Rgb(0x58D68A));
         p.Fill(InnerBand(outline, 1), Rgb(0x010309));
     }

@@ -80,6 +80,8 @@ public:
         m.FrameCorner = 12;
         m.CaptionHeight = 22;
         m.ToolCaptionHeight = 17;
+        // The popup frame's inner rule lies in its border, so the surface inside tiles cleanly.
+        m.PopupBorder = 4;
         return m;
     }
 

@@ -1,5 +1,7 @@
 #include "skin_window_demo_form.h"
 
+#include "framework/controls/menu_tracking.h"
+#include "framework/controls/timer.h"
 #include "skin/bitmap/bitmap.h"
 #include "skin/bitmap/checked_math.h"
 #include "skin/engine/skin_engine.h"
@@ -8,9 +10,11 @@
 #include "skin_controls/se_skin_edit.h"
 #include "skin_controls/se_skin_track_bar.h"
 #include "skin_windows/ks_custom_popup_menu.h"
+#include "skin_windows/ks_popup_window.h"
 #include "skin_windows/se_skin_form.h"
 #include "skin_windows/se_skin_item.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -93,6 +97,10 @@ TSkinWindowDemoForm::TSkinWindowDemoForm(TComponent* owner, const std::string& s
     m_frame = &frame;
     m_frame->SetSkinEngine(m_engine);
     BuildControls();
+    m_popupWatch = &CreateOwned<TTimer>(*this);
+    m_popupWatch->SetEnabled(false);
+    m_popupWatch->SetInterval(50);
+    m_popupWatch->OnTimer = [this](TComponent&) { ReportPopups(); };
     m_menu = &BuildMenu(false);
     m_translucentMenu = &BuildMenu(true);
     OnMouseUp = [this](TControl&, TMouseButton button, TShiftState shift, int32_t x, int32_t y) {
@@ -105,6 +113,7 @@ TSkinWindowDemoForm::TSkinWindowDemoForm(TComponent* owner, const std::string& s
 TSeSkinPopupMenu& TSkinWindowDemoForm::BuildMenu(bool translucent) {
     auto& menu = CreateOwned<TSeSkinPopupMenu>(*this);
     menu.SetSkinEngine(m_engine);
+    menu.OnPopup = [this](TComponent&) { m_popupWatch->SetEnabled(true); };
     if (translucent) {
         menu.SetPopupBlend(true);
         menu.SetPopupBlendValue(150);
@@ -197,6 +206,19 @@ void TSkinWindowDemoForm::ReportChanges() {
         }
     }
     if (changed) ReportPlaces();
+}
+
+void TSkinWindowDemoForm::ReportPopups() {
+    std::vector<TRect> shown;
+    for (HWND top : GetTopLevelWindows())
+        if (dynamic_cast<TKsPopupWindow*>(FindControl(top)) && IsWindowVisible(top))
+            shown.push_back(GetWindowRect(top));
+    for (const TRect& r : shown)
+        if (std::find(m_reportedPopups.begin(), m_reportedPopups.end(), r) ==
+            m_reportedPopups.end())
+            Report("popup " + Numbers(r));
+    m_reportedPopups = std::move(shown);
+    if (m_reportedPopups.empty() && !MenuTracking()) m_popupWatch->SetEnabled(false);
 }
 
 } // namespace brisat
