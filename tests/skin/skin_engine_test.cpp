@@ -265,7 +265,9 @@ TEST_F(SkinEngineTest, ALayoutsSkinFileLoadsOnceReadUnlessItsOwnerHoldsIt) {
         engine.OnAfterChange = [&](TComponent&) { ++loads; };
         EXPECT_EQ(engine.SkinFile(), SkinPath);
         EXPECT_EQ(engine.Skin().Count() > 0, !hold);
-        if (!hold) EXPECT_EQ(engine.Skin().AppliedHue(), 40);
+        if (!hold) {
+            EXPECT_EQ(engine.Skin().AppliedHue(), 40);
+        }
         engine.SetSkinFile(engine.SkinFile());
         EXPECT_GT(engine.Skin().Count(), 0);
         EXPECT_EQ(loads, 1);
