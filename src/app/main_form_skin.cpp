@@ -76,6 +76,11 @@ void TfrmMain::SetUpFrame() {
             m.Result = HTCAPTION;
     };
     hook.SetControl(this);
+    // The main menu's bar hooks the window again, now above the frame, so it keeps its strip
+    // between the skinned caption and the client area.
+    TMainMenu* menu = Menu();
+    SetMenu(nullptr);
+    SetMenu(menu);
 }
 
 } // namespace brisat
