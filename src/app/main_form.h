@@ -52,6 +52,11 @@ private:
     void SetUpFrame();
     // Creation step 2: the last ticked skin of the "Skin" menu, else the layout's.
     void LoadTickedSkin();
+    // The main menu's bar shows while the frame shows the client area: a rolled-up or
+    // minimised frame is its caption alone.
+    void FollowFrameState();
+    // Attaches or detaches the main menu's bar keeping the window's bounds.
+    void ShowMenuBar(bool shown);
     void FormCreate();
     void FormCloseQuery(bool& canClose);
     void LoadGlyphs();
@@ -84,6 +89,7 @@ private:
     TPlayList m_playList;
     bool m_volumeBarShown = false;
     bool m_mediaFilterSet = false; // OpenDialog2 offers the types playable here
+    TMainMenu* m_mainMenu = nullptr; // the bar's menu, also while the bar is detached
 };
 
 // Registers the classes of every control the player's layouts use.

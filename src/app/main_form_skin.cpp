@@ -71,16 +71,31 @@ void TfrmMain::SetUpFrame() {
         m.Result = DefWindowProc(Handle(), m.Msg, m.WParam, m.LParam);
         handled = true;
     };
-    hook.OnAfterMessage = [onBareClient](TMessage& m) {
+    hook.OnAfterMessage = [this, onBareClient](TMessage& m) {
         if (m.Msg == WM_NCHITTEST && m.Result == HTCLIENT && onBareClient(m.LParam))
             m.Result = HTCAPTION;
+        if (m.Msg == WM_WINDOWPOSCHANGED) FollowFrameState();
     };
     hook.SetControl(this);
     // The main menu's bar hooks the window again, now above the frame, so it keeps its strip
     // between the skinned caption and the client area.
-    TMainMenu* menu = Menu();
-    SetMenu(nullptr);
-    SetMenu(menu);
+    m_mainMenu = Menu();
+    ShowMenuBar(false);
+    ShowMenuBar(true);
+}
+
+void TfrmMain::FollowFrameState() {
+    const TKsWindowState state = m_parts.SeSkinForm1->WindowState();
+    const bool clientShown = state == TKsWindowState::kwsNormal ||
+                             state == TKsWindowState::kwsMaximized;
+    if (clientShown != (Menu() != nullptr)) ShowMenuBar(clientShown);
+}
+
+void TfrmMain::ShowMenuBar(bool shown) {
+    const TRect bounds = GetWindowRect(Handle());
+    SetMenu(shown ? m_mainMenu : nullptr);
+    SetWindowPos(Handle(), 0, 0, 0, bounds.Width(), bounds.Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace brisat
