@@ -226,4 +226,74 @@ TEST_P(SkinnedPlayer, CaptionButtonsMaximiseRestoreRollUpAndMinimise) {
     }));
 }
 
+// The popup window that opened after Click, as the screen shows it; empty when none opened.
+TPixelImage PopupAfter(TProgramDriver& driver, const TDrivenWindow& main,
+                       const std::function<void()>& click) {
+    std::vector<unsigned long> before;
+    for (const TDrivenWindow& w : driver.Windows())
+        before.push_back(w.Id);
+    click();
+    std::optional<TDrivenWindow> popup;
+    TProgramDriver::WaitUntil([&] {
+        for (const TDrivenWindow& w : driver.Windows())
+            if (w.Viewable && w.Id != main.Id &&
+                std::find(before.begin(), before.end(), w.Id) == before.end())
+                popup = w;
+        return popup.has_value();
+    });
+    if (!popup) return {};
+    // Past its show animation.
+    TProgramDriver::WaitUntil([] { return false; }, 700ms);
+    TPixelImage shot = driver.Screenshot(*popup);
+    driver.PressKey("Escape");
+    TProgramDriver::WaitUntil([&] {
+        for (const TDrivenWindow& w : driver.Windows())
+            if (w.Id == popup->Id) return !w.Viewable;
+        return true;
+    });
+    return shot;
+}
+
+// How many pixels two pictures of one size differ in.
+int32_t Differing(const TPixelImage& a, const TPixelImage& b) {
+    int32_t n = 0;
+    for (int32_t y = 0; y < a.Height; ++y)
+        for (int32_t x = 0; x < a.Width; ++x)
+            n += a.At(x, y) != b.At(x, y);
+    return n;
+}
+
+// The general popup opens over the video and shows it through; the aspect popup does not: over a
+// blue and then a red picture, the first changes and the second stays the same. Disabled: the
+// translucent popup blends over the screen it captures, and that capture does not hold the video
+// layer's pictures yet, so only the popup's edge shows the video.
+TEST_P(SkinnedPlayer, DISABLED_TheGeneralPopupIsTranslucentAndTheAspectPopupOpaque) {
+    LinkSkins();
+    Put(IniPath(), "[Kind]\nLimit=1\n[Skin]\nSteel=1\n");
+    std::vector<TPixelImage> general, aspect;
+    for (const char* colour : {"blue", "red"}) {
+        SCOPED_TRACE(colour);
+        TProgramDriver driver = Start({MakeClip("clip.avi", std::string("pattern=") + colour, 8)});
+        const TDrivenWindow main = Playing(driver);
+        TSkinFrame frame(kSkins + "/steel.xskn", Width(main.Bounds), Height(main.Bounds));
+        const TRect client = frame.Client();
+        // The time panel over the video carries the general popup.
+        general.push_back(PopupAfter(driver, main, [&] {
+            driver.Click(main, client.Left + 50, client.Top + 19 + 28, 3);
+        }));
+        // The aspect button of the view panel at the bottom opens the aspect popup.
+        aspect.push_back(PopupAfter(driver, main, [&] {
+            driver.Click(main, client.Left + 67, client.Bottom - 16);
+        }));
+        ASSERT_GT(general.back().Width, 20);
+        ASSERT_GT(aspect.back().Width, 20);
+        Keep(general.back(), std::string("popup-general-") + colour);
+        Keep(aspect.back(), std::string("popup-aspect-") + colour);
+    }
+    ASSERT_EQ(general[0].Width, general[1].Width);
+    EXPECT_GT(Differing(general[0], general[1]), general[0].Width * general[0].Height / 2);
+    ASSERT_EQ(aspect[0].Width, aspect[1].Width);
+    EXPECT_EQ(Differing(aspect[0], aspect[1]), 0);
+}
+
 } // namespace
