@@ -1,13 +1,15 @@
 // The main window in its skin on the headless platform: a skin chosen from the "Skin" menu ticks
 // its item alone, a skin file that fails to load is reported once and leaves the plain look with
 // the user's choice kept, the frame keeps the window's size limits (and lets a rolled-up window
-// be lower), and the hidden decorations of the layout stay unread.
+// be lower), a press on the bare client surface moves the window, and the hidden decorations of
+// the layout stay unread.
 #include "app/layout_filter.h"
 #include "app/layouts.h"
 #include "app/main_form.h"
 #include "framework/controls/menu_item.h"
 #include "framework/core/exceptions.h"
-#include "framework/core/object_text_lexer.h"
+#include "media/video_window.h"
+#include "skin_controls/se_skin_panel.h"
 #include "player_window_fixture.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/files/skin_source.h"
@@ -125,6 +127,27 @@ TEST_F(MainFormSkinTest, TheFrameKeepsTheSizeLimitsAndARolledUpWindowIsLower) {
     Frame().Restore();
     Pump();
     EXPECT_EQ(GetWindowRect(Main->Handle()).Height(), 486);
+}
+
+// A press on the bare client surface moves the window as one on the caption does; controls keep
+// their presses. The video fills the surface, so it is taken away here.
+TEST_F(MainFormSkinTest, TheBareClientSurfaceDragsTheWindowInEveryLook) {
+    for (const std::string skin : {"", "/jezz.xskn"}) {
+        SCOPED_TRACE(skin);
+        if (!skin.empty()) Main->LoadSkin(kSkins + skin);
+        auto& video = *Main->Parts().DSVideoWindowEx1;
+        video.Hide();
+        Pump();
+        const auto hit = [&](TControl& over) {
+            const TPoint middle = over.ClientToScreen({over.Width() / 2, over.Height() / 2});
+            return SendMessage(Main->Handle(), WM_NCHITTEST, 0, PointToLParam(middle));
+        };
+        EXPECT_EQ(hit(video), HTCAPTION);
+        video.Show();
+        Pump();
+        EXPECT_NE(hit(video), HTCAPTION);
+        EXPECT_EQ(hit(*Main->Parts().SeSkinPanel1), HTCLIENT);
+    }
 }
 
 TEST(LayoutFilter, DropsOnlyTheRootsChildrenOfUnknownClassesWithWhatTheyHold) {
