@@ -1,11 +1,13 @@
 #include "app/form_select_url.h"
 
 #include "app/component_binding.h"
-#include "framework/widgets/edit.h"
+#include "app/main_form.h"
+#include "skin_controls/se_skin_edit.h"
 
 namespace brisat {
 
 TFormSelectURL::TFormSelectURL(TComponent* owner, std::string_view layout) : TForm(owner) {
+    RegisterPlayerClasses();
     LoadLayout(layout);
     BindComponent(*this, "URL", m_url);
 }

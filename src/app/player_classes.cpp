@@ -12,6 +12,7 @@
 #include "media/filter_graph_classes.h"
 #include "media/video_window_classes.h"
 #include "skin/engine/skin_engine.h"
+#include "skin_windows/skin_window_registry.h"
 
 namespace brisat {
 
@@ -24,6 +25,7 @@ void RegisterPlayerClasses() {
         RegisterOpenDialogClass();
         RegisterEffectsClasses();
         RegisterSkinEngineClass();
+        RegisterSkinWindowClasses();
         TClassRegistry& registry = TClassRegistry::Instance();
         RegisterFilterGraphClasses(registry);
         RegisterVideoWindowClasses(registry);
