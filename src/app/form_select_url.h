@@ -23,9 +23,6 @@ public:
     // The address typed into the edit.
     std::string Address() const;
 
-protected:
-    void WndProc(TMessage& message) override;
-
 private:
     TSeSkinEdit* m_url = nullptr;
 };

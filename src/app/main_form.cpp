@@ -1,32 +1,26 @@
 #include "app/main_form.h"
 
+#include "app/layout_filter.h"
 #include "app/player_artwork.h"
 #include "framework/controls/application.h"
-#include "framework/widgets/combo_box.h"
 #include "framework/controls/menu_item.h"
 #include "framework/widgets/panel.h"
 #include "framework/controls/screen.h"
 #include "media/video_window.h"
+#include "skin_controls/se_skin_combo_box.h"
+#include "skin_windows/se_skin_form.h"
 
 namespace brisat {
-namespace {
-
-// The size limits of the main window, frame included.
-constexpr TPoint kMinTrackSize{507, 486};
-constexpr TPoint kMaxTrackSize{1024, 768};
-
-} // namespace
 
 TfrmMain::TfrmMain(TComponent* owner, TConfigurationFile configuration, std::string_view layout)
     : TForm(owner), m_configuration(std::move(configuration)) {
     RegisterPlayerClasses();
     BindHandlers();
     LoadLayout(layout);
+    // The skinned frame; the decorations whose classes this program lacks stay unread.
+    LoadLayout(WithoutUnregisteredComponents(FrmMainDecorationsLayout()));
     m_parts.Bind(*this);
-    // The window manager draws no frame on the borderless window, so until a skinned frame
-    // draws caption buttons of its own the plain frame shows them, maximise within the size
-    // limits included.
-    SetBorderIcons({TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize});
+    SetUpFrame();
     ApplyPlayerArtwork(*this);
 }
 
@@ -37,6 +31,7 @@ void TfrmMain::BindHandlers() {
     BindPlaybackHandlers();
     BindPlaylistHandlers();
     BindViewHandlers();
+    BindSkinHandlers();
 }
 
 void TfrmMain::ReadConfiguration() {
@@ -56,9 +51,8 @@ TCheckMarks TfrmMain::CheckMarks() const {
 
 void TfrmMain::FormCreate() {
     ReadConfiguration();
-    // The skin engine takes the last ticked skin's file; until skins are drawn the choice is
-    // only kept in the menu (and so in the settings file).
-    SetFormStyle(m_parts.n->Checked() ? TFormStyle::fsStayOnTop : TFormStyle::fsNormal);
+    LoadTickedSkin();
+    m_parts.SeSkinForm1->SetStayOnTop(m_parts.n->Checked());
     if (!m_parts.N8->Checked()) m_parts.Panel2->Hide();
     if (!m_parts.N9->Checked()) m_parts.Panel1->Hide();
     SetCaption(MainCaption);
@@ -71,7 +65,7 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::FillMonitorChooser() {
-    TComboBox& chooser = *m_parts.ComboBox1;
+    TSeSkinComboBox& chooser = *m_parts.ComboBox1;
     chooser.Items().Clear();
     chooser.Items().Add("Текущий Монитор");
     const int monitors = Screen().MonitorCount();
@@ -91,22 +85,6 @@ void TfrmMain::FormCloseQuery(bool& canClose) {
         // Closing stays allowed; the user learns why the settings were not kept.
         if (Application) Application->ShowException(e);
     }
-}
-
-void TfrmMain::WndProc(TMessage& message) {
-    if (message.Msg == WM_GETMINMAXINFO) {
-        auto* info = reinterpret_cast<TMinMaxInfo*>(message.LParam);
-        info->ptMinTrackSize = kMinTrackSize;
-        info->ptMaxTrackSize = kMaxTrackSize;
-        message.Result = 0;
-        return;
-    }
-    TForm::WndProc(message);
-    // A press on the window's own client surface drags the window; a windowless control there
-    // (the playlist's splitter) keeps its press.
-    if (message.Msg == WM_NCHITTEST && message.Result == HTCLIENT &&
-        !ControlAtPos(ScreenToClient(LParamToPoint(message.LParam)), TDisabledControls::Include))
-        message.Result = HTCAPTION;
 }
 
 } // namespace brisat

@@ -1,7 +1,7 @@
 // The player's main window: its layout read from the embedded object text, the handlers the
 // layout names, the creation sequence, the size limits and dragging by the client area. The
 // playback commands live in main_form_playback.cpp, the playlist binding in
-// main_form_playlist.cpp.
+// main_form_playlist.cpp, the skin and the skinned frame in main_form_skin.cpp.
 #pragma once
 
 #include "app/configuration.h"
@@ -32,17 +32,31 @@ public:
     // The command line's files: the playlist holds them in this order and the first one plays.
     void OpenFiles(const std::vector<std::string>& paths);
 
+    // Loads a skin file into the engine; a file that fails to load is reported in one message
+    // box and leaves the plain look. A missing file gives the plain look silently.
+    void LoadSkin(const std::string& fileName);
+
     TPlayList& PlayList() { return m_playList; }
     const TMainFormParts& Parts() const { return m_parts; }
 
 protected:
-    void WndProc(TMessage& message) override;
+    void Loaded() override;
 
 private:
     void BindHandlers();
     void BindPlaybackHandlers();
     void BindPlaylistHandlers();
     void BindViewHandlers();
+    void BindSkinHandlers();
+    // The skinned frame: the size limits and dragging by the client surface.
+    void SetUpFrame();
+    // Creation step 2: the last ticked skin of the "Skin" menu, else the layout's.
+    void LoadTickedSkin();
+    // The main menu's bar shows while the frame shows the client area: a rolled-up or
+    // minimised frame is its caption alone.
+    void FollowFrameState();
+    // Attaches or detaches the main menu's bar keeping the window's bounds.
+    void ShowMenuBar(bool shown);
     void FormCreate();
     void FormCloseQuery(bool& canClose);
     void LoadGlyphs();
@@ -75,6 +89,7 @@ private:
     TPlayList m_playList;
     bool m_volumeBarShown = false;
     bool m_mediaFilterSet = false; // OpenDialog2 offers the types playable here
+    TMainMenu* m_mainMenu = nullptr; // the bar's menu, also while the bar is detached
 };
 
 // Registers the classes of every control the player's layouts use.

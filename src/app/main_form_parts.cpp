@@ -3,19 +3,23 @@
 #include "app/component_binding.h"
 #include "effects/about_box.h"
 #include "effects/gradient_label.h"
-#include "framework/widgets/combo_box.h"
 #include "framework/graphics/image_list.h"
-#include "framework/widgets/list_box.h"
 #include "framework/widgets/memo.h"
 #include "framework/controls/menu.h"
 #include "framework/controls/menu_item.h"
 #include "framework/dialogs/open_dialog.h"
 #include "framework/widgets/panel.h"
 #include "framework/widgets/speed_button.h"
-#include "framework/widgets/track_bar.h"
 #include "media/ds_track_bar.h"
 #include "media/filter_graph.h"
 #include "media/video_window.h"
+#include "skin/engine/skin_engine.h"
+#include "skin_controls/se_skin_combo_box.h"
+#include "skin_controls/se_skin_list_box.h"
+#include "skin_controls/se_skin_panel.h"
+#include "skin_controls/se_skin_track_bar.h"
+#include "skin_windows/ks_custom_popup_menu.h"
+#include "skin_windows/se_skin_form.h"
 
 namespace brisat {
 
@@ -32,6 +36,9 @@ void TMainFormParts::Bind(TComponent& frmMain) {
     bind("ComboBox1", ComboBox1);
     bind("ImageList2", ImageList2);
     bind("ZeltAbout1", ZeltAbout1);
+
+    bind("SeSkinEngine1", SeSkinEngine1);
+    bind("SeSkinForm1", SeSkinForm1);
 
     bind("Panel1", Panel1);
     bind("Panel2", Panel2);
@@ -62,6 +69,8 @@ void TMainFormParts::Bind(TComponent& frmMain) {
     bind("Remove1", Remove1);
     bind("Clear1", Clear1);
 
+    for (size_t i = 0; i < SkinChoices.size(); ++i)
+        bind(SkinChoices[i].MenuItem, SkinItems[i]);
     for (size_t i = 0; i < ConfigurationKeys.size(); ++i)
         bind(ConfigurationKeys[i].MenuItem, SettingItems[i]);
 }

@@ -2,25 +2,29 @@
 #pragma once
 
 #include "app/configuration.h"
+#include "app/skin_choice.h"
 
 #include <array>
 
 namespace brisat {
 
-class TComboBox;
 class TComponent;
 class TDSTrackBar;
 class TDSVideoWindowEx2;
 class TFilterGraph;
 class TImageList;
-class TListBox;
 class TMemo;
 class TMenuItem;
 class TOpenDialog;
 class TPanel;
-class TPopupMenu;
+class TSeSkinComboBox;
+class TSeSkinEngine;
+class TSeSkinForm;
+class TSeSkinListBox;
+class TSeSkinPanel;
+class TSeSkinPopupMenu;
+class TSeSkinTrackBar;
 class TSpeedButton;
-class TTrackBar;
 class TZeltLiquidLabel;
 class TZeltShellAbout;
 
@@ -33,17 +37,21 @@ struct TMainFormParts {
     TFilterGraph* FilterGraph1 = nullptr;
     TDSVideoWindowEx2* DSVideoWindowEx1 = nullptr;
     TDSTrackBar* DSTrackBar1 = nullptr;
-    TTrackBar* SoundLevel = nullptr;
-    TTrackBar* SeSkinTrackBar1 = nullptr; // digital zoom
+    TSeSkinTrackBar* SoundLevel = nullptr;
+    TSeSkinTrackBar* SeSkinTrackBar1 = nullptr; // digital zoom
     TMemo* Memo1 = nullptr;               // the graph's event log
-    TComboBox* ComboBox1 = nullptr;       // the monitor for full screen and desktop playback
+    TSeSkinComboBox* ComboBox1 = nullptr;       // the monitor for full screen and desktop playback
     TImageList* ImageList2 = nullptr;     // the volume bars
     TZeltShellAbout* ZeltAbout1 = nullptr;
+
+    // The skin and the skinned frame.
+    TSeSkinEngine* SeSkinEngine1 = nullptr;
+    TSeSkinForm* SeSkinForm1 = nullptr;
 
     // Panels and displays.
     TPanel* Panel1 = nullptr; // the zoom panel
     TPanel* Panel2 = nullptr; // the time over the video
-    TPanel* SeSkinPanel1 = nullptr;
+    TSeSkinPanel* SeSkinPanel1 = nullptr;
     TZeltLiquidLabel* ZeltLiquidLabel1 = nullptr;
 
     // Buttons.
@@ -54,7 +62,7 @@ struct TMainFormParts {
     TSpeedButton* SpeedButton14 = nullptr; // aspect
 
     // Menus.
-    TPopupMenu* SeSkinPopupMenu3 = nullptr; // aspect
+    TSeSkinPopupMenu* SeSkinPopupMenu3 = nullptr; // aspect
     TMenuItem* Pause1_OLD = nullptr;
     TMenuItem* Open1 = nullptr;
     TMenuItem* OpenURL1 = nullptr;
@@ -68,10 +76,13 @@ struct TMainFormParts {
     TMenuItem* Crop1 = nullptr;
 
     // The playlist.
-    TListBox* ListBox1 = nullptr;
+    TSeSkinListBox* ListBox1 = nullptr;
     TOpenDialog* OpenDialog2 = nullptr;
     TMenuItem* Remove1 = nullptr;
     TMenuItem* Clear1 = nullptr;
+
+    // The items of the "Skin" menu, in SkinChoices order.
+    std::array<TMenuItem*, SkinChoices.size()> SkinItems{};
 
     // The items whose check marks are the settings, in ConfigurationKeys order.
     std::array<TMenuItem*, ConfigurationKeys.size()> SettingItems{};

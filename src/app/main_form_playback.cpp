@@ -8,20 +8,22 @@
 #include "app/playback_display.h"
 #include "effects/about_box.h"
 #include "effects/gradient_label.h"
-#include "framework/widgets/combo_box.h"
 #include "framework/graphics/image_list.h"
 #include "framework/widgets/memo.h"
 #include "framework/controls/menu.h"
 #include "framework/controls/menu_item.h"
 #include "framework/widgets/panel.h"
 #include "framework/widgets/speed_button.h"
-#include "framework/widgets/track_bar.h"
 #include "framework/windowing/window_dc.h"
 #include "media/ds_track_bar.h"
 #include "media/filter_graph.h"
 #include "media/graph_event_text.h"
 #include "media/platform/media_pipeline.h"
 #include "media/video_window.h"
+#include "skin_controls/se_skin_combo_box.h"
+#include "skin_controls/se_skin_panel.h"
+#include "skin_controls/se_skin_track_bar.h"
+#include "skin_windows/ks_custom_popup_menu.h"
 
 namespace brisat {
 
@@ -178,7 +180,7 @@ void TfrmMain::VolumeChanged() {
 }
 
 void TfrmMain::MuteClicked() {
-    TTrackBar& level = *m_parts.SoundLevel;
+    TSeSkinTrackBar& level = *m_parts.SoundLevel;
     const bool soundOn = m_parts.N12->Checked();
     level.SetPosition(0);
     if (soundOn) level.SetPosition(10000);

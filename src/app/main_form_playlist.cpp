@@ -4,11 +4,11 @@
 
 #include "app/media_file_filter.h"
 
-#include "framework/widgets/list_box.h"
 #include "framework/controls/menu_item.h"
 #include "framework/dialogs/open_dialog.h"
 #include "framework/widgets/speed_button.h"
 #include "media/filter_graph.h"
+#include "skin_controls/se_skin_list_box.h"
 
 namespace brisat {
 
@@ -52,8 +52,8 @@ void TfrmMain::BindPlaylistHandlers() {
     m_playList.OnPlayFile = [this](const std::string& path) { PlayFile(path); };
     m_playList.OnStopPlayback = [this] { StopPlayback(); };
     m_playList.OnItemsChanged = [this] {
-        TListBox& list = *m_parts.ListBox1;
-        TStringList& items = list.Items();
+        TSeSkinListBox& list = *m_parts.ListBox1;
+        TEkListBoxItems& items = list.Items();
         items.BeginUpdate();
         items.Clear();
         for (int i = 0; i < m_playList.Count(); ++i)

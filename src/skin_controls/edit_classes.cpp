@@ -15,6 +15,11 @@ const TEnumInfo PasswordKindInfo = EnumInfoOf<TPasswordKind>("TPasswordKind");
 const TEnumInfo KsAnimationInfo = EnumInfoOf<TKsAnimation>("TKsAnimation");
 const TEnumInfo AlignmentInfo = EnumInfoOf<TAlignment>("TAlignment");
 const TEnumInfo EditBorderStyleInfo = EnumInfoOf<TBorderStyle>("TBorderStyle");
+const TEnumInfo ComboButtonAlignInfo = EnumInfoOf<TKsComboButtonAlign>("TKsComboButtonAlign");
+const TEnumInfo ComboStyleInfo = EnumInfoOf<TKsComboStyle>("TKsComboStyle");
+const TEnumInfo ComboListStyleInfo = EnumInfoOf<TKsListBoxStyle>("TKsListBoxStyle");
+const TEnumInfo ComboFontDeviceInfo = EnumInfoOf<TKsFontDevice>("TKsFontDevice");
+const TEnumInfo ComboFontTypeInfo = EnumInfoOf<TKsFontType>("TKsFontType");
 
 // The properties of every edit (the combo box's too), stored where they differ from the
 // defaults.
@@ -72,10 +77,10 @@ TClassDeclaration<TSeSkinComboBox>& ComboProperties(TClassDeclaration<TSeSkinCom
     using T = TSeSkinComboBox;
     using L = TKsCustomListBox;
     return d
-        .Enumeration("ButtonAlign", EnumInfoOf<TKsComboButtonAlign>("TKsComboButtonAlign"),
+        .Enumeration("ButtonAlign", ComboButtonAlignInfo,
                      &T::ButtonAlign, &T::SetButtonAlign,
                      [](const T& c) { return c.ButtonAlign() != TKsComboButtonAlign::cbaRight; })
-        .Enumeration("ComboStyle", EnumInfoOf<TKsComboStyle>("TKsComboStyle"), &T::ComboStyle,
+        .Enumeration("ComboStyle", ComboStyleInfo, &T::ComboStyle,
                      &T::SetComboStyle,
                      [](const T& c) { return c.ComboStyle() != TKsComboStyle::kcsDropDown; })
         .Integer("DropDownCount", &T::DropDownCount, &T::SetDropDownCount,
@@ -96,15 +101,15 @@ TClassDeclaration<TSeSkinComboBox>& ComboProperties(TClassDeclaration<TSeSkinCom
         .Boolean("WordWrap", [](const T& c) { return c.List().WordWrap(); },
                  [](T& c, bool v) { c.List().SetWordWrap(v); },
                  [](const T& c) { return c.List().WordWrap(); })
-        .Enumeration("ListStyle", EnumInfoOf<TKsListBoxStyle>("TKsListBoxStyle"),
+        .Enumeration("ListStyle", ComboListStyleInfo,
                      [](const T& c) { return c.List().ListStyle(); },
                      [](T& c, TKsListBoxStyle v) { c.List().SetListStyle(v); },
                      [](const T& c) { return c.List().ListStyle() != TKsListBoxStyle::lbStandard; })
-        .Enumeration("FontDevice", EnumInfoOf<TKsFontDevice>("TKsFontDevice"),
+        .Enumeration("FontDevice", ComboFontDeviceInfo,
                      [](const T& c) { return c.List().FontDevice(); },
                      [](T& c, TKsFontDevice v) { c.List().SetFontDevice(v); },
                      [](const T& c) { return c.List().FontDevice() != TKsFontDevice::fdScreen; })
-        .Enumeration("FontType", EnumInfoOf<TKsFontType>("TKsFontType"),
+        .Enumeration("FontType", ComboFontTypeInfo,
                      [](const T& c) { return c.List().FontType(); },
                      [](T& c, TKsFontType v) { c.List().SetFontType(v); },
                      [](const T& c) { return c.List().FontType() != TKsFontType::ftAll; })

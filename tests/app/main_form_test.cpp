@@ -3,12 +3,12 @@
 // free, and the volume handler draws the bar on the video in proportion to the volume.
 #include "app/main_form.h"
 #include "effects/gradient_label.h"
-#include "framework/widgets/combo_box.h"
 #include "framework/widgets/panel.h"
 #include "framework/widgets/speed_button.h"
-#include "framework/widgets/track_bar.h"
 #include "framework/windowing/window_handle.h"
 #include "media/video_window.h"
+#include "skin_controls/se_skin_combo_box.h"
+#include "skin_controls/se_skin_track_bar.h"
 #include "player_window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ TEST_F(MainFormTest, FirstRunShowsTheDefaultWindow) {
     EXPECT_EQ(Main->Caption(), "Brisat 1.0b");
     EXPECT_FALSE(Main->Parts().Panel2->Visible()); // no settings file: time panel off
     EXPECT_FALSE(Main->Parts().Panel1->Visible()); // and zoom panel off
-    TComboBox& monitors = *Main->Parts().ComboBox1;
+    TSeSkinComboBox& monitors = *Main->Parts().ComboBox1;
     ASSERT_EQ(monitors.Items().Count(), 1); // one monitor here
     EXPECT_EQ(monitors.Items()[0], "Текущий Монитор");
     EXPECT_FALSE(monitors.Enabled());
@@ -65,7 +65,7 @@ TEST_F(MainFormTest, TheTimeLabelKeepsClearOfTheColourButton) {
 TEST_F(MainFormTest, VolumeBarFillsInProportionToTheVolume) {
     Main->Show();
     Pump();
-    TTrackBar& level = *Main->Parts().SoundLevel;
+    TSeSkinTrackBar& level = *Main->Parts().SoundLevel;
     level.SetPosition(10000);
     const std::vector<uint32_t> full = BarRow();
     level.SetPosition(0);

@@ -162,6 +162,22 @@ TEST_F(OpenUrlDialogWithoutEngine, TheDialogNeedsTheMainWindowsEngine) {
     }
 }
 
+// A press on the bare client surface moves the dialog as one on its caption does; the edit and
+// the buttons keep their presses.
+TEST_F(OpenUrlDialogTest, TheBareClientSurfaceDragsTheDialog) {
+    auto dialog = ShownDialog();
+    const auto hit = [&](TPoint client) {
+        return SendMessage(dialog->Handle(), WM_NCHITTEST, 0,
+                           PointToLParam(dialog->ClientToScreen(client)));
+    };
+    EXPECT_EQ(hit({140, 50}), HTCAPTION);
+    EXPECT_EQ(hit({4, 4}), HTCAPTION);
+    for (const char* name : {"URL", "SeSkinButton1", "SeSkinButton2"}) {
+        const TControl& control = BindComponent<TControl>(*dialog, name);
+        EXPECT_EQ(hit({control.Left() + 5, control.Top() + 5}), HTCLIENT) << name;
+    }
+}
+
 // Keys typed into the modal dialog, one each time it waits for input, and the result it ends
 // with: OK hands over the typed address.
 TEST_F(OpenUrlDialogTest, ButtonsKeysAndTheCloseRequestEndTheDialog) {

@@ -27,8 +27,9 @@ struct TMainWindow {
     int32_t VolumeX(int32_t value) const { return W - 204 + value * 50 / 10000; }
     static constexpr int32_t ZoomButtonX = 47;              // in the view panel
     int32_t ZoomButtonY() const { return H - 19; }
-    // The zoom bar along the video's left: its channel's column, and one through its thumb only.
-    static constexpr int32_t ZoomX = 16, ZoomThumbX = 10, ZoomTop = 41;
+    // The zoom bar along the video's left: its channel's column, one through its thumb only, and
+    // the columns it covers.
+    static constexpr int32_t ZoomX = 16, ZoomThumbX = 12, ZoomTop = 41, ZoomLeft = 4, ZoomRight = 29;
     static int32_t ZoomY(int32_t pixels) { return ZoomTop + 13 + pixels; }
 };
 
@@ -117,8 +118,10 @@ TEST_P(MainWindowDrag, VolumeAndZoomThumbsStayWhereReleased) {
     // The zoom bar shows with its button, its thumb at the top.
     driver.Click(*main, TMainWindow::ZoomButtonX, m.ZoomButtonY());
     ASSERT_TRUE(TProgramDriver::WaitUntil([&] {
-        return driver.Screenshot(*main).At(TMainWindow::ZoomX, m.H / 2) !=
-               before.At(TMainWindow::ZoomX, m.H / 2);
+        const TPixelImage now = driver.Screenshot(*main);
+        for (int32_t x = TMainWindow::ZoomLeft; x < TMainWindow::ZoomRight; ++x)
+            if (now.At(x, m.H / 2) != before.At(x, m.H / 2)) return true;
+        return false;
     }));
     before = driver.Screenshot(*main);
     driver.Drag(*main, TMainWindow::ZoomX, TMainWindow::ZoomY(0), TMainWindow::ZoomX,

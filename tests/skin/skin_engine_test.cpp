@@ -232,5 +232,47 @@ TEST_F(SkinEngineTest, TheEmbeddedSkinTravelsInTheLayoutText) {
     EXPECT_TRUE(copy.SkinFile().empty()) << "an embedded skin replaces the file";
 }
 
+// An owner that chooses its skin itself once its layout is read.
+class THoldingOwner : public TComponent {
+public:
+    using TComponent::TComponent;
+
+protected:
+    void Loaded() override {
+        TComponent::Loaded();
+        if (auto* engine = dynamic_cast<TSeSkinEngine*>(FindComponent("SeSkinEngine1")))
+            engine->HoldLayoutSkin();
+    }
+};
+
+// The file a layout names loads once, after the whole layout (its hue included) was read; an
+// owner that holds it back loads nothing until it chooses.
+TEST_F(SkinEngineTest, ALayoutsSkinFileLoadsOnceReadUnlessItsOwnerHoldsIt) {
+    RegisterSkinEngineClass();
+    const std::string text = "object Owner: TComponent\n"
+                             "  object SeSkinEngine1: TSeSkinEngine\n"
+                             "    SkinFile = '" + SkinPath + "'\n"
+                             "    DeltaHue = 40\n"
+                             "  end\n"
+                             "end\n";
+    for (const bool hold : {false, true}) {
+        SCOPED_TRACE(hold);
+        std::unique_ptr<TComponent> owner =
+            hold ? std::make_unique<THoldingOwner>(nullptr) : std::make_unique<TComponent>(nullptr);
+        ReadComponentText(text, *owner);
+        auto& engine = dynamic_cast<TSeSkinEngine&>(*owner->FindComponent("SeSkinEngine1"));
+        int loads = 0;
+        engine.OnAfterChange = [&](TComponent&) { ++loads; };
+        EXPECT_EQ(engine.SkinFile(), SkinPath);
+        EXPECT_EQ(engine.Skin().Count() > 0, !hold);
+        if (!hold) {
+            EXPECT_EQ(engine.Skin().AppliedHue(), 40);
+        }
+        engine.SetSkinFile(engine.SkinFile());
+        EXPECT_GT(engine.Skin().Count(), 0);
+        EXPECT_EQ(loads, 1);
+    }
+}
+
 } // namespace
 } // namespace brisat

@@ -183,13 +183,21 @@ TEST_F(SkinComboBoxClassTest, LayoutsHoldTheMonitorChooser) {
         "  DropDownCount = 8",
         "  ItemHeight = 15",
         "  Flat = True",
+        "  ComboStyle = kcsDropDown",
+        "  ButtonAlign = cbaLeft",
+        "  ListStyle = lbStandard",
+        "  FontDevice = fdScreen",
+        "  FontType = ftTrueType",
         "  Items.Text = 'one'#10'two'#10",
         "  ItemIndex = 1",
         "  Text = 'ComboBox1'",
         "end",
     }));
     auto& c = dynamic_cast<TSeSkinComboBox&>(*read);
+    // The enumerations read by their names (their tables outlive the registration).
     EXPECT_EQ(c.ComboStyle(), TKsComboStyle::kcsDropDown);
+    EXPECT_EQ(c.ButtonAlign(), TKsComboButtonAlign::cbaLeft);
+    EXPECT_EQ(c.List().FontType(), TKsFontType::ftTrueType);
     EXPECT_EQ(c.Items().Count(), 2);
     EXPECT_EQ(c.ItemIndex(), 1);
     EXPECT_EQ(c.Text(), "ComboBox1") << "an index read while loading leaves the text";

@@ -95,7 +95,8 @@ void TSeSkinEngine::AfterChange() {
 
 void TSeSkinEngine::SetSkinFile(const std::string& fileName) {
     m_skinFile = fileName;
-    LoadSkinFile();
+    m_layoutSkinPending = ComponentState().Contains(TComponentStateFlag::csLoading);
+    if (!m_layoutSkinPending) LoadSkinFile();
 }
 
 void TSeSkinEngine::LoadSkinFile() {
@@ -145,10 +146,14 @@ void TSeSkinEngine::SetSkinStream(const std::vector<uint8_t>& bytes) {
     TMemoryStream stream(std::vector<uint8_t>(bytes.begin() + 1, bytes.end()));
     m_skin->LoadFromStream(stream);
     m_skinFile.clear();
+    m_layoutSkinPending = false;
 }
 
 void TSeSkinEngine::Loaded() {
     TComponent::Loaded();
+    const bool load = m_layoutSkinPending && !m_holdLayoutSkin;
+    m_layoutSkinPending = m_holdLayoutSkin = false;
+    if (load) return LoadSkinFile();
     if (OnAfterChange && m_skin->Count() > 0) OnAfterChange(*this);
 }
 

@@ -36,8 +36,13 @@ public:
     const std::string& SkinFile() const { return m_skinFile; }
     // Loads the file (the name as given, then under the program's folder) and broadcasts the
     // change; a missing file leaves the engine without a skin. A damaged file raises its error
-    // after the clients were told that the skin is gone.
+    // after the clients were told that the skin is gone. While a layout is read the name is only
+    // kept, and the file loads once the layout is read (see HoldLayoutSkin).
     void SetSkinFile(const std::string& fileName);
+    // Keeps the file a layout names from loading when the layout is read: it waits for the next
+    // SetSkinFile, so an owner that chooses its skin right after reading loads one file, not
+    // two. Called while the layout is being read (from the owner's Loaded, which runs first).
+    void HoldLayoutSkin() { m_holdLayoutSkin = m_layoutSkinPending; }
 
     bool SkinStoreCompression() const { return m_skinStoreCompression; }
     void SetSkinStoreCompression(bool value) { m_skinStoreCompression = value; }
@@ -65,6 +70,8 @@ private:
     int32_t m_deltaHue = 0;
     bool m_skinStoreCompression = false;
     bool m_hueBusy = false;
+    bool m_layoutSkinPending = false; // SkinFile was read from a layout and waits for Loaded
+    bool m_holdLayoutSkin = false;
 };
 
 // Registers TSeSkinEngine for window layouts; safe to call more than once.
