@@ -1,4 +1,6 @@
-// The open-URL dialog: an address edit with OK and Cancel. Pressing the client area drags it.
+// The open-URL dialog: an address edit with OK and Cancel, drawn by the main window's skin engine
+// (its layout names "frmMain.SeSkinEngine1", so the main window must exist first). Pressing the
+// client area drags it.
 #pragma once
 
 #include "app/layouts.h"
@@ -8,23 +10,21 @@
 
 namespace brisat {
 
-class TEdit;
+class TSeSkinEdit;
 
 class TFormSelectURL : public TForm {
 public:
     // Reads the layout (the embedded one unless given) and binds its address edit, raising
-    // EComponentError when it is missing or of another class.
+    // EComponentError when it is missing or of another class, and EReadError when the window
+    // holding the skin engine does not exist.
     explicit TFormSelectURL(TComponent* owner, std::string_view layout = FormSelectURLLayout());
     std::string ClassName() const override { return "TFormSelectURL"; }
 
     // The address typed into the edit.
     std::string Address() const;
 
-protected:
-    void WndProc(TMessage& message) override;
-
 private:
-    TEdit* m_url = nullptr;
+    TSeSkinEdit* m_url = nullptr;
 };
 
 } // namespace brisat

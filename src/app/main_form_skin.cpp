@@ -3,6 +3,7 @@
 // surface move the window.
 #include "app/main_form.h"
 
+#include "app/bare_client_drag.h"
 #include "app/skin_choice.h"
 #include "framework/controls/application.h"
 #include "framework/controls/menu_item.h"
@@ -55,25 +56,9 @@ void TfrmMain::SetUpFrame() {
     TSeSkinForm& frame = *m_parts.SeSkinForm1;
     // The frame answers the size queries itself (a rolled-up window is lower than any minimum).
     frame.SetConstraints(kTrackSizes);
+    DragByBareClient(*this, frame);
     auto& hook = CreateOwned<TKsHook>(*this);
-    // A press on the window's own client surface moves the window like one on its caption; a
-    // control there (the playlist's splitter too) keeps its press.
-    const auto onBareClient = [this, &frame](LPARAM at) {
-        const TPoint p = LParamToPoint(at);
-        const TRect w = GetWindowRect(Handle());
-        TRect client;
-        frame.GetClientRect(client);
-        return PtInRect(client, {p.X - w.Left, p.Y - w.Top}) &&
-               !ControlAtPos(ScreenToClient(p), TDisabledControls::Include);
-    };
-    hook.OnBeforeMessage = [this, onBareClient](TMessage& m, bool& handled) {
-        if (m.Msg != WM_NCLBUTTONDOWN || m.WParam != HTCAPTION || !onBareClient(m.LParam)) return;
-        m.Result = DefWindowProc(Handle(), m.Msg, m.WParam, m.LParam);
-        handled = true;
-    };
-    hook.OnAfterMessage = [this, onBareClient](TMessage& m) {
-        if (m.Msg == WM_NCHITTEST && m.Result == HTCLIENT && onBareClient(m.LParam))
-            m.Result = HTCAPTION;
+    hook.OnAfterMessage = [this](TMessage& m) {
         if (m.Msg == WM_WINDOWPOSCHANGED) FollowFrameState();
     };
     hook.SetControl(this);

@@ -73,7 +73,7 @@ TEST_F(FormBindingTest, AWindowMissingOrMistypingAComponentIsNotCreated) {
              App->CreateForm<TFormSelectURL>(
                  Renamed(std::string(FormSelectURLLayout()), "URL", "Address"));
          },
-         {"URL", "TEdit"}},
+         {"URL", "TSeSkinEdit"}},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Fault);

@@ -12,7 +12,6 @@
 #include "effects/about_box.h"
 #include "framework/widgets/button.h"
 #include "framework/widgets/check_box.h"
-#include "framework/widgets/edit.h"
 #include "framework/controls/form.h"
 #include "framework/graphics/image_list.h"
 #include "framework/controls/menu.h"
@@ -27,6 +26,9 @@
 #include "media/filter_graph.h"
 #include "media/filter_graph_events.h"
 #include "media/video_window.h"
+#include "skin/engine/skin_engine.h"
+#include "skin_controls/se_skin_button.h"
+#include "skin_controls/se_skin_edit.h"
 #include "skin_controls/se_skin_track_bar.h"
 #include "player_window_fixture.h"
 
@@ -212,6 +214,8 @@ bool Trigger(TComponent& component) {
         speedButton->Click();
     else if (auto* button = dynamic_cast<TButton*>(&component))
         button->Click();
+    else if (auto* skinned = dynamic_cast<TKsCustomButton*>(&component))
+        skinned->Click();
     else if (auto* box = dynamic_cast<TCheckBox*>(&component))
         box->SetChecked(!box->Checked());
     else if (auto* bar = dynamic_cast<TTrackBar*>(&component))
@@ -298,11 +302,16 @@ TEST_F(LayoutReading, ColourDialogReadsWithItsRangesAndHandlers) {
 }
 
 TEST_F(LayoutReading, OpenUrlDialogReadsWithItsEditAndResults) {
+    TStandInForm& main = Read(FrmMainLayout());
     TStandInForm& form = Read(FormSelectURLLayout());
     EXPECT_EQ(form.Caption(), "Открыть URL");
-    EXPECT_EQ(Part<TEdit>(form, "URL").Text(), "mms://");
-    EXPECT_EQ(Part<TButton>(form, "SeSkinButton1").ModalResult(), mrOk);
-    EXPECT_EQ(Part<TButton>(form, "SeSkinButton2").ModalResult(), mrCancel);
+    EXPECT_EQ(Part<TSeSkinEdit>(form, "URL").Text(), "mms://");
+    EXPECT_EQ(Part<TSeSkinButton>(form, "SeSkinButton1").ModalResult(), mrOk);
+    EXPECT_EQ(Part<TSeSkinButton>(form, "SeSkinButton2").ModalResult(), mrCancel);
+    // Every skinned part draws with the main window's engine.
+    auto* engine = &Part<TSeSkinEngine>(main, "SeSkinEngine1");
+    EXPECT_EQ(Part<TSeSkinEdit>(form, "URL").SkinEngine(), engine);
+    EXPECT_EQ(Part<TSeSkinButton>(form, "SeSkinButton2").SkinEngine(), engine);
 }
 
 // Every control and menu item that names a click or change handler fires that handler, and

@@ -86,18 +86,6 @@ TEST_P(OpenAddress, TheClockTicksWhileAServerNeverAnswersAndStopCancelsTheOpen) 
     ExpectALiveWindowThatStopCancels(driver, main, server);
 }
 
-// Types `text` (digits, lower-case letters, ":", "/", "."); ":" takes Shift.
-void Type(TProgramDriver& driver, const std::string& text) {
-    for (char c : text) {
-        if (c == ':') driver.KeyDown("Shift_L");
-        driver.PressKey(c == ':'   ? "colon"
-                        : c == '/' ? "slash"
-                        : c == '.' ? "period"
-                                   : std::string(1, c));
-        if (c == ':') driver.KeyUp("Shift_L");
-    }
-}
-
 // The same through the open-URL dialog: the window goes on ticking, and Stop cancels.
 TEST_P(OpenAddress, TheOpenUrlDialogsAddressOpensWithoutFreezingTheWindow) {
     THostileHttpServer server(THostility::NeverAnswers);
@@ -113,7 +101,7 @@ TEST_P(OpenAddress, TheOpenUrlDialogsAddressOpensWithoutFreezingTheWindow) {
     driver.PressKey(dialog, "End");
     for (int i = 0; i < 6; ++i) // "mms://"
         driver.PressKey("BackSpace");
-    Type(driver, server.Address());
+    TypeAddress(driver, server.Address());
     // OK, at (8, 40) of the 282 × 73 client area, 75 × 25.
     driver.Click(dialog, border + 45, clientTop + 52);
     ASSERT_TRUE(driver.WaitForWindowToGo("Открыть URL"));

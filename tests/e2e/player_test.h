@@ -30,6 +30,19 @@ inline bool WaitUntilActive(TProgramDriver& driver, const TDrivenWindow& main) {
     });
 }
 
+// Types Text (digits, lower-case letters, ":", "/", ".") where the keyboard focus is; ":" takes
+// Shift.
+inline void TypeAddress(TProgramDriver& driver, const std::string& text) {
+    for (char c : text) {
+        if (c == ':') driver.KeyDown("Shift_L");
+        driver.PressKey(c == ':'   ? "colon"
+                        : c == '/' ? "slash"
+                        : c == '.' ? "period"
+                                   : std::string(1, c));
+        if (c == ':') driver.KeyUp("Shift_L");
+    }
+}
+
 class PlayerTest : public TempFolderTest, public testing::WithParamInterface<TWindowManager> {
 protected:
     // The program with Arguments on a Width × Height screen under the test's window manager.

@@ -1,8 +1,10 @@
 #include "framework/core/class_registry.h"
 #include "framework/core/component_records.h"
+#include "framework/core/component_references.h"
 #include "framework/core/enum_info.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/font.h"
+#include "framework/core/identifiers.h"
 #include "framework/core/object_text_reader.h"
 #include "framework/core/object_text_writer.h"
 #include "text_lines.h"
@@ -569,6 +571,86 @@ TEST_F(ObjectText, EventsBindToTheRootsHandlersAndReferencesToComponentsAtAnyDep
     const std::string written = ComponentToText(root);
     EXPECT_NE(written.find("  Buddy = Button2\r\n"), std::string::npos) << written;
     EXPECT_EQ(written.find("OnClick"), std::string::npos);
+}
+
+namespace {
+
+// Top-level components other layouts may name as "Window.Component", found through the finder
+// the test installs once (as the screen does for its forms).
+std::vector<TComponent*> g_windows;
+
+void InstallWindowFinder() {
+    static const bool installed = [] {
+        AddGlobalComponentFinder([](std::string_view name) -> TComponent* {
+            for (TComponent* window : g_windows)
+                if (SameText(window->Name(), name)) return window;
+            return nullptr;
+        });
+        return true;
+    }();
+    (void)installed;
+}
+
+// A window "Main" holding a gadget below its top level and a skin node, listed while it lives.
+class ObjectTextAcrossWindows : public ObjectText {
+protected:
+    void SetUp() override {
+        ObjectText::SetUp();
+        InstallWindowFinder();
+        m_main.SetName("Main");
+        CreateOwned<TGadget>(CreateOwned<TGadget>(m_main)).SetName("Engine");
+        CreateOwned<TSkinNode>(m_main).SetName("Node");
+        g_windows = {&m_main};
+    }
+    void TearDown() override { g_windows.clear(); }
+
+    TGadget m_main{nullptr};
+};
+
+} // namespace
+
+TEST_F(ObjectTextAcrossWindows, AReferenceNamesAComponentOfAnotherWindowAndIsWrittenSo) {
+    TGadget dialog(nullptr);
+    ReadComponentText(Lines({"object Dialog: TGadget", "  Buddy = main.ENGINE",
+                             "  object Edit: TGadget", "    Buddy = Dialog.Edit", "  end", "end"}),
+                      dialog);
+    TComponent* engine = m_main.FindComponentInTree("Engine");
+    EXPECT_EQ(dialog.Buddy, engine);
+    auto& edit = dynamic_cast<TGadget&>(*dialog.FindComponentInTree("Edit"));
+    EXPECT_EQ(edit.Buddy, &edit) << "the window's own name reads as a reference inside it";
+    const std::string written = ComponentToText(dialog);
+    EXPECT_NE(written.find("  Buddy = Main.Engine\r\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("    Buddy = Edit\r\n"), std::string::npos) << written;
+    // Read back, the written text finds the same component.
+    TGadget again(nullptr);
+    ReadComponentText(written, again);
+    EXPECT_EQ(again.Buddy, engine);
+}
+
+TEST_F(ObjectTextAcrossWindows, AReferenceToAMissingWindowOrComponentFailsTheReadByName) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Gone.Engine", "Line 2: invalid value for property 'Buddy' of TGadget: window 'Gone' of "
+                        "'Gone.Engine' not found: it must exist before this one"},
+        {"Main.Nobody", "Line 2: invalid value for property 'Buddy' of TGadget: component "
+                        "'Nobody' not found in window 'Main'"},
+        {"Main.Node", "Line 2: invalid value for property 'Buddy' of TGadget: component "
+                      "'Main.Node' is a TSkinNode, which does not fit here"},
+        {"Main.", "Line 2: invalid value for property 'Buddy' of TGadget: component '' not "
+                  "found in window 'Main'"},
+    };
+    for (const auto& [reference, message] : cases) {
+        TGadget dialog(nullptr);
+        try {
+            ReadComponentText(Lines({"object Dialog: TGadget", std::string("  Buddy = ") + reference,
+                                     "  object Edit: TGadget", "  end", "end"}),
+                              dialog);
+            ADD_FAILURE() << reference;
+        } catch (const EReadError& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
+        EXPECT_EQ(dialog.Buddy, nullptr) << reference;
+        EXPECT_EQ(dialog.ComponentCount(), 0) << reference;
+    }
 }
 
 TEST_F(ObjectText, UnboundEventsAndReferencesFailTheReadAndLeaveNothingBehind) {

@@ -1,6 +1,8 @@
 #include "framework/controls/screen.h"
 
+#include "framework/core/component_references.h"
 #include "framework/core/exceptions.h"
+#include "framework/core/identifiers.h"
 #include "framework/core/store_if_changed.h"
 #include "framework/controls/form.h"
 #include "platform/platform.h"
@@ -12,6 +14,16 @@ namespace brisat {
 TScreen& Screen() {
     static TScreen screen;
     return screen;
+}
+
+TScreen::TScreen() {
+    AddGlobalComponentFinder([this](std::string_view name) { return FindForm(name); });
+}
+
+TCustomForm* TScreen::FindForm(std::string_view name) const {
+    for (TCustomForm* form : m_forms)
+        if (SameText(form->Name(), name)) return form;
+    return nullptr;
 }
 
 TCustomForm& TScreen::Forms(int index) const {

@@ -14,10 +14,17 @@ class TCustomForm;
 
 class TScreen {
 public:
+    // Layouts find the forms by name ("frmMain.SeSkinEngine1").
+    TScreen();
+    TScreen(const TScreen&) = delete;
+    TScreen& operator=(const TScreen&) = delete;
+
     // Forms, topmost first; hidden forms follow the shown ones in creation order.
     int FormCount() const { return int(m_forms.size()); }
     TCustomForm& Forms(int index) const;
     TCustomForm* ActiveForm() const { return m_activeForm; }
+    // The form named Name (ignoring case), or nullptr.
+    TCustomForm* FindForm(std::string_view name) const;
 
     // The monitors as the platform reports them now (at least one).
     int MonitorCount() const;

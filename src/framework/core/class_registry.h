@@ -8,6 +8,7 @@
 #pragma once
 
 #include "framework/core/component.h"
+#include "framework/core/component_references.h"
 #include "framework/core/exceptions.h"
 #include "framework/core/property.h"
 
@@ -191,8 +192,9 @@ public:
         return *this;
     }
 
-    // A component of the same layout (at any depth under the root), by name. Get is a callable on
-    // const T& returning Target*, Set one on T& taking Target*.
+    // A component of the same layout (at any depth under the root) by name, or of another
+    // top-level component as "Window.Name". Get is a callable on const T& returning Target*, Set
+    // one on T& taking Target*.
     template <class Target, class G, class S>
     TClassDeclaration& Reference(std::string name, G get, S set, TStored stored = {}) {
         if (!stored) stored = [get](const T& o) { return std::invoke(get, o) != nullptr; };
@@ -201,12 +203,14 @@ public:
             const Target* target = std::invoke(get, Cast(o));
             return TTextValue::MakeIdent(target ? target->Name() : std::string());
         };
+        p.Target = [get](const TPersistent& o) -> const TComponent* {
+            return std::invoke(get, Cast(o));
+        };
         p.Resolve = [set](TPersistent& o, TComponent& root, const std::string& component) {
-            TComponent* found = root.FindComponentInTree(component);
-            if (!found) throw EConvertError("component '" + component + "' not found");
-            Target* target = dynamic_cast<Target*>(found);
+            TComponent& found = FindReferencedComponent(root, component);
+            Target* target = dynamic_cast<Target*>(&found);
             if (!target)
-                throw EConvertError("component '" + component + "' is a " + found->ClassName() +
+                throw EConvertError("component '" + component + "' is a " + found.ClassName() +
                                     ", which does not fit here");
             std::invoke(set, Cast(o), target);
         };

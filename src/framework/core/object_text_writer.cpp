@@ -1,6 +1,7 @@
 #include "framework/core/object_text_writer.h"
 
 #include "framework/core/class_registry.h"
+#include "framework/core/component_references.h"
 #include "framework/core/exceptions.h"
 
 namespace brisat {
@@ -64,6 +65,7 @@ std::string FormatBytes(const std::vector<uint8_t>& bytes, int level) {
 class TObjectTextWriter {
 public:
     std::string Write(const TComponent& root) {
+        m_root = &root;
         WriteObject(root, 0);
         return std::move(m_text);
     }
@@ -93,10 +95,19 @@ private:
                 continue;
             }
             m_text += Indent(level) + prefix + p->Name + " = " +
-                      FormatTextValue(p->Get(object), level) + kLineEnd;
+                      FormatTextValue(Value(*p, object), level) + kLineEnd;
         }
     }
 
+    // A reference into another window is written with that window's name.
+    TTextValue Value(const TPropInfo& property, const TPersistent& object) const {
+        if (property.Kind == TPropertyKind::pkReference && property.Target)
+            if (const TComponent* target = property.Target(object))
+                return TTextValue::MakeIdent(ReferenceText(*m_root, *target));
+        return property.Get(object);
+    }
+
+    const TComponent* m_root = nullptr;
     std::string m_text;
 };
 

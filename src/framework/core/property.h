@@ -56,7 +56,7 @@ enum class TPropertyKind {
     pkObject,      // a nested persistent object streamed as prefixed sub-properties
     pkCustom,      // any value, converted by the class itself
     pkMethod,      // an event: the name of a handler of the root component (never written)
-    pkReference,   // another component of the same layout, by name
+    pkReference,   // another component, by name ("Window.Name" in another window)
 };
 
 class TComponent;
@@ -77,6 +77,8 @@ struct TPropInfo {
     // pkMethod, pkReference: binds the value (an identifier) once the whole layout is read,
     // looking it up from Root; raises EConvertError when it names nothing suitable.
     std::function<void(TPersistent&, TComponent& root, const std::string& name)> Resolve;
+    // pkReference: the component referred to, or nullptr; the writer names it from its root.
+    std::function<const TComponent*(const TPersistent&)> Target;
 };
 
 // Conversions between the ordinal kinds (integer, boolean, enumeration, colour, charset, set as
