@@ -159,6 +159,7 @@ HWND CreateWindowEx(const TCreateWindowParams& params) {
         native.Popup = (r.Style & WS_POPUP) || (r.ExStyle & WS_EX_NOACTIVATE);
         native.Kind = WindowKind(params.ClassName, r.ExStyle);
         r.Native = Platform().CreateWindow(hwnd, native);
+        if (r.ExStyle & WS_EX_ACCEPTFILES) r.Native->SetAcceptDrops(true);
     }
     if (!SendMessage(hwnd, WM_NCCREATE)) {
         DestroyWindow(hwnd);
