@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/file_drop.h"
 #include "app/player_artwork.h"
 #include "framework/controls/application.h"
 #include "framework/widgets/combo_box.h"
@@ -93,7 +94,17 @@ void TfrmMain::FormCloseQuery(bool& canClose) {
     }
 }
 
+// Files and addresses dragged from other programs may be dropped anywhere on the window.
+void TfrmMain::CreateParams(TCreateParams& params) {
+    TForm::CreateParams(params);
+    params.ExStyle |= WS_EX_ACCEPTFILES;
+}
+
 void TfrmMain::WndProc(TMessage& message) {
+    if (message.Msg == WM_DROPFILES) {
+        TakeDroppedFiles(*this, message.WParam);
+        return;
+    }
     if (message.Msg == WM_GETMINMAXINFO) {
         auto* info = reinterpret_cast<TMinMaxInfo*>(message.LParam);
         info->ptMinTrackSize = kMinTrackSize;

@@ -36,6 +36,7 @@ public:
     const TMainFormParts& Parts() const { return m_parts; }
 
 protected:
+    void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
 
 private:

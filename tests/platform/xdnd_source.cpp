@@ -12,8 +12,8 @@ namespace {
 
 using TDisplay = std::unique_ptr<Display, int (*)(Display*)>;
 
-TDisplay OpenDisplay() {
-    return TDisplay(XOpenDisplay(nullptr), &XCloseDisplay);
+TDisplay OpenDisplay(const std::string& name) {
+    return TDisplay(XOpenDisplay(name.empty() ? nullptr : name.c_str()), &XCloseDisplay);
 }
 
 Atom Intern(Display* d, const char* name) {
@@ -149,13 +149,13 @@ private:
 
 } // namespace
 
-unsigned long XdndAwareWindowAt(int x, int y) {
-    const TDisplay d = OpenDisplay();
+unsigned long XdndAwareWindowAt(int x, int y, const std::string& display) {
+    const TDisplay d = OpenDisplay(display);
     return d ? AwareWindowAt(d.get(), x, y) : 0;
 }
 
-TDragResult DragAndDrop(int x, int y, const TDragOffer& offer) {
-    const TDisplay d = OpenDisplay();
+TDragResult DragAndDrop(int x, int y, const TDragOffer& offer, const std::string& display) {
+    const TDisplay d = OpenDisplay(display);
     if (!d) return {.Failure = "no X display"};
     TDrag drag(d.get(), offer);
     return drag.Run(x, y);

@@ -22,10 +22,11 @@ struct TDragResult {
     bool FinishedOk = false; // and said the drop was taken
 };
 
-// The deepest window at the screen point that announces XdndAware, 0 when none.
-unsigned long XdndAwareWindowAt(int x, int y);
+// The deepest window at the screen point that announces XdndAware, 0 when none. Display names
+// the X display, "" that of $DISPLAY.
+unsigned long XdndAwareWindowAt(int x, int y, const std::string& display = "");
 
-// Drags Offer to the screen point on the display of $DISPLAY and drops it there.
-TDragResult DragAndDrop(int x, int y, const TDragOffer& offer);
+// Drags Offer to the screen point and drops it there.
+TDragResult DragAndDrop(int x, int y, const TDragOffer& offer, const std::string& display = "");
 
 } // namespace brisat::test

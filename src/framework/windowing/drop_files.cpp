@@ -46,9 +46,11 @@ bool TreeTakesDrops(HWND hwnd) {
 } // namespace
 
 void DragAcceptFiles(HWND hwnd, bool accept) {
-    if (!IsWindow(hwnd)) return;
     const uint32_t style = GetWindowExStyle(hwnd);
     SetWindowExStyle(hwnd, accept ? style | WS_EX_ACCEPTFILES : style & ~WS_EX_ACCEPTFILES);
+}
+
+void UpdateNativeDropTarget(HWND hwnd) {
     const HWND top = GetTopLevelWindow(hwnd);
     if (IPlatformWindow* native = GetNativeWindow(top)) native->SetAcceptDrops(TreeTakesDrops(top));
 }

@@ -16,9 +16,11 @@ namespace brisat {
 
 using HDROP = WPARAM;
 
-// Sets or clears WS_EX_ACCEPTFILES; the top-level window's native window takes drops from other
-// programs while it or any of its windows does.
+// Sets or clears WS_EX_ACCEPTFILES (as SetWindowExStyle does).
 void DragAcceptFiles(HWND hwnd, bool accept);
+// Lets the native window of Hwnd's top-level window take drops from other programs while that
+// window or any window in it takes them; for the window table when WS_EX_ACCEPTFILES changes.
+void UpdateNativeDropTarget(HWND hwnd);
 // The drop's local paths and addresses in the order the source gave them; empty for a handle
 // that was let go.
 std::vector<std::string> DragQueryFiles(HDROP drop);
