@@ -68,19 +68,6 @@ GVariant* StringArray(const std::vector<std::string>& strings) {
     return g_variant_builder_end(&array);
 }
 
-// Asks the bus for Name without queueing; true when the service now owns it.
-bool RequestName(GDBusConnection* connection, const std::string& name) {
-    GVariant* reply = g_dbus_connection_call_sync(
-        connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-        "RequestName", g_variant_new("(su)", name.c_str(), 4u /* do not queue */),
-        G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE, CallTimeoutMs, nullptr, nullptr);
-    if (!reply) return false;
-    uint32_t result = 0;
-    g_variant_get(reply, "(u)", &result);
-    g_variant_unref(reply);
-    return result == 1 /* primary owner */;
-}
-
 void ReturnError(GDBusMethodInvocation* invocation, const char* name, const std::string& text) {
     g_dbus_method_invocation_return_dbus_error(invocation, name, text.c_str());
 }
@@ -127,7 +114,7 @@ void TMprisService::Start() {
 bool TMprisService::OwnName() {
     const std::string plain = std::string(RootInterface) + "." + m_setup.Name;
     for (const std::string& name : {plain, plain + ".instance" + std::to_string(getpid())})
-        if (RequestName(m_connection, name)) {
+        if (RequestBusName(m_connection, name, CallTimeoutMs)) {
             std::lock_guard lock(m_nameMutex);
             m_busName = name;
             return true;
