@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "app/layout_filter.h"
+#include "app/file_drop.h"
 #include "app/player_artwork.h"
 #include "framework/controls/application.h"
 #include "framework/controls/menu_item.h"
@@ -85,6 +86,20 @@ void TfrmMain::FormCloseQuery(bool& canClose) {
         // Closing stays allowed; the user learns why the settings were not kept.
         if (Application) Application->ShowException(e);
     }
+}
+
+// Files and addresses dragged from other programs may be dropped anywhere on the window.
+void TfrmMain::CreateParams(TCreateParams& params) {
+    TForm::CreateParams(params);
+    params.ExStyle |= WS_EX_ACCEPTFILES;
+}
+
+void TfrmMain::WndProc(TMessage& message) {
+    if (message.Msg == WM_DROPFILES) {
+        TakeDroppedFiles(*this, message.WParam);
+        return;
+    }
+    TForm::WndProc(message);
 }
 
 } // namespace brisat

@@ -41,6 +41,8 @@ public:
 
 protected:
     void Loaded() override;
+    void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
 
 private:
     void BindHandlers();

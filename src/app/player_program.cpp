@@ -4,6 +4,7 @@
 #include "app/config_location.h"
 #include "app/form_select_url.h"
 #include "app/main_form.h"
+#include "app/mpris_bridge.h"
 #include "app/termination_signals.h"
 #include "framework/controls/application.h"
 #include "framework/dialogs/message_box.h"
@@ -72,6 +73,8 @@ int RunPlayer(const TCommandLine& line) {
         application.CreateForm<TColorControlForm>(*main.Parts().DSVideoWindowEx1);
         application.CreateForm<TFormSelectURL>();
         g_mainWindow = main.Handle();
+        // The desktop's media keys and players' panels drive the window through the bus.
+        TMprisBridge mediaPlayer(main);
         main.Show();
         if (!line.Files.empty()) {
             try {

@@ -69,7 +69,24 @@ void TPlayList::Add() {
         AppendReversed(*chosen);
         ItemsChanged();
     }
-    // Only enables: a button enabled before stays enabled.
+    EnableStepsAfterAdding();
+}
+
+void TPlayList::AppendFiles(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    AppendReversed({paths.rbegin(), paths.rend()});
+    ItemsChanged();
+    EnableStepsAfterAdding();
+}
+
+void TPlayList::PlayEntry(int index) {
+    Items(index);
+    SetItemIndex(index);
+    StartSelected();
+}
+
+// Only enables: a button enabled before stays enabled.
+void TPlayList::EnableStepsAfterAdding() {
     SetButtons({.Previous = m_previousEnabled || m_currentIndex > 0,
                 .Next = m_nextEnabled || m_currentIndex < Count() - 1});
 }

@@ -59,6 +59,12 @@ public:
     void OpenFiles(const std::vector<std::string>& paths);
     // Open on an empty list (leaving both step buttons disabled), else appends chosen files.
     void Add();
+    // Appends entries for Paths in their order (files dropped on the window, an address the
+    // desktop opens) without touching the selection or playback; enables the step buttons as
+    // Add does.
+    void AppendFiles(const std::vector<std::string>& paths);
+    // Selects entry Index and plays it, as a double click on it would, even when it is current.
+    void PlayEntry(int index);
     // Deletes the selected entry (the selection stays on the list); what plays and the buttons
     // stay as they are.
     void Remove();
@@ -74,6 +80,7 @@ public:
 
 private:
     void AppendReversed(const std::vector<std::string>& paths);
+    void EnableStepsAfterAdding();
     void ItemsChanged();
     void Step(int delta);
     void StartSelected();

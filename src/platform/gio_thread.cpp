@@ -60,4 +60,16 @@ GDBusConnection* ConnectSessionBus() {
     return connection;
 }
 
+bool RequestBusName(GDBusConnection* connection, const std::string& name, int timeoutMs) {
+    GVariant* reply = g_dbus_connection_call_sync(
+        connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "RequestName", g_variant_new("(su)", name.c_str(), 4u /* do not queue */),
+        G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE, timeoutMs, nullptr, nullptr);
+    if (!reply) return false;
+    uint32_t result = 0;
+    g_variant_get(reply, "(u)", &result);
+    g_variant_unref(reply);
+    return result == 1 /* primary owner */;
+}
+
 } // namespace brisat

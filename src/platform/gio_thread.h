@@ -7,6 +7,7 @@
 #include <functional>
 #include <gio/gio.h>
 #include <mutex>
+#include <string>
 #include <thread>
 
 namespace brisat {
@@ -39,5 +40,8 @@ private:
 // main context then receives its signals); nullptr when there is no session bus. The caller
 // unrefs it.
 GDBusConnection* ConnectSessionBus();
+// Asks the bus for Name without queueing behind its owner, waiting up to TimeoutMs for the
+// answer; true when the connection now owns it. On the connection's thread.
+bool RequestBusName(GDBusConnection* connection, const std::string& name, int timeoutMs);
 
 } // namespace brisat

@@ -56,11 +56,13 @@ public:
     // The presented pixels at the window's size; raises std::runtime_error while hidden.
     TCapturedPixels Capture() override;
     void SetDesktopLayer(bool onDesktop) override { m_onDesktop = onDesktop; }
+    void SetAcceptDrops(bool accept) override { m_acceptDrops = accept; }
 
     // What the window was made as.
     TPlatformWindowKind Kind() const { return m_kind; }
     bool Popup() const { return m_popup; }
     bool OnDesktop() const { return m_onDesktop; }
+    bool AcceptsDrops() const { return m_acceptDrops; }
     // The video layer when one was asked for, else nullptr.
     THeadlessVideoLayer* VideoLayerIfAny() const { return m_videoLayer.get(); }
     const TScreenRect& Bounds() const { return m_bounds; }
@@ -86,6 +88,7 @@ private:
     TPlatformWindowKind m_kind = TPlatformWindowKind::Normal;
     bool m_popup = false;
     bool m_onDesktop = false;
+    bool m_acceptDrops = false;
     bool m_visible = false;
     bool m_activated = false;
     std::string m_title;

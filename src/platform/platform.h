@@ -54,6 +54,8 @@ enum class TPlatformEventKind : uint8_t {
     TrayActivate,    // the icon was double-clicked or activated by the desktop
     TrayContextMenu, // the icon's menu was asked for at ScreenX, ScreenY
     TrayLost,        // the notification area went away (or there is none) while shown
+    // Files or addresses were dropped on the window (one that takes drops) at X, Y: Files.
+    Drop,
 };
 
 enum class TPlatformButton : uint8_t { Left, Right, Middle };
@@ -76,6 +78,8 @@ struct TPlatformEvent {
     uint32_t Modifiers = 0; // Platform* bits held during the event
     std::string Text;       // Text events
     TScreenRect Bounds;     // Moved events
+    // Drop events: local paths and addresses (URIs) in the order the source gave them.
+    std::vector<std::string> Files;
 };
 
 // The sizes within which the user may size a window through the window manager.
@@ -139,6 +143,9 @@ public:
     // workspace, without a task-bar entry, and is never raised or focused; false makes it again
     // the window it was.
     virtual void SetDesktopLayer(bool onDesktop) = 0;
+    // Whether files and addresses dragged from other programs may be dropped on the window
+    // (Drop events); a window takes none until asked.
+    virtual void SetAcceptDrops(bool accept) = 0;
 };
 
 // The desktop's background made one plain colour for video shown in the desktop layer; Restore,

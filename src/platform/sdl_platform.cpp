@@ -4,6 +4,7 @@
 #include "platform/sdl_keys.h"
 #include "platform/sdl_platform_window.h"
 #include "platform/tick_counter.h"
+#include "platform/x11_drop_target.h"
 #include "platform/x11_desktop_background.h"
 #include "platform/x11_image.h"
 #include "platform/x11_window_hints.h"
@@ -125,6 +126,10 @@ void InitVideo() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("Cannot start SDL's video: ") + SDL_GetError());
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+    // Drops are taken by our own XDND target (x11_drop_target.h); SDL's would answer the same
+    // drag sources on the same windows.
+    SDL_EventState(SDL_DROPFILE, SDL_DISABLE);
+    SDL_EventState(SDL_DROPTEXT, SDL_DISABLE);
     for (const uint32_t type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL})
         SDL_EventState(type, SDL_IGNORE);
 }
@@ -160,6 +165,20 @@ std::unique_ptr<IPlatformWindow> TSdlPlatform::CreateWindow(uint32_t id,
 
 void TSdlPlatform::Register(TSdlPlatformWindow& window) {
     m_windows.push_back(&window);
+}
+
+void TSdlPlatform::AcceptDrops(const TSdlPlatformWindow& window, bool accept) {
+    if (!m_dropTarget) {
+        if (!accept) return;
+        m_dropTarget = std::make_unique<TX11DropTarget>(
+            [this](const TPlatformEvent& event) { PostEvent(event); });
+    }
+    // SDL's requests for the window (its own XdndAware among them) go first.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window.SdlWindow(), &info) && info.subsystem == SDL_SYSWM_X11)
+        XSync(info.info.x11.display, False);
+    m_dropTarget->Accept(window.Id(), window.XWindow(), accept);
 }
 
 void TSdlPlatform::Unregister(TSdlPlatformWindow& window) {

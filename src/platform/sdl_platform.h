@@ -23,6 +23,7 @@ union _XEvent;
 namespace brisat {
 
 class TSdlPlatformWindow;
+class TX11DropTarget;
 struct TPointerFields;
 
 // The desktop platform on the display named by $DISPLAY. Raises std::runtime_error with the
@@ -57,6 +58,8 @@ public:
 
     // --- For the windows -----------------------------------------------------------------------
     void Register(TSdlPlatformWindow& window);
+    // Drops on Window arrive as Drop events from now on, or no more.
+    void AcceptDrops(const TSdlPlatformWindow& window, bool accept);
     void Unregister(TSdlPlatformWindow& window);
     // Thread-safe: asks the event wait to show Window's newest video frame. False when the
     // event queue is full.
@@ -100,6 +103,7 @@ private:
     uint32_t m_postedEvent = 0;
     std::mutex m_postedMutex;
     std::deque<TPlatformEvent> m_posted; // from other threads
+    std::unique_ptr<TX11DropTarget> m_dropTarget; // made for the first window taking drops
     std::atomic<bool> m_wakePending{false};
     uint32_t m_capture = 0;
     int32_t m_cursor = 0;

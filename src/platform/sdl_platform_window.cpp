@@ -67,7 +67,14 @@ TSdlPlatformWindow::TSdlPlatformWindow(TSdlPlatform& platform, uint32_t id,
 }
 
 TSdlPlatformWindow::~TSdlPlatformWindow() {
+    SetAcceptDrops(false);
     m_platform.Unregister(*this);
+}
+
+void TSdlPlatformWindow::SetAcceptDrops(bool accept) {
+    if (accept == m_acceptDrops) return;
+    m_acceptDrops = accept;
+    m_platform.AcceptDrops(*this, accept);
 }
 
 uint32_t TSdlPlatformWindow::SdlId() const {

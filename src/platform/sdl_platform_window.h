@@ -38,6 +38,7 @@ public:
     void SetIcon(const uint32_t* pixels, int32_t width, int32_t height) override;
     TCapturedPixels Capture() override;
     void SetDesktopLayer(bool onDesktop) override;
+    void SetAcceptDrops(bool accept) override;
 
     // --- For the platform ----------------------------------------------------------------------
     uint32_t Id() const { return m_id; }
@@ -83,6 +84,7 @@ private:
     bool m_visible = false;
     bool m_topMost = false;
     bool m_videoHooked = false;
+    bool m_acceptDrops = false;
     // Set while in the desktop layer: what the window was before.
     std::optional<TX11WindowHints> m_hintsBeforeDesktop;
     std::optional<TSizeLimits> m_sizeLimits;

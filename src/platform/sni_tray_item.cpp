@@ -1,5 +1,7 @@
 #include "platform/sni_tray_item.h"
 
+#include "platform/gio_thread.h"
+
 #include <atomic>
 #include <unistd.h>
 
@@ -88,15 +90,7 @@ bool TSniTrayItem::Export() {
     // The name the protocol suggests: the interface, the process and a count.
     const std::string name = std::string(ItemInterface) + "-" + std::to_string(getpid()) + "-" +
                              std::to_string(g_nextItem++);
-    GVariant* reply = g_dbus_connection_call_sync(
-        m_connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-        "RequestName", g_variant_new("(su)", name.c_str(), 4u /* do not queue */),
-        G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE, CallTimeoutMs, nullptr, nullptr);
-    if (!reply) return false;
-    uint32_t result = 0;
-    g_variant_get(reply, "(u)", &result);
-    g_variant_unref(reply);
-    if (result != 1 /* primary owner */) return false;
+    if (!RequestBusName(m_connection, name, CallTimeoutMs)) return false;
     m_service = name;
     return true;
 }

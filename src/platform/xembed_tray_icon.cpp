@@ -1,5 +1,7 @@
 #include "platform/xembed_tray_icon.h"
 
+#include "platform/x11_quiet_errors.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -19,30 +21,6 @@ constexpr int StartSize = 24;
 constexpr Time DoubleClickMs = 500;
 // Under transparent pixels when the tray's background cannot be read.
 constexpr uint32_t FallbackBackground = 0x808080;
-
-// The tray's connections, whose errors (a tray gone between two requests) are expected; any
-// other connection's errors go to the handler installed before.
-std::mutex g_displaysMutex;
-std::vector<Display*> g_displays;
-XErrorHandler g_previousHandler = nullptr;
-
-int OnXError(Display* display, XErrorEvent* error) {
-    {
-        std::lock_guard lock(g_displaysMutex);
-        if (std::ranges::find(g_displays, display) != g_displays.end()) return 0;
-    }
-    return g_previousHandler ? g_previousHandler(display, error) : 0;
-}
-
-void ListDisplay(Display* display) {
-    std::lock_guard lock(g_displaysMutex);
-    g_displays.push_back(display);
-}
-
-void UnlistDisplay(Display* display) {
-    std::lock_guard lock(g_displaysMutex);
-    std::erase(g_displays, display);
-}
 
 // The picture of Images that suits a Size × Size square best: the smallest not smaller, else the
 // largest; nullptr when there is none.
@@ -100,7 +78,7 @@ struct TXEmbedTrayIcon::TX11 {
         if (Icon) XDestroyWindow(Connection, Icon);
         if (Map) XFreeColormap(Connection, Map);
         XSync(Connection, False);
-        UnlistDisplay(Connection);
+        UnlistQuietDisplay(Connection);
         XCloseDisplay(Connection);
     }
 
@@ -200,8 +178,7 @@ struct TXEmbedTrayIcon::TX11 {
 };
 
 void PrepareXEmbedErrors() {
-    static std::once_flag installed;
-    std::call_once(installed, [] { g_previousHandler = XSetErrorHandler(OnXError); });
+    PrepareQuietXErrors();
 }
 
 TXEmbedTrayIcon::TXEmbedTrayIcon(TNotify notify) : m_notify(std::move(notify)) {}
@@ -217,7 +194,7 @@ bool TXEmbedTrayIcon::Dock(const std::vector<TPixelImage>& images) {
     m_images = images;
     Display* display = XOpenDisplay(nullptr);
     if (!display) return false;
-    ListDisplay(display);
+    ListQuietDisplay(display);
     m_x = std::make_unique<TX11>();
     m_x->Connection = display;
     const std::string selection = "_NET_SYSTEM_TRAY_S" + std::to_string(DefaultScreen(display));

@@ -157,6 +157,24 @@ TEST_F(PlayListTest, AddAppendsOrOpensAndOnlyEverEnablesButtons) {
     ExpectState(3, 3, true, false);
 }
 
+TEST_F(PlayListTest, AppendedFilesKeepTheirOrderAndPlayEntryStartsOne) {
+    list.AppendFiles({"/m/A.avi", "/m/B.avi"}); // on an empty list: entry 0 is selected
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"A.avi", "B.avi"}));
+    EXPECT_TRUE(played.empty());
+    ExpectState(0, 0, false, true);
+
+    list.PlayEntry(0); // the current entry too plays when asked for
+    list.AppendFiles({"http://example.org/C.avi"});
+    list.PlayEntry(2);
+    EXPECT_EQ(played, (std::vector<std::string>{"/m/A.avi", "http://example.org/C.avi"}));
+    ExpectState(2, 2, true, false);
+
+    list.AppendFiles({});
+    EXPECT_EQ(list.Count(), 3);
+    ExpectIndexError([&] { list.PlayEntry(3); }, 3);
+    ExpectState(2, 2, true, false);
+}
+
 TEST_F(PlayListTest, CancellingOpenStillEnablesNextWhenEntriesFollow) {
     OpenXyz();
     list.Next();

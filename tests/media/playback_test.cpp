@@ -172,4 +172,6 @@ TEST(Playback, MissingDecoderIsNamed) {
     const std::string cause = h.Graph.LastFailureCause();
     EXPECT_EQ(cause.rfind("no decoder for ", 0), 0u) << cause;
     EXPECT_NE(cause.find("JPEG"), std::string::npos) << cause;
+    // The package that brings a JPEG decoder, for the user to install.
+    EXPECT_NE(cause.find("(install gstreamer1.0-plugins-good)"), std::string::npos) << cause;
 }

@@ -1,6 +1,7 @@
 #include "framework/windowing/message_queue.h"
 
 #include "framework/core/utf8.h"
+#include "framework/windowing/drop_files.h"
 #include "framework/windowing/notify_icon.h"
 #include "framework/windowing/window_record.h"
 
@@ -170,7 +171,7 @@ void TranslateKey(const TPlatformEvent& e) {
 }
 
 void Translate(const TPlatformEvent& e) {
-    if (TranslateTrayEvent(e) || !IsWindow(e.Window)) return;
+    if (TranslateTrayEvent(e) || TranslateDropEvent(e) || !IsWindow(e.Window)) return;
     g_modifiers = e.Modifiers;
     switch (e.Kind) {
     case TPlatformEventKind::MouseMove:

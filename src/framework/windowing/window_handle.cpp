@@ -1,5 +1,6 @@
 #include "framework/windowing/window_handle.h"
 
+#include "framework/windowing/drop_files.h"
 #include "framework/windowing/window_record.h"
 
 #include <algorithm>
@@ -160,6 +161,7 @@ HWND CreateWindowEx(const TCreateWindowParams& params) {
         native.Kind = WindowKind(params.ClassName, r.ExStyle);
         r.Native = Platform().CreateWindow(hwnd, native);
     }
+    if (r.ExStyle & WS_EX_ACCEPTFILES) UpdateNativeDropTarget(hwnd);
     if (!SendMessage(hwnd, WM_NCCREATE)) {
         DestroyWindow(hwnd);
         return 0;
@@ -275,7 +277,11 @@ uint32_t GetWindowExStyle(HWND hwnd) {
 }
 
 void SetWindowExStyle(HWND hwnd, uint32_t exStyle) {
-    if (TWindowRecord* r = FindWindowRecord(hwnd)) r->ExStyle = exStyle;
+    TWindowRecord* r = FindWindowRecord(hwnd);
+    if (!r) return;
+    const bool dropsChanged = (r->ExStyle ^ exStyle) & WS_EX_ACCEPTFILES;
+    r->ExStyle = exStyle;
+    if (dropsChanged) UpdateNativeDropTarget(hwnd);
 }
 
 std::string GetWindowText(HWND hwnd) {

@@ -40,7 +40,7 @@ inline constexpr uint32_t WS_POPUP = 0x80000000, WS_CHILD = 0x40000000, WS_VISIB
                           WS_BORDER = 0x00800000, WS_DLGFRAME = 0x00400000, WS_SYSMENU = 0x00080000,
                           WS_THICKFRAME = 0x00040000, WS_MINIMIZEBOX = 0x00020000,
                           WS_MAXIMIZEBOX = 0x00010000, WS_TABSTOP = 0x00010000;
-inline constexpr uint32_t WS_EX_TOPMOST = 0x8, WS_EX_TOOLWINDOW = 0x80,
+inline constexpr uint32_t WS_EX_TOPMOST = 0x8, WS_EX_ACCEPTFILES = 0x10, WS_EX_TOOLWINDOW = 0x80,
                           WS_EX_NOACTIVATE = 0x08000000;
 
 // ShowWindow commands.

@@ -132,6 +132,7 @@ HRESULT TMediaPipeline::BuildFor(const std::string& fileOrAddress,
         m_failureDetail.clear();
         m_failureCause.clear();
         m_missing.clear();
+        m_missingPackages.clear();
         m_heldBack = S_OK;
     }
     if (fileOrAddress.empty() || uri.empty()) return E_INVALIDARG;
@@ -224,7 +225,9 @@ std::string TMediaPipeline::FailureCause(const std::string& uri, HRESULT result)
         if (!m_failureCause.empty()) return m_failureCause;
         if (result == E_ABORT) return "the open was cancelled";
         if (result == VFW_E_TIMEOUT) return "timed out: " + LowerFirst(TimeoutText());
-        if (!m_missing.empty()) return "no decoder for " + Joined(m_missing);
+        if (!m_missing.empty())
+            return "no decoder for " + Joined(m_missing) +
+                   (m_missingPackages.empty() ? "" : " (install " + Joined(m_missingPackages) + ")");
         detail = m_failureDetail;
     }
     if (!uri.empty() && !gst_uri_has_protocol(uri.c_str(), "file")) {

@@ -5,6 +5,7 @@
 #include "media/platform/error_watch.h"
 #include "media/platform/event_codes.h"
 #include "media/platform/media_setup.h"
+#include "media/platform/missing_plugin_package.h"
 
 #include <algorithm>
 #include <cmath>
@@ -138,8 +139,14 @@ void TMediaPipeline::HandleBusMessage(GstMessage* message) {
     if (gst_is_missing_plugin_message(message)) {
         std::unique_ptr<gchar, TGFreeDeleter> what(
             gst_missing_plugin_message_get_description(message));
+        std::unique_ptr<gchar, TGFreeDeleter> detail(
+            gst_missing_plugin_message_get_installer_detail(message));
+        const std::string package = detail ? MissingPluginPackage(detail.get()) : "";
         std::lock_guard lock(m_statusLock);
         if (what && m_missing.size() < kMaxMissing) m_missing.emplace_back(what.get());
+        if (!package.empty() && std::find(m_missingPackages.begin(), m_missingPackages.end(),
+                                          package) == m_missingPackages.end())
+            m_missingPackages.push_back(package);
         return;
     }
     TMediaEvent event;

@@ -139,6 +139,7 @@ private:
     std::string m_failureDetail;
     std::string m_failureCause;
     std::vector<std::string> m_missing;
+    std::vector<std::string> m_missingPackages; // Debian packages that bring them, no repeats
     HRESULT m_heldBack = S_OK; // first error posted while rendering, as seen by the error watch
     std::string m_heldBackDetail;
     std::chrono::steady_clock::time_point m_heldBackAt;
