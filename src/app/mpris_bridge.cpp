@@ -5,7 +5,7 @@
 #include "app/mpris_mapping.h"
 #include "framework/controls/application.h"
 #include "framework/widgets/speed_button.h"
-#include "framework/widgets/track_bar.h"
+#include "skin_controls/se_skin_track_bar.h"
 #include "framework/windowing/message_queue.h"
 #include "framework/windowing/window_handle.h"
 #include "media/platform/event_codes.h"

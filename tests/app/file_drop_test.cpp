@@ -3,7 +3,7 @@
 // on the video with the first of them playing at once; addresses of other schemes are left out.
 #include "app/file_drop.h"
 #include "app/main_form.h"
-#include "framework/widgets/panel.h"
+#include "skin_controls/se_skin_panel.h"
 #include "media/video_window.h"
 #include "player_window_fixture.h"
 

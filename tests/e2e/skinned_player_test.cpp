@@ -218,10 +218,8 @@ int32_t Differing(const TPixelImage& a, const TPixelImage& b) {
 }
 
 // The general popup opens over the video and shows it through; the aspect popup does not: over a
-// blue and then a red picture, the first changes and the second stays the same. Disabled: the
-// translucent popup blends over the screen it captures, and that capture does not hold the video
-// layer's pictures yet, so only the popup's edge shows the video.
-TEST_P(SkinnedPlayer, DISABLED_TheGeneralPopupIsTranslucentAndTheAspectPopupOpaque) {
+// blue and then a red picture, the first changes and the second stays the same.
+TEST_P(SkinnedPlayer, TheGeneralPopupIsTranslucentAndTheAspectPopupOpaque) {
     LinkSkins();
     Put(IniPath(), "[Kind]\nLimit=1\n[Skin]\nSteel=1\n");
     std::vector<TPixelImage> general, aspect;
