@@ -14,7 +14,9 @@ namespace brisat {
 
 inline void SetUpPlayerClassesHeadless() {
     SetPlatform(std::make_unique<THeadlessPlatform>());
-    static TApplication application;
+    // Lives as long as the process: a static one would be destroyed after the message queue it
+    // clears on the way out.
+    new TApplication;
     RegisterPlayerClasses();
     RegisterSkinControlClasses();
     RegisterSkinWindowClasses();
