@@ -15,14 +15,6 @@ namespace {
 class MainWindowFrame : public PlayerTest {};
 BRISAT_PLAYER_SUITE(MainWindowFrame);
 
-int32_t Width(const TScreenRect& r) {
-    return r.Right - r.Left;
-}
-
-int32_t Height(const TScreenRect& r) {
-    return r.Bottom - r.Top;
-}
-
 constexpr TSizeLimits kLimits{507, 486, 1024, 768};
 
 TEST_P(MainWindowFrame, EdgesSizeTheWindowWithinItsLimitsWhichTheWindowManagerIsTold) {

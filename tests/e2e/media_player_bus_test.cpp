@@ -44,19 +44,7 @@ protected:
     // "" when the call succeeded, else the error's D-Bus name.
     std::string Call(const char* method, GVariant* parameters = nullptr,
                      const char* interface = Player) {
-        GError* error = nullptr;
-        GVariant* reply = g_dbus_connection_call_sync(Client, BusName, ObjectPath, interface,
-                                                      method, parameters, nullptr,
-                                                      G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, &error);
-        if (reply) {
-            g_variant_unref(reply);
-            return {};
-        }
-        gchar* name = g_dbus_error_get_remote_error(error);
-        std::string result = name ? name : error->message;
-        g_free(name);
-        g_error_free(error);
-        return result;
+        return CallForError(Client, BusName, ObjectPath, interface, method, parameters);
     }
     // The player's property Name printed ("'Playing'", "int64 1500000"), "" when unreadable.
     std::string Property(const char* name) {
@@ -104,8 +92,8 @@ TEST_P(MediaPlayerBus, PausesSeeksSkipsAndQuitsAPlayingClip) {
     const std::string second = MakeClip("second.avi", "pattern=blue", 3);
     TProgramDriver driver = Start({first, second});
     ASSERT_TRUE(WaitForProperty("PlaybackStatus", "'Playing'"));
-    ASSERT_TRUE(TProgramDriver::WaitUntil([&] { return CaptionSeconds(driver, "first.avi") >= 0; },
-                                          30s));
+    ASSERT_TRUE(
+        TProgramDriver::WaitUntil([&] { return CaptionSeconds(driver, "first.avi") >= 0; }, 30s));
     EXPECT_EQ(Property("CanGoNext"), "true");
     EXPECT_EQ(Property("CanSeek"), "true");
     const std::string track = TrackId();
@@ -122,8 +110,8 @@ TEST_P(MediaPlayerBus, PausesSeeksSkipsAndQuitsAPlayingClip) {
     ASSERT_EQ(Call("SetPosition", g_variant_new("(ox)", track.c_str(), int64_t(-1))), "");
     ASSERT_EQ(Call("PlayPause"), "");
     ASSERT_TRUE(WaitForProperty("PlaybackStatus", "'Playing'"));
-    ASSERT_TRUE(TProgramDriver::WaitUntil([&] { return CaptionSeconds(driver, "first.avi") >= 13; },
-                                          30s));
+    ASSERT_TRUE(
+        TProgramDriver::WaitUntil([&] { return CaptionSeconds(driver, "first.avi") >= 13; }, 30s));
 
     // An offset no clip is long enough for lands at the start.
     ASSERT_EQ(Call("Seek", g_variant_new("(x)", std::numeric_limits<int64_t>::min())), "");
@@ -163,8 +151,8 @@ TEST_P(MediaPlayerBus, WithoutASessionBusThePlayerPlaysAllTheSame) {
     const std::string clip = MakeClip("alone.avi", "pattern=green", 5);
     TNoSessionBus none;
     TProgramDriver driver = Start({clip});
-    EXPECT_TRUE(TProgramDriver::WaitUntil([&] { return CaptionSeconds(driver, "alone.avi") >= 1; },
-                                          30s));
+    EXPECT_TRUE(
+        TProgramDriver::WaitUntil([&] { return CaptionSeconds(driver, "alone.avi") >= 1; }, 30s));
     EXPECT_TRUE(driver.Running());
 }
 

@@ -19,6 +19,14 @@ inline const std::string kMainCaption = "Brisat 1.0b";
 // of the colour dialog centred on the video.
 inline constexpr int32_t kVideoX = 100, kVideoY = 300;
 
+// The size of a window's place on the screen.
+inline int32_t Width(const TScreenRect& r) {
+    return r.Right - r.Left;
+}
+inline int32_t Height(const TScreenRect& r) {
+    return r.Bottom - r.Top;
+}
+
 // Waits until the main window shows itself active (its caption dark blue, not grey): the
 // program has taken the focus the window manager gave it, and keys and clicks reach it as the
 // active window's.
@@ -72,10 +80,10 @@ inline void PrintTo(TWindowManager manager, std::ostream* out) {
 
 // Runs a suite of PlayerTest without a window manager and under openbox.
 #define BRISAT_PLAYER_SUITE(suite)                                                                 \
-    INSTANTIATE_TEST_SUITE_P(                                                                      \
-        Under, suite, testing::Values(TWindowManager::Absent, TWindowManager::Openbox),            \
-        [](const testing::TestParamInfo<TWindowManager>& info) {                                   \
-            return WindowManagerName(info.param);                                                  \
-        })
+    INSTANTIATE_TEST_SUITE_P(Under, suite,                                                         \
+                             testing::Values(TWindowManager::Absent, TWindowManager::Openbox),     \
+                             [](const testing::TestParamInfo<TWindowManager>& info) {              \
+                                 return WindowManagerName(info.param);                             \
+                             })
 
 } // namespace brisat::test

@@ -27,13 +27,6 @@ const TSkinCase kSkinCases[] = {
     {"Xp Blue", "xp_blue.xskn"}, {"Xp Stead", "xp_stead.xskn"},
 };
 
-int32_t Width(const TScreenRect& r) {
-    return r.Right - r.Left;
-}
-int32_t Height(const TScreenRect& r) {
-    return r.Bottom - r.Top;
-}
-
 bool IsBlue(uint32_t rgb) {
     return (rgb & 0xFF) > 0xC0 && ((rgb >> 8) & 0xFF) < 0x50 && ((rgb >> 16) & 0xFF) < 0x50;
 }

@@ -18,13 +18,6 @@ const char* const kDialog = "Открыть URL";
 class SkinnedUrlDialog : public PlayerTest {};
 BRISAT_PLAYER_SUITE(SkinnedUrlDialog);
 
-int32_t Width(const TScreenRect& r) {
-    return r.Right - r.Left;
-}
-int32_t Height(const TScreenRect& r) {
-    return r.Bottom - r.Top;
-}
-
 void Keep(const TPixelImage& image, const std::string& name) {
     if (const char* folder = std::getenv("BRISAT_E2E_SHOTS"))
         TProgramDriver::SavePng(image, std::string(folder) + "/" + name + ".png");

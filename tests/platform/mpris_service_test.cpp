@@ -23,7 +23,8 @@ template <class TDone> bool WaitFor(TDone done) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (!done() && std::chrono::steady_clock::now() < end) {
         // Signals to the test's connection arrive through the default main context.
-        while (g_main_context_iteration(nullptr, FALSE)) {}
+        while (g_main_context_iteration(nullptr, FALSE)) {
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return done();
@@ -54,19 +55,8 @@ protected:
     }
     // Calls Method; "" when it succeeded, else the error's D-Bus name.
     std::string Call(const char* interface, const char* method, GVariant* parameters = nullptr) {
-        GError* error = nullptr;
-        GVariant* reply = g_dbus_connection_call_sync(
-            Client, Service->BusName().c_str(), Path, interface, method, parameters, nullptr,
-            G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, &error);
-        if (reply) {
-            g_variant_unref(reply);
-            return {};
-        }
-        gchar* name = g_dbus_error_get_remote_error(error);
-        std::string result = name ? name : error->message;
-        g_free(name);
-        g_error_free(error);
-        return result;
+        return CallForError(Client, Service->BusName().c_str(), Path, interface, method,
+                            parameters);
     }
     GVariant* Get(const char* interface, const char* name) {
         GVariant* reply = g_dbus_connection_call_sync(

@@ -130,4 +130,21 @@ void TTestService::OnCall(GDBusConnection*, const gchar* sender, const gchar*, c
                                                    "refused");
 }
 
+std::string CallForError(GDBusConnection* client, const char* bus, const char* path,
+                         const char* interface, const char* method, GVariant* parameters) {
+    GError* error = nullptr;
+    GVariant* reply =
+        g_dbus_connection_call_sync(client, bus, path, interface, method, parameters, nullptr,
+                                    G_DBUS_CALL_FLAGS_NONE, 5000, nullptr, &error);
+    if (reply) {
+        g_variant_unref(reply);
+        return {};
+    }
+    gchar* name = g_dbus_error_get_remote_error(error);
+    std::string result = name ? name : error->message;
+    g_free(name);
+    g_error_free(error);
+    return result;
+}
+
 } // namespace brisat::test

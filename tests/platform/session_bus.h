@@ -30,6 +30,11 @@ private:
     bool m_hadPrevious = false;
 };
 
+// Calls Method of Interface at Path on Bus; "" when it succeeded, else the error's D-Bus name (or
+// its message when it has none). Takes Parameters when floating.
+std::string CallForError(GDBusConnection* client, const char* bus, const char* path,
+                         const char* interface, const char* method, GVariant* parameters);
+
 // Sets DBUS_SESSION_BUS_ADDRESS to a socket nobody listens on while it lives.
 class TNoSessionBus {
 public:
