@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <sstream>
+#include <thread>
 
 using namespace brisat;
 using namespace brisat::test;
@@ -73,6 +74,19 @@ protected:
                 if (line->rfind("bounds ", 0) == 0) return *line == expected.str();
             return false;
         });
+    }
+    // The screen once the window has painted: two readings a moment apart that agree, with
+    // the screen point X, Y showing something other than the bare root's black.
+    static TPixelImage PaintedScreen(TProgramDriver& driver, int32_t x, int32_t y) {
+        TPixelImage shot = driver.Screenshot();
+        TProgramDriver::WaitUntil([&] {
+            std::this_thread::sleep_for(100ms);
+            TPixelImage next = driver.Screenshot();
+            const bool same = next.Pixels == shot.Pixels;
+            shot = std::move(next);
+            return same && (shot.At(x, y) & 0xFFFFFF) != 0;
+        });
+        return shot;
     }
     // Keeps a screenshot for a person to look at when BRISAT_E2E_SHOTS names a folder.
     static void Keep(const TPixelImage& image, const std::string& name) {
@@ -276,11 +290,18 @@ TEST_P(SkinWindow, APopupFollowsTheKeysAndAClickOutsideReachesTheWindowBeneath) 
     const TPlace client = Places().at("client");
     const int32_t x = client.X + 200, y = client.Y + 90;
     // Opens the menu at (x, y) and waits until it shows over the client there.
-    const auto open = [&] {
-        const uint32_t before = driver.Screenshot(window).At(x + 30, y + 12);
+    const auto open = [&]() -> testing::AssertionResult {
+        const uint32_t before =
+            PaintedScreen(driver, window.Bounds.Left + x + 30, window.Bounds.Top + y + 12)
+                .At(window.Bounds.Left + x + 30, window.Bounds.Top + y + 12);
+        const size_t from = LineCount();
         driver.Click(window, x, y, 3);
-        return TProgramDriver::WaitUntil(
-            [&] { return driver.Screenshot(window).At(x + 30, y + 12) != before; });
+        if (!TProgramDriver::WaitUntil([&] { return LastPopup(Lines(), from).has_value(); }))
+            return testing::AssertionFailure() << "no popup reported:\n" << Get(LogPath());
+        if (!TProgramDriver::WaitUntil(
+                [&] { return driver.Screenshot(window).At(x + 30, y + 12) != before; }))
+            return testing::AssertionFailure() << "the popup does not show";
+        return testing::AssertionSuccess();
     };
     ASSERT_TRUE(open());
     for (const char* key : {"Down", "Down", "Return"})
@@ -353,7 +374,7 @@ TEST_P(SkinWindow, ATranslucentPopupShowsTheWindowBeneathThroughIt) {
     ASSERT_TRUE(Settled(driver, window)) << Get(LogPath());
     const TPlace client = Places().at("client");
     const int32_t x = client.X + 120, y = client.Y + 40;
-    const TPixelImage before = driver.Screenshot();
+    const TPixelImage before = PaintedScreen(driver, window.Bounds.Left + x, window.Bounds.Top + y);
     // Opens the menu (translucent with Ctrl held) and waits until it reports its place.
     const auto open = [&](bool translucent) -> std::optional<TPlace> {
         const size_t from = LineCount();
@@ -389,7 +410,8 @@ TEST_P(SkinWindow, ATranslucentPopupShowsTheWindowBeneathThroughIt) {
         shot = driver.Screenshot();
         shown = shot.At(sx, sy);
         return ChannelDistance(shown, expected) <= 3;
-    })) << std::hex << "shown " << shown << ", popup " << own << " over " << beneath;
+    })) << std::hex
+        << "shown " << shown << ", popup " << own << " over " << beneath;
     Keep(shot, "popup-translucent-" + WindowManagerName(GetParam()));
     driver.PressKey("Escape");
     EXPECT_TRUE(driver.Running());

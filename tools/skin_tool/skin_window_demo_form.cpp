@@ -113,7 +113,11 @@ TSkinWindowDemoForm::TSkinWindowDemoForm(TComponent* owner, const std::string& s
 TSeSkinPopupMenu& TSkinWindowDemoForm::BuildMenu(bool translucent) {
     auto& menu = CreateOwned<TSeSkinPopupMenu>(*this);
     menu.SetSkinEngine(m_engine);
-    menu.OnPopup = [this](TComponent&) { m_popupWatch->SetEnabled(true); };
+    // Each opening is reported, even at the place of one that closed before the watch looked.
+    menu.OnPopup = [this](TComponent&) {
+        m_reportedPopups.clear();
+        m_popupWatch->SetEnabled(true);
+    };
     if (translucent) {
         menu.SetPopupBlend(true);
         menu.SetPopupBlendValue(150);
