@@ -22,8 +22,7 @@ void TKsCustomPopupMenu::Popup(int32_t x, int32_t y) {
     BeforePopup();
     PushDown(KsItems());
     if (OnPopup) OnPopup(*this);
-    if (TMenuItem* chosen =
-            TrackPopupMenu(Items(), {x, y}, TPopupAlignment::paLeft, TOutsideClick::PassOn))
+    if (TMenuItem* chosen = TrackPopupMenu(Items(), {x, y}, Alignment(), TOutsideClick::PassOn))
         chosen->Click();
 }
 

@@ -146,21 +146,32 @@ TEST_P(SkinnedPlayer, CaptionButtonsMaximiseRestoreRollUpAndMinimise) {
         for (int attempt = 0; attempt < 3 && !done; ++attempt) {
             driver.Click(now.Left + (button.Left + button.Right) / 2,
                          now.Top + (button.Top + button.Bottom) / 2);
-            done = TProgramDriver::WaitUntil([&] {
-                const std::optional<TScreenRect> b = driver.BoundsOf(main);
-                return b && reached(*b);
-            }, 3s);
+            done = TProgramDriver::WaitUntil(
+                [&] {
+                    const std::optional<TScreenRect> b = driver.BoundsOf(main);
+                    return b && reached(*b);
+                },
+                3s);
         }
         Keep(driver.Screenshot(), "buttons-" + name + "-" + WindowManagerName(GetParam()));
-        EXPECT_TRUE(done) << name << " at " << button.Left << "," << button.Top << " of a window at "
-                          << now.Left << "," << now.Top << " " << Width(now) << " x "
-                          << Height(now);
+        EXPECT_TRUE(done) << name << " at " << button.Left << "," << button.Top
+                          << " of a window at " << now.Left << "," << now.Top << " " << Width(now)
+                          << " x " << Height(now);
+    };
+    const TScreenRect placed = *driver.BoundsOf(main);
+    const auto topLeftKept = [&] {
+        const TScreenRect b = *driver.BoundsOf(main);
+        EXPECT_EQ(b.Left, placed.Left);
+        EXPECT_EQ(b.Top, placed.Top);
     };
     press("Maximize", ssNormal,
           [&](const TScreenRect& b) { return Width(b) == 1024 && Height(b) == 768; });
     press("Restore", ssMaximized, normalSize);
+    topLeftKept();
     press("RollUp", ssNormal, [&](const TScreenRect& b) { return Height(b) < 100; });
+    topLeftKept();
     press("RollDown", ssRolledUp, normalSize);
+    topLeftKept();
     TSkinFrame frame(file, Width(normal), Height(normal));
     const TRect minimize = frame.Button("Minimize");
     const TScreenRect now = *driver.BoundsOf(main);
@@ -223,13 +234,11 @@ TEST_P(SkinnedPlayer, TheGeneralPopupIsTranslucentAndTheAspectPopupOpaque) {
         TSkinFrame frame(kSkins + "/steel.xskn", Width(main.Bounds), Height(main.Bounds));
         const TRect client = frame.Client();
         // The time panel over the video carries the general popup.
-        general.push_back(PopupAfter(driver, main, [&] {
-            driver.Click(main, client.Left + 50, client.Top + 19 + 28, 3);
-        }));
+        general.push_back(PopupAfter(
+            driver, main, [&] { driver.Click(main, client.Left + 50, client.Top + 19 + 28, 3); }));
         // The aspect button of the view panel at the bottom opens the aspect popup.
-        aspect.push_back(PopupAfter(driver, main, [&] {
-            driver.Click(main, client.Left + 67, client.Bottom - 16);
-        }));
+        aspect.push_back(PopupAfter(
+            driver, main, [&] { driver.Click(main, client.Left + 67, client.Bottom - 16); }));
         ASSERT_GT(general.back().Width, 20);
         ASSERT_GT(aspect.back().Width, 20);
         Keep(general.back(), std::string("popup-general-") + colour);

@@ -129,6 +129,26 @@ TEST_F(KsPopupMenuTest, AtTheScreensBottomRightCornerThePopupOpensUpAndLeft) {
     popup->Popup(corner.X, corner.Y);
 }
 
+TEST_F(KsPopupMenuTest, ThePopupIsAlignedOnThePointAsTheMenuSays) {
+    const TPoint at{300, 150};
+    for (TPopupAlignment alignment :
+         {TPopupAlignment::paLeft, TPopupAlignment::paCenter, TPopupAlignment::paRight}) {
+        popup->SetAlignment(alignment);
+        Then([this, at, alignment] {
+            ASSERT_EQ(OpenPopups().size(), 1u);
+            const TRect r = GetWindowRect(OpenPopups()[0]->Handle());
+            const int32_t expected = alignment == TPopupAlignment::paLeft     ? at.X
+                                     : alignment == TPopupAlignment::paCenter ? at.X - r.Width() / 2
+                                                                              : at.X - r.Width();
+            EXPECT_EQ(r.Left, expected) << int(alignment);
+            EXPECT_EQ(r.Top, at.Y);
+            Host->TypeKey(form->Handle(), VK_ESCAPE);
+        });
+        popup->Popup(at.X, at.Y);
+        steps.clear();
+    }
+}
+
 TEST_F(KsPopupMenuTest, OnlyTheFirstPopupOfAChainGetsTheShowAnimation) {
     popup->SetShowAnimation(TKsAnimation::kaFade);
     popup->SetShowAnimationTime(120);
