@@ -1,17 +1,16 @@
 // The main window's playback commands and on-screen displays: play, pause and stop, the seek
 // bar's tick with the time displays, volume with the bar drawn on the video, mute, full screen
 // and desktop playback, aspect and zoom, the mouse on the video, the event log and open URL.
-#include "app/main_form.h"
-
 #include "app/color_control_form.h"
 #include "app/form_select_url.h"
+#include "app/main_form.h"
 #include "app/playback_display.h"
 #include "effects/about_box.h"
 #include "effects/gradient_label.h"
-#include "framework/graphics/image_list.h"
-#include "framework/widgets/memo.h"
 #include "framework/controls/menu.h"
 #include "framework/controls/menu_item.h"
+#include "framework/graphics/image_list.h"
+#include "framework/widgets/memo.h"
 #include "framework/widgets/panel.h"
 #include "framework/widgets/speed_button.h"
 #include "framework/windowing/window_dc.h"
@@ -24,6 +23,7 @@
 #include "skin_controls/se_skin_panel.h"
 #include "skin_controls/se_skin_track_bar.h"
 #include "skin_windows/ks_custom_popup_menu.h"
+#include "skin_windows/se_skin_form.h"
 
 namespace brisat {
 
@@ -52,12 +52,11 @@ void TfrmMain::BindPlaybackHandlers() {
     });
     m.Add<TNotifyEvent>("DSVideoWindowEx1DblClick",
                         [this](TComponent&) { m_parts.Open1->Click(); });
-    m.Add<TControl::TMouseEvent>(
-        "DSVideoWindowEx1MouseDown",
-        [this](TControl&, TMouseButton button, TShiftState, int32_t, int32_t) {
-            VideoMouseDown(button);
-        });
-    m.Add<TNotifyEvent>("DSVideoWindowEx1ColorKeyChanged", [this](TComponent&) { ColorKeyChanged(); });
+    m.Add<TControl::TMouseEvent>("DSVideoWindowEx1MouseDown",
+                                 [this](TControl&, TMouseButton button, TShiftState, int32_t,
+                                        int32_t) { VideoMouseDown(button); });
+    m.Add<TNotifyEvent>("DSVideoWindowEx1ColorKeyChanged",
+                        [this](TComponent&) { ColorKeyChanged(); });
     m.Add<TDSVideoWindowEx2::TOverlayVisibleEvent>(
         "DSVideoWindowEx1OverlayVisible",
         [this](TComponent&, bool visible) { OverlayVisibilityChanged(visible); });
@@ -217,7 +216,8 @@ void TfrmMain::VideoMouseDown(TMouseButton button) {
     if (button == TMouseButton::mbRight) FullScreenToggle();
     if (button == TMouseButton::mbMiddle) {
         FullScreenToggle();
-        SetWindowState(TWindowState::wsMaximized);
+        // The skinned frame owns the window's states, so its maximise button shows restore.
+        m_parts.SeSkinForm1->SetWindowState(TKsWindowState::kwsMaximized);
     }
 }
 

@@ -9,10 +9,10 @@
 #include "framework/controls/menu_item.h"
 #include "framework/core/exceptions.h"
 #include "media/video_window.h"
-#include "skin_controls/se_skin_panel.h"
 #include "player_window_fixture.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/files/skin_source.h"
+#include "skin_controls/se_skin_panel.h"
 #include "skin_windows/se_skin_form.h"
 
 #include <fstream>
@@ -129,6 +129,21 @@ TEST_F(MainFormSkinTest, TheFrameKeepsTheSizeLimitsAndARolledUpWindowIsLower) {
     EXPECT_EQ(GetWindowRect(Main->Handle()).Height(), 486);
 }
 
+// A middle press on the video goes full screen and maximises the window through its frame, so
+// the frame's maximise button turns into restore; back from full screen the window stays so.
+TEST_F(MainFormSkinTest, AMiddlePressOnTheVideoMaximisesThroughTheFrame) {
+    Main->LoadSkin(kSkins + "/steel.xskn");
+    auto& video = *Main->Parts().DSVideoWindowEx1;
+    SendMessage(video.Handle(), WM_MBUTTONDOWN, MK_MBUTTON, PointToLParam({10, 10}));
+    Pump();
+    EXPECT_TRUE(video.FullScreen());
+    EXPECT_EQ(Frame().WindowState(), TKsWindowState::kwsMaximized);
+    video.NormalPlayback();
+    Pump();
+    EXPECT_EQ(Frame().WindowState(), TKsWindowState::kwsMaximized);
+    EXPECT_EQ(GetWindowRect(Main->Handle()).Width(), 1024);
+}
+
 // A press on the bare client surface moves the window as one on the caption does; controls keep
 // their presses. The video fills the surface, so it is taken away here.
 TEST_F(MainFormSkinTest, TheBareClientSurfaceDragsTheWindowInEveryLook) {
@@ -171,7 +186,8 @@ TEST(LayoutFilter, DropsOnlyTheRootsChildrenOfUnknownClassesWithWhatTheyHold) {
                                                      "    Caption = 'end'\n"
                                                      "  end\n"
                                                      "end\n");
-    EXPECT_THROW(WithoutUnregisteredComponents("object A: TForm\n  X = 'open\nend\n"), EParserError);
+    EXPECT_THROW(WithoutUnregisteredComponents("object A: TForm\n  X = 'open\nend\n"),
+                 EParserError);
 }
 
 } // namespace
