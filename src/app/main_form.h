@@ -57,6 +57,7 @@ private:
     // The main menu's bar shows while the frame shows the client area: a rolled-up or
     // minimised frame is its caption alone.
     void FollowFrameState();
+    void FollowSkinTextColour();
     // Attaches or detaches the main menu's bar keeping the window's bounds.
     void ShowMenuBar(bool shown);
     void FormCreate();
@@ -90,8 +91,9 @@ private:
     TConfigurationFile m_configuration;
     TPlayList m_playList;
     bool m_volumeBarShown = false;
-    bool m_mediaFilterSet = false; // OpenDialog2 offers the types playable here
-    TMainMenu* m_mainMenu = nullptr; // the bar's menu, also while the bar is detached
+    bool m_mediaFilterSet = false;       // OpenDialog2 offers the types playable here
+    TMainMenu* m_mainMenu = nullptr;     // the bar's menu, also while the bar is detached
+    TColor m_clockColour = clWindowText; // the clock's own text colour, for the plain look
 };
 
 // Registers the classes of every control the player's layouts use.

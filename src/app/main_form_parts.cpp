@@ -2,12 +2,13 @@
 
 #include "app/component_binding.h"
 #include "effects/about_box.h"
+#include "effects/clock_label.h"
 #include "effects/gradient_label.h"
-#include "framework/graphics/image_list.h"
-#include "framework/widgets/memo.h"
 #include "framework/controls/menu.h"
 #include "framework/controls/menu_item.h"
 #include "framework/dialogs/open_dialog.h"
+#include "framework/graphics/image_list.h"
+#include "framework/widgets/memo.h"
 #include "framework/widgets/panel.h"
 #include "framework/widgets/speed_button.h"
 #include "media/ds_track_bar.h"
@@ -43,6 +44,7 @@ void TMainFormParts::Bind(TComponent& frmMain) {
     bind("Panel1", Panel1);
     bind("Panel2", Panel2);
     bind("SeSkinPanel1", SeSkinPanel1);
+    bind("ZeltClock1", ZeltClock1);
     bind("ZeltLiquidLabel1", ZeltLiquidLabel1);
 
     bind("SpeedButton5", SpeedButton5);

@@ -25,6 +25,7 @@ class TSeSkinPanel;
 class TSeSkinPopupMenu;
 class TSeSkinTrackBar;
 class TSpeedButton;
+class TZeltClock;
 class TZeltLiquidLabel;
 class TZeltShellAbout;
 
@@ -39,9 +40,9 @@ struct TMainFormParts {
     TDSTrackBar* DSTrackBar1 = nullptr;
     TSeSkinTrackBar* SoundLevel = nullptr;
     TSeSkinTrackBar* SeSkinTrackBar1 = nullptr; // digital zoom
-    TMemo* Memo1 = nullptr;               // the graph's event log
+    TMemo* Memo1 = nullptr;                     // the graph's event log
     TSeSkinComboBox* ComboBox1 = nullptr;       // the monitor for full screen and desktop playback
-    TImageList* ImageList2 = nullptr;     // the volume bars
+    TImageList* ImageList2 = nullptr;           // the volume bars
     TZeltShellAbout* ZeltAbout1 = nullptr;
 
     // The skin and the skinned frame.
@@ -52,6 +53,7 @@ struct TMainFormParts {
     TPanel* Panel1 = nullptr; // the zoom panel
     TPanel* Panel2 = nullptr; // the time over the video
     TSeSkinPanel* SeSkinPanel1 = nullptr;
+    TZeltClock* ZeltClock1 = nullptr;
     TZeltLiquidLabel* ZeltLiquidLabel1 = nullptr;
 
     // Buttons.

@@ -1,13 +1,15 @@
 // The main window's skin: the "Skin" menu loads its items' files, the creation loads the ticked
 // one, and the skinned frame keeps the window's size limits and lets a press on the bare client
 // surface move the window.
-#include "app/main_form.h"
-
 #include "app/bare_client_drag.h"
+#include "app/main_form.h"
 #include "app/skin_choice.h"
+#include "effects/clock_label.h"
 #include "framework/controls/application.h"
 #include "framework/controls/menu_item.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/objects/skin_object.h"
+#include "skin_controls/se_skin_panel.h"
 #include "skin_windows/ks_hook.h"
 #include "skin_windows/se_skin_form.h"
 
@@ -48,8 +50,17 @@ void TfrmMain::LoadSkin(const std::string& fileName) {
     } catch (const std::exception& e) {
         // The engine has dropped the skin: the windows draw their plain look and the program
         // goes on; the menu keeps the user's choice.
+        FollowSkinTextColour();
         if (Application) Application->ShowException(e);
     }
+}
+
+// The clock is a plain label on a skinned panel: it writes in the panel's text colour, which the
+// skin chose to read on its panel, and in its own colour on the plain panel.
+void TfrmMain::FollowSkinTextColour() {
+    const TSeSkinPanel& panel = *m_parts.SeSkinPanel1;
+    const TSeSkinObject* skin = panel.IsSkinned() ? panel.SkinCopy() : nullptr;
+    m_parts.ZeltClock1->Font().SetColor(skin ? skin->GetFont().Color() : m_clockColour);
 }
 
 void TfrmMain::SetUpFrame() {
@@ -57,6 +68,8 @@ void TfrmMain::SetUpFrame() {
     // The frame answers the size queries itself (a rolled-up window is lower than any minimum).
     frame.SetConstraints(kTrackSizes);
     DragByBareClient(*this, frame);
+    m_clockColour = m_parts.ZeltClock1->Font().Color();
+    m_parts.SeSkinEngine1->OnAfterChange = [this](TComponent&) { FollowSkinTextColour(); };
     auto& hook = CreateOwned<TKsHook>(*this);
     hook.OnAfterMessage = [this](TMessage& m) {
         if (m.Msg == WM_WINDOWPOSCHANGED) FollowFrameState();
@@ -71,8 +84,8 @@ void TfrmMain::SetUpFrame() {
 
 void TfrmMain::FollowFrameState() {
     const TKsWindowState state = m_parts.SeSkinForm1->WindowState();
-    const bool clientShown = state == TKsWindowState::kwsNormal ||
-                             state == TKsWindowState::kwsMaximized;
+    const bool clientShown =
+        state == TKsWindowState::kwsNormal || state == TKsWindowState::kwsMaximized;
     if (clientShown != (Menu() != nullptr)) ShowMenuBar(clientShown);
 }
 

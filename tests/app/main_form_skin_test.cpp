@@ -6,12 +6,14 @@
 #include "app/layout_filter.h"
 #include "app/layouts.h"
 #include "app/main_form.h"
+#include "effects/clock_label.h"
 #include "framework/controls/menu_item.h"
 #include "framework/core/exceptions.h"
 #include "media/video_window.h"
 #include "player_window_fixture.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/files/skin_source.h"
+#include "skin/objects/skin_object.h"
 #include "skin_controls/se_skin_panel.h"
 #include "skin_windows/se_skin_form.h"
 
@@ -72,6 +74,17 @@ TEST_F(MainFormSkinTest, AShippedSkinDrawsTheFrameAndAnotherReplacesIt) {
     EXPECT_TRUE(Messages.empty());
 }
 
+// The plain clock on the skinned panel writes in the panel's text colour, readable on a dark skin.
+TEST_F(MainFormSkinTest, TheClockWritesInTheSkinnedPanelsTextColour) {
+    for (const char* skin : {"/alien.xskn", "/jezz.xskn", "/steel.xskn"}) {
+        SCOPED_TRACE(skin);
+        Main->LoadSkin(kSkins + skin);
+        const TSeSkinPanel& panel = *Main->Parts().SeSkinPanel1;
+        ASSERT_TRUE(panel.IsSkinned());
+        EXPECT_EQ(Main->Parts().ZeltClock1->Font().Color(), panel.SkinCopy()->GetFont().Color());
+    }
+}
+
 // Damaged files: one message naming the file and why, the plain look, and the choice kept.
 TEST_F(MainFormSkinTest, ASkinThatFailsToLoadIsReportedOnceAndLeavesThePlainLook) {
     const std::string folder = std::filesystem::path(Settings().Location().WritePath).parent_path();
@@ -106,6 +119,7 @@ TEST_F(MainFormSkinTest, ASkinThatFailsToLoadIsReportedOnceAndLeavesThePlainLook
         EXPECT_GT(Messages[0].size(), path.size() + 20) << "and why: " << Messages[0];
         EXPECT_FALSE(Frame().IsSkinned());
         EXPECT_EQ(Engine().Skin().Count(), 0);
+        EXPECT_EQ(Main->Parts().ZeltClock1->Font().Color(), clWindowText) << "the plain look's";
     }
     EXPECT_TRUE(Item("xs").Checked()) << "the user's choice stays";
 }
