@@ -35,6 +35,8 @@ public:
     // Loads a skin file into the engine; a file that fails to load is reported in one message
     // box and leaves the plain look. A missing file gives the plain look silently.
     void LoadSkin(const std::string& fileName);
+    // Brings the window back from minimised or the tray through its frame, shown and active.
+    void BringToFront();
 
     TPlayList& PlayList() { return m_playList; }
     const TMainFormParts& Parts() const { return m_parts; }

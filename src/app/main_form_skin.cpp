@@ -55,6 +55,15 @@ void TfrmMain::LoadSkin(const std::string& fileName) {
     }
 }
 
+void TfrmMain::BringToFront() {
+    TSeSkinForm& frame = *m_parts.SeSkinForm1;
+    const TKsWindowState state = frame.WindowState();
+    if (state == TKsWindowState::kwsMinimized || state == TKsWindowState::kwsTray) frame.Restore();
+    if (WindowState() == TWindowState::wsMinimized) SetWindowState(TWindowState::wsNormal);
+    Show();
+    SetActiveWindow(Handle());
+}
+
 // The clock is a plain label on a skinned panel: it writes in the panel's text colour, which the
 // skin chose to read on its panel, and in its own colour on the plain panel.
 void TfrmMain::FollowSkinTextColour() {

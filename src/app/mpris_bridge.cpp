@@ -5,11 +5,11 @@
 #include "app/mpris_mapping.h"
 #include "framework/controls/application.h"
 #include "framework/widgets/speed_button.h"
-#include "skin_controls/se_skin_track_bar.h"
 #include "framework/windowing/message_queue.h"
 #include "framework/windowing/window_handle.h"
 #include "media/platform/event_codes.h"
 #include "media/platform/playable_sources.h"
+#include "skin_controls/se_skin_track_bar.h"
 
 namespace brisat {
 namespace {
@@ -38,12 +38,12 @@ TMprisBridge::TMprisBridge(TfrmMain& form)
     m_window = AllocateHWnd([this](TMessage& message) { HandleMessage(message); });
     SetTimer(m_window, RefreshTimer, RefreshIntervalMs);
     m_form.Parts().FilterGraph1->AttachEventListener(*this);
-    m_service = std::make_unique<TMprisService>(
-        TMprisSetup{.Name = "brisat",
-                    .Identity = "Brisat",
-                    .UriSchemes = PlayableUriSchemes(),
-                    .MimeTypes = PlayableMimeTypes},
-        [this](const TMprisRequest& request) { Queue(request); });
+    m_service =
+        std::make_unique<TMprisService>(TMprisSetup{.Name = "brisat",
+                                                    .Identity = "Brisat",
+                                                    .UriSchemes = PlayableUriSchemes(),
+                                                    .MimeTypes = PlayableMimeTypes},
+                                        [this](const TMprisRequest& request) { Queue(request); });
     Refresh();
 }
 
@@ -96,20 +96,40 @@ void TMprisBridge::RunQueued() {
 void TMprisBridge::Run(const TMprisRequest& request) {
     TPlayList& playList = m_form.PlayList();
     switch (request.Command) {
-    case TMprisCommand::Raise: Raise(); break;
-    case TMprisCommand::Quit: m_form.Close(); break;
-    case TMprisCommand::PlayPause: PlayPause(); break;
+    case TMprisCommand::Raise:
+        Raise();
+        break;
+    case TMprisCommand::Quit:
+        m_form.Close();
+        break;
+    case TMprisCommand::PlayPause:
+        PlayPause();
+        break;
     // Without a graph the window's Play asks for files; the protocol's Play then does nothing.
     case TMprisCommand::Play:
         if (m_form.Parts().FilterGraph1->Active()) m_play.Click();
         break;
-    case TMprisCommand::Pause: m_pause.Click(); break;
-    case TMprisCommand::Stop: m_stop.Click(); break;
-    case TMprisCommand::Next: playList.Next(); break;
-    case TMprisCommand::Previous: playList.Previous(); break;
-    case TMprisCommand::Seek: Seek(request.Offset); break;
-    case TMprisCommand::SetPosition: SetPosition(request.TrackId, request.Offset); break;
-    case TMprisCommand::OpenUri: OpenUri(request.Location); break;
+    case TMprisCommand::Pause:
+        m_pause.Click();
+        break;
+    case TMprisCommand::Stop:
+        m_stop.Click();
+        break;
+    case TMprisCommand::Next:
+        playList.Next();
+        break;
+    case TMprisCommand::Previous:
+        playList.Previous();
+        break;
+    case TMprisCommand::Seek:
+        Seek(request.Offset);
+        break;
+    case TMprisCommand::SetPosition:
+        SetPosition(request.TrackId, request.Offset);
+        break;
+    case TMprisCommand::OpenUri:
+        OpenUri(request.Location);
+        break;
     case TMprisCommand::SetVolume:
         m_form.Parts().SoundLevel->SetPosition(PlayerVolume(request.Volume));
         break;
@@ -127,7 +147,8 @@ void TMprisBridge::Seek(int64_t offset) {
     const int64_t length = Length();
     if (length <= 0) return;
     int64_t position = 0;
-    if (auto seeking = m_form.Parts().FilterGraph1->QueryInterface<TGraphInterface::IMediaSeeking>())
+    if (auto seeking =
+            m_form.Parts().FilterGraph1->QueryInterface<TGraphInterface::IMediaSeeking>())
         seeking->GetCurrentPosition(position);
     if (const std::optional<int64_t> target = SeekTarget(ToMicroseconds(position), offset, length))
         SeekTo(*target);
@@ -137,8 +158,7 @@ void TMprisBridge::Seek(int64_t offset) {
 
 // The protocol ignores a position for another track or outside this one.
 void TMprisBridge::SetPosition(const std::string& trackId, int64_t position) {
-    if (!m_hasTrack || trackId != TrackId(m_tracks) || !PositionInTrack(position, Length()))
-        return;
+    if (!m_hasTrack || trackId != TrackId(m_tracks) || !PositionInTrack(position, Length())) return;
     SeekTo(position);
 }
 
@@ -148,8 +168,7 @@ void TMprisBridge::SeekTo(int64_t position) {
     if (!seeking) return;
     int64_t target = position * 10, stop = 0;
     seeking->GetStopPosition(stop);
-    seeking->SetPositions(&target, AM_SEEKING_AbsolutePositioning, &stop,
-                          AM_SEEKING_NoPositioning);
+    seeking->SetPositions(&target, AM_SEEKING_AbsolutePositioning, &stop, AM_SEEKING_NoPositioning);
     m_service->Seeked(position);
 }
 
@@ -162,10 +181,7 @@ void TMprisBridge::OpenUri(const std::string& location) {
 }
 
 void TMprisBridge::Raise() {
-    if (m_form.WindowState() == TWindowState::wsMinimized)
-        m_form.SetWindowState(TWindowState::wsNormal);
-    m_form.Show();
-    SetActiveWindow(m_form.Handle());
+    m_form.BringToFront();
 }
 
 void TMprisBridge::HandleGraphEvent(long code, std::intptr_t, std::intptr_t) {
@@ -177,10 +193,17 @@ void TMprisBridge::HandleGraphEvent(long code, std::intptr_t, std::intptr_t) {
 // Told before the graph acts; the state is taken once the command is through.
 void TMprisBridge::HandleControlEvent(TGraphControlEvent kind, std::int32_t param) {
     switch (kind) {
-    case TGraphControlEvent::gcePlay: m_status = TMprisStatus::Playing; break;
-    case TGraphControlEvent::gcePause: m_status = TMprisStatus::Paused; break;
-    case TGraphControlEvent::gceStop: m_status = TMprisStatus::Stopped; break;
-    case TGraphControlEvent::gceFileRendering: break;
+    case TGraphControlEvent::gcePlay:
+        m_status = TMprisStatus::Playing;
+        break;
+    case TGraphControlEvent::gcePause:
+        m_status = TMprisStatus::Paused;
+        break;
+    case TGraphControlEvent::gceStop:
+        m_status = TMprisStatus::Stopped;
+        break;
+    case TGraphControlEvent::gceFileRendering:
+        break;
     case TGraphControlEvent::gceFileRendered:
         ++m_tracks;
         m_hasTrack = true;
@@ -201,7 +224,8 @@ void TMprisBridge::PostRefresh() {
 
 int64_t TMprisBridge::Length() const {
     int64_t duration = 0;
-    if (auto seeking = m_form.Parts().FilterGraph1->QueryInterface<TGraphInterface::IMediaSeeking>())
+    if (auto seeking =
+            m_form.Parts().FilterGraph1->QueryInterface<TGraphInterface::IMediaSeeking>())
         seeking->GetDuration(duration);
     return ToMicroseconds(duration);
 }

@@ -158,6 +158,25 @@ TEST_F(MainFormSkinTest, AMiddlePressOnTheVideoMaximisesThroughTheFrame) {
     EXPECT_EQ(GetWindowRect(Main->Handle()).Width(), 1024);
 }
 
+// The desktop's "raise" brings the window back from where its frame put it.
+TEST_F(MainFormSkinTest, BringingToFrontRestoresAMinimisedOrTrayedWindow) {
+    Main->LoadSkin(kSkins + "/steel.xskn");
+    for (const bool tray : {false, true}) {
+        SCOPED_TRACE(tray ? "tray" : "minimised");
+        if (tray)
+            Frame().MinimizeToTray();
+        else
+            Frame().Minimize();
+        Pump();
+        ASSERT_FALSE(IsWindowVisible(Main->Handle()));
+        Main->BringToFront();
+        Pump();
+        EXPECT_EQ(Frame().WindowState(), TKsWindowState::kwsNormal);
+        EXPECT_TRUE(IsWindowVisible(Main->Handle()));
+        EXPECT_EQ(GetActiveWindow(), Main->Handle());
+    }
+}
+
 // A press on the bare client surface moves the window as one on the caption does; controls keep
 // their presses. The video fills the surface, so it is taken away here.
 TEST_F(MainFormSkinTest, TheBareClientSurfaceDragsTheWindowInEveryLook) {
