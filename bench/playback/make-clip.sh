@@ -22,7 +22,10 @@ case $kind in
   720) size=(1280 720) encode="mpeg2enc format=3 aspect=3 bitrate=6000 bufsize=1000 \
          max-gop-size=15 constraints=false ! mpegvideoparse"
        audio="avenc_mp2 bitrate=192000 ! mpegaudioparse" mux="mpegpsmux" ;;
-  480) size=(854 480) encode="avenc_wmv2 bitrate=2000000" audio="avenc_wmav2 bitrate=128000"
+  # The libav encoders start their timestamps at 1000 hours; the ASF muxer writes them as they
+  # come, so both streams are turned back to running time (from 0) first.
+  480) size=(854 480) encode="avenc_wmv2 bitrate=2000000 ! identity single-segment=true"
+       audio="avenc_wmav2 bitrate=128000 ! identity single-segment=true"
        mux="avmux_asf" ;; # asfmux writes files its own demuxer stalls on
   *) echo "make-clip.sh: unknown clip kind $kind (1080, 720 or 480)" >&2; exit 2 ;;
 esac
