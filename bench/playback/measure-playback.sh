@@ -1,26 +1,33 @@
 #!/usr/bin/env bash
-# Measures video playback of brisat against gst-play-1.0 (X image sink) and mpv (X11 output) on a
-# 1920 × 1080 H.264 30 fps clip with audio, under Xvfb :9 (1920 × 1080 × 24; started here when no
-# server answers on :9). For every player and mode, RUNS times:
-#   first-ms  launch to the clip's first picture on screen, seen by screen_probe for every player
-#   cpu/s     CPU seconds per media second from second 2 to 10 of the clip: the player's
-#             user+sys plus the X server's, both from /proc/<pid>/stat
-#   drops     late frames the video sink dropped (GStreamer's QoS log for gst-play, --stats for
-#             brisat, which adds frames replaced before they were shown), mpv's own counters
-#   peak-MB   peak resident memory (VmHWM) while playing
-#   paused    CPU seconds per second, player + X server, over 3 s paused after second 10 (brisat
-#             takes its keys in the main window only: its full-screen figure comes from a run
-#             paused there first, then switched to full screen)
-# and brisat's resident memory and CPU with no file. Run from the source tree after a release
-# build (`make release`):  bench/playback/measure-playback.sh [BUILD_DIR] [RUNS]
+# Measures video playback of brisat against gst-play-1.0 (X image sink) and mpv (X11 output)
+# side by side, under Xvfb ($BENCH_DISPLAY, :9 unless set; 1920 × 1080 × 24, started here when
+# no server answers there), on three clips made by make-clip.sh: 1080p H.264, 720p MPEG-2 and
+# 480p WMV2, each with audio. Every clip plays in two modes:
+#   full    full screen (gst-play: its window scaled to the whole screen, which it covers alone)
+#   window  a video area of 640 × 360 (brisat --video-size, mpv --geometry, gst-play scaling to
+#           that size in front of its sink)
+# RUNS times (3 unless given), the players taking turns (brisat, gst-play, mpv, brisat, ...):
+#   cpu     CPU seconds per second of playing from second 2 to 10 of the clip: the player's
+#           user+sys plus the X server's, both from /proc/<pid>/stat
+#   peak    peak resident memory (VmHWM) in MB while playing
+#   first   launch to the clip's first picture on screen, seen by screen_probe for every player
+#   drops   mpv: frames its output and its decoder dropped; brisat and gst-play: late buffers
+#           the sink dropped and frames the decoder skipped as late, counted from a QoS log in
+#           one separate run per clip and mode (the log costs nothing in the timed runs), for
+#           brisat plus the frames replaced before they were shown (--stats)
+# and prints the medians, one row per clip and mode, with the ratio ours/best peer. Then brisat
+# alone with the Steel skin against no skin, 1080p in its default window and in full screen, and
+# brisat's memory and CPU with no file. Run from the source tree after a release build (`make
+# release`):  bench/playback/measure-playback.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build/release}" && pwd)
-runs=${2:-2}
+runs=${2:-3}
 brisat=$build/brisat
 probe=$build/bench/playback/screen_probe
-clip=$build/bench-clips/clip1080.mp4
-first_colour=00C850 # the clip's first picture, see make-clip.sh
+clips=$build/bench-clips
+colour=$("$here/make-clip.sh" --colour)
+settings=$build/Brisat.ini # brisat reads its settings beside the program when it may write there
 work=$(mktemp -d)
 hz=$(getconf CLK_TCK)
 
@@ -30,28 +37,32 @@ done
 need=()
 command -v gst-play-1.0 >/dev/null || need+=(gstreamer1.0-plugins-base-apps)
 command -v mpv >/dev/null || need+=(mpv)
-command -v script >/dev/null || need+=(bsdutils)
 command -v bc >/dev/null || need+=(bc)
 if ((${#need[@]})); then apt-get update -qq && apt-get install -y -qq "${need[@]}"; fi
-"$here/make-clip.sh" "$clip"
+"$here/make-clip.sh" 1080 "$clips/clip1080.mp4"
+"$here/make-clip.sh" 720 "$clips/clip720.mpg"
+"$here/make-clip.sh" 480 "$clips/clip480.wmv"
 
-export DISPLAY=:9
+export DISPLAY=${BENCH_DISPLAY:-:9}
+display_number=${DISPLAY#:}
 xvfb_started=
+[[ -e $settings ]] && cp -p "$settings" "$work/settings.saved"
 cleanup() {
   [[ -n $xvfb_started ]] && kill "$xvfb_started" 2>/dev/null
+  if [[ -e $work/settings.saved ]]; then cp -p "$work/settings.saved" "$settings"; else rm -f "$settings"; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
-if [[ ! -S /tmp/.X11-unix/X9 ]]; then
-  Xvfb :9 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+if [[ ! -S /tmp/.X11-unix/X$display_number ]]; then
+  Xvfb "$DISPLAY" -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   xvfb_started=$!
-  for _ in $(seq 50); do [[ -S /tmp/.X11-unix/X9 ]] && break; sleep 0.1; done
+  for _ in $(seq 50); do [[ -S /tmp/.X11-unix/X$display_number ]] && break; sleep 0.1; done
 fi
 xpid=
 for d in /proc/[0-9]*; do
-  if tr '\0' ' ' <"$d/cmdline" 2>/dev/null | grep -q '^Xvfb :9 '; then xpid=${d#/proc/}; break; fi
+  if tr '\0' ' ' 2>/dev/null <"$d/cmdline" | grep -q "^Xvfb $DISPLAY "; then xpid=${d#/proc/}; break; fi
 done
-[[ -n $xpid ]] || { echo "no Xvfb :9 process found" >&2; exit 1; }
+[[ -n $xpid ]] || { echo "no Xvfb $DISPLAY process found" >&2; exit 1; }
 
 now_ms() { date +%s%3N; }
 ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
@@ -59,82 +70,130 @@ peak_mb() { awk '/VmHWM/ {printf "%.0f", $2 / 1024}' "/proc/$1/status"; }
 rss_mb() { awk '/VmRSS/ {printf "%.0f", $2 / 1024}' "/proc/$1/status"; }
 sleep_until() { local left=$(( $1 - $(now_ms) )); ((left > 0)) && sleep "$(bc <<<"scale=3; $left/1000")"; return 0; }
 per_second() { bc <<<"scale=3; $1 / $hz / $2"; }
-child_of() { # the first child of process $1 (script's command)
-  for _ in $(seq 100); do
-    local c; c=$(cat "/proc/$1/task/$1/children" 2>/dev/null | awk '{print $1}')
-    [[ -n $c ]] && { echo "$c"; return; }; sleep 0.02
-  done
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{v[NR] = $1} END {print NR ? v[int((NR + 1) / 2)] : "?"}'; }
+stop() { # ends process $1 and waits for it to be gone
+  kill -TERM "$1" 2>/dev/null || true
+  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.05; done
+  kill -KILL "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
 }
 
-# One run: $1 name, $2 mode, then the command. Prints one table row.
+# Brisat's settings: no skin, or the skin key $1 ticked.
+use_skin() {
+  if [[ -n ${1:-} ]]; then printf '[Skin]\n%s=1\n' "$1" >"$settings"; else printf '[Skin]\n' >"$settings"; fi
+}
+
+# Sets cmd to the command line of player $1 for clip $2 in mode $3.
+command_of() {
+  local name=$1 clip=$2 mode=$3 scaled="videoscale ! video/x-raw,pixel-aspect-ratio=1/1"
+  case $name-$mode in
+    brisat-full) cmd=("$brisat" --stats --full-screen "$clip") ;;
+    brisat-window) cmd=("$brisat" --stats --video-size 640x360 "$clip") ;;
+    brisat-default) cmd=("$brisat" --stats "$clip") ;;
+    gst-play-full) cmd=(gst-play-1.0 --no-interactive
+      "--videosink=$scaled,width=1920,height=1080 ! ximagesink" "$clip") ;;
+    gst-play-window) cmd=(gst-play-1.0 --no-interactive
+      "--videosink=$scaled,width=640,height=360 ! ximagesink" "$clip") ;;
+    mpv-full) cmd=(mpv --no-config --vo=x11 --ao=null --fs --script="$here/mpv-drops.lua" "$clip") ;;
+    mpv-window) cmd=(mpv --no-config --vo=x11 --ao=null --geometry=640x360 --no-keepaspect-window
+      --script="$here/mpv-drops.lua" "$clip") ;;
+  esac
+}
+
+# One timed run of player $1 on clip $2 in mode $3; prints "cpu peak first drops".
 measure() {
-  local name=$1 mode=$2; shift 2
-  local log=$work/$name-$mode.log keys=$work/keys pid t0 first a0 x0 a1 x1 peak p0 px0 p1 px1
-  # gst-play reads its keys from a terminal: it gets one from `script`, fed through a fifo
-  # (opened for reading and writing here, so neither side waits for the other).
-  rm -f "$keys"; mkfifo "$keys"; exec 3<>"$keys"
+  local name=$1 clip=$2 mode=$3 log=$work/run.log pid t0 first a0 x0 a1 x1 peak drops
+  local -a cmd; command_of "$name" "$clip" "$mode"
   t0=$(now_ms)
-  if [[ $name == gst-play ]]; then
-    script -qfec "$*" /dev/null <"$keys" >"$log" 2>&1 &
-    pid=$(child_of $!)
-  else
-    "$@" >"$log" 2>&1 & pid=$!
+  "${cmd[@]}" >"$log" 2>&1 & pid=$!
+  if ! first=$("$probe" wait "$colour" 20000); then
+    echo "$name $mode $(basename "$clip"): no picture" >&2; stop "$pid"; echo "? ? ? ?"; return
   fi
-  first=$("$probe" wait $first_colour 20000) || { echo "$name $mode: no picture" >&2; kill "$pid"; return; }
-  [[ $mode == full ]] && "$probe" key Return
   sleep_until $(( ${first%.*} + 2000 )); a0=$(ticks "$pid"); x0=$(ticks "$xpid")
   sleep_until $(( ${first%.*} + 10000 )); a1=$(ticks "$pid"); x1=$(ticks "$xpid")
   peak=$(peak_mb "$pid")
+  stop "$pid"
   case $name in
-    brisat) [[ $mode == window ]] && "$probe" key z ;;
-    gst-play) printf ' ' >&3 ;;
-    mpv) "$probe" key space ;;
-  esac
-  sleep 1; p0=$(ticks "$pid"); px0=$(ticks "$xpid")
-  sleep 3; p1=$(ticks "$pid"); px1=$(ticks "$xpid")
-  [[ $name == gst-play ]] && printf 'q' >&3
-  kill -TERM "$pid" 2>/dev/null || true
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-  exec 3>&-
-  local drops
-  case $name in
-    brisat) drops=$(sed -n 's/.*dropped \([0-9]*\).*/\1/p' "$log") ;;
-    gst-play) drops=$(grep -c "ximagesink[0-9]*> qos: dropped buffer" "$work/gst.log" || true) ;;
+    brisat) drops=$(sed -n 's/.*dropped \([0-9]*\).*/\1/p' "$log") ;; # for the skin rows
     mpv) drops=$(sed -n 's/^drops: //p' "$log") ;;
+    gst-play) drops=- ;; # from the logged run
   esac
-  local paused; paused=$(per_second $((p1 - p0 + px1 - px0)) 3)
-  [[ $name == brisat && $mode == full ]] && paused=$(paused_full_screen)
-  printf '%-9s %-6s %8.0f %6s %6s %7s %5s %7s %7s\n' "$name" "$mode" "$(bc <<<"$first - $t0")" \
-    "$(per_second $((a1 - a0)) 8)" "$(per_second $((x1 - x0)) 8)" \
-    "$(per_second $((a1 - a0 + x1 - x0)) 8)" "${drops:-?}" "$peak" "$paused"
+  echo "$(per_second $((a1 - a0 + x1 - x0)) 8) $peak $(bc <<<"$first - $t0" | cut -d. -f1) ${drops:-?}"
 }
 
-paused_full_screen() { # brisat paused in the main window, then shown full screen
-  "$brisat" "$clip" >"$work/paused.log" 2>&1 & local pid=$!
-  "$probe" wait $first_colour 20000 >/dev/null
-  "$probe" key z; sleep 0.3; "$probe" key Return; sleep 1
-  local c0 x0; c0=$(ticks $pid); x0=$(ticks "$xpid"); sleep 3
-  per_second $(( $(ticks $pid) - c0 + $(ticks "$xpid") - x0 )) 3
-  kill -TERM $pid; wait $pid 2>/dev/null || true
+# Frames a GStreamer player ($1: brisat or gst-play) dropped on clip $2 in mode $3, from a whole
+# run with a QoS log: the late buffers its sink dropped and the frames its decoder skipped as too
+# late, plus, for brisat, the frames replaced before they were shown (--stats).
+logged_drops() {
+  local -a cmd; command_of "$1" "$2" "$3"
+  [[ $1 == brisat ]] && cmd+=(--quit-after 13000) # the others end with the clip
+  rm -f "$work/qos.log"
+  GST_DEBUG=GST_QOS:5,videodecoder:2 GST_DEBUG_NO_COLOR=1 GST_DEBUG_FILE=$work/qos.log \
+    timeout 30 "${cmd[@]}" >"$work/logged.log" 2>&1 || true
+  local late skipped replaced=0
+  late=$(grep -c "> qos: dropped buffer" "$work/qos.log" || true)
+  skipped=$(grep -c "Dropping frame due to QoS" "$work/qos.log" || true)
+  [[ $1 == brisat ]] && replaced=$(sed -n 's/.*replaced \([0-9]*\)).*/\1/p' "$work/logged.log")
+  echo $((late + skipped + ${replaced:-0}))
 }
 
-idle() { # brisat with no file: resident memory and CPU after 3 s
-  "$brisat" >"$work/idle.log" 2>&1 & local pid=$!
-  sleep 3; local c0 x0; c0=$(ticks $pid); x0=$(ticks "$xpid"); sleep 3
-  printf 'brisat idle: RSS %s MB, peak %s MB, CPU %s s/s (X server %s)\n' "$(rss_mb $pid)" \
-    "$(peak_mb $pid)" "$(per_second $(( $(ticks $pid) - c0 )) 3)" \
-    "$(per_second $(( $(ticks "$xpid") - x0 )) 3)"
-  kill -TERM $pid; wait $pid 2>/dev/null || true
+# The median of field $2 (1 cpu, 2 peak, 3 first, 4 drops) over the runs in file $1.
+field() { cut -d' ' -f"$2" "$1" | tr '\n' ' ' | median; }
+ratio() { # ours over the smaller of the two peers' figures
+  local best; best=$(printf '%s\n%s\n' "$2" "$3" | grep -E '^[0-9.]+$' | sort -g | head -1)
+  if [[ $1 =~ ^[0-9.]+$ && -n $best ]] && (( $(bc <<<"$best > 0") )); then
+    printf '%.2f' "$(bc <<<"scale=3; $1 / $best")"
+  else echo -; fi
 }
 
-echo "load: $(cut -d' ' -f1-3 /proc/loadavg)   clip: $clip"
-printf '%-9s %-6s %8s %6s %6s %7s %5s %7s %7s\n' player mode first-ms prog/s X/s cpu/s drops peak-MB paused
-for run in $(seq "$runs"); do
-  measure brisat window "$brisat" --stats "$clip"
-  measure brisat full "$brisat" --stats "$clip"
-  GST_DEBUG=GST_QOS:5 GST_DEBUG_NO_COLOR=1 GST_DEBUG_FILE=$work/gst.log \
-    measure gst-play window gst-play-1.0 --videosink=ximagesink "$clip"
-  measure mpv window mpv --no-config --vo=x11 --ao=null --script="$here/mpv-drops.lua" "$clip"
+players=(brisat gst-play mpv)
+echo "load: $(cut -d' ' -f1-3 /proc/loadavg)   runs: $runs   display: $DISPLAY"
+use_skin
+for clip in "$clips/clip1080.mp4" "$clips/clip720.mpg" "$clips/clip480.wmv"; do
+  for mode in full window; do
+    key=$(basename "$clip" | cut -d. -f1)-$mode
+    for run in $(seq "$runs"); do
+      for name in "${players[@]}"; do
+        measure "$name" "$clip" "$mode" | tee -a "$work/$key-$name" | sed "s/^/  $key $name: /" >&2
+      done
+    done
+    logged_drops brisat "$clip" "$mode" >"$work/$key-brisat-drops"
+    logged_drops gst-play "$clip" "$mode" >"$work/$key-gst-drops"
+  done
 done
-idle
+
+row_format='%-15s %6s %6s %6s %5s | %5s %5s %5s %5s | %6s %6s %6s %5s | %5s %5s %5s %5s\n'
+printf "$row_format" "cpu s/s, MB," "cpu" "" "" "" "peak" "" "" "" "first" "" "" "" "drops" "" "" ""
+printf "$row_format" "ms, frames" ours gst mpv ratio ours gst mpv ratio ours gst mpv ratio ours gst mpv ratio
+for key in clip1080-full clip1080-window clip720-full clip720-window clip480-full clip480-window; do
+  values=()
+  for f in 1 2 3 4; do
+    o=$(field "$work/$key-brisat" $f) g=$(field "$work/$key-gst-play" $f) m=$(field "$work/$key-mpv" $f)
+    ((f == 4)) && o=$(cat "$work/$key-brisat-drops") g=$(cat "$work/$key-gst-drops")
+    values+=("$o" "$g" "$m" "$(ratio "$o" "$g" "$m")")
+  done
+  printf "$row_format" "$key" "${values[@]}"
+done
+
+echo
+echo "brisat 1080p with the Steel skin against none (cpu s/s, peak MB, first ms, drops; medians):"
+for mode in default full; do
+  for run in $(seq "$runs"); do
+    use_skin; measure brisat "$clips/clip1080.mp4" "$mode" >>"$work/plain-$mode"
+    use_skin Steel; measure brisat "$clips/clip1080.mp4" "$mode" >>"$work/steel-$mode"
+  done
+  for skin in plain steel; do
+    printf '  %-6s %-8s cpu %s  peak %s  first %s  drops %s\n' "$skin" "$mode" \
+      "$(field "$work/$skin-$mode" 1)" "$(field "$work/$skin-$mode" 2)" \
+      "$(field "$work/$skin-$mode" 3)" "$(field "$work/$skin-$mode" 4)"
+  done
+done
+
+use_skin
+"$brisat" >"$work/idle.log" 2>&1 & pid=$!
+sleep 3; c0=$(ticks $pid); x0=$(ticks "$xpid"); sleep 3
+printf 'brisat idle: RSS %s MB, peak %s MB, CPU %s s/s (X server %s)\n' "$(rss_mb $pid)" \
+  "$(peak_mb $pid)" "$(per_second $(( $(ticks $pid) - c0 )) 3)" \
+  "$(per_second $(( $(ticks "$xpid") - x0 )) 3)"
+stop $pid
 echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -7,12 +7,25 @@
 namespace brisat {
 namespace {
 
-bool ParseMilliseconds(const std::string& text, long& value) {
+bool ParseNumber(const std::string& text, long& value) {
     if (text.empty() || text[0] == '-') return false;
     errno = 0;
     char* end = nullptr;
     value = std::strtol(text.c_str(), &end, 10);
     return errno == 0 && end && *end == '\0';
+}
+
+// "WxH" with both sides from 1 to 16384.
+bool ParseSize(const std::string& text, int& width, int& height) {
+    const size_t x = text.find('x');
+    long w = 0, h = 0;
+    if (x == std::string::npos || !ParseNumber(text.substr(0, x), w) ||
+        !ParseNumber(text.substr(x + 1), h))
+        return false;
+    if (w < 1 || h < 1 || w > 16384 || h > 16384) return false;
+    width = int(w);
+    height = int(h);
+    return true;
 }
 
 TCommandLine Failure(std::string error) {
@@ -45,8 +58,14 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.Screenshot = args[++i];
         } else if (arg == "--stats") {
             line.Stats = true;
+        } else if (arg == "--video-size") {
+            if (!hasValue || !ParseSize(args[i + 1], line.VideoWidth, line.VideoHeight))
+                return Failure("--video-size needs a size like 640x360");
+            ++i;
+        } else if (arg == "--full-screen") {
+            line.FullScreen = true;
         } else if (arg == "--quit-after") {
-            if (!hasValue || !ParseMilliseconds(args[i + 1], line.QuitAfterMs))
+            if (!hasValue || !ParseNumber(args[i + 1], line.QuitAfterMs))
                 return Failure("--quit-after needs a number of milliseconds");
             ++i;
         } else {
@@ -76,6 +95,8 @@ std::string HelpText() {
            "  --quit-after MS    close normally after MS milliseconds\n"
            "  --stats            print video frame counts and the time of the first\n"
            "                     picture on stderr when closing\n"
+           "  --video-size WxH   size the main window so its video area is W x H pixels\n"
+           "  --full-screen      show the video in full screen from the start\n"
            "  --help             show this help and exit\n"
            "  --version          show the version and exit\n"
            "  --                 the arguments that follow are files, even if they start with -\n";

@@ -1,9 +1,11 @@
 // The program's command line:
-//   brisat [FILE|ADDRESS]... [--screenshot PNG] [--quit-after MS] [--stats] [--help] [--version]
+//   brisat [FILE|ADDRESS]... [--screenshot PNG] [--quit-after MS] [--stats] [--video-size WxH]
+//          [--full-screen] [--help] [--version]
 // Files go into the playlist in the given order and the first one plays. --screenshot and
 // --quit-after serve scripted runs (tests, a run without a display): the program captures its
 // main window to PNG and closes itself normally after MS milliseconds. --stats prints the video
-// counters (video_stats.h) on stderr at the end, for playback measurements.
+// counters (video_stats.h) on stderr at the end, for playback measurements. --video-size sizes the
+// main window so that its video area is W × H pixels; --full-screen starts in full screen.
 #pragma once
 
 #include <string>
@@ -19,6 +21,9 @@ struct TCommandLine {
     std::string Screenshot;
     long QuitAfterMs = -1; // run until closed when negative
     bool Stats = false;
+    int VideoWidth = 0; // --video-size; 0: the window's own size
+    int VideoHeight = 0;
+    bool FullScreen = false;
     std::string Error; // Fail: what was wrong, for the user
 };
 

@@ -47,6 +47,13 @@ void ScheduleQuit(TfrmMain& form, const TCommandLine& line) {
              });
 }
 
+// The main window grows or shrinks by what its video area lacks or has over Width × Height.
+void SizeVideoArea(TfrmMain& form, int width, int height) {
+    const TDSVideoWindowEx2& video = *form.Parts().DSVideoWindowEx1;
+    form.SetClientSize(form.ClientWidth() + width - video.ClientWidth(),
+                       form.ClientHeight() + height - video.ClientHeight());
+}
+
 } // namespace
 
 int RunPlayer(const TCommandLine& line) {
@@ -76,6 +83,8 @@ int RunPlayer(const TCommandLine& line) {
         // The desktop's media keys and players' panels drive the window through the bus.
         TMprisBridge mediaPlayer(main);
         main.Show();
+        if (line.VideoWidth > 0) SizeVideoArea(main, line.VideoWidth, line.VideoHeight);
+        if (line.FullScreen) main.Parts().DSVideoWindowEx1->StartFullScreen();
         if (!line.Files.empty()) {
             try {
                 main.OpenFiles(PlaylistPaths(line.Files));

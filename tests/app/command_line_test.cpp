@@ -9,13 +9,18 @@ using TAction = TCommandLine::TAction;
 TEST(CommandLine, FilesKeepTheirOrderAndOptionsMixWithThem) {
     const TCommandLine line =
         ParseCommandLine({"a.avi", "--quit-after", "3000", "http://h/b.asf", "--screenshot",
-                          "s.png", "--stats", "--", "-c.mpg"});
+                          "s.png", "--stats", "--video-size", "640x360", "--full-screen", "--",
+                          "-c.mpg"});
     EXPECT_EQ(line.Action, TAction::Run);
     EXPECT_TRUE(line.Stats);
     EXPECT_FALSE(ParseCommandLine({"a.avi"}).Stats);
     EXPECT_EQ(line.Files, (std::vector<std::string>{"a.avi", "http://h/b.asf", "-c.mpg"}));
     EXPECT_EQ(line.QuitAfterMs, 3000);
     EXPECT_EQ(line.Screenshot, "s.png");
+    EXPECT_EQ(line.VideoWidth, 640);
+    EXPECT_EQ(line.VideoHeight, 360);
+    EXPECT_TRUE(line.FullScreen);
+    EXPECT_EQ(ParseCommandLine({"a.avi"}).VideoWidth, 0);
 }
 
 TEST(CommandLine, HelpAndVersionWinAndBadOptionsAreNamed) {
@@ -32,6 +37,12 @@ TEST(CommandLine, HelpAndVersionWinAndBadOptionsAreNamed) {
         {{"--quit-after", "99999999999999999999999"},
          "--quit-after needs a number of milliseconds"},
         {{"--screenshot"}, "--screenshot needs a file name"},
+        {{"--video-size"}, "--video-size needs a size like 640x360"},
+        {{"--video-size", "640"}, "--video-size needs a size like 640x360"},
+        {{"--video-size", "0x360"}, "--video-size needs a size like 640x360"},
+        {{"--video-size", "640x-1"}, "--video-size needs a size like 640x360"},
+        {{"--video-size", "99999x99999"}, "--video-size needs a size like 640x360"},
+        {{"--video-size", "640x360x2"}, "--video-size needs a size like 640x360"},
     };
     for (const auto& f : failures) {
         const TCommandLine line = ParseCommandLine(f.Args);

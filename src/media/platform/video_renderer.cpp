@@ -19,6 +19,13 @@ struct TRendererState {
     bool HasFormat = false;
     TSourceRect Source;
     std::atomic<std::uint64_t> Frames{0};
+    // The picture handed on while prerolling (a reference, so the buffer cannot be reused under
+    // the same address); the base sink renders it again when playback starts from it.
+    GstBuffer* Prerolled = nullptr;
+
+    ~TRendererState() {
+        if (Prerolled) gst_buffer_unref(Prerolled);
+    }
 };
 
 // A video sink that hands its frames on; the base sink does the timing and the dropping.
@@ -135,6 +142,45 @@ GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
     return GST_FLOW_OK;
 }
 
+GstBaseSinkClass* ParentSink() {
+    return GST_BASE_SINK_CLASS(TRendererType::ParentClass());
+}
+
+void ForgetPrerolled(TRendererState& state) {
+    GstBuffer* held = nullptr;
+    {
+        std::lock_guard lock(state.Lock);
+        std::swap(held, state.Prerolled);
+    }
+    if (held) gst_buffer_unref(held);
+}
+
+GstFlowReturn Preroll(GstBaseSink* sink, GstBuffer* buffer) {
+    TRendererState& state = TRendererType::State(sink);
+    ForgetPrerolled(state);
+    const GstFlowReturn result = ParentSink()->preroll(sink, buffer);
+    gboolean shown = FALSE;
+    g_object_get(sink, "show-preroll-frame", &shown, nullptr);
+    if (result == GST_FLOW_OK && shown) {
+        std::lock_guard lock(state.Lock);
+        state.Prerolled = gst_buffer_ref(buffer);
+    }
+    return result;
+}
+
+// The prerolled picture is on its way to the window already: rendering it again would only
+// copy it a second time and count it twice.
+GstFlowReturn Render(GstBaseSink* sink, GstBuffer* buffer) {
+    TRendererState& state = TRendererType::State(sink);
+    bool again = false;
+    {
+        std::lock_guard lock(state.Lock);
+        again = buffer == state.Prerolled;
+    }
+    ForgetPrerolled(state);
+    return again ? GST_FLOW_OK : ParentSink()->render(sink, buffer);
+}
+
 // Before the sink leaves PAUSED (and resets its counts), its late drops go to the video stats.
 GstStateChangeReturn ChangeState(GstElement* element, GstStateChange transition) {
     if (transition == GST_STATE_CHANGE_PAUSED_TO_READY) {
@@ -143,6 +189,7 @@ GstStateChangeReturn ChangeState(GstElement* element, GstStateChange transition)
         guint64 dropped = 0;
         if (stats && gst_structure_get_uint64(stats, "dropped", &dropped)) NoteSinkDropped(dropped);
         if (stats) gst_structure_free(stats);
+        ForgetPrerolled(TRendererType::State(element));
     }
     return GST_ELEMENT_CLASS(TRendererType::ParentClass())->change_state(element, transition);
 }
@@ -154,6 +201,9 @@ void InitRendererClass(GstVideoSinkClass* video) {
     gst_element_class_add_pad_template(
         element, gst_pad_template_new("sink", GST_PAD_SINK, GST_PAD_ALWAYS, caps));
     gst_caps_unref(caps);
+    GstBaseSinkClass* base = GST_BASE_SINK_CLASS(video);
+    base->preroll = Preroll;
+    base->render = Render;
     video->set_info = SetInfo;
     video->show_frame = ShowFrame;
 }
