@@ -325,3 +325,30 @@ TEST_P(TPresentTest, DirtyRectanglesChangeOnlyThoseParts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, TPresentTest, testing::ValuesIn(Drivers));
+
+// Released frames leave nothing behind: no texture, the key shows black, a kept decoder picture
+// goes back at once; the next frame shows again.
+TEST_P(TPresentTest, ReleasedFramesFreeThePictureUntilTheNextFrame) {
+    OpenWindow(GetParam());
+    if (!m_window) return;
+    TSdlVideoLayer& layer = BlueLayerOverWindow();
+    TBackBuffer buffer;
+    buffer.Paint({0, 0, WindowW, WindowH}, Key);
+    PresentWhole(buffer);
+    ASSERT_TRUE(Near(At(40, 30), Blue, 10));
+    auto decoderPicture = std::make_shared<int>(0);
+    TVideoFrame kept = TTestFrame(TVideoPixelFormat::I420, Red, Red, Red, Red).Frame();
+    kept.Keeper = decoderPicture;
+    layer.SubmitFrame(kept);
+    kept.Keeper.reset();
+
+    layer.ReleaseFrames();
+    EXPECT_EQ(decoderPicture.use_count(), 1);
+    EXPECT_EQ(layer.FrameWidth(), 0);
+    Present(buffer, {});
+    EXPECT_EQ(At(40, 30), 0u);
+
+    layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420, Green, Green, Green, Green).Frame());
+    Present(buffer, {});
+    EXPECT_TRUE(Near(At(40, 30), Green, 10));
+}

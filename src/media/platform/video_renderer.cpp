@@ -135,6 +135,14 @@ GstFlowReturn ShowFrame(GstVideoSink* sink, GstBuffer* buffer) {
     return GST_FLOW_OK;
 }
 
+// Pictures may come with their own plane offsets and strides (the frame mapping reads them), so a
+// decoder hands over the pictures it decoded into, padded as they are, instead of copying each
+// into a buffer of the plain layout. No pool is proposed: the decoder's own has no maximum.
+gboolean ProposeAllocation(GstBaseSink*, GstQuery* query) {
+    gst_query_add_allocation_meta(query, GST_VIDEO_META_API_TYPE, nullptr);
+    return TRUE;
+}
+
 // Before the sink leaves PAUSED (and resets its counts), its late drops go to the video stats.
 GstStateChangeReturn ChangeState(GstElement* element, GstStateChange transition) {
     if (transition == GST_STATE_CHANGE_PAUSED_TO_READY) {
@@ -154,6 +162,7 @@ void InitRendererClass(GstVideoSinkClass* video) {
     gst_element_class_add_pad_template(
         element, gst_pad_template_new("sink", GST_PAD_SINK, GST_PAD_ALWAYS, caps));
     gst_caps_unref(caps);
+    GST_BASE_SINK_CLASS(video)->propose_allocation = ProposeAllocation;
     video->set_info = SetInfo;
     video->show_frame = ShowFrame;
 }
