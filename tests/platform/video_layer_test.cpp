@@ -326,8 +326,8 @@ TEST_P(TPresentTest, DirtyRectanglesChangeOnlyThoseParts) {
 
 INSTANTIATE_TEST_SUITE_P(Drivers, TPresentTest, testing::ValuesIn(Drivers));
 
-// Released frames leave nothing behind: no texture, the key shows black, a kept decoder picture
-// goes back at once; the next frame shows again.
+// Released frames leave nothing behind: no texture to draw, a kept decoder picture goes back at
+// once; the next frame shows again.
 TEST_P(TPresentTest, ReleasedFramesFreeThePictureUntilTheNextFrame) {
     OpenWindow(GetParam());
     if (!m_window) return;
@@ -345,8 +345,7 @@ TEST_P(TPresentTest, ReleasedFramesFreeThePictureUntilTheNextFrame) {
     layer.ReleaseFrames();
     EXPECT_EQ(decoderPicture.use_count(), 1);
     EXPECT_EQ(layer.FrameWidth(), 0);
-    Present(buffer, {});
-    EXPECT_EQ(At(40, 30), 0u);
+    EXPECT_FALSE(layer.Draw());
 
     layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420, Green, Green, Green, Green).Frame());
     Present(buffer, {});
