@@ -301,9 +301,14 @@ void TDSVideoWindowEx2::BindLayer() {
     if (moved && m_layer && m_rendererVideoWindow) TBasicVideo(m_ownRenderer).RepaintLastFrame();
 }
 
+// The layer the video leaves (for the full-screen form, say) frees its pictures and texture: they
+// are as large as the video, and a layer the video comes back to is repainted from the renderer.
 void TDSVideoWindowEx2::UnbindLayer() {
     if (m_rendererVideoWindow) m_rendererVideoWindow->SetLayer(nullptr);
-    if (m_layer) m_layer->SetVisible(false);
+    if (m_layer) {
+        m_layer->SetVisible(false);
+        m_layer->ReleaseFrames();
+    }
     m_layer = nullptr;
 }
 

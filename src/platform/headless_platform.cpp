@@ -35,6 +35,11 @@ bool THeadlessVideoLayer::SubmitFrame(const TVideoFrame& frame) {
     return true;
 }
 
+void THeadlessVideoLayer::ReleaseFrames() {
+    std::lock_guard lock(m_mutex);
+    m_last = TFrameCopy();
+}
+
 int32_t THeadlessVideoLayer::FrameCount() const {
     std::lock_guard lock(m_mutex);
     return m_frames;

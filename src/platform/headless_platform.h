@@ -22,6 +22,7 @@ namespace brisat {
 class THeadlessVideoLayer : public TVideoLayerPlacement {
 public:
     bool SubmitFrame(const TVideoFrame& frame) override;
+    void ReleaseFrames() override;
 
     // Thread-safe views of what was submitted.
     int32_t FrameCount() const;

@@ -68,6 +68,14 @@ bool TSdlVideoLayer::SubmitFrame(const TVideoFrame& frame) {
     return true;
 }
 
+void TSdlVideoLayer::ReleaseFrames() {
+    m_mailbox.Clear();
+    m_packed = TStagedFrame();
+    if (m_texture) SDL_DestroyTexture(m_texture);
+    m_texture = nullptr;
+    m_textureWidth = m_textureHeight = 0;
+}
+
 bool TSdlVideoLayer::Upload() {
     if (!m_mailbox.TakeNewest()) return false;
     const TVideoFrame& frame = m_mailbox.Current().Frame;

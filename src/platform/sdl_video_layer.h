@@ -32,6 +32,7 @@ public:
 
     // Thread-safe. Copies Frame for the next present; false for a frame IsValidFrame refuses.
     bool SubmitFrame(const TVideoFrame& frame) override;
+    void ReleaseFrames() override;
     // Called after each accepted SubmitFrame, on its thread (to wake the GUI thread, say). Set it
     // before frames flow.
     std::function<void()> OnFrameSubmitted;

@@ -60,6 +60,14 @@ void TVideoFrameMailbox::DropPending() {
     m_hasNew = false;
 }
 
+void TVideoFrameMailbox::Clear() {
+    std::lock_guard submitting(m_submitMutex);
+    std::lock_guard lock(m_mutex);
+    for (TStagedFrame& slot : m_slots)
+        slot = TStagedFrame();
+    m_hasNew = false;
+}
+
 void TVideoFrameMailbox::ReleaseCurrent() {
     TVideoFrame& frame = m_current->Frame;
     if (!frame.Keeper) return;

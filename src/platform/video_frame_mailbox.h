@@ -35,6 +35,8 @@ public:
     bool Submit(const TVideoFrame& frame);
     // Thread-safe. Forgets (and releases) a frame not taken yet; Current is untouched.
     void DropPending();
+    // Forgets every slot, Current too, and frees their memory. No submitter may run meanwhile.
+    void Clear();
 
     // The taking side (the GUI thread) only: when a frame arrived since the last call, makes it
     // Current and returns true.

@@ -18,6 +18,9 @@ public:
 
     // Thread-safe. Copies Frame for the next present; false for a frame IsValidFrame refuses.
     virtual bool SubmitFrame(const TVideoFrame& frame) = 0;
+    // Forgets every frame it holds, staged or uploaded, and frees their memory (a kept frame goes
+    // back to its decoder): nothing shows until the next frame. Nobody submits meanwhile.
+    virtual void ReleaseFrames() = 0;
 
     // The colour (0x00RRGGBB) through which the video shows.
     virtual uint32_t ColorKey() const = 0;

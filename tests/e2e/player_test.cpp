@@ -16,14 +16,15 @@ std::string PlayerTest::Program() {
 }
 
 std::string PlayerTest::MakeClip(const std::string& name, const std::string& picture,
-                                 int seconds) {
+                                 int seconds, int32_t width, int32_t height) {
     const std::string clip = PathOf(name);
     const int frames = 30 * seconds;
     const int audioBuffers = (44100 * seconds + 1023) / 1024;
     const std::string command =
         "gst-launch-1.0 -q avimux name=mux ! filesink location='" + clip +
         "' videotestsrc num-buffers=" + std::to_string(frames) + " " + picture +
-        " ! video/x-raw,width=320,height=240,framerate=30/1 ! videoconvert ! "
+        " ! video/x-raw,width=" + std::to_string(width) + ",height=" + std::to_string(height) +
+        ",framerate=30/1 ! videoconvert ! "
         "video/x-raw,format=I420 ! jpegenc ! queue ! mux. audiotestsrc num-buffers=" +
         std::to_string(audioBuffers) +
         " samplesperbuffer=1024 ! audio/x-raw,rate=44100,channels=2,format=S16LE ! queue ! mux.";

@@ -64,9 +64,10 @@ protected:
     // The settings file beside it.
     std::string IniPath() const { return PathOf("Brisat.ini"); }
     // Makes Name in the test's folder: Seconds of GStreamer's test picture with the given
-    // videotestsrc properties ("pattern=smpte") at 320 × 240 and 30 frames a second, as Motion
-    // JPEG in AVI with a tone beside it.
-    std::string MakeClip(const std::string& name, const std::string& picture, int seconds);
+    // videotestsrc properties ("pattern=smpte") at Width × Height (320 × 240 unless given) and 30
+    // frames a second, as Motion JPEG in AVI with a tone beside it.
+    std::string MakeClip(const std::string& name, const std::string& picture, int seconds,
+                         int32_t width = 320, int32_t height = 240);
 };
 
 inline std::string WindowManagerName(TWindowManager manager) {

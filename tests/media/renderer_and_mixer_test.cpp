@@ -93,7 +93,14 @@ TEST(OverlayMixer, SplicedInFrontOfTheRendererPassesColourControlsToTheBalance) 
     ASSERT_EQ(h.Graph.Connect(decoderOut, mixerIn), S_OK);
     ASSERT_EQ(h.Graph.Connect(mixerOut, rendererIn), S_OK);
 
+    // The cued picture's format counts before the next picture carries it through the mixer.
     TMixerPinConfig config(mixer);
+    long width = 0, height = 0, ax = 0, ay = 0;
+    ASSERT_EQ(config.GetNativeVideoProps(width, height, ax, ay), S_OK);
+    EXPECT_EQ(width, 160);
+    EXPECT_EQ(ax, 4);
+    EXPECT_EQ(ay, 3);
+
     DDCOLORCONTROL controls;
     ASSERT_EQ(config.GetOverlaySurfaceColorControls(controls), S_OK);
     EXPECT_EQ(controls.dwFlags, kSupportedColorControls);
@@ -137,7 +144,7 @@ TEST(OverlayMixer, SplicedInFrontOfTheRendererPassesColourControlsToTheBalance) 
     h.Graph.Run();
     EXPECT_EQ(h.WaitForEnd().back(), EC_COMPLETE);
     EXPECT_GE(h.Consumer->Frames, kMostOfASecond);
-    long width = 0, height = 0, ax = 0, ay = 0;
+    width = height = ax = ay = 0;
     ASSERT_EQ(config.GetNativeVideoProps(width, height, ax, ay), S_OK);
     EXPECT_EQ(width, 160);
     EXPECT_EQ(height, 120);

@@ -40,6 +40,7 @@ TEST_F(VideoWindowModesTest, FullScreenMovesTheVideoToTheMonitorAndBack) {
     EXPECT_TRUE(layer->Visible());
     EXPECT_EQ(layer->DestRect(), (TScreenRect{0, 0, 1024, 768}));
     EXPECT_FALSE(Layer().Visible());
+    EXPECT_EQ(Layer().LastFrame().Width, 0) << "the main window still holds a picture";
     const int32_t framesBefore = Layer().FrameCount();
 
     Window->NormalPlayback();
@@ -52,6 +53,7 @@ TEST_F(VideoWindowModesTest, FullScreenMovesTheVideoToTheMonitorAndBack) {
     EXPECT_EQ(overlayVisible, std::vector<bool>{true});
     EXPECT_TRUE(Layer().Visible());
     EXPECT_EQ(Layer().FrameCount(), framesBefore + 1);
+    EXPECT_EQ(Layer().LastFrame().Width, 160);
     EXPECT_EQ(LayerDestInClient(), Window->VideoRect());
 
     bool canClose = true;

@@ -89,6 +89,18 @@ TEST_F(VideoWindowTest, PlaysThroughTheMixerAndShowsTheVideoWhereTheKeyIsPainted
     EXPECT_FALSE(layer.Visible());
 }
 
+// The cued picture shows in its proportions the moment the overlay shows, before any further
+// picture carries the format through the mixer spliced in after cueing.
+TEST_F(VideoWindowTest, CuedPictureShowsLetterBoxedAtOnce) {
+    Open("clip.avi");
+    ASSERT_TRUE(Graph->Pause());
+    Pump();
+    ASSERT_TRUE(Window->OverlayVisible());
+    EXPECT_TRUE(Layer().Visible());
+    EXPECT_EQ(Window->VideoRect(), Rect(52, 0, 400, 261));
+    EXPECT_EQ(LayerDestInClient(), Rect(52, 0, 400, 261));
+}
+
 TEST_F(VideoWindowTest, DrawingOnTheControlCoversTheVideo) {
     // The volume bar of the player, drawn after each repaint.
     const TRect bar = Rect(100, 200, 300, 220);

@@ -140,6 +140,13 @@ protected:
         layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420, Blue, Blue, Blue, Blue).Frame());
         return layer;
     }
+    // BlueLayerOverWindow presented under Buffer, painted all key.
+    TSdlVideoLayer& PresentedBlueLayer(TBackBuffer& buffer) {
+        TSdlVideoLayer& layer = BlueLayerOverWindow();
+        buffer.Paint({0, 0, WindowW, WindowH}, Key);
+        PresentWhole(buffer);
+        return layer;
+    }
 
     std::unique_ptr<TNativeWindow> m_window;
     std::vector<uint32_t> m_screen;
@@ -224,10 +231,8 @@ TEST_P(TPresentTest, SourceRectangleZoomsIntoTheDestination) {
 TEST_P(TPresentTest, NothingOfAnOldPictureStaysOnScreen) {
     OpenWindow(GetParam());
     if (!m_window) return;
-    TSdlVideoLayer& layer = BlueLayerOverWindow();
     TBackBuffer buffer;
-    buffer.Paint({0, 0, WindowW, WindowH}, Key);
-    PresentWhole(buffer);
+    TSdlVideoLayer& layer = PresentedBlueLayer(buffer);
     ASSERT_TRUE(Near(At(5, 5), Blue, 10));
 
     layer.SetDestRect({40, 30, 80, 60});
@@ -325,3 +330,25 @@ TEST_P(TPresentTest, DirtyRectanglesChangeOnlyThoseParts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, TPresentTest, testing::ValuesIn(Drivers));
+
+// Released frames leave nothing behind: no texture to draw, a kept decoder picture goes back at
+// once; the next frame shows again.
+TEST_P(TPresentTest, ReleasedFramesFreeThePictureUntilTheNextFrame) {
+    OpenWindow(GetParam());
+    if (!m_window) return;
+    TBackBuffer buffer;
+    TSdlVideoLayer& layer = PresentedBlueLayer(buffer);
+    auto decoderPicture = std::make_shared<int>(0);
+    TVideoFrame kept = TTestFrame(TVideoPixelFormat::I420, Red, Red, Red, Red).Frame();
+    kept.Keeper = decoderPicture;
+    layer.SubmitFrame(kept);
+    kept.Keeper.reset();
+
+    layer.ReleaseFrames();
+    EXPECT_EQ(decoderPicture.use_count(), 1);
+    EXPECT_EQ(layer.FrameWidth(), 0);
+    EXPECT_FALSE(layer.Draw());
+    layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420, Green, Green, Green, Green).Frame());
+    Present(buffer, {});
+    EXPECT_TRUE(Near(At(40, 30), Green, 10));
+}

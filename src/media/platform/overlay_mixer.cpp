@@ -154,6 +154,21 @@ bool ValidControls(const DDCOLORCONTROL& c) {
            (!named(DDCOLOR_GAMMA) || InRange(c.lGamma, 1, 500));
 }
 
+// The format on its way into Mixer (a reference), or nullptr. A mixer spliced into a cued graph
+// sees the format only with the next picture, so until then the format of the pad that feeds it
+// counts: the cued picture has it, and a window must not show that picture stretched meanwhile.
+GstCaps* IncomingFormat(GstElement* mixer) {
+    GstPad* input = gst_element_get_static_pad(mixer, "Input0");
+    if (!input) return nullptr;
+    GstCaps* caps = gst_pad_get_current_caps(input);
+    if (GstPad* feeder = caps ? nullptr : gst_pad_get_peer(input)) {
+        caps = gst_pad_get_current_caps(feeder);
+        gst_object_unref(feeder);
+    }
+    gst_object_unref(input);
+    return caps;
+}
+
 } // namespace
 
 // The controls are DirectDraw's overlay colour controls; videobalance works on 8-bit YUV:
@@ -251,10 +266,7 @@ HRESULT TMixerPinConfig::SetOverlaySurfaceColorControls(const DDCOLORCONTROL& co
 HRESULT TMixerPinConfig::GetNativeVideoProps(long& width, long& height, long& aspectX,
                                              long& aspectY) const {
     if (!StateOf(m_mixer)) return E_NOINTERFACE;
-    GstPad* input = gst_element_get_static_pad(m_mixer.Element(), "Input0");
-    if (!input) return VFW_E_NOT_CONNECTED;
-    GstCaps* caps = gst_pad_get_current_caps(input);
-    gst_object_unref(input);
+    GstCaps* caps = IncomingFormat(m_mixer.Element());
     if (!caps) return VFW_E_NOT_CONNECTED;
     GstVideoInfo info;
     bool parsed = gst_video_info_from_caps(&info, caps);

@@ -181,6 +181,14 @@ GstFlowReturn Render(GstBaseSink* sink, GstBuffer* buffer) {
     return again ? GST_FLOW_OK : ParentSink()->render(sink, buffer);
 }
 
+// Pictures may come with their own plane offsets and strides (the frame mapping reads them), so a
+// decoder hands over the pictures it decoded into, padded as they are, instead of copying each
+// into a buffer of the plain layout. No pool is proposed: the decoder's own has no maximum.
+gboolean ProposeAllocation(GstBaseSink*, GstQuery* query) {
+    gst_query_add_allocation_meta(query, GST_VIDEO_META_API_TYPE, nullptr);
+    return TRUE;
+}
+
 // Before the sink leaves PAUSED (and resets its counts), its late drops go to the video stats.
 GstStateChangeReturn ChangeState(GstElement* element, GstStateChange transition) {
     if (transition == GST_STATE_CHANGE_PAUSED_TO_READY) {
@@ -204,6 +212,7 @@ void InitRendererClass(GstVideoSinkClass* video) {
     GstBaseSinkClass* base = GST_BASE_SINK_CLASS(video);
     base->preroll = Preroll;
     base->render = Render;
+    base->propose_allocation = ProposeAllocation;
     video->set_info = SetInfo;
     video->show_frame = ShowFrame;
 }
