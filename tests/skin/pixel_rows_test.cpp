@@ -160,6 +160,52 @@ TEST(PixelRowsTest, ChangeHueMatchesScalarOverEveryColour) {
     }
 }
 
+// Rows of flat art, built from sixteen-pixel blocks that repeat, or nearly repeat, those before
+// them: the same block with one pixel's colour or alpha changed, or cleared, and clear blocks in
+// between. Every start offset puts the repeats across the vector blocks too.
+TEST(PixelRowsTest, ChangeHueMatchesScalarOnRepeatingBlocks) {
+    const std::vector<TNamedPath> paths = VectorPaths();
+    if (paths.empty()) GTEST_SKIP() << "no vector path on this processor";
+    std::mt19937 random(77);
+    std::vector<TKsPixel> base(16);
+    for (TKsPixel& p : base)
+        p = 0xFF000000 | (random() & 0x00FFFFFF);
+    const auto variant = [&](int kind) {
+        std::vector<TKsPixel> block = base;
+        const size_t at = random() % 16;
+        switch (kind) {
+        case 1: // one colour off by one
+            block[at] ^= 1;
+            break;
+        case 2: // one pixel clear
+            block[at] &= 0x00FFFFFF;
+            break;
+        case 3: // one pixel translucent
+            block[at] = 0x80000000 | (block[at] & 0x00FFFFFF);
+            break;
+        case 4: // a clear block of the same colours
+            for (TKsPixel& p : block)
+                p &= 0x00FFFFFF;
+            break;
+        case 5: // one black pixel, barely visible
+            block[at] = 0x01000000;
+            break;
+        }
+        return block;
+    };
+    std::vector<TKsPixel> row;
+    for (int b = 0; b < 400; ++b) {
+        const std::vector<TKsPixel> block = variant(random() % 3 ? 0 : int(1 + random() % 5));
+        row.insert(row.end(), block.begin(), block.end());
+    }
+    for (size_t start : {0, 1, 5, 8, 15}) {
+        SCOPED_TRACE(start);
+        const std::vector<TKsPixel> input(row.begin() + std::ptrdiff_t(start), row.end());
+        for (int32_t delta : {0, 40, -100})
+            EXPECT_TRUE(HueShiftsMatchScalar(paths, input, delta));
+    }
+}
+
 // Colours whose hue is an exact half step (85 × (middle − smallest) / (largest − smallest) an odd
 // whole number), where only the double rounding decides the step. Packed into one row, they put
 // several such hues into each vector, with the largest channel in each place and either sign.

@@ -305,17 +305,37 @@ struct THueShift {
     }
 };
 
+// Whether the pixels of A and B equal those of C and D.
+BRISAT_AVX2_INLINE bool Equal(__m256i a, __m256i b, __m256i c, __m256i d) {
+    const __m256i differ = _mm256_or_si256(_mm256_xor_si256(a, c), _mm256_xor_si256(b, d));
+    return _mm256_testz_si256(differ, differ);
+}
+
 BRISAT_AVX2 void Avx2ChangeHueRow(TKsPixel* pixels, size_t count, int32_t delta) {
     THueShift shift = THueShift::ForDelta(delta);
     // Hides the constants' values from the compiler, so that the loop takes them as memory
     // operands instead of rebuilding them.
     __asm__("" : "+m"(shift));
+    // Skin art is mostly flat: runs of sixteen pixels that repeat the sixteen before them, and
+    // clear areas. A block equal to the last one shifted takes its result again, and a clear block
+    // stays as it is. The remembered input starts clear, so it never matches a block that is
+    // shifted.
+    const __m256i alpha = _mm256_set1_epi32(int32_t(0xFF000000));
+    __m256i lastLow = _mm256_setzero_si256(), lastHigh = lastLow;
+    __m256i shiftedLow = lastLow, shiftedHigh = lastLow;
     size_t i = 0;
     for (; i + 16 <= count; i += 16) {
         __m256i low = Load(pixels + i), high = Load(pixels + i + 8);
-        shift(low, high);
-        Store(pixels + i, low);
-        Store(pixels + i + 8, high);
+        if (!Equal(low, high, lastLow, lastHigh)) {
+            if (_mm256_testz_si256(_mm256_or_si256(low, high), alpha)) continue;
+            lastLow = low;
+            lastHigh = high;
+            shift(low, high);
+            shiftedLow = low;
+            shiftedHigh = high;
+        }
+        Store(pixels + i, shiftedLow);
+        Store(pixels + i + 8, shiftedHigh);
     }
     if (i == count) return;
     // The last pixels, padded with transparent ones.
