@@ -123,6 +123,7 @@ void BM_ChangeHueRow(benchmark::State& state, TPixelRowPath path) {
 BENCHMARK_CAPTURE(BM_ChangeHueRow, scalar, TPixelRowPath::Scalar);
 BENCHMARK_CAPTURE(BM_ChangeHueRow, sse2, TPixelRowPath::Sse2);
 BENCHMARK_CAPTURE(BM_ChangeHueRow, avx2, TPixelRowPath::Avx2);
+BENCHMARK_CAPTURE(BM_ChangeHueRow, avx512, TPixelRowPath::Avx512);
 
 // ---- TKsBitmap operations (the dispatched kernels)
 

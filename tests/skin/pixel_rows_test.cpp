@@ -24,8 +24,9 @@ struct TNamedPath {
 // The vector paths this processor runs.
 std::vector<TNamedPath> VectorPaths() {
     std::vector<TNamedPath> paths;
-    for (auto [name, path] :
-         {std::pair{"SSE2", TPixelRowPath::Sse2}, {"AVX2", TPixelRowPath::Avx2}})
+    for (auto [name, path] : {std::pair{"SSE2", TPixelRowPath::Sse2},
+                              {"AVX2", TPixelRowPath::Avx2},
+                              {"AVX-512", TPixelRowPath::Avx512}})
         if (const TPixelRowKernels* kernels = PixelRowKernels(path))
             paths.push_back({name, kernels});
     return paths;
