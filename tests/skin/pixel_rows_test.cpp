@@ -24,8 +24,9 @@ struct TNamedPath {
 // The vector paths this processor runs.
 std::vector<TNamedPath> VectorPaths() {
     std::vector<TNamedPath> paths;
-    for (auto [name, path] :
-         {std::pair{"SSE2", TPixelRowPath::Sse2}, {"AVX2", TPixelRowPath::Avx2}})
+    for (auto [name, path] : {std::pair{"SSE2", TPixelRowPath::Sse2},
+                              {"AVX2", TPixelRowPath::Avx2},
+                              {"AVX-512", TPixelRowPath::Avx512}})
         if (const TPixelRowKernels* kernels = PixelRowKernels(path))
             paths.push_back({name, kernels});
     return paths;
@@ -157,6 +158,52 @@ TEST(PixelRowsTest, ChangeHueMatchesScalarOverEveryColour) {
                 input[i] = ((i * 37) & 0xFF) << 24 | (first + i);
             ASSERT_TRUE(HueShiftsMatchScalar(paths, input, delta));
         }
+    }
+}
+
+// Rows of flat art, built from sixteen-pixel blocks that repeat, or nearly repeat, those before
+// them: the same block with one pixel's colour or alpha changed, or cleared, and clear blocks in
+// between. Every start offset puts the repeats across the vector blocks too.
+TEST(PixelRowsTest, ChangeHueMatchesScalarOnRepeatingBlocks) {
+    const std::vector<TNamedPath> paths = VectorPaths();
+    if (paths.empty()) GTEST_SKIP() << "no vector path on this processor";
+    std::mt19937 random(77);
+    std::vector<TKsPixel> base(16);
+    for (TKsPixel& p : base)
+        p = 0xFF000000 | (random() & 0x00FFFFFF);
+    const auto variant = [&](int kind) {
+        std::vector<TKsPixel> block = base;
+        const size_t at = random() % 16;
+        switch (kind) {
+        case 1: // one colour off by one
+            block[at] ^= 1;
+            break;
+        case 2: // one pixel clear
+            block[at] &= 0x00FFFFFF;
+            break;
+        case 3: // one pixel translucent
+            block[at] = 0x80000000 | (block[at] & 0x00FFFFFF);
+            break;
+        case 4: // a clear block of the same colours
+            for (TKsPixel& p : block)
+                p &= 0x00FFFFFF;
+            break;
+        case 5: // one black pixel, barely visible
+            block[at] = 0x01000000;
+            break;
+        }
+        return block;
+    };
+    std::vector<TKsPixel> row;
+    for (int b = 0; b < 400; ++b) {
+        const std::vector<TKsPixel> block = variant(random() % 3 ? 0 : int(1 + random() % 5));
+        row.insert(row.end(), block.begin(), block.end());
+    }
+    for (size_t start : {0, 1, 5, 8, 15}) {
+        SCOPED_TRACE(start);
+        const std::vector<TKsPixel> input(row.begin() + std::ptrdiff_t(start), row.end());
+        for (int32_t delta : {0, 40, -100})
+            EXPECT_TRUE(HueShiftsMatchScalar(paths, input, delta));
     }
 }
 

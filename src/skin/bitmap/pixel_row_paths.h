@@ -19,7 +19,9 @@ struct TPixelRowKernels {
     void (*SetAlphaRow)(TKsPixel* pixels, size_t count, uint8_t alpha);
 };
 
-enum class TPixelRowPath { Scalar, Sse2, Avx2 };
+// Avx512 is the AVX2 path with its hue shift built for AVX-512VL and BW (more registers, same
+// width); it needs all three.
+enum class TPixelRowPath { Scalar, Sse2, Avx2, Avx512 };
 
 // The kernels of Path, or nullptr when this build or this processor cannot run it.
 const TPixelRowKernels* PixelRowKernels(TPixelRowPath path);
@@ -33,8 +35,9 @@ void ScalarSetAlphaRow(TKsPixel* pixels, size_t count, uint8_t alpha);
 
 // x86-64 only: SSE2 belongs to its baseline.
 extern const TPixelRowKernels ksSse2RowKernels;
-// Runs only where the processor reports AVX2; PixelRowKernels checks that.
+// Run only where the processor reports their instruction sets; PixelRowKernels checks that.
 extern const TPixelRowKernels ksAvx2RowKernels;
+extern const TPixelRowKernels ksAvx512RowKernels;
 
 // Step 3 of HueShift for one Delta: entry k is the shifted hue, as a fraction of the circle, of a
 // pixel whose hue rounds to step k (0..255). The table belongs to the calling thread and stays

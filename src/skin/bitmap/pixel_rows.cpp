@@ -62,7 +62,7 @@ const TPixelRowKernels ksScalarRowKernels = {ScalarBlendRow, ScalarBlendFillRow,
 // The widest path this processor runs, chosen on first use.
 const TPixelRowKernels& ActiveKernels() {
     static const TPixelRowKernels* const active = [] {
-        for (TPixelRowPath path : {TPixelRowPath::Avx2, TPixelRowPath::Sse2})
+        for (TPixelRowPath path : {TPixelRowPath::Avx512, TPixelRowPath::Avx2, TPixelRowPath::Sse2})
             if (const TPixelRowKernels* kernels = PixelRowKernels(path)) return kernels;
         return &ksScalarRowKernels;
     }();
@@ -81,6 +81,12 @@ const TPixelRowKernels* PixelRowKernels(TPixelRowPath path) {
     case TPixelRowPath::Avx2:
         __builtin_cpu_init();
         return __builtin_cpu_supports("avx2") ? &ksAvx2RowKernels : nullptr;
+    case TPixelRowPath::Avx512:
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("avx512vl") &&
+                       __builtin_cpu_supports("avx512bw")
+                   ? &ksAvx512RowKernels
+                   : nullptr;
 #endif
     default:
         return nullptr;
