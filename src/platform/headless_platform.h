@@ -57,6 +57,7 @@ public:
     TCapturedPixels Capture() override;
     void SetDesktopLayer(bool onDesktop) override { m_onDesktop = onDesktop; }
     void SetAcceptDrops(bool accept) override { m_acceptDrops = accept; }
+    bool Composited() override { return false; }
 
     // What the window was made as.
     TPlatformWindowKind Kind() const { return m_kind; }

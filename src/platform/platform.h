@@ -146,6 +146,10 @@ public:
     // Whether files and addresses dragged from other programs may be dropped on the window
     // (Drop events); a window takes none until asked.
     virtual void SetAcceptDrops(bool accept) = 0;
+    // Whether a compositing manager shows the window now, so that the alpha of presented pixels
+    // (straight, 0 clear to 255 opaque) lets what lies beneath show through, live. Only menus and
+    // drop-downs made while one ran can be; for other windows alpha is ignored.
+    virtual bool Composited() = 0;
 };
 
 // The desktop's background made one plain colour for video shown in the desktop layer; Restore,

@@ -7,6 +7,7 @@
 #include "platform/x11_drop_target.h"
 #include "platform/x11_desktop_background.h"
 #include "platform/x11_image.h"
+#include "platform/x11_compositor.h"
 #include "platform/x11_window_hints.h"
 
 #include <SDL.h>
@@ -161,6 +162,15 @@ TSdlPlatform::~TSdlPlatform() {
 std::unique_ptr<IPlatformWindow> TSdlPlatform::CreateWindow(uint32_t id,
                                                             const TPlatformWindowParams& params) {
     return std::make_unique<TSdlPlatformWindow>(*this, id, params);
+}
+
+bool TSdlPlatform::CompositorRunning() {
+    return X11CompositorRunning(m_display.get());
+}
+
+unsigned long TSdlPlatform::AlphaVisual() {
+    if (!m_alphaVisual) m_alphaVisual = X11AlphaVisual(m_display.get());
+    return *m_alphaVisual;
 }
 
 void TSdlPlatform::Register(TSdlPlatformWindow& window) {

@@ -11,6 +11,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 union SDL_Event;
@@ -69,6 +70,12 @@ public:
     void Restack();
     // The lowest visible window that must stay above Window, nullptr when none.
     SDL_Window* Ceiling(const TSdlPlatformWindow& window) const;
+    // Whether a compositing manager runs now (asked of the server each time: one may start or
+    // end at any moment).
+    bool CompositorRunning();
+    // The X visual with alpha for windows a compositing manager blends; 0 when the screen has
+    // none.
+    unsigned long AlphaVisual();
 
 private:
     static bool KeptAbove(const TSdlPlatformWindow& w);
@@ -98,6 +105,7 @@ private:
 
     std::unique_ptr<_XDisplay, int (*)(_XDisplay*)> m_display;
     std::vector<TSdlPlatformWindow*> m_windows; // in creation order
+    std::optional<unsigned long> m_alphaVisual;  // looked up on first use
     uint32_t m_wakeEvent = 0;
     uint32_t m_frameEvent = 0;
     uint32_t m_postedEvent = 0;

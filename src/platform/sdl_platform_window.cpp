@@ -41,6 +41,13 @@ const char* TransientType(TPlatformWindowKind kind) {
     }
 }
 
+// The visual a window of Kind is made with: one with alpha for menus and drop-downs while a
+// compositing manager runs (they are the windows drawn translucent), else the default (0).
+unsigned long VisualFor(TSdlPlatform& platform, TPlatformWindowKind kind) {
+    const bool menu = kind == TPlatformWindowKind::PopupMenu || kind == TPlatformWindowKind::DropDown;
+    return menu && platform.CompositorRunning() ? platform.AlphaVisual() : 0;
+}
+
 unsigned long XWindowOf(SDL_Window* window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
@@ -53,11 +60,13 @@ unsigned long XWindowOf(SDL_Window* window) {
 TSdlPlatformWindow::TSdlPlatformWindow(TSdlPlatform& platform, uint32_t id,
                                        const TPlatformWindowParams& params)
     : m_platform(platform), m_id(id), m_kind(params.Kind), m_popup(params.Popup),
+      m_alphaVisual(VisualFor(platform, params.Kind)),
       m_native(TNativeWindowParams{.Title = params.Title,
                                    .Bounds = params.Bounds,
                                    .Centered = false,
                                    .SdlFlags = SdlFlags(params),
-                                   .RenderDriver = {}}),
+                                   .RenderDriver = {},
+                                   .XVisual = m_alphaVisual}),
       m_xWindow(XWindowOf(m_native.SdlWindow())), m_topMost(params.TopMost),
       m_screenBounds{params.Bounds.Left, params.Bounds.Top, params.Bounds.Left + m_native.Width(),
                      params.Bounds.Top + m_native.Height()},
@@ -205,7 +214,15 @@ void TSdlPlatformWindow::Present(const uint32_t* pixels, int32_t width, int32_t 
         SDL_SetWindowSize(m_native.SdlWindow(), shownWidth, shownHeight);
         NoteRequest(shownWidth, shownHeight);
     }
+    // Alpha matters only to a visual that has it, and only while a compositing manager blends.
+    m_native.SetAlphaUpload(!m_alphaVisual  ? TAlphaUpload::Ignored
+                            : Composited() ? TAlphaUpload::Premultiplied
+                                           : TAlphaUpload::Opaque);
     m_native.Present(pixels, stride, dirty);
+}
+
+bool TSdlPlatformWindow::Composited() {
+    return m_alphaVisual && m_platform.CompositorRunning();
 }
 
 IVideoLayer& TSdlPlatformWindow::VideoLayer() {

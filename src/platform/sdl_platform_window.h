@@ -1,6 +1,8 @@
 // A top-level window of the desktop platform: a borderless SDL window (native_window.h) made
 // hidden, with the window kind's task-bar and stacking treatment, an X11 shape, and a video layer
-// whose frames wake the platform's event wait to be shown. GUI thread only, except what the
+// whose frames wake the platform's event wait to be shown. Menus and drop-downs made while a
+// compositing manager runs get a visual with alpha, so they can be translucent over whatever
+// lies beneath, live. GUI thread only, except what the
 // video layer says of itself.
 #pragma once
 
@@ -37,6 +39,7 @@ public:
     IVideoLayer& VideoLayer() override;
     void SetIcon(const uint32_t* pixels, int32_t width, int32_t height) override;
     TCapturedPixels Capture() override;
+    bool Composited() override;
     void SetDesktopLayer(bool onDesktop) override;
     void SetAcceptDrops(bool accept) override;
 
@@ -79,6 +82,7 @@ private:
     uint32_t m_id;
     TPlatformWindowKind m_kind;
     bool m_popup;
+    unsigned long m_alphaVisual; // the window's visual when it has alpha, else 0
     TNativeWindow m_native;
     unsigned long m_xWindow = 0;
     bool m_visible = false;

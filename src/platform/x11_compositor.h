@@ -1,0 +1,17 @@
+// Compositing managers on X: one runs on a screen while it owns the selection _NET_WM_CM_S<n> of
+// that screen's number, and then shows a window of a 32-bit visual over what lies beneath by the
+// alpha of its pixels. GUI thread only.
+#pragma once
+
+struct _XDisplay;
+
+namespace brisat {
+
+// Whether a compositing manager runs on Display's default screen now (one round trip).
+bool X11CompositorRunning(_XDisplay* display);
+
+// The id of a TrueColor visual of depth 32 on the default screen whose red, green and blue masks
+// leave the top byte to alpha; 0 when the screen has none.
+unsigned long X11AlphaVisual(_XDisplay* display);
+
+} // namespace brisat
