@@ -41,11 +41,10 @@ const char* TransientType(TPlatformWindowKind kind) {
     }
 }
 
-// The visual a window of Kind is made with: one with alpha for menus and drop-downs while a
-// compositing manager runs (they are the windows drawn translucent), else the default (0).
-unsigned long VisualFor(TSdlPlatform& platform, TPlatformWindowKind kind) {
-    const bool menu = kind == TPlatformWindowKind::PopupMenu || kind == TPlatformWindowKind::DropDown;
-    return menu && platform.CompositorRunning() ? platform.AlphaVisual() : 0;
+// The visual a window is made with: one with alpha for a translucent window while a compositing
+// manager runs, else the default (0).
+unsigned long VisualFor(TSdlPlatform& platform, const TPlatformWindowParams& params) {
+    return params.Translucent && platform.CompositorRunning() ? platform.AlphaVisual() : 0;
 }
 
 unsigned long XWindowOf(SDL_Window* window) {
@@ -60,7 +59,7 @@ unsigned long XWindowOf(SDL_Window* window) {
 TSdlPlatformWindow::TSdlPlatformWindow(TSdlPlatform& platform, uint32_t id,
                                        const TPlatformWindowParams& params)
     : m_platform(platform), m_id(id), m_kind(params.Kind), m_popup(params.Popup),
-      m_alphaVisual(VisualFor(platform, params.Kind)),
+      m_alphaVisual(VisualFor(platform, params)),
       m_native(TNativeWindowParams{.Title = params.Title,
                                    .Bounds = params.Bounds,
                                    .Centered = false,

@@ -1,8 +1,7 @@
 // A top-level window of the desktop platform: a borderless SDL window (native_window.h) made
 // hidden, with the window kind's task-bar and stacking treatment, an X11 shape, and a video layer
-// whose frames wake the platform's event wait to be shown. Menus and drop-downs made while a
-// compositing manager runs get a visual with alpha, so they can be translucent over whatever
-// lies beneath, live. GUI thread only, except what the
+// whose frames wake the platform's event wait to be shown. A translucent window made while a
+// compositing manager runs gets a visual with alpha, so it shows whatever lies beneath, live. GUI thread only, except what the
 // video layer says of itself.
 #pragma once
 
