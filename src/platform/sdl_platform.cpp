@@ -173,6 +173,31 @@ unsigned long TSdlPlatform::AlphaVisual() {
     return *m_alphaVisual;
 }
 
+void TSdlPlatform::WatchCompositor(SDL_Window* window) {
+    if (m_compositorEvent) return;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+    m_compositorEvent = X11WatchCompositor(info.info.x11.display);
+}
+
+// The windows' pixels must now be presented for the new way they are shown.
+TSdlPlatform::TTranslation TSdlPlatform::CompositorChanged(TPlatformEvent& out) {
+    bool first = true;
+    for (const TSdlPlatformWindow* w : m_windows) {
+        if (!w->HasAlphaVisual() || !w->Visible()) continue;
+        TPlatformEvent exposed;
+        exposed.Kind = TPlatformEventKind::Exposed;
+        exposed.Window = w->Id();
+        if (first)
+            out = exposed;
+        else
+            m_pending.push_back(exposed);
+        first = false;
+    }
+    return first ? TTranslation::Nothing : TTranslation::Event;
+}
+
 void TSdlPlatform::Register(TSdlPlatformWindow& window) {
     m_windows.push_back(&window);
 }
@@ -323,12 +348,14 @@ TSdlPlatform::TTranslation TSdlPlatform::Translate(const SDL_Event& in, TPlatfor
     switch (in.type) {
     case SDL_MOUSEMOTION:
         return TranslateMotion(in.motion, out);
-    case SDL_SYSWMEVENT:
+    case SDL_SYSWMEVENT: {
         if (!in.syswm.msg || in.syswm.msg->subsystem != SDL_SYSWM_X11) return TTranslation::Nothing;
-        if (const XEvent& x = in.syswm.msg->msg.x11.event;
-            x.type == ConfigureNotify || x.type == ReparentNotify)
-            return TranslateConfigure(x, out);
-        return TranslatePointer(in.syswm.msg->msg.x11.event, out);
+        const XEvent& x = in.syswm.msg->msg.x11.event;
+        if (x.type == ConfigureNotify || x.type == ReparentNotify) return TranslateConfigure(x, out);
+        if (m_compositorEvent && X11CompositorChanged(x.xany.display, x, *m_compositorEvent))
+            return CompositorChanged(out);
+        return TranslatePointer(x, out);
+    }
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
         const TSdlPlatformWindow* w = FindBySdlId(in.key.windowID);

@@ -76,6 +76,9 @@ public:
     // The X visual with alpha for windows a compositing manager blends; 0 when the screen has
     // none.
     unsigned long AlphaVisual();
+    // From the first window made with that visual on (Window, of SDL's connection), a compositing
+    // manager starting or ending makes every shown window with it draw itself again (Exposed).
+    void WatchCompositor(SDL_Window* window);
 
 private:
     static bool KeptAbove(const TSdlPlatformWindow& w);
@@ -83,6 +86,7 @@ private:
     TTranslation Translate(const SDL_Event& in, TPlatformEvent& out);
     TTranslation TranslatePointer(const _XEvent& x, TPlatformEvent& out);
     TTranslation TranslateConfigure(const _XEvent& x, TPlatformEvent& out);
+    TTranslation CompositorChanged(TPlatformEvent& out);
     TTranslation TranslateMotion(const SDL_MouseMotionEvent& in, TPlatformEvent& out);
     // Thread-safe: Event is handed out by a coming wait, which it wakes.
     void PostEvent(const TPlatformEvent& event);
@@ -106,6 +110,7 @@ private:
     std::unique_ptr<_XDisplay, int (*)(_XDisplay*)> m_display;
     std::vector<TSdlPlatformWindow*> m_windows; // in creation order
     std::optional<unsigned long> m_alphaVisual;  // looked up on first use
+    std::optional<int> m_compositorEvent;        // the X event type of a change, 0: none come
     uint32_t m_wakeEvent = 0;
     uint32_t m_frameEvent = 0;
     uint32_t m_postedEvent = 0;

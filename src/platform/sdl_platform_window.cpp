@@ -71,6 +71,7 @@ TSdlPlatformWindow::TSdlPlatformWindow(TSdlPlatform& platform, uint32_t id,
                      params.Bounds.Top + m_native.Height()},
       m_sentPosition(m_screenBounds), m_lastReported(m_screenBounds) {
     if (const char* type = TransientType(m_kind)) MarkX11Transient(m_native.SdlWindow(), type);
+    if (m_alphaVisual) m_platform.WatchCompositor(m_native.SdlWindow());
     m_platform.Register(*this);
 }
 

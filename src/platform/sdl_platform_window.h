@@ -49,6 +49,8 @@ public:
     unsigned long XWindow() const { return m_xWindow; }
     SDL_Window* SdlWindow() const { return m_native.SdlWindow(); }
     bool Visible() const { return m_visible; }
+    // Made with a visual with alpha (a translucent window made under a compositing manager).
+    bool HasAlphaVisual() const { return m_alphaVisual != 0; }
     bool TopMost() const { return m_topMost; }
     // Menus, drop-downs and tooltips: stacked above every other window.
     bool Transient() const;
