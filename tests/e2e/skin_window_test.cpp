@@ -433,20 +433,22 @@ TEST_P(SkinWindow, UnderACompositorATranslucentPopupShowsChangesBeneathItLive) {
     const TDrivenWindow window = Open(driver);
     ASSERT_TRUE(Settled(driver, window)) << Get(LogPath());
     driver.StartCompositor();
+    const std::optional<TScreenRect> shown = driver.BoundsOf(window);
+    ASSERT_TRUE(shown.has_value());
+    // The test's window lies right of the skin window (a window manager may raise that on a
+    // click), the menu opens near the client's right edge and reaches over it.
     const TPlace client = Places().at("client");
-    const int32_t x = client.X + 120, y = client.Y + 40;
-    const int32_t clickX = window.Bounds.Left + x, clickY = window.Bounds.Top + y;
-    // The test's window lies right of the click, under most of where the menu opens.
-    TPaintedWindow beneath(driver.DisplayName(),
-                           {clickX + 20, clickY - 20, kScreenWidth, kScreenHeight}, kBefore);
+    const int32_t x = client.X + client.Width - 15, y = client.Y + 40;
+    const int32_t left = shown->Right + 1;
+    TPaintedWindow beneath(driver.DisplayName(), {left, 0, kScreenWidth, kScreenHeight}, kBefore);
     ASSERT_TRUE(TProgramDriver::WaitUntil(
-        [&] { return (driver.Screenshot().At(clickX + 30, clickY) & 0xFFFFFF) == kBefore; }));
+        [&] { return (driver.Screenshot().At(left + 5, shown->Top + y) & 0xFFFFFF) == kBefore; }));
 
     const std::optional<TPlace> opaque = OpenMenu(driver, window, x, y, false);
     ASSERT_TRUE(opaque.has_value()) << Get(LogPath());
     // Right in the middle row, clear of the captions, over the test's window.
     const int32_t sx = opaque->X + opaque->Width - 12, sy = opaque->MidY();
-    ASSERT_GT(sx, clickX + 20);
+    ASSERT_GT(sx, left) << "the menu opened leftward";
     uint32_t own = kBefore;
     ASSERT_TRUE(TProgramDriver::WaitUntil([&] {
         own = driver.Screenshot().At(sx, sy) & 0xFFFFFF;
