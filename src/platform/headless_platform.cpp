@@ -126,6 +126,8 @@ THeadlessPlatform::CreateWindow(uint32_t id, const TPlatformWindowParams& params
     window->SetTopMost(params.TopMost);
     window->m_kind = params.Kind;
     window->m_popup = params.Popup;
+    window->m_alphaVisual = params.Translucent && m_compositor;
+    window->m_compositor = &m_compositor;
     m_windows[id] = window.get();
     return window;
 }

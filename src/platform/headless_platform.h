@@ -58,6 +58,8 @@ public:
     TCapturedPixels Capture() override;
     void SetDesktopLayer(bool onDesktop) override { m_onDesktop = onDesktop; }
     void SetAcceptDrops(bool accept) override { m_acceptDrops = accept; }
+    // Made translucent while the platform's compositing manager ran, and it still runs.
+    bool Composited() override { return m_alphaVisual && *m_compositor; }
 
     // What the window was made as.
     TPlatformWindowKind Kind() const { return m_kind; }
@@ -88,6 +90,8 @@ private:
     TScreenRect m_bounds;
     TPlatformWindowKind m_kind = TPlatformWindowKind::Normal;
     bool m_popup = false;
+    bool m_alphaVisual = false;
+    const bool* m_compositor = nullptr; // the platform's
     bool m_onDesktop = false;
     bool m_acceptDrops = false;
     bool m_visible = false;
@@ -138,6 +142,9 @@ public:
 
     // --- Test controls ------------------------------------------------------------------------
     void Advance(uint32_t ms) { m_now += ms; }
+    // Whether a compositing manager runs (none at first): translucent windows made while one
+    // runs are Composited as long as it does.
+    void SetCompositor(bool runs) { m_compositor = runs; }
     void SetMonitors(std::vector<TMonitorInfo> monitors) { m_monitors = std::move(monitors); }
     // The window created with Id; nullptr once destroyed.
     THeadlessWindow* Window(uint32_t id) const;
@@ -188,6 +195,7 @@ private:
                     TPlatformButton button, uint32_t modifiers);
 
     uint32_t m_now = 1000;
+    bool m_compositor = false;
     std::string m_wallpaper;
     uint32_t m_desktopColor = 0x3A6EA5;
     std::vector<TMonitorInfo> m_monitors;

@@ -1,5 +1,6 @@
 #include "platform/native_window.h"
 
+#include "platform/alpha_rows.h"
 #include "platform/keyed_rows.h"
 #include "platform/sdl_renderer_choice.h"
 #include "platform/video_stats.h"
@@ -66,7 +67,11 @@ TNativeWindow::TNativeWindow(const TNativeWindowParams& params)
     PrepareRenderDriver(driver);
     const int x = params.Centered ? int(SDL_WINDOWPOS_CENTERED) : params.Bounds.Left;
     const int y = params.Centered ? int(SDL_WINDOWPOS_CENTERED) : params.Bounds.Top;
+    // SDL reads the visual hint when it makes a window, so it holds for this one only.
+    if (params.XVisual)
+        SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, std::to_string(params.XVisual).c_str());
     m_window = SDL_CreateWindow(params.Title.c_str(), x, y, m_width, m_height, params.SdlFlags);
+    if (params.XVisual) SDL_ResetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID);
     if (!m_window) Fail("Cannot create a window");
     m_renderer = SDL_CreateRenderer(m_window, driver.empty() ? -1 : RenderDriverIndex(driver), 0);
     if (!m_renderer) Fail("Cannot create a renderer");
@@ -86,6 +91,12 @@ void TNativeWindow::MakeTexture() {
     m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                   m_width, m_height);
     if (!m_texture) Fail("Cannot create the back-buffer texture");
+    m_uploaded = false;
+}
+
+void TNativeWindow::SetAlphaUpload(TAlphaUpload mode) {
+    if (mode == m_alphaUpload) return;
+    m_alphaUpload = mode;
     m_uploaded = false;
 }
 
@@ -169,6 +180,10 @@ void TNativeWindow::UploadRect(const uint32_t* pixels, int32_t stride, const TSc
         auto* outRow = reinterpret_cast<uint32_t*>(out);
         if (m_uploadedKey)
             CopyRowKeyed(in, outRow, area.w, *m_uploadedKey);
+        else if (m_alphaUpload == TAlphaUpload::Premultiplied)
+            CopyRowPremultiplied(in, outRow, area.w);
+        else if (m_alphaUpload == TAlphaUpload::Opaque)
+            CopyRowOpaque(in, outRow, area.w);
         else
             std::memcpy(outRow, in, size_t(area.w) * 4);
         in += stride;

@@ -34,7 +34,13 @@ struct TNativeWindowParams {
     bool Centered = false; // Bounds' position is ignored: centred on the first display
     uint32_t SdlFlags = 0; // SDL_WindowFlags; SDL_WINDOW_HIDDEN makes it unmapped
     std::string RenderDriver;
+    unsigned long XVisual = 0; // the X visual to make the window with; 0: the screen's default
 };
+
+// What the alpha bytes of the back buffer become when uploaded: ignored (the window's visual has
+// no alpha), premultiplied (a compositing manager blends the window by them) or opaque (a visual
+// with alpha shown by no compositing manager).
+enum class TAlphaUpload : uint8_t { Ignored, Premultiplied, Opaque };
 
 class TNativeWindow {
 public:
@@ -68,6 +74,9 @@ public:
     // or visibility changed, so Pixels must always hold the complete picture.
     void Present(const uint32_t* pixels, int32_t stride);
     void Present(const uint32_t* pixels, int32_t stride, std::span<const TScreenRect> dirty);
+
+    // How the next uploads treat alpha; a change uploads the whole back buffer at the next Present.
+    void SetAlphaUpload(TAlphaUpload mode);
 
     // Moves the window's top-left corner to X, Y on the screen (the window manager may put it
     // elsewhere).
@@ -113,6 +122,7 @@ private:
     // m_uploaded forces a whole upload.
     std::optional<uint32_t> m_uploadedKey;
     bool m_uploaded = false;
+    TAlphaUpload m_alphaUpload = TAlphaUpload::Ignored;
     TKeyTiles m_keyTiles; // of the keyed back buffer; kept while m_uploadedKey is set
     bool m_open = true;
 };

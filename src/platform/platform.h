@@ -106,6 +106,9 @@ struct TPlatformWindowParams {
     // A popup (menu, hint, drop-down): no task-bar entry and not activated when shown.
     bool Popup = false;
     TPlatformWindowKind Kind = TPlatformWindowKind::Normal;
+    // The window's pixels may be translucent: made while a compositing manager runs, it can show
+    // what lies beneath through them (IPlatformWindow::Composited).
+    bool Translucent = false;
 };
 
 // Pixels read back from a window or the screen, 0x00RRGGBB.
@@ -146,6 +149,10 @@ public:
     // Whether files and addresses dragged from other programs may be dropped on the window
     // (Drop events); a window takes none until asked.
     virtual void SetAcceptDrops(bool accept) = 0;
+    // Whether a compositing manager shows the window now, so that the alpha of presented pixels
+    // (straight, 0 clear to 255 opaque) lets what lies beneath show through, live. Only windows
+    // made Translucent while one ran can be; otherwise alpha is ignored.
+    virtual bool Composited() = 0;
 };
 
 // The desktop's background made one plain colour for video shown in the desktop layer; Restore,

@@ -7,6 +7,7 @@
 #include "platform/x11_drop_target.h"
 #include "platform/x11_desktop_background.h"
 #include "platform/x11_image.h"
+#include "platform/x11_compositor.h"
 #include "platform/x11_window_hints.h"
 
 #include <SDL.h>
@@ -163,6 +164,40 @@ std::unique_ptr<IPlatformWindow> TSdlPlatform::CreateWindow(uint32_t id,
     return std::make_unique<TSdlPlatformWindow>(*this, id, params);
 }
 
+bool TSdlPlatform::CompositorRunning() {
+    return X11CompositorRunning(m_display.get());
+}
+
+unsigned long TSdlPlatform::AlphaVisual() {
+    if (!m_alphaVisual) m_alphaVisual = X11AlphaVisual(m_display.get());
+    return *m_alphaVisual;
+}
+
+void TSdlPlatform::WatchCompositor(SDL_Window* window) {
+    if (m_compositorEvent) return;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+    m_compositorEvent = X11WatchCompositor(info.info.x11.display);
+}
+
+// The windows' pixels must now be presented for the new way they are shown.
+TSdlPlatform::TTranslation TSdlPlatform::CompositorChanged(TPlatformEvent& out) {
+    bool first = true;
+    for (const TSdlPlatformWindow* w : m_windows) {
+        if (!w->HasAlphaVisual() || !w->Visible()) continue;
+        TPlatformEvent exposed;
+        exposed.Kind = TPlatformEventKind::Exposed;
+        exposed.Window = w->Id();
+        if (first)
+            out = exposed;
+        else
+            m_pending.push_back(exposed);
+        first = false;
+    }
+    return first ? TTranslation::Nothing : TTranslation::Event;
+}
+
 void TSdlPlatform::Register(TSdlPlatformWindow& window) {
     m_windows.push_back(&window);
 }
@@ -313,12 +348,14 @@ TSdlPlatform::TTranslation TSdlPlatform::Translate(const SDL_Event& in, TPlatfor
     switch (in.type) {
     case SDL_MOUSEMOTION:
         return TranslateMotion(in.motion, out);
-    case SDL_SYSWMEVENT:
+    case SDL_SYSWMEVENT: {
         if (!in.syswm.msg || in.syswm.msg->subsystem != SDL_SYSWM_X11) return TTranslation::Nothing;
-        if (const XEvent& x = in.syswm.msg->msg.x11.event;
-            x.type == ConfigureNotify || x.type == ReparentNotify)
-            return TranslateConfigure(x, out);
-        return TranslatePointer(in.syswm.msg->msg.x11.event, out);
+        const XEvent& x = in.syswm.msg->msg.x11.event;
+        if (x.type == ConfigureNotify || x.type == ReparentNotify) return TranslateConfigure(x, out);
+        if (m_compositorEvent && X11CompositorChanged(x.xany.display, x, *m_compositorEvent))
+            return CompositorChanged(out);
+        return TranslatePointer(x, out);
+    }
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
         const TSdlPlatformWindow* w = FindBySdlId(in.key.windowID);

@@ -11,6 +11,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 union SDL_Event;
@@ -69,6 +70,15 @@ public:
     void Restack();
     // The lowest visible window that must stay above Window, nullptr when none.
     SDL_Window* Ceiling(const TSdlPlatformWindow& window) const;
+    // Whether a compositing manager runs now (asked of the server each time: one may start or
+    // end at any moment).
+    bool CompositorRunning();
+    // The X visual with alpha for windows a compositing manager blends; 0 when the screen has
+    // none.
+    unsigned long AlphaVisual();
+    // From the first window made with that visual on (Window, of SDL's connection), a compositing
+    // manager starting or ending makes every shown window with it draw itself again (Exposed).
+    void WatchCompositor(SDL_Window* window);
 
 private:
     static bool KeptAbove(const TSdlPlatformWindow& w);
@@ -76,6 +86,7 @@ private:
     TTranslation Translate(const SDL_Event& in, TPlatformEvent& out);
     TTranslation TranslatePointer(const _XEvent& x, TPlatformEvent& out);
     TTranslation TranslateConfigure(const _XEvent& x, TPlatformEvent& out);
+    TTranslation CompositorChanged(TPlatformEvent& out);
     TTranslation TranslateMotion(const SDL_MouseMotionEvent& in, TPlatformEvent& out);
     // Thread-safe: Event is handed out by a coming wait, which it wakes.
     void PostEvent(const TPlatformEvent& event);
@@ -98,6 +109,8 @@ private:
 
     std::unique_ptr<_XDisplay, int (*)(_XDisplay*)> m_display;
     std::vector<TSdlPlatformWindow*> m_windows; // in creation order
+    std::optional<unsigned long> m_alphaVisual;  // looked up on first use
+    std::optional<int> m_compositorEvent;        // the X event type of a change, 0: none come
     uint32_t m_wakeEvent = 0;
     uint32_t m_frameEvent = 0;
     uint32_t m_postedEvent = 0;

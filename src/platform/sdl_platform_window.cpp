@@ -41,6 +41,12 @@ const char* TransientType(TPlatformWindowKind kind) {
     }
 }
 
+// The visual a window is made with: one with alpha for a translucent window while a compositing
+// manager runs, else the default (0).
+unsigned long VisualFor(TSdlPlatform& platform, const TPlatformWindowParams& params) {
+    return params.Translucent && platform.CompositorRunning() ? platform.AlphaVisual() : 0;
+}
+
 unsigned long XWindowOf(SDL_Window* window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
@@ -53,16 +59,19 @@ unsigned long XWindowOf(SDL_Window* window) {
 TSdlPlatformWindow::TSdlPlatformWindow(TSdlPlatform& platform, uint32_t id,
                                        const TPlatformWindowParams& params)
     : m_platform(platform), m_id(id), m_kind(params.Kind), m_popup(params.Popup),
+      m_alphaVisual(VisualFor(platform, params)),
       m_native(TNativeWindowParams{.Title = params.Title,
                                    .Bounds = params.Bounds,
                                    .Centered = false,
                                    .SdlFlags = SdlFlags(params),
-                                   .RenderDriver = {}}),
+                                   .RenderDriver = {},
+                                   .XVisual = m_alphaVisual}),
       m_xWindow(XWindowOf(m_native.SdlWindow())), m_topMost(params.TopMost),
       m_screenBounds{params.Bounds.Left, params.Bounds.Top, params.Bounds.Left + m_native.Width(),
                      params.Bounds.Top + m_native.Height()},
       m_sentPosition(m_screenBounds), m_lastReported(m_screenBounds) {
     if (const char* type = TransientType(m_kind)) MarkX11Transient(m_native.SdlWindow(), type);
+    if (m_alphaVisual) m_platform.WatchCompositor(m_native.SdlWindow());
     m_platform.Register(*this);
 }
 
@@ -205,7 +214,15 @@ void TSdlPlatformWindow::Present(const uint32_t* pixels, int32_t width, int32_t 
         SDL_SetWindowSize(m_native.SdlWindow(), shownWidth, shownHeight);
         NoteRequest(shownWidth, shownHeight);
     }
+    // Alpha matters only to a visual that has it, and only while a compositing manager blends.
+    m_native.SetAlphaUpload(!m_alphaVisual  ? TAlphaUpload::Ignored
+                            : Composited() ? TAlphaUpload::Premultiplied
+                                           : TAlphaUpload::Opaque);
     m_native.Present(pixels, stride, dirty);
+}
+
+bool TSdlPlatformWindow::Composited() {
+    return m_alphaVisual && m_platform.CompositorRunning();
 }
 
 IVideoLayer& TSdlPlatformWindow::VideoLayer() {

@@ -1,6 +1,7 @@
 // A top-level window of the desktop platform: a borderless SDL window (native_window.h) made
 // hidden, with the window kind's task-bar and stacking treatment, an X11 shape, and a video layer
-// whose frames wake the platform's event wait to be shown. GUI thread only, except what the
+// whose frames wake the platform's event wait to be shown. A translucent window made while a
+// compositing manager runs gets a visual with alpha, so it shows whatever lies beneath, live. GUI thread only, except what the
 // video layer says of itself.
 #pragma once
 
@@ -37,6 +38,7 @@ public:
     IVideoLayer& VideoLayer() override;
     void SetIcon(const uint32_t* pixels, int32_t width, int32_t height) override;
     TCapturedPixels Capture() override;
+    bool Composited() override;
     void SetDesktopLayer(bool onDesktop) override;
     void SetAcceptDrops(bool accept) override;
 
@@ -47,6 +49,8 @@ public:
     unsigned long XWindow() const { return m_xWindow; }
     SDL_Window* SdlWindow() const { return m_native.SdlWindow(); }
     bool Visible() const { return m_visible; }
+    // Made with a visual with alpha (a translucent window made under a compositing manager).
+    bool HasAlphaVisual() const { return m_alphaVisual != 0; }
     bool TopMost() const { return m_topMost; }
     // Menus, drop-downs and tooltips: stacked above every other window.
     bool Transient() const;
@@ -79,6 +83,7 @@ private:
     uint32_t m_id;
     TPlatformWindowKind m_kind;
     bool m_popup;
+    unsigned long m_alphaVisual; // the window's visual when it has alpha, else 0
     TNativeWindow m_native;
     unsigned long m_xWindow = 0;
     bool m_visible = false;

@@ -174,7 +174,9 @@ public:
     // stays, and the whole window is invalidated.
     void ApplyFrame();
     // With Blend on, Picture (the client area, drawn by the window itself) is laid translucent
-    // over the screen behind the client area; without Blend it stays as it is.
+    // over the screen behind the client area; without Blend it stays as it is. Under a
+    // compositing manager its alpha becomes BlendValue (255 without Blend) and the compositor
+    // lays it over what is beneath.
     void BlendClientPicture(TKsBitmap& picture);
     // The caption band of the plain frame (window coordinates).
     TRect CaptionBand();
@@ -237,11 +239,15 @@ private:
     // Painting.
     void DrawNonClient(TDeviceContext& dc);
     void DrawBackground(TDeviceContext& dc);
-    void PaintShadow(TKsBitmap& bitmap);
-    void BlendStrips(TKsBitmap& bitmap);
+    void PaintShadow(TKsBitmap& bitmap, bool composited);
+    void BlendStrips(TKsBitmap& bitmap, bool composited);
     // Area of the window (window coordinates) drawn at X, Y of Bitmap, laid over the screen
-    // behind it by BlendValue.
-    void BlendOverScreen(TKsBitmap& bitmap, int32_t x, int32_t y, const TRect& area);
+    // behind it by BlendValue; Composited: only given the window's own alpha.
+    void BlendOverScreen(TKsBitmap& bitmap, int32_t x, int32_t y, const TRect& area,
+                         bool composited);
+    // Whether a compositing manager shows the window, blending its pixels by their alpha over
+    // what lies beneath; otherwise translucency and the shadow use the captured background.
+    bool Composited() const;
     void PaintIcon(TKsBitmap& bitmap, const TRect& square);
     void PaintCaptionText(TKsBitmap& bitmap, const TRect& band);
     void PrintForm(TMessage& message);

@@ -1,5 +1,6 @@
-// TKsCustomForm's view of the screen behind it: the captured background a shadow or a
-// translucent frame is blended over, and the show animation.
+// TKsCustomForm's view of the screen behind it: whether a compositing manager blends the window
+// live, else the captured background a shadow or a translucent frame is blended over (also the
+// show animation's).
 #include "skin_windows/ks_form_runtime.h"
 
 #include "framework/controls/win_control.h"
@@ -26,6 +27,12 @@ void CaptureInto(TKsBitmap& bitmap, TPoint origin, const TRect& part) {
 }
 
 } // namespace
+
+bool TKsCustomForm::Composited() const {
+    if (!Control() || !Control()->HandleAllocated()) return false;
+    IPlatformWindow* native = GetNativeWindow(Hwnd());
+    return native && native->Composited();
+}
 
 // The screen there shows the window itself where the new rectangle overlaps the old one: that
 // part comes from the previous copy.

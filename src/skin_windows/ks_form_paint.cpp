@@ -47,10 +47,11 @@ TKsBitmap& TKsCustomForm::FrameBitmap() {
 void TKsCustomForm::DrawNonClient(TDeviceContext& dc) {
     if (!m_paintingEnabled || m_fullSize.cx <= 0 || m_fullSize.cy <= 0) return;
     TKsBitmap& bitmap = FrameBitmap();
+    const bool composited = Composited();
     bitmap.SetAlphaBlend(m_blend);
-    if (ShadowExtent()) PaintShadow(bitmap);
+    if (ShadowExtent()) PaintShadow(bitmap, composited);
     PaintFrame(bitmap);
-    if (m_blend) BlendStrips(bitmap);
+    BlendStrips(bitmap, composited);
     TRect client;
     GetClientRect(client);
     for (const TRect& strip : Strips(client, m_fullSize))
@@ -66,20 +67,24 @@ void TKsCustomForm::DrawBackground(TDeviceContext& dc) {
     if (IsRectEmpty(client)) return;
     PaintBackground(bitmap);
     if (OnPaint) OnPaint(*this, bitmap);
-    if (m_blend) BlendOverScreen(bitmap, client.Left, client.Top, client);
+    BlendOverScreen(bitmap, client.Left, client.Top, client, Composited());
     bitmap.DrawRectToDC(dc, 0, 0, client);
 }
 
 void TKsCustomForm::BlendClientPicture(TKsBitmap& picture) {
-    if (!m_blend) return;
     TRect client;
     GetClientRect(client);
-    BlendOverScreen(picture, 0, 0, client);
+    BlendOverScreen(picture, 0, 0, client, Composited());
 }
 
-void TKsCustomForm::BlendOverScreen(TKsBitmap& bitmap, int32_t x, int32_t y, const TRect& area) {
-    bitmap.SetAlphaRect(uint8_t(m_blendValue), OffsetRect(area, x - area.Left, y - area.Top));
-    bitmap.MergeUnder(m_rt->Background, x, y, area);
+// Under a compositing manager the pixels' alpha says it all: BlendValue when translucent, else
+// opaque, whatever alpha the skin's art left there.
+void TKsCustomForm::BlendOverScreen(TKsBitmap& bitmap, int32_t x, int32_t y, const TRect& area,
+                                    bool composited) {
+    if (!m_blend && !composited) return;
+    const uint8_t alpha = m_blend ? uint8_t(m_blendValue) : 255;
+    bitmap.SetAlphaRect(alpha, OffsetRect(area, x - area.Left, y - area.Top));
+    if (!composited) bitmap.MergeUnder(m_rt->Background, x, y, area);
 }
 
 void TKsCustomForm::PaintBackground(TKsBitmap& bitmap) {
@@ -90,26 +95,39 @@ void TKsCustomForm::PaintBackground(TKsBitmap& bitmap) {
 }
 
 // The window's rectangle moved by the shadow width, dark and translucent over the screen behind;
-// the corners beside the shadow show the screen.
-void TKsCustomForm::PaintShadow(TKsBitmap& bitmap) {
+// the corners beside the shadow show the screen. Under a compositing manager the shadow is the
+// shadow pixel itself over clear pixels, and the compositor lays it over what is beneath.
+void TKsCustomForm::PaintShadow(TKsBitmap& bitmap, bool composited) {
     const int32_t s = ShadowExtent();
     const TRect full{0, 0, m_fullSize.cx, m_fullSize.cy};
+    const TRect shadow{s, s, m_size.cx + s, m_size.cy + s};
+    const bool blend = bitmap.AlphaBlend();
+    if (composited) {
+        bitmap.SetAlphaBlend(false);
+        bitmap.FillRect(full, 0);
+        bitmap.FillRect(shadow, kShadowPixel);
+        bitmap.SetAlphaBlend(blend);
+        return;
+    }
     if (m_rt->Background.Width() >= full.Right && m_rt->Background.Height() >= full.Bottom)
         m_rt->Background.DrawRect(bitmap, 0, 0, full);
     else
         bitmap.FillRect(full, ColorToPixel(clBtnShadow, 255));
-    const bool blend = bitmap.AlphaBlend();
     bitmap.SetAlphaBlend(true);
-    bitmap.FillRect({s, s, m_size.cx + s, m_size.cy + s}, kShadowPixel);
+    bitmap.FillRect(shadow, kShadowPixel);
     bitmap.SetAlphaBlend(blend);
 }
 
 // Translucent frame: the strips take BlendValue as their alpha and are laid over the screen.
-void TKsCustomForm::BlendStrips(TKsBitmap& bitmap) {
+// Composited, only the window's own part of each strip takes its alpha: the shadow keeps its own.
+void TKsCustomForm::BlendStrips(TKsBitmap& bitmap, bool composited) {
     TRect client;
     GetClientRect(client);
-    for (const TRect& strip : Strips(client, m_fullSize)) {
-        if (!IsRectEmpty(strip)) BlendOverScreen(bitmap, strip.Left, strip.Top, strip);
+    const TRect own{0, 0, m_size.cx, m_size.cy};
+    for (TRect strip : Strips(client, m_fullSize)) {
+        if (composited) strip = IntersectRect(strip, own);
+        if (!IsRectEmpty(strip))
+            BlendOverScreen(bitmap, strip.Left, strip.Top, strip, composited);
     }
 }
 
@@ -194,7 +212,8 @@ void TKsCustomForm::PrintForm(TMessage& message) {
     const bool active = m_windowActive;
     m_windowActive = true;
     TKsBitmap& bitmap = FrameBitmap();
-    if (ShadowExtent()) PaintShadow(bitmap);
+    // A picture complete in itself: the shadow over the screen read behind the window.
+    if (ShadowExtent()) PaintShadow(bitmap, false);
     PaintFrame(bitmap);
     PaintBackground(bitmap);
     if (OnPaint) OnPaint(*this, bitmap);

@@ -23,6 +23,8 @@ TKsPopupForm& TKsPopupWindow::CreateForm() {
 void TKsPopupWindow::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     SetMenuWindowParams(p);
+    // Blended popups show what is beneath through them.
+    p.ExStyle |= WS_EX_LAYERED;
 }
 
 void TKsPopupWindow::Prepare(TKsCustomItem& item, bool animate) {

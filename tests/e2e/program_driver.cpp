@@ -106,6 +106,7 @@ TProgramDriver::TProgramDriver(const std::string& program,
 
 TProgramDriver::~TProgramDriver() {
     if (m_program && !m_status) Stop();
+    if (m_compositor) Terminate(m_compositor, 3s);
     if (m_manager) Terminate(m_manager, 3s);
     if (m_display) XCloseDisplay(m_display);
     if (m_server) Terminate(m_server, 3s);
@@ -141,20 +142,44 @@ void TProgramDriver::StartServer(int32_t width, int32_t height) {
 
 void TProgramDriver::StartWindowManager(TWindowManager manager) {
     if (manager == TWindowManager::Absent) return;
-    const pid_t parent = getpid();
-    const pid_t pid = fork();
-    if (pid < 0) throw std::runtime_error("Cannot fork openbox");
-    if (pid == 0) {
-        EndWithParent(parent);
-        setenv("DISPLAY", m_displayName.c_str(), 1);
-        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    const pid_t pid = StartClient({"openbox", "--sm-disable"});
     m_manager = pid;
     std::optional<int> ended;
     WaitUntil([&] { return ManagerRuns() || (ended = Reap(pid, 0ms)).has_value(); });
     if (ended) m_manager = 0;
     if (!ManagerRuns()) throw std::runtime_error("openbox did not take over the screen");
+}
+
+pid_t TProgramDriver::StartClient(const std::vector<const char*>& argv) {
+    std::vector<char*> args;
+    for (const char* arg : argv)
+        args.push_back(const_cast<char*>(arg));
+    args.push_back(nullptr);
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error(std::string("Cannot fork ") + argv[0]);
+    if (pid == 0) {
+        EndWithParent(parent);
+        setenv("DISPLAY", m_displayName.c_str(), 1);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+void TProgramDriver::StartCompositor() {
+    m_compositor = StartClient({"xcompmgr"});
+    std::optional<int> ended;
+    WaitUntil([&] {
+        return SelectionOwned("_NET_WM_CM_S0") || (ended = Reap(m_compositor, 0ms)).has_value();
+    });
+    if (ended) m_compositor = 0;
+    if (!SelectionOwned("_NET_WM_CM_S0"))
+        throw std::runtime_error("xcompmgr did not take over the screen");
+}
+
+bool TProgramDriver::SelectionOwned(const char* selection) {
+    return XGetSelectionOwner(m_display, XInternAtom(m_display, selection, False)) != None;
 }
 
 // A window manager that has taken over the screen names its check window on the root.

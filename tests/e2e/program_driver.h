@@ -105,8 +105,14 @@ public:
     // Waits up to Timeout for the program to end by itself; its exit code, or -1 when it still
     // runs or ended by a signal.
     int WaitForExitCode(std::chrono::milliseconds timeout = 20s);
+    // Starts a compositing manager (xcompmgr) and waits until it has taken the screen; it ends
+    // with the driver. Raises std::runtime_error when it does not take over.
+    void StartCompositor();
 
 private:
+    // Forks Argv[0] with Argv on the server's display; the child ends with the test process.
+    pid_t StartClient(const std::vector<const char*>& argv);
+    bool SelectionOwned(const char* selection);
     void StartServer(int32_t width, int32_t height);
     void StartWindowManager(TWindowManager manager);
     bool ManagerRuns();
@@ -116,6 +122,7 @@ private:
 
     pid_t m_server = 0;
     pid_t m_manager = 0;
+    pid_t m_compositor = 0;
     pid_t m_program = 0;
     std::optional<int> m_status;
     std::string m_displayName;

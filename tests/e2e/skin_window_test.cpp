@@ -4,6 +4,7 @@
 // snaps it onto the edge, and its skinned popup menus open inside the screen and show the window
 // through them when translucent.
 #include "player_test.h"
+#include "painted_window.h"
 #include "reported_lines.h"
 #include "skin_windows/pixel_mix.h"
 #include "temp_folder.h"
@@ -88,6 +89,10 @@ protected:
         });
         return shot;
     }
+    // Opens the tool's menu (the translucent one with Ctrl held) by a right click at X, Y of
+    // Window; where it opened once it reports its place.
+    std::optional<TPlace> OpenMenu(TProgramDriver& driver, const TDrivenWindow& window,
+                                   int32_t x, int32_t y, bool translucent);
     // Keeps a screenshot for a person to look at when BRISAT_E2E_SHOTS names a folder.
     static void Keep(const TPixelImage& image, const std::string& name) {
         if (const char* folder = std::getenv("BRISAT_E2E_SHOTS"))
@@ -140,6 +145,16 @@ std::optional<TPlace> LastPopup(const std::vector<std::string>& lines, size_t fr
         if (words >> word >> p.X >> p.Y >> p.Width >> p.Height && word == "popup") popup = p;
     }
     return popup;
+}
+
+std::optional<TPlace> SkinWindow::OpenMenu(TProgramDriver& driver, const TDrivenWindow& window,
+                                            int32_t x, int32_t y, bool translucent) {
+    const size_t from = LineCount();
+    if (translucent) driver.KeyDown("Control_L");
+    driver.Click(window, x, y, 3);
+    if (translucent) driver.KeyUp("Control_L");
+    TProgramDriver::WaitUntil([&] { return LastPopup(Lines(), from).has_value(); });
+    return LastPopup(Lines(), from);
 }
 
 bool Bluish(uint32_t rgb) {
@@ -375,16 +390,7 @@ TEST_P(SkinWindow, ATranslucentPopupShowsTheWindowBeneathThroughIt) {
     const TPlace client = Places().at("client");
     const int32_t x = client.X + 120, y = client.Y + 40;
     const TPixelImage before = PaintedScreen(driver, window.Bounds.Left + x, window.Bounds.Top + y);
-    // Opens the menu (translucent with Ctrl held) and waits until it reports its place.
-    const auto open = [&](bool translucent) -> std::optional<TPlace> {
-        const size_t from = LineCount();
-        if (translucent) driver.KeyDown("Control_L");
-        driver.Click(window, x, y, 3);
-        if (translucent) driver.KeyUp("Control_L");
-        TProgramDriver::WaitUntil([&] { return LastPopup(Lines(), from).has_value(); });
-        return LastPopup(Lines(), from);
-    };
-    const std::optional<TPlace> opaque = open(false);
+    const std::optional<TPlace> opaque = OpenMenu(driver, window, x, y, false);
     ASSERT_TRUE(opaque.has_value()) << Get(LogPath());
     // Right in the middle row, clear of the captions.
     const int32_t sx = opaque->X + opaque->Width - 12, sy = opaque->MidY();
@@ -399,7 +405,7 @@ TEST_P(SkinWindow, ATranslucentPopupShowsTheWindowBeneathThroughIt) {
     ASSERT_TRUE(
         TProgramDriver::WaitUntil([&] { return driver.Screenshot().At(sx, sy) == beneath; }));
 
-    const std::optional<TPlace> translucent = open(true);
+    const std::optional<TPlace> translucent = OpenMenu(driver, window, x, y, true);
     ASSERT_TRUE(translucent.has_value()) << Get(LogPath());
     EXPECT_EQ(translucent->X, opaque->X);
     EXPECT_EQ(translucent->Y, opaque->Y);
@@ -413,6 +419,72 @@ TEST_P(SkinWindow, ATranslucentPopupShowsTheWindowBeneathThroughIt) {
     })) << std::hex
         << "shown " << shown << ", popup " << own << " over " << beneath;
     Keep(shot, "popup-translucent-" + WindowManagerName(GetParam()));
+    driver.PressKey("Escape");
+    EXPECT_TRUE(driver.Running());
+}
+
+// Under a compositing manager the translucent popup is blended live: a window beneath it that
+// changes while the popup is open shows through in its new colour, which a copy of the screen
+// read before the popup opened could not show. The opaque popup stays opaque there.
+TEST_P(SkinWindow, UnderACompositorATranslucentPopupShowsChangesBeneathItLive) {
+    constexpr int kBlendValue = 150; // the tool's translucent menu
+    constexpr uint32_t kBefore = 0x00B000, kAfter = 0xD02020;
+    TProgramDriver driver = Start("steel.xskn");
+    const TDrivenWindow window = Open(driver);
+    ASSERT_TRUE(Settled(driver, window)) << Get(LogPath());
+    driver.StartCompositor();
+    const std::optional<TScreenRect> shown = driver.BoundsOf(window);
+    ASSERT_TRUE(shown.has_value());
+    // The test's window lies right of the skin window (a window manager may raise that on a
+    // click), the menu opens near the client's right edge and reaches over it.
+    const TPlace client = Places().at("client");
+    const int32_t x = client.X + client.Width - 15, y = client.Y + 40;
+    const int32_t left = shown->Right + 1;
+    TPaintedWindow beneath(driver.DisplayName(), {left, 0, kScreenWidth, kScreenHeight}, kBefore);
+    ASSERT_TRUE(TProgramDriver::WaitUntil(
+        [&] { return (driver.Screenshot().At(left + 5, shown->Top + y) & 0xFFFFFF) == kBefore; }));
+
+    const std::optional<TPlace> opaque = OpenMenu(driver, window, x, y, false);
+    ASSERT_TRUE(opaque.has_value()) << Get(LogPath());
+    // Right in the middle row, clear of the captions, over the test's window.
+    const int32_t sx = opaque->X + opaque->Width - 12, sy = opaque->MidY();
+    ASSERT_GT(sx, left) << "the menu opened leftward";
+    uint32_t own = kBefore;
+    ASSERT_TRUE(TProgramDriver::WaitUntil([&] {
+        own = driver.Screenshot().At(sx, sy) & 0xFFFFFF;
+        return own != kBefore;
+    }));
+    for (const uint32_t colour : {kBefore, kAfter})
+        ASSERT_GE(ChannelDistance(own, colour), 16) << "too alike to tell a mix apart";
+    // Once the screen beside the popup shows the change, the popup still shows itself alone.
+    beneath.Fill(kAfter);
+    const int32_t besideX = opaque->X + opaque->Width + 4;
+    ASSERT_TRUE(TProgramDriver::WaitUntil(
+        [&] { return (driver.Screenshot().At(besideX, sy) & 0xFFFFFF) == kAfter; }));
+    EXPECT_EQ(driver.Screenshot().At(sx, sy) & 0xFFFFFF, own);
+    driver.PressKey("Escape");
+    beneath.Fill(kBefore);
+    ASSERT_TRUE(TProgramDriver::WaitUntil(
+        [&] { return (driver.Screenshot().At(sx, sy) & 0xFFFFFF) == kBefore; }));
+
+    const std::optional<TPlace> translucent = OpenMenu(driver, window, x, y, true);
+    ASSERT_TRUE(translucent.has_value()) << Get(LogPath());
+    EXPECT_EQ(translucent->X, opaque->X);
+    EXPECT_EQ(translucent->Y, opaque->Y);
+    // Shows the mix over the colour beneath, now and once that colour changed.
+    for (const uint32_t colour : {kBefore, kAfter}) {
+        beneath.Fill(colour);
+        const uint32_t expected = Mix(own, colour, kBlendValue);
+        TPixelImage shot;
+        uint32_t shown = 0;
+        EXPECT_TRUE(TProgramDriver::WaitUntil([&] {
+            shot = driver.Screenshot();
+            shown = shot.At(sx, sy) & 0xFFFFFF;
+            return ChannelDistance(shown, expected) <= 3;
+        })) << std::hex
+            << "shown " << shown << ", popup " << own << " over " << colour;
+        Keep(shot, "popup-composited-" + WindowManagerName(GetParam()));
+    }
     driver.PressKey("Escape");
     EXPECT_TRUE(driver.Running());
 }

@@ -211,6 +211,41 @@ TEST_F(KsPopupMenuTest, ATranslucentPopupShowsTheWindowBeneathThroughItsItems) {
     }
 }
 
+// Under a compositing manager a popup's pixels keep their own colours and carry the blend value
+// as alpha (255 when opaque), the shadow its own translucent pixel: the compositor lays them over
+// what is beneath, so the screen read before the popup opened is not mixed in.
+TEST_F(KsPopupMenuTest, UnderACompositorThePopupsPixelsCarryItsTranslucencyAsAlpha) {
+    form->SetColor(TColor(0x00204080));
+    Host->SetCompositor(true);
+    Pump();
+    constexpr int32_t kShadow = 4;
+    for (const bool blend : {true, false}) {
+        SCOPED_TRACE(blend);
+        popup->SetPopupBlend(blend);
+        popup->SetPopupBlendValue(150);
+        popup->SetDropShadow(true);
+        popup->SetShadowWidth(kShadow);
+        Then([this, blend] {
+            TKsPopupWindow& w = *OpenPopups().at(0);
+            THeadlessWindow& native = Native(w.Handle());
+            EXPECT_TRUE(native.Composited());
+            EXPECT_FALSE(Native(form->Handle()).Composited()) << "only popups are translucent";
+            const uint32_t alpha = blend ? 150u << 24 : 0xFF000000u;
+            const TRect margins = w.Form().FrameMargins();
+            const TRect item = w.View().ItemRect(2); // Save, not selected: right of its text
+            EXPECT_EQ(native.Pixel(margins.Left + item.Right - 3,
+                                   margins.Top + (item.Top + item.Bottom) / 2),
+                      alpha | Rgb(clMenu));
+            EXPECT_EQ(native.Pixel(1, w.Height() / 2) & 0xFF000000u, alpha) << "the frame";
+            // The shadow's corner at the bottom right, and the clear square beside it.
+            EXPECT_EQ(native.Pixel(w.Width() - 1, w.Height() - 1), kShadowPixel);
+            EXPECT_EQ(native.Pixel(w.Width() - 1, 0) >> 24, 0u);
+            Host->TypeKey(form->Handle(), VK_ESCAPE);
+        });
+        popup->Popup(200, 150);
+    }
+}
+
 TEST_F(KsPopupMenuTest, ASkinnedPopupShowsTheSkinsFrameUnderItsItems) {
     auto& engine = CreateOwned<TSeSkinEngine>(*form);
     engine.SetSkinFile(std::string(BRISAT_SKINS_DIR) + "/alien.xskn");

@@ -159,6 +159,7 @@ HWND CreateWindowEx(const TCreateWindowParams& params) {
         native.TopMost = r.ExStyle & WS_EX_TOPMOST;
         native.Popup = (r.Style & WS_POPUP) || (r.ExStyle & WS_EX_NOACTIVATE);
         native.Kind = WindowKind(params.ClassName, r.ExStyle);
+        native.Translucent = r.ExStyle & WS_EX_LAYERED;
         r.Native = Platform().CreateWindow(hwnd, native);
     }
     if (r.ExStyle & WS_EX_ACCEPTFILES) UpdateNativeDropTarget(hwnd);

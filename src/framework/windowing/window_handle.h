@@ -40,8 +40,10 @@ inline constexpr uint32_t WS_POPUP = 0x80000000, WS_CHILD = 0x40000000, WS_VISIB
                           WS_BORDER = 0x00800000, WS_DLGFRAME = 0x00400000, WS_SYSMENU = 0x00080000,
                           WS_THICKFRAME = 0x00040000, WS_MINIMIZEBOX = 0x00020000,
                           WS_MAXIMIZEBOX = 0x00010000, WS_TABSTOP = 0x00010000;
+// WS_EX_LAYERED: the window's pixels may be translucent; a top-level window made with it lets
+// what lies beneath show through by their alpha where a compositing manager runs.
 inline constexpr uint32_t WS_EX_TOPMOST = 0x8, WS_EX_ACCEPTFILES = 0x10, WS_EX_TOOLWINDOW = 0x80,
-                          WS_EX_NOACTIVATE = 0x08000000;
+                          WS_EX_LAYERED = 0x00080000, WS_EX_NOACTIVATE = 0x08000000;
 
 // ShowWindow commands.
 inline constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWNOACTIVATE = 4, SW_SHOW = 5,
