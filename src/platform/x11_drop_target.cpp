@@ -129,9 +129,6 @@ void TX11DropTarget::Close() {
     while (!m_windows.empty()) Release(m_windows.begin()->first);
     g_source_destroy(m_source);
     g_source_unref(m_source);
-    // The errors of requests on windows that are gone arrive while still listed as quiet, not
-    // in XCloseDisplay's own sync, where Xlib's default handler would end the program.
-    XSync(m_x->Connection, False);
     UnlistQuietDisplay(m_x->Connection);
     XCloseDisplay(m_x->Connection);
     m_x.reset();
