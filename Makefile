@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 CHECK_DIR := build/check
 
-.PHONY: deps release run test bench install package fuzz clean
+.PHONY: deps release run test bench install package fuzz soak clean
 
 deps:
 	./scripts/install-deps.sh
@@ -38,6 +38,11 @@ package: release
 # Every fuzz target for FUZZ_SECONDS each (clang's libFuzzer, build/fuzz).
 fuzz: deps
 	./scripts/fuzz.sh
+
+# The release build plays 200 generated clips back to back under Xvfb; memory, descriptors and
+# threads must stay flat and no clip may hold the playlist up (build/soak).
+soak: release
+	./scripts/soak.sh
 
 bench: release
 	for b in $(RELEASE_DIR)/bench/bench_*; do $$b; done

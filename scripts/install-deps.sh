@@ -11,7 +11,7 @@ packages=(
   zlib1g-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth openbox xcompmgr desktop-file-utils
+  xvfb xauth openbox xcompmgr desktop-file-utils xdotool imagemagick
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-tools gstreamer1.0-x ffmpeg

@@ -40,6 +40,9 @@ public:
 
     TPlayList& PlayList() { return m_playList; }
     const TMainFormParts& Parts() const { return m_parts; }
+    // The file or address the graph was last given to play: a playlist entry or the open-URL
+    // dialog's address, which never joins the playlist.
+    const std::string& OpenedLocation() const { return m_openedLocation; }
 
 protected:
     void Loaded() override;
@@ -92,6 +95,7 @@ private:
     TMainFormParts m_parts;
     TConfigurationFile m_configuration;
     TPlayList m_playList;
+    std::string m_openedLocation;
     bool m_volumeBarShown = false;
     bool m_mediaFilterSet = false;       // OpenDialog2 offers the types playable here
     TMainMenu* m_mainMenu = nullptr;     // the bar's menu, also while the bar is detached

@@ -104,6 +104,7 @@ void TfrmMain::BindViewHandlers() {
 // A failure is shown by the application's exception display; Stop or the next open cancels.
 void TfrmMain::PlayFile(const std::string& path) {
     TFilterGraph& graph = *m_parts.FilterGraph1;
+    m_openedLocation = path;
     graph.ClearGraph();
     graph.SetActive(false);
     graph.SetActive(true);
@@ -251,6 +252,7 @@ void TfrmMain::OpenURL() {
     TFilterGraph& graph = *m_parts.FilterGraph1;
     if (!graph.Active()) graph.SetActive(true);
     graph.ClearGraph();
+    m_openedLocation = dialog.Address();
     graph.BeginRenderFile(dialog.Address(), [this] { PlayRendered(); });
 }
 

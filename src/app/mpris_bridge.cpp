@@ -243,10 +243,8 @@ void TMprisBridge::Refresh() {
     state.CanPause = active;
     if (m_hasTrack && active) {
         state.TrackId = TrackId(m_tracks);
-        if (const TPlayListItem* item = playList.CurrentItem()) {
-            state.Title = item->FileName;
-            state.Url = TrackUrl(PlayListItemPath(*item));
-        }
+        state.Title = TrackTitle(m_form.OpenedLocation());
+        state.Url = TrackUrl(m_form.OpenedLocation());
         state.Length = Length();
         state.CanSeek = state.Length > 0;
         int64_t position = 0;

@@ -1,5 +1,7 @@
 #include "app/mpris_mapping.h"
 
+#include "app/play_list_item.h"
+
 #include <algorithm>
 #include <cmath>
 #include <gio/gio.h>
@@ -39,6 +41,11 @@ std::string TrackUrl(const std::string& path) {
     std::string result = uri ? uri : path;
     g_free(uri);
     return result;
+}
+
+std::string TrackTitle(const std::string& path) {
+    std::string name = MakePlayListItem(path).FileName;
+    return name.empty() ? path : name;
 }
 
 } // namespace brisat

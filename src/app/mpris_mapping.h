@@ -23,5 +23,8 @@ bool PositionInTrack(int64_t position, int64_t length);
 // The URL the desktop shows for a playlist path: a file: URI for a local path, an address as
 // it is.
 std::string TrackUrl(const std::string& path);
+// The title the desktop shows for a path or address: its last part after a "/" as the playlist
+// names it, the whole address when nothing follows its last "/".
+std::string TrackTitle(const std::string& path);
 
 } // namespace brisat

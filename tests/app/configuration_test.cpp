@@ -2,8 +2,14 @@
 #include "framework/core/ini_file.h"
 #include "temp_folder.h"
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace brisat {
 namespace {
@@ -89,6 +95,55 @@ TEST_F(ConfigurationTest, TheUserFolderIsCreatedForTheFirstWrite) {
     EXPECT_EQ(file.Read(), Marks({"a"}));
     EXPECT_EQ(std::filesystem::status(PathOf("config/brisat")).permissions(),
               std::filesystem::perms::owner_all);
+}
+
+// A process killed at a random moment while it saves: the file reads back whole, as it was before
+// that save or after it. A quarter megabyte of the user's own lines makes each save long enough
+// for the kills to land inside it.
+TEST_F(ConfigurationTest, AKillWhileSavingLeavesTheOldOrTheNewFileWhole) {
+    std::string notes = "; notes\n[Recent]\n";
+    for (int i = 0; notes.size() < (256u << 10); ++i)
+        notes += "File" + std::to_string(i) + "=/home/me/clips/holiday.avi\n";
+    Put(Path(), notes);
+    TCheckMarks ticked;
+    for (const TConfigurationKey& key : ConfigurationKeys)
+        ticked[std::string(key.MenuItem)] = true;
+    File().Write(ticked);
+    const std::string allTicked = Get(Path());
+    const auto start = std::chrono::steady_clock::now();
+    File().Write(Marks({}));
+    const auto oneSave = std::chrono::steady_clock::now() - start;
+    const std::string allClear = Get(Path());
+    ASSERT_NE(allTicked, allClear);
+
+    const unsigned seed = std::random_device()();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    using std::chrono::microseconds;
+    std::uniform_int_distribution<long> moment(
+        0, 2 * std::chrono::duration_cast<microseconds>(oneSave).count());
+    for (int kill = 0; kill < 50; ++kill) {
+        const pid_t saver = fork();
+        ASSERT_NE(saver, -1);
+        if (saver == 0) {
+            for (bool tick = true;; tick = !tick) {
+                try {
+                    File().Write(tick ? ticked : Marks({}));
+                } catch (...) {
+                    _exit(2);
+                }
+            }
+        }
+        std::this_thread::sleep_for(microseconds(moment(random)));
+        ::kill(saver, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(saver, &status, 0), saver);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the saver stopped by itself, status " << status;
+        const std::string text = Get(Path());
+        ASSERT_TRUE(text == allTicked || text == allClear)
+            << "kill " << kill << " left " << text.size() << " bytes";
+    }
+    EXPECT_EQ(File().Read().size(), ConfigurationKeys.size());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "skin_controls/se_skin_panel.h"
 #include "media/video_window.h"
 #include "player_window_fixture.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,29 @@ TEST(OpenableDrops, KeepsPathsAndAddressesOfKnownSchemes) {
                              "relative/d.avi", "javascript:alert(1)", "rtsp://example.org/e"},
                             {"file", "http", "rtsp"}),
               (TList{"/films/a.avi", "HTTP://example.org/c.avi", "rtsp://example.org/e"}));
+}
+
+class DroppedFolder : public TempFolderTest {};
+
+TEST_F(DroppedFolder, BringsItsMediaFilesByNameAndStaysWhenItHasNone) {
+    const std::string media = PathOf("media"), empty = PathOf("empty");
+    std::filesystem::create_directories(media + "/sub");
+    std::filesystem::create_directory(empty);
+    for (const char* name : {"b.avi", "a.MKV", "notes.txt", "noext", "sub/c.avi"})
+        Put(media + "/" + name, "x");
+    std::filesystem::create_directory(media + "/folder.avi");
+    const TList extensions{"avi", "mkv"};
+    EXPECT_EQ(ExpandDroppedFolders({"/films/x.avi", media, "http://example.org/y.avi", empty},
+                                   extensions),
+              (TList{"/films/x.avi", media + "/a.MKV", media + "/b.avi", "http://example.org/y.avi",
+                     empty}));
+
+    // A folder of thousands of clips brings a bounded number of them.
+    for (size_t i = 0; i <= MaxFolderDrop; ++i)
+        Put(empty + "/" + std::to_string(100000 + i) + ".avi", "");
+    const TList many = ExpandDroppedFolders({empty}, extensions);
+    ASSERT_EQ(many.size(), MaxFolderDrop);
+    EXPECT_EQ(many.front(), empty + "/100000.avi");
 }
 
 class FileDropTest : public PlayerWindowTest {

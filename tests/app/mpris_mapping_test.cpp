@@ -56,4 +56,15 @@ TEST(MprisMapping, TrackUrlsAreFileUrisForPathsAndAddressesAsTheyAre) {
     EXPECT_EQ(TrackUrl("http://example.org/c.avi"), "http://example.org/c.avi");
 }
 
+TEST(MprisMapping, TrackTitlesAreTheLastPartOrTheWholeAddress) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/films/a b.avi", "a b.avi"},
+        {"http://example.org/live/c.avi", "c.avi"},
+        {"http://127.0.0.1:8080/", "http://127.0.0.1:8080/"},
+        {"mms://example.org", "example.org"},
+    };
+    for (const auto& [path, title] : cases)
+        EXPECT_EQ(TrackTitle(path), title) << path;
+}
+
 } // namespace

@@ -7,8 +7,10 @@
 #include "player_test.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 
 using namespace brisat;
 using namespace brisat::test;
@@ -143,6 +145,32 @@ TEST_P(MediaPlayerBus, PausesSeeksSkipsAndQuitsAPlayingClip) {
     driver.PressKey(driver.WaitForWindow("Brisat", 30s), "Return");
     ASSERT_TRUE(driver.WaitForWindowToGo("Brisat"));
 
+    ASSERT_EQ(Call("Quit", nullptr, "org.mpris.MediaPlayer2"), "");
+    EXPECT_EQ(driver.WaitForExitCode(), 0);
+}
+
+// Once the last clip is over the desktop sees playback stopped; an address opened through the
+// open-URL dialog (which does not join the playlist) is the track it names then.
+TEST_P(MediaPlayerBus, StopsAfterTheLastClipAndNamesAnAddressOpenedThroughTheDialog) {
+    const std::string first = MakeClip("first.avi", "pattern=red", 2);
+    const std::string last = MakeClip("last.avi", "pattern=blue", 2);
+    const TTypeableLink stream(MakeClip("stream.avi", "pattern=green", 20));
+    TProgramDriver driver = Start({first, last});
+    std::optional<TDrivenWindow> main;
+    ASSERT_TRUE(TProgramDriver::WaitUntil(
+        [&] { return (main = driver.WindowStartingWith("last.avi  ")).has_value(); }, 30s));
+    EXPECT_NE(Property("Metadata").find("'xesam:title': <'last.avi'>"), std::string::npos);
+    ASSERT_TRUE(WaitForProperty("PlaybackStatus", "'Stopped'"));
+
+    ASSERT_TRUE(OpenThroughUrlDialog(driver, *main, stream.Path()));
+    ASSERT_TRUE(WaitForProperty("PlaybackStatus", "'Playing'"));
+    const std::string title = "'xesam:title': <'" + std::filesystem::path(stream.Path())
+                                                         .filename().string() + "'>";
+    EXPECT_TRUE(TProgramDriver::WaitUntil(
+        [&] { return Property("Metadata").find(title) != std::string::npos; }, 30s))
+        << Property("Metadata");
+    EXPECT_NE(Property("Metadata").find("'xesam:url': <'file://" + stream.Path() + "'>"),
+              std::string::npos);
     ASSERT_EQ(Call("Quit", nullptr, "org.mpris.MediaPlayer2"), "");
     EXPECT_EQ(driver.WaitForExitCode(), 0);
 }

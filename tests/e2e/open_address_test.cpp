@@ -92,19 +92,7 @@ TEST_P(OpenAddress, TheOpenUrlDialogsAddressOpensWithoutFreezingTheWindow) {
     ASSERT_NE(server.Port(), 0);
     TProgramDriver driver = Start({});
     const TDrivenWindow main = driver.WaitForWindow(kMainCaption, 30s);
-    driver.Click(main, 19, 31); // File
-    driver.Click(main, 54, 70); // Open URL
-    const TDrivenWindow dialog = driver.WaitForWindow("Открыть URL");
-    const int32_t border = (dialog.Bounds.Right - dialog.Bounds.Left - 282) / 2;
-    const int32_t clientTop = dialog.Bounds.Bottom - dialog.Bounds.Top - border - 73;
-    driver.Click(dialog, border + 200, clientTop + 18); // into the address, after "mms://"
-    driver.PressKey(dialog, "End");
-    for (int i = 0; i < 6; ++i) // "mms://"
-        driver.PressKey("BackSpace");
-    TypeAddress(driver, server.Address());
-    // OK, at (8, 40) of the 282 × 73 client area, 75 × 25.
-    driver.Click(dialog, border + 45, clientTop + 52);
-    ASSERT_TRUE(driver.WaitForWindowToGo("Открыть URL"));
+    ASSERT_TRUE(OpenThroughUrlDialog(driver, main, server.Address()));
     ExpectALiveWindowThatStopCancels(driver, main, server);
 }
 

@@ -7,8 +7,10 @@
 #include "program_driver.h"
 #include "temp_folder.h"
 
+#include <filesystem>
 #include <ostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace brisat::test {
@@ -49,6 +51,40 @@ inline void TypeAddress(TProgramDriver& driver, const std::string& text) {
                                    : std::string(1, c));
         if (c == ':') driver.KeyUp("Shift_L");
     }
+}
+
+// A link to Target at a path TypeAddress can type (the test folder's name has capitals).
+class TTypeableLink {
+public:
+    explicit TTypeableLink(const std::string& target)
+        : m_path("/tmp/brisaturl" + std::to_string(getpid()) + ".avi") {
+        std::filesystem::remove(m_path);
+        std::filesystem::create_symlink(target, m_path);
+    }
+    ~TTypeableLink() { std::filesystem::remove(m_path); }
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// Opens Address through the plain open-URL dialog of Main (File, Open URL), typing it in place
+// of the dialog's "mms://" and pressing OK; true once the dialog has gone.
+inline bool OpenThroughUrlDialog(TProgramDriver& driver, const TDrivenWindow& main,
+                                 const std::string& address) {
+    driver.Click(main, 19, 31); // File
+    driver.Click(main, 54, 70); // Open URL
+    const TDrivenWindow dialog = driver.WaitForWindow("Открыть URL");
+    const int32_t border = (dialog.Bounds.Right - dialog.Bounds.Left - 282) / 2;
+    const int32_t clientTop = dialog.Bounds.Bottom - dialog.Bounds.Top - border - 73;
+    driver.Click(dialog, border + 200, clientTop + 18); // into the address, after "mms://"
+    driver.PressKey(dialog, "End");
+    for (int i = 0; i < 6; ++i) // "mms://"
+        driver.PressKey("BackSpace");
+    TypeAddress(driver, address);
+    // OK, at (8, 40) of the 282 × 73 client area, 75 × 25.
+    driver.Click(dialog, border + 45, clientTop + 52);
+    return driver.WaitForWindowToGo("Открыть URL");
 }
 
 class PlayerTest : public TempFolderTest, public testing::WithParamInterface<TWindowManager> {

@@ -24,20 +24,6 @@ void Keep(const TPixelImage& image, const std::string& name) {
 }
 
 // The clip under a name the address keys can type, removed with this.
-class TTypeableLink {
-public:
-    explicit TTypeableLink(const std::string& target)
-        : m_path("/tmp/brisaturl" + std::to_string(getpid()) + ".avi") {
-        std::filesystem::remove(m_path);
-        std::filesystem::create_symlink(target, m_path);
-    }
-    ~TTypeableLink() { std::filesystem::remove(m_path); }
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
 TEST_P(SkinnedUrlDialog, TheDialogWearsTheSkinAndItsAddressPlays) {
     std::filesystem::create_directory_symlink(kSkins, PathOf("Skins"));
     const TTypeableLink clip(MakeClip("clip.avi", "pattern=smpte", 3));
