@@ -154,6 +154,9 @@ TSdlPlatform::TSdlPlatform() : m_display(XOpenDisplay(nullptr), &XCloseDisplay) 
 }
 
 TSdlPlatform::~TSdlPlatform() {
+    // The drop target's connection goes before SDL's video: SDL's quit puts back the X error
+    // handler it found, and an error of the target's last requests would then end the program.
+    m_dropTarget.reset();
     for (SDL_Cursor* cursor : m_cursors)
         if (cursor) SDL_FreeCursor(cursor);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);

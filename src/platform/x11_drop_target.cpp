@@ -129,6 +129,9 @@ void TX11DropTarget::Close() {
     while (!m_windows.empty()) Release(m_windows.begin()->first);
     g_source_destroy(m_source);
     g_source_unref(m_source);
+    // The errors of the releases come back now, while the connection's errors are still quiet,
+    // not in the closing's own round trip after it.
+    XSync(m_x->Connection, False);
     UnlistQuietDisplay(m_x->Connection);
     XCloseDisplay(m_x->Connection);
     m_x.reset();
