@@ -79,4 +79,19 @@ env -u XDG_CONFIG_HOME HOME="$home" ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s "
 [[ -s "$scratch/shot.png" ]] || fail "no screenshot"
 [[ -s "$home/.config/brisat/Brisat.ini" ]] || fail "the settings are not in the user's folder"
 [[ ! -e "$prefix/bin/Brisat.ini" ]] || fail "the settings were written beside the program"
+
+# The installed program wears the skin its settings pick: two skins give two pictures. Were the
+# installed skins not found, both would be the same plain look.
+shot_with() { # NAME INI-TEXT: a screenshot of the idle main window with these settings
+  mkdir -p "$scratch/$1/.config/brisat"
+  printf '%b' "$2" >"$scratch/$1/.config/brisat/Brisat.ini"
+  env -u XDG_CONFIG_HOME HOME="$scratch/$1" ASAN_OPTIONS=detect_leaks=0 \
+    xvfb-run -a -s "-screen 0 1024x768x24" "$prefix/bin/brisat" --screenshot "$scratch/$1.png" \
+    --quit-after 3000 || fail "the installed program did not run with the $1 settings"
+  [[ -s "$scratch/$1.png" ]] || fail "no screenshot with the $1 settings"
+}
+shot_with steel '[Skin]\nSteel=1\n'
+shot_with jezz '[Skin]\nJezz=1\n'
+! cmp -s "$scratch/steel.png" "$scratch/jezz.png" ||
+  fail "the installed program does not wear the skin its settings pick (Skins not found?)"
 echo "the installed program ran from $prefix"
