@@ -3,7 +3,10 @@
 #include "media_clips.h"
 
 #include <algorithm>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <memory>
+#include <thread>
 
 using namespace brisat;
 using namespace brisat::test;
@@ -174,4 +177,26 @@ TEST(Playback, MissingDecoderIsNamed) {
     EXPECT_NE(cause.find("JPEG"), std::string::npos) << cause;
     // The package that brings a JPEG decoder, for the user to install.
     EXPECT_NE(cause.find("(install gstreamer1.0-plugins-good)"), std::string::npos) << cause;
+}
+
+// A graph that played and was dropped is freed with all its elements, and so with the
+// descriptors and threads they hold: a player going through a playlist makes one per clip.
+TEST(Playback, AGraphThatPlayedIsFreedWhenDropped) {
+    gpointer pipeline = nullptr;
+    {
+        GraphHarness h;
+        ASSERT_EQ(h.Graph.RenderFile(Clip("clip.avi")), S_OK) << h.Graph.LastErrorDetail();
+        h.Graph.Run();
+        std::vector<long> codes = h.WaitForEnd();
+        ASSERT_FALSE(codes.empty());
+        EXPECT_EQ(codes.back(), EC_COMPLETE);
+        pipeline = GST_OBJECT_PARENT(h.Renderer.Element());
+        ASSERT_NE(pipeline, nullptr);
+        g_object_add_weak_pointer(G_OBJECT(pipeline), &pipeline);
+    }
+    // The last references may go with a state change finishing on GStreamer's own threads.
+    for (int wait = 0; pipeline && wait < 200; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (pipeline) g_object_remove_weak_pointer(G_OBJECT(pipeline), &pipeline);
+    EXPECT_EQ(pipeline, nullptr) << "something still holds the graph";
 }

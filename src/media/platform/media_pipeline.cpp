@@ -125,7 +125,10 @@ HRESULT TMediaPipeline::FindFilterByName(const std::string& name, TFilter& filte
 
 GstBusSyncReply TMediaPipeline::OnBusMessage(GstBus*, GstMessage* message, gpointer self) {
     static_cast<TMediaPipeline*>(self)->HandleBusMessage(message);
-    return GST_BUS_DROP; // nobody pops the bus: the event queue is the only consumer
+    // Nobody pops the bus: the event queue is the only consumer. A dropped message is the
+    // handler's to release; kept, it would hold its source and so the whole graph alive.
+    gst_message_unref(message);
+    return GST_BUS_DROP;
 }
 
 void TMediaPipeline::RecordFailure(HRESULT result, std::string detail) {
