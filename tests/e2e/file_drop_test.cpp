@@ -1,10 +1,13 @@
 // Files dragged onto the player from a drag source of the test's own, as a file manager drags
 // them: dropped beside the video a clip joins the playlist without playing; dropped on the video
 // a clip plays at once, and the previous button then finds the first. Drops of something other
-// than a list of files are refused and leave the player as it was.
+// than a list of files are refused and leave the player as it was. A dropped folder brings the
+// clips inside it, in name order.
 #include "platform/xdnd_source.h"
 #include "player_test.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace brisat;
@@ -60,6 +63,28 @@ TEST_P(FileDrop, DroppedFilesJoinThePlaylistAndOnTheVideoPlay) {
     }
     EXPECT_TRUE(driver.Running());
     EXPECT_TRUE(driver.WindowStartingWith("red.avi  ").has_value());
+}
+
+TEST_P(FileDrop, AFolderDroppedOnTheVideoPlaysTheClipsInsideInNameOrder) {
+    std::filesystem::create_directory(PathOf("album"));
+    MakeClip("album/2-blue.avi", "pattern=blue", 1);
+    MakeClip("album/1-red.avi", "pattern=red", 1);
+    std::ofstream(PathOf("album/notes.txt")) << "not a clip\n";
+    TProgramDriver driver = Start({});
+    const TDrivenWindow main = driver.WaitForWindow(kMainCaption, 30s);
+
+    const TDragResult result =
+        DragAndDrop(main.Bounds.Left + kVideoX, main.Bounds.Top + kVideoY,
+                    {.Data = FileUri(PathOf("album")) + "\r\n"}, driver.DisplayName());
+    ASSERT_EQ(result.Failure, "");
+    EXPECT_TRUE(result.FinishedOk);
+    EXPECT_TRUE(TProgramDriver::WaitUntil(
+        [&] { return driver.WindowStartingWith("1-red.avi  ").has_value(); }, 30s))
+        << "the folder's first clip does not play";
+    EXPECT_TRUE(TProgramDriver::WaitUntil(
+        [&] { return driver.WindowStartingWith("2-blue.avi  ").has_value(); }, 30s))
+        << "the folder's second clip does not follow";
+    EXPECT_TRUE(driver.Running());
 }
 
 } // namespace
