@@ -1,6 +1,7 @@
 // The graph builder: RenderFile and Connect of TMediaPipeline.
 #include "media/platform/media_pipeline.h"
 #include "media/platform/open_failure.h"
+#include "media/platform/sound_output.h"
 #include "media/platform/video_renderer.h"
 
 #include <algorithm>
@@ -370,7 +371,12 @@ void TMediaPipeline::LinkAudio(GstPad* pad) {
     GstElement* convert = AddBuilt("audioconvert");
     GstElement* resample = AddBuilt("audioresample");
     GstElement* volume = AddBuilt("volume");
-    GstElement* sink = AddBuilt(m_audioSinkFactory.c_str());
+    // With nowhere to play sound, the audio still paces the picture through a silent sink that
+    // keeps time, which is where the automatic sink would end after trying every output.
+    const bool silent =
+        m_audioSinkFactory == "autoaudiosink" && !SoundOutputReachable(CurrentSoundPlaces());
+    GstElement* sink = AddBuilt(silent ? "fakesink" : m_audioSinkFactory.c_str());
+    if (silent && sink) g_object_set(sink, "sync", TRUE, nullptr);
     if (!convert || !resample || !volume || !sink ||
         !gst_element_link_many(convert, resample, volume, sink, nullptr))
         return;
