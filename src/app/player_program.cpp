@@ -10,13 +10,14 @@
 #include "framework/dialogs/message_box.h"
 #include "framework/windowing/message_queue.h"
 #include "framework/windowing/window_handle.h"
-#include "media/platform/media_setup.h"
+#include "media/platform/media_warm_up.h"
 #include "media/video_window.h"
 #include "platform/sdl_platform.h"
 #include "platform/video_stats.h"
 
 #include <atomic>
 #include <cstdio>
+#include <exception>
 
 namespace brisat {
 namespace {
@@ -61,8 +62,9 @@ int RunPlayer(const TCommandLine& line) {
     TTerminationWatch signals([](int) {
         if (const HWND main = g_mainWindow.load()) PostMessage(main, WM_CLOSE);
     });
+    // GStreamer starts beside the display, not before it.
+    TMediaWarmUp media;
     SetPlatform(CreateDesktopPlatform());
-    EnsureMediaElements();
     int exitCode = 0;
     {
         TApplication application;
@@ -76,6 +78,16 @@ int RunPlayer(const TCommandLine& line) {
         };
         TConfigLocation location = FindConfigLocation();
         TfrmMain& main = application.CreateForm<TfrmMain>(TConfigurationFile(location));
+        // The files given start opening before anything else is made or shown: the graph builds
+        // on its own thread meanwhile. A failure is shown once the window is.
+        std::exception_ptr openFailure;
+        if (!line.Files.empty()) {
+            try {
+                main.OpenFiles(PlaylistPaths(line.Files));
+            } catch (...) {
+                openFailure = std::current_exception();
+            }
+        }
         // The dialogs the program keeps hidden for its whole run.
         application.CreateForm<TColorControlForm>(*main.Parts().DSVideoWindowEx1);
         application.CreateForm<TFormSelectURL>();
@@ -85,9 +97,9 @@ int RunPlayer(const TCommandLine& line) {
         main.Show();
         if (line.VideoWidth > 0) SizeVideoArea(main, line.VideoWidth, line.VideoHeight);
         if (line.FullScreen) main.Parts().DSVideoWindowEx1->StartFullScreen();
-        if (!line.Files.empty()) {
+        if (openFailure) {
             try {
-                main.OpenFiles(PlaylistPaths(line.Files));
+                std::rethrow_exception(openFailure);
             } catch (...) {
                 application.HandleException(main);
             }
