@@ -54,6 +54,9 @@ TMediaPipeline::TMediaPipeline() {
 }
 
 TMediaPipeline::~TMediaPipeline() {
+    // An idle renderer keeps its own state; unlocked, it goes down to NULL with the rest.
+    for (const TFilter& filter : EnumFilters())
+        gst_element_set_locked_state(filter.Element(), FALSE);
     // NULL joins every streaming thread, so nothing calls back into this object afterwards.
     gst_element_set_state(m_pipeline.Get(), GST_STATE_NULL);
     TGstRef<GstBus> bus = TGstRef<GstBus>::Adopt(gst_element_get_bus(m_pipeline.Get()));
