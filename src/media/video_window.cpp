@@ -337,6 +337,9 @@ void TDSVideoWindowEx2::PlaceVideo() {
     m_layer->SetSourceRect({int32_t(source.Left), int32_t(source.Top),
                             int32_t(source.Left + source.Width),
                             int32_t(source.Top + source.Height)});
+    // Grown past what the picture was reduced for, and perhaps paused: the picture again.
+    if (m_layer->WantsFullerFrame() && m_rendererVideoWindow)
+        TBasicVideo(m_ownRenderer).RepaintLastFrame();
 }
 
 // --- painting and messages -----------------------------------------------------------------------

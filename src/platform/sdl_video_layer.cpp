@@ -1,5 +1,7 @@
 #include "platform/sdl_video_layer.h"
 
+#include "platform/half_picture.h"
+
 #include <SDL.h>
 #include <algorithm>
 #include <string_view>
@@ -53,6 +55,21 @@ uint32_t RgbTargetFor(SDL_Renderer* renderer) {
     return SDL_PIXELFORMAT_UNKNOWN;
 }
 
+// SDL picks its YUV colour matrix by the picture's height; a halved picture keeps the matrix of
+// its source (BT.709 for HD), so its colours match the picture shown whole.
+class TYuvMatrixOf {
+public:
+    TYuvMatrixOf(int32_t width, int32_t height) : m_before(SDL_GetYUVConversionMode()) {
+        SDL_SetYUVConversionMode(SDL_GetYUVConversionModeForResolution(width, height));
+    }
+    ~TYuvMatrixOf() { SDL_SetYUVConversionMode(m_before); }
+    TYuvMatrixOf(const TYuvMatrixOf&) = delete;
+    TYuvMatrixOf& operator=(const TYuvMatrixOf&) = delete;
+
+private:
+    SDL_YUV_CONVERSION_MODE m_before;
+};
+
 } // namespace
 
 TSdlVideoLayer::TSdlVideoLayer(SDL_Renderer* renderer)
@@ -71,6 +88,9 @@ bool TSdlVideoLayer::SubmitFrame(const TVideoFrame& frame) {
 void TSdlVideoLayer::ReleaseFrames() {
     m_mailbox.Clear();
     m_packed = TStagedFrame();
+    std::vector<uint8_t>().swap(m_half);
+    m_halved = false;
+    m_frameWidth = m_frameHeight = 0;
     if (m_texture) SDL_DestroyTexture(m_texture);
     m_texture = nullptr;
     m_textureWidth = m_textureHeight = 0;
@@ -79,9 +99,36 @@ void TSdlVideoLayer::ReleaseFrames() {
 bool TSdlVideoLayer::Upload() {
     if (!m_mailbox.TakeNewest()) return false;
     const TVideoFrame& frame = m_mailbox.Current().Frame;
-    if (FitTexture(frame) && UpdateTexture(frame)) m_lastError.clear();
+    m_frameWidth = frame.Width;
+    m_frameHeight = frame.Height;
+    m_halved = Halvable(frame.Format);
+    if (m_halved) {
+        const TVideoFrame half = HalveYuvFrame(frame, m_half);
+        const TYuvMatrixOf matrix(frame.Width, frame.Height);
+        if (FitTexture(half) && UpdateTexture(half)) m_lastError.clear();
+    } else {
+        std::vector<uint8_t>().swap(m_half);
+        if (FitTexture(frame) && UpdateTexture(frame)) m_lastError.clear();
+    }
     m_mailbox.ReleaseCurrent(); // the texture has the picture now
     return true;
+}
+
+// Shown at half its size or less (in the part the source rectangle selects), a YUV frame the
+// software renderer would convert whole is halved first: a quarter of the pixels to convert and
+// to keep, and no sharpness lost that the screen could show.
+bool TSdlVideoLayer::Halvable(TVideoPixelFormat format) const {
+    if (m_rgbTarget == SDL_PIXELFORMAT_UNKNOWN || format == TVideoPixelFormat::BGRA ||
+        m_frameWidth < 2 || m_frameHeight < 2)
+        return false;
+    const SDL_Rect source = ClipSource(m_source, m_frameWidth, m_frameHeight);
+    const int64_t width = int64_t(m_dest.Right) - m_dest.Left;
+    const int64_t height = int64_t(m_dest.Bottom) - m_dest.Top;
+    return width > 0 && height > 0 && 2 * width <= source.w && 2 * height <= source.h;
+}
+
+bool TSdlVideoLayer::WantsFullerFrame() const {
+    return m_halved && m_texture && !Halvable(m_textureFormat);
 }
 
 bool TSdlVideoLayer::FitTexture(const TVideoFrame& frame) {
@@ -163,7 +210,15 @@ TScreenRect TSdlVideoLayer::DrawnRect() const {
 bool TSdlVideoLayer::Draw() {
     const TScreenRect drawn = DrawnRect();
     if (drawn.Left >= drawn.Right) return false;
-    const SDL_Rect source = ClipSource(m_source, m_textureWidth, m_textureHeight);
+    SDL_Rect source = ClipSource(m_source, m_frameWidth, m_frameHeight);
+    if (m_halved) {
+        const int32_t right = std::min(source.x + source.w, m_frameWidth);
+        const int32_t bottom = std::min(source.y + source.h, m_frameHeight);
+        source.x /= 2;
+        source.y /= 2;
+        source.w = std::max(std::min(right / 2, m_textureWidth) - source.x, 1);
+        source.h = std::max(std::min(bottom / 2, m_textureHeight) - source.y, 1);
+    }
     const SDL_Rect dest = ToSdl(drawn);
     return SDL_RenderCopy(m_renderer, m_texture, &source, &dest) == 0;
 }

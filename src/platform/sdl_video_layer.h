@@ -3,7 +3,8 @@
 // visible wherever the back buffer holds the colour key. A source rectangle in frame pixels
 // selects the part of the picture shown (digital zoom), a destination rectangle in window pixels
 // where it goes. With SDL's software renderer, which has no YUV textures of its own, YUV frames
-// are converted once by SDL_ConvertPixels into an RGB texture of the window's layout.
+// are converted once by SDL_ConvertPixels into an RGB texture of the window's layout, after
+// being halved when they are shown at half their size or less.
 //
 // Threads: SubmitFrame may be called from any thread (the decoder's); OnFrameSubmitted runs on
 // the submitting thread. Everything else is the GUI thread's, which owns the window. The owner
@@ -17,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 struct SDL_Renderer;
 struct SDL_Texture;
@@ -37,9 +39,13 @@ public:
     // before frames flow.
     std::function<void()> OnFrameSubmitted;
 
-    // The size of the frame last uploaded (0 × 0 before the first).
-    int32_t FrameWidth() const { return m_textureWidth; }
-    int32_t FrameHeight() const { return m_textureHeight; }
+    // The size of the frame last uploaded (0 × 0 before the first), and of its texture (half
+    // that when the frame was halved).
+    int32_t FrameWidth() const { return m_frameWidth; }
+    int32_t FrameHeight() const { return m_frameHeight; }
+    int32_t TextureWidth() const { return m_textureWidth; }
+    int32_t TextureHeight() const { return m_textureHeight; }
+    bool WantsFullerFrame() const override;
     // Why the last frame could not be shown ("" when it could).
     const std::string& LastError() const { return m_lastError; }
 
@@ -53,6 +59,7 @@ public:
     TScreenRect DrawnRect() const;
 
 private:
+    bool Halvable(TVideoPixelFormat format) const;
     bool FitTexture(const TVideoFrame& frame);
     bool UpdateTexture(const TVideoFrame& frame);
     uint32_t TextureFormat(TVideoPixelFormat format) const;
@@ -66,6 +73,10 @@ private:
     TVideoPixelFormat m_textureFormat = TVideoPixelFormat::I420;
     int32_t m_textureWidth = 0;
     int32_t m_textureHeight = 0;
+    int32_t m_frameWidth = 0;
+    int32_t m_frameHeight = 0;
+    bool m_halved = false;       // the texture holds the last frame at half its size
+    std::vector<uint8_t> m_half; // that halved frame, packed for conversion
     std::string m_lastError;
 };
 

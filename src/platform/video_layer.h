@@ -34,6 +34,9 @@ public:
     // A hidden layer leaves the back buffer opaque: key-coloured pixels show as drawn.
     virtual bool Visible() const = 0;
     virtual void SetVisible(bool visible) = 0;
+    // True when the frame shown was reduced for a destination that has grown since: the same
+    // frame submitted again shows sharp.
+    virtual bool WantsFullerFrame() const { return false; }
 };
 
 // The placement state every video layer keeps: key, rectangles and visibility.

@@ -352,3 +352,44 @@ TEST_P(TPresentTest, ReleasedFramesFreeThePictureUntilTheNextFrame) {
     Present(buffer, {});
     EXPECT_TRUE(Near(At(40, 30), Green, 10));
 }
+
+// Shown at half its size or less, a frame is halved before the software renderer converts it:
+// its colours and its zoomed part stay right. Grown past that, the layer asks for the frame
+// again and then holds it whole.
+TEST_P(TPresentTest, APictureShownAtHalfSizeIsHalvedAndGrowingAsksForItWhole) {
+    OpenWindow(GetParam());
+    if (!m_window) return;
+    const bool halves = std::string(GetParam()) == "software";
+    TSdlVideoLayer& layer = m_window->VideoLayer();
+    layer.SetColorKey(Key);
+    layer.SetDestRect({0, 0, FrameW / 2, FrameH / 2});
+    ASSERT_TRUE(layer.SubmitFrame(TTestFrame(TVideoPixelFormat::NV12).Frame()));
+    TBackBuffer buffer;
+    buffer.Paint({0, 0, WindowW, WindowH}, Key);
+    PresentWhole(buffer);
+    EXPECT_EQ(layer.TextureWidth(), halves ? FrameW / 2 : FrameW);
+    EXPECT_EQ(layer.FrameWidth(), FrameW);
+    EXPECT_TRUE(Near(At(6, 5), Red, 10));
+    EXPECT_TRUE(Near(At(26, 5), Green, 10));
+    EXPECT_TRUE(Near(At(6, 19), Blue, 10));
+    EXPECT_TRUE(Near(At(26, 19), Yellow, 10));
+    EXPECT_FALSE(layer.WantsFullerFrame());
+
+    // The yellow quarter zoomed into a quarter of its size.
+    layer.SetSourceRect({FrameW / 2, FrameH / 2, FrameW, FrameH});
+    layer.SetDestRect({0, 0, FrameW / 4, FrameH / 4});
+    layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420).Frame());
+    Present(buffer, {});
+    EXPECT_EQ(layer.TextureWidth(), halves ? FrameW / 2 : FrameW);
+    for (auto [x, y] : {std::pair{0, 0}, {8, 6}, {15, 11}})
+        EXPECT_TRUE(Near(At(x, y), Yellow, 10)) << x << "," << y;
+
+    layer.SetSourceRect({});
+    layer.SetDestRect({0, 0, WindowW, WindowH});
+    EXPECT_EQ(layer.WantsFullerFrame(), halves);
+    layer.SubmitFrame(TTestFrame(TVideoPixelFormat::I420).Frame());
+    Present(buffer, {});
+    EXPECT_EQ(layer.TextureWidth(), FrameW);
+    EXPECT_FALSE(layer.WantsFullerFrame());
+    EXPECT_TRUE(Near(At(70, 50), Yellow, 10));
+}
