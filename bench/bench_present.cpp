@@ -1,9 +1,11 @@
 // Presenting a native window on each SDL render driver offered here: a fully dirty 1024 × 768
 // back buffer, and a 1920 × 1080 I420 frame uploaded to the video layer and presented (into a
-// 1024 × 768 window and into a 1920 × 1080 one, as full screen, both all key; and into the keyed
-// middle of a 1024 × 768 window whose skin around it is opaque). Each iteration waits for the X
-// server to finish its drawing, so the figures include its work. Needs a display (e.g. under
-// `Xvfb :9 -screen 0 1920x1080x24` with DISPLAY=:9); without one it reports why and skips.
+// 1024 × 768 window and into a 1920 × 1080 one, as full screen, both all key; into a 640 × 360
+// one, where the software renderer halves the frame first; and into the keyed middle of a
+// 1024 × 768 window whose skin around it is opaque). Also the halving alone. Each iteration waits
+// for the X server to finish its drawing, so the figures include its work. Needs a display (e.g.
+// under `Xvfb :9 -screen 0 1920x1080x24` with DISPLAY=:9); without one it reports why and skips.
+#include "platform/half_picture.h"
 #include "platform/native_window.h"
 #include "platform/sdl_renderer_choice.h"
 
@@ -69,6 +71,24 @@ void PresentI420Frame(benchmark::State& state, const std::string& driver, int32_
     state.SetLabel(window.RenderDriver());
 }
 
+void HalveI420Frame1080p(benchmark::State& state) {
+    std::vector<uint8_t> planes(1920 * 1080 * 3 / 2, 128), packed;
+    for (size_t i = 0; i < planes.size(); ++i)
+        planes[i] = uint8_t(i * 7);
+    TVideoFrame frame;
+    frame.Width = 1920;
+    frame.Height = 1080;
+    frame.Planes[0] = planes.data();
+    frame.Planes[1] = planes.data() + 1920 * 1080;
+    frame.Planes[2] = planes.data() + 1920 * 1080 * 5 / 4;
+    frame.Strides[0] = 1920;
+    frame.Strides[1] = frame.Strides[2] = 960;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(HalveYuvFrame(frame, packed).Planes[0]);
+    state.SetItemsProcessed(state.iterations() * 1920 * 1080);
+}
+BENCHMARK(HalveI420Frame1080p)->Unit(benchmark::kMillisecond);
+
 bool RegisterAll() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         const std::string why =
@@ -91,6 +111,10 @@ bool RegisterAll() {
             ->UseRealTime();
         benchmark::RegisterBenchmark(("I420Frame1080pIn1920x1080/" + driver).c_str(),
                                      PresentI420Frame, driver, 1920, 1080, false)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("I420Frame1080pIn640x360/" + driver).c_str(),
+                                     PresentI420Frame, driver, 640, 360, false)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
         benchmark::RegisterBenchmark(("I420Frame1080pInSkinned1024x768/" + driver).c_str(),
