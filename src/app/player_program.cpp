@@ -94,8 +94,9 @@ int RunPlayer(const TCommandLine& line) {
         g_mainWindow = main.Handle();
         // The desktop's media keys and players' panels drive the window through the bus.
         TMprisBridge mediaPlayer(main);
-        main.Show();
+        // Sized before it shows, so it is laid out and painted once.
         if (line.VideoWidth > 0) SizeVideoArea(main, line.VideoWidth, line.VideoHeight);
+        main.Show();
         if (line.FullScreen) main.Parts().DSVideoWindowEx1->StartFullScreen();
         if (openFailure) {
             try {
