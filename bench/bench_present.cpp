@@ -38,6 +38,20 @@ void PresentFullyDirty(benchmark::State& state, const std::string& driver) {
     state.SetLabel(window.RenderDriver());
 }
 
+// A 1920 × 1080 I420 frame over Planes (1920 × 1080 × 3 / 2 bytes).
+TVideoFrame I420Frame1080p(const std::vector<uint8_t>& planes) {
+    TVideoFrame frame;
+    frame.Format = TVideoPixelFormat::I420;
+    frame.Width = 1920;
+    frame.Height = 1080;
+    frame.Planes[0] = planes.data();
+    frame.Planes[1] = planes.data() + 1920 * 1080;
+    frame.Planes[2] = planes.data() + 1920 * 1080 * 5 / 4;
+    frame.Strides[0] = 1920;
+    frame.Strides[1] = frame.Strides[2] = 960;
+    return frame;
+}
+
 // The video fills the window; the back buffer is all key, as a playing video window's is, or
 // only inside a 40-pixel skin border (Skinned).
 void PresentI420Frame(benchmark::State& state, const std::string& driver, int32_t w, int32_t h,
@@ -50,15 +64,7 @@ void PresentI420Frame(benchmark::State& state, const std::string& driver, int32_
                 if (x < 40 || y < 40 || x >= w - 40 || y >= h - 40)
                     pixels[size_t(y) * w + size_t(x)] = 0xFF808080u;
     std::vector<uint8_t> planes(1920 * 1080 * 3 / 2, 128);
-    TVideoFrame frame;
-    frame.Format = TVideoPixelFormat::I420;
-    frame.Width = 1920;
-    frame.Height = 1080;
-    frame.Planes[0] = planes.data();
-    frame.Planes[1] = planes.data() + 1920 * 1080;
-    frame.Planes[2] = planes.data() + 1920 * 1080 * 5 / 4;
-    frame.Strides[0] = 1920;
-    frame.Strides[1] = frame.Strides[2] = 960;
+    const TVideoFrame frame = I420Frame1080p(planes);
     TSdlVideoLayer& layer = window.VideoLayer();
     layer.SetColorKey(0xFF00FF);
     layer.SetDestRect(skinned ? TScreenRect{40, 40, w - 40, h - 40} : TScreenRect{0, 0, w, h});
@@ -72,17 +78,10 @@ void PresentI420Frame(benchmark::State& state, const std::string& driver, int32_
 }
 
 void HalveI420Frame1080p(benchmark::State& state) {
-    std::vector<uint8_t> planes(1920 * 1080 * 3 / 2, 128), packed;
+    std::vector<uint8_t> planes(1920 * 1080 * 3 / 2), packed;
     for (size_t i = 0; i < planes.size(); ++i)
         planes[i] = uint8_t(i * 7);
-    TVideoFrame frame;
-    frame.Width = 1920;
-    frame.Height = 1080;
-    frame.Planes[0] = planes.data();
-    frame.Planes[1] = planes.data() + 1920 * 1080;
-    frame.Planes[2] = planes.data() + 1920 * 1080 * 5 / 4;
-    frame.Strides[0] = 1920;
-    frame.Strides[1] = frame.Strides[2] = 960;
+    const TVideoFrame frame = I420Frame1080p(planes);
     for (auto _ : state)
         benchmark::DoNotOptimize(HalveYuvFrame(frame, packed).Planes[0]);
     state.SetItemsProcessed(state.iterations() * 1920 * 1080);
