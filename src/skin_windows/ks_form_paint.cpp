@@ -28,11 +28,8 @@ TKsBitmap& ScratchFrameBitmap(TSize atLeast) {
     static TKsBitmap scratch;
     const int32_t w = std::max(atLeast.cx, scratch.Width());
     const int32_t h = std::max(atLeast.cy, scratch.Height());
-    if (scratch.Empty())
-        scratch.SetSize(std::max(w, GetSystemMetrics(SM_CXSCREEN) + 500),
-                        std::max(h, GetSystemMetrics(SM_CYSCREEN) + 500));
-    else if (w > scratch.Width() || h > scratch.Height())
-        scratch.SetSize(w, h);
+    if (w > scratch.Width() || h > scratch.Height() || scratch.Empty())
+        scratch.SetSize((w + 255) / 256 * 256, (h + 255) / 256 * 256);
     return scratch;
 }
 

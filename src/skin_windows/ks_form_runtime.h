@@ -45,8 +45,8 @@ struct TKsCustomForm::TRuntime {
     std::unique_ptr<TKsTrayIcon> Tray;
 };
 
-// The scratch frame bitmap every unblended form draws into: made on first use at the screen
-// size + 500, and only ever grown, for a window larger than that.
+// The scratch frame bitmap every unblended form draws into: as large as the largest form asked
+// for so far, rounded up to 256 pixels each way so that sizing a window rarely makes it anew.
 TKsBitmap& ScratchFrameBitmap(TSize atLeast);
 
 } // namespace brisat
