@@ -10,7 +10,7 @@
 #include "framework/dialogs/message_box.h"
 #include "framework/windowing/message_queue.h"
 #include "framework/windowing/window_handle.h"
-#include "media/platform/media_warm_up.h"
+#include "media/platform/media_setup.h"
 #include "media/video_window.h"
 #include "platform/sdl_platform.h"
 #include "platform/video_stats.h"
@@ -62,9 +62,10 @@ int RunPlayer(const TCommandLine& line) {
     TTerminationWatch signals([](int) {
         if (const HWND main = g_mainWindow.load()) PostMessage(main, WM_CLOSE);
     });
-    // GStreamer starts beside the display, not before it.
-    TMediaWarmUp media;
     SetPlatform(CreateDesktopPlatform());
+    // On this thread: a first start may fork GStreamer's plugin scanner, which is only safe while
+    // no other thread of ours holds a lock.
+    EnsureMediaElements();
     int exitCode = 0;
     {
         TApplication application;
