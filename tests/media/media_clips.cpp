@@ -26,6 +26,8 @@ const std::map<std::string, std::string>& Recipes() {
         {"clip.asf", std::string(kVideo) + kAudio + "-c:v wmv2 -c:a wmav2"},
         {"clip.mp4", std::string(kVideo) + kAudio + "-c:v libx264 -pix_fmt yuv420p -c:a aac"},
         {"yuv444.mp4", std::string(kVideo) + kAudio + "-c:v libx264 -pix_fmt yuv444p -c:a aac"},
+        {"fast.mp4", "-f lavfi -i testsrc=size=160x120:rate=60:duration=0.5 -c:v libx264 "
+                     "-pix_fmt yuv420p"},
         {"audio.mp3", std::string(kAudio) + "-c:a libmp3lame"},
         {"mjpeg.avi", std::string(kVideo) + "-c:v mjpeg"},
         {"long.avi", "-f lavfi -i testsrc=size=32x24:rate=2:duration=95.5 -c:v mjpeg"},

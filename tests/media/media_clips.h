@@ -18,9 +18,9 @@ namespace brisat::test {
 constexpr int kMostOfASecond = 20;
 
 // Path of a clip ("clip.avi", "clip.mpg", "clip.asf", "clip.mp4", "yuv444.mp4" (a picture format
-// our renderer does not take), "audio.mp3", "mjpeg.avi", "long.avi" (95.5 s of tiny video),
-// "truncated.mp4", "text.avi", "fifo.avi" (a FIFO nothing writes to)), made on first use; "" when
-// ffmpeg failed.
+// our renderer does not take), "fast.mp4" (60 frames a second), "audio.mp3", "mjpeg.avi",
+// "long.avi" (95.5 s of tiny video), "truncated.mp4", "text.avi", "fifo.avi" (a FIFO nothing
+// writes to)), made on first use; "" when ffmpeg failed.
 std::string Clip(const std::string& name);
 std::string ClipFolder();
 

@@ -1,4 +1,5 @@
 // The graph builder: RenderFile and Connect of TMediaPipeline.
+#include "media/platform/decoder_threads.h"
 #include "media/platform/media_pipeline.h"
 #include "media/platform/open_failure.h"
 #include "media/platform/sound_output.h"
@@ -164,6 +165,7 @@ HRESULT TMediaPipeline::BuildFor(const std::string& fileOrAddress,
     g_object_set(source, "uri", uri.c_str(), nullptr);
     g_signal_connect(source, "pad-added", G_CALLBACK(OnPadAdded), this);
     g_signal_connect(source, "source-setup", G_CALLBACK(OnSourceSetup), nullptr);
+    LimitDecoderThreads(source);
     gst_bin_add(GST_BIN(m_pipeline.Get()), source);
 
     HRESULT result =
