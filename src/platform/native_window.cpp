@@ -47,6 +47,16 @@ SDL_Rect ToSdl(const TScreenRect& r) {
     return {r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top};
 }
 
+TScreenRect Union(const TScreenRect& a, const TScreenRect& b) {
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
+
+TScreenRect Intersection(const TScreenRect& a, const TScreenRect& b) {
+    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+            std::min(a.Bottom, b.Bottom)};
+}
+
 } // namespace
 
 TNativeWindow::TNativeWindow(const std::string& title, int32_t width, int32_t height,
@@ -77,7 +87,6 @@ TNativeWindow::TNativeWindow(const TNativeWindowParams& params)
     if (!m_renderer) Fail("Cannot create a renderer");
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(m_renderer, &info) == 0 && info.name) m_renderDriver = info.name;
-    MakeTexture();
     // SDL's software renderer shows nothing of what is drawn after a window it never presented
     // to was resized; one black present at creation prevents that.
     SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
@@ -85,13 +94,33 @@ TNativeWindow::TNativeWindow(const TNativeWindowParams& params)
     SDL_RenderPresent(m_renderer);
 }
 
-void TNativeWindow::MakeTexture() {
+// Makes the back-buffer texture for Area of the window, none when Area is empty.
+void TNativeWindow::MakeTexture(const TScreenRect& area) {
     if (m_texture) SDL_DestroyTexture(m_texture);
+    m_texture = nullptr;
+    m_textureArea = area;
+    if (IsEmpty(area)) return;
     // ARGB8888 is 0xAARRGGBB per 32-bit value: bytes B, G, R, A, as our surfaces.
     m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                  m_width, m_height);
-    if (!m_texture) Fail("Cannot create the back-buffer texture");
-    m_uploaded = false;
+                                  area.Right - area.Left, area.Bottom - area.Top);
+    if (!m_texture) {
+        m_textureArea = {};
+        Fail("Cannot create the back-buffer texture");
+    }
+}
+
+// The part of the window the back-buffer texture must hold: all of it, or under a key only the
+// tiles that are not all key, since the video alone is drawn in those. A full-screen video
+// window needs none.
+TScreenRect TNativeWindow::NeededTextureArea() {
+    if (!m_uploadedKey) return {0, 0, m_width, m_height};
+    TScreenRect bounds{m_width, m_height, 0, 0};
+    for (const TKeyRun& run : m_keyTiles.Runs()) {
+        if (run.Cover == TKeyCover::All) continue;
+        bounds = {std::min(bounds.Left, run.Rect.Left), std::min(bounds.Top, run.Rect.Top),
+                  std::max(bounds.Right, run.Rect.Right), std::max(bounds.Bottom, run.Rect.Bottom)};
+    }
+    return IsEmpty(bounds) ? TScreenRect{} : bounds;
 }
 
 void TNativeWindow::SetAlphaUpload(TAlphaUpload mode) {
@@ -111,7 +140,8 @@ void TNativeWindow::SetSize(int32_t width, int32_t height) {
     m_width = width;
     m_height = height;
     SDL_SetWindowSize(m_window, width, height);
-    MakeTexture();
+    MakeTexture({});
+    m_uploaded = false;
 }
 
 void TNativeWindow::Recompose() {
@@ -153,24 +183,48 @@ void TNativeWindow::Present(const uint32_t* pixels, int32_t stride,
         m_uploadedKey = ActiveKey();
         m_uploaded = true;
         m_keyTiles.Reset(m_width, m_height);
-        UploadRect(pixels, stride, {0, 0, m_width, m_height});
+        const TScreenRect whole{0, 0, m_width, m_height};
+        if (m_uploadedKey) m_keyTiles.Update(pixels, stride, whole, *m_uploadedKey);
+        MakeTexture(NeededTextureArea());
+        UploadRect(pixels, stride, m_textureArea);
         changed = true;
     } else {
+        m_dirty.clear();
         for (const TScreenRect& rect : dirty) {
             const TScreenRect clipped = Clip(rect, m_width, m_height);
             if (IsEmpty(clipped)) continue;
-            UploadRect(pixels, stride, clipped);
-            changed = true;
+            if (m_uploadedKey) m_keyTiles.Update(pixels, stride, clipped, *m_uploadedKey);
+            m_dirty.push_back(clipped);
         }
+        changed = !m_dirty.empty();
+        if (changed) UploadDirty(pixels, stride);
     }
     const bool newFrame = m_videoLayer && m_videoLayer->Upload();
     if (changed || newFrame) Compose(newFrame);
 }
 
-// Copies one rectangle into the streaming texture: locking it maps the texture's memory (or
-// SDL's staging copy of it), so the key pass writes straight into it without a buffer of ours.
+// Uploads the dirty rectangles where the texture holds them. A tile that stops being all key
+// outside the texture makes the texture grow to take it in, filled anew from the back buffer.
+void TNativeWindow::UploadDirty(const uint32_t* pixels, int32_t stride) {
+    const TScreenRect need = NeededTextureArea();
+    if (!IsEmpty(need) && !Contains(m_textureArea, need)) {
+        MakeTexture(IsEmpty(m_textureArea) ? need : Union(m_textureArea, need));
+        UploadRect(pixels, stride, m_textureArea);
+        return;
+    }
+    for (const TScreenRect& rect : m_dirty) {
+        const TScreenRect held = Intersection(rect, m_textureArea);
+        if (!IsEmpty(held)) UploadRect(pixels, stride, held);
+    }
+}
+
+// Copies Rect (window pixels, within the texture's area) into the streaming texture: locking it
+// maps the texture's memory (or SDL's staging copy of it), so the key pass writes straight into it
+// without a buffer of ours.
 void TNativeWindow::UploadRect(const uint32_t* pixels, int32_t stride, const TScreenRect& rect) {
-    const SDL_Rect area{rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top};
+    if (!m_texture || IsEmpty(rect)) return;
+    const SDL_Rect area{rect.Left - m_textureArea.Left, rect.Top - m_textureArea.Top,
+                        rect.Right - rect.Left, rect.Bottom - rect.Top};
     void* locked = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(m_texture, &area, &locked, &pitch) != 0) return;
@@ -190,7 +244,6 @@ void TNativeWindow::UploadRect(const uint32_t* pixels, int32_t stride, const TSc
         out += pitch;
     }
     SDL_UnlockTexture(m_texture);
-    if (m_uploadedKey) m_keyTiles.Update(pixels, stride, rect, *m_uploadedKey);
 }
 
 // Without a key the back buffer covers the window. With one, the video goes first, then the
@@ -208,7 +261,7 @@ void TNativeWindow::Compose(bool newFrame) {
         if (software) FillKeyOutside(runs, video);
         videoDrawn = m_videoLayer->Draw();
         CopyBackBuffer(runs);
-    } else {
+    } else if (m_texture) {
         SDL_SetTextureBlendMode(m_texture, SDL_BLENDMODE_NONE);
         SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
     }
@@ -230,7 +283,9 @@ void TNativeWindow::CopyBackBuffer(const std::vector<TKeyRun>& runs) {
         SDL_SetTextureBlendMode(m_texture, run.Cover == TKeyCover::Mixed ? SDL_BLENDMODE_BLEND
                                                                          : SDL_BLENDMODE_NONE);
         const SDL_Rect area = ToSdl(run.Rect);
-        SDL_RenderCopy(m_renderer, m_texture, &area, &area);
+        const SDL_Rect held{area.x - m_textureArea.Left, area.y - m_textureArea.Top, area.w,
+                            area.h};
+        SDL_RenderCopy(m_renderer, m_texture, &held, &area);
     }
 }
 

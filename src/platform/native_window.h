@@ -93,6 +93,10 @@ public:
     bool HasVideoLayer() const { return m_videoLayer != nullptr; }
     void RemoveVideoLayer();
 
+    // The part of the window its back buffer is kept of for drawing: all of it, or with a video
+    // layer's key the bounds of the tiles that are not all key (empty when none). For tests.
+    const TScreenRect& BackBufferArea() const { return m_textureArea; }
+
     // What the window shows on screen now, read back from the display: Width × Height pixels
     // 0x00RRGGBB. For tests and screenshots.
     std::vector<uint32_t> ReadScreen() const;
@@ -104,16 +108,20 @@ public:
 private:
     std::optional<uint32_t> ActiveKey() const;
     void UploadRect(const uint32_t* pixels, int32_t stride, const TScreenRect& rect);
+    void UploadDirty(const uint32_t* pixels, int32_t stride);
+    TScreenRect NeededTextureArea();
     // Draws the video layer and the back buffer and presents; NewFrame: the layer has a frame
     // not presented before.
     void Compose(bool newFrame);
     void FillKeyOutside(const std::vector<TKeyRun>& runs, const TScreenRect& video);
     void CopyBackBuffer(const std::vector<TKeyRun>& runs);
-    void MakeTexture();
+    void MakeTexture(const TScreenRect& area);
 
     SDL_Window* m_window = nullptr;
     SDL_Renderer* m_renderer = nullptr;
-    SDL_Texture* m_texture = nullptr;
+    SDL_Texture* m_texture = nullptr; // the back buffer's m_textureArea, none when that is empty
+    TScreenRect m_textureArea{};
+    std::vector<TScreenRect> m_dirty; // of the present under way, clipped
     std::unique_ptr<TSdlVideoLayer> m_videoLayer;
     std::string m_renderDriver;
     int32_t m_width = 0;

@@ -353,6 +353,39 @@ TEST_P(TPresentTest, ReleasedFramesFreeThePictureUntilTheNextFrame) {
     EXPECT_TRUE(Near(At(40, 30), Green, 10));
 }
 
+// Under a key the window keeps of its back buffer only the tiles that are not all key: none for
+// a window that is all video, then the bounds of what is painted over it, shown in its place.
+TEST_P(TPresentTest, AnAllKeyWindowKeepsNoBackBufferUntilSomethingIsPaintedOverTheVideo) {
+    OpenWindow(GetParam());
+    if (!m_window) return;
+    TBackBuffer buffer;
+    PresentedBlueLayer(buffer);
+    EXPECT_EQ(m_window->BackBufferArea(), TScreenRect{});
+    EXPECT_TRUE(Near(At(40, 30), Blue, 10));
+
+    buffer.Paint({40, 35, 50, 40}, 0xFFFFFF);
+    Present(buffer, {{40, 35, 50, 40}});
+    EXPECT_EQ(m_window->BackBufferArea(), (TScreenRect{32, 32, 64, 60}));
+    EXPECT_EQ(At(40, 35), 0xFFFFFFu);
+    EXPECT_EQ(At(49, 39), 0xFFFFFFu);
+    for (auto [x, y] : {std::pair{39, 37}, {50, 37}, {45, 34}, {45, 40}, {10, 10}})
+        EXPECT_TRUE(Near(At(x, y), Blue, 10)) << x << "," << y;
+
+    // A second patch outside grows the area; the first stays where it was.
+    buffer.Paint({5, 5, 10, 10}, Grey);
+    Present(buffer, {{5, 5, 10, 10}});
+    EXPECT_EQ(m_window->BackBufferArea(), (TScreenRect{0, 0, 64, 60}));
+    EXPECT_EQ(At(5, 5), Grey);
+    EXPECT_EQ(At(45, 37), 0xFFFFFFu);
+    EXPECT_TRUE(Near(At(20, 20), Blue, 10));
+
+    // Painted over again with the key, the patch lets the video through.
+    buffer.Paint({40, 35, 50, 40}, Key);
+    Present(buffer, {{40, 35, 50, 40}});
+    EXPECT_TRUE(Near(At(45, 37), Blue, 10));
+    EXPECT_EQ(At(5, 5), Grey);
+}
+
 // Shown at half its size or less, a frame is halved before the software renderer converts it:
 // its colours and its zoomed part stay right. Grown past that, the layer asks for the frame
 // again and then holds it whole.
