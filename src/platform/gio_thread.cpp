@@ -1,6 +1,9 @@
 #include "platform/gio_thread.h"
 
+#include <cstdlib>
 #include <future>
+#include <string>
+#include <sys/stat.h>
 
 namespace brisat {
 
@@ -48,7 +51,25 @@ void TGioThread::Run() {
     g_main_context_pop_thread_default(m_context);
 }
 
+bool SessionBusFindable(const char* address, const char* runtimeFolder, bool launcherInstalled) {
+    if (address && *address) return true;
+    struct stat socket {};
+    if (runtimeFolder && *runtimeFolder &&
+        stat((std::string(runtimeFolder) + "/bus").c_str(), &socket) == 0 &&
+        S_ISSOCK(socket.st_mode))
+        return true;
+    return launcherInstalled;
+}
+
+// Without a bus address GIO forks to run dbus-launch. When that program is missing the fork can
+// only fail, and forking a large process stalls all its threads while its memory map is copied,
+// so the search ends here.
 GDBusConnection* ConnectSessionBus() {
+    gchar* launcher = g_find_program_in_path("dbus-launch");
+    const bool findable = SessionBusFindable(std::getenv("DBUS_SESSION_BUS_ADDRESS"),
+                                             std::getenv("XDG_RUNTIME_DIR"), launcher != nullptr);
+    g_free(launcher);
+    if (!findable) return nullptr;
     gchar* address = g_dbus_address_get_for_bus_sync(G_BUS_TYPE_SESSION, nullptr, nullptr);
     if (!address) return nullptr;
     GDBusConnection* connection = g_dbus_connection_new_for_address_sync(

@@ -36,6 +36,11 @@ private:
     std::thread m_thread;
 };
 
+// Whether a session bus can be found from this environment: Address is $DBUS_SESSION_BUS_ADDRESS,
+// RuntimeFolder $XDG_RUNTIME_DIR (a bus listens on its "bus" socket), LauncherInstalled whether
+// dbus-launch, which starts or finds the bus of an X session, is on the path.
+bool SessionBusFindable(const char* address, const char* runtimeFolder, bool launcherInstalled);
+
 // A private connection to the session bus, made on the calling thread (whose thread-default
 // main context then receives its signals); nullptr when there is no session bus. The caller
 // unrefs it.
