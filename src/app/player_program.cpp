@@ -79,6 +79,10 @@ int RunPlayer(const TCommandLine& line) {
         };
         TConfigLocation location = FindConfigLocation();
         TfrmMain& main = application.CreateForm<TfrmMain>(TConfigurationFile(location));
+        // The desktop's media keys and players' panels drive the window through the bus. Made
+        // before the files open: a thread started while the graph's builder loads decoder
+        // libraries waits for the loader, as long as tens of milliseconds.
+        TMprisBridge mediaPlayer(main);
         // The files given start opening before anything else is made or shown: the graph builds
         // on its own thread meanwhile. A failure is shown once the window is.
         std::exception_ptr openFailure;
@@ -93,8 +97,6 @@ int RunPlayer(const TCommandLine& line) {
         application.CreateForm<TColorControlForm>(*main.Parts().DSVideoWindowEx1);
         application.CreateForm<TFormSelectURL>();
         g_mainWindow = main.Handle();
-        // The desktop's media keys and players' panels drive the window through the bus.
-        TMprisBridge mediaPlayer(main);
         // Sized before it shows, so it is laid out and painted once.
         if (line.VideoWidth > 0) SizeVideoArea(main, line.VideoWidth, line.VideoHeight);
         main.Show();
