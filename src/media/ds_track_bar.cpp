@@ -103,10 +103,16 @@ void TDSTrackBar::HandleControlEvent(TGraphControlEvent kind, std::int32_t param
     }
 }
 
-// A new reference clock means a graph started running: play it from the start.
+// A new reference clock means a graph started running: play it from the start. A graph that is
+// there already, as a new one is, is not moved: the seek would flush it, show its first picture
+// twice and repeat the sound played so far.
 void TDSTrackBar::HandleGraphEvent(long code, std::intptr_t, std::intptr_t) {
     if (code != EC_CLOCK_CHANGED || !m_seeking) return;
-    std::int64_t duration = 0, start = 0;
+    constexpr std::int64_t kStillAtStart = 250 * 10'000; // 100-ns units
+    std::int64_t duration = 0, start = 0, current = -1;
+    if (Succeeded(m_seeking->GetCurrentPosition(current)) && current >= 0 &&
+        current < kStillAtStart)
+        return;
     m_seeking->GetDuration(duration);
     m_seeking->SetPositions(&start, AM_SEEKING_AbsolutePositioning, &duration,
                             AM_SEEKING_NoPositioning);

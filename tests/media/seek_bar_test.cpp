@@ -4,6 +4,7 @@
 #include "framework/controls/form.h"
 #include "media/ds_track_bar.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
 
 using namespace brisat;
@@ -38,11 +39,17 @@ protected:
         FilterGraphTest::TearDown();
     }
 
-    // Renders the long clip and plays it; returns once the rewind on the new clock is done.
+    // Renders the long clip and plays it; returns once the bar has handled the new clock.
     void StartLongClip() {
+        RenderLongClip();
+        PlayToTheNewClock();
+    }
+    void RenderLongClip() {
         std::string clip = Clip("long.avi");
         ASSERT_FALSE(clip.empty());
         ASSERT_EQ(Graph->RenderFile(clip), S_OK) << Graph->LastErrorDetail();
+    }
+    void PlayToTheNewClock() {
         bool clock = false;
         Graph->OnGraphClockChanged = [&](TComponent&) { clock = true; };
         ASSERT_TRUE(Graph->Play());
@@ -98,6 +105,44 @@ TEST_F(SeekBarTest, TicksReportMillisecondsAndMoveTheThumbInTimerUnits) {
         EXPECT_EQ(bar->Max(), c.Max) << c.Interval;
         EXPECT_EQ(bar->Position(), c.Position) << c.Interval;
     }
+}
+
+// Flushes that reach the graph's sinks, counted from when it is made.
+struct TFlushCount {
+    static GstPadProbeReturn Count(GstPad*, GstPadProbeInfo* info, gpointer self) {
+        if (GST_EVENT_TYPE(GST_PAD_PROBE_INFO_EVENT(info)) == GST_EVENT_FLUSH_START)
+            static_cast<TFlushCount*>(self)->Flushes++;
+        return GST_PAD_PROBE_OK;
+    }
+    explicit TFlushCount(GstElement* pipeline) {
+        GstIterator* it = gst_bin_iterate_sinks(GST_BIN(pipeline));
+        GValue item = G_VALUE_INIT;
+        while (gst_iterator_next(it, &item) == GST_ITERATOR_OK) {
+            if (GstPad* pad =
+                    gst_element_get_static_pad(GST_ELEMENT(g_value_get_object(&item)), "sink")) {
+                gst_pad_add_probe(pad, GST_PAD_PROBE_TYPE_EVENT_FLUSH, Count, this, nullptr);
+                gst_object_unref(pad);
+            }
+            g_value_reset(&item);
+        }
+        g_value_unset(&item);
+        gst_iterator_free(it);
+    }
+    std::atomic<int> Flushes{0};
+};
+
+// The new clock of a graph that starts leaves it where it is, at its start; one that has moved on
+// goes back to the start.
+TEST_F(SeekBarTest, ANewClockRewindsAGraphThatMovedOnAndLeavesANewOneAlone) {
+    RenderLongClip();
+    TFlushCount count(Graph->QueryInterface<TGraphInterface::IFilterGraph>()->Pipeline());
+    PlayToTheNewClock();
+    EXPECT_EQ(count.Flushes, 0) << "a graph at its start was flushed";
+
+    HoldAt(30000);
+    bar->HandleGraphEvent(EC_CLOCK_CHANGED, 0, 0);
+    WaitCued();
+    EXPECT_LT(PositionMs(), 250);
 }
 
 TEST_F(SeekBarTest, ReleasingTheLeftButtonSeeksToTheThumbAndOnlyThen) {
