@@ -1,8 +1,9 @@
 // Presenting a native window on each SDL render driver offered here: a fully dirty 1024 × 768
 // back buffer, and a 1920 × 1080 I420 frame uploaded to the video layer and presented (into a
 // 1024 × 768 window and into a 1920 × 1080 one, as full screen, both all key; into a 640 × 360
-// one, where the software renderer halves the frame first; and into the keyed middle of a
-// 1024 × 768 window whose skin around it is opaque). Also the halving alone. Each iteration waits
+// one, where the software renderer halves the frame first, which it does not for an 854 × 480
+// frame into the same window; and into the keyed middle of a 1024 × 768 window whose skin around
+// it is opaque). Also the halving alone. Each iteration waits
 // for the X server to finish its drawing, so the figures include its work. Needs a display (e.g.
 // under `Xvfb :9 -screen 0 1920x1080x24` with DISPLAY=:9); without one it reports why and skips.
 #include "platform/half_picture.h"
@@ -38,24 +39,25 @@ void PresentFullyDirty(benchmark::State& state, const std::string& driver) {
     state.SetLabel(window.RenderDriver());
 }
 
-// A 1920 × 1080 I420 frame over Planes (1920 × 1080 × 3 / 2 bytes).
-TVideoFrame I420Frame1080p(const std::vector<uint8_t>& planes) {
+// A Width × Height I420 frame (even sides) over Planes (Width × Height × 3 / 2 bytes).
+TVideoFrame I420Frame(const std::vector<uint8_t>& planes, int32_t width, int32_t height) {
     TVideoFrame frame;
     frame.Format = TVideoPixelFormat::I420;
-    frame.Width = 1920;
-    frame.Height = 1080;
+    frame.Width = width;
+    frame.Height = height;
+    const size_t luma = size_t(width) * size_t(height);
     frame.Planes[0] = planes.data();
-    frame.Planes[1] = planes.data() + 1920 * 1080;
-    frame.Planes[2] = planes.data() + 1920 * 1080 * 5 / 4;
-    frame.Strides[0] = 1920;
-    frame.Strides[1] = frame.Strides[2] = 960;
+    frame.Planes[1] = planes.data() + luma;
+    frame.Planes[2] = planes.data() + luma * 5 / 4;
+    frame.Strides[0] = width;
+    frame.Strides[1] = frame.Strides[2] = width / 2;
     return frame;
 }
 
 // The video fills the window; the back buffer is all key, as a playing video window's is, or
 // only inside a 40-pixel skin border (Skinned).
 void PresentI420Frame(benchmark::State& state, const std::string& driver, int32_t w, int32_t h,
-                      bool skinned) {
+                      bool skinned, int32_t frameW, int32_t frameH) {
     TNativeWindow window("bench", w, h, driver);
     std::vector<uint32_t> pixels(size_t(w) * h, 0xFF000000u | 0xFF00FF);
     if (skinned)
@@ -63,8 +65,8 @@ void PresentI420Frame(benchmark::State& state, const std::string& driver, int32_
             for (int32_t x = 0; x < w; ++x)
                 if (x < 40 || y < 40 || x >= w - 40 || y >= h - 40)
                     pixels[size_t(y) * w + size_t(x)] = 0xFF808080u;
-    std::vector<uint8_t> planes(1920 * 1080 * 3 / 2, 128);
-    const TVideoFrame frame = I420Frame1080p(planes);
+    std::vector<uint8_t> planes(size_t(frameW) * size_t(frameH) * 3 / 2, 128);
+    const TVideoFrame frame = I420Frame(planes, frameW, frameH);
     TSdlVideoLayer& layer = window.VideoLayer();
     layer.SetColorKey(0xFF00FF);
     layer.SetDestRect(skinned ? TScreenRect{40, 40, w - 40, h - 40} : TScreenRect{0, 0, w, h});
@@ -81,7 +83,7 @@ void HalveI420Frame1080p(benchmark::State& state) {
     std::vector<uint8_t> planes(1920 * 1080 * 3 / 2), packed;
     for (size_t i = 0; i < planes.size(); ++i)
         planes[i] = uint8_t(i * 7);
-    const TVideoFrame frame = I420Frame1080p(planes);
+    const TVideoFrame frame = I420Frame(planes, 1920, 1080);
     for (auto _ : state)
         benchmark::DoNotOptimize(HalveYuvFrame(frame, packed).Planes[0]);
     state.SetItemsProcessed(state.iterations() * 1920 * 1080);
@@ -105,19 +107,23 @@ bool RegisterAll() {
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
         benchmark::RegisterBenchmark(("I420Frame1080pIn1024x768/" + driver).c_str(),
-                                     PresentI420Frame, driver, 1024, 768, false)
+                                     PresentI420Frame, driver, 1024, 768, false, 1920, 1080)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
         benchmark::RegisterBenchmark(("I420Frame1080pIn1920x1080/" + driver).c_str(),
-                                     PresentI420Frame, driver, 1920, 1080, false)
+                                     PresentI420Frame, driver, 1920, 1080, false, 1920, 1080)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
         benchmark::RegisterBenchmark(("I420Frame1080pIn640x360/" + driver).c_str(),
-                                     PresentI420Frame, driver, 640, 360, false)
+                                     PresentI420Frame, driver, 640, 360, false, 1920, 1080)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("I420Frame480pIn640x360/" + driver).c_str(), PresentI420Frame,
+                                     driver, 640, 360, false, 854, 480)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
         benchmark::RegisterBenchmark(("I420Frame1080pInSkinned1024x768/" + driver).c_str(),
-                                     PresentI420Frame, driver, 1024, 768, true)
+                                     PresentI420Frame, driver, 1024, 768, true, 1920, 1080)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     }
