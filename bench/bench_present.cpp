@@ -90,6 +90,21 @@ void HalveI420Frame1080p(benchmark::State& state) {
 }
 BENCHMARK(HalveI420Frame1080p)->Unit(benchmark::kMillisecond);
 
+// A frame of FrameW × FrameH presented into a WindowW × WindowH window.
+struct TFrameCase {
+    std::string Name;
+    int32_t WindowW, WindowH;
+    bool Skinned;
+    int32_t FrameW, FrameH;
+};
+const TFrameCase kFrameCases[] = {
+    {"I420Frame1080pIn1024x768", 1024, 768, false, 1920, 1080},
+    {"I420Frame1080pIn1920x1080", 1920, 1080, false, 1920, 1080},
+    {"I420Frame1080pIn640x360", 640, 360, false, 1920, 1080},
+    {"I420Frame480pIn640x360", 640, 360, false, 854, 480},
+    {"I420Frame1080pInSkinned1024x768", 1024, 768, true, 1920, 1080},
+};
+
 bool RegisterAll() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         const std::string why =
@@ -106,26 +121,12 @@ bool RegisterAll() {
                                      PresentFullyDirty, driver)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
-        benchmark::RegisterBenchmark(("I420Frame1080pIn1024x768/" + driver).c_str(),
-                                     PresentI420Frame, driver, 1024, 768, false, 1920, 1080)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark(("I420Frame1080pIn1920x1080/" + driver).c_str(),
-                                     PresentI420Frame, driver, 1920, 1080, false, 1920, 1080)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark(("I420Frame1080pIn640x360/" + driver).c_str(),
-                                     PresentI420Frame, driver, 640, 360, false, 1920, 1080)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark(("I420Frame480pIn640x360/" + driver).c_str(), PresentI420Frame,
-                                     driver, 640, 360, false, 854, 480)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark(("I420Frame1080pInSkinned1024x768/" + driver).c_str(),
-                                     PresentI420Frame, driver, 1024, 768, true, 1920, 1080)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
+        for (const TFrameCase& c : kFrameCases)
+            benchmark::RegisterBenchmark((c.Name + ("/" + driver)).c_str(), PresentI420Frame,
+                                         driver, c.WindowW, c.WindowH, c.Skinned, c.FrameW,
+                                         c.FrameH)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
     }
     return true;
 }

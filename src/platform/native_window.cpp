@@ -28,12 +28,6 @@ int RenderDriverIndex(const std::string& name) {
     return -1;
 }
 
-// Rect clipped to a Width × Height window.
-TScreenRect Clip(const TScreenRect& rect, int32_t width, int32_t height) {
-    return {std::max(rect.Left, 0), std::max(rect.Top, 0), std::min(rect.Right, width),
-            std::min(rect.Bottom, height)};
-}
-
 bool IsEmpty(const TScreenRect& r) {
     return r.Left >= r.Right || r.Top >= r.Bottom;
 }
@@ -117,8 +111,7 @@ TScreenRect TNativeWindow::NeededTextureArea() {
     TScreenRect bounds{m_width, m_height, 0, 0};
     for (const TKeyRun& run : m_keyTiles.Runs()) {
         if (run.Cover == TKeyCover::All) continue;
-        bounds = {std::min(bounds.Left, run.Rect.Left), std::min(bounds.Top, run.Rect.Top),
-                  std::max(bounds.Right, run.Rect.Right), std::max(bounds.Bottom, run.Rect.Bottom)};
+        bounds = Union(bounds, run.Rect);
     }
     return IsEmpty(bounds) ? TScreenRect{} : bounds;
 }
@@ -191,7 +184,7 @@ void TNativeWindow::Present(const uint32_t* pixels, int32_t stride,
     } else {
         m_dirty.clear();
         for (const TScreenRect& rect : dirty) {
-            const TScreenRect clipped = Clip(rect, m_width, m_height);
+            const TScreenRect clipped = Intersection(rect, {0, 0, m_width, m_height});
             if (IsEmpty(clipped)) continue;
             if (m_uploadedKey) m_keyTiles.Update(pixels, stride, clipped, *m_uploadedKey);
             m_dirty.push_back(clipped);
